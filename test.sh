@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs the whole test suite:
+#   1. the Release build with every test (window tests on the offscreen platform,
+#      end-to-end tests in Xvfb),
+#   2. the same suite built with AddressSanitizer and UBSan,
+#   3. each fuzz target of the text-file codec for a short, bounded time.
+set -euo pipefail
+cd "$(dirname "$0")"
+tools/install_deps.sh
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Release build and tests"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Sanitizer build and tests"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLERNWERK_SANITIZE=ON -DLERNWERK_BENCH=OFF
+cmake --build build-sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE e2e
+
+echo "== Fuzzing the text-file codec"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DLERNWERK_CORE_ONLY=ON -DLERNWERK_FUZZ=ON
+cmake --build build-fuzz -j "$jobs"
+ctest --test-dir build-fuzz --output-on-failure -L fuzz
