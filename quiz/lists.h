@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "quiz/status_tally.h"
+
+namespace quiz {
+
+// The question list as the window holds it: one question per line, editable by
+// the user at any time, so every read goes to the list itself.
+class QuestionList {
+public:
+    virtual ~QuestionList() = default;
+    // Deletes every line of length zero; lines of blanks stay.
+    virtual void remove_empty_lines() = 0;
+    virtual int count() const = 0;
+    // Line `index`, or the empty text at or beyond the end.
+    virtual std::u16string line(int index) const = 0;
+};
+
+// The status column beside the question list. Its tally follows every change,
+// also those the user types.
+class StatusList {
+public:
+    virtual ~StatusList() = default;
+    // The column holds exactly n entries "0" afterwards.
+    virtual void reset(int n) = 0;
+    // Entry `index` becomes "X"; an index beyond the end changes nothing.
+    virtual void mark_correct(int index) = 0;
+    virtual const StatusTally& tally() const = 0;
+};
+
+}  // namespace quiz

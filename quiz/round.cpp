@@ -1,0 +1,139 @@
+#include "quiz/round.h"
+
+#include <chrono>
+#include <random>
+
+#include "quiz/gaps.h"
+
+namespace quiz {
+
+namespace {
+
+std::uint64_t clock_seed()
+{
+    return static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+std::u16string decimal(std::int32_t value)
+{
+    const std::string digits = std::to_string(value);
+    return {digits.begin(), digits.end()};
+}
+
+}  // namespace
+
+void RoundState::clear_tallies()
+{
+    n_correct = 0;
+    n_wrong = 0;
+    n_clocked = 0;
+    n_trials = 0;
+    result_line.clear();
+}
+
+std::u16string format_result_line(const RoundState& state, Language language)
+{
+    const RoundTexts& texts = round_texts(language);
+    std::u16string line;
+    line += decimal(state.n_correct);
+    line += u'/';
+    line += decimal(state.n_questions);
+    line += texts.label_correct;
+    line += decimal(state.n_trials);
+    line += texts.label_trials;
+    line += decimal(state.n_wrong);
+    line += texts.label_wrong;
+    line += decimal(state.n_clocked);
+    line += texts.label_clocked;
+    return line;
+}
+
+Round::Round(QuestionList& questions, StatusList& status, RoundView& view)
+    : questions_(questions), status_(status), view_(view), seed_source_(clock_seed)
+{
+}
+
+const RoundTexts& Round::texts() const
+{
+    return round_texts(view_.language());
+}
+
+void Round::restart()
+{
+    state_.n_correct = 0;
+    state_.n_wrong = 0;
+    state_.n_clocked = 0;
+    state_.n_trials = -1;  // the first step, which marks nothing, brings it to 0
+
+    view_.enable_trainer();
+    questions_.remove_empty_lines();
+    state_.n_questions = questions_.count();
+    status_.reset(state_.n_questions);
+    view_.show_trainer_page();
+    view_.set_phase(texts().phase_asking);
+
+    view_.append_log(texts().log_restart);
+    view_.append_log(std::u16string(texts().log_start) + view_.timestamp());
+    view_.append_log(std::u16string(texts().log_list) + view_.list_name());
+
+    step(Marking::None);
+}
+
+void Round::step(Marking marking)
+{
+    if (marking == Marking::Correct)
+        status_.mark_correct(state_.last_index);
+
+    if (status_.tally().open_count() == 0)
+        end_round(marking);
+    else
+        ask_next(marking);
+
+    state_.result_line = format_result_line(state_, view_.language());
+    view_.set_result(state_.result_line);
+}
+
+void Round::ask_next(Marking marking)
+{
+    std::mt19937_64 random(seed_source_());
+    const auto picked = status_.tally().pick(state_.n_questions, random);
+    if (!picked) {
+        // Open entries remain, but none of them belongs to a question of this
+        // round (the column was edited by hand): nothing is left to ask.
+        end_round(marking);
+        return;
+    }
+
+    view_.clear_fields();
+    state_.cur_index = *picked;
+    view_.show_question(blank_gaps(questions_.line(state_.cur_index)));
+    state_.last_index = state_.cur_index;
+    ++state_.n_trials;
+    if (marking == Marking::Wrong)
+        ++state_.n_wrong;
+    else if (marking == Marking::Postponed)
+        ++state_.n_clocked;
+    state_.n_correct = status_.tally().correct_count();
+}
+
+void Round::end_round(Marking marking)
+{
+    ++state_.n_trials;
+    if (marking == Marking::Correct)
+        ++state_.n_correct;
+
+    view_.set_phase(texts().phase_finished);
+    view_.append_log(std::u16string(texts().log_end) + view_.timestamp());
+    view_.append_log(texts().log_closing);
+    view_.append_log(format_result_line(state_, view_.language()));
+    view_.append_log(u" ");
+    view_.finish_trainer();
+}
+
+void Round::reveal()
+{
+    view_.show_solution(questions_.line(state_.cur_index));
+}
+
+}  // namespace quiz

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "quiz/lists.h"
+#include "quiz/round_texts.h"
+
+namespace quiz {
+
+// How the user marked the question on display. A restart runs its first step
+// with None, so that nothing is marked.
+enum class Marking { None, Correct, Wrong, Postponed };
+
+// What a round shows and where it writes; the trainer page implements it.
+class RoundView {
+public:
+    virtual ~RoundView() = default;
+    // Read at the moment a text is written, so a log can mix languages.
+    virtual Language language() const = 0;
+    // The current date and time as the log writes them.
+    virtual std::u16string timestamp() const = 0;
+    // The name of the list the round is asked from.
+    virtual std::u16string list_name() const = 0;
+
+    // The four buttons, then the three fields become usable.
+    virtual void enable_trainer() = 0;
+    virtual void show_trainer_page() = 0;
+    virtual void set_phase(std::u16string_view text) = 0;
+    virtual void set_result(std::u16string_view text) = 0;
+    virtual void append_log(std::u16string_view line) = 0;
+    // Empties the question, answer and solution fields.
+    virtual void clear_fields() = 0;
+    virtual void show_question(std::u16string_view text) = 0;
+    virtual void show_solution(std::u16string_view text) = 0;
+    // The buttons are disabled, the fields emptied and disabled.
+    virtual void finish_trainer() = 0;
+};
+
+// The tallies of the round in progress (or of the last one).
+struct RoundState {
+    std::int32_t n_questions = 0;
+    std::int32_t cur_index = 0;
+    std::int32_t last_index = 0;
+    std::int32_t n_correct = 0;
+    std::int32_t n_wrong = 0;
+    std::int32_t n_clocked = 0;
+    std::int32_t n_trials = 0;
+    std::u16string result_line;
+
+    // Correct, wrong and postponed tallies and trials become 0, the result line
+    // empty; the question count and indices stay.
+    void clear_tallies();
+};
+
+// "c/n Richtig - t Trials - w Falsch - p Zurückgestellt" in the given language.
+std::u16string format_result_line(const RoundState& state, Language language);
+
+// One question round: the user is asked every question in random order until
+// each has been answered correctly once.
+class Round {
+public:
+    using SeedSource = std::function<std::uint64_t()>;
+
+    Round(QuestionList& questions, StatusList& status, RoundView& view);
+
+    // Starts a new round on the current list, from any state.
+    void restart();
+    // Marks the question on display, then asks the next one or ends the round.
+    void step(Marking marking);
+    // Shows the stored line of the question on display, gaps and all.
+    void reveal();
+    void clear_tallies() { state_.clear_tallies(); }
+
+    const RoundState& state() const { return state_; }
+
+    // The generator is seeded anew from this source before every pick; by
+    // default the high-resolution clock.
+    void set_seed_source(SeedSource source) { seed_source_ = std::move(source); }
+
+private:
+    void ask_next(Marking marking);
+    void end_round(Marking marking);
+    const RoundTexts& texts() const;
+
+    QuestionList& questions_;
+    StatusList& status_;
+    RoundView& view_;
+    RoundState state_;
+    SeedSource seed_source_;
+};
+
+}  // namespace quiz
