@@ -1,0 +1,17 @@
+#include <QDir>
+
+#include "app/application.h"
+#include "app/error_box.h"
+#include "app/program.h"
+#include "app/tstart.h"
+
+int main(int argc, char** argv)
+{
+    lernwerk::Application application(argc, argv);
+    lernwerk::setApplicationTitle(QStringLiteral("Lernwerk - Jorin Malke Studio"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lernwerk.png")));
+
+    lernwerk::Program program(lernwerk::Program::defaultProgramFolder(), QDir::currentPath());
+    program.start().show();
+    return application.exec();
+}

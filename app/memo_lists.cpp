@@ -1,0 +1,139 @@
+#include "app/memo_lists.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace lernwerk {
+
+namespace {
+
+std::u16string blockText(const QTextBlock& block)
+{
+    return block.text().toStdU16String();
+}
+
+}  // namespace
+
+int lineCount(const QPlainTextEdit& memo)
+{
+    const QTextDocument* document = memo.document();
+    if (document->blockCount() == 1 && document->firstBlock().length() <= 1)
+        return 0;
+    return document->blockCount();
+}
+
+void MemoQuestionList::remove_empty_lines()
+{
+    QTextDocument* document = memo_.document();
+    bool anyEmpty = false;
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
+        if (block.length() <= 1) {
+            anyEmpty = true;
+            break;
+        }
+    }
+    if (!anyEmpty)
+        return;
+
+    // One rebuild instead of a deletion per line keeps huge lists fast.
+    QString kept;
+    kept.reserve(document->characterCount());
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
+        if (block.length() <= 1)
+            continue;
+        if (!kept.isEmpty())
+            kept += QLatin1Char('\n');
+        kept += block.text();
+    }
+    memo_.setPlainText(kept);
+}
+
+int MemoQuestionList::count() const
+{
+    return lineCount(memo_);
+}
+
+std::u16string MemoQuestionList::line(int index) const
+{
+    if (index < 0 || index >= count())
+        return {};
+    return blockText(memo_.document()->findBlockByNumber(index));
+}
+
+MemoStatusList::MemoStatusList(QPlainTextEdit& memo) : memo_(memo)
+{
+    retally();
+    QObject::connect(memo_.document(), &QTextDocument::contentsChange, memo_.document(),
+                     [this](int position, int removed, int added) { followChange(position, removed, added); });
+}
+
+void MemoStatusList::reset(int n)
+{
+    QString text;
+    text.reserve(std::max(n, 0) * 2);
+    for (int i = 0; i < n; ++i) {
+        if (i > 0)
+            text += QLatin1Char('\n');
+        text += QLatin1Char('0');
+    }
+    memo_.setPlainText(text);
+}
+
+void MemoStatusList::mark_correct(int index)
+{
+    if (index < 0 || index >= lineCount(memo_))
+        return;
+    QTextCursor cursor(memo_.document()->findBlockByNumber(index));
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.insertText(QStringLiteral("X"));
+}
+
+void MemoStatusList::retally()
+{
+    const QTextDocument* document = memo_.document();
+    std::vector<std::u16string> entries;
+    entries.reserve(static_cast<std::size_t>(document->blockCount()));
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next())
+        entries.push_back(blockText(block));
+    tally_.reset(0);
+    lines_ = static_cast<int>(entries.size());
+    tally_.replace(0, 0, std::move(entries));
+}
+
+void MemoStatusList::followChange(int position, int removed, int added)
+{
+    // The tally holds one entry per block of the document (an empty field has
+    // one empty entry, which counts as neither open nor correct).
+    const QTextDocument* document = memo_.document();
+    const int lastPosition = std::max(0, document->characterCount() - 1);
+    const QTextBlock first = document->findBlock(std::clamp(position, 0, lastPosition));
+    const QTextBlock last = document->findBlock(std::clamp(position + added, 0, lastPosition));
+    if (!first.isValid() || !last.isValid()) {
+        retally();
+        return;
+    }
+    const int firstLine = first.blockNumber();
+    const int newLines = last.blockNumber() - firstLine + 1;
+    const int oldLines = newLines - (document->blockCount() - lines_);
+    if (oldLines < 0 || firstLine + oldLines > lines_) {
+        retally();
+        return;
+    }
+    (void)removed;
+
+    std::vector<std::u16string> entries;
+    entries.reserve(static_cast<std::size_t>(newLines));
+    for (QTextBlock block = first;; block = block.next()) {
+        entries.push_back(blockText(block));
+        if (block == last)
+            break;
+    }
+    tally_.replace(firstLine, oldLines, std::move(entries));
+    lines_ = document->blockCount();
+}
+
+}  // namespace lernwerk

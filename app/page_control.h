@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QTabWidget>
+
+namespace lernwerk {
+
+// The main window's page control. Tabs can be hidden and shown; `userChange`
+// fires only when the user selects another tab, never for changes the
+// program makes.
+class PageControl : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit PageControl(QWidget* parent);
+
+    void setPageVisible(QWidget* page, bool visible);
+    bool isPageVisible(QWidget* page) const;
+    void selectPage(QWidget* page);
+
+signals:
+    void userChange();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int programChanges_ = 0;
+};
+
+}  // namespace lernwerk

@@ -1,0 +1,35 @@
+#include "app/program.h"
+
+#include <QCoreApplication>
+
+#include "app/tprog.h"
+#include "app/tstart.h"
+#include "dialogs/tbugreport.h"
+#include "dialogs/tende.h"
+
+namespace lernwerk {
+
+Program::Program(const QString& programFolder, const QString& workingFolder)
+{
+    start_ = std::make_unique<Tstart>(workingFolder);
+    prog_ = std::make_unique<Tprog>(*start_, programFolder);
+    ende_ = std::make_unique<Tende>(*start_, *prog_);
+    bugreportDe_ = std::make_unique<Tbugreport_de>();
+    bugreportEn_ = std::make_unique<Tbugreport_en>();
+
+    prog_->setDialogs(ende_.get(), bugreportDe_.get(), bugreportEn_.get());
+    start_->setHandOver([this] { prog_->handOver(); });
+    QObject::connect(start_.get(), &Tstart::closed, [this] {
+        ended_ = true;
+        QCoreApplication::quit();
+    });
+}
+
+Program::~Program() = default;
+
+QString Program::defaultProgramFolder()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+}  // namespace lernwerk

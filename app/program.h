@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace lernwerk {
+
+class Tbugreport;
+class Tende;
+class Tprog;
+class Tstart;
+
+// The program's five windows, created in their order: the start screen, the
+// main window, the closing dialog and the two report dialogs. The entry point
+// and the tests build the program the same way.
+class Program {
+public:
+    // `programFolder` holds the last-list files (with a trailing separator);
+    // the language marker files are looked for in `workingFolder`.
+    Program(const QString& programFolder, const QString& workingFolder);
+    ~Program();
+
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // The folder of the running program file, with its separator.
+    static QString defaultProgramFolder();
+
+    Tstart& start() { return *start_; }
+    Tprog& prog() { return *prog_; }
+    Tende& ende() { return *ende_; }
+    Tbugreport& bugreportDe() { return *bugreportDe_; }
+    Tbugreport& bugreportEn() { return *bugreportEn_; }
+
+    // True once the start screen was closed: the program has ended.
+    bool ended() const { return ended_; }
+
+private:
+    std::unique_ptr<Tstart> start_;
+    std::unique_ptr<Tprog> prog_;
+    std::unique_ptr<Tende> ende_;
+    std::unique_ptr<Tbugreport> bugreportDe_;
+    std::unique_ptr<Tbugreport> bugreportEn_;
+    bool ended_ = false;
+};
+
+}  // namespace lernwerk

@@ -1,0 +1,70 @@
+#include "app/status_bar.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFrame>
+
+namespace lernwerk {
+
+StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("anzeige"));
+    setSizeGripEnabled(false);
+    setFixedHeight(kHeight);
+    setMouseTracking(true);
+}
+
+QString StatusBar::panelText(int panel) const
+{
+    return texts_.at(static_cast<std::size_t>(panel));
+}
+
+void StatusBar::setPanelText(int panel, const QString& text)
+{
+    texts_.at(static_cast<std::size_t>(panel)) = text;
+    setAccessibleDescription(texts_[0] + QStringLiteral(" | ") + texts_[1] + QStringLiteral(" | ") + texts_[2]);
+    update();
+}
+
+int StatusBar::panelAt(int x)
+{
+    int right = 0;
+    for (int panel = 0; panel < kPanelCount; ++panel) {
+        right += kPanelWidths[static_cast<std::size_t>(panel)];
+        if (right > x)
+            return panel;
+    }
+    return -1;
+}
+
+void StatusBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    int left = 0;
+    for (int panel = 0; panel < kPanelCount; ++panel) {
+        const int width = kPanelWidths[static_cast<std::size_t>(panel)];
+        const QRect box(left, 0, width - 2, height());
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QString shown = fontMetrics().elidedText(texts_[static_cast<std::size_t>(panel)],
+                                                       Qt::ElideRight, box.width() - 6);
+        painter.drawText(box.adjusted(3, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, shown);
+        left += width;
+    }
+}
+
+void StatusBar::mouseMoveEvent(QMouseEvent* event)
+{
+    setCursor(showsHandAt(event->position().toPoint().x()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QStatusBar::mouseMoveEvent(event);
+}
+
+void StatusBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    QStatusBar::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit clicked(event->position().toPoint().x());
+}
+
+}  // namespace lernwerk

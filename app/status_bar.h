@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QStatusBar>
+#include <QString>
+
+#include <array>
+
+namespace lernwerk {
+
+// The status bar `anzeige` with three fixed-width panels: the phase of the
+// round, its result line and the donation link.
+class StatusBar : public QStatusBar {
+    Q_OBJECT
+public:
+    static constexpr int kPanelCount = 3;
+    static constexpr std::array<int, kPanelCount> kPanelWidths{120, 300, 180};
+    static constexpr int kLinkPanel = 2;
+    static constexpr int kHeight = 17;
+
+    explicit StatusBar(QWidget* parent);
+
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString& text);
+    // The panel under x in the bar's coordinates, or -1 beyond the last one.
+    static int panelAt(int x);
+    // The hand shows strictly between these bounds: over the link panel.
+    static bool showsHandAt(int x) { return x > 420 && x < 600; }
+
+signals:
+    void clicked(int x);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::array<QString, kPanelCount> texts_;
+};
+
+}  // namespace lernwerk

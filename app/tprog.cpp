@@ -1,0 +1,372 @@
+#include "app/tprog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBlock>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QScreen>
+#include <QWindow>
+
+#include "app/error_box.h"
+#include "app/memo_lists.h"
+#include "app/page_control.h"
+#include "app/status_bar.h"
+#include "app/timestamp.h"
+#include "app/tstart.h"
+#include "dialogs/tbugreport.h"
+#include "dialogs/tende.h"
+#include "lists/text_field.h"
+#include "textfile/u_WideFunc.h"
+
+namespace lernwerk {
+
+namespace {
+
+constexpr int kClientWidth = 771;
+constexpr int kClientHeight = 543;
+constexpr int kMinimumWidth = 600;
+constexpr int kMinimumHeight = 440;
+
+const QString kGermanLastList = QStringLiteral("LetzteFrageliste.txt");
+const QString kEnglishLastList = QStringLiteral("LastQuestionnaire.txt");
+
+}  // namespace
+
+Tprog::Tprog(Tstart& start, QString programFolder)
+    : QMainWindow(nullptr), start_(start), programFolder_(std::move(programFolder))
+{
+    setObjectName(QStringLiteral("prog"));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPixelSize(11);
+    setFont(tahoma);
+
+    createStatusBar();
+    createPages();
+    createMenus();
+
+    questions_ = std::make_unique<MemoQuestionList>(*Memo1);
+    status_ = std::make_unique<MemoStatusList>(*Memo2);
+    round_ = std::make_unique<quiz::Round>(*questions_, *status_, static_cast<quiz::RoundView&>(*this));
+
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) { watchFocus(now); });
+
+    FormCreate();
+}
+
+Tprog::~Tprog() = default;
+
+void Tprog::setDialogs(Tende* ende, Tbugreport* bugreportDe, Tbugreport* bugreportEn)
+{
+    ende_ = ende;
+    bugreportDe_ = bugreportDe;
+    bugreportEn_ = bugreportEn;
+}
+
+QString Tprog::flag() const
+{
+    return start_.language();
+}
+
+std::u16string Tprog::questionListText() const
+{
+    return fieldText(*Memo1);
+}
+
+QWidget* Tprog::page(const char* name) const
+{
+    return blatt->findChild<QWidget*>(QString::fromLatin1(name));
+}
+
+void Tprog::showPage(QWidget* target)
+{
+    blatt->setPageVisible(target, true);
+    blatt->selectPage(target);
+}
+
+void Tprog::hidePage(QWidget* target)
+{
+    blatt->setPageVisible(target, false);
+}
+
+// ---------------------------------------------------------------- life cycle
+
+void Tprog::FormCreate()
+{
+    sprache();
+    scrollInfoPagesToTop();
+    // A failing read ends the creation here: a failing first file keeps the
+    // second from being read.
+    guarded([this] {
+        readLastListAtCreation(kGermanLastList);
+        readLastListAtCreation(kEnglishLastList);
+    });
+}
+
+void Tprog::readLastListAtCreation(const QString& fileName)
+{
+    const QString path = programFolder_ + fileName;
+    if (!QFileInfo(path).isFile())
+        return;
+    setFieldText(*Memo1, textfile::ReadTextFile(path.toStdU16String()));
+}
+
+void Tprog::handOver()
+{
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        handOverPending_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tprog::FormShow()
+{
+    // The main window carries its own taskbar entry on this platform; the
+    // start screen never has one. Nothing to do.
+}
+
+void Tprog::watchFocus(QWindow* now)
+{
+    if (now && (now->type() == Qt::Popup || now->type() == Qt::ToolTip))
+        return;  // menus and tool tips come and go without counting
+    QWindow* before = lastFocusWindow_;
+    lastFocusWindow_ = now;
+    if (!now || now != windowHandle())
+        return;
+
+    // The hand-over counts as coming from the start screen even where the
+    // window manager never gave the borderless start screen the focus.
+    const bool fromHandOver = handOverPending_;
+    handOverPending_ = false;
+    const bool fromOwnWindow = before && before != now && before->modality() == Qt::NonModal;
+    if (fromHandOver || fromOwnWindow)
+        guarded([this] { FormActivate(); });
+}
+
+void Tprog::FormActivate()
+{
+    round_->clear_tallies();
+    const QString lastList = programFolder_ + kGermanLastList;
+    if (!QFileInfo(lastList).isFile())
+        return;
+    LoadTextLines(lastList.toStdU16String(), *Memo5);
+
+    const QString named = Memo5->document()->firstBlock().text();
+    if (named.isEmpty() || !QFileInfo(named).isFile())
+        return;
+    aktuelleliste->setText(named);
+    LoadTextLines(named.toStdU16String(), *Memo1);
+    Button1->click();
+}
+
+bool Tprog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && (watched == tb1 || watched == editor))
+        FormResize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tprog::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void Tprog::FormResize()
+{
+    layoutTrainerPage(tb1->width(), tb1->height());
+    layoutEditorPage(editor->width(), editor->height());
+}
+
+void Tprog::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    }
+    FormShow();
+}
+
+void Tprog::closeEvent(QCloseEvent* event)
+{
+    FormCloseQuery();
+    event->accept();
+    FormClose();
+}
+
+void Tprog::FormCloseQuery()
+{
+    if (ende_) {
+        ende_->applyLanguage(flag());
+        ende_->exec();
+    }
+}
+
+void Tprog::FormClose()
+{
+    start_.close();
+}
+
+void Tprog::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || event->modifiers() & ~Qt::KeypadModifier) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // A focused button takes Enter for itself; anywhere else but in a text
+    // field Enter means "Richtig", when that button can be pressed.
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+        if (focused->isEnabled())
+            focused->click();
+        return;
+    }
+    if (bt_correct->isVisible() && bt_correct->isEnabled())
+        bt_correct->click();
+}
+
+// ---------------------------------------------------------------- menus
+
+void Tprog::p1Click()
+{
+    Button1->click();
+}
+
+void Tprog::p2Click()
+{
+    showPage(editor);
+}
+
+void Tprog::p3Click()
+{
+    close();
+}
+
+void Tprog::f1Click()
+{
+    showPage(tb1);
+}
+
+void Tprog::f2Click()
+{
+    showPage(page("tb2"));
+}
+
+void Tprog::f3Click()
+{
+    showPage(page("tb3"));
+}
+
+void Tprog::f4Click()
+{
+    p2Click();
+}
+
+void Tprog::m_bugClick()
+{
+    Tbugreport* dialog = flag() == kGerman ? bugreportDe_ : bugreportEn_;
+    if (!dialog)
+        return;
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void Tprog::m_bug_iClick()
+{
+    m_bugClick();
+}
+
+// ---------------------------------------------------------------- the round's view
+
+quiz::Language Tprog::language() const
+{
+    return flag() == kGerman ? quiz::Language::German : quiz::Language::English;
+}
+
+std::u16string Tprog::timestamp() const
+{
+    return logTimestamp(QDateTime::currentDateTime(), QLocale::system()).toStdU16String();
+}
+
+std::u16string Tprog::list_name() const
+{
+    return aktuelleliste->text().toStdU16String();
+}
+
+void Tprog::enable_trainer()
+{
+    for (QWidget* control : {static_cast<QWidget*>(bt_correct), static_cast<QWidget*>(bt_wrong),
+                             static_cast<QWidget*>(bt_clock), static_cast<QWidget*>(bt_solve),
+                             static_cast<QWidget*>(frage), static_cast<QWidget*>(antwort),
+                             static_cast<QWidget*>(loesung)})
+        control->setEnabled(true);
+}
+
+void Tprog::show_trainer_page()
+{
+    blatt->selectPage(tb1);
+}
+
+void Tprog::set_phase(std::u16string_view text)
+{
+    anzeige->setPanelText(0, QString::fromStdU16String(std::u16string(text)));
+}
+
+void Tprog::set_result(std::u16string_view text)
+{
+    anzeige->setPanelText(1, QString::fromStdU16String(std::u16string(text)));
+}
+
+void Tprog::append_log(std::u16string_view line)
+{
+    Memo3->appendPlainText(QString::fromStdU16String(std::u16string(line)));
+}
+
+void Tprog::clear_fields()
+{
+    frage->clear();
+    antwort->clear();
+    loesung->clear();
+}
+
+void Tprog::show_question(std::u16string_view text)
+{
+    frage->setPlainText(QString::fromStdU16String(std::u16string(text)));
+}
+
+void Tprog::show_solution(std::u16string_view text)
+{
+    loesung->setPlainText(QString::fromStdU16String(std::u16string(text)));
+}
+
+void Tprog::finish_trainer()
+{
+    for (QPushButton* button : {bt_correct, bt_wrong, bt_clock, bt_solve})
+        button->setEnabled(false);
+    clear_fields();
+    for (QPlainTextEdit* field : {frage, antwort, loesung})
+        field->setEnabled(false);
+}
+
+}  // namespace lernwerk

@@ -1,0 +1,205 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+
+#include "quiz/round.h"
+
+class QAction;
+class QMenu;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class QColorDialog;
+class QFileDialog;
+class QFontDialog;
+class QWindow;
+
+namespace lernwerk {
+
+class MemoQuestionList;
+class MemoStatusList;
+class PageControl;
+class StatusBar;
+class Tbugreport;
+class Tende;
+class Tstart;
+
+// The main window: trainer, statistics, lists, editor and information pages,
+// the menus and the status bar. Its handlers keep the names of the events they
+// answer.
+class Tprog : public QMainWindow, private quiz::RoundView {
+    Q_OBJECT
+public:
+    // `programFolder` holds the last-list files and ends with a separator.
+    Tprog(Tstart& start, QString programFolder);
+    ~Tprog() override;
+
+    // The windows created after this one.
+    void setDialogs(Tende* ende, Tbugreport* bugreportDe, Tbugreport* bugreportEn);
+
+    // The language flag, kept by the start screen.
+    QString flag() const;
+    QString programFolder() const { return programFolder_; }
+    // The question list as one text, lines separated by CR LF.
+    std::u16string questionListText() const;
+    // The start screen hands over: the main window is shown and brought to the front.
+    void handOver();
+    const quiz::RoundState& roundState() const { return round_->state(); }
+    void setSeedSource(quiz::Round::SeedSource source) { round_->set_seed_source(std::move(source)); }
+
+    // Life cycle
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void FormResize();
+    void FormCloseQuery();
+    void FormClose();
+
+    // Program and window menus
+    void p1Click();
+    void p2Click();
+    void p3Click();
+    void f1Click();
+    void f2Click();
+    void f3Click();
+    void f4Click();
+    void m_bugClick();
+    void m_bug_iClick();
+
+    // Question round
+    void Button1Click();
+    void fragestellen(QObject* sender);
+    void bt_solveClick();
+    void blattChange();
+
+    // Lists page
+    void Button2Click();
+
+    // Editor page
+    void Button7Click();
+    void Button8Click();
+    void Button9Click();
+    void Button10Click();
+    void Button11Click();
+    void Button12Click();
+    void Button13Click();
+
+    // Information pages
+    void f5Click();
+    void f6Click();
+    void f7Click();
+    void f8Click();
+    void Software1Click();
+
+    // Language, font and colour
+    void sprache();
+    void sp1Click();
+    void sp2Click();
+    void Schrift1Click();
+    void hfClick();
+
+    // Web links
+    void BrowseToMenuCaption(QAction* entry);
+    void BrowseToLabelCaption(QLabel* label);
+    void anzeigeClick(int x);
+
+    // Makes a page's tab visible and brings the page to the front, without
+    // the handling that a click on a tab runs.
+    void showPage(QWidget* page);
+    void hidePage(QWidget* page);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // quiz::RoundView
+    quiz::Language language() const override;
+    std::u16string timestamp() const override;
+    std::u16string list_name() const override;
+    void enable_trainer() override;
+    void show_trainer_page() override;
+    void set_phase(std::u16string_view text) override;
+    void set_result(std::u16string_view text) override;
+    void append_log(std::u16string_view line) override;
+    void clear_fields() override;
+    void show_question(std::u16string_view text) override;
+    void show_solution(std::u16string_view text) override;
+    void finish_trainer() override;
+
+    void createPages();
+    QWidget* createTrainerPage();
+    QWidget* createStatisticsPage();
+    QWidget* createListsPage();
+    QWidget* createEditorPage();
+    void createInfoPages();
+    void createMenus();
+    void createStatusBar();
+    void layoutTrainerPage(int width, int height);
+    void layoutEditorPage(int width, int height);
+    void layoutInfoPages();
+    void scrollInfoPagesToTop();
+    void readLastListAtCreation(const QString& fileName);
+    void watchFocus(QWindow* now);
+    void exchangeInfoTabs(bool german);
+    void showInfoPage(const char* germanPage, const char* englishPage);
+    QWidget* page(const char* name) const;
+    template <typename Control>
+    Control* control(const char* name) const;
+
+    Tstart& start_;
+    QString programFolder_;
+    Tende* ende_ = nullptr;
+    Tbugreport* bugreportDe_ = nullptr;
+    Tbugreport* bugreportEn_ = nullptr;
+
+    PageControl* blatt = nullptr;
+    StatusBar* anzeige = nullptr;
+    QWidget* tb1 = nullptr;
+    QWidget* editor = nullptr;
+    QPlainTextEdit* frage = nullptr;
+    QPlainTextEdit* antwort = nullptr;
+    QPlainTextEdit* loesung = nullptr;
+    QPushButton* bt_solve = nullptr;
+    QPushButton* bt_correct = nullptr;
+    QPushButton* bt_wrong = nullptr;
+    QPushButton* bt_clock = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;
+    QPlainTextEdit* Memo5 = nullptr;
+    QLabel* aktuelleliste = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPlainTextEdit* m1 = nullptr;
+    QPlainTextEdit* m2 = nullptr;
+    QFileDialog* od = nullptr;
+    QFileDialog* od2 = nullptr;
+    QFileDialog* sd1 = nullptr;
+    QFontDialog* fd = nullptr;
+    QColorDialog* cd = nullptr;
+
+    bool handOverPending_ = false;
+    bool shownOnce_ = false;
+    bool centred_ = false;
+    QWindow* lastFocusWindow_ = nullptr;
+
+    std::unique_ptr<MemoQuestionList> questions_;
+    std::unique_ptr<MemoStatusList> status_;
+    std::unique_ptr<quiz::Round> round_;
+};
+
+template <typename Control>
+Control* Tprog::control(const char* name) const
+{
+    return findChild<Control*>(QString::fromLatin1(name));
+}
+
+}  // namespace lernwerk

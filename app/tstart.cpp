@@ -1,0 +1,139 @@
+#include "app/tstart.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/click_label.h"
+#include "app/error_box.h"
+#include "app/jpeg_image.h"
+
+namespace lernwerk {
+
+namespace {
+
+constexpr int kTickMilliseconds = 700;
+constexpr int kShowMainAfter = 3;   // the main window comes with the 4th tick
+constexpr int kHideAfter = 5;       // the start screen goes with the 6th
+constexpr int kStopAfter = 7;       // the timer ends with the 8th
+
+const QString kGermanTitle = QStringLiteral("Lernwerk - Jorin Malke Studio");
+const QString kEnglishTitle = QStringLiteral("Drillbook - Jorin Malke Studio");
+
+bool markerFileExists(const QString& folder, const QString& name)
+{
+    return QFileInfo(QDir(folder).filePath(name)).isFile();
+}
+
+ClickLabel* makePicture(QWidget* parent, const char* name, const char* resource, QRect geometry)
+{
+    auto* picture = new ClickLabel(parent);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setGeometry(geometry);
+    picture->setCursor(Qt::PointingHandCursor);
+    guarded([&] { picture->setPixmap(QPixmap::fromImage(loadJpeg(QString::fromLatin1(resource)))); });
+    return picture;
+}
+
+}  // namespace
+
+Tstart::Tstart(const QString& workingFolder)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("start"));
+    setWindowTitle(QStringLiteral("start"));
+    setFixedSize(300, 215);
+
+    Image1 = makePicture(this, "Image1", ":/pictures/start_de.jpg", {0, 0, 300, 215});
+    Image2 = makePicture(this, "Image2", ":/pictures/start_en.jpg", {101, 83, 191, 132});
+    connect(Image1, &ClickLabel::clicked, this, &Tstart::Image1Click);
+    connect(Image2, &ClickLabel::clicked, this, &Tstart::Image1Click);
+
+    spr = new QLabel(kEnglish, this);
+    spr->setObjectName(QStringLiteral("spr"));
+    spr->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTickMilliseconds);
+    connect(Timer1, &QTimer::timeout, this, [this] { guarded([this] { Timer1Timer(); }); });
+    Timer1->start();
+
+    FormCreate(workingFolder);
+}
+
+void Tstart::FormCreate(const QString& workingFolder)
+{
+    ticks_ = 0;
+    if (markerFileExists(workingFolder, kEnglish))
+        setLanguage(kEnglish);
+    if (markerFileExists(workingFolder, kGerman))
+        setLanguage(kGerman);
+    startsprache();
+}
+
+QString Tstart::language() const
+{
+    return spr->text();
+}
+
+void Tstart::setLanguage(const QString& flag)
+{
+    spr->setText(flag);
+}
+
+void Tstart::setHandOver(std::function<void()> showMainWindow)
+{
+    showMainWindow_ = std::move(showMainWindow);
+}
+
+void Tstart::startsprache()
+{
+    if (language() == kGerman) {
+        setApplicationTitle(kGermanTitle);
+        Image2->hide();
+    }
+    if (language() == kEnglish) {
+        setApplicationTitle(kEnglishTitle);
+        Image2->show();
+    }
+}
+
+void Tstart::Timer1Timer()
+{
+    ++ticks_;
+    if (ticks_ > kShowMainAfter && showMainWindow_)
+        showMainWindow_();
+    if (ticks_ > kHideAfter)
+        hide();
+    if (ticks_ > kStopAfter)
+        Timer1->stop();
+}
+
+void Tstart::Image1Click()
+{
+    if (showMainWindow_)
+        showMainWindow_();
+    hide();
+    Timer1->stop();
+}
+
+void Tstart::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Centred on the desktop. The splash window type keeps it off the taskbar.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Tstart::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+}  // namespace lernwerk

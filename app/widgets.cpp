@@ -1,0 +1,45 @@
+#include "app/widgets.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace lernwerk {
+
+namespace {
+
+constexpr int kHeadingPixels = 16;
+constexpr QRgb kHeadingGrey = 0x3A3A3A;
+
+}  // namespace
+
+QLabel* makeHeading(QWidget* parent, const char* name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(kHeadingPixels);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(kHeadingGrey));
+    label->setPalette(palette);
+    label->setFixedHeight(22);
+    return label;
+}
+
+QPlainTextEdit* makeMemo(QWidget* parent, const char* name)
+{
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(QString::fromLatin1(name));
+    memo->setAccessibleName(QString::fromLatin1(name));
+    return memo;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+}  // namespace lernwerk

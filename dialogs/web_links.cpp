@@ -1,0 +1,45 @@
+#include "dialogs/web_links.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace lernwerk {
+
+namespace {
+
+void replaceFirst(QString& text, const QString& what, const QString& with)
+{
+    const qsizetype at = text.indexOf(what);
+    if (at >= 0)
+        text.replace(at, what.size(), with);
+}
+
+}  // namespace
+
+QString linkAddress(const QString& linkText, const QString& referrer, bool cleanUp)
+{
+    QString text = linkText;
+    if (cleanUp) {
+        text.remove(QLatin1Char('&'));
+        const qsizetype description = text.indexOf(QStringLiteral(" - "));
+        if (description >= 0)
+            text.truncate(description);
+    }
+    QString address = QStringLiteral("http://www.") + text + QStringLiteral("&rf=") + referrer;
+    // A bare site gets the slash of its root page before the query.
+    replaceFirst(address, QStringLiteral(".de&"), QStringLiteral(".de/&"));
+    replaceFirst(address, QStringLiteral(".com&"), QStringLiteral(".com/&"));
+    return address;
+}
+
+void BrowseToAddress(const QString& linkText, const QString& referrer, bool cleanUp)
+{
+    openAddress(linkAddress(linkText, referrer, cleanUp));
+}
+
+void openAddress(const QString& address)
+{
+    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
+
+}  // namespace lernwerk

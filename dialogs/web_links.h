@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace lernwerk {
+
+// The web address for a link text: "http://www." + text + "&rf=" + referrer,
+// with a bare site turned into its root page. With `cleanUp`, every "&" is
+// removed first and a description after " - " is cut off.
+QString linkAddress(const QString& linkText, const QString& referrer, bool cleanUp);
+
+// Opens the link text's address in the desktop's web browser; failures are
+// not reported.
+void BrowseToAddress(const QString& linkText, const QString& referrer, bool cleanUp);
+
+// Hands a complete address to the desktop's web browser.
+void openAddress(const QString& address);
+
+// Referrer values: which kind of link an address came from.
+inline const QString kReferrerReport = QStringLiteral("kpr");
+inline const QString kReferrerMenu = QStringLiteral("kpm");
+inline const QString kReferrerPage = QStringLiteral("kph");
+inline const QString kReferrerStatusBar = QStringLiteral("kpl");
+
+}  // namespace lernwerk

@@ -1,0 +1,203 @@
+// The question-list editor: pairs "part 1 - part 2" become question lines.
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+
+#include "app/error_box.h"
+#include "app/memo_lists.h"
+#include "app/tprog.h"
+#include "app/widgets.h"
+#include "lang/texts.h"
+#include "lists/editor_rules.h"
+#include "lists/text_field.h"
+#include "textfile/encodings.h"
+#include "textfile/text_lines.h"
+
+namespace lernwerk {
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kGroupTop = 70;
+constexpr int kGroupGap = 79;          // top of the output group = its height + this
+constexpr int kEditorReserve = 194;    // page height the two groups leave to the rest
+constexpr int kGroupButtonWidth = 110;
+constexpr int kButtonHeight = 25;
+
+std::vector<std::u16string> fieldLines(const QPlainTextEdit& field)
+{
+    std::vector<std::u16string> lines;
+    if (lineCount(field) == 0)
+        return lines;
+    for (QTextBlock block = field.document()->firstBlock(); block.isValid(); block = block.next())
+        lines.push_back(block.text().toStdU16String());
+    return lines;
+}
+
+QPlainTextEdit* makeEditorField(QWidget* group, const char* name)
+{
+    auto* field = makeMemo(group, name);
+    field->setLineWrapMode(QPlainTextEdit::NoWrap);
+    field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return field;
+}
+
+QFileDialog* makeFileDialog(QWidget* parent, const char* name, const QString& filter, bool save)
+{
+    auto* dialog = new QFileDialog(parent);
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setNameFilter(filter);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    return dialog;
+}
+
+QString chosenFile(QFileDialog* dialog)
+{
+    if (dialog->exec() != QDialog::Accepted)
+        return {};
+    const QStringList chosen = dialog->selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty())
+        return {};
+    dialog->selectFile(chosen.first());
+    return chosen.first();
+}
+
+}  // namespace
+
+QWidget* Tprog::createEditorPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("editor"));
+
+    auto* heading = makeHeading(page, "Label1");
+    heading->setText(QStringLiteral("Editor"));
+    heading->move(kMargin + 8, 8);
+    auto* explanation = new QLabel(page);
+    explanation->setObjectName(QStringLiteral("StaticText6"));
+    explanation->setWordWrap(true);
+    explanation->setGeometry(kMargin + 8, 34, 600, 30);
+
+    auto* gb1 = new QGroupBox(QStringLiteral("Input"), page);
+    gb1->setObjectName(QStringLiteral("gb1"));
+    m1 = makeEditorField(gb1, "m1");
+    auto* gb2 = new QGroupBox(QStringLiteral("Output"), page);
+    gb2->setObjectName(QStringLiteral("gb2"));
+    m2 = makeEditorField(gb2, "m2");
+
+    const auto button = [this](QWidget* parent, const char* name, void (Tprog::*handler)()) {
+        auto* made = makeButton(parent, name);
+        connect(made, &QPushButton::clicked, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+        return made;
+    };
+    button(gb1, "Button9", &Tprog::Button9Click);
+    button(gb1, "Button8", &Tprog::Button8Click);
+    button(gb2, "Button11", &Tprog::Button11Click);
+    button(gb2, "Button10", &Tprog::Button10Click);
+    button(gb2, "Button13", &Tprog::Button13Click);
+
+    auto* settings = new QGroupBox(page);
+    settings->setObjectName(QStringLiteral("GroupBox3"));
+    for (const char* name : {"cbt1", "cbt2"}) {
+        auto* box = new QCheckBox(settings);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setChecked(true);
+    }
+    button(page, "Button7", &Tprog::Button7Click);
+    button(page, "Button12", &Tprog::Button12Click);
+
+    od2 = makeFileDialog(this, "od2", QStringLiteral("Textdateien (*.txt)"), false);
+    sd1 = makeFileDialog(this, "sd1", QStringLiteral("Fragenlisten (*.txt)"), true);
+    sd1->setDefaultSuffix(QStringLiteral("txt"));
+    sd1->selectFile(QStringLiteral("NeueFragenliste.txt"));
+    return page;
+}
+
+void Tprog::layoutEditorPage(int width, int height)
+{
+    const int b = (height - kEditorReserve) / 2;
+    const int groupWidth = std::max(0, width - 2 * kMargin);
+    auto* gb1 = control<QGroupBox>("gb1");
+    auto* gb2 = control<QGroupBox>("gb2");
+    gb1->setGeometry(kMargin, kGroupTop, groupWidth, b);
+    gb2->setGeometry(kMargin, b + kGroupGap, groupWidth, b);
+
+    // Inside each group: the field on the left, its buttons in a column on the right.
+    for (QGroupBox* group : {gb1, gb2}) {
+        const QList<QPushButton*> buttons = group->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
+        const int fieldWidth = std::max(0, groupWidth - kGroupButtonWidth - 3 * kMargin);
+        group->findChild<QPlainTextEdit*>()->setGeometry(kMargin, 20, fieldWidth, std::max(0, b - 28));
+        int y = 20;
+        for (QPushButton* groupButton : buttons) {
+            groupButton->setGeometry(groupWidth - kMargin - kGroupButtonWidth, y, kGroupButtonWidth, kButtonHeight);
+            y += kButtonHeight + 6;
+        }
+    }
+
+    // Settings and the two page buttons stay at the bottom edge.
+    const int settingsTop = 2 * b + kGroupGap + 6;
+    auto* settings = control<QGroupBox>("GroupBox3");
+    settings->setGeometry(kMargin, settingsTop, std::min(420, groupWidth), height - settingsTop - kMargin);
+    control<QCheckBox>("cbt1")->setGeometry(10, 20, 400, 20);
+    control<QCheckBox>("cbt2")->setGeometry(10, 42, 400, 20);
+    const int buttonLeft = width - kMargin - kGroupButtonWidth - kMargin;
+    control<QPushButton>("Button7")->setGeometry(buttonLeft, settingsTop + 8, kGroupButtonWidth, kButtonHeight);
+    control<QPushButton>("Button12")->setGeometry(buttonLeft, settingsTop + 8 + kButtonHeight + 8,
+                                                 kGroupButtonWidth, kButtonHeight);
+}
+
+void Tprog::Button7Click()
+{
+    const auto lines = buildQuestionLines(fieldLines(*m1), control<QCheckBox>("cbt1")->isChecked(),
+                                          control<QCheckBox>("cbt2")->isChecked());
+    for (const std::u16string& line : lines)
+        m2->appendPlainText(QString::fromStdU16String(line));
+}
+
+void Tprog::Button8Click()
+{
+    m1->clear();
+}
+
+void Tprog::Button10Click()
+{
+    m2->clear();
+}
+
+void Tprog::Button9Click()
+{
+    const QString fileName = chosenFile(od2);
+    if (!fileName.isEmpty())
+        LoadTextLines(fileName.toStdU16String(), *m1);
+}
+
+void Tprog::Button11Click()
+{
+    const QString fileName = chosenFile(sd1);
+    if (fileName.isEmpty())
+        return;
+    const std::u16string text = fieldText(*m2);
+    textfile::SaveTextLines(text, fileName.toStdU16String(),
+                            needsUnicodeFile(text) ? textfile::kUtf8 : textfile::kAnsi);
+}
+
+void Tprog::Button12Click()
+{
+    hidePage(editor);
+}
+
+void Tprog::Button13Click()
+{
+    Memo1->setPlainText(m2->toPlainText());
+    aktuelleliste->setText(QString::fromStdString(lang::kEditorListName));
+    Button1Click();
+}
+
+}  // namespace lernwerk

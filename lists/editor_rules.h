@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lernwerk {
+
+// The separator between the two parts of an editor input line.
+inline constexpr std::u16string_view kPartSeparator = u" - ";
+
+// Turns editor input lines of the form "part 1 - part 2" into question lines
+// that ask for one part each: "part 2 - _part 1_" when `askFirst`, then
+// "part 1 - _part 2_" when `askSecond`. The line splits at its first
+// separator. Empty lines, and lines without a separator (they hold no pair to
+// ask for), give nothing.
+std::vector<std::u16string> buildQuestionLines(const std::vector<std::u16string>& input,
+                                               bool askFirst, bool askSecond);
+
+// Whether a text needs more than the Windows-1252 range to be stored, judged
+// the simple way the editor's save does: any code unit from U+0100 up.
+bool needsUnicodeFile(std::u16string_view text);
+
+}  // namespace lernwerk

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "app/error_box.h"
+#include "app/program.h"
+#include "app/status_bar.h"
+#include "app/tprog.h"
+#include "app/tstart.h"
+
+namespace lernwerk::testing {
+
+// Builds the whole program in-process, as the entry point does, with its
+// program folder and working directory in fresh temporary folders. Failures
+// that would show the error box are recorded instead.
+class ProgramTest : public ::testing::Test {
+protected:
+    QTemporaryDir programDir;
+    QTemporaryDir workingDir;
+    QStringList errors;
+    std::unique_ptr<Program> program;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(programDir.isValid());
+        ASSERT_TRUE(workingDir.isValid());
+        setErrorSink([this](const QString& caption, const QString& message) {
+            errorCaptions << caption;
+            errors << message;
+        });
+    }
+
+    void TearDown() override
+    {
+        program.reset();
+        setErrorSink({});
+    }
+
+    // Creates the five windows; the start screen's timer is stopped so that no
+    // test depends on real seconds.
+    void startProgram()
+    {
+        program = std::make_unique<Program>(programFolder(), workingDir.path());
+        start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+    }
+
+    QString programFolder() const { return programDir.path() + QLatin1Char('/'); }
+
+    Tstart& start() { return program->start(); }
+    Tprog& prog() { return program->prog(); }
+
+    template <typename Control = QWidget>
+    Control* find(const char* name)
+    {
+        auto* found = prog().findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QPlainTextEdit* memo(const char* name) { return find<QPlainTextEdit>(name); }
+    QString text(const char* name) { return memo(name)->toPlainText(); }
+    void click(const char* name) { find<QPushButton>(name)->click(); }
+    void trigger(const char* name) { find<QAction>(name)->trigger(); }
+    QString panel(int index) { return find<StatusBar>("anzeige")->panelText(index); }
+
+    // Answers the next modal dialog from the event loop with `answer`.
+    static void whenModal(std::function<void(QWidget*)> answer)
+    {
+        QTimer::singleShot(0, [answer] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            answer(dialog);
+        });
+    }
+
+    QStringList errorCaptions;
+};
+
+// Writes `bytes` to `path`, replacing the file.
+void writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
+
+}  // namespace lernwerk::testing
