@@ -1,0 +1,681 @@
+// Draws the program's pictures, icons and button glyphs and writes them into the resources
+// folder (the first argument, or the source tree's resources/ by default).
+//
+// Everything is drawn with QPainter at its exact pixel size. The start screen is drawn whole
+// in both languages; the English picture is the part of the English drawing that lies over the
+// German one, so the two together look like one picture. The program checks that the German and
+// English drawings differ only inside that part before writing anything.
+
+#include "app/jpeg_image.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QRadialGradient>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace {
+
+// ---- palette --------------------------------------------------------------------------------
+
+const QColor slate(0x26, 0x46, 0x53);       // dark background, card lines
+const QColor slateLight(0x31, 0x5B, 0x6B);  // start screen gradient, top
+const QColor slateDeep(0x1B, 0x35, 0x40);   // start screen gradient, bottom
+const QColor footerColour(0x16, 0x2C, 0x35);
+const QColor teal(0x2A, 0x9D, 0x8F);  // logo tile
+const QColor tealDark(0x22, 0x83, 0x77);
+const QColor sand(0xE9, 0xC4, 0x6A);    // check badge, taglines
+const QColor orange(0xF4, 0xA2, 0x61);  // the gap
+const QColor coral(0xE7, 0x6F, 0x51);   // hearts
+const QColor cream(0xFD, 0xF8, 0xEE);   // donation picture background
+const QColor mist(0xCF, 0xE3, 0xE0);    // small light text on dark ground
+
+constexpr int jpegQuality = 92;
+
+// ---- fonts ----------------------------------------------------------------------------------
+
+const QString sansFamily = QStringLiteral("DejaVu Sans");
+
+QFont font(const QString& family, qreal pixelSize, bool bold = false)
+{
+    QFont f(family);
+    f.setPixelSize(static_cast<int>(std::lround(pixelSize)));
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    f.setHintingPreference(QFont::PreferVerticalHinting);
+    return f;
+}
+
+// The pictures are laid out for these fonts; a substitute would overflow or look different.
+void requireFonts()
+{
+    struct Needed {
+        QString family;
+        const char* package;
+    };
+    const Needed needed[] = {{sansFamily, "fonts-dejavu-core"},
+                             {QStringLiteral("DejaVu Sans Condensed"), "fonts-dejavu-core"}};
+    for (const Needed& n : needed) {
+        if (QFontInfo(QFont(n.family)).family() != n.family) {
+            throw std::runtime_error("The font \"" + n.family.toStdString() +
+                                     "\" is not installed (Debian package " + n.package + ")");
+        }
+    }
+}
+
+qreal textWidth(const QFont& f, const QString& text)
+{
+    return QFontMetricsF(f).horizontalAdvance(text);
+}
+
+// Draws `text` with its baseline at `baseline`, left-aligned at x, or right-aligned when
+// `alignRight` is set (x is then the right edge).
+void drawText(QPainter& p, const QFont& f, const QColor& colour, qreal x, qreal baseline,
+              const QString& text, bool alignRight = false)
+{
+    p.setFont(f);
+    p.setPen(colour);
+    const qreal left = alignRight ? x - textWidth(f, text) : x;
+    p.drawText(QPointF(left, baseline), text);
+}
+
+// Splits `text` into lines no wider than `width`, breaking between words.
+QStringList wrapText(const QFont& f, const QString& text, qreal width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (textWidth(f, word) > width) {
+            throw std::runtime_error("The word \"" + word.toStdString() + "\" is wider than " +
+                                     std::to_string(width) + " pixels");
+        }
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (textWidth(f, longer) <= width) {
+            line = longer;
+        } else {
+            lines.append(line);
+            line = word;
+        }
+    }
+    if (!line.isEmpty()) {
+        lines.append(line);
+    }
+    return lines;
+}
+
+// The largest font up to `largest` pixels in which every one of `texts` fits into `width`, so
+// that all language versions of a picture share one size.
+QFont fittingFont(const QString& family, int largest, bool bold, const QStringList& texts,
+                  qreal width)
+{
+    for (int size = largest; size >= 8; --size) {
+        const QFont f = font(family, size, bold);
+        bool fits = true;
+        for (const QString& text : texts) {
+            fits = fits && textWidth(f, text) <= width;
+        }
+        if (fits) {
+            return f;
+        }
+    }
+    throw std::runtime_error("\"" + texts.join(QStringLiteral("\", \"")).toStdString() +
+                             "\" does not fit into " + std::to_string(width) + " pixels");
+}
+
+// ---- shapes ---------------------------------------------------------------------------------
+
+QImage canvas(int width, int height, const QColor& fill = Qt::transparent)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    return image;
+}
+
+void setupPainter(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+QPen roundPen(const QColor& colour, qreal width)
+{
+    QPen pen(colour, width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+// A heart filling `box` (point at the bottom).
+QPainterPath heartPath(const QRectF& box)
+{
+    const qreal w = box.width();
+    const qreal h = box.height();
+    const qreal x = box.left();
+    const qreal y = box.top();
+    QPainterPath path;
+    path.moveTo(x + w * 0.5, y + h * 0.26);
+    path.cubicTo(x + w * 0.5, y + h * 0.06, x + w * 0.20, y - h * 0.04, x + w * 0.06, y + h * 0.16);
+    path.cubicTo(x - w * 0.06, y + h * 0.34, x + w * 0.02, y + h * 0.58, x + w * 0.5, y + h);
+    path.cubicTo(x + w * 0.98, y + h * 0.58, x + w * 1.06, y + h * 0.34, x + w * 0.94, y + h * 0.16);
+    path.cubicTo(x + w * 0.80, y - h * 0.04, x + w * 0.5, y + h * 0.06, x + w * 0.5, y + h * 0.26);
+    path.closeSubpath();
+    return path;
+}
+
+// A check mark in the square `box`.
+QPainterPath checkPath(const QRectF& box)
+{
+    QPainterPath path;
+    path.moveTo(box.left() + box.width() * 0.10, box.top() + box.height() * 0.55);
+    path.lineTo(box.left() + box.width() * 0.38, box.top() + box.height() * 0.82);
+    path.lineTo(box.left() + box.width() * 0.90, box.top() + box.height() * 0.20);
+    return path;
+}
+
+// ---- the logo -------------------------------------------------------------------------------
+
+// How much of the logo is drawn: the tiny icon keeps only what still reads at 16 pixels.
+enum class LogoDetail { full, reduced, tiny };
+
+// The logo: a teal tile holding a question card whose middle line has a gap (an orange
+// underscore), with a sand-coloured check badge at its corner. Drawn in a 100 x 100 design
+// square scaled into `box`.
+void drawLogo(QPainter& p, const QRectF& box, LogoDetail detail)
+{
+    p.save();
+    p.translate(box.topLeft());
+    p.scale(box.width() / 100.0, box.height() / 100.0);
+    p.setPen(Qt::NoPen);
+
+    const bool tiny = detail == LogoDetail::tiny;
+    QLinearGradient tile(0, 0, 0, 100);
+    tile.setColorAt(0, teal);
+    tile.setColorAt(1, tealDark);
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(2, 2, 96, 96), tiny ? 16 : 22, tiny ? 16 : 22);
+
+    // The card, with a soft shadow under it.
+    const QRectF card = tiny ? QRectF(14, 19, 72, 60) : QRectF(15, 20, 64, 54);
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawRoundedRect(card.translated(0, tiny ? 0 : 3), 7, 7);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(card, 7, 7);
+
+    const QColor ink(slate.red(), slate.green(), slate.blue(), 200);
+    if (tiny) {
+        // Two lines: text, then text with the gap.
+        p.setPen(roundPen(ink, 9));
+        p.drawLine(QPointF(28, 37), QPointF(72, 37));
+        p.setPen(roundPen(orange, 10));
+        p.drawLine(QPointF(28, 61), QPointF(72, 61));
+    } else {
+        const qreal line = detail == LogoDetail::full ? 5.5 : 7;
+        p.setPen(roundPen(ink, line));
+        p.drawLine(QPointF(25, 33), QPointF(66, 33));
+        p.drawLine(QPointF(25, 47), QPointF(33, 47));
+        p.drawLine(QPointF(25, 61), QPointF(46, 61));
+        // The gap: an underscore sitting lower than the text around it, with nothing above.
+        p.setPen(roundPen(orange, line * 0.7));
+        p.drawLine(QPointF(40, 50), QPointF(64, 50));
+
+        // The check badge over the card's lower right corner, ringed in the tile colour.
+        const QPointF centre(74, 72);
+        p.setPen(Qt::NoPen);
+        p.setBrush(tealDark);
+        p.drawEllipse(centre, 19, 19);
+        p.setBrush(sand);
+        p.drawEllipse(centre, 15.5, 15.5);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(roundPen(slate, detail == LogoDetail::full ? 5 : 6));
+        p.drawPath(checkPath(QRectF(centre.x() - 9, centre.y() - 8.5, 18, 18)));
+    }
+    p.restore();
+}
+
+// ---- start screen ---------------------------------------------------------------------------
+
+constexpr int startWidth = 300;
+constexpr int startHeight = 215;
+// Where the English picture lies over the German one.
+const QRect englishPart(101, 83, 191, 132);
+
+struct StartTexts {
+    QString name;
+    QString tagline;
+    QString address;
+};
+
+const StartTexts germanStart{QStringLiteral("Lernwerk"), QStringLiteral("Der Quiz-Trainer"),
+                             QStringLiteral("malke-studio.de/spenden")};
+const StartTexts englishStart{QStringLiteral("Drillbook"), QStringLiteral("The quiz trainer"),
+                              QStringLiteral("malke-studio.com/donate")};
+
+void drawStartBackground(QPainter& p)
+{
+    QLinearGradient ground(0, 0, startWidth * 0.35, startHeight);
+    ground.setColorAt(0, slateLight);
+    ground.setColorAt(1, slateDeep);
+    p.fillRect(QRectF(0, 0, startWidth, startHeight), ground);
+
+    // Large faint circles for depth.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 12));
+    p.drawEllipse(QPointF(268, 18), 92, 92);
+    p.setBrush(QColor(255, 255, 255, 9));
+    p.drawEllipse(QPointF(268, 18), 58, 58);
+    p.setBrush(QColor(255, 255, 255, 8));
+    p.drawEllipse(QPointF(8, 196), 64, 64);
+
+    // A few dots in the palette's colours, like confetti.
+    struct Dot {
+        qreal x, y, r;
+        QColor colour;
+    };
+    const Dot dots[] = {{186, 30, 3.0, sand},   {214, 56, 2.0, orange}, {160, 58, 1.6, mist},
+                        {248, 44, 1.8, coral},  {132, 22, 2.2, teal},   {282, 70, 2.4, sand},
+                        {34, 28, 2.0, orange},  {70, 18, 1.6, mist},    {112, 66, 1.4, sand}};
+    for (const Dot& d : dots) {
+        p.setBrush(d.colour);
+        p.drawEllipse(QPointF(d.x, d.y), d.r, d.r);
+    }
+
+    // The footer band with a thin teal edge.
+    p.fillRect(QRectF(0, 190, startWidth, 25), footerColour);
+    p.fillRect(QRectF(0, 189, startWidth, 1.5), teal);
+}
+
+QImage drawStartScreen(const StartTexts& texts)
+{
+    QImage image = canvas(startWidth, startHeight);
+    QPainter p(&image);
+    setupPainter(p);
+    drawStartBackground(p);
+
+    drawLogo(p, QRectF(14, 76, 80, 80), LogoDetail::full);
+
+    // Name and tagline, right of the logo.
+    const QFont nameFont = font(sansFamily, 31, true);
+    drawText(p, nameFont, Qt::white, 110, 122, texts.name);
+    drawText(p, font(sansFamily, 11.5), sand, 112, 143, texts.tagline);
+
+    // The maker's line along the bottom: the maker at the left, the donation address at the
+    // right behind a small heart.
+    const QFont small = font(sansFamily, 9);
+    const qreal baseline = 206;
+    drawText(p, small, mist, 10, baseline, QStringLiteral("Jorin Malke Studio"));
+    const qreal right = startWidth - 10;
+    drawText(p, small, sand, right, baseline, texts.address, true);
+    const qreal heartRight = right - textWidth(small, texts.address) - 5;
+    p.setPen(Qt::NoPen);
+    p.setBrush(coral);
+    p.drawPath(heartPath(QRectF(heartRight - 9, baseline - 7.5, 9, 8)));
+    return image;
+}
+
+// Fails when the two drawings differ outside the part the English picture covers: the German
+// texts would then peek out from under it.
+void checkStartScreenParts(const QImage& german, const QImage& english)
+{
+    for (int y = 0; y < german.height(); ++y) {
+        for (int x = 0; x < german.width(); ++x) {
+            if (!englishPart.contains(x, y) && german.pixel(x, y) != english.pixel(x, y)) {
+                throw std::runtime_error("The German and English start screens differ at (" +
+                                         std::to_string(x) + ", " + std::to_string(y) +
+                                         "), outside the English picture");
+            }
+        }
+    }
+}
+
+// ---- donation pictures ----------------------------------------------------------------------
+
+constexpr int donateWidth = 504;
+constexpr int donateHeight = 289;
+
+struct DonateTexts {
+    QString heading;
+    QString appeal;
+    QString address;
+    QString thanks;
+};
+
+const DonateTexts germanDonate{
+    QStringLiteral("Gefällt Ihnen Lernwerk?"),
+    QStringLiteral("Lernwerk ist kostenlos. Wenn Ihnen das Programm beim Lernen hilft, freuen wir "
+                   "uns über eine Spende in der Höhe, die Sie selbst wählen. Jeder Betrag hilft, "
+                   "Lernwerk weiterzuentwickeln."),
+    QStringLiteral("malke-studio.de/spenden"),
+    QStringLiteral("Herzlichen Dank! – Jorin Malke Studio")};
+
+const DonateTexts englishDonate{
+    QStringLiteral("Do you like Drillbook?"),
+    QStringLiteral("Drillbook is free. If it helps you learn, we would be glad of a donation of "
+                   "whatever amount you choose. Every donation helps us keep improving Drillbook."),
+    QStringLiteral("malke-studio.com/donate"),
+    QStringLiteral("Thank you! – Jorin Malke Studio")};
+
+// The text column right of the illustration.
+constexpr qreal donateTextLeft = 222;
+constexpr qreal donateTextWidth = donateWidth - donateTextLeft - 16;
+constexpr int donateAppealLines = 5;
+
+// The illustration at the left: a big heart on a sunny disc, with the logo tile leaning on it.
+void drawDonateIllustration(QPainter& p)
+{
+    const QPointF centre(104, 144);
+    QRadialGradient sun(centre, 90);
+    sun.setColorAt(0, QColor(0xF7, 0xDF, 0xA3));
+    sun.setColorAt(1, QColor(0xF3, 0xD2, 0x86));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sun);
+    p.drawEllipse(centre, 86, 86);
+
+    // Rays of small dots around the disc.
+    for (int i = 0; i < 16; ++i) {
+        const double angle = (i * 22.5 + 11.25) * std::numbers::pi / 180.0;
+        const QPointF at(centre.x() + 97 * std::cos(angle), centre.y() + 97 * std::sin(angle));
+        p.setBrush(i % 2 == 0 ? sand : orange);
+        p.drawEllipse(at, i % 2 == 0 ? 3.2 : 2.2, i % 2 == 0 ? 3.2 : 2.2);
+    }
+
+    // The heart with a lighter highlight.
+    const QRectF heartBox(centre.x() - 58, centre.y() - 54, 116, 105);
+    p.setBrush(QColor(0, 0, 0, 28));
+    p.drawPath(heartPath(heartBox.translated(3, 5)));
+    QLinearGradient red(heartBox.topLeft(), heartBox.bottomLeft());
+    red.setColorAt(0, QColor(0xEE, 0x84, 0x68));
+    red.setColorAt(1, coral.darker(108));
+    p.setBrush(red);
+    p.drawPath(heartPath(heartBox));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(roundPen(QColor(255, 255, 255, 150), 6));
+    p.drawArc(QRectF(heartBox.left() + 16, heartBox.top() + 14, 40, 40), 100 * 16, 60 * 16);
+
+    // The logo tile, slightly turned, at the heart's lower right.
+    p.save();
+    p.translate(centre.x() + 43, centre.y() + 38);
+    p.rotate(-8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 36));
+    p.drawRoundedRect(QRectF(-31, -27, 64, 64), 14, 14);
+    drawLogo(p, QRectF(-33, -33, 66, 66), LogoDetail::full);
+    p.restore();
+}
+
+QImage drawDonatePicture(const DonateTexts& texts)
+{
+    QImage image = canvas(donateWidth, donateHeight, cream);
+    QPainter p(&image);
+    setupPainter(p);
+
+    // A band of the tile colour along the top and bottom.
+    p.fillRect(QRectF(0, 0, donateWidth, 6), teal);
+    p.fillRect(QRectF(0, donateHeight - 6, donateWidth, 6), teal);
+
+    drawDonateIllustration(p);
+
+    const qreal left = donateTextLeft;
+    const QFont heading = fittingFont(sansFamily, 22, true,
+                                      {germanDonate.heading, englishDonate.heading},
+                                      donateTextWidth);
+    drawText(p, heading, slate, left, 54, texts.heading);
+
+    const QFont body = font(sansFamily, 12.5);
+    const QStringList lines = wrapText(body, texts.appeal, donateTextWidth);
+    if (lines.size() > donateAppealLines) {
+        throw std::runtime_error("The donation appeal \"" + texts.heading.toStdString() +
+                                 "\" needs more than " + std::to_string(donateAppealLines) +
+                                 " lines");
+    }
+    qreal baseline = 86;
+    for (const QString& line : lines) {
+        drawText(p, body, QColor(0x3D, 0x4F, 0x57), left, baseline, line);
+        baseline += 19;
+    }
+
+    // The address on a coral pill with a white heart.
+    const QFont pillFont = font(sansFamily, 13, true);
+    const qreal pillWidth = textWidth(pillFont, texts.address) + 52;
+    const QRectF pill(left, 194, pillWidth, 34);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 30));
+    p.drawRoundedRect(pill.translated(0, 2), 17, 17);
+    p.setBrush(coral);
+    p.drawRoundedRect(pill, 17, 17);
+    p.setBrush(Qt::white);
+    p.drawPath(heartPath(QRectF(pill.left() + 15, pill.top() + 11, 14, 13)));
+    drawText(p, pillFont, Qt::white, pill.left() + 37, pill.top() + 22, texts.address);
+
+    drawText(p, font(sansFamily, 12, true), tealDark, left, 256, texts.thanks);
+    return image;
+}
+
+// ---- button glyphs --------------------------------------------------------------------------
+
+constexpr int glyphSize = 16;
+
+QImage drawSolveGlyph()
+{
+    // A light bulb: glass, screw base, and two short rays.
+    QImage image = canvas(glyphSize, glyphSize);
+    QPainter p(&image);
+    setupPainter(p);
+    QPainterPath glass;
+    glass.moveTo(6.0, 11.0);
+    glass.cubicTo(6.0, 9.2, 3.5, 8.4, 3.5, 5.8);
+    glass.cubicTo(3.5, 3.2, 5.6, 1.5, 8.0, 1.5);
+    glass.cubicTo(10.4, 1.5, 12.5, 3.2, 12.5, 5.8);
+    glass.cubicTo(12.5, 8.4, 10.0, 9.2, 10.0, 11.0);
+    glass.closeSubpath();
+    p.setPen(QPen(QColor(0xB8, 0x86, 0x0B), 1.0));
+    p.setBrush(QColor(0xFF, 0xD5, 0x4F));
+    p.drawPath(glass);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 190));
+    p.drawEllipse(QPointF(6.6, 4.8), 1.3, 1.3);
+    p.setBrush(QColor(0x70, 0x78, 0x80));
+    p.drawRoundedRect(QRectF(5.5, 11.5, 5, 2), 0.6, 0.6);
+    p.drawRoundedRect(QRectF(6.5, 13.5, 3, 1.6), 0.6, 0.6);
+    return image;
+}
+
+QImage drawCorrectGlyph()
+{
+    QImage image = canvas(glyphSize, glyphSize);
+    QPainter p(&image);
+    setupPainter(p);
+    p.setPen(roundPen(QColor(0x1F, 0x6E, 0x36), 3.6));
+    p.drawPath(checkPath(QRectF(1.5, 1.8, 13, 13)));
+    p.setPen(roundPen(QColor(0x34, 0xA8, 0x53), 2.2));
+    p.drawPath(checkPath(QRectF(1.5, 1.8, 13, 13)));
+    return image;
+}
+
+QImage drawWrongGlyph()
+{
+    QImage image = canvas(glyphSize, glyphSize);
+    QPainter p(&image);
+    setupPainter(p);
+    for (const auto& [pen, width] : {std::pair{QColor(0x9E, 0x1F, 0x1F), 3.6},
+                                     std::pair{QColor(0xE0, 0x3E, 0x3E), 2.2}}) {
+        p.setPen(roundPen(pen, width));
+        p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+        p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+    }
+    return image;
+}
+
+QImage drawClockGlyph()
+{
+    QImage image = canvas(glyphSize, glyphSize);
+    QPainter p(&image);
+    setupPainter(p);
+    const QPointF centre(8, 8);
+    p.setPen(QPen(QColor(0x2B, 0x63, 0xB5), 1.6));
+    p.setBrush(QColor(0xF4, 0xF8, 0xFD));
+    p.drawEllipse(centre, 6.4, 6.4);
+    p.setPen(roundPen(QColor(0x33, 0x3B, 0x44), 1.4));
+    p.drawLine(centre, QPointF(8, 4.0));
+    p.drawLine(centre, QPointF(10.8, 9.6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x33, 0x3B, 0x44));
+    p.drawEllipse(centre, 1.0, 1.0);
+    return image;
+}
+
+// The disabled look: grey, lighter and with less contrast, keeping the shape's transparency.
+QImage disabledGlyph(const QImage& glyph)
+{
+    QImage grey = glyph.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < grey.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(grey.scanLine(y));
+        for (int x = 0; x < grey.width(); ++x) {
+            const int alpha = qAlpha(row[x]);
+            const int level = 140 + qGray(row[x]) * 90 / 255;
+            row[x] = qRgba(level, level, level, (alpha * 3 + 3) / 4);
+        }
+    }
+    return grey;
+}
+
+// ---- icons ----------------------------------------------------------------------------------
+
+QImage drawIcon(int size)
+{
+    QImage image = canvas(size, size);
+    QPainter p(&image);
+    setupPainter(p);
+    const LogoDetail detail =
+        size <= 16 ? LogoDetail::tiny : (size <= 32 ? LogoDetail::reduced : LogoDetail::full);
+    drawLogo(p, QRectF(0, 0, size, size), detail);
+    return image;
+}
+
+// ---- writing --------------------------------------------------------------------------------
+
+class Writer {
+public:
+    explicit Writer(const QString& folder) : root_(folder) {}
+
+    void jpeg(const QString& name, const QImage& image)
+    {
+        const QByteArray bytes = lernwerk::encodeJpeg(image, jpegQuality);
+        QFile file(prepare(name));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(bytes) != bytes.size() || !file.flush()) {
+            fail(name, file.errorString());
+        }
+        report(name, image);
+    }
+
+    void png(const QString& name, const QImage& image)
+    {
+        if (!image.save(prepare(name), "PNG")) {
+            fail(name, QStringLiteral("the PNG writer refused it"));
+        }
+        report(name, image);
+    }
+
+private:
+    QString prepare(const QString& name)
+    {
+        const QString path = root_.filePath(name);
+        if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+            fail(name, QStringLiteral("its folder cannot be made"));
+        }
+        return path;
+    }
+
+    [[noreturn]] void fail(const QString& name, const QString& why) const
+    {
+        throw std::runtime_error("Cannot write " + root_.filePath(name).toStdString() + ": " +
+                                 why.toStdString());
+    }
+
+    void report(const QString& name, const QImage& image) const
+    {
+        std::printf("%-30s %3d x %3d\n", qPrintable(name), image.width(), image.height());
+    }
+
+    QDir root_;
+};
+
+void drawAll(Writer& out)
+{
+    const QImage germanStartScreen = drawStartScreen(germanStart);
+    const QImage englishStartScreen = drawStartScreen(englishStart);
+    checkStartScreenParts(germanStartScreen, englishStartScreen);
+    out.jpeg(QStringLiteral("pictures/start_de.jpg"), germanStartScreen);
+    out.jpeg(QStringLiteral("pictures/start_en.jpg"), englishStartScreen.copy(englishPart));
+
+    out.jpeg(QStringLiteral("pictures/donate_de.jpg"), drawDonatePicture(germanDonate));
+    out.jpeg(QStringLiteral("pictures/donate_en.jpg"), drawDonatePicture(englishDonate));
+
+    out.png(QStringLiteral("icons/lernwerk.png"), drawIcon(48));
+    out.png(QStringLiteral("icons/lernwerk_32.png"), drawIcon(32));
+    out.png(QStringLiteral("icons/lernwerk_16.png"), drawIcon(16));
+
+    struct Glyph {
+        const char* name;
+        QImage image;
+    };
+    const Glyph glyphs[] = {{"solve", drawSolveGlyph()},
+                            {"correct", drawCorrectGlyph()},
+                            {"wrong", drawWrongGlyph()},
+                            {"clock", drawClockGlyph()}};
+    for (const Glyph& g : glyphs) {
+        const QString base = QStringLiteral("glyphs/") + QString::fromLatin1(g.name);
+        out.png(base + QStringLiteral(".png"), g.image);
+        out.png(base + QStringLiteral("_disabled.png"), disabledGlyph(g.image));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Drawing needs no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+
+    if (argc > 2) {
+        std::fprintf(stderr, "Usage: draw_pictures [resources-folder]\n");
+        return 2;
+    }
+    const QString folder =
+        argc == 2 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LERNWERK_RESOURCE_DIR);
+
+    try {
+        requireFonts();
+        Writer out(folder);
+        drawAll(out);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "draw_pictures: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
