@@ -1,6 +1,8 @@
 #include "program_fixture.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 
 namespace lernwerk::testing {
 
@@ -9,6 +11,22 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     file.write(bytes);
+}
+
+void ProgramTest::answerFileDialog(const QString& fileName)
+{
+    whenModal([fileName](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        if (fileName.isEmpty()) {
+            files->reject();
+            return;
+        }
+        auto* typed = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(typed, nullptr);
+        typed->setText(fileName);
+        QMetaObject::invokeMethod(files, "accept");
+    });
 }
 
 QByteArray readFile(const QString& path)

@@ -85,6 +85,10 @@ protected:
         });
     }
 
+    // Answers an open or save dialog by typing `fileName`, as a user does;
+    // an empty name cancels it.
+    static void answerFileDialog(const QString& fileName);
+
     QStringList errorCaptions;
 };
 

@@ -1,0 +1,177 @@
+#include "program_fixture.h"
+
+#include <QDir>
+#include <QRadioButton>
+
+#include "dialogs/tbugreport.h"
+#include "dialogs/tende.h"
+
+namespace lernwerk::testing {
+namespace {
+
+const QByteArray kSignature("\xEF\xBB\xBF");
+
+class LastListTest : public ProgramTest {
+protected:
+    QString lastList(const char* name) { return programDir.filePath(QString::fromLatin1(name)); }
+
+    // Closes the main window and answers the closing dialog: keep the list or not.
+    void closeAnswering(bool save)
+    {
+        int shown = 0;
+        whenModal([&shown, save](QWidget* dialog) {
+            ++shown;
+            dialog->findChild<QRadioButton*>(save ? QStringLiteral("RadioButton1") : QStringLiteral("RadioButton2"))
+                ->setChecked(true);
+            dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        });
+        prog().close();
+        EXPECT_EQ(shown, 1);
+    }
+
+    void processEvents()
+    {
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+    }
+};
+
+TEST_F(LastListTest, ClosingInEachLanguageAndStartingAgain)
+{
+    startProgram();
+    memo("Memo1")->setPlainText(QStringLiteral("Ελληνικά _α_\nКириллица _б_"));
+    closeAnswering(true);
+    EXPECT_TRUE(program->ended());
+    EXPECT_EQ(readFile(lastList("LastQuestionnaire.txt")),
+              kSignature + QStringLiteral("Ελληνικά _α_\r\nКириллица _б_").toUtf8());
+    EXPECT_FALSE(QFileInfo::exists(lastList("LetzteFrageliste.txt")));
+
+    // A second run finds the list back, whatever its language.
+    writeFile(workingDir.filePath(QStringLiteral("de")), "");
+    startProgram();
+    EXPECT_EQ(text("Memo1"), QStringLiteral("Ελληνικά _α_\nКириллица _б_"));
+    EXPECT_TRUE(find<QLabel>("aktuelleliste")->text().startsWith(QStringLiteral("Beispielfragen")));
+    EXPECT_FALSE(find<QPushButton>("bt_correct")->isEnabled());
+
+    memo("Memo1")->clear();
+    closeAnswering(true);
+    EXPECT_EQ(readFile(lastList("LetzteFrageliste.txt")), kSignature);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(LastListTest, ClosingTextsFollowTheLanguageAtClosing)
+{
+    startProgram();
+    trigger("sp1");
+    QString heading;
+    whenModal([&heading](QWidget* dialog) {
+        heading = dialog->findChild<QLabel*>(QStringLiteral("Label18"))->text();
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Lernwerk"));
+        EXPECT_TRUE(dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->isChecked());
+        EXPECT_FALSE(dialog->findChild<QLabel*>(QStringLiteral("StaticText1"))->isHidden());
+        EXPECT_TRUE(dialog->findChild<QLabel*>(QStringLiteral("StaticText2"))->isHidden());
+        dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    });
+    trigger("p3");
+    EXPECT_EQ(heading, QStringLiteral("Zuletzt geöffnete Liste speichern?"));
+    EXPECT_TRUE(QFileInfo::exists(lastList("LetzteFrageliste.txt")));
+    EXPECT_FALSE(QFileInfo::exists(lastList("LastQuestionnaire.txt")));
+}
+
+TEST_F(LastListTest, NotSavingKeepsTheEarlierFile)
+{
+    writeFile(lastList("LastQuestionnaire.txt"), kSignature + "alt");
+    startProgram();
+    memo("Memo1")->setPlainText(QStringLiteral("neu"));
+    closeAnswering(false);
+    EXPECT_TRUE(program->ended());
+    EXPECT_EQ(readFile(lastList("LastQuestionnaire.txt")), kSignature + "alt");
+}
+
+TEST_F(LastListTest, UnwritableProgramFolderKeepsTheDialogOpen)
+{
+    program = std::make_unique<Program>(programDir.filePath(QStringLiteral("gone/")), workingDir.path());
+    start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+    bool stillOpen = false;
+    whenModal([&](QWidget* dialog) {
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("Button1"));
+        ok->click();
+        stillOpen = dialog->isVisible() && !program->ended();
+        dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->setChecked(true);
+        ok->click();
+    });
+    prog().close();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(program->ended());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.first().startsWith(QStringLiteral("Cannot create file \"%1")
+                                              .arg(programDir.filePath(QStringLiteral("gone/LastQuestionnaire.txt")))))
+        << errors.first().toStdString();
+}
+
+TEST_F(LastListTest, BothFilesPresentTheEnglishOneWins)
+{
+    writeFile(lastList("LetzteFrageliste.txt"), kSignature + "deutsch");
+    writeFile(lastList("LastQuestionnaire.txt"), kSignature + "english\r\nlist");
+    writeFile(workingDir.filePath(QStringLiteral("de")), "");
+    startProgram();
+    EXPECT_EQ(text("Memo1"), QStringLiteral("english\nlist"));
+}
+
+TEST_F(LastListTest, AFolderNamedLikeALastListIsNoFile)
+{
+    ASSERT_TRUE(QDir(programDir.path()).mkdir(QStringLiteral("LetzteFrageliste.txt")));  // a folder: not a file
+    writeFile(lastList("LastQuestionnaire.txt"), kSignature + "english");
+    startProgram();
+    EXPECT_EQ(text("Memo1"), QStringLiteral("english"));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(LastListTest, ActivationRestoresANamedListAndStartsARound)
+{
+    const QString list = workingDir.filePath(QStringLiteral("vokabeln.txt"));
+    writeFile(list, "Hund - _dog_\r\nKatze - _cat_\r\n");
+    // The name is relative: it is looked for in the working directory.
+    writeFile(lastList("LetzteFrageliste.txt"), kSignature + "vokabeln.txt\r\nmore");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(workingDir.path());
+    startProgram();
+    EXPECT_TRUE(text("Memo1").startsWith(QStringLiteral("vokabeln.txt")));
+
+    start().show();
+    start().Image1Click();
+    processEvents();
+    QDir::setCurrent(before);
+
+    EXPECT_EQ(find<QLabel>("aktuelleliste")->text(), QStringLiteral("vokabeln.txt"));
+    EXPECT_EQ(text("Memo1"), QStringLiteral("Hund - _dog_\nKatze - _cat_"));
+    EXPECT_EQ(text("Memo2"), QStringLiteral("0\n0"));
+    EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
+    EXPECT_TRUE(text("Memo3").startsWith(QStringLiteral("Restart...")));
+}
+
+TEST_F(LastListTest, ReturningFromAReportDialogClearsTheTallies)
+{
+    startProgram();
+    start().show();
+    start().Image1Click();
+    processEvents();
+    click("Button1");
+    click("bt_wrong");
+    ASSERT_EQ(prog().roundState().n_wrong, 1);
+
+    trigger("m_bug");
+    processEvents();
+    EXPECT_TRUE(program->bugreportEn().isVisible());
+    EXPECT_FALSE(program->bugreportDe().isVisible());
+    program->bugreportEn().findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    prog().activateWindow();
+    processEvents();
+    EXPECT_EQ(prog().roundState().n_wrong, 0);
+    EXPECT_EQ(prog().roundState().n_trials, 0);
+    EXPECT_EQ(text("Memo2"), QStringLiteral("0\n0\n0\n0"));
+    EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
+}
+
+}  // namespace
+}  // namespace lernwerk::testing

@@ -1,0 +1,115 @@
+#include "program_fixture.h"
+
+#include <QFileDialog>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTextBlock>
+
+namespace lernwerk::testing {
+namespace {
+
+class ListsTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        startProgram();
+    }
+
+    // Presses "Load List.." and answers the open dialog with `fileName`, or
+    // cancels it when `fileName` is empty.
+    void loadThroughDialog(const QString& fileName)
+    {
+        answerFileDialog(fileName);
+        click("Button2");
+    }
+
+    QString listName() { return find<QLabel>("aktuelleliste")->text(); }
+};
+
+TEST_F(ListsTest, LoadsEveryEncodingAsTheSameList)
+{
+    const QString lines = QStringLiteral("Grüße _aus_ Köln\n\nzweite _Zeile_");
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {
+        {"utf8.txt", QByteArray("\xEF\xBB\xBF") + lines.toUtf8().replace("\n", "\r\n")},
+        {"utf16.txt", QByteArray("\xFF\xFE") +
+                          QByteArray(reinterpret_cast<const char*>(lines.utf16()), lines.size() * 2)},
+        {"ansi.txt", lines.toLatin1().replace("\n", "\r")},
+    };
+    for (const auto& file : files) {
+        const QString path = workingDir.filePath(QString::fromLatin1(file.name));
+        writeFile(path, file.bytes);
+        loadThroughDialog(path);
+        EXPECT_EQ(text("Memo1"), lines) << file.name;
+        EXPECT_EQ(listName(), path);
+        EXPECT_EQ(memo("Memo5")->document()->firstBlock().text(), path);
+    }
+    EXPECT_TRUE(errors.isEmpty());
+    // The dialog offers the last name again.
+    EXPECT_TRUE(find<QFileDialog>("od")->selectedFiles().value(0).endsWith(QStringLiteral("ansi.txt")));
+}
+
+TEST_F(ListsTest, CancelOrMissingFileChangesNothing)
+{
+    const QString before = text("Memo1");
+    const QString name = listName();
+    loadThroughDialog(QString());
+    EXPECT_EQ(text("Memo1"), before);
+
+    const QString missing = workingDir.filePath(QStringLiteral("fehlt.txt"));
+    loadThroughDialog(missing);
+    EXPECT_EQ(text("Memo1"), before);
+    EXPECT_EQ(listName(), name);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.first().startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)))
+        << errors.first().toStdString();
+    EXPECT_EQ(errorCaptions.first(), applicationTitle());
+}
+
+TEST_F(ListsTest, LoadingDuringARoundKeepsTheRound)
+{
+    memo("Memo1")->setPlainText(QStringLiteral("q0\nq1\nq2"));
+    click("Button1");
+    click("bt_correct");
+    const QString status = text("Memo2");
+    const QString question = text("frage");
+    trigger("f3");
+
+    const QString path = workingDir.filePath(QStringLiteral("neu.txt"));
+    writeFile(path, "a _1_\r\nb _2_\r\n");
+    loadThroughDialog(path);
+    EXPECT_EQ(text("Memo1"), QStringLiteral("a _1_\nb _2_\n"));
+    EXPECT_EQ(text("Memo2"), status);
+    EXPECT_EQ(text("frage"), question);
+    EXPECT_EQ(find<QTabWidget>("blatt")->currentWidget()->objectName(), QStringLiteral("tb3"));
+    EXPECT_EQ(prog().roundState().n_questions, 3);
+    EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
+
+    click("Button1");  // the restart adopts the new list, without its empty line
+    EXPECT_EQ(text("Memo2"), QStringLiteral("0\n0"));
+}
+
+TEST_F(ListsTest, StatusColumnScrollsWithTheList)
+{
+    QStringList lines;
+    for (int i = 0; i < 300; ++i)
+        lines << QStringLiteral("Frage _%1_").arg(i);
+    memo("Memo1")->setPlainText(lines.join(QLatin1Char('\n')));
+    click("Button1");
+    trigger("f3");
+    prog().show();
+    auto* list = memo("Memo1");
+    auto* status = memo("Memo2");
+    list->verticalScrollBar()->setValue(120);
+    EXPECT_EQ(status->verticalScrollBar()->value(), 120);
+    status->verticalScrollBar()->setValue(40);
+    EXPECT_EQ(list->verticalScrollBar()->value(), 40);
+    EXPECT_EQ(list->verticalScrollBar()->maximum(), status->verticalScrollBar()->maximum());
+    EXPECT_EQ(list->font(), status->font());
+}
+
+}  // namespace
+}  // namespace lernwerk::testing
