@@ -19,6 +19,11 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Courier New"),
                                {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+
+    // Every window, menu and dialog of the program speaks in the same face.
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPixelSize(11);
+    setFont(tahoma);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -6,6 +6,12 @@
 
 namespace lernwerk {
 
+namespace {
+
+constexpr int kSmallestPixels = 9;
+
+}  // namespace
+
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("anzeige"));
@@ -46,10 +52,18 @@ void StatusBar::paintEvent(QPaintEvent*)
         const QRect box(left, 0, width - 2, height());
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(box.adjusted(0, 0, -1, -1));
+
+        // A text a little too long for its fixed panel is drawn smaller rather
+        // than cut; only a much longer one is elided.
+        const QString& text = texts_[static_cast<std::size_t>(panel)];
+        const QRect textBox = box.adjusted(3, 0, -3, 0);
+        QFont shown = font();
+        while (QFontMetrics(shown).horizontalAdvance(text) > textBox.width() && shown.pixelSize() > kSmallestPixels)
+            shown.setPixelSize(shown.pixelSize() - 1);
+        painter.setFont(shown);
         painter.setPen(palette().color(QPalette::WindowText));
-        const QString shown = fontMetrics().elidedText(texts_[static_cast<std::size_t>(panel)],
-                                                       Qt::ElideRight, box.width() - 6);
-        painter.drawText(box.adjusted(3, 0, -3, 0), Qt::AlignVCenter | Qt::AlignLeft, shown);
+        painter.drawText(textBox, Qt::AlignVCenter | Qt::AlignLeft,
+                         QFontMetrics(shown).elidedText(text, Qt::ElideRight, textBox.width()));
         left += width;
     }
 }

@@ -82,7 +82,6 @@ Tbugreport::Tbugreport(const BugreportTexts& texts)
 {
     setObjectName(QString::fromLatin1(texts.windowName));
     setWindowTitle(texts.caption);
-    setFixedSize(texts.clientSize);
     setModal(false);
 
     auto* layout = new QVBoxLayout(this);
@@ -122,6 +121,10 @@ Tbugreport::Tbugreport(const BugreportTexts& texts)
     row->addWidget(ok);
     layout->addLayout(row);
     connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+
+    // The design size, grown in height where the texts need more room.
+    setFixedWidth(texts.clientSize.width());
+    setFixedHeight(std::max(texts.clientSize.height(), layout->totalHeightForWidth(texts.clientSize.width())));
 }
 
 void Tbugreport::BrowseToCaption(const QString& caption)

@@ -28,6 +28,7 @@ constexpr int kGroupGap = 79;          // top of the output group = its height +
 constexpr int kEditorReserve = 194;    // page height the two groups leave to the rest
 constexpr int kGroupButtonWidth = 110;
 constexpr int kButtonHeight = 25;
+constexpr int kSettingsHeight = 72;
 
 std::vector<std::u16string> fieldLines(const QPlainTextEdit& field)
 {
@@ -144,7 +145,7 @@ void Tprog::layoutEditorPage(int width, int height)
     // Settings and the two page buttons stay at the bottom edge.
     const int settingsTop = 2 * b + kGroupGap + 6;
     auto* settings = control<QGroupBox>("GroupBox3");
-    settings->setGeometry(kMargin, settingsTop, std::min(420, groupWidth), height - settingsTop - kMargin);
+    settings->setGeometry(kMargin, settingsTop, std::min(420, groupWidth), std::min(kSettingsHeight, height - settingsTop - kMargin));
     control<QCheckBox>("cbt1")->setGeometry(10, 20, 400, 20);
     control<QCheckBox>("cbt2")->setGeometry(10, 42, 400, 20);
     const int buttonLeft = width - kMargin - kGroupButtonWidth - kMargin;
