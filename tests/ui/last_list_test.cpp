@@ -1,7 +1,10 @@
 #include "program_fixture.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QRadioButton>
+#include <QWindow>
 
 #include "dialogs/tbugreport.h"
 #include "dialogs/tende.h"
@@ -171,6 +174,30 @@ TEST_F(LastListTest, ReturningFromAReportDialogClearsTheTallies)
     EXPECT_EQ(prog().roundState().n_trials, 0);
     EXPECT_EQ(text("Memo2"), QStringLiteral("0\n0\n0\n0"));
     EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
+}
+
+TEST_F(LastListTest, ReturningFromAModalDialogKeepsTheTallies)
+{
+    startProgram();
+    start().show();
+    start().Image1Click();
+    processEvents();
+    click("Button1");
+    click("bt_wrong");
+    bool dialogHadFocus = false;
+    whenModal([&dialogHadFocus](QWidget* dialog) {
+        QElapsedTimer waited;
+        waited.start();
+        while (QGuiApplication::focusWindow() != dialog->windowHandle() && waited.elapsed() < 2000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        dialogHadFocus = QGuiApplication::focusWindow() == dialog->windowHandle();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    click("Button2");
+    EXPECT_TRUE(dialogHadFocus);
+    processEvents();
+    EXPECT_EQ(prog().roundState().n_wrong, 1);
+    EXPECT_EQ(prog().roundState().n_trials, 1);
 }
 
 }  // namespace
