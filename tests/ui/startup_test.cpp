@@ -35,6 +35,16 @@ struct MarkerCase {
     bool englishPicture;
 };
 
+std::string markerNames(const MarkerCase& markers)
+{
+    return markers.markers.isEmpty() ? std::string("none") : markers.markers.join(QLatin1Char('_')).toStdString();
+}
+
+void PrintTo(const MarkerCase& markers, std::ostream* out)
+{
+    *out << "markers " << markerNames(markers);
+}
+
 class MarkerFiles : public StartupTest, public ::testing::WithParamInterface<MarkerCase> {};
 
 TEST_P(MarkerFiles, ChooseTheLanguageFromTheWorkingDirectory)
@@ -55,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MarkerCase{{}, "en", "Drillbook - Jorin Malke Studio", true},
                       MarkerCase{{"en"}, "en", "Drillbook - Jorin Malke Studio", true},
                       MarkerCase{{"de"}, "de", "Lernwerk - Jorin Malke Studio", false},
-                      MarkerCase{{"de", "en"}, "de", "Lernwerk - Jorin Malke Studio", false}));
+                      MarkerCase{{"de", "en"}, "de", "Lernwerk - Jorin Malke Studio", false}),
+    [](const ::testing::TestParamInfo<MarkerCase>& param_info) { return markerNames(param_info.param); });
 
 TEST_F(StartupTest, AFolderNamedLikeAMarkerDoesNotCount)
 {

@@ -1,0 +1,75 @@
+// The cost of one round step on lists of growing length. A step marks, picks
+// the next question and counts the correct answers; none of that may scan the
+// list, so the time per step stays flat from a thousand to a million questions,
+// also when only one question is left open.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "quiz/round.h"
+
+namespace {
+
+class BenchQuestions : public quiz::QuestionList {
+public:
+    explicit BenchQuestions(int count) : count_(count) {}
+    void remove_empty_lines() override {}
+    int count() const override { return count_; }
+    std::u16string line(int) const override { return u"Blau, _Gelb_ und _Rot_ sind die drei Grundfarben."; }
+
+private:
+    int count_;
+};
+
+class BenchStatus : public quiz::StatusList {
+public:
+    quiz::StatusTally column;
+    void reset(int n) override { column.reset(n); }
+    void mark_correct(int index) override { column.set(index, u"X"); }
+    const quiz::StatusTally& tally() const override { return column; }
+};
+
+class SilentView : public quiz::RoundView {
+public:
+    quiz::Language language() const override { return quiz::Language::German; }
+    std::u16string timestamp() const override { return u"07.12.2026 08:00:00"; }
+    std::u16string list_name() const override { return u"bench"; }
+    void enable_trainer() override {}
+    void show_trainer_page() override {}
+    void set_phase(std::u16string_view) override {}
+    void set_result(std::u16string_view text) override { benchmark::DoNotOptimize(text.data()); }
+    void append_log(std::u16string_view) override {}
+    void clear_fields() override {}
+    void show_question(std::u16string_view text) override { benchmark::DoNotOptimize(text.data()); }
+    void show_solution(std::u16string_view) override {}
+    void finish_trainer() override {}
+};
+
+// `open` questions of `range(0)` are still open; each iteration is one
+// "Wrong", so the round never ends.
+void StepWithFewOpen(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    const int open = static_cast<int>(state.range(1));
+    BenchQuestions questions(count);
+    BenchStatus status;
+    SilentView view;
+    quiz::Round round(questions, status, view);
+    round.restart();
+    for (int i = open; i < count; ++i)
+        status.column.set(i, u"X");
+
+    for (auto _ : state)
+        round.step(quiz::Marking::Wrong);
+    state.SetItemsProcessed(state.iterations());
+}
+
+BENCHMARK(StepWithFewOpen)
+    ->ArgsProduct({{1'000, 100'000, 1'000'000}, {1, 1'000}})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
