@@ -67,8 +67,13 @@ std::u16string MemoQuestionList::line(int index) const
 MemoStatusList::MemoStatusList(QPlainTextEdit& memo) : memo_(memo)
 {
     retally();
-    QObject::connect(memo_.document(), &QTextDocument::contentsChange, memo_.document(),
-                     [this](int position, int removed, int added) { followChange(position, removed, added); });
+    following_ = QObject::connect(memo_.document(), &QTextDocument::contentsChange, memo_.document(),
+                                  [this](int position, int removed, int added) { followChange(position, removed, added); });
+}
+
+MemoStatusList::~MemoStatusList()
+{
+    QObject::disconnect(following_);
 }
 
 void MemoStatusList::reset(int n)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMetaObject>
+
 #include "quiz/lists.h"
 
 class QPlainTextEdit;
@@ -24,6 +26,9 @@ private:
 class MemoStatusList : public quiz::StatusList {
 public:
     explicit MemoStatusList(QPlainTextEdit& memo);
+    ~MemoStatusList() override;
+    MemoStatusList(const MemoStatusList&) = delete;
+    MemoStatusList& operator=(const MemoStatusList&) = delete;
 
     void reset(int n) override;
     void mark_correct(int index) override;
@@ -36,6 +41,7 @@ private:
     QPlainTextEdit& memo_;
     quiz::StatusTally tally_;
     int lines_ = 0;  // the field's line count as the tally knows it
+    QMetaObject::Connection following_;
 };
 
 // Number of lines of a field: an empty field has none.

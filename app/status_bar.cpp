@@ -15,6 +15,7 @@ constexpr int kSmallestPixels = 9;
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("anzeige"));
+    setAccessibleName(QStringLiteral("anzeige"));
     setSizeGripEnabled(false);
     setFixedHeight(kHeight);
     setMouseTracking(true);

@@ -32,6 +32,7 @@ ClickLabel* makePicture(QWidget* parent, const char* name, const char* resource,
 {
     auto* picture = new ClickLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
+    picture->setAccessibleName(QString::fromLatin1(name));
     picture->setGeometry(geometry);
     picture->setCursor(Qt::PointingHandCursor);
     guarded([&] { picture->setPixmap(QPixmap::fromImage(loadJpeg(QString::fromLatin1(resource)))); });

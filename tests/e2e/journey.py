@@ -1,0 +1,614 @@
+#!/usr/bin/python3
+"""User journeys through the real Lernwerk program.
+
+The program runs as its own process and is driven only through the
+accessibility tree (AT-SPI), the way a screen reader or a desktop test tool
+sees it: windows and controls are found by role and accessible name, buttons
+and menu entries are pressed through their action, texts are read and typed
+through the text interfaces.
+
+Run by run_journey.sh inside an X server and a D-Bus session with the
+accessibility bus started. Standard library and pyatspi only.
+"""
+
+import argparse
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+import traceback
+
+import pyatspi
+from gi.repository import GLib
+
+# Every expected change gets this long to show; the program answers within
+# a fraction of a second, the rest is headroom for a loaded machine.
+WAIT_SECONDS = 20.0
+POLL_SECONDS = 0.05
+# D-Bus calls into the program. The accessibility library lets calls to a
+# program that joined the bus lately run up to the start-up time. A call
+# that opens a modal dialog gets its answer only once the dialog closes, so
+# it is sent with a short timeout and no start-up allowance, and a missing
+# answer is what we expect.
+CALL_TIMEOUT_MS = 10000
+STARTUP_TIMEOUT_MS = 15000
+MODAL_CALL_TIMEOUT_MS = 1000
+
+ENGLISH_TITLE = "Drillbook - Jorin Malke Studio"
+GERMAN_TITLE = "Lernwerk - Jorin Malke Studio"
+GERMAN_LAST_LIST = "LetzteFrageliste.txt"
+UTF8_SIGNATURE = b"\xef\xbb\xbf"
+
+ENGLISH_TRAINER_BUTTONS = ["Solve", "Correct", "Wrong", "Clock"]
+GERMAN_TRAINER_BUTTONS = ["Auflösen", "Richtig", "Falsch", "Zurückstellen"]
+
+# Two questions; each maps to the line the question field shows, with every
+# gap blanked as five underscores.
+ROUND_LIST = ["Blau, _Gelb_ und _Rot_.", "Eins _zwei_"]
+ROUND_BLANKED = {
+    "Blau, _Gelb_ und _Rot_.": "Blau, _____ und _____.",
+    "Eins _zwei_": "Eins _____",
+}
+
+GERMAN_SAMPLE_LIST = [
+    "Blau, _Gelb_ und _Rot_ sind die drei Grundfarben.",
+    "Lernwerk kommt von Jorin Malke Studio, zu finden unter _malke-studio.de_",
+    "Der Satz des Pythagoras lautet: _a² + b² = c²_",
+    "Der Dreißigjährige Krieg dauerte von _1618_ bis _1648_.",
+]
+
+# The list kept over a restart: umlauts, a character outside Latin-1 and one
+# outside the Basic Multilingual Plane (a surrogate pair in the program).
+KEPT_LIST = [
+    "Grüße aus _Köln_ kosten 20 €",
+    "Das Zeichen _π_ heißt Pi 😀",
+    "_Straße_",
+]
+
+
+class JourneyFailure(Exception):
+    pass
+
+
+def fail(what, expected, found):
+    raise JourneyFailure(f"{what}\n      expected: {expected!r}\n      found:    {found!r}")
+
+
+def check(what, expected, found):
+    if expected != found:
+        fail(what, expected, found)
+
+
+def wait_until(what, read, accept, expected, seconds=WAIT_SECONDS):
+    """Reads a value until `accept` takes it; fails with the last value read."""
+    deadline = time.monotonic() + seconds
+    found = None
+    while True:
+        try:
+            found = read()
+            if accept(found):
+                return found
+        except JourneyFailure:
+            raise
+        except Exception as error:  # a control can vanish or be rebuilt meanwhile
+            found = f"<{type(error).__name__}: {error}>"
+        if time.monotonic() >= deadline:
+            fail(f"{what} (waited {seconds:.0f} s)", expected, found)
+        time.sleep(POLL_SECONDS)
+
+
+def wait_equal(what, read, expected, seconds=WAIT_SECONDS):
+    return wait_until(what, read, lambda value: value == expected, expected, seconds)
+
+
+# ---------------------------------------------------------------- the tree
+
+
+def role_of(acc):
+    return acc.getRole()
+
+
+def states_of(acc):
+    return set(acc.getState().getStates())
+
+
+def sensitive(acc):
+    return pyatspi.STATE_SENSITIVE in states_of(acc)
+
+
+def showing(acc):
+    return pyatspi.STATE_SHOWING in states_of(acc)
+
+
+def checked(acc):
+    return pyatspi.STATE_CHECKED in states_of(acc)
+
+
+def children(acc):
+    for i in range(acc.childCount):
+        child = acc.getChildAtIndex(i)
+        if child is not None:
+            yield child
+
+
+def find(root, role, name):
+    """The first control below `root` with this role and accessible name, or None."""
+
+    def matches(acc):
+        try:
+            return role_of(acc) == role and acc.name == name
+        except Exception:
+            return False
+
+    return pyatspi.findDescendant(root, matches)
+
+
+def wait_control(root, role, name, seconds=WAIT_SECONDS):
+    return wait_until(
+        f"a {getattr(role, 'value_nick', role)} named {name!r}",
+        lambda: find(root, role, name),
+        lambda acc: acc is not None,
+        "present",
+        seconds,
+    )
+
+
+def text_of(acc):
+    text = acc.queryText().getText(0, -1)
+    # Block separators may come as paragraph separators; a line break is a line break.
+    return text.replace("\u2029", "\n").replace("\u2028", "\n")
+
+
+def set_text(acc, value):
+    acc.queryEditableText().setTextContents(value)
+
+
+def press_action(acc):
+    """The action interface of a control and the index of its press action."""
+    action = acc.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    for wanted in ("press", "click", "activate", "toggle"):
+        if wanted in names:
+            return action, names.index(wanted)
+    fail(f"a press action on {acc.name!r}", "press/click/activate", names)
+
+
+def press(acc):
+    action, index = press_action(acc)
+    action.doAction(index)
+
+
+def press_into_modal(acc):
+    """Presses a control whose handler runs a modal dialog: the program answers
+    the call only after the dialog is closed, so no answer is expected."""
+    action, index = press_action(acc)
+    pyatspi.setTimeout(MODAL_CALL_TIMEOUT_MS, 0)
+    try:
+        action.doAction(index)
+    except GLib.Error:
+        pass  # no answer while the dialog is open
+    finally:
+        pyatspi.setTimeout(CALL_TIMEOUT_MS, STARTUP_TIMEOUT_MS)
+
+
+def menu_entries(item):
+    """The entries of a menu bar, or of the menu that a menu entry opens."""
+    if role_of(item) == pyatspi.ROLE_MENU_BAR:
+        return list(children(item))
+    for child in children(item):
+        if role_of(child) in (pyatspi.ROLE_MENU, pyatspi.ROLE_POPUP_MENU):
+            return list(children(child))
+    return []
+
+
+def menu_entry(window, *path):
+    """Follows a path of captions from the window's menu bar to one entry."""
+    bar = wait_until("the menu bar", lambda: next(
+        (c for c in children(window) if role_of(c) == pyatspi.ROLE_MENU_BAR), None),
+        lambda acc: acc is not None, "present")
+    item = bar
+    for caption in path:
+        entries = menu_entries(item)
+        matching = [e for e in entries if role_of(e) == pyatspi.ROLE_MENU_ITEM and e.name == caption]
+        # Menus that the language hides are still in the tree; take the shown one.
+        shown = [e for e in matching if role_of(item) != pyatspi.ROLE_MENU_BAR or showing(e)]
+        if not shown:
+            fail(f"menu entry {caption!r} on the way to {' > '.join(path)}",
+                 caption, [e.name for e in entries])
+        item = shown[0]
+    return item
+
+
+def shown_menu_titles(window):
+    bar = next(c for c in children(window) if role_of(c) == pyatspi.ROLE_MENU_BAR)
+    return [e.name for e in children(bar) if showing(e)]
+
+
+def status_panels(window):
+    """The three panel texts of the status bar."""
+    bar = find(window, pyatspi.ROLE_STATUS_BAR, "anzeige")
+    if bar is None:
+        return None
+    return bar.description.split(" | ")
+
+
+# ---------------------------------------------------------------- the program
+
+
+class Program:
+    """One run of the program binary, found in the tree by its process id."""
+
+    def __init__(self, binary, workdir, log_path):
+        self.binary = binary
+        self.workdir = workdir
+        self.log_path = log_path
+        self.process = None
+        self.app = None
+
+    def start(self):
+        env = dict(os.environ)
+        env.pop("QT_QPA_PLATFORM", None)
+        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        with open(self.log_path, "ab") as log:
+            self.process = subprocess.Popen(
+                [self.binary], cwd=self.workdir, env=env, stdin=subprocess.DEVNULL,
+                stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+        self.app = wait_until(
+            f"the program (process {self.process.pid}) on the accessibility bus",
+            self._find_app, lambda app: app is not None, "registered")
+
+    def _find_app(self):
+        if self.process.poll() is not None:
+            fail("the program to keep running", "running", f"ended with code {self.process.returncode}")
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in children(desktop):
+            try:
+                if app.get_process_id() == self.process.pid:
+                    return app
+            except Exception:
+                continue
+        return None
+
+    def window(self, title, roles=(pyatspi.ROLE_FRAME,)):
+        """Waits for a shown top-level window of the program with this title."""
+
+        def shown_window():
+            if self.process.poll() is not None:
+                fail(f"the program to show window {title!r}", "running",
+                     f"ended with code {self.process.returncode}")
+            for acc in children(self.app):
+                if role_of(acc) in roles and acc.name == title and showing(acc):
+                    return acc
+            return None
+
+        return wait_until(f"window {title!r}", shown_window, lambda acc: acc is not None,
+                          "shown")
+
+    def window_titles(self):
+        return [(acc.getRoleName(), acc.name) for acc in children(self.app) if showing(acc)]
+
+    def wait_exit(self):
+        return wait_until("the program to end", self.process.poll,
+                          lambda code: code is not None, "ended")
+
+    def kill(self):
+        if self.process is not None and self.process.poll() is None:
+            self.process.kill()
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                pass
+
+
+# ---------------------------------------------------------------- the journey
+
+
+class Journey:
+    def __init__(self, binary, workdir, log_path):
+        self.binary = binary
+        self.program_folder = os.path.dirname(binary)
+        self.workdir = workdir
+        self.log_path = log_path
+        self.program = None
+        self.saved_bytes = None
+
+    def launch(self):
+        self.program = Program(self.binary, self.workdir, self.log_path)
+        self.program.start()
+
+    def trainer_buttons(self, window, captions):
+        return [wait_control(window, pyatspi.ROLE_PUSH_BUTTON, caption) for caption in captions]
+
+    def field(self, window, name):
+        return wait_control(window, pyatspi.ROLE_TEXT, name)
+
+    def folder_listing(self):
+        return sorted(os.listdir(self.program_folder))
+
+    # 1
+    def english_start(self):
+        for marker in ("de", "en"):
+            check(f"no language marker file {marker!r} in the working folder", False,
+                  os.path.exists(os.path.join(self.workdir, marker)))
+        self.launch()
+        window = self.program.window(ENGLISH_TITLE)
+
+        buttons = self.trainer_buttons(window, ENGLISH_TRAINER_BUTTONS)
+        check("trainer buttons enabled before any round",
+              {caption: False for caption in ENGLISH_TRAINER_BUTTONS},
+              {b.name: sensitive(b) for b in buttons})
+
+        frage = self.field(window, "frage")
+        idle = text_of(frage)
+        if not idle.startswith("Question\n> "):
+            fail("the question field's idle text", "Question\\n> ...", idle)
+        check("question field enabled before any round", False, sensitive(frage))
+
+        panels = status_panels(window)
+        if not panels or panels[:2] != ["Welcome", "Status"] or not panels[2].endswith("/donate - Thank you!"):
+            fail("status bar panels", ["Welcome", "Status", ".../donate - Thank you!"], panels)
+
+        check("menu captions", ["File", "Windows", "Settings", "Software", "Help and Information"],
+              shown_menu_titles(window))
+        check("language entries checked (German, English)", (False, True),
+              (checked(menu_entry(window, "Settings", "Language", "German")),
+               checked(menu_entry(window, "Settings", "Language", "English"))))
+
+    # 2
+    def question_round(self):
+        window = self.program.window(ENGLISH_TITLE)
+        memo1 = self.field(window, "Memo1")
+        memo2 = self.field(window, "Memo2")
+        memo3 = self.field(window, "Memo3")
+        frage = self.field(window, "frage")
+        antwort = self.field(window, "antwort")
+        loesung = self.field(window, "loesung")
+        solve, correct, wrong, clock = self.trainer_buttons(window, ENGLISH_TRAINER_BUTTONS)
+        log_before = text_of(memo3)
+
+        set_text(memo1, "\n".join(ROUND_LIST))
+        wait_equal("question list after typing it", lambda: text_of(memo1), "\n".join(ROUND_LIST))
+
+        def result_is(correct_count, trials, wrong_count, clocked, phase):
+            line = f"{correct_count}/2 Correct - {trials} Trials - {wrong_count} Wrong - {clocked} Clocked"
+            wait_equal("status bar phase and result", lambda: status_panels(window)[:2], [phase, line])
+
+        def asked():
+            shown = text_of(frage)
+            for line, blanked in ROUND_BLANKED.items():
+                if shown == blanked:
+                    return line
+            fail("the question field to show one question with its gaps blanked",
+                 sorted(ROUND_BLANKED.values()), shown)
+
+        press(wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "New Session.."))
+        result_is(0, 0, 0, 0, "Question Session...")
+        check("status column at the start of the round", "0\n0", text_of(memo2))
+        wait_equal("trainer buttons enabled during the round", lambda: [sensitive(b) for b in (solve, correct, wrong, clock)],
+                   [True] * 4)
+        first = asked()
+        check("solution field before solving", "", text_of(loesung))
+
+        press(solve)
+        wait_equal("solution field after Solve", lambda: text_of(loesung), first)
+        check("question field after Solve", ROUND_BLANKED[first], text_of(frage))
+
+        press(wrong)
+        result_is(0, 1, 1, 0, "Question Session...")
+        asked()
+        check("solution field after the next question came", "", text_of(loesung))
+
+        press(clock)
+        result_is(0, 2, 1, 1, "Question Session...")
+        marked = asked()
+
+        press(correct)
+        result_is(1, 3, 1, 1, "Question Session...")
+        remaining = asked()
+        if remaining == marked:
+            fail("the next question after marking one correct", "the other, still open question", remaining)
+        check("status column after one correct answer",
+              "\n".join("X" if line == marked else "0" for line in ROUND_LIST), text_of(memo2))
+
+        press(correct)
+        result_is(2, 4, 1, 1, "Ready!")
+        wait_equal("trainer buttons enabled after the round",
+                   lambda: [sensitive(b) for b in (solve, correct, wrong, clock)], [False] * 4)
+        check("trainer fields after the round (text, enabled)", [("", False)] * 3,
+              [(text_of(f), sensitive(f)) for f in (frage, antwort, loesung)])
+        check("status column after the round", "X\nX", text_of(memo2))
+
+        log = text_of(memo3)
+        if not log.startswith(log_before):
+            fail("the round log to extend what was there", log_before + "...", log)
+        added = log[len(log_before):].lstrip("\n").split("\n")
+        patterns = [
+            r"Restart\.\.\.",
+            r"Start: \S.*",
+            re.escape('Choosen List: Examples ("Load List" for other Questionnaires)'),
+            r"Finished: \S.*",
+            re.escape("Question Session ended with this result:"),
+            re.escape("2/2 Correct - 4 Trials - 1 Wrong - 1 Clocked"),
+            " ",
+        ]
+        if len(added) != len(patterns) or not all(re.fullmatch(p, line) for p, line in zip(patterns, added)):
+            fail("the round's log lines", patterns, added)
+
+    # 3
+    def switch_to_german(self):
+        window = self.program.window(ENGLISH_TITLE)
+        press(menu_entry(window, "Settings", "Language", "German"))
+        window = self.program.window(GERMAN_TITLE)
+
+        buttons = self.trainer_buttons(window, GERMAN_TRAINER_BUTTONS)
+        check("German trainer buttons enabled", [False] * 4, [sensitive(b) for b in buttons])
+        for caption in ENGLISH_TRAINER_BUTTONS:
+            check(f"English button {caption!r} gone", None, find(window, pyatspi.ROLE_PUSH_BUTTON, caption))
+
+        memo1 = self.field(window, "Memo1")
+        check("question list after the switch", "\n".join(GERMAN_SAMPLE_LIST), text_of(memo1))
+        frage = self.field(window, "frage")
+        if not text_of(frage).startswith("Frage\n> "):
+            fail("the question field's idle text", "Frage\\n> ...", text_of(frage))
+        panels = status_panels(window)
+        if not panels or panels[:2] != ["Herzlich Willkommen", "Status"] \
+                or not panels[2].endswith("/spenden - Vielen Dank!"):
+            fail("status bar panels", ["Herzlich Willkommen", "Status", ".../spenden - Vielen Dank!"], panels)
+        check("menu captions", ["Programm", "Fenster", "Einstellungen", "Software", "Hilfe und Info"],
+              shown_menu_titles(window))
+        check("language entries checked (Deutsch, Englisch)", (True, False),
+              (checked(menu_entry(window, "Einstellungen", "Sprache", "Deutsch")),
+               checked(menu_entry(window, "Einstellungen", "Sprache", "Englisch"))))
+
+        # The list that the closing dialog is to keep.
+        set_text(memo1, "\n".join(KEPT_LIST))
+        wait_equal("question list after typing it", lambda: text_of(memo1), "\n".join(KEPT_LIST))
+
+    # 4
+    def close_and_save(self):
+        check("files beside the program before closing", ["lernwerk"], self.folder_listing())
+        window = self.program.window(GERMAN_TITLE)
+        press_into_modal(menu_entry(window, "Programm", "Beenden"))
+
+        dialog = self.program.window("Lernwerk", roles=(pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME,
+                                                        pyatspi.ROLE_WINDOW))
+        wait_control(dialog, pyatspi.ROLE_LABEL, "Zuletzt geöffnete Liste speichern?")
+        save = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "Ja, Liste speichern")
+        keep = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "Nein, Liste nicht abspeichern")
+        check("choices checked (save, do not save)", (True, False), (checked(save), checked(keep)))
+        explanation = [acc.name for acc in pyatspi.findAllDescendants(
+            dialog, lambda acc: role_of(acc) == pyatspi.ROLE_LABEL and showing(acc))]
+        if not any(GERMAN_LAST_LIST in text for text in explanation):
+            fail("the dialog to name the file it writes", GERMAN_LAST_LIST, explanation)
+
+        press(wait_control(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+        check("the program's exit code", 0, self.program.wait_exit())
+
+        check("files beside the program after closing", sorted(["lernwerk", GERMAN_LAST_LIST]),
+              self.folder_listing())
+        with open(os.path.join(self.program_folder, GERMAN_LAST_LIST), "rb") as saved:
+            self.saved_bytes = saved.read()
+        check(f"content of {GERMAN_LAST_LIST}",
+              UTF8_SIGNATURE + "\r\n".join(KEPT_LIST).encode("utf-8"), self.saved_bytes)
+
+    # 5
+    def restart_restores_list(self):
+        self.launch()
+        window = self.program.window(ENGLISH_TITLE)
+        memo1 = self.field(window, "Memo1")
+        check("question list after the restart", "\n".join(KEPT_LIST), text_of(memo1))
+        self.trainer_buttons(window, ENGLISH_TRAINER_BUTTONS)
+
+    # 6
+    def close_without_saving(self):
+        window = self.program.window(ENGLISH_TITLE)
+        memo1 = self.field(window, "Memo1")
+        set_text(memo1, "Nicht _gespeichert_")
+        wait_equal("question list after typing it", lambda: text_of(memo1), "Nicht _gespeichert_")
+
+        press_into_modal(menu_entry(window, "File", "Close"))
+        dialog = self.program.window("Drillbook", roles=(pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME,
+                                                         pyatspi.ROLE_WINDOW))
+        wait_control(dialog, pyatspi.ROLE_LABEL, "Remember Last List?")
+        save = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "Yes, Save List")
+        keep = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "No, Do Not Save List")
+        press(keep)
+        wait_equal("choices checked (save, do not save)", lambda: (checked(save), checked(keep)),
+                   (False, True))
+
+        press(wait_control(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+        check("the program's exit code", 0, self.program.wait_exit())
+        check("files beside the program after closing", sorted(["lernwerk", GERMAN_LAST_LIST]),
+              self.folder_listing())
+        with open(os.path.join(self.program_folder, GERMAN_LAST_LIST), "rb") as saved:
+            check(f"{GERMAN_LAST_LIST} after closing without saving", self.saved_bytes, saved.read())
+
+    def steps(self):
+        return [
+            ("English start without language markers", self.english_start),
+            ("question round over a list of two", self.question_round),
+            ("switching the language to German", self.switch_to_german),
+            ("closing in German saves the list", self.close_and_save),
+            ("starting again brings the saved list back", self.restart_restores_list),
+            ("closing without saving leaves the saved list alone", self.close_without_saving),
+        ]
+
+    def stop(self):
+        if self.program is not None:
+            self.program.kill()
+
+
+def screenshot(path):
+    try:
+        subprocess.run(["import", "-window", "root", path], timeout=15,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+        print(f"   screenshot: {path}")
+    except (OSError, subprocess.TimeoutExpired):
+        pass
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--program", required=True, help="program binary, in a folder of its own")
+    parser.add_argument("--workdir", required=True, help="working folder for the program")
+    parser.add_argument("--log", required=True, help="file that takes the program's output")
+    parser.add_argument("--artifacts", help="folder for a screenshot when a step fails")
+    args = parser.parse_args()
+
+    # A termination from outside (the run's time limit) still ends the program.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    pyatspi.setTimeout(CALL_TIMEOUT_MS, STARTUP_TIMEOUT_MS)
+
+    journey = Journey(os.path.abspath(args.program), os.path.abspath(args.workdir), args.log)
+    steps = journey.steps()
+    passed = failed = 0
+    try:
+        for number, (title, step) in enumerate(steps, 1):
+            print(f"[{number}/{len(steps)}] {title} ...", flush=True)
+            started = time.monotonic()
+            try:
+                step()
+            except Exception as error:
+                failed += 1
+                if isinstance(error, JourneyFailure):
+                    print(f"   FAILED: {error}", flush=True)
+                else:
+                    # A call into the program failed (no answer, control gone): where and how.
+                    print(f"   FAILED: {type(error).__name__}: {error}", flush=True)
+                    print("".join(traceback.format_exception(error)[-6:]).rstrip(), flush=True)
+                if journey.program is not None and journey.program.app is not None:
+                    try:
+                        print(f"   shown windows: {journey.program.window_titles()}")
+                    except Exception:
+                        pass
+                if args.artifacts:
+                    os.makedirs(args.artifacts, exist_ok=True)
+                    screenshot(os.path.join(args.artifacts, f"step{number}.png"))
+                break
+            passed += 1
+            print(f"   ok ({time.monotonic() - started:.1f} s)", flush=True)
+    finally:
+        journey.stop()
+
+    skipped = len(steps) - passed - failed
+    if failed:
+        try:
+            with open(args.log, encoding="utf-8", errors="replace") as log:
+                output = log.read().strip()
+        except OSError:
+            output = ""
+        if output:
+            print("--- program output ---")
+            print(output)
+            print("--- end of program output ---")
+    summary = f"{passed} passed, {failed} failed"
+    if skipped:
+        summary += f", {skipped} not run"
+    print(summary, flush=True)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
