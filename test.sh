@@ -24,6 +24,6 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 
 echo "== Fuzzing the text-file codec"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DLERNWERK_CORE_ONLY=ON -DLERNWERK_FUZZ=ON
+  -DLERNWERK_CORE_ONLY=ON -DLERNWERK_FUZZ=ON -DLERNWERK_BENCH=OFF
 cmake --build build-fuzz -j "$jobs"
 ctest --test-dir build-fuzz --output-on-failure -L fuzz

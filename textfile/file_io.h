@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// The file layer: whole-file reads under a shared lock, atomic replacement of a file, and
+// the messages of their failures.
+namespace textfile::detail {
+
+// The name as UTF-8, the form the system's file functions take.
+std::string LocalName(std::u16string_view fileName);
+
+// Up to `count` bytes from the start of the file.
+std::string ReadFileStart(const std::u16string& fileName, std::size_t count);
+
+// The bytes of a whole file, in a buffer that is not cleared before it is filled.
+class FileBytes {
+ public:
+  FileBytes() = default;
+  explicit FileBytes(std::size_t capacity);
+  std::string_view view() const { return {data_.get(), size_}; }
+  operator std::string_view() const { return view(); }
+
+ private:
+  friend FileBytes ReadWholeFile(const std::u16string& fileName);
+  std::unique_ptr<char[]> data_;
+  std::size_t capacity_ = 0;
+  std::size_t size_ = 0;
+};
+
+// All bytes of the file, read in one piece. Throws FileError "Cannot open file ..." when the
+// file cannot be opened or read; while it is read, nobody may write it.
+FileBytes ReadWholeFile(const std::u16string& fileName);
+
+// Replaces the file by one holding exactly `content`: the bytes go to a new file in the same
+// folder, which is flushed to disk and then renamed over the old one, so that a failure
+// ("Cannot create file ...", "Stream write error") leaves the old file as it was and no
+// temporary file behind. A symbolic link is followed; the link itself stays.
+void ReplaceFile(const std::u16string& fileName, std::string_view content);
+
+}  // namespace textfile::detail
