@@ -11,6 +11,9 @@ namespace lernwerk {
 
 namespace {
 
+// Up to this many empty lines are deleted one by one, more by a rebuild.
+constexpr std::size_t kLineByLineLimit = 1000;
+
 std::u16string blockText(const QTextBlock& block)
 {
     return block.text().toStdU16String();
@@ -29,17 +32,37 @@ int lineCount(const QPlainTextEdit& memo)
 void MemoQuestionList::remove_empty_lines()
 {
     QTextDocument* document = memo_.document();
-    bool anyEmpty = false;
-    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
-        if (block.length() <= 1) {
-            anyEmpty = true;
-            break;
-        }
-    }
-    if (!anyEmpty)
+    std::vector<int> empty;
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next())
+        if (block.length() <= 1)
+            empty.push_back(block.blockNumber());
+    if (empty.empty())
         return;
 
-    // One rebuild instead of a deletion per line keeps huge lists fast.
+    if (empty.size() <= kLineByLineLimit) {
+        // Usually only a few lines are empty (a list file's last line break
+        // leaves one): deleting them one by one keeps the rest of a huge list
+        // as it is.
+        QTextCursor cursor(document);
+        cursor.beginEditBlock();
+        for (auto it = empty.rbegin(); it != empty.rend(); ++it) {
+            const QTextBlock block = document->findBlockByNumber(*it);
+            if (const QTextBlock before = block.previous(); before.isValid()) {
+                cursor.setPosition(before.position() + before.length() - 1);
+                cursor.setPosition(block.position(), QTextCursor::KeepAnchor);
+            } else if (const QTextBlock after = block.next(); after.isValid()) {
+                cursor.setPosition(block.position());
+                cursor.setPosition(after.position(), QTextCursor::KeepAnchor);
+            } else {
+                continue;  // the one empty line of an empty list
+            }
+            cursor.removeSelectedText();
+        }
+        cursor.endEditBlock();
+        return;
+    }
+
+    // Many empty lines: one rebuild is cheaper than a deletion per line.
     QString kept;
     kept.reserve(document->characterCount());
     for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
