@@ -147,6 +147,7 @@ private:
     void layoutEditorPage(int width, int height);
     void layoutInfoPages();
     void scrollInfoPagesToTop();
+    QScrollArea* infoScrollBox(const char* pageName, const char* scrollBox) const;
     void readLastListAtCreation(const QString& fileName);
     void watchFocus(QWindow* now);
     void exchangeInfoTabs(bool german);

@@ -94,10 +94,17 @@ void Tprog::createInfoPages()
     }
 }
 
+// The page's own scroll area; the catalogue frames hold scroll areas of the
+// same names deeper down.
+QScrollArea* Tprog::infoScrollBox(const char* pageName, const char* scrollBox) const
+{
+    return page(pageName)->findChild<QScrollArea*>(QString::fromLatin1(scrollBox), Qt::FindDirectChildrenOnly);
+}
+
 void Tprog::scrollInfoPagesToTop()
 {
     for (const InfoPage& info : kInfoPages)
-        control<QScrollArea>(info.scrollBox)->verticalScrollBar()->setValue(0);
+        infoScrollBox(info.page, info.scrollBox)->verticalScrollBar()->setValue(0);
 }
 
 void Tprog::showInfoPage(const char* germanPage, const char* englishPage)
@@ -130,7 +137,9 @@ void Tprog::Software1Click()
     const bool german = flag() == kGerman;
     hidePage(page(german ? "tbsoften" : "tbsoftde"));
     showPage(page(german ? "tbsoftde" : "tbsoften"));
-    control<QScrollArea>(german ? "ScrollBox9" : "ScrollBox10")->verticalScrollBar()->setValue(0);
+    infoScrollBox(german ? "tbsoftde" : "tbsoften", german ? "ScrollBox9" : "ScrollBox10")
+        ->verticalScrollBar()
+        ->setValue(0);
 }
 
 }  // namespace lernwerk
