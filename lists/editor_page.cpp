@@ -117,6 +117,7 @@ QWidget* Tprog::createEditorPage()
     od2 = makeFileDialog(this, "od2", QStringLiteral("Textdateien (*.txt)"), false);
     sd1 = makeFileDialog(this, "sd1", QStringLiteral("Fragenlisten (*.txt)"), true);
     sd1->setDefaultSuffix(QStringLiteral("txt"));
+    sd1->setOption(QFileDialog::DontConfirmOverwrite);  // saving replaces a file without asking
     sd1->selectFile(QStringLiteral("NeueFragenliste.txt"));
     return page;
 }

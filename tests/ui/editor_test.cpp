@@ -1,0 +1,111 @@
+#include "program_fixture.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+
+#include "lists/editor_rules.h"
+
+namespace lernwerk::testing {
+namespace {
+
+struct PairCase {
+    const char* name;
+    std::vector<std::u16string> input;
+    bool askFirst;
+    bool askSecond;
+    std::vector<std::u16string> output;
+};
+
+class BuildQuestionLines : public ::testing::TestWithParam<PairCase> {};
+
+TEST_P(BuildQuestionLines, AsksForOnePartPerLine)
+{
+    EXPECT_EQ(buildQuestionLines(GetParam().input, GetParam().askFirst, GetParam().askSecond), GetParam().output);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Editor, BuildQuestionLines,
+    ::testing::Values(
+        PairCase{"both_parts", {u"Hund - dog"}, true, true, {u"dog - _Hund_", u"Hund - _dog_"}},
+        PairCase{"first_split_wins", {u"a - b - c"}, true, true, {u"b - c - _a_", u"a - _b - c_"}},
+        PairCase{"empty_first_part", {u" - x"}, true, false, {u"x - __"}},
+        PairCase{"empty_and_unpaired_lines_give_nothing", {u"", u"no pair here", u"   "}, true, true, {}},
+        PairCase{"neither_box", {u"Hund - dog"}, false, false, {}},
+        PairCase{"nothing_trimmed", {u" a  -  b "}, false, true, {u" a  - _ b _"}}),
+    [](const ::testing::TestParamInfo<PairCase>& param_info) { return std::string(param_info.param.name); });
+
+TEST(NeedsUnicodeFile, OnlyUnitsFromU0100Up)
+{
+    EXPECT_FALSE(needsUnicodeFile(u"äöüß ÿ"));
+    EXPECT_TRUE(needsUnicodeFile(u"5 €"));
+    EXPECT_TRUE(needsUnicodeFile(u"\U0001F600"));
+}
+
+class EditorTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        writeFile(workingDir.filePath(QStringLiteral("de")), "");
+        startProgram();
+        trigger("p2");
+    }
+};
+
+TEST_F(EditorTest, ExampleInputBuildsFourLinesAndAppendsAgain)
+{
+    click("Button7");
+    const QString once = QStringLiteral(
+        "Beispielantwort Zwei - _Beispielfrage Eins_\nBeispielfrage Eins - _Beispielantwort Zwei_\n"
+        "Element Zwei - _Element Eins_\nElement Eins - _Element Zwei_");
+    EXPECT_EQ(text("m2"), once);
+    click("Button7");
+    EXPECT_EQ(text("m2"), once + QLatin1Char('\n') + once);
+    click("Button8");
+    click("Button10");
+    EXPECT_TRUE(text("m1").isEmpty());
+    EXPECT_TRUE(text("m2").isEmpty());
+}
+
+TEST_F(EditorTest, HandOverStartsARoundOnTheOutput)
+{
+    find<QCheckBox>("cbt2")->setChecked(false);
+    click("Button7");
+    trigger("sp2");  // the hand-over's list name is the same in both languages
+    trigger("p2");
+    click("Button13");
+    EXPECT_EQ(text("Memo1"), text("m2"));
+    EXPECT_EQ(find<QLabel>("aktuelleliste")->text(), QStringLiteral("Fragenliste aus dem Editor"));
+    EXPECT_EQ(text("Memo2"), QStringLiteral("0\n0"));
+    EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
+    EXPECT_FALSE(text("m2").isEmpty());
+}
+
+TEST_F(EditorTest, SavesAnsiUnlessACharacterNeedsUnicode)
+{
+    const QString path = workingDir.filePath(QStringLiteral("liste.txt"));
+    memo("m2")->setPlainText(QStringLiteral("Grüße - _Maß_\nzwei"));
+    answerFileDialog(path);
+    click("Button11");
+    EXPECT_EQ(readFile(path), QByteArray("Gr\xFC\xDF" "e - _Ma\xDF_\r\nzwei"));
+
+    memo("m2")->setPlainText(QStringLiteral("5 €"));
+    answerFileDialog(path);
+    click("Button11");
+    EXPECT_EQ(readFile(path), QByteArray("\xEF\xBB\xBF" "5 \xE2\x82\xAC"));
+
+    memo("m2")->clear();
+    answerFileDialog(path);
+    click("Button11");
+    EXPECT_EQ(readFile(path), QByteArray());
+
+    // Loading the input back replaces it.
+    writeFile(path, "a - b\r\nc - d");
+    answerFileDialog(path);
+    click("Button9");
+    EXPECT_EQ(text("m1"), QStringLiteral("a - b\nc - d"));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+}  // namespace
+}  // namespace lernwerk::testing
