@@ -16,11 +16,11 @@ class QScrollArea;
 class QTabWidget;
 class QColorDialog;
 class QFileDialog;
-class QFontDialog;
 class QWindow;
 
 namespace lernwerk {
 
+class FontDialog;
 class MemoQuestionList;
 class MemoStatusList;
 class PageControl;
@@ -184,7 +184,7 @@ private:
     QFileDialog* od = nullptr;
     QFileDialog* od2 = nullptr;
     QFileDialog* sd1 = nullptr;
-    QFontDialog* fd = nullptr;
+    FontDialog* fd = nullptr;
     QColorDialog* cd = nullptr;
 
     bool handOverPending_ = false;

@@ -6,19 +6,18 @@
 #include <QPlainTextEdit>
 
 #include "app/tprog.h"
+#include "lang/font_dialog.h"
 
 namespace lernwerk {
 
 namespace {
 
-QFontDialog* makeFontDialog(QWidget* parent)
+FontDialog* makeFontDialog(QWidget* parent)
 {
-    auto* dialog = new QFontDialog(parent);
-    dialog->setObjectName(QStringLiteral("fd"));
-    dialog->setOption(QFontDialog::DontUseNativeDialog);
+    auto* dialog = new FontDialog(parent);
     QFont start(QStringLiteral("MS Sans Serif"));
     start.setPointSize(8);
-    dialog->setCurrentFont(start);
+    dialog->setChoice(start, parent->palette().color(QPalette::WindowText));
     return dialog;
 }
 
@@ -36,22 +35,27 @@ void Tprog::Schrift1Click()
 {
     if (!fd)
         fd = makeFontDialog(this);
-    if (fd->exec() != QDialog::Accepted)
+    if (!fd->choose())
         return;
-    const QFont chosen = fd->selectedFont();
-    fd->setCurrentFont(chosen);
-    for (QPlainTextEdit* field : {frage, antwort, loesung})
+    const QFont chosen = fd->chosenFont();
+    const QColor color = fd->chosenColor();
+    for (QPlainTextEdit* field : {frage, antwort, loesung}) {
         field->setFont(chosen);
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Text, color);
+        field->setPalette(palette);
+    }
 }
 
 void Tprog::hfClick()
 {
     if (!cd)
         cd = makeColorDialog(this);
+    // The dialog opens on the last confirmed colour, not on one it was cancelled with.
+    cd->setCurrentColor(cd->selectedColor().isValid() ? cd->selectedColor() : QColor(Qt::black));
     if (cd->exec() != QDialog::Accepted)
         return;
     const QColor chosen = cd->selectedColor();
-    cd->setCurrentColor(chosen);
     for (QPlainTextEdit* field : {frage, antwort, loesung}) {
         QPalette palette = field->palette();
         palette.setColor(QPalette::Base, chosen);

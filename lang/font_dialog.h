@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QFont>
+
+class QComboBox;
+class QFontDialog;
+
+namespace lernwerk {
+
+// The font dialog of the settings menu: face, style and size, the effects
+// underline and strike-out, and the colour of the text. It keeps the last
+// confirmed choice and offers it at its next opening.
+class FontDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit FontDialog(QWidget* parent);
+
+    // Shows the dialog on the last confirmed choice; true when the user confirms.
+    bool choose();
+
+    QFont chosenFont() const { return chosenFont_; }
+    QColor chosenColor() const { return chosenColor_; }
+    void setChoice(const QFont& font, const QColor& color);
+
+    // What the dialog shows at the moment.
+    QFont currentFont() const;
+    QColor currentColor() const;
+
+private:
+    void display(const QFont& font, const QColor& color);
+
+    QFontDialog* fonts_;
+    QComboBox* colors_;
+    QFont chosenFont_;
+    QColor chosenColor_;
+};
+
+}  // namespace lernwerk
