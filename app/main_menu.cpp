@@ -94,20 +94,34 @@ void Tprog::createMenus()
     // catalogue entries of the maker's programs are put before these.
     const QString german = QString::fromStdString(sites::kGerman);
     const QString english = QString::fromStdString(sites::kEnglish);
-    QMenu* softEn = addMenu(bar, "m_soft_en");
-    softEn->setTitle(QStringLiteral("Software"));
-    entry(softEn, "m_software_en_description1", &Tprog::Software1Click,
-          QStringLiteral("Brief Description of the Software"));
-    addSeparator(softEn);
-    link(softEn, "m_soft_en_individual", english + QStringLiteral("/individual - Individual Software Solutions for every Purpose"));
-    link(softEn, "m_soft_en_fit", english + QStringLiteral("/individual-fit - Individual Adaption of existing Software"));
-    QMenu* softDe = addMenu(bar, "m_soft_de");
-    softDe->setTitle(QStringLiteral("Software"));
-    entry(softDe, "m_software_de_beschreibung1", &Tprog::Software1Click,
-          QStringLiteral("Kurzbeschreibung aller Programme"));
-    addSeparator(softDe);
-    link(softDe, "m_soft_de_individuell", german + QStringLiteral("/individuell - Individuelle Softwarelösungen für jeden Zweck"));
-    link(softDe, "m_soft_de_anpassung", german + QStringLiteral("/individuelle-anpassung - Individuelle Anpassung von Software"));
+    const struct {
+        const char* menu;
+        const char* catalogueEntry;
+        QString catalogueCaption;
+        const char* linkNames[2];
+        QString linkCaptions[2];
+    } softwareMenus[] = {
+        {"m_soft_en",
+         "m_software_en_description1",
+         QStringLiteral("Brief Description of the Software"),
+         {"m_soft_en_individual", "m_soft_en_fit"},
+         {english + QStringLiteral("/individual - Individual Software Solutions for every Purpose"),
+          english + QStringLiteral("/individual-fit - Individual Adaption of existing Software")}},
+        {"m_soft_de",
+         "m_software_de_beschreibung1",
+         QStringLiteral("Kurzbeschreibung aller Programme"),
+         {"m_soft_de_individuell", "m_soft_de_anpassung"},
+         {german + QStringLiteral("/individuell - Individuelle Softwarelösungen für jeden Zweck"),
+          german + QStringLiteral("/individuelle-anpassung - Individuelle Anpassung von Software")}},
+    };
+    for (const auto& software : softwareMenus) {
+        QMenu* menu = addMenu(bar, software.menu);
+        menu->setTitle(QStringLiteral("Software"));
+        entry(menu, software.catalogueEntry, &Tprog::Software1Click, software.catalogueCaption);
+        addSeparator(menu);
+        for (int i = 0; i < 2; ++i)
+            link(menu, software.linkNames[i], software.linkCaptions[i]);
+    }
 
     QMenu* i0 = addMenu(bar, "i0");
     entry(i0, "i1", &Tprog::f5Click);

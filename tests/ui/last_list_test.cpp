@@ -32,6 +32,14 @@ protected:
         EXPECT_EQ(shown, 1);
     }
 
+    // The start screen hands over to the main window, as a click on it does.
+    void handOver()
+    {
+        start().show();
+        start().Image1Click();
+        processEvents();
+    }
+
     void processEvents()
     {
         for (int i = 0; i < 5; ++i)
@@ -141,9 +149,7 @@ TEST_F(LastListTest, ActivationRestoresANamedListAndStartsARound)
     startProgram();
     EXPECT_TRUE(text("Memo1").startsWith(QStringLiteral("vokabeln.txt")));
 
-    start().show();
-    start().Image1Click();
-    processEvents();
+    handOver();
     QDir::setCurrent(before);
 
     EXPECT_EQ(find<QLabel>("aktuelleliste")->text(), QStringLiteral("vokabeln.txt"));
@@ -156,9 +162,7 @@ TEST_F(LastListTest, ActivationRestoresANamedListAndStartsARound)
 TEST_F(LastListTest, ReturningFromAReportDialogClearsTheTallies)
 {
     startProgram();
-    start().show();
-    start().Image1Click();
-    processEvents();
+    handOver();
     click("Button1");
     click("bt_wrong");
     ASSERT_EQ(prog().roundState().n_wrong, 1);
@@ -179,9 +183,7 @@ TEST_F(LastListTest, ReturningFromAReportDialogClearsTheTallies)
 TEST_F(LastListTest, ReturningFromAModalDialogKeepsTheTallies)
 {
     startProgram();
-    start().show();
-    start().Image1Click();
-    processEvents();
+    handOver();
     click("Button1");
     click("bt_wrong");
     bool dialogHadFocus = false;
