@@ -13,6 +13,7 @@
 #include "app/error_box.h"
 #include "app/tprog.h"
 #include "app/widgets.h"
+#include "lists/status_column.h"
 #include "lists/text_field.h"
 
 namespace lernwerk {
@@ -21,29 +22,11 @@ namespace {
 
 constexpr int kStatusColumnWidth = 25;
 
-// The status column leaves room at its foot for the question list's
-// horizontal scroll bar, so both fields show the same number of lines.
-class StatusColumn : public QPlainTextEdit {
-public:
-    explicit StatusColumn(QWidget* parent) : QPlainTextEdit(parent) {}
-    void setFootMargin(int height) { setViewportMargins(0, 0, 0, height); }
-};
-
 QFont listFont()
 {
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPixelSize(11);
     return tahoma;
-}
-
-// The status column scrolls with the question list, line for line, so each
-// entry stays beside its question.
-void keepBeside(QPlainTextEdit* questions, QPlainTextEdit* status)
-{
-    QScrollBar* listBar = questions->verticalScrollBar();
-    QScrollBar* statusBar = status->verticalScrollBar();
-    QObject::connect(listBar, &QScrollBar::valueChanged, statusBar, &QScrollBar::setValue);
-    QObject::connect(statusBar, &QScrollBar::valueChanged, listBar, &QScrollBar::setValue);
 }
 
 }  // namespace
@@ -76,15 +59,13 @@ QWidget* Tprog::createListsPage()
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo2->setFont(listFont());
     Memo2->setPlainText(QStringLiteral("0"));
     Memo1 = makeMemo(page, "Memo1");
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setFont(listFont());
-    column->setFootMargin(Memo1->horizontalScrollBar()->sizeHint().height());
-    keepBeside(Memo1, Memo2);
+    column->follow(Memo1);
     listRow->addWidget(Memo2);
     listRow->addWidget(Memo1, 1);
     layout->addLayout(listRow, 1);

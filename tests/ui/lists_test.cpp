@@ -1,6 +1,8 @@
 #include "program_fixture.h"
 
 #include <QFileDialog>
+
+#include "lists/status_column.h"
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -109,6 +111,17 @@ TEST_F(ListsTest, StatusColumnScrollsWithTheList)
     EXPECT_EQ(list->verticalScrollBar()->value(), 40);
     EXPECT_EQ(list->verticalScrollBar()->maximum(), status->verticalScrollBar()->maximum());
     EXPECT_EQ(list->font(), status->font());
+    EXPECT_TRUE(find<StatusColumn>("Memo2")->isAligned());
+
+    // A column shorter than the list (a list loaded, no restart yet) cannot
+    // follow far: it shows no entries rather than entries beside the wrong questions.
+    status->setPlainText(QStringLiteral("X\n0"));
+    list->verticalScrollBar()->setValue(100);
+    EXPECT_FALSE(find<StatusColumn>("Memo2")->isAligned());
+    EXPECT_EQ(status->palette().color(QPalette::Text), status->palette().color(QPalette::Base));
+    list->verticalScrollBar()->setValue(0);
+    EXPECT_TRUE(find<StatusColumn>("Memo2")->isAligned());
+    EXPECT_NE(status->palette().color(QPalette::Text), status->palette().color(QPalette::Base));
 }
 
 }  // namespace
