@@ -26,6 +26,7 @@
 #include "app/tstart.h"
 #include "dialogs/tbugreport.h"
 #include "dialogs/tende.h"
+#include "dialogs/template_menu.h"
 #include "lists/text_field.h"
 #include "textfile/u_WideFunc.h"
 
@@ -106,6 +107,7 @@ void Tprog::hidePage(QWidget* target)
 
 void Tprog::FormCreate()
 {
+    buildSoftwareMenus(*this);
     sprache();
     scrollInfoPagesToTop();
     // A failing read ends the creation here: a failing first file keeps the

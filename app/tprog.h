@@ -145,7 +145,6 @@ private:
     void createStatusBar();
     void layoutTrainerPage(int width, int height);
     void layoutEditorPage(int width, int height);
-    void layoutInfoPages();
     void scrollInfoPagesToTop();
     QScrollArea* infoScrollBox(const char* pageName, const char* scrollBox) const;
     void readLastListAtCreation(const QString& fileName);

@@ -573,6 +573,479 @@ QImage drawIcon(int size)
     return image;
 }
 
+// ---- software icons -------------------------------------------------------------------------
+
+// The maker's sixteen programs, in the order of the software catalogue. Each icon is a tile of
+// the program's own colour with a white symbol, drawn like the logo in a 100 x 100 design
+// square; at 16 pixels the symbols lose their finer parts. The first icon is the logo itself.
+constexpr int softwareIconCount = 16;
+
+QColor softwareTile(int index)
+{
+    const QColor tiles[softwareIconCount] = {
+        teal,                      // Lernwerk (the logo draws its own tile)
+        QColor(0x3A, 0x8F, 0x5C),  // household budget
+        QColor(0x3D, 0x7E, 0xC9),  // photo shrinker
+        slateLight,                // time log
+        QColor(0x6D, 0x5B, 0xB5),  // disk space
+        QColor(0x45, 0x5A, 0x8F),  // search and replace
+        coral,                     // alarm clock
+        QColor(0xD9, 0x84, 0x3B),  // recipes
+        QColor(0xB2, 0x3A, 0x48),  // password dice
+        QColor(0x1F, 0x8A, 0xA8),  // renamer
+        slate,                     // colour picker
+        QColor(0x8B, 0x5E, 0x3C),  // bookshelf
+        QColor(0x2F, 0x9E, 0x7A),  // unit converter
+        QColor(0x4A, 0x6F, 0x8A),  // calendar
+        QColor(0x3B, 0x44, 0x4F),  // typing trainer
+        QColor(0x5B, 0x8D, 0xA6),  // sticky notes
+    };
+    return tiles[index];
+}
+
+const QColor iconInk(0x33, 0x3B, 0x44);
+const QColor iconPaper(0xFF, 0xFF, 0xFF);
+
+void drawCoins(QPainter& p, bool tiny)
+{
+    // Three coins stacked, seen from the side, and one lying on top.
+    const QColor gold = sand;
+    const QColor edge = QColor(0xB8, 0x86, 0x0B);
+    const int layers = tiny ? 2 : 3;
+    const qreal height = tiny ? 20 : 13;
+    for (int i = layers - 1; i >= 0; --i) {
+        const qreal top = 46 + i * height;
+        p.setPen(tiny ? Qt::NoPen : QPen(edge, 2.5));
+        p.setBrush(edge);
+        p.drawRoundedRect(QRectF(22, top, 56, height + 12), 28, 10);
+        p.setBrush(gold);
+        p.drawEllipse(QRectF(22, top - 2, 56, 22));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(gold);
+    p.drawEllipse(QRectF(22, 22, 56, 40));
+    p.setBrush(QColor(0xF6, 0xDA, 0x8E));
+    p.drawEllipse(QRectF(32, 29, 36, 25));
+    if (!tiny) {
+        p.setPen(roundPen(edge, 5));
+        p.drawLine(QPointF(50, 34), QPointF(50, 49));
+    }
+}
+
+void drawPhoto(QPainter& p, bool tiny)
+{
+    // A photo in front of the outline of its larger original.
+    const QRectF card = tiny ? QRectF(12, 20, 76, 60) : QRectF(14, 32, 58, 48);
+    p.setBrush(Qt::NoBrush);
+    if (!tiny) {
+        QPen outline(QColor(255, 255, 255, 150), 3.5, Qt::DashLine);
+        outline.setDashPattern({2.0, 1.6});
+        p.setPen(outline);
+        p.drawRoundedRect(QRectF(20, 18, 66, 58), 5, 5);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawRoundedRect(card.translated(0, 3), 6, 6);
+    p.setBrush(iconPaper);
+    p.drawRoundedRect(card, 6, 6);
+    const qreal inset = tiny ? 9 : 6;
+    const QRectF sky = card.adjusted(inset, inset, -inset, -inset);
+    p.setBrush(QColor(0xBF, 0xDD, 0xF5));
+    p.drawRect(sky);
+    p.setBrush(sand);
+    p.drawEllipse(QPointF(sky.right() - sky.width() * 0.25, sky.top() + sky.height() * 0.3),
+                  sky.height() * 0.17, sky.height() * 0.17);
+    QPainterPath hills;
+    hills.moveTo(sky.bottomLeft());
+    hills.lineTo(sky.left() + sky.width() * 0.35, sky.top() + sky.height() * 0.35);
+    hills.lineTo(sky.left() + sky.width() * 0.62, sky.top() + sky.height() * 0.72);
+    hills.lineTo(sky.left() + sky.width() * 0.75, sky.top() + sky.height() * 0.55);
+    hills.lineTo(sky.bottomRight());
+    hills.closeSubpath();
+    p.setBrush(QColor(0x3A, 0x8F, 0x5C));
+    p.drawPath(hills);
+}
+
+void drawStopwatch(QPainter& p, bool tiny)
+{
+    const QPointF centre(50, 56);
+    const qreal radius = tiny ? 32 : 29;
+    p.setPen(Qt::NoPen);
+    p.setBrush(iconPaper);
+    p.drawRoundedRect(QRectF(42, tiny ? 12 : 13, 16, 14), 3, 3);
+    if (!tiny) {
+        p.save();
+        p.translate(centre);
+        p.rotate(45);
+        p.drawRoundedRect(QRectF(-5, -radius - 10, 10, 10), 2, 2);
+        p.restore();
+    }
+    p.drawEllipse(centre, radius, radius);
+    if (tiny) {
+        p.setPen(roundPen(iconInk, 9));
+        p.drawLine(centre, QPointF(centre.x(), centre.y() - radius * 0.6));
+        p.drawLine(centre, QPointF(centre.x() + radius * 0.5, centre.y()));
+        return;
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(slate, 3));
+    p.drawEllipse(centre, radius - 7, radius - 7);
+    p.setPen(roundPen(orange, 6));
+    p.drawLine(centre, QPointF(centre.x() + radius * 0.45, centre.y() - radius * 0.55));
+    p.setPen(roundPen(iconInk, 6));
+    p.drawLine(centre, QPointF(centre.x(), centre.y() - radius * 0.6));
+}
+
+void drawPieChart(QPainter& p, bool tiny)
+{
+    const QRectF disc(18, 18, 64, 64);
+    if (tiny)
+        p.setPen(Qt::NoPen);
+    else
+        p.setPen(QPen(softwareTile(4), 3));
+    p.setBrush(iconPaper);
+    p.drawPie(disc, 200 * 16, 130 * 16);
+    p.setBrush(sand);
+    p.drawPie(disc, 90 * 16, -130 * 16);
+    // The largest slice, what fills the disk most, pulled out along its middle.
+    const qreal middle = 145 * std::numbers::pi / 180.0;
+    const qreal pull = tiny ? 6 : 5;
+    p.setBrush(coral);
+    const QPointF offset(pull * std::cos(middle), -pull * std::sin(middle));
+    p.drawPie(disc.translated(offset), 90 * 16, 110 * 16);
+}
+
+// A four-pointed sparkle around `centre`.
+QPainterPath sparklePath(const QPointF& centre, qreal radius)
+{
+    QPainterPath path;
+    const qreal waist = radius * 0.28;
+    path.moveTo(centre.x(), centre.y() - radius);
+    path.quadTo(centre.x() + waist, centre.y() - waist, centre.x() + radius, centre.y());
+    path.quadTo(centre.x() + waist, centre.y() + waist, centre.x(), centre.y() + radius);
+    path.quadTo(centre.x() - waist, centre.y() + waist, centre.x() - radius, centre.y());
+    path.quadTo(centre.x() - waist, centre.y() - waist, centre.x(), centre.y() - radius);
+    path.closeSubpath();
+    return path;
+}
+
+void drawPolishedText(QPainter& p, bool tiny)
+{
+    const QRectF page = tiny ? QRectF(16, 14, 56, 72) : QRectF(18, 14, 52, 70);
+    p.setPen(Qt::NoPen);
+    p.setBrush(iconPaper);
+    p.drawRoundedRect(page, 5, 5);
+    p.setPen(roundPen(QColor(0x9A, 0xA8, 0xC4), tiny ? 9 : 5));
+    const int lines = tiny ? 3 : 5;
+    for (int i = 0; i < lines; ++i) {
+        const qreal y = page.top() + (tiny ? 18 : 14) + i * (tiny ? 18 : 11);
+        const qreal right = page.right() - (i % 2 == 0 ? 12 : 20);
+        p.drawLine(QPointF(page.left() + 11, y), QPointF(right, y));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(sand);
+    p.drawPath(sparklePath(QPointF(72, 68), tiny ? 22 : 20));
+    if (!tiny)
+        p.drawPath(sparklePath(QPointF(84, 40), 9));
+}
+
+void drawBell(QPainter& p, bool tiny)
+{
+    QPainterPath bell;
+    bell.moveTo(50, 18);
+    bell.cubicTo(31, 18, 28, 34, 28, 48);
+    bell.cubicTo(28, 62, 22, 68, 17, 72);
+    bell.lineTo(83, 72);
+    bell.cubicTo(78, 68, 72, 62, 72, 48);
+    bell.cubicTo(72, 34, 69, 18, 50, 18);
+    bell.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(iconPaper);
+    p.drawPath(bell);
+    p.drawEllipse(QPointF(50, 16), 6, 6);
+    p.drawEllipse(QPointF(50, 79), tiny ? 10 : 8, tiny ? 10 : 8);
+    if (!tiny) {
+        // Sound waves at both sides.
+        p.setPen(roundPen(iconPaper, 4.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(4, 26, 30, 40), 120 * 16, 120 * 16);
+        p.drawArc(QRectF(66, 26, 30, 40), -60 * 16, 120 * 16);
+    }
+}
+
+void drawPot(QPainter& p, bool tiny)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(iconPaper);
+    p.drawRoundedRect(tiny ? QRectF(18, 44, 64, 40) : QRectF(22, 46, 56, 36), 10, 10);
+    p.drawRoundedRect(tiny ? QRectF(12, 40, 76, 12) : QRectF(16, 42, 68, 9), 4, 4);
+    p.drawRoundedRect(QRectF(44, tiny ? 32 : 35, 12, 9), 3, 3);
+    if (!tiny) {
+        // Handles and steam.
+        p.drawRoundedRect(QRectF(9, 52, 15, 7), 3, 3);
+        p.drawRoundedRect(QRectF(76, 52, 15, 7), 3, 3);
+        p.setPen(roundPen(QColor(255, 255, 255, 210), 4));
+        p.setBrush(Qt::NoBrush);
+        for (const qreal x : {36.0, 50.0, 64.0}) {
+            QPainterPath steam;
+            steam.moveTo(x, 30);
+            steam.cubicTo(x - 6, 25, x + 6, 20, x, 13);
+            p.drawPath(steam);
+        }
+    }
+}
+
+void drawDie(QPainter& p, bool tiny)
+{
+    const QRectF face = tiny ? QRectF(16, 16, 68, 68) : QRectF(20, 20, 60, 60);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 45));
+    p.drawRoundedRect(face.translated(0, 4), 13, 13);
+    p.setBrush(iconPaper);
+    p.drawRoundedRect(face, 13, 13);
+    p.setBrush(softwareTile(8).darker(130));
+    const qreal inset = face.width() * 0.26;
+    const QPointF centre = face.center();
+    const QPointF topLeft(face.left() + inset, face.top() + inset);
+    const QPointF bottomRight(face.right() - inset, face.bottom() - inset);
+    if (tiny) {
+        // Three pips read better than five at this size.
+        for (const QPointF& dot : {topLeft, centre, bottomRight})
+            p.drawEllipse(dot, 9, 9);
+        return;
+    }
+    const QPointF pips[] = {topLeft, {face.right() - inset, face.top() + inset}, centre,
+                            {face.left() + inset, face.bottom() - inset}, bottomRight};
+    for (const QPointF& dot : pips)
+        p.drawEllipse(dot, 6.5, 6.5);
+}
+
+void drawTag(QPainter& p, bool tiny)
+{
+    p.save();
+    p.translate(50, 50);
+    p.rotate(-35);
+    QPainterPath tag;
+    const qreal h = tiny ? 26 : 22;
+    tag.moveTo(-38, -h + 6);
+    tag.quadTo(-38, -h, -32, -h);
+    tag.lineTo(18, -h);
+    tag.lineTo(40, 0);
+    tag.lineTo(18, h);
+    tag.lineTo(-32, h);
+    tag.quadTo(-38, h, -38, h - 6);
+    tag.closeSubpath();
+    QPainterPath hole;
+    hole.addEllipse(QPointF(20, 0), tiny ? 6 : 6, tiny ? 6 : 6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(iconPaper);
+    p.drawPath(tag.subtracted(hole));
+    if (!tiny) {
+        p.setPen(roundPen(softwareTile(9), 5));
+        p.drawLine(QPointF(-26, -6), QPointF(2, -6));
+        p.drawLine(QPointF(-26, 7), QPointF(-8, 7));
+    }
+    p.restore();
+}
+
+void drawColourCircles(QPainter& p, bool tiny)
+{
+    const qreal r = tiny ? 23 : 21;
+    p.setPen(Qt::NoPen);
+    const std::pair<QPointF, QColor> circles[] = {
+        {QPointF(38, 38), QColor(coral.red(), coral.green(), coral.blue(), 235)},
+        {QPointF(62, 38), QColor(sand.red(), sand.green(), sand.blue(), 225)},
+        {QPointF(50, 60), QColor(0x4F, 0xB3, 0xA6, 225)},
+    };
+    for (const auto& [centre, colour] : circles) {
+        p.setBrush(colour);
+        p.drawEllipse(centre, r, r);
+    }
+}
+
+void drawBooks(QPainter& p, bool tiny)
+{
+    p.setPen(Qt::NoPen);
+    struct Book {
+        QRectF spine;
+        QColor colour;
+    };
+    const Book books[] = {
+        {QRectF(18, 24, 18, 56), iconPaper},
+        {QRectF(39, 16, 18, 64), sand},
+        {QRectF(60, 30, 16, 50), QColor(0xF2, 0x9C, 0x84)},
+    };
+    for (const Book& book : books) {
+        p.setBrush(book.colour);
+        p.drawRoundedRect(book.spine, 3, 3);
+        if (!tiny) {
+            p.setBrush(QColor(0, 0, 0, 45));
+            const qreal left = book.spine.left() + 3;
+            const qreal width = book.spine.width() - 6;
+            p.drawRect(QRectF(left, book.spine.top() + 8, width, 4));
+            p.drawRect(QRectF(left, book.spine.bottom() - 12, width, 4));
+        }
+    }
+    if (!tiny) {
+        // A fourth book leaning against the others.
+        p.save();
+        p.translate(80, 80);
+        p.rotate(-16);
+        p.setBrush(iconPaper);
+        p.drawRoundedRect(QRectF(0, -48, 12, 48), 3, 3);
+        p.restore();
+    }
+    p.setBrush(QColor(0x5A, 0x3B, 0x24));
+    p.drawRoundedRect(QRectF(12, 80, 76, tiny ? 10 : 7), 2, 2);
+}
+
+void drawRuler(QPainter& p, bool tiny)
+{
+    p.save();
+    p.translate(50, 50);
+    p.rotate(-40);
+    const qreal h = tiny ? 28 : 24;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 40));
+    p.drawRoundedRect(QRectF(-42, -h / 2 + 3, 84, h), 5, 5);
+    p.setBrush(iconPaper);
+    p.drawRoundedRect(QRectF(-42, -h / 2, 84, h), 5, 5);
+    p.setPen(roundPen(softwareTile(12).darker(140), tiny ? 7 : 3.5));
+    const int ticks = tiny ? 3 : 7;
+    const qreal spacing = tiny ? 24 : 11;
+    for (int i = 0; i < ticks; ++i) {
+        const qreal x = -(ticks - 1) * spacing / 2 + i * spacing;
+        const qreal length = (i % 2 == 0) ? h * 0.5 : h * 0.3;
+        p.drawLine(QPointF(x, -h / 2 + 1), QPointF(x, -h / 2 + length));
+    }
+    p.restore();
+}
+
+void drawCalendar(QPainter& p, bool tiny)
+{
+    const QRectF sheet = tiny ? QRectF(14, 18, 72, 68) : QRectF(18, 20, 64, 62);
+    p.setPen(Qt::NoPen);
+    p.setBrush(iconPaper);
+    p.drawRoundedRect(sheet, 7, 7);
+    // The red header band.
+    QPainterPath header;
+    header.addRoundedRect(sheet, 7, 7);
+    QPainterPath band;
+    band.addRect(QRectF(sheet.left(), sheet.top(), sheet.width(), tiny ? 22 : 18));
+    p.setBrush(coral);
+    p.drawPath(header.intersected(band));
+    if (tiny) {
+        p.setBrush(softwareTile(13));
+        p.drawRect(QRectF(30, 52, 16, 14));
+        return;
+    }
+    // Rings and a grid of days, one of them marked.
+    p.setBrush(slate);
+    p.drawRoundedRect(QRectF(32, 14, 6, 13), 3, 3);
+    p.drawRoundedRect(QRectF(62, 14, 6, 13), 3, 3);
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 4; ++col) {
+            p.setBrush(row == 1 && col == 2 ? coral : QColor(0xB4, 0xC3, 0xCF));
+            p.drawRoundedRect(QRectF(26 + col * 13, 46 + row * 11, 9, 7), 1.5, 1.5);
+        }
+    }
+}
+
+void drawKeys(QPainter& p, bool tiny)
+{
+    p.setPen(Qt::NoPen);
+    if (tiny) {
+        p.setBrush(iconPaper);
+        p.drawRoundedRect(QRectF(14, 24, 72, 52), 8, 8);
+        p.setBrush(softwareTile(14));
+        p.drawRect(QRectF(26, 36, 12, 10));
+        p.drawRect(QRectF(44, 36, 12, 10));
+        p.drawRect(QRectF(62, 36, 12, 10));
+        p.setBrush(orange);
+        p.drawRect(QRectF(30, 54, 40, 10));
+        return;
+    }
+    // Two rows of key caps and a space bar; the home key is marked.
+    for (int row = 0; row < 2; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            const QRectF key(18 + col * 22 + row * 6, 22 + row * 22, 18, 18);
+            p.setBrush(QColor(0, 0, 0, 60));
+            p.drawRoundedRect(key.translated(0, 2.5), 4, 4);
+            p.setBrush(row == 1 && col == 0 ? orange : iconPaper);
+            p.drawRoundedRect(key, 4, 4);
+        }
+    }
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRoundedRect(QRectF(24, 68.5, 52, 14), 4, 4);
+    p.setBrush(iconPaper);
+    p.drawRoundedRect(QRectF(24, 66, 52, 14), 4, 4);
+}
+
+void drawStickyNote(QPainter& p, bool tiny)
+{
+    const QColor yellow(0xF7, 0xD9, 0x5C);
+    const QRectF note = tiny ? QRectF(16, 16, 68, 68) : QRectF(20, 18, 60, 62);
+    const qreal fold = tiny ? 20 : 16;
+    QPainterPath paper;
+    paper.moveTo(note.topLeft());
+    paper.lineTo(note.topRight());
+    paper.lineTo(note.right(), note.bottom() - fold);
+    paper.lineTo(note.right() - fold, note.bottom());
+    paper.lineTo(note.bottomLeft());
+    paper.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 45));
+    p.drawPath(paper.translated(2, 4));
+    p.setBrush(yellow);
+    p.drawPath(paper);
+    QPainterPath corner;
+    corner.moveTo(note.right(), note.bottom() - fold);
+    corner.lineTo(note.right() - fold, note.bottom() - fold);
+    corner.lineTo(note.right() - fold, note.bottom());
+    corner.closeSubpath();
+    p.setBrush(yellow.darker(125));
+    p.drawPath(corner);
+    if (!tiny) {
+        p.setPen(roundPen(QColor(0x8A, 0x6D, 0x1A), 4.5));
+        p.drawLine(QPointF(30, 36), QPointF(70, 36));
+        p.drawLine(QPointF(30, 49), QPointF(66, 49));
+        p.drawLine(QPointF(30, 62), QPointF(52, 62));
+    }
+}
+
+void drawSoftwareSymbol(QPainter& p, int index, bool tiny)
+{
+    using Symbol = void (*)(QPainter&, bool);
+    // Icon 0 is the logo, which brings its own tile.
+    const Symbol symbols[softwareIconCount] = {
+        nullptr,   drawCoins,    drawPhoto, drawStopwatch,  drawPieChart,      drawPolishedText,
+        drawBell,  drawPot,      drawDie,   drawTag,        drawColourCircles, drawBooks,
+        drawRuler, drawCalendar, drawKeys,  drawStickyNote,
+    };
+    symbols[index](p, tiny);
+}
+
+QImage drawSoftwareIcon(int index, int size)
+{
+    QImage image = canvas(size, size);
+    QPainter p(&image);
+    setupPainter(p);
+    const bool tiny = size <= 16;
+    if (index == 0) {
+        drawLogo(p, QRectF(0, 0, size, size), tiny ? LogoDetail::tiny : LogoDetail::full);
+        return image;
+    }
+    p.scale(size / 100.0, size / 100.0);
+    p.setPen(Qt::NoPen);
+    QLinearGradient tile(0, 0, 0, 100);
+    tile.setColorAt(0, softwareTile(index));
+    tile.setColorAt(1, softwareTile(index).darker(118));
+    p.setBrush(tile);
+    p.drawRoundedRect(QRectF(2, 2, 96, 96), tiny ? 16 : 22, tiny ? 16 : 22);
+    drawSoftwareSymbol(p, index, tiny);
+    return image;
+}
+
 // ---- writing --------------------------------------------------------------------------------
 
 class Writer {
@@ -649,6 +1122,12 @@ void drawAll(Writer& out)
         const QString base = QStringLiteral("glyphs/") + QString::fromLatin1(g.name);
         out.png(base + QStringLiteral(".png"), g.image);
         out.png(base + QStringLiteral("_disabled.png"), disabledGlyph(g.image));
+    }
+
+    for (int i = 0; i < softwareIconCount; ++i) {
+        const QString base = QStringLiteral("softwareicons/%1").arg(i);
+        out.png(base + QStringLiteral(".png"), drawSoftwareIcon(i, 16));
+        out.png(base + QStringLiteral("_36.png"), drawSoftwareIcon(i, 36));
     }
 }
 

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+class QScrollArea;
+
+namespace lernwerk {
+
+// The catalogue of the maker's programs: a list of sixteen rows (icon, title,
+// description) under a heading and an introduction, with a link to the
+// software page at the end. A click on an icon opens the program's page, whose
+// address the icon shows as its tool tip.
+//
+// Moving the pointer over the list or over a row's texts gives the list the
+// keyboard focus; one notch of the mouse wheel over them moves it by 10 pixels.
+class CatalogueFrame : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 511;
+    static constexpr int kHeight = 311;
+    static constexpr int kWheelStep = 10;
+
+    QScrollArea* scrollBox() const { return scrollBox_; }
+
+    void BrowseToHint(const QString& hint);
+    void BrowseToCaption(const QString& caption);
+    void ScrollBoxMouseMove();
+    void ScrollBoxMouseWheelDown();
+    void ScrollBoxMouseWheelUp();
+
+protected:
+    CatalogueFrame(bool german, const char* scrollBoxName, QWidget* parent);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void watch(QWidget* widget);
+
+    QScrollArea* scrollBox_ = nullptr;
+    // Wheel movement not yet worth a whole notch (fine-grained wheels and
+    // touchpads send parts of one).
+    int wheelRest_ = 0;
+};
+
+// The German catalogue, on the page tbsoftde.
+class TFrame1 : public CatalogueFrame {
+    Q_OBJECT
+public:
+    explicit TFrame1(QWidget* parent);
+};
+
+// The English catalogue, on the page tbsoften.
+class TFrame2 : public CatalogueFrame {
+    Q_OBJECT
+public:
+    explicit TFrame2(QWidget* parent);
+};
+
+}  // namespace lernwerk

@@ -1,0 +1,172 @@
+#include "program_fixture.h"
+
+#include <QDesktopServices>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QSet>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QWheelEvent>
+
+#include <tuple>
+
+#include "app/click_label.h"
+#include "dialogs/catalogue_frame.h"
+
+namespace lernwerk::testing {
+
+// Takes the place of the web browser and notes every address it is given.
+class BrowserStandIn : public QObject {
+    Q_OBJECT
+public:
+    QStringList addresses;
+
+public slots:
+    void open(const QUrl& url) { addresses << url.toString(); }
+};
+
+namespace {
+
+class InfoPagesTest : public ProgramTest {
+protected:
+    BrowserStandIn browser;
+
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+        startProgram();
+    }
+
+    void TearDown() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        ProgramTest::TearDown();
+    }
+
+    // The link label with this caption on the named page.
+    ClickLabel* link(const char* page, const QString& caption)
+    {
+        for (auto* label : find(page)->findChildren<ClickLabel*>())
+            if (label->text() == caption)
+                return label;
+        ADD_FAILURE() << "no link " << caption.toStdString() << " on " << page;
+        return nullptr;
+    }
+};
+
+TEST_F(InfoPagesTest, ContentFitsItsPanelAndTheOkButtonStaysBelow)
+{
+    for (const char* page : {"tb5", "tbe", "tbs", "tbl", "tb5en", "tbeen", "tblen", "tbsen"}) {
+        SCOPED_TRACE(page);
+        auto* panel = find(QByteArray(page).append("Panel").constData());
+        const QRect inside = panel->contentsRect();
+        const auto items = panel->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+        EXPECT_GE(items.size(), 1);
+        for (QLabel* item : items) {
+            EXPECT_TRUE(inside.contains(item->geometry())) << item->objectName().toStdString();
+            if (item->wordWrap()) {  // a paragraph shows all its lines
+                EXPECT_GE(item->height(), item->heightForWidth(item->width())) << item->objectName().toStdString();
+            }
+        }
+        auto* ok = panel->parentWidget()->findChild<QPushButton*>();
+        EXPECT_GT(ok->y(), panel->geometry().bottom());
+        EXPECT_EQ(ok->geometry().right(), panel->geometry().right());
+        EXPECT_LE(ok->geometry().bottom(), panel->parentWidget()->height());
+    }
+    for (const char* frame : {"TFrame1", "TFrame2"}) {
+        for (auto* icon : find(frame)->findChildren<QToolButton*>())
+            EXPECT_FALSE(icon->icon().pixmap(36).isNull()) << icon->objectName().toStdString();
+        for (QLabel* text : find(frame)->findChildren<QLabel*>()) {
+            if (text->wordWrap()) {  // the introduction and the rows' descriptions
+                EXPECT_LE(text->heightForWidth(text->width()), text->height()) << text->objectName().toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(InfoPagesTest, LinksOpenTheirAddresses)
+{
+    link("tb5en", QStringLiteral("malke-studio.com/drillbook-help"))->clicked();
+    link("tbe", QStringLiteral("jorin-malke.de"))->clicked();
+    link("tbs", QStringLiteral("malke-studio.de/spenden"))->clicked();
+    link("tblen", QStringLiteral("malke-studio.com/donate"))->clicked();
+    find("TFrame1")->findChild<QToolButton*>(QStringLiteral("icon3"))->click();
+    link("tbsoften", QStringLiteral("malke-studio.com/software"))->clicked();
+    trigger("linkde3");
+    trigger("linken0");
+    EXPECT_EQ(browser.addresses, (QStringList{"http://www.malke-studio.com/drillbook-help&rf=kph",
+                                              "http://www.jorin-malke.de/&rf=kph",
+                                              "http://www.malke-studio.de/spenden&rf=kph",
+                                              "http://www.malke-studio.com/donate&rf=kph",
+                                              "http://www.malke-studio.de/zeitfaden&rf=kph",
+                                              "http://www.malke-studio.com/software&rf=kph",
+                                              "http://www.malke-studio.de/zeitfaden&rf=kpm",
+                                              "http://www.malke-studio.com/drillbook&rf=kpm"}));
+}
+
+TEST_F(InfoPagesTest, SoftwareMenusListTheCatalogueFirst)
+{
+    for (const auto& [menuName, prefix, site, tail] :
+         {std::tuple{"m_soft_de", "linkde", "malke-studio.de/", "Kurzbeschreibung aller Programme"},
+          std::tuple{"m_soft_en", "linken", "malke-studio.com/", "Brief Description of the Software"}}) {
+        const QList<QAction*> entries = find<QMenu>(menuName)->actions();
+        ASSERT_EQ(entries.size(), 20) << menuName;
+        QSet<QString> addresses;
+        for (int i = 0; i < 16; ++i) {
+            QAction* entry = entries[i];
+            EXPECT_EQ(entry->objectName(), prefix + QString::number(i));
+            EXPECT_TRUE(entry->text().startsWith(QLatin1String(site))) << entry->text().toStdString();
+            EXPECT_FALSE(entry->icon().pixmap(16).isNull()) << entry->objectName().toStdString();
+            addresses << entry->text().section(QStringLiteral(" - "), 0, 0);
+        }
+        EXPECT_EQ(addresses.size(), 16) << menuName;
+        EXPECT_EQ(entries[16]->text(), QLatin1String(tail));
+        EXPECT_TRUE(entries[17]->isSeparator());
+        for (QAction* link : {entries[18], entries[19]})
+            EXPECT_TRUE(link->text().startsWith(QLatin1String(site))) << link->text().toStdString();
+    }
+}
+
+TEST_F(InfoPagesTest, PointerOverARowFocusesTheListAndTheWheelMovesItByTen)
+{
+    trigger("sp1");
+    prog().show();
+    trigger("Software1");
+    auto* frame = find<TFrame1>("TFrame1");
+    QScrollArea* list = frame->scrollBox();
+    ASSERT_EQ(list->objectName(), QStringLiteral("ScrollBox1"));
+    QScrollBar* bar = list->verticalScrollBar();
+    auto* title = frame->findChild<QLabel*>(QStringLiteral("title4"));
+    auto* description = frame->findChild<QLabel*>(QStringLiteral("description4"));
+
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), description->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(description, &move);
+    EXPECT_EQ(prog().focusWidget(), list);
+
+    const auto wheel = [](QWidget* over, int delta) {
+        QWheelEvent event(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &event);
+    };
+    wheel(title, -120);  // one notch towards the user: down
+    EXPECT_EQ(bar->value(), 10);
+    wheel(description, -60);  // half a notch waits for the other half
+    EXPECT_EQ(bar->value(), 10);
+    wheel(description, -60);
+    EXPECT_EQ(bar->value(), 20);
+    wheel(list->viewport(), 3 * 120);
+    EXPECT_EQ(bar->value(), 0);
+    bar->setValue(bar->maximum() - 4);
+    wheel(title, -120);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_GT(bar->maximum(), 500);
+}
+
+}  // namespace
+}  // namespace lernwerk::testing
+
+#include "info_pages_test.moc"
