@@ -253,6 +253,11 @@ void Tprog::createInfoPages()
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setFixedWidth(kScrollWidth);
         scroll->setBackgroundRole(QPalette::Base);
+        QPalette white = scroll->viewport()->palette();
+        white.setColor(QPalette::Window, Qt::white);
+        white.setColor(QPalette::Base, Qt::white);
+        scroll->viewport()->setPalette(white);
+        scroll->viewport()->setAutoFillBackground(true);
         QWidget* content = makeContent(info);
         scroll->setWidget(content);
         row->addStretch(1);
