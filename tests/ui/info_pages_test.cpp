@@ -1,4 +1,4 @@
-#include "program_fixture.h"
+#include "browser_stand_in.h"
 
 #include <QDesktopServices>
 #include <QMenu>
@@ -17,35 +17,10 @@
 
 namespace lernwerk::testing {
 
-// Takes the place of the web browser and notes every address it is given.
-class BrowserStandIn : public QObject {
-    Q_OBJECT
-public:
-    QStringList addresses;
-
-public slots:
-    void open(const QUrl& url) { addresses << url.toString(); }
-};
-
 namespace {
 
-class InfoPagesTest : public ProgramTest {
+class InfoPagesTest : public BrowserTest {
 protected:
-    BrowserStandIn browser;
-
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
-        startProgram();
-    }
-
-    void TearDown() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        ProgramTest::TearDown();
-    }
-
     // The link label with this caption on the named page.
     ClickLabel* link(const char* page, const QString& caption)
     {
@@ -169,4 +144,3 @@ TEST_F(InfoPagesTest, PointerOverARowFocusesTheListAndTheWheelMovesItByTen)
 }  // namespace
 }  // namespace lernwerk::testing
 
-#include "info_pages_test.moc"

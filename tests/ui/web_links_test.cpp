@@ -1,23 +1,10 @@
-#include "program_fixture.h"
-
-#include <QDesktopServices>
-#include <QUrl>
+#include "browser_stand_in.h"
 
 #include "app/click_label.h"
 #include "dialogs/tbugreport.h"
 #include "dialogs/web_links.h"
 
 namespace lernwerk::testing {
-
-// Stands in for the web browser: records every address the program opens.
-class OpenedAddresses : public QObject {
-    Q_OBJECT
-public:
-    QStringList addresses;
-
-public slots:
-    void open(const QUrl& url) { addresses << url.toString(); }
-};
 
 namespace {
 
@@ -51,23 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "http://www.malke-studio.de/a&b - c&rf=kph"}),
     [](const ::testing::TestParamInfo<LinkCase>& param_info) { return std::string(param_info.param.name); });
 
-class WebLinksTest : public ProgramTest {
-protected:
-    OpenedAddresses browser;
-
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
-        startProgram();
-    }
-
-    void TearDown() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        ProgramTest::TearDown();
-    }
-};
+using WebLinksTest = BrowserTest;
 
 TEST_F(WebLinksTest, MenuEntriesOpenTheirAddresses)
 {
@@ -117,4 +88,3 @@ TEST_F(WebLinksTest, ReportDialogOfTheLanguageWithItsLinks)
 }  // namespace
 }  // namespace lernwerk::testing
 
-#include "web_links_test.moc"
