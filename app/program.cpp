@@ -23,6 +23,7 @@ Program::Program(const QString& programFolder, const QString& workingFolder)
         ended_ = true;
         QCoreApplication::quit();
     });
+    start_->startWaiting();
 }
 
 Program::~Program() = default;

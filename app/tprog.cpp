@@ -110,12 +110,11 @@ void Tprog::FormCreate()
     buildSoftwareMenus(*this);
     sprache();
     scrollInfoPagesToTop();
-    // A failing read ends the creation here: a failing first file keeps the
-    // second from being read.
-    guarded([this] {
-        readLastListAtCreation(kGermanLastList);
-        readLastListAtCreation(kEnglishLastList);
-    });
+    // Each file is read on its own: an unreadable German list shows its error
+    // and the English one is still read, so closing in English cannot replace
+    // the user's English list with the sample.
+    guarded([this] { readLastListAtCreation(kGermanLastList); });
+    guarded([this] { readLastListAtCreation(kEnglishLastList); });
 }
 
 void Tprog::readLastListAtCreation(const QString& fileName)
@@ -147,7 +146,9 @@ void Tprog::watchFocus(QWindow* now)
 {
     if (now && (now->type() == Qt::Popup || now->type() == Qt::ToolTip))
         return;  // menus and tool tips come and go without counting
-    QWindow* before = lastFocusWindow_;
+    // A guarded pointer: the window that had the focus before (a message box,
+    // a file dialog) may be destroyed by now.
+    const QPointer<QWindow> before = lastFocusWindow_;
     lastFocusWindow_ = now;
     if (!now || now != windowHandle())
         return;

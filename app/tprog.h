@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -189,7 +190,7 @@ private:
     bool handOverPending_ = false;
     bool shownOnce_ = false;
     bool centred_ = false;
-    QWindow* lastFocusWindow_ = nullptr;
+    QPointer<QWindow> lastFocusWindow_;
 
     std::unique_ptr<MemoQuestionList> questions_;
     std::unique_ptr<MemoStatusList> status_;

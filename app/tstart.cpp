@@ -61,7 +61,6 @@ Tstart::Tstart(const QString& workingFolder)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTickMilliseconds);
     connect(Timer1, &QTimer::timeout, this, [this] { guarded([this] { Timer1Timer(); }); });
-    Timer1->start();
 
     FormCreate(workingFolder);
 }
@@ -89,6 +88,13 @@ void Tstart::setLanguage(const QString& flag)
 void Tstart::setHandOver(std::function<void()> showMainWindow)
 {
     showMainWindow_ = std::move(showMainWindow);
+}
+
+void Tstart::startWaiting()
+{
+    // Queued: the call runs when the program's event loop runs, after every
+    // window was created and any error box of their creation was answered.
+    QMetaObject::invokeMethod(Timer1, qOverload<>(&QTimer::start), Qt::QueuedConnection);
 }
 
 void Tstart::startsprache()

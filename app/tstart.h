@@ -32,6 +32,10 @@ public:
 
     int ticks() const { return ticks_; }
 
+    // Starts the timer once the event loop runs: the waiting is counted from
+    // there, never while the other windows are still being created.
+    void startWaiting();
+
     void FormCreate(const QString& workingFolder);
     void startsprache();
     void Timer1Timer();

@@ -102,6 +102,7 @@ TEST_F(LastListTest, NotSavingKeepsTheEarlierFile)
 TEST_F(LastListTest, UnwritableProgramFolderKeepsTheDialogOpen)
 {
     program = std::make_unique<Program>(programDir.filePath(QStringLiteral("gone/")), workingDir.path());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     bool stillOpen = false;
     whenModal([&](QWidget* dialog) {

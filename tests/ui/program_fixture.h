@@ -53,6 +53,7 @@ protected:
     void startProgram()
     {
         program = std::make_unique<Program>(programFolder(), workingDir.path());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     }
 
