@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "app/error_box.h"
+#include "widgets/error_box_transition.h"
 
 namespace lernwerk {
 

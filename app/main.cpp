@@ -1,7 +1,7 @@
 #include <QDir>
 
 #include "app/application.h"
-#include "app/error_box.h"
+#include "widgets/error_box_transition.h"
 #include "app/program.h"
 #include "app/tstart.h"
 

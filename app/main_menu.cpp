@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/error_box.h"
+#include "widgets/error_box_transition.h"
 #include "app/tprog.h"
-#include "lang/sites.h"
+#include "widgets/sites.h"
 
 namespace lernwerk {
 

@@ -18,16 +18,16 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "app/error_box.h"
-#include "app/memo_lists.h"
-#include "app/page_control.h"
-#include "app/status_bar.h"
-#include "app/timestamp.h"
+#include "widgets/error_box_transition.h"
+#include "widgets/memo_lists.h"
+#include "widgets/page_control.h"
+#include "widgets/status_bar.h"
+#include "widgets/timestamp.h"
 #include "app/tstart.h"
 #include "dialogs/tbugreport.h"
 #include "dialogs/tende.h"
 #include "dialogs/template_menu.h"
-#include "lists/text_field.h"
+#include "widgets/text_field.h"
 #include "textfile/u_WideFunc.h"
 
 namespace lernwerk {

@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/error_box.h"
-#include "app/page_control.h"
-#include "app/status_bar.h"
+#include "widgets/error_box_transition.h"
+#include "widgets/page_control.h"
+#include "widgets/status_bar.h"
 #include "app/tprog.h"
-#include "app/widgets.h"
+#include "widgets/controls.h"
 
 namespace lernwerk {
 

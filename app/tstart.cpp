@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/click_label.h"
-#include "app/error_box.h"
+#include "widgets/click_label.h"
+#include "widgets/error_box_transition.h"
 #include "app/jpeg_image.h"
 
 namespace lernwerk {

@@ -16,7 +16,7 @@
 #include "app/program.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
-#include "lists/text_field.h"
+#include "widgets/text_field.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <algorithm>
 #include <string>
 
-#include "app/click_label.h"
-#include "app/error_box.h"
+#include "widgets/click_label.h"
+#include "widgets/error_box_transition.h"
 #include "dialogs/software_catalogue.h"
-#include "dialogs/web_links.h"
-#include "lang/sites.h"
+#include "widgets/web_links.h"
+#include "widgets/sites.h"
 
 namespace lernwerk {
 

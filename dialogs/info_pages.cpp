@@ -11,15 +11,15 @@
 
 #include <vector>
 
-#include "app/click_label.h"
-#include "app/error_box.h"
+#include "widgets/click_label.h"
+#include "widgets/error_box_transition.h"
 #include "app/jpeg_image.h"
-#include "app/page_control.h"
+#include "widgets/page_control.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
 #include "dialogs/catalogue_frame.h"
 #include "dialogs/info_texts.h"
-#include "lang/sites.h"
+#include "widgets/sites.h"
 
 namespace lernwerk {
 

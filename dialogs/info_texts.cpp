@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "lang/sites.h"
+#include "widgets/sites.h"
 
 namespace lernwerk {
 

@@ -4,11 +4,11 @@
 #include <QAction>
 #include <QLabel>
 
-#include "app/status_bar.h"
+#include "widgets/status_bar.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
-#include "dialogs/web_links.h"
-#include "lang/sites.h"
+#include "widgets/web_links.h"
+#include "widgets/sites.h"
 
 namespace lernwerk {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "lang/sites.h"
+#include "widgets/sites.h"
 
 namespace lernwerk {
 

@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/click_label.h"
-#include "app/error_box.h"
-#include "dialogs/web_links.h"
-#include "lang/sites.h"
+#include "widgets/click_label.h"
+#include "widgets/error_box_transition.h"
+#include "widgets/web_links.h"
+#include "widgets/sites.h"
 
 namespace lernwerk {
 

@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <QMenu>
 
-#include "app/error_box.h"
+#include "widgets/error_box_transition.h"
 #include "app/tprog.h"
 #include "dialogs/software_catalogue.h"
 

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/error_box.h"
+#include "widgets/error_box_transition.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
 #include "textfile/encodings.h"

@@ -1,4 +1,4 @@
-#include "lang/sites.h"
+#include "widgets/sites.h"
 #include "lang/texts.h"
 
 namespace lernwerk::lang {

@@ -8,8 +8,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
-#include "app/page_control.h"
-#include "app/status_bar.h"
+#include "widgets/page_control.h"
+#include "widgets/status_bar.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
 #include "lang/texts.h"

@@ -8,13 +8,13 @@
 #include <QPushButton>
 #include <QTextBlock>
 
-#include "app/error_box.h"
-#include "app/memo_lists.h"
+#include "widgets/error_box_transition.h"
+#include "widgets/memo_lists.h"
 #include "app/tprog.h"
-#include "app/widgets.h"
+#include "widgets/controls.h"
 #include "lang/texts.h"
 #include "lists/editor_rules.h"
-#include "lists/text_field.h"
+#include "widgets/text_field.h"
 #include "textfile/encodings.h"
 #include "textfile/text_lines.h"
 

@@ -10,11 +10,11 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
-#include "app/error_box.h"
+#include "widgets/error_box_transition.h"
 #include "app/tprog.h"
-#include "app/widgets.h"
-#include "lists/status_column.h"
-#include "lists/text_field.h"
+#include "widgets/controls.h"
+#include "widgets/status_column.h"
+#include "widgets/text_field.h"
 
 namespace lernwerk {
 

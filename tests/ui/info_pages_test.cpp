@@ -12,7 +12,7 @@
 
 #include <tuple>
 
-#include "app/click_label.h"
+#include "widgets/click_label.h"
 #include "dialogs/catalogue_frame.h"
 
 namespace lernwerk::testing {

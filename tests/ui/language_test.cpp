@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QTabWidget>
 
-#include "app/page_control.h"
+#include "widgets/page_control.h"
 #include "lang/texts.h"
 
 namespace lernwerk::testing {

@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 
-#include "lists/status_column.h"
+#include "widgets/status_column.h"
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBlock>

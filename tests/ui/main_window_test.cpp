@@ -7,7 +7,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "app/page_control.h"
+#include "widgets/page_control.h"
 
 namespace lernwerk::testing {
 namespace {

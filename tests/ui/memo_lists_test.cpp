@@ -2,7 +2,7 @@
 
 #include <QPlainTextEdit>
 
-#include "app/memo_lists.h"
+#include "widgets/memo_lists.h"
 
 namespace lernwerk::testing {
 namespace {

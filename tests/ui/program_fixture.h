@@ -14,9 +14,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/error_box.h"
+#include "widgets/error_box_transition.h"
 #include "app/program.h"
-#include "app/status_bar.h"
+#include "widgets/status_bar.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
 

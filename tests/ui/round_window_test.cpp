@@ -6,7 +6,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "app/memo_lists.h"
+#include "widgets/memo_lists.h"
 
 namespace lernwerk::testing {
 namespace {

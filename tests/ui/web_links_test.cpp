@@ -1,8 +1,8 @@
 #include "browser_stand_in.h"
 
-#include "app/click_label.h"
+#include "widgets/click_label.h"
 #include "dialogs/tbugreport.h"
-#include "dialogs/web_links.h"
+#include "widgets/web_links.h"
 
 namespace lernwerk::testing {
 

@@ -1,4 +1,4 @@
-#include "app/memo_lists.h"
+#include "widgets/memo_lists.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>

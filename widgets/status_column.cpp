@@ -1,4 +1,4 @@
-#include "lists/status_column.h"
+#include "widgets/status_column.h"
 
 #include <QScrollBar>
 

@@ -1,4 +1,4 @@
-#include "app/timestamp.h"
+#include "widgets/timestamp.h"
 
 #include <QRegularExpression>
 

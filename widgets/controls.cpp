@@ -1,4 +1,4 @@
-#include "app/widgets.h"
+#include "widgets/controls.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "dialogs/web_links.h"
+#include "widgets/web_links.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,4 +1,4 @@
-#include "lists/text_field.h"
+#include "widgets/text_field.h"
 
 #include <QPlainTextEdit>
 

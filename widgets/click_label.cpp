@@ -1,4 +1,4 @@
-#include "app/click_label.h"
+#include "widgets/click_label.h"
 
 #include <QMouseEvent>
 
