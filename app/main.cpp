@@ -11,7 +11,7 @@ int main(int argc, char** argv)
     lernwerk::setApplicationTitle(QStringLiteral("Lernwerk - Jorin Malke Studio"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lernwerk.png")));
 
-    lernwerk::Program program(lernwerk::Program::defaultProgramFolder(), QDir::currentPath());
+    lernwerk::Program program(lernwerk::Program::defaultLastListFolder(), QDir::currentPath());
     program.start().show();
     return application.exec();
 }
