@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils imagemagick xdotool
+  desktop-file-utils appstream dpkg-dev
   dbus-x11 at-spi2-core python3-pyatspi
   fonts-liberation2 fonts-dejavu-core
 )
