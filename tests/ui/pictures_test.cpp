@@ -162,7 +162,7 @@ TEST(LoadPicture, ReadsAFileAndNamesThePathAndReasonWhenItCannot)
     const QString garbage = folder.filePath(QStringLiteral("garbage.jpg"));
     const QString empty = folder.filePath(QStringLiteral("empty.jpg"));
     writeBytes(cut, good.left(100));
-    writeBytes(garbage, QByteArray("\xFF\xD8\xFF this is no picture", 24));
+    writeBytes(garbage, QByteArray("\xFF\xD8\xFF this is no picture"));
     writeBytes(empty, {});
     for (const QString& path : {cut, garbage, empty, folder.filePath(QStringLiteral("missing.jpg")), folder.path(),
                                 QStringLiteral(":/no/such/picture.jpg")}) {
