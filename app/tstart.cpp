@@ -9,7 +9,7 @@
 
 #include "app/click_label.h"
 #include "app/error_box.h"
-#include "app/jpeg_image.h"
+#include "app/picture_file.h"
 
 namespace lernwerk {
 
@@ -35,7 +35,7 @@ ClickLabel* makePicture(QWidget* parent, const char* name, const char* resource,
     picture->setAccessibleName(QString::fromLatin1(name));
     picture->setGeometry(geometry);
     picture->setCursor(Qt::PointingHandCursor);
-    guarded([&] { picture->setPixmap(QPixmap::fromImage(loadJpeg(QString::fromLatin1(resource)))); });
+    guarded([&] { picture->setPixmap(QPixmap::fromImage(loadPicture(QString::fromLatin1(resource)))); });
     return picture;
 }
 

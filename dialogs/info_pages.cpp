@@ -13,8 +13,8 @@
 
 #include "app/click_label.h"
 #include "app/error_box.h"
-#include "app/jpeg_image.h"
 #include "app/page_control.h"
+#include "app/picture_file.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
 #include "dialogs/catalogue_frame.h"
@@ -181,7 +181,7 @@ void fillDonation(Tprog& prog, const InfoPage& info, QWidget* panel, QWidget* co
     picture->setGeometry(QRect(QPoint(kPictureInset, kPictureInset), kPictureSize));
     const QString file = info.german ? QStringLiteral(":/pictures/donate_de.jpg")
                                      : QStringLiteral(":/pictures/donate_en.jpg");
-    guarded([&] { picture->setPixmap(QPixmap::fromImage(loadJpeg(file))); });
+    guarded([&] { picture->setPixmap(QPixmap::fromImage(loadPicture(file))); });
 
     const QString address = info.german ? QString::fromStdString(sites::kGerman) + QStringLiteral("/spenden")
                                         : QString::fromStdString(sites::kEnglish) + QStringLiteral("/donate");
