@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/last_list_folder.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
 #include "dialogs/tbugreport.h"
@@ -28,9 +29,9 @@ Program::Program(const QString& programFolder, const QString& workingFolder)
 
 Program::~Program() = default;
 
-QString Program::defaultProgramFolder()
+QString Program::defaultLastListFolder()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return lastListFolder(QCoreApplication::applicationDirPath());
 }
 
 }  // namespace lernwerk

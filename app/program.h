@@ -16,7 +16,8 @@ class Tstart;
 // and the tests build the program the same way.
 class Program {
 public:
-    // `programFolder` holds the last-list files (with a trailing separator);
+    // `programFolder` holds the last-list files (with a trailing separator;
+    // it need not exist yet);
     // the language marker files are looked for in `workingFolder`.
     Program(const QString& programFolder, const QString& workingFolder);
     ~Program();
@@ -24,8 +25,9 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // The folder of the running program file, with its separator.
-    static QString defaultProgramFolder();
+    // Where the running program keeps its last-list files, with a separator:
+    // beside the program file, or the user's data folder when it is installed.
+    static QString defaultLastListFolder();
 
     Tstart& start() { return *start_; }
     Tprog& prog() { return *prog_; }

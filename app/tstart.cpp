@@ -9,7 +9,7 @@
 
 #include "widgets/click_label.h"
 #include "widgets/error_box_transition.h"
-#include "app/jpeg_image.h"
+#include "widgets/picture_file.h"
 
 namespace lernwerk {
 
@@ -35,7 +35,7 @@ ClickLabel* makePicture(QWidget* parent, const char* name, const char* resource,
     picture->setAccessibleName(QString::fromLatin1(name));
     picture->setGeometry(geometry);
     picture->setCursor(Qt::PointingHandCursor);
-    guarded([&] { picture->setPixmap(QPixmap::fromImage(loadJpeg(QString::fromLatin1(resource)))); });
+    guarded([&] { picture->setPixmap(QPixmap::fromImage(loadPicture(QString::fromLatin1(resource)))); });
     return picture;
 }
 

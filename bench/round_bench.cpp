@@ -5,6 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -68,6 +71,43 @@ void StepWithFewOpen(benchmark::State& state)
 
 BENCHMARK(StepWithFewOpen)
     ->ArgsProduct({{1'000, 100'000, 1'000'000}, {1, 1'000}})
+    ->Unit(benchmark::kMicrosecond);
+
+// The plain pick, for comparison with StatusTally::pick: list the entries below the limit
+// that are not "X" and draw one of them.
+std::optional<int> ScanningPick(const quiz::StatusTally& tally, int limit, std::mt19937_64& random)
+{
+    std::vector<int> candidates;
+    for (int index = 0; index < limit; ++index)
+        if (tally.entry(index) != quiz::kCorrectEntry)
+            candidates.push_back(index);
+    if (candidates.empty())
+        return std::nullopt;
+    const auto last = static_cast<int>(candidates.size()) - 1;
+    return candidates[static_cast<std::size_t>(std::uniform_int_distribution<int>(0, last)(random))];
+}
+
+// One pick among `range(0)` questions of which `range(1)` (at most all) are open.
+void Pick(benchmark::State& state, bool sampled)
+{
+    const int count = static_cast<int>(state.range(0));
+    const int open = std::min(count, static_cast<int>(state.range(1)));
+    quiz::StatusTally tally;
+    tally.reset(count);
+    for (int i = open; i < count; ++i)
+        tally.set(i, u"X");
+    std::mt19937_64 random(7);
+    for (auto _ : state) {
+        const auto picked = sampled ? tally.pick(count, random) : ScanningPick(tally, count, random);
+        benchmark::DoNotOptimize(picked);
+    }
+}
+
+BENCHMARK_CAPTURE(Pick, sampled, true)
+    ->ArgsProduct({{1'000, 100'000, 1'000'000}, {1, 1'000, 1'000'000}})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Pick, scanning, false)
+    ->ArgsProduct({{1'000, 100'000, 1'000'000}, {1, 1'000, 1'000'000}})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

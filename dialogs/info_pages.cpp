@@ -13,8 +13,8 @@
 
 #include "widgets/click_label.h"
 #include "widgets/error_box_transition.h"
-#include "app/jpeg_image.h"
 #include "widgets/page_control.h"
+#include "widgets/picture_file.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
 #include "dialogs/catalogue_frame.h"
@@ -181,7 +181,7 @@ void fillDonation(Tprog& prog, const InfoPage& info, QWidget* panel, QWidget* co
     picture->setGeometry(QRect(QPoint(kPictureInset, kPictureInset), kPictureSize));
     const QString file = info.german ? QStringLiteral(":/pictures/donate_de.jpg")
                                      : QStringLiteral(":/pictures/donate_en.jpg");
-    guarded([&] { picture->setPixmap(QPixmap::fromImage(loadJpeg(file))); });
+    guarded([&] { picture->setPixmap(QPixmap::fromImage(loadPicture(file))); });
 
     const QString address = info.german ? QString::fromStdString(sites::kGerman) + QStringLiteral("/spenden")
                                         : QString::fromStdString(sites::kEnglish) + QStringLiteral("/donate");

@@ -1,5 +1,6 @@
 #include "dialogs/tende.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -125,6 +126,10 @@ QString Tende::lastListFile(const QString& programFolder, const QString& flag)
 void Tende::Button1Click()
 {
     if (RadioButton1->isChecked()) {
+        // The folder may not exist yet (an installed program keeps its lists
+        // in the user's data folder). If it cannot be made, the write below
+        // fails with its own message.
+        QDir().mkpath(prog_.programFolder());
         // Written through a temporary file: a failure leaves the list saved
         // before untouched, shows its message and keeps this dialog open.
         textfile::WriteTextFile(prog_.questionListText(),

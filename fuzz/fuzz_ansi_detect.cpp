@@ -1,4 +1,5 @@
-// Detection and the decoding of whole files: any bytes give a text or "Invalid UTF7";
+// Detection and the decoding of whole files: any bytes give a text or "Invalid UTF7"; bytes
+// without a signature are UTF-8 exactly when a plain reference validator finds strict UTF-8;
 // Windows-1252 gives back the very bytes; the text, written again in the encoding it was
 // read in, reads back unchanged; and the line breaks come out as ReadTextLines needs them,
 // also where the decoder's watch let it skip the normalising pass.
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
+#include "strict_utf8_reference.h"
 #include "textfile/codec.h"
 #include "textfile/encodings.h"
 #include "textfile/file_error.h"
@@ -63,6 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } else {
     std::u16string utf8;
     const bool isUtf8 = detail::DecodeUtf8IfWellFormed(bytes, utf8);
+    FUZZ_CHECK(isUtf8 == IsStrictUtf8(bytes));
     FUZZ_CHECK(text == (isUtf8 ? utf8 : ansi));
     if (!isUtf8) {
       FUZZ_CHECK(detail::EncodeFileContent(text, kAnsi, true) == bytes);

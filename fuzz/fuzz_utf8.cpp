@@ -1,11 +1,13 @@
-// UTF-8 decoding: never more units than bytes, a U+FFFD for every fault, and whatever was
-// decoded is written and read back unchanged.
+// UTF-8 decoding: never more units than bytes, a U+FFFD for every fault, strict detection
+// agrees with a plain reference validator, and whatever was decoded is written and read back
+// unchanged.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "fuzz_check.h"
+#include "strict_utf8_reference.h"
 #include "textfile/codec.h"
 #include "textfile/encodings.h"
 #include "textfile/utf8.h"
@@ -20,9 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(text.size() <= bytes.size());
   FUZZ_CHECK(wellFormed || text.find(u'\xFFFD') != std::u16string::npos);
 
+  // Strict UTF-8 is well-formed for the lenient decoder too, and reads the same.
   std::u16string strict;
-  FUZZ_CHECK(detail::DecodeUtf8IfWellFormed(bytes, strict) == wellFormed);
-  if (wellFormed) FUZZ_CHECK(strict == text);
+  const bool isStrict = detail::DecodeUtf8IfWellFormed(bytes, strict);
+  FUZZ_CHECK(isStrict == IsStrictUtf8(bytes));
+  if (isStrict) FUZZ_CHECK(wellFormed && strict == text);
 
   // The same bytes as a file with a signature.
   FUZZ_CHECK(detail::DecodeFileContent("\xEF\xBB\xBF" + std::string(bytes)) == text);

@@ -17,7 +17,7 @@ inline constexpr std::size_t kSignatureBytes = 4;
 std::int32_t DetectEncoding(std::string_view head);
 
 // Decodes a whole file's bytes by their signature, which is not part of the text. Bytes
-// without a signature are UTF-8 when they are well-formed UTF-8, otherwise Windows-1252.
+// without a signature are UTF-8 when they are strict UTF-8, otherwise Windows-1252.
 // Throws FileError("Invalid UTF7") for a malformed UTF-7 file. A `watch` learns whether the
 // text's line breaks are all CR LF already.
 std::u16string DecodeFileContent(std::string_view bytes, BreakWatch* watch = nullptr);

@@ -7,7 +7,7 @@
 namespace textfile::detail {
 
 void AdviseLargeBuffer([[maybe_unused]] void* data, [[maybe_unused]] std::size_t bytes) {
-#if defined(MADV_HUGEPAGE)
+#if defined(MADV_HUGEPAGE) && !defined(TEXTFILE_NO_HUGE_PAGES)
   constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
   constexpr std::size_t kWorthIt = 4 * kHugePage;
   if (bytes < kWorthIt) return;

@@ -8,6 +8,7 @@
 // than decoding itself.
 namespace textfile::detail {
 
+// TEXTFILE_NO_HUGE_PAGES turns the advice off, for the benchmark that weighs it.
 void AdviseLargeBuffer(void* data, std::size_t bytes);
 
 // Reserves room for `size` elements in the string without writing them.

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(TEXTFILE_PLAIN_BREAK_SCAN)
 #include <emmintrin.h>
 #endif
 
@@ -17,9 +17,10 @@ bool IsBreakOrNul(char16_t unit) {
 }
 
 // The position of the first CR, LF, U+0000 or U+2028 in units[from, end), or `end`.
+// TEXTFILE_PLAIN_BREAK_SCAN turns the SSE2 blocks off, for the benchmark that weighs them.
 std::size_t FindBreakOrNul(const char16_t* units, std::size_t from, std::size_t end) {
   std::size_t i = from;
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(TEXTFILE_PLAIN_BREAK_SCAN)
   constexpr std::size_t kBlock = 8;
   const __m128i cr = _mm_set1_epi16(static_cast<short>(kCarriageReturn));
   const __m128i lf = _mm_set1_epi16(static_cast<short>(kLineFeed));

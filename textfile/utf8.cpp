@@ -22,6 +22,8 @@ constexpr unsigned char kFirstFourByteLead = 0xF0;
 constexpr unsigned char kPastLastLead = 0xF8;
 
 constexpr char32_t kTwoByteLimit = 0x800;
+// The smallest value that needs a sequence with 1, 2 or 3 trail bytes; below it the form is overlong.
+constexpr char32_t kShortestFormFloor[] = {0, 0x80, kTwoByteLimit, kFirstSupplementary};
 constexpr std::uint64_t kHighBitsOfUnits = 0xFF80FF80FF80FF80ULL;
 constexpr std::size_t kUnitBlock = 8;
 
@@ -81,7 +83,12 @@ bool Decode(std::string_view bytes, std::u16string& text, Watch& watch) {
         ++taken;
       }
       pos += taken;
-      if (trails == 0 || taken <= trails || value > kLastCodePoint) {
+      bool malformed = trails == 0 || taken <= trails || value > kLastCodePoint;
+      if constexpr (kStopAtError) {
+        // Only strict UTF-8 tells a file from Windows-1252: no overlong forms, no surrogates.
+        malformed = malformed || value < kShortestFormFloor[trails] || IsSurrogateValue(value);
+      }
+      if (malformed) {
         if constexpr (kStopAtError) return false;
         wellFormed = false;
         put(kReplacementCharacter);

@@ -15,7 +15,8 @@ class BreakWatch;
 // A `watch` is shown every unit.
 bool DecodeUtf8(std::string_view bytes, std::u16string& text, BreakWatch* watch = nullptr);
 
-// As DecodeUtf8, but stops at the first malformed sequence and gives false; `text` and
+// As DecodeUtf8 for strict UTF-8 only: stops at the first malformed sequence, overlong form
+// (C0, C1, E0 80-9F, F0 80-8F) or encoded surrogate (ED A0-BF) and gives false; `text` and
 // `watch` are then unspecified. Tells UTF-8 files without a signature from Windows-1252 ones.
 bool DecodeUtf8IfWellFormed(std::string_view bytes, std::u16string& text, BreakWatch* watch = nullptr);
 

@@ -6,8 +6,6 @@
 // German one, so the two together look like one picture. The program checks that the German and
 // English drawings differ only inside that part before writing anything.
 
-#include "app/jpeg_image.h"
-
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -18,6 +16,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -199,6 +198,32 @@ QPainterPath checkPath(const QRectF& box)
 // How much of the logo is drawn: the tiny icon keeps only what still reads at 16 pixels.
 enum class LogoDetail { full, reduced, tiny };
 
+// The logo's shapes in its 100 x 100 design square, shared by the painted logo and the
+// scalable icon.
+namespace logo {
+constexpr QRectF tile(2, 2, 96, 96);
+constexpr qreal tileRadius = 22;
+constexpr qreal tinyTileRadius = 16;
+constexpr QRectF card(15, 20, 64, 54);
+constexpr QRectF tinyCard(14, 19, 72, 60);
+constexpr qreal cardRadius = 7;
+constexpr qreal cardShadowDrop = 3;
+constexpr int cardShadowAlpha = 40;
+constexpr int inkAlpha = 200;
+constexpr qreal fullLine = 5.5;
+constexpr qreal reducedLine = 7;
+constexpr qreal gapLineShare = 0.7;  // the gap is drawn thinner than the text lines
+const QLineF textLines[] = {{25, 33, 66, 33}, {25, 47, 33, 47}, {25, 61, 46, 61}};
+// An underscore sitting lower than the text around it, with nothing above.
+const QLineF gap(40, 50, 64, 50);
+constexpr QPointF badgeCentre(74, 72);
+constexpr qreal badgeRing = 19;
+constexpr qreal badgeRadius = 15.5;
+constexpr qreal fullCheckLine = 5;
+constexpr qreal reducedCheckLine = 6;
+constexpr QRectF checkBox(65, 63.5, 18, 18);
+}  // namespace logo
+
 // The logo: a teal tile holding a question card whose middle line has a gap (an orange
 // underscore), with a sand-coloured check badge at its corner. Drawn in a 100 x 100 design
 // square scaled into `box`.
@@ -214,16 +239,17 @@ void drawLogo(QPainter& p, const QRectF& box, LogoDetail detail)
     tile.setColorAt(0, teal);
     tile.setColorAt(1, tealDark);
     p.setBrush(tile);
-    p.drawRoundedRect(QRectF(2, 2, 96, 96), tiny ? 16 : 22, tiny ? 16 : 22);
+    const qreal tileRadius = tiny ? logo::tinyTileRadius : logo::tileRadius;
+    p.drawRoundedRect(logo::tile, tileRadius, tileRadius);
 
     // The card, with a soft shadow under it.
-    const QRectF card = tiny ? QRectF(14, 19, 72, 60) : QRectF(15, 20, 64, 54);
-    p.setBrush(QColor(0, 0, 0, 40));
-    p.drawRoundedRect(card.translated(0, tiny ? 0 : 3), 7, 7);
+    const QRectF card = tiny ? logo::tinyCard : logo::card;
+    p.setBrush(QColor(0, 0, 0, logo::cardShadowAlpha));
+    p.drawRoundedRect(card.translated(0, tiny ? 0 : logo::cardShadowDrop), logo::cardRadius, logo::cardRadius);
     p.setBrush(Qt::white);
-    p.drawRoundedRect(card, 7, 7);
+    p.drawRoundedRect(card, logo::cardRadius, logo::cardRadius);
 
-    const QColor ink(slate.red(), slate.green(), slate.blue(), 200);
+    const QColor ink(slate.red(), slate.green(), slate.blue(), logo::inkAlpha);
     if (tiny) {
         // Two lines: text, then text with the gap.
         p.setPen(roundPen(ink, 9));
@@ -231,25 +257,23 @@ void drawLogo(QPainter& p, const QRectF& box, LogoDetail detail)
         p.setPen(roundPen(orange, 10));
         p.drawLine(QPointF(28, 61), QPointF(72, 61));
     } else {
-        const qreal line = detail == LogoDetail::full ? 5.5 : 7;
+        const qreal line = detail == LogoDetail::full ? logo::fullLine : logo::reducedLine;
         p.setPen(roundPen(ink, line));
-        p.drawLine(QPointF(25, 33), QPointF(66, 33));
-        p.drawLine(QPointF(25, 47), QPointF(33, 47));
-        p.drawLine(QPointF(25, 61), QPointF(46, 61));
-        // The gap: an underscore sitting lower than the text around it, with nothing above.
-        p.setPen(roundPen(orange, line * 0.7));
-        p.drawLine(QPointF(40, 50), QPointF(64, 50));
+        for (const QLineF& text : logo::textLines) {
+            p.drawLine(text);
+        }
+        p.setPen(roundPen(orange, line * logo::gapLineShare));
+        p.drawLine(logo::gap);
 
         // The check badge over the card's lower right corner, ringed in the tile colour.
-        const QPointF centre(74, 72);
         p.setPen(Qt::NoPen);
         p.setBrush(tealDark);
-        p.drawEllipse(centre, 19, 19);
+        p.drawEllipse(logo::badgeCentre, logo::badgeRing, logo::badgeRing);
         p.setBrush(sand);
-        p.drawEllipse(centre, 15.5, 15.5);
+        p.drawEllipse(logo::badgeCentre, logo::badgeRadius, logo::badgeRadius);
         p.setBrush(Qt::NoBrush);
-        p.setPen(roundPen(slate, detail == LogoDetail::full ? 5 : 6));
-        p.drawPath(checkPath(QRectF(centre.x() - 9, centre.y() - 8.5, 18, 18)));
+        p.setPen(roundPen(slate, detail == LogoDetail::full ? logo::fullCheckLine : logo::reducedCheckLine));
+        p.drawPath(checkPath(logo::checkBox));
     }
     p.restore();
 }
@@ -357,7 +381,7 @@ constexpr int donateHeight = 289;
 struct DonateTexts {
     QString heading;
     QString appeal;
-    QString address;
+    QString pointer;  // where to find the link, which sits under the picture, not in it
     QString thanks;
 };
 
@@ -366,20 +390,21 @@ const DonateTexts germanDonate{
     QStringLiteral("Lernwerk ist kostenlos. Wenn Ihnen das Programm beim Lernen hilft, freuen wir "
                    "uns über eine Spende in der Höhe, die Sie selbst wählen. Jeder Betrag hilft, "
                    "Lernwerk weiterzuentwickeln."),
-    QStringLiteral("malke-studio.de/spenden"),
+    QStringLiteral("Den Link zu unserer Spendenseite finden Sie unter diesem Bild."),
     QStringLiteral("Herzlichen Dank! – Jorin Malke Studio")};
 
 const DonateTexts englishDonate{
     QStringLiteral("Do you like Drillbook?"),
     QStringLiteral("Drillbook is free. If it helps you learn, we would be glad of a donation of "
                    "whatever amount you choose. Every donation helps us keep improving Drillbook."),
-    QStringLiteral("malke-studio.com/donate"),
+    QStringLiteral("You will find the link to our donation page below this picture."),
     QStringLiteral("Thank you! – Jorin Malke Studio")};
 
 // The text column right of the illustration.
 constexpr qreal donateTextLeft = 222;
 constexpr qreal donateTextWidth = donateWidth - donateTextLeft - 16;
 constexpr int donateAppealLines = 5;
+constexpr int donatePointerLines = 2;
 
 // The illustration at the left: a big heart on a sunny disc, with the logo tile leaning on it.
 void drawDonateIllustration(QPainter& p)
@@ -455,18 +480,24 @@ QImage drawDonatePicture(const DonateTexts& texts)
         baseline += 19;
     }
 
-    // The address on a coral pill with a white heart.
-    const QFont pillFont = font(sansFamily, 13, true);
-    const qreal pillWidth = textWidth(pillFont, texts.address) + 52;
-    const QRectF pill(left, 194, pillWidth, 34);
+    // A plain note with a small heart. Nothing here may look like a button: the picture is
+    // not clickable, the link under it is.
+    const qreal pointerIndent = 22;
+    const QFont pointerFont = font(sansFamily, 12.5);
+    const QStringList pointerLines =
+        wrapText(pointerFont, texts.pointer, donateTextWidth - pointerIndent);
+    if (pointerLines.size() > donatePointerLines) {
+        throw std::runtime_error("The note \"" + texts.pointer.toStdString() + "\" needs more than " +
+                                 std::to_string(donatePointerLines) + " lines");
+    }
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 30));
-    p.drawRoundedRect(pill.translated(0, 2), 17, 17);
     p.setBrush(coral);
-    p.drawRoundedRect(pill, 17, 17);
-    p.setBrush(Qt::white);
-    p.drawPath(heartPath(QRectF(pill.left() + 15, pill.top() + 11, 14, 13)));
-    drawText(p, pillFont, Qt::white, pill.left() + 37, pill.top() + 22, texts.address);
+    p.drawPath(heartPath(QRectF(left, 193, 14, 13)));
+    baseline = 205;
+    for (const QString& line : pointerLines) {
+        drawText(p, pointerFont, QColor(0x3D, 0x4F, 0x57), left + pointerIndent, baseline, line);
+        baseline += 19;
+    }
 
     drawText(p, font(sansFamily, 12, true), tealDark, left, 256, texts.thanks);
     return image;
@@ -571,6 +602,62 @@ QImage drawIcon(int size)
         size <= 16 ? LogoDetail::tiny : (size <= 32 ? LogoDetail::reduced : LogoDetail::full);
     drawLogo(p, QRectF(0, 0, size, size), detail);
     return image;
+}
+
+// The full logo as a scalable icon, written as SVG text with the shapes the painter draws.
+QByteArray logoSvg()
+{
+    const auto number = [](qreal value) { return QString::number(value, 'g', 6); };
+    const auto opacity = [&](int alpha) { return number(std::round(alpha / 2.55) / 100); };
+    const auto rect = [&](const QRectF& r, qreal radius, const QString& paint) {
+        return QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" %6/>\n")
+            .arg(number(r.x()), number(r.y()), number(r.width()), number(r.height()), number(radius), paint);
+    };
+    const auto line = [&](const QLineF& l) {
+        return QStringLiteral("    <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\"/>\n")
+            .arg(number(l.x1()), number(l.y1()), number(l.x2()), number(l.y2()));
+    };
+    const auto circle = [&](qreal radius, const QColor& colour) {
+        return QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"/>\n")
+            .arg(number(logo::badgeCentre.x()), number(logo::badgeCentre.y()), number(radius), colour.name());
+    };
+
+    QString svg = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\" viewBox=\"0 0 100 100\">\n"
+        "  <title>Lernwerk</title>\n"
+        "  <defs>\n"
+        "    <linearGradient id=\"tile\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"100\" gradientUnits=\"userSpaceOnUse\">\n");
+    svg += QStringLiteral("      <stop offset=\"0\" stop-color=\"%1\"/>\n").arg(teal.name());
+    svg += QStringLiteral("      <stop offset=\"1\" stop-color=\"%1\"/>\n").arg(tealDark.name());
+    svg += QStringLiteral("    </linearGradient>\n  </defs>\n");
+    svg += rect(logo::tile, logo::tileRadius, QStringLiteral("fill=\"url(#tile)\""));
+    svg += rect(logo::card.translated(0, logo::cardShadowDrop), logo::cardRadius,
+                QStringLiteral("fill=\"#000000\" fill-opacity=\"%1\"").arg(opacity(logo::cardShadowAlpha)));
+    svg += rect(logo::card, logo::cardRadius, QStringLiteral("fill=\"#ffffff\""));
+    svg += QStringLiteral("  <g fill=\"none\" stroke=\"%1\" stroke-opacity=\"%2\" stroke-width=\"%3\" "
+                          "stroke-linecap=\"round\">\n")
+               .arg(slate.name(), opacity(logo::inkAlpha), number(logo::fullLine));
+    for (const QLineF& text : logo::textLines) {
+        svg += line(text);
+    }
+    svg += QStringLiteral("  </g>\n");
+    svg += QStringLiteral("  <g fill=\"none\" stroke=\"%1\" stroke-width=\"%2\" stroke-linecap=\"round\">\n")
+               .arg(orange.name(), number(logo::fullLine * logo::gapLineShare));
+    svg += line(logo::gap);
+    svg += QStringLiteral("  </g>\n");
+    svg += circle(logo::badgeRing, tealDark);
+    svg += circle(logo::badgeRadius, sand);
+    const QPainterPath check = checkPath(logo::checkBox);
+    QStringList points;
+    for (int i = 0; i < check.elementCount(); ++i) {
+        points.append(number(check.elementAt(i).x) + QLatin1Char(',') + number(check.elementAt(i).y));
+    }
+    svg += QStringLiteral("  <polyline points=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
+                          "stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n")
+               .arg(points.join(QLatin1Char(' ')), slate.name(), number(logo::fullCheckLine));
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
 }
 
 // ---- software icons -------------------------------------------------------------------------
@@ -1054,13 +1141,23 @@ public:
 
     void jpeg(const QString& name, const QImage& image)
     {
-        const QByteArray bytes = lernwerk::encodeJpeg(image, jpegQuality);
+        QImageWriter writer(prepare(name), "jpeg");
+        writer.setQuality(jpegQuality);
+        writer.setOptimizedWrite(true);
+        if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
+            fail(name, writer.errorString());
+        }
+        report(name, image);
+    }
+
+    void text(const QString& name, const QByteArray& bytes)
+    {
         QFile file(prepare(name));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             file.write(bytes) != bytes.size() || !file.flush()) {
             fail(name, file.errorString());
         }
-        report(name, image);
+        std::printf("%-30s %5lld bytes\n", qPrintable(name), static_cast<long long>(bytes.size()));
     }
 
     void png(const QString& name, const QImage& image)
@@ -1109,6 +1206,10 @@ void drawAll(Writer& out)
     out.png(QStringLiteral("icons/lernwerk.png"), drawIcon(48));
     out.png(QStringLiteral("icons/lernwerk_32.png"), drawIcon(32));
     out.png(QStringLiteral("icons/lernwerk_16.png"), drawIcon(16));
+    // The desktop's icon theme takes the 48-pixel icon above and these.
+    out.png(QStringLiteral("icons/lernwerk_128.png"), drawIcon(128));
+    out.png(QStringLiteral("icons/lernwerk_256.png"), drawIcon(256));
+    out.text(QStringLiteral("icons/lernwerk.svg"), logoSvg());
 
     struct Glyph {
         const char* name;

@@ -6,10 +6,10 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
-  libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils imagemagick xdotool
+  desktop-file-utils appstream dpkg-dev
   dbus-x11 at-spi2-core python3-pyatspi
   fonts-liberation2 fonts-dejavu-core
 )

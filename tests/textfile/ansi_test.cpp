@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "temp_folder.h"
+#include "textfile/text_lines.h"
 #include "textfile/u_WideFunc.h"
 
 namespace {
@@ -48,7 +49,7 @@ TEST_F(AnsiFiles, WithoutSignatureWellFormedUtf8WinsOverWindows1252) {
       {"bytes 80-9F", Hex("80 81 8D 8F 90 9D 9F 8A"), u"€\x81\x8D\x8F\x90\x9DŸŠ"},
       {"UTF-8", "Gr\xC3\xBC\xC3\x9F" "e", u"Grüße"},
       {"UTF-8 four-byte form", Hex("F0 9F 98 80"), u"\U0001F600"},
-      {"UTF-8 pair as two three-byte forms", Hex("ED A0 BD ED B8 80"), u"\U0001F600"},
+      {"pair as two three-byte forms is no UTF-8", Hex("ED A0 BD ED B8 80"), u"í\xA0½í¸€"},
       {"lead before a blank", Hex("C3 20"), u"Ã "},
       {"UTF-8 then one stray byte", "\xC3\xA4\xE4", u"Ã¤ä"},
       {"UTF-8 cut short", Hex("61 E2 82"), u"aâ‚"},
@@ -57,6 +58,42 @@ TEST_F(AnsiFiles, WithoutSignatureWellFormedUtf8WinsOverWindows1252) {
     SCOPED_TRACE(c.what);
     WriteBytes("f.txt", c.bytes);
     EXPECT_EQ(Units(textfile::ReadTextFile(Name("f.txt"))), Units(c.text));
+  }
+}
+
+// Only strict UTF-8 counts: overlong forms, encoded surrogates, values above U+10FFFF and
+// cut sequences make the file Windows-1252, read byte for byte.
+TEST_F(AnsiFiles, WithoutSignatureOnlyStrictUtf8IsUtf8) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::u16string text;
+  } cases[] = {
+      {"C0 lead", Hex("C0 A0"), u"À\xA0"},
+      {"C1 lead", Hex("C1 BF"), u"Á¿"},
+      {"overlong NUL inside a line", Hex("61 C0 80 62"), u"aÀ€b"},
+      {"overlong after an ASCII run", std::string(40, 'x') + Hex("C0 80"), std::u16string(40, u'x') + u"À€"},
+      {"E0 80", Hex("E0 80 80"), u"à€€"},
+      {"E0 9F", Hex("E0 9F BF"), u"àŸ¿"},
+      {"smallest three-byte form", Hex("E0 A0 80"), u"\x800"},
+      {"last before the surrogates", Hex("ED 9F BF"), u"\xD7FF"},
+      {"encoded high surrogate", Hex("ED A0 80"), u"í\xA0€"},
+      {"encoded low surrogate", Hex("ED BB BF"), u"í»¿"},
+      {"first after the surrogates", Hex("EE 80 80"), u"\xE000"},
+      {"F0 80", Hex("F0 80 80 80"), u"ð€€€"},
+      {"F0 8F", Hex("F0 8F BF BF"), u"ð\x8F¿¿"},
+      {"smallest four-byte form", Hex("F0 90 80 80"), u"\U00010000"},
+      {"last code point", Hex("F4 8F BF BF"), u"\U0010FFFF"},
+      {"above U+10FFFF", Hex("F4 90 80 80"), u"ô\x90€€"},
+      {"F5 lead", Hex("F5 80 80 80"), u"õ€€€"},
+      {"cut short four-byte form", Hex("F0 9F 98"), u"ðŸ˜"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteBytes("f.txt", c.bytes);
+    EXPECT_EQ(textfile::GetTextFileEncoding(Name("f.txt")), textfile::kAnsi);
+    EXPECT_EQ(Units(textfile::ReadTextFile(Name("f.txt"))), Units(c.text));
+    EXPECT_EQ(Units(textfile::ReadTextLines(Name("f.txt"))), Units(c.text));
   }
 }
 

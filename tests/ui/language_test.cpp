@@ -57,6 +57,51 @@ protected:
 
     void expectLanguage(bool german)
     {
+        // Texts as they must read, a few from each table, so that a slip in a table shows.
+        static const lang::Text kExpected[] = {
+            {"prog", lang::Slot::Caption, "Lernwerk - Jorin Malke Studio", "Drillbook - Jorin Malke Studio"},
+            {"anzeige", lang::Slot::Panel0, "Herzlich Willkommen", "Welcome"},
+            {"anzeige", lang::Slot::Panel2, "malke-studio.de/spenden - Vielen Dank!",
+             "malke-studio.com/donate - Thank you!"},
+            {"tb1", lang::Slot::Tab, "Lernwerk", "Drillbook"},
+            {"bt_clock", lang::Slot::Caption, "Zurückstellen", "Clock"},
+            {"Label12", lang::Slot::Caption, "Lösung", "Solution"},
+            {"frage", lang::Slot::Lines,
+             "Frage\n> Erste Schritte:\n> Programm > Neue Fragerunde, um zu starten.\n"
+             "> Fragen ändern unter Fragenkatalog.\n> Mehr in der Einführung.\n> Viel Spaß!",
+             "Question\n> First Setps:\n> File > New Question Session, to Start.\n"
+             "> Questionnaire for other Questions.\n> More in the Introduction.\n> Have Fun!"},
+            {"tb3", lang::Slot::Tab, "Fragelisten", "Questionnaire"},
+            {"Label7", lang::Slot::Caption, "Aktuelle Liste:", "Actual List:"},
+            {"Button2", lang::Slot::Caption, "Liste Laden..", "Load List.."},
+            {"aktuelleliste", lang::Slot::Caption, "Beispielfragen (\"Liste laden\" läd andere Fragelisten)",
+             "Examples (\"Load List\" for other Questionnaires)"},
+            {"p0", lang::Slot::Caption, "Programm", "File"},
+            {"f7", lang::Slot::Caption, "Wieso spenen?", "Why Donate?"},
+            {"Schrift1", lang::Slot::Caption, "Schrift ändern..", "Set Font.."},
+            {"i0", lang::Slot::Caption, "Hilfe und Info", "Help and Information"},
+            {"i3", lang::Slot::Caption, "Wieso Spenden?", "Why Donate?"},
+            {"i8", lang::Slot::Caption, "malke-studio.de/spenden - Falls Ihnen diese Software gefällt",
+             "malke-studio.com/donate - If you like this Application"},
+            {"m_bug_i", lang::Slot::Caption, "Fehler oder Verbesserung melden..", "Report Bug or Improvement.."},
+            {"StaticText6", lang::Slot::Caption,
+             "Der Editor erstellt aus Sätzen der Form \"Teil 1 - Teil 2\" Fragenlisten für den Lernwerk.",
+             "The Editor creates Questionnaires for the Drillbook from sentences like \"Question - Answer\""},
+            {"cbt2", lang::Slot::Caption, "Frage nach dem Satzteil nach dem Bindestrich",
+             "Ask for the Part after the Hyphen"},
+            {"Button12", lang::Slot::Caption, "Editor Schließen", "Close Editor"},
+            {"m1", lang::Slot::Lines, "Beispielfrage Eins - Beispielantwort Zwei\nElement Eins - Element Zwei",
+             "Question One - Answer One\nElement One - Element Two"},
+        };
+        for (const lang::Text& text : kExpected)
+            EXPECT_EQ(shown(text).toStdString(), german ? text.german : text.english) << text.object;
+        const QStringList sample = text("Memo1").split(QLatin1Char('\n'));
+        ASSERT_EQ(sample.size(), 4);
+        EXPECT_EQ(sample[0], german ? QStringLiteral("Blau, _Gelb_ und _Rot_ sind die drei Grundfarben.")
+                                    : QStringLiteral("_Blue_, _Yellow_ and _Red_ are the three Primary Colors."));
+        EXPECT_EQ(sample[3], german ? QStringLiteral("Der Dreißigjährige Krieg dauerte von _1618_ bis _1648_.")
+                                    : QStringLiteral("The Thirty Years' War lasted from _1618_ to _1648_."));
+        // Every entry of the tables reaches its control.
         for (const auto* table : {&lang::windowTexts(), &lang::trainerTexts(), &lang::listsTexts(),
                                   &lang::menuTexts(), &lang::editorTexts()}) {
             for (const lang::Text& text : *table) {

@@ -68,7 +68,7 @@ TEST_F(ListsTest, CancelOrMissingFileChangesNothing)
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.first().startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)))
         << errors.first().toStdString();
-    EXPECT_EQ(errorCaptions.first(), applicationTitle());
+    EXPECT_EQ(errorCaptions.first(), QStringLiteral("Drillbook - Jorin Malke Studio"));
 }
 
 TEST_F(ListsTest, LoadingDuringARoundKeepsTheRound)

@@ -1,0 +1,61 @@
+#include "app/last_list_folder.h"
+
+#include <QRadioButton>
+
+#include "program_fixture.h"
+
+namespace lernwerk::testing {
+namespace {
+
+TEST(LastListFolder, BesideTheProgramUnlessInstalledUnderUsrOrOpt)
+{
+    const QString data = QStringLiteral("/home/anna/.local/share");
+    const struct {
+        const char* programDir;
+        const char* folder;
+    } rules[] = {
+        {"/usr/bin", "/home/anna/.local/share/lernwerk/"},
+        {"/usr/local/bin/", "/home/anna/.local/share/lernwerk/"},
+        {"/opt/lernwerk/bin", "/home/anna/.local/share/lernwerk/"},
+        {"/usr", "/home/anna/.local/share/lernwerk/"},
+        {"/home/anna/lernwerk/build/app", "/home/anna/lernwerk/build/app/"},
+        {"/home/anna/Downloads/lernwerk/", "/home/anna/Downloads/lernwerk/"},
+        {"/home/anna/opt/lernwerk", "/home/anna/opt/lernwerk/"},
+        {"/usrdata/lernwerk", "/usrdata/lernwerk/"},
+        {"/optional/lernwerk", "/optional/lernwerk/"},
+        {"/srv/usr/bin", "/srv/usr/bin/"},
+    };
+    for (const auto& rule : rules) {
+        EXPECT_EQ(lastListFolder(QString::fromLatin1(rule.programDir), data), QString::fromLatin1(rule.folder))
+            << rule.programDir;
+    }
+    // A data folder given with a separator, and none at all (no home): then beside the program,
+    // where a save fails with a message rather than writing to "/lernwerk/".
+    EXPECT_EQ(lastListFolder(QStringLiteral("/usr/bin"), QStringLiteral("/data/")), QStringLiteral("/data/lernwerk/"));
+    EXPECT_EQ(lastListFolder(QStringLiteral("/usr/bin"), QString()), QStringLiteral("/usr/bin/"));
+}
+
+class LastListFolderProgramTest : public ProgramTest {};
+
+TEST_F(LastListFolderProgramTest, FolderIsMadeByTheFirstSaveNotAtStart)
+{
+    const QString folder = programDir.filePath(QStringLiteral("share/lernwerk")) + QLatin1Char('/');
+    program = std::make_unique<Program>(folder, workingDir.path());
+    start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+    EXPECT_FALSE(QFileInfo::exists(folder));
+
+    memo("Memo1")->setPlainText(QStringLiteral("Die Hauptstadt von Peru ist _Lima_."));
+    whenModal([](QWidget* dialog) {
+        dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->setChecked(true);
+        dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    });
+    prog().close();
+
+    EXPECT_TRUE(program->ended());
+    EXPECT_EQ(readFile(folder + QStringLiteral("LastQuestionnaire.txt")),
+              QByteArray("\xEF\xBB\xBF") + QStringLiteral("Die Hauptstadt von Peru ist _Lima_.").toUtf8());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace
+}  // namespace lernwerk::testing
