@@ -161,6 +161,21 @@ std::u16string fieldText(const QPlainTextEdit& field)
     std::u16string text;
     text.reserve(static_cast<std::size_t>(document->characterCount()) +
                  static_cast<std::size_t>(document->blockCount()));
+
+    // The raw text separates blocks by U+2029, which no block holds itself.
+    // Without stand-ins it is the lines as they are.
+    const QString raw = document->toRawText();
+    if (!raw.contains(QChar(kStandIn))) {
+        const auto* units = reinterpret_cast<const char16_t*>(raw.utf16());
+        qsizetype start = 0;
+        for (qsizetype end; (end = raw.indexOf(QChar::ParagraphSeparator, start)) >= 0; start = end + 1) {
+            text.append(units + start, static_cast<std::size_t>(end - start));
+            text += u"\r\n";
+        }
+        text.append(units + start, static_cast<std::size_t>(raw.size() - start));
+        return text;
+    }
+
     for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
         if (block != document->firstBlock())
             text += u"\r\n";

@@ -66,67 +66,76 @@ TEST_F(ExactTextTest, EveryCharacterOfALineReachesTheFileUnchanged)
         const char* name;
         std::u16string text;
     };
-    const std::vector<Line> lines = {
+    // Lines whose characters a text document holds as they are...
+    const std::vector<Line> plain = {
         {"no-break space", u"Hund\u00A0- _dog_"},
-        {"paragraph separator", u"eins\u2029zwei"},
         {"zero-width joiner and pairs", u"\U0001F469\u200D\U0001F52C"},
         {"soft hyphen", u"Donau\u00ADdampf\u00ADschiff"},
         {"signature inside a line", u"a\uFEFFb"},
         {"above U+FFFF", u"\U0001D11E _Notenschl\u00FCssel_"},
         {"tabs", u"\tlinks\trechts\t"},
-        {"frame marks", u"\uFDD0x\uFDD1"},
-        {"replacement characters beside a separator", u"\uFFFD\u2029\uFFFD"},
+        {"replacement character", u"\uFFFD"},
     };
+    // ...and lines with characters that a document would take as breaks.
+    std::vector<Line> breaking = plain;
+    breaking.push_back({"paragraph separator", u"eins\u2029zwei"});
+    breaking.push_back({"frame marks", u"\uFDD0x\uFDD1"});
+    breaking.push_back({"replacement characters beside a separator", u"\uFFFD\u2029\uFFFD"});
     // A line separator cannot come from a file (it breaks the line there);
     // pasted into a line it stays a character of that line.
     const std::u16string pasted = u"Zeilen\u2028trenner";
 
-    std::u16string fileText;
-    for (const Line& line : lines)
-        fileText += (fileText.empty() ? u"" : u"\r\n") + line.text;
-    // What each way of saving must write: the file's bytes, one line longer.
-    const QString path = workingDir.filePath(QStringLiteral("liste.txt"));
-    const QByteArray expected = writeListFile(path, fileText + u"\r\n" + pasted);
-    writeListFile(path, fileText);
+    for (const std::vector<Line>* lines : {&plain, static_cast<const std::vector<Line>*>(&breaking)}) {
+        SCOPED_TRACE(lines == &plain ? "plain lines" : "lines with breaking characters");
+        std::u16string fileText;
+        for (const Line& line : *lines)
+            fileText += (fileText.empty() ? u"" : u"\r\n") + line.text;
+        // What each way of saving must write: the file's bytes, one line longer.
+        const QString path = workingDir.filePath(QStringLiteral("liste.txt"));
+        const QByteArray expected = writeListFile(path, fileText + u"\r\n" + pasted);
+        writeListFile(path, fileText);
 
-    const auto expectSame = [&](const QByteArray& saved, const char* way) {
-        SCOPED_TRACE(way);
-        EXPECT_EQ(saved, expected);
-        if (saved == expected)
-            return;
-        // Which line changed.
-        const QList<QByteArray> savedLines = saved.split('\n');
-        const QList<QByteArray> expectedLines = expected.split('\n');
-        for (qsizetype i = 0; i < std::min(savedLines.size(), expectedLines.size()); ++i)
-            EXPECT_EQ(savedLines[i], expectedLines[i]) << (i < static_cast<qsizetype>(lines.size()) ? lines[static_cast<std::size_t>(i)].name : "pasted");
-    };
-    const auto expectOneBlockPerLine = [&](const char* name) {
-        EXPECT_EQ(fieldLines(*memo(name)).size(), lines.size() + 1) << name;
-    };
+        const auto expectSame = [&](const QByteArray& saved, const char* way) {
+            SCOPED_TRACE(way);
+            EXPECT_EQ(saved, expected);
+            if (saved == expected)
+                return;
+            // Which line changed.
+            const QList<QByteArray> savedLines = saved.split('\n');
+            const QList<QByteArray> expectedLines = expected.split('\n');
+            for (std::size_t i = 0; i < std::min<std::size_t>(savedLines.size(), expectedLines.size()); ++i)
+                EXPECT_EQ(savedLines[static_cast<qsizetype>(i)], expectedLines[static_cast<qsizetype>(i)])
+                    << (i < lines->size() ? (*lines)[i].name : "pasted");
+        };
+        const auto expectOneBlockPerLine = [&](const char* name) {
+            EXPECT_EQ(fieldLines(*memo(name)).size(), lines->size() + 1) << name;
+        };
 
-    // The editor's output field, saved and handed over.
-    LoadTextLines(path.toStdU16String(), *memo("m2"));
-    pasteLineAtEnd(memo("m2"), QString::fromStdU16String(pasted));
-    expectOneBlockPerLine("m2");
-    const QString saved = workingDir.filePath(QStringLiteral("ausgabe.txt"));
-    answerFileDialog(saved);
-    click("Button11");
-    expectSame(readFile(saved), "editor save");
+        // The editor's output field, saved and handed over.
+        startProgram();
+        LoadTextLines(path.toStdU16String(), *memo("m2"));
+        pasteLineAtEnd(memo("m2"), QString::fromStdU16String(pasted));
+        expectOneBlockPerLine("m2");
+        const QString saved = workingDir.filePath(QStringLiteral("ausgabe.txt"));
+        answerFileDialog(saved);
+        click("Button11");
+        expectSame(readFile(saved), "editor save");
 
-    click("Button13");
-    expectOneBlockPerLine("Memo1");
-    EXPECT_EQ(text("Memo2").count(QLatin1Char('0')), static_cast<qsizetype>(lines.size() + 1));
-    closeSavingTheList();
-    expectSame(readFile(lastList()), "hand-over, then closing");
+        click("Button13");
+        expectOneBlockPerLine("Memo1");
+        EXPECT_EQ(text("Memo2").count(QLatin1Char('0')), static_cast<qsizetype>(lines->size() + 1));
+        closeSavingTheList();
+        expectSame(readFile(lastList()), "hand-over, then closing");
 
-    // A list loaded on the lists page and saved at closing.
-    startProgram();
-    answerFileDialog(path);
-    click("Button2");
-    pasteLineAtEnd(memo("Memo1"), QString::fromStdU16String(pasted));
-    expectOneBlockPerLine("Memo1");
-    closeSavingTheList();
-    expectSame(readFile(lastList()), "list saved at closing");
+        // A list loaded on the lists page and saved at closing.
+        startProgram();
+        answerFileDialog(path);
+        click("Button2");
+        pasteLineAtEnd(memo("Memo1"), QString::fromStdU16String(pasted));
+        expectOneBlockPerLine("Memo1");
+        closeSavingTheList();
+        expectSame(readFile(lastList()), "list saved at closing");
+    }
     EXPECT_TRUE(errors.isEmpty());
 }
 
