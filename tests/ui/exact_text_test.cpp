@@ -74,7 +74,6 @@ TEST_F(ExactTextTest, EveryCharacterOfALineReachesTheFileUnchanged)
         {"signature inside a line", u"a\uFEFFb"},
         {"above U+FFFF", u"\U0001D11E _Notenschl\u00FCssel_"},
         {"tabs", u"\tlinks\trechts\t"},
-        {"replacement character", u"\uFFFD"},
     };
     // ...and lines with characters that a document would take as breaks.
     std::vector<Line> breaking = plain;
