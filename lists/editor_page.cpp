@@ -6,10 +6,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
 
 #include "app/error_box.h"
-#include "app/memo_lists.h"
 #include "app/tprog.h"
 #include "app/widgets.h"
 #include "lang/texts.h"

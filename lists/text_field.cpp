@@ -142,8 +142,10 @@ QString lineText(const QTextBlock& block)
     const int start = block.position();
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
+        if (!fragment.isValid())
+            continue;
         const QVariant unit = fragment.charFormat().property(kStandInFor);
-        if (!fragment.isValid() || !unit.isValid())
+        if (!unit.isValid())
             continue;
         // Text typed next to a stand-in takes its format; only the stand-in
         // itself stands for the character.
