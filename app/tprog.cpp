@@ -170,7 +170,7 @@ void Tprog::FormActivate()
         return;
     LoadTextLines(lastList.toStdU16String(), *Memo5);
 
-    const QString named = Memo5->document()->firstBlock().text();
+    const QString named = lineText(Memo5->document()->firstBlock());
     if (named.isEmpty() || !QFileInfo(named).isFile())
         return;
     aktuelleliste->setText(named);

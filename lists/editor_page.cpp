@@ -6,10 +6,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
 
 #include "app/error_box.h"
-#include "app/memo_lists.h"
 #include "app/tprog.h"
 #include "app/widgets.h"
 #include "lang/texts.h"
@@ -29,16 +27,6 @@ constexpr int kEditorReserve = 194;    // page height the two groups leave to th
 constexpr int kGroupButtonWidth = 110;
 constexpr int kButtonHeight = 25;
 constexpr int kSettingsHeight = 72;
-
-std::vector<std::u16string> fieldLines(const QPlainTextEdit& field)
-{
-    std::vector<std::u16string> lines;
-    if (lineCount(field) == 0)
-        return lines;
-    for (QTextBlock block = field.document()->firstBlock(); block.isValid(); block = block.next())
-        lines.push_back(block.text().toStdU16String());
-    return lines;
-}
 
 QPlainTextEdit* makeEditorField(QWidget* group, const char* name)
 {
@@ -159,8 +147,7 @@ void Tprog::Button7Click()
 {
     const auto lines = buildQuestionLines(fieldLines(*m1), control<QCheckBox>("cbt1")->isChecked(),
                                           control<QCheckBox>("cbt2")->isChecked());
-    for (const std::u16string& line : lines)
-        m2->appendPlainText(QString::fromStdU16String(line));
+    appendFieldLines(*m2, lines);
 }
 
 void Tprog::Button8Click()
@@ -197,7 +184,7 @@ void Tprog::Button12Click()
 
 void Tprog::Button13Click()
 {
-    Memo1->setPlainText(m2->toPlainText());
+    setFieldLines(*Memo1, fieldLines(*m2));
     aktuelleliste->setText(QString::fromStdString(lang::kEditorListName));
     Button1Click();
 }
