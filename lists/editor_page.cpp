@@ -150,9 +150,9 @@ void Tprog::layoutEditorPage(int width, int height)
     for (QGroupBox* group : {gb1, gb2}) {
         const QList<QPushButton*> buttons = group->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
         group->findChild<QPlainTextEdit*>()->setGeometry(kMargin, kGroupInnerTop, fieldWidth, std::max(0, innerHeight));
-        for (int i = 0; i < buttons.size(); ++i) {
-            const int column = static_cast<int>(i) / rows;
-            const int row = static_cast<int>(i) % rows;
+        for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+            const int column = i / rows;
+            const int row = i % rows;
             buttons[i]->setGeometry(left + column * (kGroupButtonWidth + kGroupButtonGap),
                                     kGroupInnerTop + row * (kButtonHeight + kGroupButtonGap), kGroupButtonWidth,
                                     kButtonHeight);

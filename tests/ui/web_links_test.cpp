@@ -88,8 +88,10 @@ TEST_F(WebLinksTest, AClickOpensOnlyWherePressedAndReleasedOnTheLink)
     prog().show();
     auto* bar = find<StatusBar>("anzeige");
     const int y = bar->height() / 2;
-    for (const auto& [from, to] : {std::pair{QPoint(500, y), QPoint(100, y)}, std::pair{QPoint(100, y), QPoint(500, y)},
-                                   std::pair{QPoint(500, y), QPoint(500, -30)}, std::pair{QPoint(700, y), QPoint(700, y)}})
+    // Off the third panel, onto it, off the bar, and right of the last panel.
+    for (const auto& [from, to] :
+         {std::pair{QPoint(500, y), QPoint(100, y)}, std::pair{QPoint(100, y), QPoint(500, y)},
+          std::pair{QPoint(500, y), QPoint(500, -30)}, std::pair{QPoint(700, y), QPoint(700, y)}})
         pressAndRelease(bar, from, to);
     EXPECT_TRUE(browser.addresses.isEmpty()) << browser.addresses.join(QLatin1Char(' ')).toStdString();
     pressAndRelease(bar, QPoint(500, y), QPoint(590, y));
