@@ -212,17 +212,22 @@ void Tprog::showEvent(QShowEvent* event)
 
 void Tprog::closeEvent(QCloseEvent* event)
 {
-    FormCloseQuery();
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     FormClose();
 }
 
-void Tprog::FormCloseQuery()
+bool Tprog::FormCloseQuery()
 {
-    if (ende_) {
-        ende_->applyLanguage(flag());
-        ende_->exec();
-    }
+    if (!ende_)
+        return true;
+    ende_->applyLanguage(flag());
+    // The dialog is left through its OK only; should it return any other
+    // way, nothing was decided and the program goes on.
+    return ende_->exec() == QDialog::Accepted;
 }
 
 void Tprog::FormClose()
