@@ -170,7 +170,7 @@ void Tprog::FormActivate()
         return;
     LoadTextLines(lastList.toStdU16String(), *Memo5);
 
-    const QString named = Memo5->document()->firstBlock().text();
+    const QString named = lineText(Memo5->document()->firstBlock());
     if (named.isEmpty() || !QFileInfo(named).isFile())
         return;
     aktuelleliste->setText(named);
@@ -212,17 +212,22 @@ void Tprog::showEvent(QShowEvent* event)
 
 void Tprog::closeEvent(QCloseEvent* event)
 {
-    FormCloseQuery();
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     FormClose();
 }
 
-void Tprog::FormCloseQuery()
+bool Tprog::FormCloseQuery()
 {
-    if (ende_) {
-        ende_->applyLanguage(flag());
-        ende_->exec();
-    }
+    if (!ende_)
+        return true;
+    ende_->applyLanguage(flag());
+    // The dialog is left through its OK only; should it return any other
+    // way, nothing was decided and the program goes on.
+    return ende_->exec() == QDialog::Accepted;
 }
 
 void Tprog::FormClose()

@@ -15,12 +15,12 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
-class QColorDialog;
 class QFileDialog;
 class QWindow;
 
 namespace lernwerk {
 
+class ColorDialog;
 class FontDialog;
 class MemoQuestionList;
 class MemoStatusList;
@@ -58,7 +58,8 @@ public:
     void FormShow();
     void FormActivate();
     void FormResize();
-    void FormCloseQuery();
+    // Asks the closing dialog; true when it was confirmed and the close may go on.
+    bool FormCloseQuery();
     void FormClose();
 
     // Program and window menus
@@ -185,7 +186,7 @@ private:
     QFileDialog* od2 = nullptr;
     QFileDialog* sd1 = nullptr;
     FontDialog* fd = nullptr;
-    QColorDialog* cd = nullptr;
+    ColorDialog* cd = nullptr;
 
     bool handOverPending_ = false;
     bool shownOnce_ = false;

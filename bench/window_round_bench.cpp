@@ -66,6 +66,17 @@ void LoadAndRestart(benchmark::State& state)
 }
 BENCHMARK(LoadAndRestart)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
+// Reading the list back for saving, as the closing dialog and the editor do.
+void ListText(benchmark::State& state)
+{
+    Window window;
+    lernwerk::setFieldText(*window.memo("Memo1"), questionList(static_cast<int>(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lernwerk::fieldText(*window.memo("Memo1")));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(ListText)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
 void StepAfterRestart(benchmark::State& state)
 {
     Window window;

@@ -2,13 +2,13 @@
 // with its content and an OK button that hides the page again.
 
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <vector>
 
 #include "widgets/click_label.h"
@@ -56,6 +56,8 @@ const InfoPage kInfoPages[] = {
 };
 
 constexpr int kScrollWidth = 545;
+constexpr int kScrollLeft = 101;           // at the main window's size of creation,
+constexpr int kCreatedPageControlWidth = 754;  // when the page control is this wide
 constexpr int kScrollTop = 8;
 constexpr int kScrollBottom = 16;          // 460 high on a 484 page
 constexpr int kDonationScrollBottom = 11;  // 465 high
@@ -78,6 +80,37 @@ const QColor kLinkColour(108, 153, 219);
 constexpr QSize kPictureSize(504, 289);
 constexpr int kPictureInset = 3;
 constexpr int kDonationLinkLeft = 4;
+
+// An information page: its scroll area keeps the height of the page less
+// fixed margins, and keeps its distance from the page's centre as the page
+// control grows or shrinks with the window.
+class InfoPageWidget : public QWidget {
+public:
+    explicit InfoPageWidget(int bottomMargin) : bottomMargin_(bottomMargin) {}
+
+    void setScrollArea(QScrollArea* scroll) { scroll_ = scroll; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        if (scroll_)
+            scroll_->setGeometry(scrollLeft(), kScrollTop, kScrollWidth,
+                                 std::max(0, height() - kScrollTop - bottomMargin_));
+    }
+
+private:
+    int scrollLeft() const
+    {
+        for (const QWidget* up = parentWidget(); up; up = up->parentWidget())
+            if (qobject_cast<const PageControl*>(up))
+                return kScrollLeft + (up->width() - kCreatedPageControlWidth) / 2;
+        return (width() - kScrollWidth) / 2;
+    }
+
+    int bottomMargin_;
+    QScrollArea* scroll_ = nullptr;
+};
 
 // Labels on the white scroll areas would otherwise draw in the text colour of
 // the scroll area's background role.
@@ -243,15 +276,13 @@ QPushButton* fillContent(Tprog& prog, const InfoPage& info, QWidget* content)
 void Tprog::createInfoPages()
 {
     for (const InfoPage& info : kInfoPages) {
-        auto* page = new QWidget;
-        page->setObjectName(QString::fromLatin1(info.page));
-        auto* row = new QHBoxLayout(page);
         const bool donation = info.content == Content::donation;
-        row->setContentsMargins(0, kScrollTop, 0, donation ? kDonationScrollBottom : kScrollBottom);
+        auto* page = new InfoPageWidget(donation ? kDonationScrollBottom : kScrollBottom);
+        page->setObjectName(QString::fromLatin1(info.page));
         auto* scroll = new QScrollArea(page);
         scroll->setObjectName(QString::fromLatin1(info.scrollBox));
         scroll->setFrameShape(QFrame::NoFrame);
-        scroll->setFixedWidth(kScrollWidth);
+        page->setScrollArea(scroll);
         scroll->setBackgroundRole(QPalette::Base);
         QPalette white = scroll->viewport()->palette();
         white.setColor(QPalette::Window, Qt::white);
@@ -260,9 +291,6 @@ void Tprog::createInfoPages()
         scroll->viewport()->setAutoFillBackground(true);
         QWidget* content = makeContent(info);
         scroll->setWidget(content);
-        row->addStretch(1);
-        row->addWidget(scroll);
-        row->addStretch(1);
 
         blatt->addTab(page, QString::fromUtf8(info.tab));
         blatt->setPageVisible(page, false);

@@ -105,7 +105,8 @@ Tbugreport::Tbugreport(const BugreportTexts& texts)
         label->setPalette(blue);
         label->setCursor(Qt::PointingHandCursor);
         connect(label, &ClickLabel::clicked, this, [this, label] { guarded([&] { BrowseToCaption(label->text()); }); });
-        layout->addWidget(label);
+        // As wide as its caption: the room beside it is no link.
+        layout->addWidget(label, 0, Qt::AlignLeft);
     };
     link("Label70", texts.supportLink);
     layout->addWidget(paragraph(this, "StaticText1", texts.emailNote));

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -19,6 +20,7 @@ namespace {
 
 constexpr QRgb kCream = 0xFFFBF0;
 constexpr QRgb kHeadingGrey = 0x3A3A3A;
+constexpr QRgb kBevelShadow = 0xA0A0A0;
 
 const QString kGermanExplanation = QStringLiteral(
     "Das ist wirklich die letzte Frage.. ;) Das Programm kann sich Ihre aktuelle Fragenliste merken, "
@@ -28,6 +30,35 @@ const QString kEnglishExplanation = QStringLiteral(
     "That's really the last question! ;) The Drillbook can remember your last used Question List, so that "
     "it can be loaded automatically when starting the program for the next time. Therefore a file named "
     "\"LastQuestionnaire.txt\" will be written in the application directory.");
+
+// A panel framed by a lowered outer and a raised inner bevel.
+class BevelPanel : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QRect outer = rect();
+        const QRect inner = outer.adjusted(1, 1, -1, -1);
+        const QColor shadow(kBevelShadow);
+        const QColor light(Qt::white);
+        drawBevel(painter, outer, shadow, light);
+        drawBevel(painter, inner, light, shadow);
+    }
+
+private:
+    static void drawBevel(QPainter& painter, const QRect& box, const QColor& topLeft, const QColor& bottomRight)
+    {
+        painter.setPen(topLeft);
+        painter.drawLine(box.topLeft(), box.topRight());
+        painter.drawLine(box.topLeft(), box.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(box.bottomLeft(), box.bottomRight());
+        painter.drawLine(box.topRight(), box.bottomRight());
+    }
+};
 
 QLabel* makeExplanation(QWidget* parent, const char* name, const QString& text)
 {
@@ -55,10 +86,10 @@ Tende::Tende(Tstart& start, Tprog& prog)
     icon->setGeometry(12, 12, 48, 48);
     icon->setPixmap(QPixmap(QStringLiteral(":/icons/lernwerk.png")));
 
-    auto* panel = new QFrame(this);
+    auto* panel = new BevelPanel(this);
     panel->setObjectName(QStringLiteral("Panel4"));
     panel->setGeometry(72, 10, 349, 152);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setContentsMargins(2, 2, 2, 2);
     QPalette white = panel->palette();
     white.setColor(QPalette::Window, Qt::white);
     panel->setPalette(white);
@@ -139,5 +170,7 @@ void Tende::Button1Click()
     accept();
     start_.close();
 }
+
+void Tende::reject() {}
 
 }  // namespace lernwerk

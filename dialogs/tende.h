@@ -22,6 +22,10 @@ public:
 
     void Button1Click();
 
+    // OK is the only way out: Escape, the system's close command and any
+    // other rejection leave the dialog open with the choice as it is.
+    void reject() override;
+
     // The file the list is remembered in, for the given language flag.
     static QString lastListFile(const QString& programFolder, const QString& flag);
 

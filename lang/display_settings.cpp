@@ -1,7 +1,6 @@
 // Font and background colour of the trainer's three text fields; they last
 // until the program ends.
 
-#include <QColorDialog>
 #include <QFontDialog>
 #include <QPlainTextEdit>
 
@@ -18,14 +17,6 @@ FontDialog* makeFontDialog(QWidget* parent)
     QFont start(QStringLiteral("MS Sans Serif"));
     start.setPointSize(8);
     dialog->setChoice(start, parent->palette().color(QPalette::WindowText));
-    return dialog;
-}
-
-QColorDialog* makeColorDialog(QWidget* parent)
-{
-    auto* dialog = new QColorDialog(Qt::black, parent);
-    dialog->setObjectName(QStringLiteral("cd"));
-    dialog->setOption(QColorDialog::DontUseNativeDialog);
     return dialog;
 }
 
@@ -50,12 +41,10 @@ void Tprog::Schrift1Click()
 void Tprog::hfClick()
 {
     if (!cd)
-        cd = makeColorDialog(this);
-    // The dialog opens on the last confirmed colour, not on one it was cancelled with.
-    cd->setCurrentColor(cd->selectedColor().isValid() ? cd->selectedColor() : QColor(Qt::black));
-    if (cd->exec() != QDialog::Accepted)
+        cd = new ColorDialog(Qt::black, this);
+    if (!cd->choose())
         return;
-    const QColor chosen = cd->selectedColor();
+    const QColor chosen = cd->chosenColor();
     for (QPlainTextEdit* field : {frage, antwort, loesung}) {
         QPalette palette = field->palette();
         palette.setColor(QPalette::Base, chosen);

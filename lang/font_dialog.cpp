@@ -3,11 +3,14 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace lernwerk {
 
@@ -38,6 +41,25 @@ QIcon swatch(QColor color)
     return QIcon(picture);
 }
 
+// Rows below the last shown control keep no minimum height.
+void dropRowsBelowContent(QGridLayout& grid)
+{
+    int lastRow = -1;
+    for (int i = 0; i < grid.count(); ++i) {
+        const QWidget* widget = grid.itemAt(i)->widget();
+        if (widget && widget->isHidden())
+            continue;
+        int row = 0;
+        int column = 0;
+        int rowSpan = 0;
+        int columnSpan = 0;
+        grid.getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        lastRow = std::max(lastRow, row + rowSpan - 1);
+    }
+    for (int row = lastRow + 1; row < grid.rowCount(); ++row)
+        grid.setRowMinimumHeight(row, 0);
+}
+
 }  // namespace
 
 FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
@@ -50,6 +72,11 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts_->setWindowFlags(Qt::Widget);
     fonts_->setSizeGripEnabled(false);
+    // The chooser's grid lines up with the colour row and the buttons below
+    // it; the room it keeps for its own (absent) buttons goes.
+    fonts_->layout()->setContentsMargins(0, 0, 0, 0);
+    if (auto* grid = qobject_cast<QGridLayout*>(fonts_->layout()))
+        dropRowsBelowContent(*grid);
 
     colors_ = new QComboBox(this);
     colors_->setObjectName(QStringLiteral("fontColor"));
@@ -115,6 +142,21 @@ void FontDialog::display(const QFont& font, const QColor& color)
     // A colour outside the palette, such as the system's text colour.
     colors_->addItem(swatch(color), color.name(), color);
     colors_->setCurrentIndex(colors_->count() - 1);
+}
+
+ColorDialog::ColorDialog(const QColor& initial, QWidget* parent) : QColorDialog(initial, parent), chosenColor_(initial)
+{
+    setObjectName(QStringLiteral("cd"));
+    setOption(QColorDialog::DontUseNativeDialog);
+}
+
+bool ColorDialog::choose()
+{
+    setCurrentColor(chosenColor_);
+    if (exec() != QDialog::Accepted)
+        return false;
+    chosenColor_ = selectedColor();
+    return true;
 }
 
 }  // namespace lernwerk

@@ -13,6 +13,7 @@
 #include "app/tprog.h"
 #include "app/tstart.h"
 #include "lang/texts.h"
+#include "widgets/text_field.h"
 
 namespace lernwerk {
 
@@ -67,7 +68,8 @@ void Tprog::sprache()
                 anzeige->setPanelText(2, value);
                 break;
             case lang::Slot::Lines:
-                qobject_cast<QPlainTextEdit*>(object)->setPlainText(value);
+                // Undo in the field brings back what the user had there.
+                replaceFieldLines(*qobject_cast<QPlainTextEdit*>(object), value);
                 break;
             }
         }

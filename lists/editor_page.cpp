@@ -6,10 +6,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
 
 #include "widgets/error_box_transition.h"
-#include "widgets/memo_lists.h"
 #include "app/tprog.h"
 #include "widgets/controls.h"
 #include "lang/texts.h"
@@ -28,17 +26,10 @@ constexpr int kGroupGap = 79;          // top of the output group = its height +
 constexpr int kEditorReserve = 194;    // page height the two groups leave to the rest
 constexpr int kGroupButtonWidth = 110;
 constexpr int kButtonHeight = 25;
+constexpr int kGroupButtonGap = 6;
+constexpr int kGroupInnerTop = 20;     // field and buttons inside a group, below its title
+constexpr int kGroupInnerBottom = 8;
 constexpr int kSettingsHeight = 72;
-
-std::vector<std::u16string> fieldLines(const QPlainTextEdit& field)
-{
-    std::vector<std::u16string> lines;
-    if (lineCount(field) == 0)
-        return lines;
-    for (QTextBlock block = field.document()->firstBlock(); block.isValid(); block = block.next())
-        lines.push_back(block.text().toStdU16String());
-    return lines;
-}
 
 QPlainTextEdit* makeEditorField(QWidget* group, const char* name)
 {
@@ -131,20 +122,33 @@ void Tprog::layoutEditorPage(int width, int height)
     gb1->setGeometry(kMargin, kGroupTop, groupWidth, b);
     gb2->setGeometry(kMargin, b + kGroupGap, groupWidth, b);
 
-    // Inside each group: the field on the left, its buttons in a column on the right.
+    // Inside each group: the field on the left, its buttons on the right in
+    // a column, or in as many columns as low groups need to show them whole.
+    // Both groups take the same number of columns, so that their fields line up.
+    const int innerHeight = b - kGroupInnerTop - kGroupInnerBottom;
+    const int rows = std::max(1, (innerHeight + kGroupButtonGap) / (kButtonHeight + kGroupButtonGap));
+    int mostButtons = 0;
+    for (QGroupBox* group : {gb1, gb2})
+        mostButtons = std::max(mostButtons, static_cast<int>(
+                                                group->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size()));
+    const int columns = (mostButtons + rows - 1) / rows;
+    const int columnsWidth = columns * kGroupButtonWidth + (columns - 1) * kGroupButtonGap;
+    const int fieldWidth = std::max(0, groupWidth - columnsWidth - 3 * kMargin);
+    const int left = groupWidth - kMargin - columnsWidth;
     for (QGroupBox* group : {gb1, gb2}) {
         const QList<QPushButton*> buttons = group->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
-        const int fieldWidth = std::max(0, groupWidth - kGroupButtonWidth - 3 * kMargin);
-        group->findChild<QPlainTextEdit*>()->setGeometry(kMargin, 20, fieldWidth, std::max(0, b - 28));
-        int y = 20;
-        for (QPushButton* groupButton : buttons) {
-            groupButton->setGeometry(groupWidth - kMargin - kGroupButtonWidth, y, kGroupButtonWidth, kButtonHeight);
-            y += kButtonHeight + 6;
+        group->findChild<QPlainTextEdit*>()->setGeometry(kMargin, kGroupInnerTop, fieldWidth, std::max(0, innerHeight));
+        for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+            const int column = i / rows;
+            const int row = i % rows;
+            buttons[i]->setGeometry(left + column * (kGroupButtonWidth + kGroupButtonGap),
+                                    kGroupInnerTop + row * (kButtonHeight + kGroupButtonGap), kGroupButtonWidth,
+                                    kButtonHeight);
         }
     }
 
-    // Settings and the two page buttons stay at the bottom edge.
-    const int settingsTop = 2 * b + kGroupGap + 6;
+    // Settings and the two page buttons keep their distance to the bottom edge.
+    const int settingsTop = height - kEditorReserve + kGroupGap + 6;
     auto* settings = control<QGroupBox>("GroupBox3");
     settings->setGeometry(kMargin, settingsTop, std::min(420, groupWidth), std::min(kSettingsHeight, height - settingsTop - kMargin));
     control<QCheckBox>("cbt1")->setGeometry(10, 20, 400, 20);
@@ -159,8 +163,7 @@ void Tprog::Button7Click()
 {
     const auto lines = buildQuestionLines(fieldLines(*m1), control<QCheckBox>("cbt1")->isChecked(),
                                           control<QCheckBox>("cbt2")->isChecked());
-    for (const std::u16string& line : lines)
-        m2->appendPlainText(QString::fromStdU16String(line));
+    appendFieldLines(*m2, lines);
 }
 
 void Tprog::Button8Click()
@@ -197,7 +200,7 @@ void Tprog::Button12Click()
 
 void Tprog::Button13Click()
 {
-    Memo1->setPlainText(m2->toPlainText());
+    setFieldLines(*Memo1, fieldLines(*m2));
     aktuelleliste->setText(QString::fromStdString(lang::kEditorListName));
     Button1Click();
 }

@@ -55,6 +55,7 @@ QWidget* Tprog::createListsPage()
     column->setObjectName(QStringLiteral("Memo2"));
     column->setAccessibleName(QStringLiteral("Memo2"));
     Memo2 = column;
+    keepLinesWhole(*Memo2);
     Memo2->setFixedWidth(kStatusColumnWidth);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

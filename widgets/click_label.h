@@ -5,17 +5,25 @@
 namespace lernwerk {
 
 // A label that reports a click of the left mouse button; pictures and link
-// captions are made of it.
+// captions are made of it. A click counts only when the button is pressed and
+// released over the caption or picture itself, not over empty room beside it.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
 
+    // Where the caption, or the picture, is drawn.
+    QRect contentArea() const;
+
 signals:
     void clicked();
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
 };
 
 }  // namespace lernwerk

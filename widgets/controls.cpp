@@ -4,6 +4,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "widgets/text_field.h"
+
 namespace lernwerk {
 
 namespace {
@@ -32,6 +34,7 @@ QPlainTextEdit* makeMemo(QWidget* parent, const char* name)
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setAccessibleName(QString::fromLatin1(name));
+    keepLinesWhole(*memo);
     return memo;
 }
 

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "widgets/text_field.h"
+
 namespace lernwerk {
 
 namespace {
@@ -16,7 +18,7 @@ constexpr std::size_t kLineByLineLimit = 1000;
 
 std::u16string blockText(const QTextBlock& block)
 {
-    return block.text().toStdU16String();
+    return lineText(block).toStdU16String();
 }
 
 }  // namespace
@@ -63,16 +65,12 @@ void MemoQuestionList::remove_empty_lines()
     }
 
     // Many empty lines: one rebuild is cheaper than a deletion per line.
-    QString kept;
-    kept.reserve(document->characterCount());
-    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
-        if (block.length() <= 1)
-            continue;
-        if (!kept.isEmpty())
-            kept += QLatin1Char('\n');
-        kept += block.text();
-    }
-    memo_.setPlainText(kept);
+    std::vector<std::u16string> kept;
+    kept.reserve(static_cast<std::size_t>(document->blockCount()) - empty.size());
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next())
+        if (block.length() > 1)
+            kept.push_back(blockText(block));
+    setFieldLines(memo_, kept);
 }
 
 int MemoQuestionList::count() const

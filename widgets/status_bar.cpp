@@ -75,11 +75,28 @@ void StatusBar::mouseMoveEvent(QMouseEvent* event)
     QStatusBar::mouseMoveEvent(event);
 }
 
+int StatusBar::panelUnder(QPoint point) const
+{
+    return rect().contains(point) ? panelAt(point.x()) : kNotPressed;
+}
+
+void StatusBar::mousePressEvent(QMouseEvent* event)
+{
+    QStatusBar::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        pressedPanel_ = panelUnder(event->position().toPoint());
+}
+
 void StatusBar::mouseReleaseEvent(QMouseEvent* event)
 {
     QStatusBar::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton)
-        emit clicked(event->position().toPoint().x());
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    const bool click = pressedPanel_ != kNotPressed && panelUnder(point) == pressedPanel_;
+    pressedPanel_ = kNotPressed;
+    if (click)
+        emit clicked(point.x());
 }
 
 }  // namespace lernwerk

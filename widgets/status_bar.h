@@ -27,15 +27,23 @@ public:
     static bool showsHandAt(int x) { return x > 420 && x < 600; }
 
 signals:
+    // A click: the left button pressed and released over the same panel.
     void clicked(int x);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    static constexpr int kNotPressed = -2;  // -1 is the room right of the last panel
+
+    // The panel under a point of the bar, or kNotPressed when it lies outside the bar.
+    int panelUnder(QPoint point) const;
+
     std::array<QString, kPanelCount> texts_;
+    int pressedPanel_ = kNotPressed;
 };
 
 }  // namespace lernwerk

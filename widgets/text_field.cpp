@@ -1,44 +1,271 @@
 #include "widgets/text_field.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include "textfile/text_lines.h"
 
 namespace lernwerk {
 
-std::u16string fieldText(const QPlainTextEdit& field)
+namespace {
+
+// What the field shows in place of a character that a block cannot hold or
+// that would show as a break; the character itself is kept in the stand-in's
+// format.
+constexpr char16_t kStandIn = 0xFFFD;
+constexpr int kStandInFor = QTextFormat::UserProperty + 1;
+
+bool needsStandIn(char16_t unit)
 {
-    const QString plain = field.toPlainText();
-    std::u16string text;
-    text.reserve(static_cast<std::size_t>(plain.size()) + static_cast<std::size_t>(field.document()->blockCount()));
-    for (const QChar unit : plain) {
-        if (unit == QLatin1Char('\n'))
-            text += u"\r\n";
-        else
-            text += static_cast<char16_t>(unit.unicode());
+    // LF and CR break a block; U+2028 shows as a break inside one; U+2029 and
+    // the frame marks U+FDD0 and U+FDD1 break a block too.
+    return unit == u'\n' || unit == u'\r' || unit == 0x2028 || unit == 0x2029 || unit == 0xFDD0 || unit == 0xFDD1;
+}
+
+// Lines ready for a document: LF between lines, stand-ins in place.
+class PreparedLines {
+public:
+    explicit PreparedLines(std::size_t size) { text_.reserve(static_cast<qsizetype>(size)); }
+
+    void breakLine() { text_ += QLatin1Char('\n'); }
+
+    // Appends the units of one line (or a piece of it).
+    void add(std::u16string_view units)
+    {
+        std::size_t run = 0;
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            if (!needsStandIn(units[i]))
+                continue;
+            append(units.substr(run, i - run));
+            standIns_.push_back({static_cast<int>(text_.size()), units[i]});
+            text_ += QChar(kStandIn);
+            run = i + 1;
+        }
+        append(units.substr(run));
+    }
+
+    const QString& text() const { return text_; }
+
+    // Gives the stand-ins, in the text inserted at `base`, their characters.
+    void markStandIns(QTextCursor& cursor, int base) const
+    {
+        for (std::size_t i = 0; i < standIns_.size();) {
+            // A run of the same character takes one format change.
+            std::size_t end = i + 1;
+            while (end < standIns_.size() && standIns_[end].unit == standIns_[i].unit &&
+                   standIns_[end].position == standIns_[end - 1].position + 1)
+                ++end;
+            QTextCharFormat format;
+            format.setProperty(kStandInFor, static_cast<int>(standIns_[i].unit));
+            cursor.setPosition(base + standIns_[i].position);
+            cursor.setPosition(base + standIns_[end - 1].position + 1, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(format);
+            i = end;
+        }
+    }
+
+    bool hasStandIns() const { return !standIns_.empty(); }
+
+private:
+    struct StandIn {
+        int position;
+        char16_t unit;
+    };
+
+    void append(std::u16string_view units)
+    {
+        if (!units.empty())
+            text_.append(reinterpret_cast<const QChar*>(units.data()), static_cast<qsizetype>(units.size()));
+    }
+
+    QString text_;
+    std::vector<StandIn> standIns_;
+};
+
+// Replaces the field's content by `lines`; the undo history starts afresh.
+void fill(QPlainTextEdit& field, const PreparedLines& lines)
+{
+    field.setPlainText(lines.text());
+    if (!lines.hasStandIns())
+        return;
+    QTextDocument* document = field.document();
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    lines.markStandIns(cursor, 0);
+    document->setUndoRedoEnabled(undo);
+}
+
+PreparedLines prepare(const std::vector<std::u16string>& lines)
+{
+    std::size_t size = lines.size();
+    for (const std::u16string& line : lines)
+        size += line.size();
+    PreparedLines prepared(size);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            prepared.breakLine();
+        prepared.add(lines[i]);
+    }
+    return prepared;
+}
+
+// Shift+Enter would insert U+2028, a break inside the line.
+class ShiftEnterAsEnter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const Qt::KeyboardModifiers modifiers = key->modifiers();
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                (modifiers & ~Qt::KeypadModifier) == Qt::ShiftModifier)
+                key->setModifiers(modifiers & ~Qt::ShiftModifier);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+QString lineText(const QTextBlock& block)
+{
+    QString text = block.text();
+    if (!text.contains(QChar(kStandIn)))
+        return text;
+    const int start = block.position();
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.isValid())
+            continue;
+        const QVariant unit = fragment.charFormat().property(kStandInFor);
+        if (!unit.isValid())
+            continue;
+        // Text typed next to a stand-in takes its format; only the stand-in
+        // itself stands for the character.
+        const int from = fragment.position() - start;
+        for (int i = from; i < from + fragment.length() && i < text.size(); ++i)
+            if (text[i] == QChar(kStandIn))
+                text[i] = QChar(static_cast<char16_t>(unit.toInt()));
     }
     return text;
 }
 
+std::u16string fieldText(const QPlainTextEdit& field)
+{
+    const QTextDocument* document = field.document();
+    std::u16string text;
+    text.reserve(static_cast<std::size_t>(document->characterCount()) +
+                 static_cast<std::size_t>(document->blockCount()));
+
+    // The raw text separates blocks by U+2029, which no block holds itself.
+    // Without stand-ins it is the lines as they are.
+    const QString raw = document->toRawText();
+    if (!raw.contains(QChar(kStandIn))) {
+        const auto* units = reinterpret_cast<const char16_t*>(raw.utf16());
+        qsizetype start = 0;
+        for (qsizetype end; (end = raw.indexOf(QChar::ParagraphSeparator, start)) >= 0; start = end + 1) {
+            text.append(units + start, static_cast<std::size_t>(end - start));
+            text += u"\r\n";
+        }
+        text.append(units + start, static_cast<std::size_t>(raw.size() - start));
+        return text;
+    }
+
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
+        if (block != document->firstBlock())
+            text += u"\r\n";
+        const QString line = lineText(block);
+        text.append(reinterpret_cast<const char16_t*>(line.utf16()), static_cast<std::size_t>(line.size()));
+    }
+    return text;
+}
+
+std::vector<std::u16string> fieldLines(const QPlainTextEdit& field)
+{
+    std::vector<std::u16string> lines;
+    const QTextDocument* document = field.document();
+    if (document->isEmpty())
+        return lines;
+    lines.reserve(static_cast<std::size_t>(document->blockCount()));
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next())
+        lines.push_back(lineText(block).toStdU16String());
+    return lines;
+}
+
 void setFieldText(QPlainTextEdit& field, std::u16string_view text)
 {
-    QString lines;
-    lines.reserve(static_cast<qsizetype>(text.size()));
+    const std::size_t end = std::min(text.find(u'\0'), text.size());
+    text = text.substr(0, end);
+    PreparedLines lines(text.size());
+    std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
-        if (unit == u'\0')
-            break;
-        if (unit == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            lines += QLatin1Char('\n');
-        } else if (unit == u'\n' || unit == u'\u2028') {
-            lines += QLatin1Char('\n');
-        } else {
-            lines += QChar(unit);
-        }
+        if (unit != u'\r' && unit != u'\n' && unit != 0x2028)
+            continue;
+        lines.add(text.substr(start, i - start));
+        lines.breakLine();
+        if (unit == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
     }
-    field.setPlainText(lines);
+    lines.add(text.substr(start));
+    fill(field, lines);
+}
+
+void setFieldLines(QPlainTextEdit& field, const std::vector<std::u16string>& lines)
+{
+    fill(field, prepare(lines));
+}
+
+void replaceFieldLines(QPlainTextEdit& field, const QString& lines)
+{
+    std::vector<std::u16string> split;
+    for (const QString& line : lines.split(QLatin1Char('\n')))
+        split.push_back(line.toStdU16String());
+    const PreparedLines prepared = prepare(split);
+
+    QTextDocument* document = field.document();
+    if (document->isEmpty()) {
+        fill(field, prepared);
+        return;
+    }
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    // A plain format: the old text's first character may be a stand-in.
+    cursor.insertText(prepared.text(), QTextCharFormat());
+    prepared.markStandIns(cursor, 0);
+    cursor.endEditBlock();
+    field.setTextCursor(QTextCursor(document));
+}
+
+void appendFieldLines(QPlainTextEdit& field, const std::vector<std::u16string>& lines)
+{
+    if (lines.empty())
+        return;
+    const PreparedLines prepared = prepare(lines);
+    QTextDocument* document = field.document();
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    cursor.movePosition(QTextCursor::End);
+    if (!document->isEmpty())
+        cursor.insertBlock(cursor.blockFormat(), QTextCharFormat());
+    const int base = cursor.position();
+    cursor.insertText(prepared.text(), QTextCharFormat());
+    prepared.markStandIns(cursor, base);
+    cursor.endEditBlock();
+}
+
+void keepLinesWhole(QPlainTextEdit& field)
+{
+    field.installEventFilter(new ShiftEnterAsEnter(&field));
 }
 
 void LoadTextLines(const std::u16string& fileName, QPlainTextEdit& field)

@@ -88,6 +88,25 @@ TEST_F(DisplaySettingsTest, BackgroundColour)
     for (QPlainTextEdit* field : fields())
         EXPECT_EQ(field->palette().color(QPalette::Base), QColor(0xFFF2CC));
     EXPECT_NE(memo("Memo1")->palette().color(QPalette::Base), QColor(0xFFF2CC));
+
+    // A cancelled choice is forgotten; the confirmed one is offered again.
+    for (const QColor tried : {QColor(0x336699), QColor()}) {
+        QColor offered;
+        whenModal([&](QWidget* dialog) {
+            auto* colors = qobject_cast<QColorDialog*>(dialog);
+            offered = colors->currentColor();
+            if (tried.isValid()) {
+                colors->setCurrentColor(tried);
+                colors->reject();
+            } else {
+                colors->accept();
+            }
+        });
+        trigger("hf");
+        EXPECT_EQ(offered, QColor(0xFFF2CC));
+    }
+    for (QPlainTextEdit* field : fields())
+        EXPECT_EQ(field->palette().color(QPalette::Base), QColor(0xFFF2CC));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "program_fixture.h"
 
+#include <QCloseEvent>
 #include <QDir>
+#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QRadioButton>
@@ -97,6 +99,38 @@ TEST_F(LastListTest, NotSavingKeepsTheEarlierFile)
     closeAnswering(false);
     EXPECT_TRUE(program->ended());
     EXPECT_EQ(readFile(lastList("LastQuestionnaire.txt")), kSignature + "alt");
+}
+
+TEST_F(LastListTest, OnlyOkLeavesTheClosingDialog)
+{
+    writeFile(lastList("LastQuestionnaire.txt"), kSignature + "alt");
+    startProgram();
+    prog().show();
+    memo("Memo1")->setPlainText(QStringLiteral("neu"));
+    bool stillOpen = true;
+    whenModal([&](QWidget* dialog) {
+        ASSERT_TRUE(dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->isChecked());
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(dialog, &escape);
+        stillOpen = stillOpen && dialog->isVisible();
+        QCloseEvent close;
+        QApplication::sendEvent(dialog, &close);
+        stillOpen = stillOpen && dialog->isVisible() && !close.isAccepted();
+        qobject_cast<QDialog*>(dialog)->reject();
+        stillOpen = stillOpen && dialog->isVisible() && !program->ended();
+        // Should the dialog still go away without its OK, nothing is decided.
+        qobject_cast<QDialog*>(dialog)->done(QDialog::Rejected);
+    });
+    EXPECT_FALSE(prog().close());
+    EXPECT_TRUE(stillOpen);
+    EXPECT_FALSE(program->ended());
+    EXPECT_TRUE(prog().isVisible());
+    EXPECT_EQ(readFile(lastList("LastQuestionnaire.txt")), kSignature + "alt");
+
+    // The next close asks again, and OK saves and ends.
+    closeAnswering(true);
+    EXPECT_TRUE(program->ended());
+    EXPECT_EQ(readFile(lastList("LastQuestionnaire.txt")), kSignature + "neu");
 }
 
 TEST_F(LastListTest, UnwritableProgramFolderKeepsTheDialogOpen)

@@ -1,6 +1,10 @@
 #include "browser_stand_in.h"
 
+#include <QMouseEvent>
+#include <QScrollArea>
+
 #include "widgets/click_label.h"
+#include "dialogs/catalogue_frame.h"
 #include "dialogs/tbugreport.h"
 #include "widgets/web_links.h"
 
@@ -40,6 +44,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 using WebLinksTest = BrowserTest;
 
+// Presses the left button at `from` and releases it at `to`, both in `area`'s
+// coordinates, as a user does: the control under `from` takes the press and
+// keeps the mouse until the release.
+void pressAndRelease(QWidget* area, QPoint from, QPoint to)
+{
+    QWidget* target = area->childAt(from);
+    if (!target)
+        target = area;
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(target->mapFrom(area, at)), QPointF(area->mapToGlobal(at)), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+}
+
 TEST_F(WebLinksTest, MenuEntriesOpenTheirAddresses)
 {
     trigger("i6");
@@ -59,6 +81,54 @@ TEST_F(WebLinksTest, OnlyTheThirdStatusPanelOpensTheDonationPage)
     prog().anzeigeClick(599);
     EXPECT_EQ(browser.addresses, (QStringList{"http://www.malke-studio.com/donate&rf=kpl",
                                               "http://www.malke-studio.de/spenden&rf=kpl"}));
+}
+
+TEST_F(WebLinksTest, AClickOpensOnlyWherePressedAndReleasedOnTheLink)
+{
+    prog().show();
+    auto* bar = find<StatusBar>("anzeige");
+    const int y = bar->height() / 2;
+    // Off the third panel, onto it, off the bar, and right of the last panel.
+    for (const auto& [from, to] :
+         {std::pair{QPoint(500, y), QPoint(100, y)}, std::pair{QPoint(100, y), QPoint(500, y)},
+          std::pair{QPoint(500, y), QPoint(500, -30)}, std::pair{QPoint(700, y), QPoint(700, y)}})
+        pressAndRelease(bar, from, to);
+    EXPECT_TRUE(browser.addresses.isEmpty()) << browser.addresses.join(QLatin1Char(' ')).toStdString();
+    pressAndRelease(bar, QPoint(500, y), QPoint(590, y));
+    EXPECT_EQ(browser.addresses, QStringList{"http://www.malke-studio.com/donate&rf=kpl"});
+
+    // Link labels: on the caption, from the caption to the room right of
+    // it, and in that room alone.
+    trigger("m_bug");
+    trigger("Software1");
+    find<QScrollArea>("ScrollBox2")->ensureVisible(0, 890);
+    Tbugreport& report = program->bugreportEn();
+    auto* software = find("TFrame2")->findChild<ClickLabel*>(QStringLiteral("softwareLink"));
+    ClickLabel* introduction = nullptr;
+    for (auto* link : find("tb5en")->findChildren<ClickLabel*>())
+        if (link->text() == QLatin1String("malke-studio.com/drillbook-help"))
+            introduction = link;
+    ASSERT_NE(introduction, nullptr);
+    QStringList opened;
+    for (ClickLabel* label : {report.findChild<ClickLabel*>(QStringLiteral("Label70")),
+                              report.findChild<ClickLabel*>(QStringLiteral("Label1")), software, introduction}) {
+        browser.addresses.clear();
+        QWidget* area = label->parentWidget();
+        const int middle = label->y() + label->height() / 2;
+        const int textRight = label->x() + QFontMetrics(label->font()).horizontalAdvance(label->text());
+        const QPoint onText(label->x() + 10, middle);
+        const QPoint besideText(textRight + 8, middle);
+        pressAndRelease(area, onText, besideText);
+        pressAndRelease(area, besideText, besideText);
+        EXPECT_TRUE(browser.addresses.isEmpty()) << label->objectName().toStdString();
+        pressAndRelease(area, besideText, onText);
+        pressAndRelease(area, onText, onText);
+        opened << browser.addresses;
+    }
+    EXPECT_EQ(opened, (QStringList{"http://www.malke-studio.com/support&rf=kpr",
+                                   "http://www.malke-studio.com/individual&rf=kpr",
+                                   "http://www.malke-studio.com/software&rf=kph",
+                                   "http://www.malke-studio.com/drillbook-help&rf=kph"}));
 }
 
 TEST_F(WebLinksTest, ReportDialogOfTheLanguageWithItsLinks)

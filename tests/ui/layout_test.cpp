@@ -1,0 +1,111 @@
+#include "program_fixture.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QImage>
+#include <QScrollArea>
+
+#include "dialogs/tende.h"
+
+namespace lernwerk::testing {
+namespace {
+
+class LayoutTest : public ProgramTest {
+protected:
+    void resizeWindow(int width, int height)
+    {
+        prog().resize(width, height);
+        QApplication::processEvents();
+    }
+
+    static QRect geometryIn(const QWidget* widget, const QWidget* ancestor)
+    {
+        return {widget->mapTo(ancestor, QPoint(0, 0)), widget->size()};
+    }
+};
+
+TEST_F(LayoutTest, ControlsStayWholeAndLinedUp)
+{
+    startProgram();
+    prog().show();
+    QApplication::processEvents();
+
+    // Information pages: the scroll area stands 101 from the page's left edge
+    // at the size of creation, and stays centred as the window shrinks.
+    for (const auto& [pageName, scrollName] : {std::pair{"tb5en", "ScrollBox5"}, std::pair{"tbsen", "ScrollBox8"}}) {
+        prog().showPage(find(pageName));
+        QApplication::processEvents();
+        EXPECT_EQ(find(scrollName)->x(), 101) << scrollName;
+    }
+
+    // The editor at the window's minimum size: every button whole, inside its
+    // frame, clear of the fields and of each other.
+    resizeWindow(600, 440);
+    QWidget* editor = find("editor");
+    prog().showPage(editor);
+    QApplication::processEvents();
+    EXPECT_GE(find("ScrollBox8")->x(), 0);
+    EXPECT_LE(geometryIn(find("ScrollBox8"), find("tbsen")).right(), find("tbsen")->width() - 1);
+    QList<QRect> taken;
+    for (const char* group : {"gb1", "gb2"})
+        taken << geometryIn(find<QGroupBox>(group)->findChild<QPlainTextEdit*>(), editor);
+    for (auto* button : editor->findChildren<QPushButton*>()) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        QWidget* frame = button->parentWidget();
+        EXPECT_TRUE(frame->contentsRect().contains(button->geometry())) << frame->objectName().toStdString();
+        EXPECT_GE(button->height(), 25);
+        const QRect placed = geometryIn(button, editor);
+        for (const QRect& other : taken)
+            EXPECT_FALSE(placed.intersects(other));
+        taken << placed;
+    }
+    EXPECT_FALSE(geometryIn(find("Button7"), editor).intersects(find("gb2")->geometry()));
+
+    // The settings frame keeps one distance to the page's bottom edge.
+    QList<int> gaps;
+    for (int height : {440, 441, 442, 443}) {
+        resizeWindow(600, height);
+        gaps << editor->height() - find("GroupBox3")->geometry().bottom();
+    }
+    EXPECT_EQ(gaps, (QList<int>{gaps[0], gaps[0], gaps[0], gaps[0]}));
+
+    // The font dialog: the colour row and the buttons line up with the
+    // chooser's grid, without a gap between them.
+    whenModal([](QWidget* dialog) {
+        auto* chooser = dialog->findChild<QFontDialog*>();
+        QRect grid;
+        for (auto* part : chooser->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (part->isVisible())
+                grid |= geometryIn(part, dialog);
+        auto* colors = dialog->findChild<QComboBox*>(QStringLiteral("fontColor"));
+        QLabel* colorLabel = nullptr;
+        for (auto* label : dialog->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (label->buddy() == colors)
+                colorLabel = label;
+        ASSERT_NE(colorLabel, nullptr);
+        EXPECT_EQ(colorLabel->x(), grid.left());
+        EXPECT_LE(colorLabel->y() - grid.bottom(), 12);
+        for (auto* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+            EXPECT_LE(geometryIn(button, dialog).right(), grid.right()) << button->text().toStdString();
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    trigger("Schrift1");
+
+    // The closing dialog's panel: a lowered outer and a raised inner bevel.
+    auto* panel = program->ende().findChild<QWidget*>(QStringLiteral("Panel4"));
+    const QImage picture = panel->grab().toImage();
+    const auto dark = [&picture](int x, int y) { return qGray(picture.pixel(x, y)) < 200; };
+    const int w = picture.width();
+    const int h = picture.height();
+    const int midX = w / 2;
+    const int midY = h / 2;
+    EXPECT_TRUE(dark(midX, 0) && dark(0, midY)) << "outer top and left in shadow";
+    EXPECT_FALSE(dark(midX, h - 1) || dark(w - 1, midY)) << "outer bottom and right lit";
+    EXPECT_FALSE(dark(midX, 1) || dark(1, midY)) << "inner top and left lit";
+    EXPECT_TRUE(dark(midX, h - 2) && dark(w - 2, midY)) << "inner bottom and right in shadow";
+}
+
+}  // namespace
+}  // namespace lernwerk::testing
