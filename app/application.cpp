@@ -2,11 +2,13 @@
 
 #include <QFont>
 
-#include "widgets/error_box_transition.h"
+#include "widgets/controls.h"
+#include "widgets/error_box.h"
 
 namespace lernwerk {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+Application::Application(int& argc, char** argv, const ErrorReporter& errors)
+    : QApplication(argc, argv), errors_(errors)
 {
     // The start screen is the principal window: the program ends when it is
     // closed, not when the last visible window goes.
@@ -21,15 +23,13 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
                                {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
 
     // Every window, menu and dialog of the program speaks in the same face.
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPixelSize(11);
-    setFont(tahoma);
+    setFont(programFont());
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
     bool handled = false;
-    guarded([&] { handled = QApplication::notify(receiver, event); });
+    errors_.guarded([&] { handled = QApplication::notify(receiver, event); });
     return handled;
 }
 

@@ -7,13 +7,17 @@
 #include "app/tstart.h"
 #include "dialogs/tbugreport.h"
 #include "dialogs/tende.h"
+#include "lang/language.h"
+#include "widgets/error_box.h"
 
 namespace lernwerk {
 
-Program::Program(const QString& programFolder, const QString& workingFolder)
+Program::Program(ErrorReporter& errors, const QString& programFolder, const QString& workingFolder)
 {
-    start_ = std::make_unique<Tstart>(workingFolder);
-    prog_ = std::make_unique<Tprog>(*start_, programFolder);
+    errors.setTitle(QStringLiteral("Lernwerk - Jorin Malke Studio"));
+    language_ = std::make_unique<InterfaceLanguage>();
+    start_ = std::make_unique<Tstart>(*language_, errors, workingFolder);
+    prog_ = std::make_unique<Tprog>(*start_, *language_, errors, programFolder);
     ende_ = std::make_unique<Tende>(*start_, *prog_);
     bugreportDe_ = std::make_unique<Tbugreport_de>();
     bugreportEn_ = std::make_unique<Tbugreport_en>();

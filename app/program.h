@@ -6,6 +6,8 @@
 
 namespace lernwerk {
 
+class ErrorReporter;
+class InterfaceLanguage;
 class Tbugreport;
 class Tende;
 class Tprog;
@@ -17,9 +19,9 @@ class Tstart;
 class Program {
 public:
     // `programFolder` holds the last-list files (with a trailing separator;
-    // it need not exist yet);
-    // the language marker files are looked for in `workingFolder`.
-    Program(const QString& programFolder, const QString& workingFolder);
+    // it need not exist yet); the language marker files are looked for in
+    // `workingFolder`. Failures of every window go to `errors`.
+    Program(ErrorReporter& errors, const QString& programFolder, const QString& workingFolder);
     ~Program();
 
     Program(const Program&) = delete;
@@ -29,6 +31,7 @@ public:
     // beside the program file, or the user's data folder when it is installed.
     static QString defaultLastListFolder();
 
+    InterfaceLanguage& language() { return *language_; }
     Tstart& start() { return *start_; }
     Tprog& prog() { return *prog_; }
     Tende& ende() { return *ende_; }
@@ -39,6 +42,7 @@ public:
     bool ended() const { return ended_; }
 
 private:
+    std::unique_ptr<InterfaceLanguage> language_;
     std::unique_ptr<Tstart> start_;
     std::unique_ptr<Tprog> prog_;
     std::unique_ptr<Tende> ende_;

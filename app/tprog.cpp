@@ -18,7 +18,9 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "widgets/error_box_transition.h"
+#include "lang/language.h"
+#include "widgets/controls.h"
+#include "widgets/error_box.h"
 #include "widgets/memo_lists.h"
 #include "widgets/page_control.h"
 #include "widgets/status_bar.h"
@@ -44,13 +46,11 @@ const QString kEnglishLastList = QStringLiteral("LastQuestionnaire.txt");
 
 }  // namespace
 
-Tprog::Tprog(Tstart& start, QString programFolder)
-    : QMainWindow(nullptr), start_(start), programFolder_(std::move(programFolder))
+Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, QString programFolder)
+    : QMainWindow(nullptr), start_(start), language_(language), errors_(errors), programFolder_(std::move(programFolder))
 {
     setObjectName(QStringLiteral("prog"));
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPixelSize(11);
-    setFont(tahoma);
+    setFont(programFont());
 
     createStatusBar();
     createPages();
@@ -64,6 +64,7 @@ Tprog::Tprog(Tstart& start, QString programFolder)
     setMinimumSize(kMinimumWidth, kMinimumHeight);
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) { watchFocus(now); });
+    connect(&language_, &InterfaceLanguage::changed, this, [this] { errors_.guarded([this] { sprache(); }); });
 
     FormCreate();
 }
@@ -79,7 +80,7 @@ void Tprog::setDialogs(Tende* ende, Tbugreport* bugreportDe, Tbugreport* bugrepo
 
 QString Tprog::flag() const
 {
-    return start_.language();
+    return InterfaceLanguage::flagText(language_.current());
 }
 
 std::u16string Tprog::questionListText() const
@@ -113,8 +114,8 @@ void Tprog::FormCreate()
     // Each file is read on its own: an unreadable German list shows its error
     // and the English one is still read, so closing in English cannot replace
     // the user's English list with the sample.
-    guarded([this] { readLastListAtCreation(kGermanLastList); });
-    guarded([this] { readLastListAtCreation(kEnglishLastList); });
+    errors_.guarded([this] { readLastListAtCreation(kGermanLastList); });
+    errors_.guarded([this] { readLastListAtCreation(kEnglishLastList); });
 }
 
 void Tprog::readLastListAtCreation(const QString& fileName)
@@ -159,7 +160,7 @@ void Tprog::watchFocus(QWindow* now)
     handOverPending_ = false;
     const bool fromOwnWindow = before && before != now && before->modality() == Qt::NonModal;
     if (fromHandOver || fromOwnWindow)
-        guarded([this] { FormActivate(); });
+        errors_.guarded([this] { FormActivate(); });
 }
 
 void Tprog::FormActivate()
@@ -292,7 +293,7 @@ void Tprog::f4Click()
 
 void Tprog::m_bugClick()
 {
-    Tbugreport* dialog = flag() == kGerman ? bugreportDe_ : bugreportEn_;
+    Tbugreport* dialog = language_.isGerman() ? bugreportDe_ : bugreportEn_;
     if (!dialog)
         return;
     dialog->show();
@@ -309,7 +310,7 @@ void Tprog::m_bug_iClick()
 
 quiz::Language Tprog::language() const
 {
-    return flag() == kGerman ? quiz::Language::German : quiz::Language::English;
+    return language_.current();
 }
 
 std::u16string Tprog::timestamp() const

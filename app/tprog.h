@@ -21,7 +21,9 @@ class QWindow;
 namespace lernwerk {
 
 class ColorDialog;
+class ErrorReporter;
 class FontDialog;
+class InterfaceLanguage;
 class MemoQuestionList;
 class MemoStatusList;
 class PageControl;
@@ -37,7 +39,7 @@ class Tprog : public QMainWindow, private quiz::RoundView {
     Q_OBJECT
 public:
     // `programFolder` holds the last-list files and ends with a separator.
-    Tprog(Tstart& start, QString programFolder);
+    Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, QString programFolder);
     ~Tprog() override;
 
     // The windows created after this one.
@@ -158,6 +160,8 @@ private:
     Control* control(const char* name) const;
 
     Tstart& start_;
+    InterfaceLanguage& language_;
+    ErrorReporter& errors_;
     QString programFolder_;
     Tende* ende_ = nullptr;
     Tbugreport* bugreportDe_ = nullptr;

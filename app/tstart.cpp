@@ -8,7 +8,8 @@
 #include <QTimer>
 
 #include "widgets/click_label.h"
-#include "widgets/error_box_transition.h"
+#include "lang/language.h"
+#include "widgets/error_box.h"
 #include "widgets/picture_file.h"
 
 namespace lernwerk {
@@ -23,44 +24,42 @@ constexpr int kStopAfter = 7;       // the timer ends with the 8th
 const QString kGermanTitle = QStringLiteral("Lernwerk - Jorin Malke Studio");
 const QString kEnglishTitle = QStringLiteral("Drillbook - Jorin Malke Studio");
 
-bool markerFileExists(const QString& folder, const QString& name)
-{
-    return QFileInfo(QDir(folder).filePath(name)).isFile();
-}
-
-ClickLabel* makePicture(QWidget* parent, const char* name, const char* resource, QRect geometry)
+ClickLabel* makePicture(QWidget* parent, ErrorReporter& errors, const char* name, const char* resource,
+                        QRect geometry)
 {
     auto* picture = new ClickLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setAccessibleName(QString::fromLatin1(name));
     picture->setGeometry(geometry);
     picture->setCursor(Qt::PointingHandCursor);
-    guarded([&] { picture->setPixmap(QPixmap::fromImage(loadPicture(QString::fromLatin1(resource)))); });
+    errors.guarded([&] { picture->setPixmap(QPixmap::fromImage(loadPicture(QString::fromLatin1(resource)))); });
     return picture;
 }
 
 }  // namespace
 
-Tstart::Tstart(const QString& workingFolder)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+Tstart::Tstart(InterfaceLanguage& language, ErrorReporter& errors, const QString& workingFolder)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      language_(language), errors_(errors)
 {
     setObjectName(QStringLiteral("start"));
     setWindowTitle(QStringLiteral("start"));
     setFixedSize(300, 215);
 
-    Image1 = makePicture(this, "Image1", ":/pictures/start_de.jpg", {0, 0, 300, 215});
-    Image2 = makePicture(this, "Image2", ":/pictures/start_en.jpg", {101, 83, 191, 132});
+    Image1 = makePicture(this, errors_, "Image1", ":/pictures/start_de.jpg", {0, 0, 300, 215});
+    Image2 = makePicture(this, errors_, "Image2", ":/pictures/start_en.jpg", {101, 83, 191, 132});
     connect(Image1, &ClickLabel::clicked, this, &Tstart::Image1Click);
     connect(Image2, &ClickLabel::clicked, this, &Tstart::Image1Click);
 
-    spr = new QLabel(kEnglish, this);
+    spr = new QLabel(this);
     spr->setObjectName(QStringLiteral("spr"));
     spr->hide();
+    language_.showIn(spr);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTickMilliseconds);
-    connect(Timer1, &QTimer::timeout, this, [this] { guarded([this] { Timer1Timer(); }); });
+    connect(Timer1, &QTimer::timeout, this, [this] { errors_.guarded([this] { Timer1Timer(); }); });
 
     FormCreate(workingFolder);
 }
@@ -68,21 +67,13 @@ Tstart::Tstart(const QString& workingFolder)
 void Tstart::FormCreate(const QString& workingFolder)
 {
     ticks_ = 0;
-    if (markerFileExists(workingFolder, kEnglish))
-        setLanguage(kEnglish);
-    if (markerFileExists(workingFolder, kGerman))
-        setLanguage(kGerman);
+    language_.readMarkers(workingFolder);
     startsprache();
 }
 
 QString Tstart::language() const
 {
     return spr->text();
-}
-
-void Tstart::setLanguage(const QString& flag)
-{
-    spr->setText(flag);
 }
 
 void Tstart::setHandOver(std::function<void()> showMainWindow)
@@ -99,14 +90,9 @@ void Tstart::startWaiting()
 
 void Tstart::startsprache()
 {
-    if (language() == kGerman) {
-        setApplicationTitle(kGermanTitle);
-        Image2->hide();
-    }
-    if (language() == kEnglish) {
-        setApplicationTitle(kEnglishTitle);
-        Image2->show();
-    }
+    const bool german = language_.isGerman();
+    errors_.setTitle(german ? kGermanTitle : kEnglishTitle);
+    Image2->setVisible(!german);
 }
 
 void Tstart::Timer1Timer()

@@ -11,21 +11,20 @@ class QTimer;
 namespace lernwerk {
 
 class ClickLabel;
-
-// The language flag's two values.
-inline const QString kGerman = QStringLiteral("de");
-inline const QString kEnglish = QStringLiteral("en");
+class ErrorReporter;
+class InterfaceLanguage;
 
 // The borderless start screen. It is the principal window: the program runs
-// exactly as long as it has not been closed. It also keeps the language flag.
+// exactly as long as it has not been closed. Its hidden caption `spr` shows
+// the language flag.
 class Tstart : public QWidget {
     Q_OBJECT
 public:
     // Reads the language marker files in `workingFolder` (the working directory).
-    explicit Tstart(const QString& workingFolder);
+    Tstart(InterfaceLanguage& language, ErrorReporter& errors, const QString& workingFolder);
 
+    // The flag as the hidden caption shows it: "de" or "en".
     QString language() const;
-    void setLanguage(const QString& flag);
 
     // How the start screen hands over: shows and raises the main window.
     void setHandOver(std::function<void()> showMainWindow);
@@ -50,6 +49,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    InterfaceLanguage& language_;
+    ErrorReporter& errors_;
     ClickLabel* Image1;
     ClickLabel* Image2;
     QLabel* spr;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/application.h"
+#include "widgets/error_box_transition.h"
 #include "app/program.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
@@ -36,7 +37,7 @@ class Window {
 public:
     Window()
     {
-        program_ = std::make_unique<lernwerk::Program>(folder_.path() + QLatin1Char('/'), folder_.path());
+        program_ = std::make_unique<lernwerk::Program>(lernwerk::transitionalReporter(), folder_.path() + QLatin1Char('/'), folder_.path());
         program_->start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     }
 
@@ -110,7 +111,7 @@ BENCHMARK(MarkCorrect)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecon
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    lernwerk::Application application(argc, argv);
+    lernwerk::Application application(argc, argv, lernwerk::transitionalReporter());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

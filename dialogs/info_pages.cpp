@@ -314,7 +314,7 @@ void Tprog::scrollInfoPagesToTop()
 
 void Tprog::showInfoPage(const char* germanPage, const char* englishPage)
 {
-    showPage(page(flag() == kGerman ? germanPage : englishPage));
+    showPage(page(flag() == QStringLiteral("de") ? germanPage : englishPage));
 }
 
 void Tprog::f5Click()
@@ -339,7 +339,7 @@ void Tprog::f8Click()
 
 void Tprog::Software1Click()
 {
-    const bool german = flag() == kGerman;
+    const bool german = flag() == QStringLiteral("de");
     hidePage(page(german ? "tbsoften" : "tbsoftde"));
     showPage(page(german ? "tbsoftde" : "tbsoften"));
     infoScrollBox(german ? "tbsoftde" : "tbsoften", german ? "ScrollBox9" : "ScrollBox10")

@@ -26,7 +26,7 @@ void Tprog::anzeigeClick(int x)
 {
     if (StatusBar::panelAt(x) != StatusBar::kLinkPanel)
         return;
-    if (flag() == kEnglish)
+    if (flag() == QStringLiteral("en"))
         openAddress(QStringLiteral("http://www.") + QString::fromStdString(sites::kEnglish) +
                     QStringLiteral("/donate&rf=kpl"));
     else

@@ -130,7 +130,7 @@ Tende::Tende(Tstart& start, Tprog& prog)
 
 void Tende::applyLanguage(const QString& flag)
 {
-    if (flag == kGerman) {
+    if (flag == QStringLiteral("de")) {
         setWindowTitle(QStringLiteral("Lernwerk"));
         Label18->setText(QStringLiteral("Zuletzt geöffnete Liste speichern?"));
         RadioButton1->setText(QStringLiteral("Ja, Liste speichern"));
@@ -138,7 +138,7 @@ void Tende::applyLanguage(const QString& flag)
         StaticText1->show();
         StaticText2->hide();
     }
-    if (flag == kEnglish) {
+    if (flag == QStringLiteral("en")) {
         setWindowTitle(QStringLiteral("Drillbook"));
         Label18->setText(QStringLiteral("Remember Last List?"));
         RadioButton1->setText(QStringLiteral("Yes, Save List"));
@@ -151,7 +151,7 @@ void Tende::applyLanguage(const QString& flag)
 QString Tende::lastListFile(const QString& programFolder, const QString& flag)
 {
     return programFolder +
-           (flag == kGerman ? QStringLiteral("LetzteFrageliste.txt") : QStringLiteral("LastQuestionnaire.txt"));
+           (flag == QStringLiteral("de") ? QStringLiteral("LetzteFrageliste.txt") : QStringLiteral("LastQuestionnaire.txt"));
 }
 
 void Tende::Button1Click()

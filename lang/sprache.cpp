@@ -12,6 +12,7 @@
 #include "widgets/status_bar.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
+#include "lang/language.h"
 #include "lang/texts.h"
 #include "widgets/text_field.h"
 
@@ -39,9 +40,7 @@ void setCaption(QObject* object, const QString& text)
 
 void Tprog::sprache()
 {
-    const bool german = flag() == kGerman;
-    if (!german && flag() != kEnglish)
-        return;
+    const bool german = language_.isGerman();
 
     const auto apply = [&](const std::vector<lang::Text>& table) {
         for (const lang::Text& text : table) {
@@ -105,14 +104,12 @@ void Tprog::exchangeInfoTabs(bool german)
 
 void Tprog::sp1Click()
 {
-    start_.setLanguage(kGerman);
-    sprache();
+    language_.set(Language::German);
 }
 
 void Tprog::sp2Click()
 {
-    start_.setLanguage(kEnglish);
-    sprache();
+    language_.set(Language::English);
 }
 
 }  // namespace lernwerk

@@ -8,6 +8,13 @@
 
 namespace lernwerk {
 
+QFont programFont()
+{
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPixelSize(11);
+    return tahoma;
+}
+
 namespace {
 
 constexpr int kHeadingPixels = 16;

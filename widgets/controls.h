@@ -1,5 +1,6 @@
 #pragma once
 
+class QFont;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -8,6 +9,10 @@ class QWidget;
 namespace lernwerk {
 
 // Small makers for the controls the pages share, each named by its objectName.
+
+// The face every window, menu and dialog of the program speaks in: "Tahoma"
+// at 11 pixels.
+QFont programFont();
 
 // A page heading: "MS Sans Serif" 16 pixels, dark grey.
 QLabel* makeHeading(QWidget* parent, const char* name);

@@ -163,7 +163,7 @@ TEST_F(LanguageTest, SwitchKeepsTheLogAndTheEditorOutput)
     EXPECT_EQ(text("Memo3"), log);
     EXPECT_EQ(text("m2"), QStringLiteral("kept"));
     EXPECT_EQ(text("m1"), QStringLiteral("Beispielfrage Eins - Beispielantwort Zwei\nElement Eins - Element Zwei"));
-    EXPECT_EQ(applicationTitle(), QStringLiteral("Drillbook - Jorin Malke Studio"));
+    EXPECT_EQ(errorReporter().title(), QStringLiteral("Drillbook - Jorin Malke Studio"));
 }
 
 }  // namespace

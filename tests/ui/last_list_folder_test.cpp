@@ -40,7 +40,7 @@ class LastListFolderProgramTest : public ProgramTest {};
 TEST_F(LastListFolderProgramTest, FolderIsMadeByTheFirstSaveNotAtStart)
 {
     const QString folder = programDir.filePath(QStringLiteral("share/lernwerk")) + QLatin1Char('/');
-    program = std::make_unique<Program>(folder, workingDir.path());
+    program = std::make_unique<Program>(errorReporter(), folder, workingDir.path());
     start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     EXPECT_FALSE(QFileInfo::exists(folder));
 

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "widgets/error_box_transition.h"
+#include "lang/language.h"
 #include "app/program.h"
 #include "widgets/status_bar.h"
 #include "app/tprog.h"
@@ -36,7 +37,7 @@ protected:
     {
         ASSERT_TRUE(programDir.isValid());
         ASSERT_TRUE(workingDir.isValid());
-        setErrorSink([this](const QString& caption, const QString& message) {
+        errorReporter().setSink([this](const QString& caption, const QString& message) {
             errorCaptions << caption;
             errors << message;
         });
@@ -45,17 +46,20 @@ protected:
     void TearDown() override
     {
         program.reset();
-        setErrorSink({});
+        errorReporter().setSink({});
     }
 
     // Creates the five windows; the start screen's timer is stopped so that no
     // test depends on real seconds.
     void startProgram()
     {
-        program = std::make_unique<Program>(programFolder(), workingDir.path());
+        program = std::make_unique<Program>(errorReporter(), programFolder(), workingDir.path());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     }
+
+    // The reporter every window of the program under test sends its failures to.
+    static ErrorReporter& errorReporter() { return transitionalReporter(); }
 
     QString programFolder() const { return programDir.path() + QLatin1Char('/'); }
 

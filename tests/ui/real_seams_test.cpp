@@ -21,7 +21,7 @@ protected:
     // after `openFor` milliseconds, as a user would.
     void answerRealBoxes(int openFor)
     {
-        setErrorSink({});
+        errorReporter().setSink({});
         auto* watcher = new QTimer(qApp);
         watcher->setInterval(20);
         QObject::connect(watcher, &QTimer::timeout, watcher, [this, watcher, openFor] {
@@ -85,7 +85,7 @@ TEST_F(RealSeamsTest, AnErrorBoxDuringCreationNeitherEatsTheWaitingNorTheHandOve
     writeFile(programDir.filePath(QStringLiteral("LastQuestionnaire.txt")), kBrokenUtf7);
     // Open longer than two ticks of the start screen's timer.
     answerRealBoxes(1600);
-    program = std::make_unique<Program>(programFolder(), workingDir.path());
+    program = std::make_unique<Program>(errorReporter(), programFolder(), workingDir.path());
 
     ASSERT_EQ(boxTexts.size(), 1);
     EXPECT_EQ(boxTexts.first(), QStringLiteral("Drillbook - Jorin Malke Studio | Invalid UTF7"));

@@ -55,7 +55,7 @@ TEST_P(MarkerFiles, ChooseTheLanguageFromTheWorkingDirectory)
     writeFile(programDir.filePath(QStringLiteral("de")), "");
     startProgram();
     EXPECT_EQ(start().language(), GetParam().flag);
-    EXPECT_EQ(applicationTitle(), GetParam().title);
+    EXPECT_EQ(errorReporter().title(), GetParam().title);
     EXPECT_EQ(!image2()->isHidden(), GetParam().englishPicture);
     EXPECT_EQ(prog().windowTitle(), GetParam().title);
 }
@@ -124,7 +124,7 @@ TEST_F(StartupTest, ErrorsAreCaptionedWithTheApplicationTitle)
 {
     writeFile(workingDir.filePath(QStringLiteral("de")), "");
     startProgram();
-    showError(QStringLiteral("Stream write error"));
+    errorReporter().show(QStringLiteral("Stream write error"));
     ASSERT_EQ(errorCaptions.size(), 1);
     EXPECT_EQ(errorCaptions.first(), QStringLiteral("Lernwerk - Jorin Malke Studio"));
 }
