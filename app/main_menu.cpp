@@ -6,7 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "widgets/error_box_transition.h"
+#include "lang/window_texts.h"
+#include "widgets/error_box.h"
 #include "app/tprog.h"
 #include "widgets/sites.h"
 
@@ -14,9 +15,9 @@ namespace lernwerk {
 
 namespace {
 
-QMenu* addMenu(QMenuBar* bar, const char* name)
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& title = QString())
 {
-    auto* menu = bar->addMenu(QString());
+    auto* menu = bar->addMenu(title);
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("_action"));
     return menu;
@@ -43,49 +44,67 @@ void Tprog::createMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    const auto entry = [this](QMenu* menu, const char* name, void (Tprog::*handler)(),
-                              const QString& caption = QString()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    const MenuTexts& texts = menuTexts();
+    // Every captioned entry is remembered with its text for the language switch.
+    const auto captioned = [this](QAction* action, const Text* text) {
+        if (text)
+            menuCaptions_.emplace_back(action, text);
         return action;
     };
-    const auto link = [this](QMenu* menu, const char* name, const QString& caption = QString()) {
+    const auto menuOf = [&](QMenuBar* parent, const char* name, const Text& text) {
+        QMenu* menu = addMenu(parent, name);
+        captioned(menu->menuAction(), &text);
+        return menu;
+    };
+    const auto entry = [this, captioned](QMenu* menu, const char* name, void (Tprog::*handler)(), const Text* text,
+                                         const QString& caption = QString()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [this, action] { guarded([this, action] { BrowseToMenuCaption(action); }); });
-        return action;
+        connect(action, &QAction::triggered, this,
+                [this, handler] { errors_.guarded([this, handler] { (this->*handler)(); }); });
+        return captioned(action, text);
+    };
+    const auto link = [this, captioned](QMenu* menu, const char* name, const Text* text,
+                                        const QString& caption = QString()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this,
+                [this, action] { errors_.guarded([this, action] { BrowseToMenuCaption(action); }); });
+        return captioned(action, text);
     };
 
-    QMenu* p0 = addMenu(bar, "p0");
-    entry(p0, "p1", &Tprog::p1Click);
+    QMenu* p0 = menuOf(bar, "p0", texts.p0);
+    entry(p0, "p1", &Tprog::p1Click, &texts.p1);
     addSeparator(p0);
-    entry(p0, "p2", &Tprog::p2Click);
+    entry(p0, "p2", &Tprog::p2Click, &texts.p2);
     addSeparator(p0);
-    entry(p0, "m_bug", &Tprog::m_bugClick);
+    entry(p0, "m_bug", &Tprog::m_bugClick, &texts.m_bug);
     addSeparator(p0);
-    entry(p0, "p3", &Tprog::p3Click);
+    entry(p0, "p3", &Tprog::p3Click, &texts.p3);
 
-    QMenu* f0 = addMenu(bar, "f0");
-    entry(f0, "f1", &Tprog::f1Click);
-    entry(f0, "f2", &Tprog::f2Click);
-    entry(f0, "f3", &Tprog::f3Click);
+    QMenu* f0 = menuOf(bar, "f0", texts.f0);
+    entry(f0, "f1", &Tprog::f1Click, &texts.f1);
+    entry(f0, "f2", &Tprog::f2Click, &texts.f2);
+    entry(f0, "f3", &Tprog::f3Click, &texts.f3);
     addSeparator(f0);
-    entry(f0, "f4", &Tprog::f4Click);
+    entry(f0, "f4", &Tprog::f4Click, &texts.f4);
     addSeparator(f0, "About1");
-    entry(f0, "f5", &Tprog::f5Click);
-    entry(f0, "f6", &Tprog::f6Click);
-    entry(f0, "Software2", &Tprog::Software1Click, QStringLiteral("Software"));
-    entry(f0, "f7", &Tprog::f7Click);
-    entry(f0, "f8", &Tprog::f8Click);
+    entry(f0, "f5", &Tprog::f5Click, &texts.f5);
+    entry(f0, "f6", &Tprog::f6Click, &texts.f6);
+    entry(f0, "Software2", &Tprog::Software1Click, nullptr, QStringLiteral("Software"));
+    entry(f0, "f7", &Tprog::f7Click, &texts.f7);
+    entry(f0, "f8", &Tprog::f8Click, &texts.f8);
 
-    QMenu* settings = addMenu(bar, "Einstellungen1");
-    entry(settings, "Schrift1", &Tprog::Schrift1Click);
-    entry(settings, "hf", &Tprog::hfClick);
+    QMenu* settings = menuOf(bar, "Einstellungen1", texts.Einstellungen1);
+    entry(settings, "Schrift1", &Tprog::Schrift1Click, &texts.Schrift1);
+    entry(settings, "hf", &Tprog::hfClick, &texts.hf);
     addSeparator(settings);
     QMenu* language = addSubmenu(settings, "Sprache1");
+    captioned(language->menuAction(), &texts.Sprache1);
     auto* languages = new QActionGroup(language);
-    for (QAction* choice : {entry(language, "sp1", &Tprog::sp1Click), entry(language, "sp2", &Tprog::sp2Click)}) {
+    sp1 = entry(language, "sp1", &Tprog::sp1Click, &texts.sp1);
+    sp2 = entry(language, "sp2", &Tprog::sp2Click, &texts.sp2);
+    for (QAction* choice : {sp1, sp2}) {
         choice->setCheckable(true);
         languages->addAction(choice);
     }
@@ -95,19 +114,22 @@ void Tprog::createMenus()
     const QString german = QString::fromStdString(sites::kGerman);
     const QString english = QString::fromStdString(sites::kEnglish);
     const struct {
+        QMenu* Tprog::*member;
         const char* menu;
         const char* catalogueEntry;
         QString catalogueCaption;
         const char* linkNames[2];
         QString linkCaptions[2];
     } softwareMenus[] = {
-        {"m_soft_en",
+        {&Tprog::softwareEnglish_,
+         "m_soft_en",
          "m_software_en_description1",
          QStringLiteral("Brief Description of the Software"),
          {"m_soft_en_individual", "m_soft_en_fit"},
          {english + QStringLiteral("/individual - Individual Software Solutions for every Purpose"),
           english + QStringLiteral("/individual-fit - Individual Adaption of existing Software")}},
-        {"m_soft_de",
+        {&Tprog::softwareGerman_,
+         "m_soft_de",
          "m_software_de_beschreibung1",
          QStringLiteral("Kurzbeschreibung aller Programme"),
          {"m_soft_de_individuell", "m_soft_de_anpassung"},
@@ -115,24 +137,28 @@ void Tprog::createMenus()
           german + QStringLiteral("/individuelle-anpassung - Individuelle Anpassung von Software")}},
     };
     for (const auto& software : softwareMenus) {
-        QMenu* menu = addMenu(bar, software.menu);
-        menu->setTitle(QStringLiteral("Software"));
-        entry(menu, software.catalogueEntry, &Tprog::Software1Click, software.catalogueCaption);
+        QMenu* menu = addMenu(bar, software.menu, QStringLiteral("Software"));
+        entry(menu, software.catalogueEntry, &Tprog::Software1Click, nullptr, software.catalogueCaption);
         addSeparator(menu);
         for (int i = 0; i < 2; ++i)
-            link(menu, software.linkNames[i], software.linkCaptions[i]);
+            link(menu, software.linkNames[i], nullptr, software.linkCaptions[i]);
+        this->*software.member = menu;
     }
 
-    QMenu* i0 = addMenu(bar, "i0");
-    entry(i0, "i1", &Tprog::f5Click);
-    entry(i0, "m_bug_i", &Tprog::m_bug_iClick);
-    entry(i0, "i2", &Tprog::f6Click);
-    entry(i0, "Software1", &Tprog::Software1Click, QStringLiteral("Software"));
-    entry(i0, "i3", &Tprog::f7Click);
-    entry(i0, "i4", &Tprog::f8Click);
+    QMenu* i0 = menuOf(bar, "i0", texts.i0);
+    entry(i0, "i1", &Tprog::f5Click, &texts.i1);
+    entry(i0, "m_bug_i", &Tprog::m_bug_iClick, &texts.m_bug_i);
+    entry(i0, "i2", &Tprog::f6Click, &texts.i2);
+    entry(i0, "Software1", &Tprog::Software1Click, nullptr, QStringLiteral("Software"));
+    entry(i0, "i3", &Tprog::f7Click, &texts.i3);
+    entry(i0, "i4", &Tprog::f8Click, &texts.i4);
     addSeparator(i0);
-    for (const char* name : {"i5", "i9", "i11", "i6", "i7", "i10", "i8", "i12"})
-        link(i0, name);
+    const std::pair<const char*, const Text*> links[] = {
+        {"i5", &texts.i5}, {"i9", &texts.i9},   {"i11", &texts.i11}, {"i6", &texts.i6},
+        {"i7", &texts.i7}, {"i10", &texts.i10}, {"i8", &texts.i8},   {"i12", &texts.i12},
+    };
+    for (const auto& [name, text] : links)
+        link(i0, name, text);
 }
 
 }  // namespace lernwerk

@@ -25,7 +25,10 @@
 #include "widgets/page_control.h"
 #include "widgets/status_bar.h"
 #include "widgets/timestamp.h"
+#include "app/statistics_page.h"
+#include "app/trainer_page.h"
 #include "app/tstart.h"
+#include "lang/display_settings.h"
 #include "dialogs/tbugreport.h"
 #include "dialogs/tende.h"
 #include "dialogs/template_menu.h"
@@ -58,7 +61,7 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
 
     questions_ = std::make_unique<MemoQuestionList>(*Memo1);
     status_ = std::make_unique<MemoStatusList>(*Memo2);
-    round_ = std::make_unique<quiz::Round>(*questions_, *status_, static_cast<quiz::RoundView&>(*this));
+    round_ = std::make_unique<quiz::Round>(*questions_, *status_, static_cast<quiz::RoundView&>(*trainer_));
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     setMinimumSize(kMinimumWidth, kMinimumHeight);
@@ -181,7 +184,7 @@ void Tprog::FormActivate()
 
 bool Tprog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize && (watched == tb1 || watched == editor))
+    if (event->type() == QEvent::Resize && (watched == trainer_ || watched == editor))
         FormResize();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -194,7 +197,7 @@ void Tprog::resizeEvent(QResizeEvent* event)
 
 void Tprog::FormResize()
 {
-    layoutTrainerPage(tb1->width(), tb1->height());
+    trainer_->layoutFor(trainer_->width(), trainer_->height());
     layoutEditorPage(editor->width(), editor->height());
 }
 
@@ -250,9 +253,68 @@ void Tprog::keyPressEvent(QKeyEvent* event)
             focused->click();
         return;
     }
-    if (bt_correct->isVisible() && bt_correct->isEnabled())
-        bt_correct->click();
+    QPushButton* correct = trainer_->correctButton();
+    if (correct->isVisible() && correct->isEnabled())
+        correct->click();
 }
+
+// ---------------------------------------------------------------- pages
+
+void Tprog::createStatusBar()
+{
+    anzeige = new StatusBar(this);
+    setStatusBar(anzeige);
+    connect(anzeige, &StatusBar::clicked, this, [this](int x) { errors_.guarded([&] { anzeigeClick(x); }); });
+}
+
+void Tprog::createPages()
+{
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    // The page control keeps these distances to the window's edges.
+    layout->setContentsMargins(9, 8, 8, 6);
+    blatt = new PageControl(client);
+    layout->addWidget(blatt);
+    setCentralWidget(client);
+
+    statistics_ = new StatisticsPage;
+    trainer_ = new TrainerPage(language_, *anzeige, *statistics_, [this] { return aktuelleliste->text(); });
+    blatt->addTab(trainer_, QString());
+    blatt->addTab(statistics_, QString());
+    blatt->addTab(createListsPage(), QString());
+    editor = createEditorPage();
+    blatt->addTab(editor, QStringLiteral("Editor"));
+    createInfoPages();
+
+    blatt->setPageVisible(editor, false);
+    trainer_->installEventFilter(this);
+    editor->installEventFilter(this);
+    connect(blatt, &PageControl::userChange, this, [this] { errors_.guarded([this] { blattChange(); }); });
+
+    connect(trainer_, &TrainerPage::solveClicked, this, [this] { errors_.guarded([this] { bt_solveClick(); }); });
+    connect(trainer_, &TrainerPage::markClicked, this,
+            [this](quiz::Marking marking) { errors_.guarded([this, marking] { fragestellen(marking); }); });
+    connect(trainer_, &TrainerPage::showRequested, this, [this] { blatt->selectPage(trainer_); });
+    look_ = std::make_unique<QuestionFieldLook>(this);
+}
+
+// Lists page > "Neue Runde..": starts a round on the current list.
+void Tprog::Button1Click() { round_->restart(); }
+
+// Trainer > "Richtig", "Falsch", "Zurückstellen": marks the question and asks the next.
+void Tprog::fragestellen(quiz::Marking marking) { round_->step(marking); }
+
+// Trainer > "Auflösen": shows the whole line with its gaps.
+void Tprog::bt_solveClick() { round_->reveal(); }
+
+// A click on a tab: the information pages start at their top.
+void Tprog::blattChange() { scrollInfoPagesToTop(); }
+
+// Settings > Set Font..: font and colour of the trainer's fields.
+void Tprog::Schrift1Click() { look_->chooseFont(trainer_->questionFields()); }
+
+// Settings > Set Background Color..: background of the trainer's fields.
+void Tprog::hfClick() { look_->chooseBackground(trainer_->questionFields()); }
 
 // ---------------------------------------------------------------- menus
 
@@ -273,7 +335,7 @@ void Tprog::p3Click()
 
 void Tprog::f1Click()
 {
-    showPage(tb1);
+    showPage(trainer_);
 }
 
 void Tprog::f2Click()
@@ -304,78 +366,6 @@ void Tprog::m_bugClick()
 void Tprog::m_bug_iClick()
 {
     m_bugClick();
-}
-
-// ---------------------------------------------------------------- the round's view
-
-quiz::Language Tprog::language() const
-{
-    return language_.current();
-}
-
-std::u16string Tprog::timestamp() const
-{
-    return logTimestamp(QDateTime::currentDateTime(), QLocale::system()).toStdU16String();
-}
-
-std::u16string Tprog::list_name() const
-{
-    return aktuelleliste->text().toStdU16String();
-}
-
-void Tprog::enable_trainer()
-{
-    for (QWidget* control : {static_cast<QWidget*>(bt_correct), static_cast<QWidget*>(bt_wrong),
-                             static_cast<QWidget*>(bt_clock), static_cast<QWidget*>(bt_solve),
-                             static_cast<QWidget*>(frage), static_cast<QWidget*>(antwort),
-                             static_cast<QWidget*>(loesung)})
-        control->setEnabled(true);
-}
-
-void Tprog::show_trainer_page()
-{
-    blatt->selectPage(tb1);
-}
-
-void Tprog::set_phase(std::u16string_view text)
-{
-    anzeige->setPanelText(0, QString::fromStdU16String(std::u16string(text)));
-}
-
-void Tprog::set_result(std::u16string_view text)
-{
-    anzeige->setPanelText(1, QString::fromStdU16String(std::u16string(text)));
-}
-
-void Tprog::append_log(std::u16string_view line)
-{
-    Memo3->appendPlainText(QString::fromStdU16String(std::u16string(line)));
-}
-
-void Tprog::clear_fields()
-{
-    frage->clear();
-    antwort->clear();
-    loesung->clear();
-}
-
-void Tprog::show_question(std::u16string_view text)
-{
-    frage->setPlainText(QString::fromStdU16String(std::u16string(text)));
-}
-
-void Tprog::show_solution(std::u16string_view text)
-{
-    loesung->setPlainText(QString::fromStdU16String(std::u16string(text)));
-}
-
-void Tprog::finish_trainer()
-{
-    for (QPushButton* button : {bt_correct, bt_wrong, bt_clock, bt_solve})
-        button->setEnabled(false);
-    clear_fields();
-    for (QPlainTextEdit* field : {frage, antwort, loesung})
-        field->setEnabled(false);
 }
 
 }  // namespace lernwerk

@@ -5,7 +5,10 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
+#include "lang/language.h"
 #include "quiz/round.h"
 
 class QAction;
@@ -20,9 +23,10 @@ class QWindow;
 
 namespace lernwerk {
 
-class ColorDialog;
 class ErrorReporter;
-class FontDialog;
+class QuestionFieldLook;
+class StatisticsPage;
+class TrainerPage;
 class InterfaceLanguage;
 class MemoQuestionList;
 class MemoStatusList;
@@ -35,7 +39,7 @@ class Tstart;
 // The main window: trainer, statistics, lists, editor and information pages,
 // the menus and the status bar. Its handlers keep the names of the events they
 // answer.
-class Tprog : public QMainWindow, private quiz::RoundView {
+class Tprog : public QMainWindow {
     Q_OBJECT
 public:
     // `programFolder` holds the last-list files and ends with a separator.
@@ -77,7 +81,7 @@ public:
 
     // Question round
     void Button1Click();
-    void fragestellen(QObject* sender);
+    void fragestellen(quiz::Marking marking);
     void bt_solveClick();
     void blattChange();
 
@@ -125,29 +129,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // quiz::RoundView
-    quiz::Language language() const override;
-    std::u16string timestamp() const override;
-    std::u16string list_name() const override;
-    void enable_trainer() override;
-    void show_trainer_page() override;
-    void set_phase(std::u16string_view text) override;
-    void set_result(std::u16string_view text) override;
-    void append_log(std::u16string_view line) override;
-    void clear_fields() override;
-    void show_question(std::u16string_view text) override;
-    void show_solution(std::u16string_view text) override;
-    void finish_trainer() override;
-
     void createPages();
-    QWidget* createTrainerPage();
-    QWidget* createStatisticsPage();
     QWidget* createListsPage();
     QWidget* createEditorPage();
     void createInfoPages();
     void createMenus();
     void createStatusBar();
-    void layoutTrainerPage(int width, int height);
     void layoutEditorPage(int width, int height);
     void scrollInfoPagesToTop();
     QScrollArea* infoScrollBox(const char* pageName, const char* scrollBox) const;
@@ -169,18 +156,17 @@ private:
 
     PageControl* blatt = nullptr;
     StatusBar* anzeige = nullptr;
-    QWidget* tb1 = nullptr;
+    TrainerPage* trainer_ = nullptr;
+    QMenu* softwareGerman_ = nullptr;
+    QMenu* softwareEnglish_ = nullptr;
+    QAction* sp1 = nullptr;
+    QAction* sp2 = nullptr;
+    // The menu entries and the texts they show, for the language switch.
+    std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
+    StatisticsPage* statistics_ = nullptr;
     QWidget* editor = nullptr;
-    QPlainTextEdit* frage = nullptr;
-    QPlainTextEdit* antwort = nullptr;
-    QPlainTextEdit* loesung = nullptr;
-    QPushButton* bt_solve = nullptr;
-    QPushButton* bt_correct = nullptr;
-    QPushButton* bt_wrong = nullptr;
-    QPushButton* bt_clock = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
-    QPlainTextEdit* Memo3 = nullptr;
     QPlainTextEdit* Memo5 = nullptr;
     QLabel* aktuelleliste = nullptr;
     QPushButton* Button1 = nullptr;
@@ -189,8 +175,6 @@ private:
     QFileDialog* od = nullptr;
     QFileDialog* od2 = nullptr;
     QFileDialog* sd1 = nullptr;
-    FontDialog* fd = nullptr;
-    ColorDialog* cd = nullptr;
 
     bool handOverPending_ = false;
     bool shownOnce_ = false;
@@ -199,6 +183,7 @@ private:
 
     std::unique_ptr<MemoQuestionList> questions_;
     std::unique_ptr<MemoStatusList> status_;
+    std::unique_ptr<QuestionFieldLook> look_;
     std::unique_ptr<quiz::Round> round_;
 };
 

@@ -1,15 +1,17 @@
-// The trainer and statistics pages and the handlers of the question round.
+#include "app/trainer_page.h"
 
+#include <QDateTime>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
-#include "widgets/error_box_transition.h"
-#include "widgets/page_control.h"
-#include "widgets/status_bar.h"
-#include "app/tprog.h"
+#include "app/statistics_page.h"
+#include "lang/trainer_texts.h"
 #include "widgets/controls.h"
+#include "widgets/status_bar.h"
+#include "widgets/text_field.h"
+#include "widgets/timestamp.h"
 
 namespace lernwerk {
 
@@ -18,8 +20,6 @@ namespace {
 constexpr int kButtonWidth = 97;
 constexpr int kButtonHeight = 27;
 constexpr int kButtonGap = 7;
-constexpr int kFieldLeft = 16;
-constexpr int kFieldRight = 8;
 constexpr int kButtonBottom = 12;  // space under the buttons
 constexpr int kHeadingToField = 25;
 
@@ -47,56 +47,31 @@ QPushButton* makeTrainerButton(QWidget* page, const char* name, const char* glyp
     return button;
 }
 
+QString fromView(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 }  // namespace
 
-void Tprog::createStatusBar()
+TrainerPage::TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar, StatisticsPage& log,
+                         std::function<QString()> listName, QWidget* parent)
+    : QWidget(parent), language_(language), statusBar_(statusBar), log_(log), listName_(std::move(listName))
 {
-    anzeige = new StatusBar(this);
-    setStatusBar(anzeige);
-    connect(anzeige, &StatusBar::clicked, this, [this](int x) { guarded([&] { anzeigeClick(x); }); });
-}
+    setObjectName(QStringLiteral("tb1"));
 
-void Tprog::createPages()
-{
-    auto* client = new QWidget(this);
-    auto* layout = new QVBoxLayout(client);
-    // The page control keeps these distances to the window's edges.
-    layout->setContentsMargins(9, 8, 8, 6);
-    blatt = new PageControl(client);
-    layout->addWidget(blatt);
-    setCentralWidget(client);
+    Label10 = makeHeading(this, "Label10");
+    Label10->move(kFieldLeft, 14);
+    frage = makeTrainerField(this, "frage");
+    Label11 = makeHeading(this, "Label11");
+    antwort = makeTrainerField(this, "antwort");
+    Label12 = makeHeading(this, "Label12");
+    loesung = makeTrainerField(this, "loesung");
 
-    tb1 = createTrainerPage();
-    blatt->addTab(tb1, QString());
-    blatt->addTab(createStatisticsPage(), QString());
-    blatt->addTab(createListsPage(), QString());
-    editor = createEditorPage();
-    blatt->addTab(editor, QStringLiteral("Editor"));
-    createInfoPages();
-
-    blatt->setPageVisible(editor, false);
-    tb1->installEventFilter(this);
-    editor->installEventFilter(this);
-    connect(blatt, &PageControl::userChange, this, [this] { guarded([this] { blattChange(); }); });
-}
-
-QWidget* Tprog::createTrainerPage()
-{
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("tb1"));
-
-    auto* label10 = makeHeading(page, "Label10");
-    label10->move(kFieldLeft, 14);
-    frage = makeTrainerField(page, "frage");
-    makeHeading(page, "Label11");
-    antwort = makeTrainerField(page, "antwort");
-    makeHeading(page, "Label12");
-    loesung = makeTrainerField(page, "loesung");
-
-    bt_solve = makeTrainerButton(page, "bt_solve", "solve");
-    bt_correct = makeTrainerButton(page, "bt_correct", "correct");
-    bt_wrong = makeTrainerButton(page, "bt_wrong", "wrong");
-    bt_clock = makeTrainerButton(page, "bt_clock", "clock");
+    bt_solve = makeTrainerButton(this, "bt_solve", "solve");
+    bt_correct = makeTrainerButton(this, "bt_correct", "correct");
+    bt_wrong = makeTrainerButton(this, "bt_wrong", "wrong");
+    bt_clock = makeTrainerButton(this, "bt_clock", "clock");
     QWidget::setTabOrder(frage, antwort);
     QWidget::setTabOrder(antwort, loesung);
     QWidget::setTabOrder(loesung, bt_solve);
@@ -104,26 +79,23 @@ QWidget* Tprog::createTrainerPage()
     QWidget::setTabOrder(bt_correct, bt_wrong);
     QWidget::setTabOrder(bt_wrong, bt_clock);
 
-    connect(bt_solve, &QPushButton::clicked, this, [this] { guarded([this] { bt_solveClick(); }); });
-    for (QPushButton* marking : {bt_correct, bt_wrong, bt_clock})
-        connect(marking, &QPushButton::clicked, this,
-                [this, marking] { guarded([this, marking] { fragestellen(marking); }); });
-    return page;
+    connect(bt_solve, &QPushButton::clicked, this, &TrainerPage::solveClicked);
+    connect(bt_correct, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Correct); });
+    connect(bt_wrong, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Wrong); });
+    connect(bt_clock, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Postponed); });
 }
 
-void Tprog::layoutTrainerPage(int width, int height)
+void TrainerPage::layoutFor(int width, int height)
 {
     const int a = (height - 74) / 5;
     const int fieldWidth = std::max(0, width - kFieldLeft - kFieldRight);
-    auto* label11 = control<QLabel>("Label11");
-    auto* label12 = control<QLabel>("Label12");
-    control<QLabel>("Label10")->resize(fieldWidth, control<QLabel>("Label10")->height());
+    Label10->resize(fieldWidth, Label10->height());
 
     frage->setGeometry(kFieldLeft, 40, fieldWidth, 2 * a - 40);
-    label11->setGeometry(kFieldLeft, 2 * a + 8, fieldWidth, label11->height());
-    antwort->setGeometry(kFieldLeft, label11->y() + kHeadingToField, fieldWidth, a);
-    label12->setGeometry(kFieldLeft, 3 * a + 40, fieldWidth, label12->height());
-    loesung->setGeometry(kFieldLeft, label12->y() + kHeadingToField, fieldWidth, 2 * a - 40);
+    Label11->setGeometry(kFieldLeft, 2 * a + 8, fieldWidth, Label11->height());
+    antwort->setGeometry(kFieldLeft, Label11->y() + kHeadingToField, fieldWidth, a);
+    Label12->setGeometry(kFieldLeft, 3 * a + 40, fieldWidth, Label12->height());
+    loesung->setGeometry(kFieldLeft, Label12->y() + kHeadingToField, fieldWidth, 2 * a - 40);
 
     const int buttonTop = height - kButtonHeight - kButtonBottom;
     bt_solve->move(kFieldLeft, buttonTop);
@@ -134,48 +106,89 @@ void Tprog::layoutTrainerPage(int width, int height)
     }
 }
 
-QWidget* Tprog::createStatisticsPage()
+void TrainerPage::retranslate(Language language)
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("tb2"));
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(kFieldLeft, 14, kFieldRight, 8);
-    layout->addWidget(makeHeading(page, "Label5"));
-    Memo3 = makeMemo(page, "Memo3");
-    QFont sans(QStringLiteral("MS Sans Serif"));
-    sans.setPixelSize(11);
-    Memo3->setFont(sans);
-    Memo3->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    layout->addWidget(Memo3, 1);
-    return page;
+    const TrainerTexts& texts = trainerTexts();
+    bt_correct->setText(texts.correct.in(language));
+    bt_wrong->setText(texts.wrong.in(language));
+    bt_clock->setText(texts.clock.in(language));
+    bt_solve->setText(texts.solve.in(language));
+    Label10->setText(texts.questionHeading.in(language));
+    Label11->setText(texts.answerHeading.in(language));
+    Label12->setText(texts.solutionHeading.in(language));
+    replaceFieldLines(*antwort, texts.answerField.in(language));
+    replaceFieldLines(*loesung, texts.solutionField.in(language));
+    replaceFieldLines(*frage, texts.questionField.in(language));
 }
 
-void Tprog::Button1Click()
+// ---------------------------------------------------------------- the round's view
+
+quiz::Language TrainerPage::language() const
 {
-    round_->restart();
+    return language_.current();
 }
 
-void Tprog::fragestellen(QObject* sender)
+std::u16string TrainerPage::timestamp() const
 {
-    quiz::Marking marking = quiz::Marking::None;
-    if (sender == bt_correct)
-        marking = quiz::Marking::Correct;
-    else if (sender == bt_wrong)
-        marking = quiz::Marking::Wrong;
-    else if (sender == bt_clock)
-        marking = quiz::Marking::Postponed;
-    round_->step(marking);
+    return logTimestamp(QDateTime::currentDateTime(), QLocale::system()).toStdU16String();
 }
 
-void Tprog::bt_solveClick()
+std::u16string TrainerPage::list_name() const
 {
-    round_->reveal();
+    return listName_().toStdU16String();
 }
 
-void Tprog::blattChange()
+void TrainerPage::enable_trainer()
 {
-    scrollInfoPagesToTop();
+    for (QWidget* control : std::initializer_list<QWidget*>{bt_correct, bt_wrong, bt_clock, bt_solve, frage, antwort,
+                                                            loesung})
+        control->setEnabled(true);
+}
+
+void TrainerPage::show_trainer_page()
+{
+    emit showRequested();
+}
+
+void TrainerPage::set_phase(std::u16string_view text)
+{
+    statusBar_.setPanelText(StatusBar::kPhasePanel, fromView(text));
+}
+
+void TrainerPage::set_result(std::u16string_view text)
+{
+    statusBar_.setPanelText(StatusBar::kResultPanel, fromView(text));
+}
+
+void TrainerPage::append_log(std::u16string_view line)
+{
+    log_.appendLog(fromView(line));
+}
+
+void TrainerPage::clear_fields()
+{
+    frage->clear();
+    antwort->clear();
+    loesung->clear();
+}
+
+void TrainerPage::show_question(std::u16string_view text)
+{
+    frage->setPlainText(fromView(text));
+}
+
+void TrainerPage::show_solution(std::u16string_view text)
+{
+    loesung->setPlainText(fromView(text));
+}
+
+void TrainerPage::finish_trainer()
+{
+    for (QPushButton* button : {bt_correct, bt_wrong, bt_clock, bt_solve})
+        button->setEnabled(false);
+    clear_fields();
+    for (QPlainTextEdit* field : {frage, antwort, loesung})
+        field->setEnabled(false);
 }
 
 }  // namespace lernwerk

@@ -1,10 +1,7 @@
-// Font and background colour of the trainer's three text fields; they last
-// until the program ends.
+#include "lang/display_settings.h"
 
-#include <QFontDialog>
 #include <QPlainTextEdit>
 
-#include "app/tprog.h"
 #include "lang/font_dialog.h"
 
 namespace lernwerk {
@@ -22,15 +19,15 @@ FontDialog* makeFontDialog(QWidget* parent)
 
 }  // namespace
 
-void Tprog::Schrift1Click()
+void QuestionFieldLook::chooseFont(std::span<QPlainTextEdit* const> fields)
 {
     if (!fd)
-        fd = makeFontDialog(this);
+        fd = makeFontDialog(parent_);
     if (!fd->choose())
         return;
     const QFont chosen = fd->chosenFont();
     const QColor color = fd->chosenColor();
-    for (QPlainTextEdit* field : {frage, antwort, loesung}) {
+    for (QPlainTextEdit* field : fields) {
         field->setFont(chosen);
         QPalette palette = field->palette();
         palette.setColor(QPalette::Text, color);
@@ -38,14 +35,14 @@ void Tprog::Schrift1Click()
     }
 }
 
-void Tprog::hfClick()
+void QuestionFieldLook::chooseBackground(std::span<QPlainTextEdit* const> fields)
 {
     if (!cd)
-        cd = new ColorDialog(Qt::black, this);
+        cd = new ColorDialog(Qt::black, parent_);
     if (!cd->choose())
         return;
     const QColor chosen = cd->chosenColor();
-    for (QPlainTextEdit* field : {frage, antwort, loesung}) {
+    for (QPlainTextEdit* field : fields) {
         QPalette palette = field->palette();
         palette.setColor(QPalette::Base, chosen);
         field->setPalette(palette);

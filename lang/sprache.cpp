@@ -14,6 +14,10 @@
 #include "app/tstart.h"
 #include "lang/language.h"
 #include "lang/texts.h"
+#include "lang/trainer_texts.h"
+#include "lang/window_texts.h"
+#include "app/statistics_page.h"
+#include "app/trainer_page.h"
 #include "widgets/text_field.h"
 
 namespace lernwerk {
@@ -74,18 +78,27 @@ void Tprog::sprache()
         }
     };
 
-    apply(lang::windowTexts());
-    apply(lang::trainerTexts());
+    const Language language = language_.current();
+    const WindowTexts& window = windowTexts();
+    setWindowTitle(window.caption.in(language));
+    anzeige->setPanelText(StatusBar::kPhasePanel, window.phase.in(language));
+    anzeige->setPanelText(StatusBar::kResultPanel, window.result.in(language));
+    anzeige->setPanelText(StatusBar::kLinkPanel, window.donation.in(language));
+    blatt->setTabText(blatt->indexOf(trainer_), trainerTexts().tab.in(language));
+    trainer_->retranslate(language);
+    blatt->setTabText(blatt->indexOf(statistics_), statisticsTexts().tab.in(language));
+    statistics_->retranslate(language);
     apply(lang::listsTexts());
     exchangeInfoTabs(german);
-    apply(lang::menuTexts());
-    control<QMenu>("m_soft_de")->menuAction()->setVisible(german);
-    control<QMenu>("m_soft_en")->menuAction()->setVisible(!german);
+    for (const auto& [action, text] : menuCaptions_)
+        action->setText(text->in(language));
+    softwareGerman_->menuAction()->setVisible(german);
+    softwareEnglish_->menuAction()->setVisible(!german);
     apply(lang::editorTexts());
 
-    blatt->selectPage(tb1);
-    control<QAction>("sp2")->setChecked(!german);
-    control<QAction>("sp1")->setChecked(german);
+    blatt->selectPage(trainer_);
+    sp2->setChecked(!german);
+    sp1->setChecked(german);
 }
 
 void Tprog::exchangeInfoTabs(bool german)

@@ -24,10 +24,7 @@ struct Text {
 };
 
 // The tables in the order the language switch applies them.
-const std::vector<Text>& windowTexts();      // window and status bar
-const std::vector<Text>& trainerTexts();     // trainer page
-const std::vector<Text>& listsTexts();       // statistics and lists pages
-const std::vector<Text>& menuTexts();        // the menu bar
+const std::vector<Text>& listsTexts();       // lists page
 const std::vector<Text>& editorTexts();      // the editor page
 
 // The information pages in pairs, German page first: introduction, then

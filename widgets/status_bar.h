@@ -14,6 +14,8 @@ class StatusBar : public QStatusBar {
 public:
     static constexpr int kPanelCount = 3;
     static constexpr std::array<int, kPanelCount> kPanelWidths{120, 300, 180};
+    static constexpr int kPhasePanel = 0;
+    static constexpr int kResultPanel = 1;
     static constexpr int kLinkPanel = 2;
     static constexpr int kHeight = 17;
 

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+#include "lang/language.h"
+#include "quiz/round.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace lernwerk {
+
+class StatisticsPage;
+class StatusBar;
+
+// The trainer page `tb1`: question, answer and solution, and the buttons that
+// reveal and mark. It is what a question round shows: the round writes its
+// phase and result into the status bar and its log into the statistics page.
+class TrainerPage : public QWidget, public quiz::RoundView {
+    Q_OBJECT
+public:
+    static constexpr int kFieldLeft = 16;
+    static constexpr int kFieldRight = 8;
+
+    // `listName` tells the name of the list the round is asked from.
+    TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar, StatisticsPage& log,
+                std::function<QString()> listName, QWidget* parent = nullptr);
+
+    // Places the fields and buttons for a page of this size.
+    void layoutFor(int width, int height);
+    void retranslate(Language language);
+
+    // The three fields whose font and colour the settings menu changes.
+    std::array<QPlainTextEdit*, 3> questionFields() const { return {frage, antwort, loesung}; }
+    // Enter outside a text field presses "Richtig" when it can be pressed.
+    QPushButton* correctButton() const { return bt_correct; }
+
+signals:
+    void solveClicked();
+    void markClicked(quiz::Marking marking);
+    // The round wants the page in front.
+    void showRequested();
+
+private:
+    // quiz::RoundView
+    quiz::Language language() const override;
+    std::u16string timestamp() const override;
+    std::u16string list_name() const override;
+    void enable_trainer() override;
+    void show_trainer_page() override;
+    void set_phase(std::u16string_view text) override;
+    void set_result(std::u16string_view text) override;
+    void append_log(std::u16string_view line) override;
+    void clear_fields() override;
+    void show_question(std::u16string_view text) override;
+    void show_solution(std::u16string_view text) override;
+    void finish_trainer() override;
+
+    const InterfaceLanguage& language_;
+    StatusBar& statusBar_;
+    StatisticsPage& log_;
+    std::function<QString()> listName_;
+
+    QLabel* Label10;
+    QLabel* Label11;
+    QLabel* Label12;
+    QPlainTextEdit* frage;
+    QPlainTextEdit* antwort;
+    QPlainTextEdit* loesung;
+    QPushButton* bt_solve;
+    QPushButton* bt_correct;
+    QPushButton* bt_wrong;
+    QPushButton* bt_clock;
+};
+
+}  // namespace lernwerk

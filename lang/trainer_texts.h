@@ -1,0 +1,31 @@
+#pragma once
+
+#include "lang/language.h"
+
+namespace lernwerk {
+
+// The trainer page's texts.
+struct TrainerTexts {
+    Text tab;
+    Text correct;
+    Text wrong;
+    Text clock;
+    Text solve;
+    Text questionHeading;
+    Text answerHeading;
+    Text solutionHeading;
+    // What the three fields hold before the first round.
+    Text questionField;
+    Text answerField;
+    Text solutionField;
+};
+const TrainerTexts& trainerTexts();
+
+// The statistics page's texts.
+struct StatisticsTexts {
+    Text tab;
+    Text heading;
+};
+const StatisticsTexts& statisticsTexts();
+
+}  // namespace lernwerk
