@@ -4,7 +4,12 @@
 #      end-to-end tests in Xvfb),
 #   2. the same suite built with AddressSanitizer and UBSan,
 #   3. each fuzz target of the text-file codec for a short, bounded time.
+# With --quick only the first stage runs, for day-to-day work.
 set -euo pipefail
+quick=false
+if [[ ${1:-} == --quick ]]; then
+  quick=true
+fi
 cd "$(dirname "$0")"
 tools/install_deps.sh
 
@@ -12,9 +17,12 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Release build and tests"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DLERNWERK_BENCH=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+if $quick; then
+  exit 0
+fi
 
 echo "== Sanitizer build and tests"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLERNWERK_SANITIZE=ON -DLERNWERK_BENCH=OFF
