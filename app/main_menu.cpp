@@ -74,13 +74,13 @@ void Tprog::createMenus()
     };
 
     QMenu* p0 = menuOf(bar, "p0", texts.p0);
-    entry(p0, "p1", &Tprog::p1Click, &texts.p1);
+    entry(p0, "p1", &Tprog::p1Click, &texts.p1)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     addSeparator(p0);
     entry(p0, "p2", &Tprog::p2Click, &texts.p2);
     addSeparator(p0);
     entry(p0, "m_bug", &Tprog::m_bugClick, &texts.m_bug);
     addSeparator(p0);
-    entry(p0, "p3", &Tprog::p3Click, &texts.p3);
+    entry(p0, "p3", &Tprog::p3Click, &texts.p3)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* f0 = menuOf(bar, "f0", texts.f0);
     entry(f0, "f1", &Tprog::f1Click, &texts.f1);
@@ -146,7 +146,7 @@ void Tprog::createMenus()
     }
 
     QMenu* i0 = menuOf(bar, "i0", texts.i0);
-    entry(i0, "i1", &Tprog::f5Click, &texts.i1);
+    entry(i0, "i1", &Tprog::f5Click, &texts.i1)->setShortcut(QKeySequence(Qt::Key_F1));
     entry(i0, "m_bug_i", &Tprog::m_bug_iClick, &texts.m_bug_i);
     entry(i0, "i2", &Tprog::f6Click, &texts.i2);
     entry(i0, "Software1", &Tprog::Software1Click, nullptr, QStringLiteral("Software"));
@@ -159,6 +159,18 @@ void Tprog::createMenus()
     };
     for (const auto& [name, text] : links)
         link(i0, name, text);
+
+    // F10 opens the first menu; the arrow keys walk on from there.
+    auto* openMenuBar = new QAction(this);
+    openMenuBar->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(openMenuBar, &QAction::triggered, bar, [bar, p0] { bar->setActiveAction(p0->menuAction()); });
+    addAction(openMenuBar);
+
+    // Ctrl+O loads a list as the lists page's "Load List.." does.
+    auto* loadList = new QAction(this);
+    loadList->setShortcut(kLoadListKey);
+    connect(loadList, &QAction::triggered, this, [this] { errors_.guarded([this] { Button2Click(); }); });
+    addAction(loadList);
 }
 
 }  // namespace lernwerk

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -58,6 +59,9 @@ public:
     void handOver();
     const quiz::RoundState& roundState() const { return round_->state(); }
     void setSeedSource(quiz::Round::SeedSource source) { round_->set_seed_source(std::move(source)); }
+
+    // Loads a list from anywhere in the window.
+    static inline const QKeySequence kLoadListKey{Qt::CTRL | Qt::Key_O};
 
     // Life cycle
     void FormCreate();

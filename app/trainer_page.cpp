@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "app/statistics_page.h"
 #include "lang/trainer_texts.h"
@@ -83,6 +84,22 @@ TrainerPage::TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar
     connect(bt_correct, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Correct); });
     connect(bt_wrong, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Wrong); });
     connect(bt_clock, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Postponed); });
+
+    addShortcut(kSolveKey, bt_solve);
+    addShortcut(kCorrectKey, bt_correct);
+    addShortcut(kWrongKey, bt_wrong);
+    addShortcut(kClockKey, bt_clock);
+}
+
+void TrainerPage::addShortcut(const QKeySequence& keys, QPushButton* button)
+{
+    // Works while the page shows, wherever the cursor is in the window; a
+    // disabled button stays unpressed.
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, button, [button] {
+        if (button->isEnabled())
+            button->click();
+    });
 }
 
 void TrainerPage::layoutFor(int width, int height)
@@ -109,13 +126,22 @@ void TrainerPage::layoutFor(int width, int height)
 void TrainerPage::retranslate(Language language)
 {
     const TrainerTexts& texts = trainerTexts();
-    bt_correct->setText(texts.correct.in(language));
-    bt_wrong->setText(texts.wrong.in(language));
-    bt_clock->setText(texts.clock.in(language));
-    bt_solve->setText(texts.solve.in(language));
+    const auto caption = [language](QPushButton* button, const Text& text, const QKeySequence& keys) {
+        button->setText(text.in(language));
+        button->setToolTip(text.in(language) + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) +
+                           QLatin1Char(')'));
+    };
+    caption(bt_correct, texts.correct, kCorrectKey);
+    caption(bt_wrong, texts.wrong, kWrongKey);
+    caption(bt_clock, texts.clock, kClockKey);
+    caption(bt_solve, texts.solve, kSolveKey);
     Label10->setText(texts.questionHeading.in(language));
     Label11->setText(texts.answerHeading.in(language));
     Label12->setText(texts.solutionHeading.in(language));
+    // A screen reader names each field by its heading.
+    frage->setAccessibleName(texts.questionHeading.in(language));
+    antwort->setAccessibleName(texts.answerHeading.in(language));
+    loesung->setAccessibleName(texts.solutionHeading.in(language));
     replaceFieldLines(*antwort, texts.answerField.in(language));
     replaceFieldLines(*loesung, texts.solutionField.in(language));
     replaceFieldLines(*frage, texts.questionField.in(language));

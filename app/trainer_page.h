@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QWidget>
 
 #include <array>
@@ -36,6 +37,13 @@ public:
 
     // The three fields whose font and colour the settings menu changes.
     std::array<QPlainTextEdit*, 3> questionFields() const { return {frage, antwort, loesung}; }
+    // The keys that press the buttons from anywhere in the window, also from
+    // the answer field.
+    static inline const QKeySequence kSolveKey{Qt::CTRL | Qt::Key_Return};
+    static inline const QKeySequence kCorrectKey{Qt::CTRL | Qt::Key_1};
+    static inline const QKeySequence kWrongKey{Qt::CTRL | Qt::Key_2};
+    static inline const QKeySequence kClockKey{Qt::CTRL | Qt::Key_3};
+
     // Enter outside a text field presses "Richtig" when it can be pressed.
     QPushButton* correctButton() const { return bt_correct; }
 
@@ -59,6 +67,8 @@ private:
     void show_question(std::u16string_view text) override;
     void show_solution(std::u16string_view text) override;
     void finish_trainer() override;
+
+    void addShortcut(const QKeySequence& keys, QPushButton* button);
 
     const InterfaceLanguage& language_;
     StatusBar& statusBar_;

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyleOptionFrame>
 
+#include "widgets/status_bar_accessible.h"
+
 namespace lernwerk {
 
 namespace {
@@ -14,8 +16,9 @@ constexpr int kSmallestPixels = 9;
 
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 {
+    static const bool accessible = (StatusBarAccessible::install(), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("anzeige"));
-    setAccessibleName(QStringLiteral("anzeige"));
     setSizeGripEnabled(false);
     setFixedHeight(kHeight);
     setMouseTracking(true);
@@ -28,9 +31,21 @@ QString StatusBar::panelText(int panel) const
 
 void StatusBar::setPanelText(int panel, const QString& text)
 {
-    texts_.at(static_cast<std::size_t>(panel)) = text;
-    setAccessibleDescription(texts_[0] + QStringLiteral(" | ") + texts_[1] + QStringLiteral(" | ") + texts_[2]);
+    QString& shown = texts_.at(static_cast<std::size_t>(panel));
+    if (shown == text)
+        return;
+    shown = text;
     update();
+    // A screen reader speaks the new phase or result line.
+    StatusBarAccessible::announce(this, panel);
+}
+
+QRect StatusBar::panelRect(int panel) const
+{
+    int left = 0;
+    for (int before = 0; before < panel; ++before)
+        left += kPanelWidths[static_cast<std::size_t>(before)];
+    return {left, 0, kPanelWidths[static_cast<std::size_t>(panel)] - 2, height()};
 }
 
 int StatusBar::panelAt(int x)
@@ -47,10 +62,8 @@ int StatusBar::panelAt(int x)
 void StatusBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    int left = 0;
     for (int panel = 0; panel < kPanelCount; ++panel) {
-        const int width = kPanelWidths[static_cast<std::size_t>(panel)];
-        const QRect box(left, 0, width - 2, height());
+        const QRect box = panelRect(panel);
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(box.adjusted(0, 0, -1, -1));
 
@@ -65,7 +78,6 @@ void StatusBar::paintEvent(QPaintEvent*)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(textBox, Qt::AlignVCenter | Qt::AlignLeft,
                          QFontMetrics(shown).elidedText(text, Qt::ElideRight, textBox.width()));
-        left += width;
     }
 }
 

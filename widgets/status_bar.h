@@ -23,6 +23,8 @@ public:
 
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString& text);
+    // Where a panel lies in the bar.
+    QRect panelRect(int panel) const;
     // The panel under x in the bar's coordinates, or -1 beyond the last one.
     static int panelAt(int x);
     // The hand shows strictly between these bounds: over the link panel.
