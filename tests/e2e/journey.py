@@ -320,6 +320,7 @@ class Program:
                           "shown")
 
     def shown_alerts(self):
+        self.check_running("after the error box")
         return [acc for acc in children(self.app) if role_of(acc) == pyatspi.ROLE_ALERT and showing(acc)]
 
     def confirm_error_box(self, text):
@@ -329,8 +330,10 @@ class Program:
         press(wait_control(box, pyatspi.ROLE_PUSH_BUTTON, "OK"))
         wait_equal("the error box to close", lambda: len(self.shown_alerts()), 0)
 
-    def running(self):
-        return self.process.poll() is None
+    def check_running(self, when):
+        if self.process.poll() is not None:
+            fail(f"the program to keep running {when}", "running",
+                 f"ended with code {self.process.returncode}")
 
     def window_titles(self):
         return [(acc.getRoleName(), acc.name) for acc in children(self.app) if showing(acc)]
@@ -600,13 +603,17 @@ class Journey:
 
         # The focus comes back from the destroyed box; then the user goes on
         # in the main window.
-        wait_until("the main window to be active again", lambda: active(window), bool, True)
+        def main_window_active():
+            self.program.check_running("after the error box")
+            return active(window)
+
+        wait_until("the main window to be active again", main_window_active, bool, True)
         press(wait_control(window, pyatspi.ROLE_PAGE_TAB, "Drillbook"))
         solve = wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "Solve")
         press(solve)
         wait_until("the solution after Solve", lambda: text_of(self.field(window, "loesung")),
                    lambda text: text != "", "a solution")
-        check("the program to keep running", True, self.program.running())
+        self.program.check_running("after the error box")
         # Returning from a modal box is no activation: the tallies stay.
         check("status bar phase and result", tallies, status_panels(window)[:2])
         check("question list after the failed load", "\n".join(KEPT_LIST),
@@ -629,10 +636,12 @@ class Journey:
         # reached the dialog, the Escape first.
         send_key(KEY_ESCAPE)
         send_key(KEY_DOWN)
-        wait_equal("choices checked after Escape and Down (save, do not save)",
-                   lambda: (checked(save), checked(keep)), (False, True))
-        check("the program to keep running after Escape", True, self.program.running())
-        check("the closing dialog shown after Escape", True, showing(dialog))
+        def choices_after_keys():
+            self.program.check_running("after Escape")
+            return (showing(dialog), checked(save), checked(keep))
+
+        wait_equal("closing dialog shown, choices checked after Escape and Down (save, do not save)",
+                   choices_after_keys, (True, False, True))
         check("files beside the program after Escape", listing, self.folder_listing())
 
         press(save)

@@ -54,6 +54,10 @@ cleanup() {
     fi
   done
   if [[ -n $xvfb_pid ]]; then
+    if ((status != 0)) && ! kill -0 "$xvfb_pid" 2>/dev/null; then
+      echo "e2e: the X server ended during the run; its output:" >&2
+      cat "$tmp/xvfb.log" >&2 || true
+    fi
     kill -TERM "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
   fi
@@ -71,7 +75,9 @@ cp "$program" "$tmp/bin/lernwerk"
 # An X server on the first free display of a private range (E2E_DISPLAYS,
 # "FIRST-LAST", when several runs share a machine). Xvfb reports the display
 # on the given descriptor once it accepts clients; a taken display makes it
-# end at once.
+# end at once. Without -noreset the server resets when its last client
+# leaves (the accessibility bus launcher connects only briefly), and a program
+# that connects during the reset fails to start.
 displays=${E2E_DISPLAYS:-90-129}
 if [[ ! $displays =~ ^([0-9]+)-([0-9]+)$ ]]; then
   echo "e2e: E2E_DISPLAYS must read FIRST-LAST, not '$displays'" >&2
@@ -81,7 +87,7 @@ first_display=${BASH_REMATCH[1]} last_display=${BASH_REMATCH[2]}
 display=
 for number in $(seq "$first_display" "$last_display"); do
   : >"$tmp/displayfd"
-  Xvfb ":$number" -nolisten tcp -screen 0 1280x800x24 -displayfd 3 \
+  Xvfb ":$number" -nolisten tcp -noreset -screen 0 1280x800x24 -displayfd 3 \
     3>"$tmp/displayfd" >"$tmp/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 1 100); do
