@@ -39,6 +39,7 @@ MODAL_CALL_TIMEOUT_MS = 1000
 ENGLISH_TITLE = "Drillbook - Jorin Malke Studio"
 GERMAN_TITLE = "Lernwerk - Jorin Malke Studio"
 GERMAN_LAST_LIST = "LetzteFrageliste.txt"
+ENGLISH_LAST_LIST = "LastQuestionnaire.txt"
 UTF8_SIGNATURE = b"\xef\xbb\xbf"
 
 ENGLISH_TRAINER_BUTTONS = ["Solve", "Correct", "Wrong", "Clock"]
@@ -66,10 +67,6 @@ KEPT_LIST = [
     "Das Zeichen _π_ heißt Pi 😀",
     "_Straße_",
 ]
-
-
-ENGLISH_LAST_LIST = "LastQuestionnaire.txt"
-CLOSING_DIALOG_ROLES = (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME, pyatspi.ROLE_WINDOW)
 
 # Keys sent as real key events (X keysyms).
 KEY_ESCAPE = 0xFF1B
@@ -578,9 +575,10 @@ class Journey:
         with open(os.path.join(self.program_folder, name), "rb") as saved:
             return saved.read()
 
-    def closing_dialog(self, window, menu, title):
-        press_into_modal(menu_entry(window, *menu))
-        return self.program.window(title, roles=CLOSING_DIALOG_ROLES)
+    def english_closing_dialog(self, window):
+        press_into_modal(menu_entry(window, "File", "Close"))
+        return self.program.window("Drillbook", roles=(pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME,
+                                                       pyatspi.ROLE_WINDOW))
 
     # 7
     def error_box_keeps_program_and_round(self):
@@ -623,7 +621,7 @@ class Journey:
     def escape_keeps_closing_dialog(self):
         window = self.program.window(ENGLISH_TITLE)
         listing = self.folder_listing()
-        dialog = self.closing_dialog(window, ("File", "Close"), "Drillbook")
+        dialog = self.english_closing_dialog(window)
         save = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "Yes, Save List")
         keep = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "No, Do Not Save List")
         press(save)
@@ -636,6 +634,7 @@ class Journey:
         # reached the dialog, the Escape first.
         send_key(KEY_ESCAPE)
         send_key(KEY_DOWN)
+
         def choices_after_keys():
             self.program.check_running("after Escape")
             return (showing(dialog), checked(save), checked(keep))
@@ -662,7 +661,7 @@ class Journey:
         set_text(memo1, EXACT_LIST)
         wait_equal("question list after typing it", lambda: memo1.queryText().getText(0, -1), EXACT_LIST)
 
-        dialog = self.closing_dialog(window, ("File", "Close"), "Drillbook")
+        dialog = self.english_closing_dialog(window)
         save = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "Yes, Save List")
         press(save)
         wait_until("the save choice checked", lambda: checked(save), bool, True)
@@ -683,7 +682,7 @@ class Journey:
         check("question list after the start", "Meine _erste_ Frage\nMeine _zweite_ Frage",
               text_of(self.field(window, "Memo1")))
 
-        dialog = self.closing_dialog(window, ("File", "Close"), "Drillbook")
+        dialog = self.english_closing_dialog(window)
         save = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "Yes, Save List")
         check("the save choice preselected", True, checked(save))
         press(wait_control(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
