@@ -39,6 +39,7 @@ MODAL_CALL_TIMEOUT_MS = 1000
 ENGLISH_TITLE = "Drillbook - Jorin Malke Studio"
 GERMAN_TITLE = "Lernwerk - Jorin Malke Studio"
 GERMAN_LAST_LIST = "LetzteFrageliste.txt"
+ENGLISH_LAST_LIST = "LastQuestionnaire.txt"
 UTF8_SIGNATURE = b"\xef\xbb\xbf"
 
 ENGLISH_TRAINER_BUTTONS = ["Solve", "Correct", "Wrong", "Clock"]
@@ -66,6 +67,26 @@ KEPT_LIST = [
     "Das Zeichen _π_ heißt Pi 😀",
     "_Straße_",
 ]
+
+# Keys sent as real key events (X keysyms).
+KEY_ESCAPE = 0xFF1B
+KEY_DOWN = 0xFF54
+
+# A list of lines with characters that a text field or a file round trip
+# could drop or change: a no-break space, a zero-width joiner, a soft hyphen,
+# a byte-order mark inside a line, a character above U+FFFF, tabs and a line
+# separator typed into a line (it stays a character of that line).
+EXACT_LIST = "Hund\u00a0- _dog_\nA\u200dB _Donau\u00addampf_\na\ufeffb \U0001d11e\t_x_\tend\nZeilen\u2028trenner"
+EXACT_LIST_BYTES = (
+    b"\xef\xbb\xbf"
+    b"Hund\xc2\xa0- _dog_\r\n"
+    b"A\xe2\x80\x8dB _Donau\xc2\xaddampf_\r\n"
+    b"a\xef\xbb\xbfb \xf0\x9d\x84\x9e\t_x_\tend\r\n"
+    b"Zeilen\xe2\x80\xa8trenner"
+)
+
+# A UTF-7 signature followed by a character that UTF-7 does not allow there.
+BROKEN_UTF7 = b"+/v8-+!"
 
 
 class JourneyFailure(Exception):
@@ -180,6 +201,15 @@ def press(acc):
     action.doAction(index)
 
 
+def active(acc):
+    return pyatspi.STATE_ACTIVE in states_of(acc)
+
+
+def send_key(keysym):
+    """A real key press and release, delivered by the X server to the focused window."""
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+
+
 def press_into_modal(acc):
     """Presses a control whose handler runs a modal dialog: the program answers
     the call only after the dialog is closed, so no answer is expected."""
@@ -285,6 +315,22 @@ class Program:
 
         return wait_until(f"window {title!r}", shown_window, lambda acc: acc is not None,
                           "shown")
+
+    def shown_alerts(self):
+        self.check_running("after the error box")
+        return [acc for acc in children(self.app) if role_of(acc) == pyatspi.ROLE_ALERT and showing(acc)]
+
+    def confirm_error_box(self, text):
+        """Reads the error box, the application title its caption, and confirms it with OK."""
+        box = self.window(ENGLISH_TITLE, roles=(pyatspi.ROLE_ALERT,))
+        wait_control(box, pyatspi.ROLE_LABEL, text)
+        press(wait_control(box, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+        wait_equal("the error box to close", lambda: len(self.shown_alerts()), 0)
+
+    def check_running(self, when):
+        if self.process.poll() is not None:
+            fail(f"the program to keep running {when}", "running",
+                 f"ended with code {self.process.returncode}")
 
     def window_titles(self):
         return [(acc.getRoleName(), acc.name) for acc in children(self.app) if showing(acc)]
@@ -525,6 +571,125 @@ class Journey:
         with open(os.path.join(self.program_folder, GERMAN_LAST_LIST), "rb") as saved:
             check(f"{GERMAN_LAST_LIST} after closing without saving", self.saved_bytes, saved.read())
 
+    def saved_file(self, name):
+        with open(os.path.join(self.program_folder, name), "rb") as saved:
+            return saved.read()
+
+    def english_closing_dialog(self, window):
+        press_into_modal(menu_entry(window, "File", "Close"))
+        return self.program.window("Drillbook", roles=(pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME,
+                                                       pyatspi.ROLE_WINDOW))
+
+    # 7
+    def error_box_keeps_program_and_round(self):
+        self.launch()
+        window = self.program.window(ENGLISH_TITLE)
+        press(wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "New Session.."))
+        wrong = wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "Wrong")
+        wait_until("Wrong enabled during the round", lambda: sensitive(wrong), bool, True)
+        press(wrong)
+        tallies = ["Question Session...", "0/3 Correct - 1 Trials - 1 Wrong - 0 Clocked"]
+        wait_equal("status bar phase and result", lambda: status_panels(window)[:2], tallies)
+
+        press(wait_control(window, pyatspi.ROLE_PAGE_TAB, "Questionnaire"))
+        press_into_modal(wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "Load List.."))
+        dialog = self.program.window("Open", roles=(pyatspi.ROLE_DIALOG,))
+        set_text(wait_control(dialog, pyatspi.ROLE_TEXT, "File name:"), "missing.txt")
+        press_into_modal(wait_control(dialog, pyatspi.ROLE_PUSH_BUTTON, "Open"))
+        self.program.confirm_error_box(
+            f'Cannot open file "{self.workdir}/missing.txt". No such file or directory')
+
+        # The focus comes back from the destroyed box; then the user goes on
+        # in the main window.
+        def main_window_active():
+            self.program.check_running("after the error box")
+            return active(window)
+
+        wait_until("the main window to be active again", main_window_active, bool, True)
+        press(wait_control(window, pyatspi.ROLE_PAGE_TAB, "Drillbook"))
+        solve = wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "Solve")
+        press(solve)
+        wait_until("the solution after Solve", lambda: text_of(self.field(window, "loesung")),
+                   lambda text: text != "", "a solution")
+        self.program.check_running("after the error box")
+        # Returning from a modal box is no activation: the tallies stay.
+        check("status bar phase and result", tallies, status_panels(window)[:2])
+        check("question list after the failed load", "\n".join(KEPT_LIST),
+              text_of(self.field(window, "Memo1")))
+
+    # 8
+    def escape_keeps_closing_dialog(self):
+        window = self.program.window(ENGLISH_TITLE)
+        listing = self.folder_listing()
+        dialog = self.english_closing_dialog(window)
+        save = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "Yes, Save List")
+        keep = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "No, Do Not Save List")
+        press(save)
+        wait_until("the closing dialog to be active", lambda: active(dialog), bool, True)
+        save.queryComponent().grabFocus()
+        wait_until("the focus on the save choice", lambda: pyatspi.STATE_FOCUSED in states_of(save),
+                   bool, True)
+
+        # Escape, then Down: the choice moving down shows that both keys
+        # reached the dialog, the Escape first.
+        send_key(KEY_ESCAPE)
+        send_key(KEY_DOWN)
+
+        def choices_after_keys():
+            self.program.check_running("after Escape")
+            return (showing(dialog), checked(save), checked(keep))
+
+        wait_equal("closing dialog shown, choices checked after Escape and Down (save, do not save)",
+                   choices_after_keys, (True, False, True))
+        check("files beside the program after Escape", listing, self.folder_listing())
+
+        press(save)
+        wait_equal("choices checked (save, do not save)", lambda: (checked(save), checked(keep)),
+                   (True, False))
+        press(wait_control(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+        check("the program's exit code", 0, self.program.wait_exit())
+        check("files beside the program after OK", sorted(listing + [ENGLISH_LAST_LIST]),
+              self.folder_listing())
+        check(f"content of {ENGLISH_LAST_LIST}",
+              UTF8_SIGNATURE + "\r\n".join(KEPT_LIST).encode("utf-8"), self.saved_file(ENGLISH_LAST_LIST))
+
+    # 9
+    def characters_reach_the_file_unchanged(self):
+        self.launch()
+        window = self.program.window(ENGLISH_TITLE)
+        memo1 = self.field(window, "Memo1")
+        set_text(memo1, EXACT_LIST)
+        wait_equal("question list after typing it", lambda: memo1.queryText().getText(0, -1), EXACT_LIST)
+
+        dialog = self.english_closing_dialog(window)
+        save = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "Yes, Save List")
+        press(save)
+        wait_until("the save choice checked", lambda: checked(save), bool, True)
+        press(wait_control(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+        check("the program's exit code", 0, self.program.wait_exit())
+        check(f"content of {ENGLISH_LAST_LIST}", EXACT_LIST_BYTES, self.saved_file(ENGLISH_LAST_LIST))
+
+    # 10
+    def unreadable_last_list_keeps_the_other(self):
+        english = UTF8_SIGNATURE + "Meine _erste_ Frage\r\nMeine _zweite_ Frage".encode("utf-8")
+        for name, content in ((GERMAN_LAST_LIST, BROKEN_UTF7), (ENGLISH_LAST_LIST, english)):
+            with open(os.path.join(self.program_folder, name), "wb") as file:
+                file.write(content)
+
+        self.launch()
+        self.program.confirm_error_box("Invalid UTF7")
+        window = self.program.window(ENGLISH_TITLE)
+        check("question list after the start", "Meine _erste_ Frage\nMeine _zweite_ Frage",
+              text_of(self.field(window, "Memo1")))
+
+        dialog = self.english_closing_dialog(window)
+        save = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "Yes, Save List")
+        check("the save choice preselected", True, checked(save))
+        press(wait_control(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+        check("the program's exit code", 0, self.program.wait_exit())
+        check(f"content of {ENGLISH_LAST_LIST}", english, self.saved_file(ENGLISH_LAST_LIST))
+        check(f"content of {GERMAN_LAST_LIST}", BROKEN_UTF7, self.saved_file(GERMAN_LAST_LIST))
+
     def steps(self):
         return [
             ("English start without language markers", self.english_start),
@@ -533,6 +698,10 @@ class Journey:
             ("closing in German saves the list", self.close_and_save),
             ("starting again brings the saved list back", self.restart_restores_list),
             ("closing without saving leaves the saved list alone", self.close_without_saving),
+            ("an error box keeps the program and the round", self.error_box_keeps_program_and_round),
+            ("Escape in the closing dialog ends nothing", self.escape_keeps_closing_dialog),
+            ("typed characters reach the last-list file unchanged", self.characters_reach_the_file_unchanged),
+            ("an unreadable last-list file keeps the other", self.unreadable_last_list_keeps_the_other),
         ]
 
     def stop(self):

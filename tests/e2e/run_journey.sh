@@ -54,6 +54,10 @@ cleanup() {
     fi
   done
   if [[ -n $xvfb_pid ]]; then
+    if ((status != 0)) && ! kill -0 "$xvfb_pid" 2>/dev/null; then
+      echo "e2e: the X server ended during the run; its output:" >&2
+      cat "$tmp/xvfb.log" >&2 || true
+    fi
     kill -TERM "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
   fi
@@ -68,13 +72,22 @@ mkdir -p "$tmp/bin" "$tmp/work" "$tmp/runtime"
 chmod 700 "$tmp/runtime"
 cp "$program" "$tmp/bin/lernwerk"
 
-# An X server on the first free display of a private range. Xvfb reports the
-# display on the given descriptor once it accepts clients; a taken display
-# makes it end at once.
+# An X server on the first free display of a private range (E2E_DISPLAYS,
+# "FIRST-LAST", when several runs share a machine). Xvfb reports the display
+# on the given descriptor once it accepts clients; a taken display makes it
+# end at once. Without -noreset the server resets when its last client
+# leaves (the accessibility bus launcher connects only briefly), and a program
+# that connects during the reset fails to start.
+displays=${E2E_DISPLAYS:-90-129}
+if [[ ! $displays =~ ^([0-9]+)-([0-9]+)$ ]]; then
+  echo "e2e: E2E_DISPLAYS must read FIRST-LAST, not '$displays'" >&2
+  exit 2
+fi
+first_display=${BASH_REMATCH[1]} last_display=${BASH_REMATCH[2]}
 display=
-for number in $(seq 90 129); do
+for number in $(seq "$first_display" "$last_display"); do
   : >"$tmp/displayfd"
-  Xvfb ":$number" -nolisten tcp -screen 0 1280x800x24 -displayfd 3 \
+  Xvfb ":$number" -nolisten tcp -noreset -screen 0 1280x800x24 -displayfd 3 \
     3>"$tmp/displayfd" >"$tmp/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 1 100); do
@@ -91,7 +104,7 @@ for number in $(seq 90 129); do
   xvfb_pid=
 done
 if [[ -z $display ]]; then
-  echo "e2e: could not start Xvfb on any display from :90 to :129" >&2
+  echo "e2e: could not start Xvfb on any display from :$first_display to :$last_display" >&2
   cat "$tmp/xvfb.log" >&2 || true
   exit 1
 fi
@@ -128,5 +141,12 @@ wait "$session_pid" || status=$?
 session_pid=
 if ((status == 124 || status == 137)); then
   echo "e2e: the journey did not finish within its time limit" >&2
+fi
+# A sanitizer build reports memory errors and undefined behaviour on the
+# program's output; any such report fails the run, even when every step passed.
+if grep -qE "ERROR: (Address|Leak)Sanitizer|runtime error:" "$tmp/program.log" 2>/dev/null; then
+  echo "e2e: the program reported a sanitizer error:" >&2
+  cat "$tmp/program.log" >&2
+  ((status != 0)) || status=1
 fi
 exit "$status"
