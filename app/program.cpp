@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "app/last_list_folder.h"
+#include "app/standard_dialog_texts.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
 #include "dialogs/tbugreport.h"
@@ -17,6 +18,7 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
     errors.setTitle(QStringLiteral("Lernwerk - Jorin Malke Studio"));
     language_ = std::make_unique<InterfaceLanguage>();
     start_ = std::make_unique<Tstart>(*language_, errors, workingFolder);
+    dialogTexts_ = std::make_unique<StandardDialogTexts>(*language_);
     prog_ = std::make_unique<Tprog>(*start_, *language_, errors, programFolder);
     ende_ = std::make_unique<Tende>(*start_, *prog_);
     bugreportDe_ = std::make_unique<Tbugreport_de>();

@@ -8,6 +8,7 @@ namespace lernwerk {
 
 class ErrorReporter;
 class InterfaceLanguage;
+class StandardDialogTexts;
 class Tbugreport;
 class Tende;
 class Tprog;
@@ -44,6 +45,7 @@ public:
 private:
     std::unique_ptr<InterfaceLanguage> language_;
     std::unique_ptr<Tstart> start_;
+    std::unique_ptr<StandardDialogTexts> dialogTexts_;
     std::unique_ptr<Tprog> prog_;
     std::unique_ptr<Tende> ende_;
     std::unique_ptr<Tbugreport> bugreportDe_;
