@@ -19,6 +19,11 @@
 #include <QWindow>
 
 #include "widgets/error_box_transition.h"
+#include "lang/editor_texts.h"
+#include "lang/lists_texts.h"
+#include "lists/editor_page.h"
+#include "lists/lists_page.h"
+#include "widgets/status_column.h"
 #include "widgets/memo_lists.h"
 #include "widgets/page_control.h"
 #include "widgets/status_bar.h"
@@ -56,8 +61,8 @@ Tprog::Tprog(Tstart& start, QString programFolder)
     createPages();
     createMenus();
 
-    questions_ = std::make_unique<MemoQuestionList>(*Memo1);
-    status_ = std::make_unique<MemoStatusList>(*Memo2);
+    questions_ = std::make_unique<MemoQuestionList>(*lists_->questionField());
+    status_ = std::make_unique<MemoStatusList>(*lists_->statusField());
     round_ = std::make_unique<quiz::Round>(*questions_, *status_, static_cast<quiz::RoundView&>(*this));
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -84,7 +89,7 @@ QString Tprog::flag() const
 
 std::u16string Tprog::questionListText() const
 {
-    return fieldText(*Memo1);
+    return fieldText(*lists_->questionField());
 }
 
 QWidget* Tprog::page(const char* name) const
@@ -122,7 +127,7 @@ void Tprog::readLastListAtCreation(const QString& fileName)
     const QString path = programFolder_ + fileName;
     if (!QFileInfo(path).isFile())
         return;
-    setFieldText(*Memo1, textfile::ReadTextFile(path.toStdU16String()));
+    setFieldText(*lists_->questionField(), textfile::ReadTextFile(path.toStdU16String()));
 }
 
 void Tprog::handOver()
@@ -165,17 +170,8 @@ void Tprog::watchFocus(QWindow* now)
 void Tprog::FormActivate()
 {
     round_->clear_tallies();
-    const QString lastList = programFolder_ + kGermanLastList;
-    if (!QFileInfo(lastList).isFile())
-        return;
-    LoadTextLines(lastList.toStdU16String(), *Memo5);
-
-    const QString named = lineText(Memo5->document()->firstBlock());
-    if (named.isEmpty() || !QFileInfo(named).isFile())
-        return;
-    aktuelleliste->setText(named);
-    LoadTextLines(named.toStdU16String(), *Memo1);
-    Button1->click();
+    if (lists_->restoreNamedList(programFolder_ + kGermanLastList))
+        Button1Click();
 }
 
 bool Tprog::eventFilter(QObject* watched, QEvent* event)
@@ -194,7 +190,6 @@ void Tprog::resizeEvent(QResizeEvent* event)
 void Tprog::FormResize()
 {
     layoutTrainerPage(tb1->width(), tb1->height());
-    layoutEditorPage(editor->width(), editor->height());
 }
 
 void Tprog::showEvent(QShowEvent* event)
@@ -257,7 +252,7 @@ void Tprog::keyPressEvent(QKeyEvent* event)
 
 void Tprog::p1Click()
 {
-    Button1->click();
+    Button1Click();
 }
 
 void Tprog::p2Click()
@@ -305,6 +300,45 @@ void Tprog::m_bug_iClick()
     m_bugClick();
 }
 
+// ---------------------------------------------------------------- lists and editor pages
+
+QWidget* Tprog::createListsPage()
+{
+    lists_ = new ListsPage(transitionalReporter());
+    connect(lists_, &ListsPage::newSessionRequested, this, [this] { guarded([this] { Button1Click(); }); });
+    return lists_;
+}
+
+QWidget* Tprog::createEditorPage()
+{
+    editor_ = new EditorPage(transitionalReporter());
+    connect(editor_, &EditorPage::closeRequested, this, [this] { guarded([this] { hidePage(editor_); }); });
+    connect(editor_, &EditorPage::listHandedOver, this, [this](const QStringList& lines, const QString& name) {
+        guarded([&] {
+            lists_->takeList(lines, name);
+            Button1Click();
+        });
+    });
+    return editor_;
+}
+
+// Lists > "Liste Laden..": loads a list file into the question list.
+void Tprog::Button2Click() { lists_->loadList(); }
+// Editor > "Liste Erstellen": appends the question lines built from the input.
+void Tprog::Button7Click() { editor_->buildList(); }
+// Editor > "Input Löschen": empties the input.
+void Tprog::Button8Click() { editor_->clearInput(); }
+// Editor > "Input Laden": loads a text file into the input.
+void Tprog::Button9Click() { editor_->loadInput(); }
+// Editor > "Output Löschen": empties the output.
+void Tprog::Button10Click() { editor_->clearOutput(); }
+// Editor > "Output Speichern": saves the output as a list file.
+void Tprog::Button11Click() { editor_->saveOutput(); }
+// Editor > "Editor Schließen": hides the editor page.
+void Tprog::Button12Click() { editor_->closeEditor(); }
+// Editor > "Lernwerk..": the output becomes the question list and a round starts.
+void Tprog::Button13Click() { editor_->handOverList(); }
+
 // ---------------------------------------------------------------- the round's view
 
 quiz::Language Tprog::language() const
@@ -319,7 +353,7 @@ std::u16string Tprog::timestamp() const
 
 std::u16string Tprog::list_name() const
 {
-    return aktuelleliste->text().toStdU16String();
+    return lists_->listName().toStdU16String();
 }
 
 void Tprog::enable_trainer()

@@ -21,7 +21,9 @@ class QWindow;
 namespace lernwerk {
 
 class ColorDialog;
+class EditorPage;
 class FontDialog;
+class ListsPage;
 class MemoQuestionList;
 class MemoStatusList;
 class PageControl;
@@ -146,7 +148,6 @@ private:
     void createMenus();
     void createStatusBar();
     void layoutTrainerPage(int width, int height);
-    void layoutEditorPage(int width, int height);
     void scrollInfoPagesToTop();
     QScrollArea* infoScrollBox(const char* pageName, const char* scrollBox) const;
     void readLastListAtCreation(const QString& fileName);
@@ -174,17 +175,9 @@ private:
     QPushButton* bt_correct = nullptr;
     QPushButton* bt_wrong = nullptr;
     QPushButton* bt_clock = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
     QPlainTextEdit* Memo3 = nullptr;
-    QPlainTextEdit* Memo5 = nullptr;
-    QLabel* aktuelleliste = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPlainTextEdit* m1 = nullptr;
-    QPlainTextEdit* m2 = nullptr;
-    QFileDialog* od = nullptr;
-    QFileDialog* od2 = nullptr;
-    QFileDialog* sd1 = nullptr;
+    ListsPage* lists_ = nullptr;
+    EditorPage* editor_ = nullptr;
     FontDialog* fd = nullptr;
     ColorDialog* cd = nullptr;
 

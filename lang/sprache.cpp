@@ -12,7 +12,11 @@
 #include "widgets/status_bar.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
+#include "lang/editor_texts.h"
+#include "lang/lists_texts.h"
 #include "lang/texts.h"
+#include "lists/editor_page.h"
+#include "lists/lists_page.h"
 #include "widgets/text_field.h"
 
 namespace lernwerk {
@@ -77,12 +81,16 @@ void Tprog::sprache()
 
     apply(lang::windowTexts());
     apply(lang::trainerTexts());
+    const Language language = german ? Language::German : Language::English;
     apply(lang::listsTexts());
+    blatt->setTabText(blatt->indexOf(lists_), listsPageTexts().tab.in(language));
+    lists_->retranslate(language);
     exchangeInfoTabs(german);
     apply(lang::menuTexts());
     control<QMenu>("m_soft_de")->menuAction()->setVisible(german);
     control<QMenu>("m_soft_en")->menuAction()->setVisible(!german);
-    apply(lang::editorTexts());
+    blatt->setTabText(blatt->indexOf(editor_), editorPageTexts().tab.in(language));
+    editor_->retranslate(language);
 
     blatt->selectPage(tb1);
     control<QAction>("sp2")->setChecked(!german);

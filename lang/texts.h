@@ -26,9 +26,8 @@ struct Text {
 // The tables in the order the language switch applies them.
 const std::vector<Text>& windowTexts();      // window and status bar
 const std::vector<Text>& trainerTexts();     // trainer page
-const std::vector<Text>& listsTexts();       // statistics and lists pages
+const std::vector<Text>& listsTexts();       // statistics page
 const std::vector<Text>& menuTexts();        // the menu bar
-const std::vector<Text>& editorTexts();      // the editor page
 
 // The information pages in pairs, German page first: introduction, then
 // recommendations, licence, donation and software catalogue.
@@ -37,8 +36,5 @@ struct PagePair {
     const char* english;
 };
 const std::vector<PagePair>& infoPagePairs();
-
-// The caption of the current list when it is the editor's output.
-inline const std::string kEditorListName = "Fragenliste aus dem Editor";
 
 }  // namespace lernwerk::lang

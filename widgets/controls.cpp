@@ -15,6 +15,13 @@ constexpr QRgb kHeadingGrey = 0x3A3A3A;
 
 }  // namespace
 
+QFont programFont()
+{
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPixelSize(11);
+    return tahoma;
+}
+
 QLabel* makeHeading(QWidget* parent, const char* name)
 {
     auto* label = new QLabel(parent);

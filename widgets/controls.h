@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QFont>
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
 namespace lernwerk {
+
+// The program's own font, Tahoma 11 pixels: the main window's and the lists'.
+QFont programFont();
 
 // Small makers for the controls the pages share, each named by its objectName.
 

@@ -103,7 +103,7 @@ protected:
                                     : QStringLiteral("The Thirty Years' War lasted from _1618_ to _1648_."));
         // Every entry of the tables reaches its control.
         for (const auto* table : {&lang::windowTexts(), &lang::trainerTexts(), &lang::listsTexts(),
-                                  &lang::menuTexts(), &lang::editorTexts()}) {
+                                  &lang::menuTexts()}) {
             for (const lang::Text& text : *table) {
                 const std::string& want = german ? text.german : text.english;
                 EXPECT_EQ(shown(text).toStdString(), want) << text.object;
