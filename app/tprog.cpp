@@ -21,6 +21,11 @@
 #include "lang/language.h"
 #include "widgets/controls.h"
 #include "widgets/error_box.h"
+#include "lang/editor_texts.h"
+#include "lang/lists_texts.h"
+#include "lists/editor_page.h"
+#include "lists/lists_page.h"
+#include "widgets/status_column.h"
 #include "widgets/memo_lists.h"
 #include "widgets/page_control.h"
 #include "widgets/status_bar.h"
@@ -59,8 +64,8 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     createPages();
     createMenus();
 
-    questions_ = std::make_unique<MemoQuestionList>(*Memo1);
-    status_ = std::make_unique<MemoStatusList>(*Memo2);
+    questions_ = std::make_unique<MemoQuestionList>(*lists_->questionField());
+    status_ = std::make_unique<MemoStatusList>(*lists_->statusField());
     round_ = std::make_unique<quiz::Round>(*questions_, *status_, static_cast<quiz::RoundView&>(*trainer_));
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -88,7 +93,7 @@ QString Tprog::flag() const
 
 std::u16string Tprog::questionListText() const
 {
-    return fieldText(*Memo1);
+    return fieldText(*lists_->questionField());
 }
 
 QWidget* Tprog::page(const char* name) const
@@ -126,7 +131,7 @@ void Tprog::readLastListAtCreation(const QString& fileName)
     const QString path = programFolder_ + fileName;
     if (!QFileInfo(path).isFile())
         return;
-    setFieldText(*Memo1, textfile::ReadTextFile(path.toStdU16String()));
+    setFieldText(*lists_->questionField(), textfile::ReadTextFile(path.toStdU16String()));
 }
 
 void Tprog::handOver()
@@ -169,22 +174,13 @@ void Tprog::watchFocus(QWindow* now)
 void Tprog::FormActivate()
 {
     round_->clear_tallies();
-    const QString lastList = programFolder_ + kGermanLastList;
-    if (!QFileInfo(lastList).isFile())
-        return;
-    LoadTextLines(lastList.toStdU16String(), *Memo5);
-
-    const QString named = lineText(Memo5->document()->firstBlock());
-    if (named.isEmpty() || !QFileInfo(named).isFile())
-        return;
-    aktuelleliste->setText(named);
-    LoadTextLines(named.toStdU16String(), *Memo1);
-    Button1->click();
+    if (lists_->restoreNamedList(programFolder_ + kGermanLastList))
+        Button1Click();
 }
 
 bool Tprog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize && (watched == trainer_ || watched == editor))
+    if (event->type() == QEvent::Resize && (watched == trainer_ || watched == editor_))
         FormResize();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -198,7 +194,6 @@ void Tprog::resizeEvent(QResizeEvent* event)
 void Tprog::FormResize()
 {
     trainer_->layoutFor(trainer_->width(), trainer_->height());
-    layoutEditorPage(editor->width(), editor->height());
 }
 
 void Tprog::showEvent(QShowEvent* event)
@@ -278,17 +273,26 @@ void Tprog::createPages()
     setCentralWidget(client);
 
     statistics_ = new StatisticsPage;
-    trainer_ = new TrainerPage(language_, *anzeige, *statistics_, [this] { return aktuelleliste->text(); });
+    trainer_ = new TrainerPage(language_, *anzeige, *statistics_, [this] { return lists_->listName(); });
     blatt->addTab(trainer_, QString());
     blatt->addTab(statistics_, QString());
-    blatt->addTab(createListsPage(), QString());
-    editor = createEditorPage();
-    blatt->addTab(editor, QStringLiteral("Editor"));
+    lists_ = new ListsPage(errors_);
+    connect(lists_, &ListsPage::newSessionRequested, this, [this] { errors_.guarded([this] { Button1Click(); }); });
+    editor_ = new EditorPage(errors_);
+    connect(editor_, &EditorPage::closeRequested, this, [this] { errors_.guarded([this] { hidePage(editor_); }); });
+    connect(editor_, &EditorPage::listHandedOver, this, [this](const QStringList& lines, const QString& name) {
+        errors_.guarded([&] {
+            lists_->takeList(lines, name);
+            Button1Click();
+        });
+    });
+    blatt->addTab(lists_, QString());
+    blatt->addTab(editor_, QStringLiteral("Editor"));
     createInfoPages();
 
-    blatt->setPageVisible(editor, false);
+    blatt->setPageVisible(editor_, false);
     trainer_->installEventFilter(this);
-    editor->installEventFilter(this);
+    editor_->installEventFilter(this);
     connect(blatt, &PageControl::userChange, this, [this] { errors_.guarded([this] { blattChange(); }); });
 
     connect(trainer_, &TrainerPage::solveClicked, this, [this] { errors_.guarded([this] { bt_solveClick(); }); });
@@ -320,12 +324,12 @@ void Tprog::hfClick() { look_->chooseBackground(trainer_->questionFields()); }
 
 void Tprog::p1Click()
 {
-    Button1->click();
+    Button1Click();
 }
 
 void Tprog::p2Click()
 {
-    showPage(editor);
+    showPage(editor_);
 }
 
 void Tprog::p3Click()
@@ -367,5 +371,24 @@ void Tprog::m_bug_iClick()
 {
     m_bugClick();
 }
+
+// ---------------------------------------------------------------- lists and editor_ pages
+
+// Lists > "Liste Laden..": loads a list file into the question list.
+void Tprog::Button2Click() { lists_->loadList(); }
+// Editor > "Liste Erstellen": appends the question lines built from the input.
+void Tprog::Button7Click() { editor_->buildList(); }
+// Editor > "Input Löschen": empties the input.
+void Tprog::Button8Click() { editor_->clearInput(); }
+// Editor > "Input Laden": loads a text file into the input.
+void Tprog::Button9Click() { editor_->loadInput(); }
+// Editor > "Output Löschen": empties the output.
+void Tprog::Button10Click() { editor_->clearOutput(); }
+// Editor > "Output Speichern": saves the output as a list file.
+void Tprog::Button11Click() { editor_->saveOutput(); }
+// Editor > "Editor Schließen": hides the editor_ page.
+void Tprog::Button12Click() { editor_->closeEditor(); }
+// Editor > "Lernwerk..": the output becomes the question list and a round starts.
+void Tprog::Button13Click() { editor_->handOverList(); }
 
 }  // namespace lernwerk

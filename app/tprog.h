@@ -24,11 +24,13 @@ class QWindow;
 
 namespace lernwerk {
 
+class EditorPage;
 class ErrorReporter;
+class InterfaceLanguage;
+class ListsPage;
 class QuestionFieldLook;
 class StatisticsPage;
 class TrainerPage;
-class InterfaceLanguage;
 class MemoQuestionList;
 class MemoStatusList;
 class PageControl;
@@ -134,12 +136,9 @@ protected:
 
 private:
     void createPages();
-    QWidget* createListsPage();
-    QWidget* createEditorPage();
     void createInfoPages();
     void createMenus();
     void createStatusBar();
-    void layoutEditorPage(int width, int height);
     void scrollInfoPagesToTop();
     QScrollArea* infoScrollBox(const char* pageName, const char* scrollBox) const;
     void readLastListAtCreation(const QString& fileName);
@@ -168,17 +167,8 @@ private:
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
     StatisticsPage* statistics_ = nullptr;
-    QWidget* editor = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
-    QPlainTextEdit* Memo5 = nullptr;
-    QLabel* aktuelleliste = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPlainTextEdit* m1 = nullptr;
-    QPlainTextEdit* m2 = nullptr;
-    QFileDialog* od = nullptr;
-    QFileDialog* od2 = nullptr;
-    QFileDialog* sd1 = nullptr;
+    ListsPage* lists_ = nullptr;
+    EditorPage* editor_ = nullptr;
 
     bool handOverPending_ = false;
     bool shownOnce_ = false;

@@ -1,4 +1,4 @@
-// The question-list editor: pairs "part 1 - part 2" become question lines.
+#include "lists/editor_page.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -7,14 +7,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "widgets/error_box_transition.h"
-#include "app/tprog.h"
-#include "widgets/controls.h"
-#include "lang/texts.h"
+#include <algorithm>
+
+#include "lang/editor_texts.h"
 #include "lists/editor_rules.h"
-#include "widgets/text_field.h"
 #include "textfile/encodings.h"
 #include "textfile/text_lines.h"
+#include "widgets/controls.h"
+#include "widgets/error_box.h"
+#include "widgets/text_field.h"
 
 namespace lernwerk {
 
@@ -64,126 +65,132 @@ QString chosenFile(QFileDialog* dialog)
 
 }  // namespace
 
-QWidget* Tprog::createEditorPage()
+EditorPage::EditorPage(ErrorReporter& errors, QWidget* parent) : QWidget(parent), errors_(errors)
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("editor"));
+    setObjectName(QStringLiteral("editor"));
 
-    auto* heading = makeHeading(page, "Label1");
+    auto* heading = makeHeading(this, "Label1");
     heading->setText(QStringLiteral("Editor"));
     heading->move(kMargin + 8, 8);
-    auto* explanation = new QLabel(page);
-    explanation->setObjectName(QStringLiteral("StaticText6"));
-    explanation->setWordWrap(true);
-    explanation->setGeometry(kMargin + 8, 34, 600, 30);
+    StaticText6 = new QLabel(this);
+    StaticText6->setObjectName(QStringLiteral("StaticText6"));
+    StaticText6->setWordWrap(true);
+    StaticText6->setGeometry(kMargin + 8, 34, 600, 30);
 
-    auto* gb1 = new QGroupBox(QStringLiteral("Input"), page);
+    gb1 = new QGroupBox(QStringLiteral("Input"), this);
     gb1->setObjectName(QStringLiteral("gb1"));
     m1 = makeEditorField(gb1, "m1");
-    auto* gb2 = new QGroupBox(QStringLiteral("Output"), page);
+    gb2 = new QGroupBox(QStringLiteral("Output"), this);
     gb2->setObjectName(QStringLiteral("gb2"));
     m2 = makeEditorField(gb2, "m2");
 
-    const auto button = [this](QWidget* parent, const char* name, void (Tprog::*handler)()) {
-        auto* made = makeButton(parent, name);
-        connect(made, &QPushButton::clicked, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
-        return made;
-    };
-    button(gb1, "Button9", &Tprog::Button9Click);
-    button(gb1, "Button8", &Tprog::Button8Click);
-    button(gb2, "Button11", &Tprog::Button11Click);
-    button(gb2, "Button10", &Tprog::Button10Click);
-    button(gb2, "Button13", &Tprog::Button13Click);
+    Button9 = addButton(gb1, "Button9", &EditorPage::loadInput);
+    Button8 = addButton(gb1, "Button8", &EditorPage::clearInput);
+    Button11 = addButton(gb2, "Button11", &EditorPage::saveOutput);
+    Button10 = addButton(gb2, "Button10", &EditorPage::clearOutput);
+    Button13 = addButton(gb2, "Button13", &EditorPage::handOverList);
 
-    auto* settings = new QGroupBox(page);
-    settings->setObjectName(QStringLiteral("GroupBox3"));
-    for (const char* name : {"cbt1", "cbt2"}) {
-        auto* box = new QCheckBox(settings);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setChecked(true);
-    }
-    button(page, "Button7", &Tprog::Button7Click);
-    button(page, "Button12", &Tprog::Button12Click);
+    GroupBox3 = new QGroupBox(this);
+    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    cbt1 = new QCheckBox(GroupBox3);
+    cbt1->setObjectName(QStringLiteral("cbt1"));
+    cbt1->setChecked(true);
+    cbt2 = new QCheckBox(GroupBox3);
+    cbt2->setObjectName(QStringLiteral("cbt2"));
+    cbt2->setChecked(true);
+    Button7 = addButton(this, "Button7", &EditorPage::buildList);
+    Button12 = addButton(this, "Button12", &EditorPage::closeEditor);
 
     od2 = makeFileDialog(this, "od2", QStringLiteral("Textdateien (*.txt)"), false);
     sd1 = makeFileDialog(this, "sd1", QStringLiteral("Fragenlisten (*.txt)"), true);
     sd1->setDefaultSuffix(QStringLiteral("txt"));
     sd1->setOption(QFileDialog::DontConfirmOverwrite);  // saving replaces a file without asking
     sd1->selectFile(QStringLiteral("NeueFragenliste.txt"));
-    return page;
 }
 
-void Tprog::layoutEditorPage(int width, int height)
+QPushButton* EditorPage::addButton(QWidget* parent, const char* name, void (EditorPage::*handler)())
+{
+    auto* button = makeButton(parent, name);
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { errors_.guarded([this, handler] { (this->*handler)(); }); });
+    return button;
+}
+
+void EditorPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutFor(width(), height());
+}
+
+void EditorPage::layoutFor(int width, int height)
 {
     const int b = (height - kEditorReserve) / 2;
     const int groupWidth = std::max(0, width - 2 * kMargin);
-    auto* gb1 = control<QGroupBox>("gb1");
-    auto* gb2 = control<QGroupBox>("gb2");
     gb1->setGeometry(kMargin, kGroupTop, groupWidth, b);
     gb2->setGeometry(kMargin, b + kGroupGap, groupWidth, b);
 
     // Inside each group: the field on the left, its buttons on the right in
     // a column, or in as many columns as low groups need to show them whole.
     // Both groups take the same number of columns, so that their fields line up.
+    const struct {
+        QPlainTextEdit* field;
+        QList<QPushButton*> buttons;
+    } groups[] = {{m1, {Button9, Button8}}, {m2, {Button11, Button10, Button13}}};
     const int innerHeight = b - kGroupInnerTop - kGroupInnerBottom;
     const int rows = std::max(1, (innerHeight + kGroupButtonGap) / (kButtonHeight + kGroupButtonGap));
     int mostButtons = 0;
-    for (QGroupBox* group : {gb1, gb2})
-        mostButtons = std::max(mostButtons, static_cast<int>(
-                                                group->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size()));
+    for (const auto& group : groups)
+        mostButtons = std::max(mostButtons, static_cast<int>(group.buttons.size()));
     const int columns = (mostButtons + rows - 1) / rows;
     const int columnsWidth = columns * kGroupButtonWidth + (columns - 1) * kGroupButtonGap;
     const int fieldWidth = std::max(0, groupWidth - columnsWidth - 3 * kMargin);
     const int left = groupWidth - kMargin - columnsWidth;
-    for (QGroupBox* group : {gb1, gb2}) {
-        const QList<QPushButton*> buttons = group->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
-        group->findChild<QPlainTextEdit*>()->setGeometry(kMargin, kGroupInnerTop, fieldWidth, std::max(0, innerHeight));
-        for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+    for (const auto& group : groups) {
+        group.field->setGeometry(kMargin, kGroupInnerTop, fieldWidth, std::max(0, innerHeight));
+        for (int i = 0; i < static_cast<int>(group.buttons.size()); ++i) {
             const int column = i / rows;
             const int row = i % rows;
-            buttons[i]->setGeometry(left + column * (kGroupButtonWidth + kGroupButtonGap),
-                                    kGroupInnerTop + row * (kButtonHeight + kGroupButtonGap), kGroupButtonWidth,
-                                    kButtonHeight);
+            group.buttons[i]->setGeometry(left + column * (kGroupButtonWidth + kGroupButtonGap),
+                                          kGroupInnerTop + row * (kButtonHeight + kGroupButtonGap),
+                                          kGroupButtonWidth, kButtonHeight);
         }
     }
 
     // Settings and the two page buttons keep their distance to the bottom edge.
     const int settingsTop = height - kEditorReserve + kGroupGap + 6;
-    auto* settings = control<QGroupBox>("GroupBox3");
-    settings->setGeometry(kMargin, settingsTop, std::min(420, groupWidth), std::min(kSettingsHeight, height - settingsTop - kMargin));
-    control<QCheckBox>("cbt1")->setGeometry(10, 20, 400, 20);
-    control<QCheckBox>("cbt2")->setGeometry(10, 42, 400, 20);
+    GroupBox3->setGeometry(kMargin, settingsTop, std::min(420, groupWidth),
+                           std::min(kSettingsHeight, height - settingsTop - kMargin));
+    cbt1->setGeometry(10, 20, 400, 20);
+    cbt2->setGeometry(10, 42, 400, 20);
     const int buttonLeft = width - kMargin - kGroupButtonWidth - kMargin;
-    control<QPushButton>("Button7")->setGeometry(buttonLeft, settingsTop + 8, kGroupButtonWidth, kButtonHeight);
-    control<QPushButton>("Button12")->setGeometry(buttonLeft, settingsTop + 8 + kButtonHeight + 8,
-                                                 kGroupButtonWidth, kButtonHeight);
+    Button7->setGeometry(buttonLeft, settingsTop + 8, kGroupButtonWidth, kButtonHeight);
+    Button12->setGeometry(buttonLeft, settingsTop + 8 + kButtonHeight + 8, kGroupButtonWidth, kButtonHeight);
 }
 
-void Tprog::Button7Click()
+void EditorPage::buildList()
 {
-    const auto lines = buildQuestionLines(fieldLines(*m1), control<QCheckBox>("cbt1")->isChecked(),
-                                          control<QCheckBox>("cbt2")->isChecked());
+    const auto lines = buildQuestionLines(fieldLines(*m1), cbt1->isChecked(), cbt2->isChecked());
     appendFieldLines(*m2, lines);
 }
 
-void Tprog::Button8Click()
+void EditorPage::clearInput()
 {
     m1->clear();
 }
 
-void Tprog::Button10Click()
+void EditorPage::clearOutput()
 {
     m2->clear();
 }
 
-void Tprog::Button9Click()
+void EditorPage::loadInput()
 {
     const QString fileName = chosenFile(od2);
     if (!fileName.isEmpty())
         LoadTextLines(fileName.toStdU16String(), *m1);
 }
 
-void Tprog::Button11Click()
+void EditorPage::saveOutput()
 {
     const QString fileName = chosenFile(sd1);
     if (fileName.isEmpty())
@@ -193,16 +200,35 @@ void Tprog::Button11Click()
                             needsUnicodeFile(text) ? textfile::kUtf8 : textfile::kAnsi);
 }
 
-void Tprog::Button12Click()
+void EditorPage::closeEditor()
 {
-    hidePage(editor);
+    emit closeRequested();
 }
 
-void Tprog::Button13Click()
+void EditorPage::handOverList()
 {
-    setFieldLines(*Memo1, fieldLines(*m2));
-    aktuelleliste->setText(QString::fromStdString(lang::kEditorListName));
-    Button1Click();
+    QStringList lines;
+    for (const std::u16string& line : fieldLines(*m2))
+        lines << QString::fromStdU16String(line);
+    emit listHandedOver(lines, kEditorListName);
+}
+
+void EditorPage::retranslate(Language language)
+{
+    const EditorTexts& texts = editorPageTexts();
+    StaticText6->setText(texts.explanation.in(language));
+    GroupBox3->setTitle(texts.settings.in(language));
+    Button13->setText(texts.handOver.in(language));
+    Button9->setText(texts.loadInput.in(language));
+    Button8->setText(texts.clearInput.in(language));
+    Button11->setText(texts.saveOutput.in(language));
+    Button10->setText(texts.clearOutput.in(language));
+    cbt1->setText(texts.askFirstPart.in(language));
+    cbt2->setText(texts.askSecondPart.in(language));
+    Button7->setText(texts.buildList.in(language));
+    Button12->setText(texts.close.in(language));
+    // Undo in the field brings back what the user had there.
+    replaceFieldLines(*m1, texts.sampleInput.in(language));
 }
 
 }  // namespace lernwerk

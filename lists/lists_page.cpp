@@ -1,18 +1,18 @@
-// The lists page: the question list, its status column and the loading of lists.
+#include "lists/lists_page.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
-#include "widgets/error_box_transition.h"
-#include "app/tprog.h"
+#include "lang/lists_texts.h"
 #include "widgets/controls.h"
+#include "widgets/error_box.h"
 #include "widgets/status_column.h"
 #include "widgets/text_field.h"
 
@@ -21,70 +21,63 @@ namespace lernwerk {
 namespace {
 
 constexpr int kStatusColumnWidth = 25;
-
-QFont listFont()
-{
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPixelSize(11);
-    return tahoma;
-}
+constexpr int kButtonMinimumWidth = 97;
 
 }  // namespace
 
-QWidget* Tprog::createListsPage()
+ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent) : QWidget(parent), errors_(errors)
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("tb3"));
-    auto* layout = new QVBoxLayout(page);
+    setObjectName(QStringLiteral("tb3"));
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 8, 8);
-    layout->addWidget(makeHeading(page, "Label6"));
+    Label6 = makeHeading(this, "Label6");
+    layout->addWidget(Label6);
 
     auto* nameRow = new QHBoxLayout;
-    auto* label7 = new QLabel(page);
-    label7->setObjectName(QStringLiteral("Label7"));
-    aktuelleliste = new QLabel(page);
+    Label7 = new QLabel(this);
+    Label7->setObjectName(QStringLiteral("Label7"));
+    aktuelleliste = new QLabel(this);
     aktuelleliste->setObjectName(QStringLiteral("aktuelleliste"));
     aktuelleliste->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    nameRow->addWidget(label7);
+    nameRow->addWidget(Label7);
     nameRow->addWidget(aktuelleliste, 1);
     layout->addLayout(nameRow);
 
     auto* listRow = new QHBoxLayout;
     listRow->setSpacing(0);
-    auto* column = new StatusColumn(page);
-    column->setObjectName(QStringLiteral("Memo2"));
-    column->setAccessibleName(QStringLiteral("Memo2"));
-    Memo2 = column;
+    Memo2 = new StatusColumn(this);
+    Memo2->setObjectName(QStringLiteral("Memo2"));
+    Memo2->setAccessibleName(QStringLiteral("Memo2"));
     keepLinesWhole(*Memo2);
     Memo2->setFixedWidth(kStatusColumnWidth);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo2->setPlainText(QStringLiteral("0"));
-    Memo1 = makeMemo(page, "Memo1");
+    Memo1 = makeMemo(this, "Memo1");
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setFont(listFont());
-    column->follow(Memo1);
+    Memo1->setFont(programFont());
+    Memo2->follow(Memo1);
     listRow->addWidget(Memo2);
     listRow->addWidget(Memo1, 1);
     layout->addLayout(listRow, 1);
 
-    Memo5 = makeMemo(page, "Memo5");
+    Memo5 = makeMemo(this, "Memo5");
     Memo5->hide();
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
-    auto* button2 = makeButton(page, "Button2");
-    Button1 = makeButton(page, "Button1");
-    for (QPushButton* button : {button2, Button1}) {
-        button->setMinimumWidth(97);
+    Button2 = makeButton(this, "Button2");
+    Button1 = makeButton(this, "Button1");
+    for (QPushButton* button : {Button2, Button1}) {
+        button->setMinimumWidth(kButtonMinimumWidth);
         buttonRow->addWidget(button);
     }
     layout->addLayout(buttonRow);
-    connect(button2, &QPushButton::clicked, this, [this] { guarded([this] { Button2Click(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { errors_.guarded([this] { loadList(); }); });
+    connect(Button1, &QPushButton::clicked, this, &ListsPage::newSessionRequested);
 
     od = new QFileDialog(this);
     od->setObjectName(QStringLiteral("od"));
@@ -92,10 +85,19 @@ QWidget* Tprog::createListsPage()
     od->setFileMode(QFileDialog::AnyFile);
     od->setAcceptMode(QFileDialog::AcceptOpen);
     od->setOption(QFileDialog::DontUseNativeDialog);
-    return page;
 }
 
-void Tprog::Button2Click()
+QString ListsPage::listName() const
+{
+    return aktuelleliste->text();
+}
+
+void ListsPage::setListName(const QString& name)
+{
+    aktuelleliste->setText(name);
+}
+
+void ListsPage::loadList()
 {
     if (od->exec() != QDialog::Accepted)
         return;
@@ -106,11 +108,47 @@ void Tprog::Button2Click()
     od->selectFile(fileName);  // offered again next time
 
     LoadTextLines(fileName.toStdU16String(), *Memo1);
-    aktuelleliste->setText(fileName);
+    setListName(fileName);
     // The path stands in the first line of the hidden field, replacing that line.
     QTextCursor first(Memo5->document()->firstBlock());
     first.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     first.insertText(fileName);
+}
+
+void ListsPage::takeList(const QStringList& lines, const QString& name)
+{
+    std::vector<std::u16string> kept;
+    kept.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines)
+        kept.push_back(line.toStdU16String());
+    setFieldLines(*Memo1, kept);
+    setListName(name);
+}
+
+bool ListsPage::restoreNamedList(const QString& lastListFile)
+{
+    if (!QFileInfo(lastListFile).isFile())
+        return false;
+    LoadTextLines(lastListFile.toStdU16String(), *Memo5);
+
+    const QString named = lineText(Memo5->document()->firstBlock());
+    if (named.isEmpty() || !QFileInfo(named).isFile())
+        return false;
+    setListName(named);
+    LoadTextLines(named.toStdU16String(), *Memo1);
+    return true;
+}
+
+void ListsPage::retranslate(Language language)
+{
+    const ListsTexts& texts = listsPageTexts();
+    Label6->setText(texts.heading.in(language));
+    Label7->setText(texts.currentList.in(language));
+    Button2->setText(texts.loadList.in(language));
+    Button1->setText(texts.newSession.in(language));
+    setListName(texts.sampleName.in(language));
+    // Undo in the field brings back what the user had there.
+    replaceFieldLines(*Memo1, texts.sampleList.in(language));
 }
 
 }  // namespace lernwerk

@@ -1,0 +1,74 @@
+// The language switch of the main window: every page, the menus and the
+// status bar take the texts of the interface language.
+
+#include <QAction>
+#include <QMenu>
+
+#include "app/statistics_page.h"
+#include "app/tprog.h"
+#include "app/trainer_page.h"
+#include "lang/editor_texts.h"
+#include "lang/lists_texts.h"
+#include "lang/texts.h"
+#include "lang/trainer_texts.h"
+#include "lang/window_texts.h"
+#include "lists/editor_page.h"
+#include "lists/lists_page.h"
+#include "widgets/page_control.h"
+#include "widgets/status_bar.h"
+
+namespace lernwerk {
+
+void Tprog::sprache()
+{
+    const bool german = language_.isGerman();
+    const Language language = language_.current();
+    const WindowTexts& window = windowTexts();
+    setWindowTitle(window.caption.in(language));
+    anzeige->setPanelText(StatusBar::kPhasePanel, window.phase.in(language));
+    anzeige->setPanelText(StatusBar::kResultPanel, window.result.in(language));
+    anzeige->setPanelText(StatusBar::kLinkPanel, window.donation.in(language));
+    blatt->setTabText(blatt->indexOf(trainer_), trainerTexts().tab.in(language));
+    trainer_->retranslate(language);
+    blatt->setTabText(blatt->indexOf(statistics_), statisticsTexts().tab.in(language));
+    statistics_->retranslate(language);
+    blatt->setTabText(blatt->indexOf(lists_), listsPageTexts().tab.in(language));
+    lists_->retranslate(language);
+    exchangeInfoTabs(german);
+    for (const auto& [action, text] : menuCaptions_)
+        action->setText(text->in(language));
+    softwareGerman_->menuAction()->setVisible(german);
+    softwareEnglish_->menuAction()->setVisible(!german);
+    blatt->setTabText(blatt->indexOf(editor_), editorPageTexts().tab.in(language));
+    editor_->retranslate(language);
+
+    blatt->selectPage(trainer_);
+    sp2->setChecked(!german);
+    sp1->setChecked(german);
+}
+
+void Tprog::exchangeInfoTabs(bool german)
+{
+    const auto& pairs = lang::infoPagePairs();
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        QWidget* wanted = page(german ? pairs[i].german : pairs[i].english);
+        QWidget* other = page(german ? pairs[i].english : pairs[i].german);
+        // The introduction of the new language always shows; any other page
+        // shows when the user had its twin open.
+        if (i == 0 || blatt->isPageVisible(other))
+            blatt->setPageVisible(wanted, true);
+        blatt->setPageVisible(other, false);
+    }
+}
+
+void Tprog::sp1Click()
+{
+    language_.set(Language::German);
+}
+
+void Tprog::sp2Click()
+{
+    language_.set(Language::English);
+}
+
+}  // namespace lernwerk

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "lang/language.h"
+
+namespace lernwerk {
+
+// The texts of the lists page.
+struct ListsTexts {
+    Text tab;
+    Text heading;      // Label6
+    Text currentList;  // Label7
+    Text loadList;     // Button2
+    Text newSession;   // Button1
+    Text sampleName;   // aktuelleliste, while the sample list is loaded
+    Text sampleList;   // Memo1, lines separated by LF
+};
+
+const ListsTexts& listsPageTexts();
+
+}  // namespace lernwerk

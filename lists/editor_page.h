@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+#include "lang/language.h"
+
+class QCheckBox;
+class QFileDialog;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace lernwerk {
+
+class ErrorReporter;
+
+// The question-list editor `editor`: pairs "part 1 - part 2" in the input
+// become question lines in the output, which can be saved or handed over to
+// the lists page.
+class EditorPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit EditorPage(ErrorReporter& errors, QWidget* parent = nullptr);
+
+    // "Liste Erstellen": appends the question lines built from the input.
+    void buildList();
+    void clearInput();
+    void loadInput();
+    void clearOutput();
+    void saveOutput();
+    // "Editor Schließen"
+    void closeEditor();
+    // "Lernwerk..": hands the output over as the question list.
+    void handOverList();
+
+    // Places the groups, fields and buttons for a page of this size.
+    void layoutFor(int width, int height);
+
+    void retranslate(Language language);
+
+signals:
+    void closeRequested();
+    // The output's lines, each as it stands, and the name the list gets.
+    void listHandedOver(const QStringList& lines, const QString& name);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QPushButton* addButton(QWidget* parent, const char* name, void (EditorPage::*handler)());
+
+    ErrorReporter& errors_;
+    QLabel* StaticText6;
+    QGroupBox* gb1;
+    QGroupBox* gb2;
+    QPlainTextEdit* m1;
+    QPlainTextEdit* m2;
+    QPushButton* Button9;
+    QPushButton* Button8;
+    QPushButton* Button11;
+    QPushButton* Button10;
+    QPushButton* Button13;
+    QGroupBox* GroupBox3;
+    QCheckBox* cbt1;
+    QCheckBox* cbt2;
+    QPushButton* Button7;
+    QPushButton* Button12;
+    QFileDialog* od2;
+    QFileDialog* sd1;
+};
+
+}  // namespace lernwerk

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include "lang/language.h"
+
+class QFileDialog;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace lernwerk {
+
+class ErrorReporter;
+class StatusColumn;
+
+// The lists page `tb3`: the question list `Memo1` with its status column
+// `Memo2`, the current list's name, and the loading of list files.
+class ListsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ListsPage(ErrorReporter& errors, QWidget* parent = nullptr);
+
+    QPlainTextEdit* questionField() const { return Memo1; }
+    StatusColumn* statusField() const { return Memo2; }
+    // Hidden; its first line names the list loaded last.
+    QPlainTextEdit* pathField() const { return Memo5; }
+    QLabel* listNameLabel() const { return aktuelleliste; }
+
+    QString listName() const;
+    void setListName(const QString& name);
+
+    // "Liste Laden..": asks for a list file and loads it.
+    void loadList();
+    // Replaces the question list by `lines`, each as it stands, and names it.
+    void takeList(const QStringList& lines, const QString& name);
+    // Reads the last-list file into the hidden field; when its first line
+    // names an existing file, loads that list. True when a list was loaded.
+    bool restoreNamedList(const QString& lastListFile);
+
+    // The captions, the sample list's name and the sample list itself, which
+    // replaces the question list as one step that Undo takes back.
+    void retranslate(Language language);
+
+signals:
+    // "Neue Runde.." was pressed.
+    void newSessionRequested();
+
+private:
+    ErrorReporter& errors_;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* aktuelleliste;
+    StatusColumn* Memo2;
+    QPlainTextEdit* Memo1;
+    QPlainTextEdit* Memo5;
+    QPushButton* Button2;
+    QPushButton* Button1;
+    QFileDialog* od;
+};
+
+}  // namespace lernwerk
