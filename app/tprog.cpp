@@ -19,6 +19,7 @@
 #include <QWindow>
 
 #include "widgets/error_box_transition.h"
+#include "app/dialogs_transition.h"
 #include "lang/editor_texts.h"
 #include "lang/lists_texts.h"
 #include "lists/editor_page.h"
@@ -219,7 +220,8 @@ bool Tprog::FormCloseQuery()
 {
     if (!ende_)
         return true;
-    ende_->applyLanguage(flag());
+    transitionalLanguage().set(language());
+    ende_->retranslate(language());
     // The dialog is left through its OK only; should it return any other
     // way, nothing was decided and the program goes on.
     return ende_->exec() == QDialog::Accepted;
