@@ -25,4 +25,8 @@ Tende::Tende(Tstart& start, Tprog& prog)
     connect(this, &Tende::confirmed, &start, &Tstart::close);
 }
 
+Tbugreport_de::Tbugreport_de() : Tbugreport_de(transitionalReporter()) {}
+
+Tbugreport_en::Tbugreport_en() : Tbugreport_en(transitionalReporter()) {}
+
 }  // namespace lernwerk
