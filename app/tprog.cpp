@@ -113,7 +113,8 @@ void Tprog::hidePage(QWidget* target)
 
 void Tprog::FormCreate()
 {
-    buildSoftwareMenus(*this);
+    buildSoftwareMenus(control<QMenu>("m_soft_de"), control<QMenu>("m_soft_en"),
+                       [this](QAction* entry) { guarded([this, entry] { BrowseToMenuCaption(entry); }); });
     sprache();
     scrollInfoPagesToTop();
     // Each file is read on its own: an unreadable German list shows its error
