@@ -20,9 +20,12 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
     start_ = std::make_unique<Tstart>(*language_, errors, workingFolder);
     dialogTexts_ = std::make_unique<StandardDialogTexts>(*language_);
     prog_ = std::make_unique<Tprog>(*start_, *language_, errors, programFolder);
-    ende_ = std::make_unique<Tende>(*start_, *prog_);
-    bugreportDe_ = std::make_unique<Tbugreport_de>();
-    bugreportEn_ = std::make_unique<Tbugreport_en>();
+    ende_ = std::make_unique<Tende>(
+        *language_, errors, [this] { return prog_->programFolder(); }, [this] { return prog_->questionListText(); });
+    bugreportDe_ = std::make_unique<Tbugreport_de>(errors);
+    bugreportEn_ = std::make_unique<Tbugreport_en>(errors);
+    // OK in the closing dialog ends the program.
+    QObject::connect(ende_.get(), &Tende::confirmed, start_.get(), &Tstart::close);
 
     prog_->setDialogs(ende_.get(), bugreportDe_.get(), bugreportEn_.get());
     start_->setHandOver([this] { prog_->handOver(); });

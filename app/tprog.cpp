@@ -116,7 +116,8 @@ void Tprog::hidePage(QWidget* target)
 
 void Tprog::FormCreate()
 {
-    buildSoftwareMenus(*this);
+    buildSoftwareMenus(softwareGerman_, softwareEnglish_,
+                       [this](QAction* entry) { errors_.guarded([this, entry] { BrowseToMenuCaption(entry); }); });
     sprache();
     scrollInfoPagesToTop();
     // Each file is read on its own: an unreadable German list shows its error
@@ -223,7 +224,7 @@ bool Tprog::FormCloseQuery()
 {
     if (!ende_)
         return true;
-    ende_->applyLanguage(flag());
+    ende_->retranslate(language_.current());
     // The dialog is left through its OK only; should it return any other
     // way, nothing was decided and the program goes on.
     return ende_->exec() == QDialog::Accepted;

@@ -2,42 +2,38 @@
 
 #include <QDialog>
 
+#include "lang/language.h"
+
 namespace lernwerk {
 
-// The texts of one report window.
-struct BugreportTexts {
-    const char* windowName;
-    QString caption;
-    QString greeting;
-    QString supportIntro;
-    QString supportLink;
-    QString emailNote;
-    QString customIntro;
-    QString customLink;
-    QSize clientSize;
-};
+class ErrorReporter;
 
 // The report window: explains where faults and wishes are reported and links
 // to the maker's support and made-to-measure software pages. Not modal.
 class Tbugreport : public QDialog {
     Q_OBJECT
 public:
-    explicit Tbugreport(const BugreportTexts& texts);
-
     void BrowseToCaption(const QString& caption);
     void Button1Click();
+
+protected:
+    // `clientSize` is the design size; the height grows where the texts need more room.
+    Tbugreport(ErrorReporter& errors, Language language, const char* windowName, QSize clientSize);
+
+private:
+    ErrorReporter& errors_;
 };
 
 class Tbugreport_de : public Tbugreport {
     Q_OBJECT
 public:
-    Tbugreport_de();
+    explicit Tbugreport_de(ErrorReporter& errors);
 };
 
 class Tbugreport_en : public Tbugreport {
     Q_OBJECT
 public:
-    Tbugreport_en();
+    explicit Tbugreport_en(ErrorReporter& errors);
 };
 
 }  // namespace lernwerk

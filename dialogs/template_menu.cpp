@@ -4,22 +4,18 @@
 #include <QIcon>
 #include <QMenu>
 
-#include "widgets/error_box_transition.h"
-#include "app/tprog.h"
 #include "dialogs/software_catalogue.h"
 
 namespace lernwerk {
 
 namespace {
 
-void fillMenu(Tprog& prog, const char* menuName, const QString& entryPrefix, bool german)
+void fillMenu(QMenu* menu, const QString& entryPrefix, bool german, const std::function<void(QAction*)>& browse)
 {
-    auto* menu = prog.findChild<QMenu*>(QString::fromLatin1(menuName));
     for (int i = 0; i < kCatalogueSize; ++i) {
         auto* entry = new QAction(QIcon(catalogueIcon(i)), catalogueLine(i, german), menu);
         entry->setObjectName(entryPrefix + QString::number(i));
-        QObject::connect(entry, &QAction::triggered, &prog,
-                         [&prog, entry] { guarded([&prog, entry] { prog.BrowseToMenuCaption(entry); }); });
+        QObject::connect(entry, &QAction::triggered, menu, [browse, entry] { browse(entry); });
         // The design-time entries follow the catalogue.
         menu->insertAction(menu->actions().value(i), entry);
     }
@@ -27,10 +23,10 @@ void fillMenu(Tprog& prog, const char* menuName, const QString& entryPrefix, boo
 
 }  // namespace
 
-void buildSoftwareMenus(Tprog& prog)
+void buildSoftwareMenus(QMenu* german, QMenu* english, const std::function<void(QAction*)>& browse)
 {
-    fillMenu(prog, "m_soft_de", QStringLiteral("linkde"), true);
-    fillMenu(prog, "m_soft_en", QStringLiteral("linken"), false);
+    fillMenu(german, QStringLiteral("linkde"), true, browse);
+    fillMenu(english, QStringLiteral("linken"), false, browse);
 }
 
 }  // namespace lernwerk

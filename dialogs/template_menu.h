@@ -1,14 +1,16 @@
 #pragma once
 
+#include <functional>
+
+class QAction;
+class QMenu;
+
 namespace lernwerk {
 
-class Tprog;
-
 // Puts the maker's sixteen programs at the top of the two software menus:
-// entries linkde0..linkde15 into m_soft_de and linken0..linken15 into
-// m_soft_en, each captioned with its catalogue line, showing its icon and
-// opening its address through the main window's BrowseToMenuCaption. Run once,
-// when the main window is created.
-void buildSoftwareMenus(Tprog& prog);
+// entries linkde0..linkde15 into `german` and linken0..linken15 into
+// `english`, each captioned with its catalogue line and showing its icon; a
+// chosen entry goes to `browse`. Run once, when the main window is created.
+void buildSoftwareMenus(QMenu* german, QMenu* english, const std::function<void(QAction*)>& browse);
 
 }  // namespace lernwerk

@@ -8,11 +8,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "widgets/error_box_transition.h"
-#include "app/tprog.h"
-#include "app/tstart.h"
+#include "lang/closing_texts.h"
 #include "textfile/encodings.h"
 #include "textfile/u_WideFunc.h"
+#include "widgets/error_box.h"
 
 namespace lernwerk {
 
@@ -21,15 +20,6 @@ namespace {
 constexpr QRgb kCream = 0xFFFBF0;
 constexpr QRgb kHeadingGrey = 0x3A3A3A;
 constexpr QRgb kBevelShadow = 0xA0A0A0;
-
-const QString kGermanExplanation = QStringLiteral(
-    "Das ist wirklich die letzte Frage.. ;) Das Programm kann sich Ihre aktuelle Fragenliste merken, "
-    "damit Sie beim nächsten Start sofort automatisch geöffnet werden kann. Dazu wird im Programmordner "
-    "die Datei \"LetzteFrageliste.txt\" angelegt.. ");
-const QString kEnglishExplanation = QStringLiteral(
-    "That's really the last question! ;) The Drillbook can remember your last used Question List, so that "
-    "it can be loaded automatically when starting the program for the next time. Therefore a file named "
-    "\"LastQuestionnaire.txt\" will be written in the application directory.");
 
 // A panel framed by a lowered outer and a raised inner bevel.
 class BevelPanel : public QFrame {
@@ -70,8 +60,13 @@ QLabel* makeExplanation(QWidget* parent, const char* name, const QString& text)
 
 }  // namespace
 
-Tende::Tende(Tstart& start, Tprog& prog)
-    : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), start_(start), prog_(prog)
+Tende::Tende(InterfaceLanguage& language, ErrorReporter& errors, std::function<QString()> lastListFolder,
+             std::function<std::u16string()> questionListText)
+    : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      language_(language),
+      errors_(errors),
+      lastListFolder_(std::move(lastListFolder)),
+      questionListText_(std::move(questionListText))
 {
     setObjectName(QStringLiteral("ende"));
     setModal(true);
@@ -107,8 +102,8 @@ Tende::Tende(Tstart& start, Tprog& prog)
     grey.setColor(QPalette::WindowText, QColor(kHeadingGrey));
     Label18->setPalette(grey);
     layout->addWidget(Label18);
-    StaticText1 = makeExplanation(panel, "StaticText1", kGermanExplanation);
-    StaticText2 = makeExplanation(panel, "StaticText2", kEnglishExplanation);
+    StaticText1 = makeExplanation(panel, "StaticText1", closingTexts().explanation.german);
+    StaticText2 = makeExplanation(panel, "StaticText2", closingTexts().explanation.english);
     StaticText2->hide();
     layout->addWidget(StaticText1);
     layout->addWidget(StaticText2);
@@ -125,33 +120,26 @@ Tende::Tende(Tstart& start, Tprog& prog)
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setGeometry(346, 172, 75, 25);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+    connect(ok, &QPushButton::clicked, this, [this] { errors_.guarded([this] { Button1Click(); }); });
 }
 
-void Tende::applyLanguage(const QString& flag)
+void Tende::retranslate(Language language)
 {
-    if (flag == QStringLiteral("de")) {
-        setWindowTitle(QStringLiteral("Lernwerk"));
-        Label18->setText(QStringLiteral("Zuletzt geöffnete Liste speichern?"));
-        RadioButton1->setText(QStringLiteral("Ja, Liste speichern"));
-        RadioButton2->setText(QStringLiteral("Nein, Liste nicht abspeichern"));
-        StaticText1->show();
-        StaticText2->hide();
-    }
-    if (flag == QStringLiteral("en")) {
-        setWindowTitle(QStringLiteral("Drillbook"));
-        Label18->setText(QStringLiteral("Remember Last List?"));
-        RadioButton1->setText(QStringLiteral("Yes, Save List"));
-        RadioButton2->setText(QStringLiteral("No, Do Not Save List"));
-        StaticText2->show();
-        StaticText1->hide();
-    }
+    const ClosingTexts& texts = closingTexts();
+    setWindowTitle(texts.caption.in(language));
+    Label18->setText(texts.question.in(language));
+    RadioButton1->setText(texts.save.in(language));
+    RadioButton2->setText(texts.dontSave.in(language));
+    // Each language has its own explanation, wrapped in its own label.
+    const bool german = language == Language::German;
+    StaticText1->setVisible(german);
+    StaticText2->setVisible(!german);
 }
 
-QString Tende::lastListFile(const QString& programFolder, const QString& flag)
+QString Tende::lastListFile(const QString& programFolder, Language language)
 {
-    return programFolder +
-           (flag == QStringLiteral("de") ? QStringLiteral("LetzteFrageliste.txt") : QStringLiteral("LastQuestionnaire.txt"));
+    return programFolder + (language == Language::German ? QStringLiteral("LetzteFrageliste.txt")
+                                                         : QStringLiteral("LastQuestionnaire.txt"));
 }
 
 void Tende::Button1Click()
@@ -160,15 +148,15 @@ void Tende::Button1Click()
         // The folder may not exist yet (an installed program keeps its lists
         // in the user's data folder). If it cannot be made, the write below
         // fails with its own message.
-        QDir().mkpath(prog_.programFolder());
+        const QString folder = lastListFolder_();
+        QDir().mkpath(folder);
         // Written through a temporary file: a failure leaves the list saved
         // before untouched, shows its message and keeps this dialog open.
-        textfile::WriteTextFile(prog_.questionListText(),
-                                lastListFile(prog_.programFolder(), start_.language()).toStdU16String(),
+        textfile::WriteTextFile(questionListText_(), lastListFile(folder, language_.current()).toStdU16String(),
                                 textfile::kUtf8, true);
     }
     accept();
-    start_.close();
+    emit confirmed();
 }
 
 void Tende::reject() {}

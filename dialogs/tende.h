@@ -2,23 +2,30 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <string>
+
+#include "lang/language.h"
+
 class QLabel;
 class QRadioButton;
 
 namespace lernwerk {
 
-class Tprog;
-class Tstart;
+class ErrorReporter;
 
 // The closing dialog: asks whether the question list is to be remembered for
 // the next start, saves it if so, and ends the program.
 class Tende : public QDialog {
     Q_OBJECT
 public:
-    Tende(Tstart& start, Tprog& prog);
+    // `lastListFolder` gives the folder of the last-list files (with a
+    // trailing separator), `questionListText` the question list to remember.
+    Tende(InterfaceLanguage& language, ErrorReporter& errors, std::function<QString()> lastListFolder,
+          std::function<std::u16string()> questionListText);
 
-    // Sets the texts for the language flag; run just before the dialog shows.
-    void applyLanguage(const QString& flag);
+    // Sets the texts for the language; runs just before the dialog shows.
+    void retranslate(Language language);
 
     void Button1Click();
 
@@ -26,12 +33,18 @@ public:
     // other rejection leave the dialog open with the choice as it is.
     void reject() override;
 
-    // The file the list is remembered in, for the given language flag.
-    static QString lastListFile(const QString& programFolder, const QString& flag);
+    // The file the list is remembered in, for the given language.
+    static QString lastListFile(const QString& programFolder, Language language);
+
+signals:
+    // OK was pressed and the choice carried out: the program ends.
+    void confirmed();
 
 private:
-    Tstart& start_;
-    Tprog& prog_;
+    InterfaceLanguage& language_;
+    ErrorReporter& errors_;
+    std::function<QString()> lastListFolder_;
+    std::function<std::u16string()> questionListText_;
     QLabel* Label18;
     QLabel* StaticText1;
     QLabel* StaticText2;

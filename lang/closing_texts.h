@@ -1,0 +1,18 @@
+#pragma once
+
+#include "lang/language.h"
+
+namespace lernwerk {
+
+// The texts of the closing dialog.
+struct ClosingTexts {
+    Text caption;
+    Text question;     // Label18
+    Text explanation;  // StaticText1 (German) and StaticText2 (English)
+    Text save;         // RadioButton1
+    Text dontSave;     // RadioButton2
+};
+
+const ClosingTexts& closingTexts();
+
+}  // namespace lernwerk
