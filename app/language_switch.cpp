@@ -28,6 +28,7 @@ void Tprog::sprache()
     anzeige->setPanelText(StatusBar::kPhasePanel, window.phase.in(language));
     anzeige->setPanelText(StatusBar::kResultPanel, window.result.in(language));
     anzeige->setPanelText(StatusBar::kLinkPanel, window.donation.in(language));
+    anzeige->setAccessibleName(window.statusBar.in(language));
     blatt->setTabText(blatt->indexOf(trainer_), trainerTexts().tab.in(language));
     trainer_->retranslate(language);
     blatt->setTabText(blatt->indexOf(statistics_), statisticsTexts().tab.in(language));

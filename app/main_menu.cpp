@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "lang/window_texts.h"
+#include "lists/lists_page.h"
 #include "widgets/error_box.h"
 #include "app/tprog.h"
 #include "widgets/sites.h"
@@ -168,7 +169,7 @@ void Tprog::createMenus()
 
     // Ctrl+O loads a list as the lists page's "Load List.." does.
     auto* loadList = new QAction(this);
-    loadList->setShortcut(kLoadListKey);
+    loadList->setShortcut(ListsPage::kLoadListKey);
     connect(loadList, &QAction::triggered, this, [this] { errors_.guarded([this] { Button2Click(); }); });
     addAction(loadList);
 }

@@ -34,6 +34,7 @@ void StatisticsPage::appendLog(const QString& line)
 void StatisticsPage::retranslate(Language language)
 {
     Label5->setText(statisticsTexts().heading.in(language));
+    Memo3->setAccessibleName(statisticsTexts().heading.in(language));
 }
 
 }  // namespace lernwerk

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -61,9 +60,6 @@ public:
     void handOver();
     const quiz::RoundState& roundState() const { return round_->state(); }
     void setSeedSource(quiz::Round::SeedSource source) { round_->set_seed_source(std::move(source)); }
-
-    // Loads a list from anywhere in the window.
-    static inline const QKeySequence kLoadListKey{Qt::CTRL | Qt::Key_O};
 
     // Life cycle
     void FormCreate();

@@ -9,6 +9,7 @@
 
 #include "widgets/click_label.h"
 #include "lang/language.h"
+#include "lang/window_texts.h"
 #include "widgets/error_box.h"
 #include "widgets/picture_file.h"
 
@@ -29,7 +30,6 @@ ClickLabel* makePicture(QWidget* parent, ErrorReporter& errors, const char* name
 {
     auto* picture = new ClickLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
-    picture->setAccessibleName(QString::fromLatin1(name));
     picture->setGeometry(geometry);
     picture->setCursor(Qt::PointingHandCursor);
     errors.guarded([&] { picture->setPixmap(QPixmap::fromImage(loadPicture(QString::fromLatin1(resource)))); });
@@ -92,7 +92,12 @@ void Tstart::startsprache()
 {
     const bool german = language_.isGerman();
     errors_.setTitle(german ? kGermanTitle : kEnglishTitle);
+    setAccessibleName(german ? kGermanTitle : kEnglishTitle);
     Image2->setVisible(!german);
+    // Either picture hands over to the main window when clicked.
+    const QString pictureName = windowTexts().startPicture.in(language_.current());
+    Image1->setAccessibleName(pictureName);
+    Image2->setAccessibleName(pictureName);
 }
 
 void Tstart::Timer1Timer()

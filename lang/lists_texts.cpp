@@ -28,6 +28,9 @@ const ListsTexts& listsPageTexts()
                            QStringLiteral("_\n"
                                           "The sentence of the Pythagoras reads: _a ²+b ² = c ²_\n"
                                           "The Thirty Years' War lasted from _1618_ to _1648_.")},
+        .questionListName = {QStringLiteral("Fragenliste"), QStringLiteral("Question list")},
+        .statusColumnName = {QStringLiteral("Status der Fragen"), QStringLiteral("Status of the questions")},
+        .pathFieldName = {QStringLiteral("Pfad der geladenen Liste"), QStringLiteral("Path of the loaded list")},
     };
     return texts;
 }

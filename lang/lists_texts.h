@@ -13,6 +13,10 @@ struct ListsTexts {
     Text newSession;   // Button1
     Text sampleName;   // aktuelleliste, while the sample list is loaded
     Text sampleList;   // Memo1, lines separated by LF
+    // What a screen reader calls the fields.
+    Text questionListName;  // Memo1
+    Text statusColumnName;  // Memo2
+    Text pathFieldName;     // Memo5, hidden
 };
 
 const ListsTexts& listsPageTexts();

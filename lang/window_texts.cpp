@@ -22,6 +22,8 @@ const WindowTexts& windowTexts()
         .phase = {QStringLiteral("Herzlich Willkommen"), QStringLiteral("Welcome")},
         .result = {QStringLiteral("Status"), QStringLiteral("Status")},
         .donation = site(sites::kGerman, sites::kEnglish, "/spenden - Vielen Dank!", "/donate - Thank you!"),
+        .statusBar = {QStringLiteral("Statuszeile"), QStringLiteral("Status bar")},
+        .startPicture = {QStringLiteral("Weiter zum Programm"), QStringLiteral("Continue to the program")},
     };
     return texts;
 }

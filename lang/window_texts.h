@@ -11,6 +11,9 @@ struct WindowTexts {
     Text phase;
     Text result;
     Text donation;
+    // What a screen reader calls the status bar and the start screen's pictures.
+    Text statusBar;
+    Text startPicture;
 };
 const WindowTexts& windowTexts();
 

@@ -227,6 +227,9 @@ void EditorPage::retranslate(Language language)
     cbt2->setText(texts.askSecondPart.in(language));
     Button7->setText(texts.buildList.in(language));
     Button12->setText(texts.close.in(language));
+    // The fields are named by their groups' captions.
+    m1->setAccessibleName(gb1->title());
+    m2->setAccessibleName(gb2->title());
     // Undo in the field brings back what the user had there.
     replaceFieldLines(*m1, texts.sampleInput.in(language));
 }

@@ -47,7 +47,6 @@ ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent) : QWidget(parent), 
     listRow->setSpacing(0);
     Memo2 = new StatusColumn(this);
     Memo2->setObjectName(QStringLiteral("Memo2"));
-    Memo2->setAccessibleName(QStringLiteral("Memo2"));
     keepLinesWhole(*Memo2);
     Memo2->setFixedWidth(kStatusColumnWidth);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -147,6 +146,11 @@ void ListsPage::retranslate(Language language)
     Button2->setText(texts.loadList.in(language));
     Button1->setText(texts.newSession.in(language));
     setListName(texts.sampleName.in(language));
+    Memo1->setAccessibleName(texts.questionListName.in(language));
+    Memo2->setAccessibleName(texts.statusColumnName.in(language));
+    Memo5->setAccessibleName(texts.pathFieldName.in(language));
+    Button2->setToolTip(texts.loadList.in(language) + QStringLiteral(" (") +
+                        kLoadListKey.toString(QKeySequence::NativeText) + QLatin1Char(')'));
     // Undo in the field brings back what the user had there.
     replaceFieldLines(*Memo1, texts.sampleList.in(language));
 }

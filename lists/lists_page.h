@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QStringList>
 #include <QWidget>
 
@@ -21,6 +22,9 @@ class ListsPage : public QWidget {
     Q_OBJECT
 public:
     explicit ListsPage(ErrorReporter& errors, QWidget* parent = nullptr);
+
+    // Loads a list from anywhere in the main window, as "Liste Laden.." does.
+    static inline const QKeySequence kLoadListKey{Qt::CTRL | Qt::Key_O};
 
     QPlainTextEdit* questionField() const { return Memo1; }
     StatusColumn* statusField() const { return Memo2; }

@@ -2,7 +2,29 @@
 
 #include <QMouseEvent>
 
+#include "widgets/click_label_accessible.h"
+
 namespace lernwerk {
+
+namespace {
+
+void installAccessibility()
+{
+    static const bool installed = (ClickLabelAccessible::install(), true);
+    Q_UNUSED(installed);
+}
+
+}  // namespace
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
+{
+    installAccessibility();
+}
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+{
+    installAccessibility();
+}
 
 QRect ClickLabel::contentArea() const
 {

@@ -10,7 +10,8 @@ namespace lernwerk {
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget* parent = nullptr);
+    explicit ClickLabel(const QString& text, QWidget* parent = nullptr);
 
     // Where the caption, or the picture, is drawn.
     QRect contentArea() const;

@@ -40,7 +40,6 @@ QPlainTextEdit* makeMemo(QWidget* parent, const char* name)
 {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QString::fromLatin1(name));
-    memo->setAccessibleName(QString::fromLatin1(name));
     keepLinesWhole(*memo);
     return memo;
 }
