@@ -14,10 +14,8 @@
 
 class QAction;
 class QMenu;
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QScrollArea;
 class QTabWidget;
 class QFileDialog;
 class QWindow;
