@@ -7,9 +7,9 @@
 #include "app/statistics_page.h"
 #include "app/tprog.h"
 #include "app/trainer_page.h"
+#include "dialogs/info_page_set.h"
 #include "lang/editor_texts.h"
 #include "lang/lists_texts.h"
-#include "lang/texts.h"
 #include "lang/trainer_texts.h"
 #include "lang/window_texts.h"
 #include "lists/editor_page.h"
@@ -36,6 +36,7 @@ void Tprog::sprache()
     blatt->setTabText(blatt->indexOf(lists_), listsPageTexts().tab.in(language));
     lists_->retranslate(language);
     exchangeInfoTabs(german);
+    info_->retranslate(language);
     for (const auto& [action, text] : menuCaptions_)
         action->setText(text->in(language));
     softwareGerman_->menuAction()->setVisible(german);
@@ -50,13 +51,13 @@ void Tprog::sprache()
 
 void Tprog::exchangeInfoTabs(bool german)
 {
-    const auto& pairs = lang::infoPagePairs();
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-        QWidget* wanted = page(german ? pairs[i].german : pairs[i].english);
-        QWidget* other = page(german ? pairs[i].english : pairs[i].german);
+    const auto& twins = info_->twins();
+    for (const InfoTwins& pair : twins) {
+        QWidget* wanted = german ? pair.german : pair.english;
+        QWidget* other = german ? pair.english : pair.german;
         // The introduction of the new language always shows; any other page
         // shows when the user had its twin open.
-        if (i == 0 || blatt->isPageVisible(other))
+        if (&pair == &twins.front() || blatt->isPageVisible(other))
             blatt->setPageVisible(wanted, true);
         blatt->setPageVisible(other, false);
     }

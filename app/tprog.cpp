@@ -6,14 +6,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBlock>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QScreen>
 #include <QWindow>
@@ -34,6 +31,7 @@
 #include "app/trainer_page.h"
 #include "app/tstart.h"
 #include "lang/display_settings.h"
+#include "dialogs/info_page_set.h"
 #include "dialogs/tbugreport.h"
 #include "dialogs/tende.h"
 #include "dialogs/template_menu.h"
@@ -86,19 +84,9 @@ void Tprog::setDialogs(Tende* ende, Tbugreport* bugreportDe, Tbugreport* bugrepo
     bugreportEn_ = bugreportEn;
 }
 
-QString Tprog::flag() const
-{
-    return InterfaceLanguage::flagText(language_.current());
-}
-
 std::u16string Tprog::questionListText() const
 {
     return fieldText(*lists_->questionField());
-}
-
-QWidget* Tprog::page(const char* name) const
-{
-    return blatt->findChild<QWidget*>(QString::fromLatin1(name));
 }
 
 void Tprog::showPage(QWidget* target)
@@ -289,7 +277,7 @@ void Tprog::createPages()
     });
     blatt->addTab(lists_, QString());
     blatt->addTab(editor_, QStringLiteral("Editor"));
-    createInfoPages();
+    addInfoPages();
 
     blatt->setPageVisible(editor_, false);
     trainer_->installEventFilter(this);
@@ -345,12 +333,12 @@ void Tprog::f1Click()
 
 void Tprog::f2Click()
 {
-    showPage(page("tb2"));
+    showPage(statistics_);
 }
 
 void Tprog::f3Click()
 {
-    showPage(page("tb3"));
+    showPage(lists_);
 }
 
 void Tprog::f4Click()

@@ -13,18 +13,19 @@
 
 class QAction;
 class QMenu;
-class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QScrollArea;
 class QTabWidget;
 class QFileDialog;
 class QWindow;
 
 namespace lernwerk {
 
+enum class InfoTopic;
+
 class EditorPage;
 class ErrorReporter;
+class InfoPageSet;
 class InterfaceLanguage;
 class ListsPage;
 class QuestionFieldLook;
@@ -51,8 +52,6 @@ public:
     // The windows created after this one.
     void setDialogs(Tende* ende, Tbugreport* bugreportDe, Tbugreport* bugreportEn);
 
-    // The language flag, kept by the start screen.
-    QString flag() const;
     QString programFolder() const { return programFolder_; }
     // The question list as one text, lines separated by CR LF.
     std::u16string questionListText() const;
@@ -115,7 +114,6 @@ public:
 
     // Web links
     void BrowseToMenuCaption(QAction* entry);
-    void BrowseToLabelCaption(QLabel* label);
     void anzeigeClick(int x);
 
     // Makes a page's tab visible and brings the page to the front, without
@@ -132,18 +130,15 @@ protected:
 
 private:
     void createPages();
-    void createInfoPages();
+    void addInfoPages();
     void createMenus();
     void createStatusBar();
     void scrollInfoPagesToTop();
-    QScrollArea* infoScrollBox(const char* pageName, const char* scrollBox) const;
     void readLastListAtCreation(const QString& fileName);
     void watchFocus(QWindow* now);
     void exchangeInfoTabs(bool german);
-    void showInfoPage(const char* germanPage, const char* englishPage);
-    QWidget* page(const char* name) const;
-    template <typename Control>
-    Control* control(const char* name) const;
+    void showInfoPage(InfoTopic topic);
+    void showCatalogue();
 
     Tstart& start_;
     InterfaceLanguage& language_;
@@ -165,6 +160,7 @@ private:
     StatisticsPage* statistics_ = nullptr;
     ListsPage* lists_ = nullptr;
     EditorPage* editor_ = nullptr;
+    std::unique_ptr<InfoPageSet> info_;
 
     bool handOverPending_ = false;
     bool shownOnce_ = false;
@@ -176,11 +172,5 @@ private:
     std::unique_ptr<QuestionFieldLook> look_;
     std::unique_ptr<quiz::Round> round_;
 };
-
-template <typename Control>
-Control* Tprog::control(const char* name) const
-{
-    return findChild<Control*>(QString::fromLatin1(name));
-}
 
 }  // namespace lernwerk

@@ -8,37 +8,17 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <string>
 
-#include "widgets/click_label.h"
-#include "widgets/error_box_transition.h"
 #include "dialogs/software_catalogue.h"
-#include "widgets/web_links.h"
+#include "lang/info_page_texts.h"
+#include "widgets/click_label.h"
+#include "widgets/error_box.h"
 #include "widgets/sites.h"
+#include "widgets/web_links.h"
 
 namespace lernwerk {
 
 namespace {
-
-struct FrameTexts {
-    const char* heading;
-    const char* introduction;
-    const std::string& site;
-};
-
-const FrameTexts kGermanTexts{
-    "Software",
-    "Weitere Programme von Jorin Malke Studio, alle kostenlos zum Herunterladen. Ein Klick auf ein Symbol "
-    "öffnet die Seite des Programms; zeigen Sie darauf, sehen Sie ihre Adresse.",
-    sites::kGerman,
-};
-
-const FrameTexts kEnglishTexts{
-    "Software",
-    "More programs by Jorin Malke Studio, all free to download. A click on an icon opens the program's web "
-    "page; point at an icon to see its address.",
-    sites::kEnglish,
-};
 
 constexpr int kListWidth = 481;
 constexpr int kListHeight = 890;
@@ -77,9 +57,11 @@ QFont boldFont()
 
 }  // namespace
 
-CatalogueFrame::CatalogueFrame(bool german, const char* scrollBoxName, QWidget* parent) : QWidget(parent)
+CatalogueFrame::CatalogueFrame(Language language, const char* scrollBoxName, ErrorReporter& errors, QWidget* parent)
+    : QWidget(parent), errors_(errors), language_(language)
 {
-    const FrameTexts& texts = german ? kGermanTexts : kEnglishTexts;
+    const InfoPageTexts& texts = infoPageTexts();
+    const bool german = language == Language::German;
     setFixedSize(kWidth, kHeight);
 
     scrollBox_ = new QScrollArea(this);
@@ -98,12 +80,12 @@ CatalogueFrame::CatalogueFrame(bool german, const char* scrollBoxName, QWidget* 
     // In place first, so that the link below is measured in the frame's font.
     scrollBox_->setWidget(list);
 
-    QLabel* heading = label(list, QStringLiteral("heading"), QString::fromUtf8(texts.heading),
+    QLabel* heading = label(list, QStringLiteral("heading"), texts.catalogueHeading.in(language),
                             QRect(kMargin, 8, kListWidth - 2 * kMargin, 22));
     QFont headingFont;
     headingFont.setPixelSize(16);
     heading->setFont(headingFont);
-    label(list, QStringLiteral("introduction"), QString::fromUtf8(texts.introduction),
+    label(list, QStringLiteral("introduction"), texts.catalogueIntroduction.in(language),
           QRect(kMargin, 34, kListWidth - 2 * kMargin, kDescriptionHeight))
         ->setWordWrap(true);
 
@@ -117,7 +99,9 @@ CatalogueFrame::CatalogueFrame(bool german, const char* scrollBoxName, QWidget* 
         icon->setIconSize(QSize(kIconSize, kIconSize));
         icon->setToolTip(catalogueAddress(i, german));
         icon->setCursor(Qt::PointingHandCursor);
-        connect(icon, &QToolButton::clicked, this, [this, icon] { guarded([&] { BrowseToHint(icon->toolTip()); }); });
+        connect(icon, &QToolButton::clicked, this,
+                [this, icon] { errors_.guarded([&] { BrowseToHint(icon->toolTip()); }); });
+        icons_.push_back(icon);
 
         QLabel* title = label(list, QStringLiteral("title%1").arg(i), catalogueTitle(i, german),
                               QRect(kTextLeft, top + 1, kTextWidth, kTitleHeight));
@@ -129,7 +113,8 @@ CatalogueFrame::CatalogueFrame(bool german, const char* scrollBoxName, QWidget* 
         watch(description);
     }
 
-    auto* more = new ClickLabel(QString::fromStdString(texts.site) + QStringLiteral("/software"), list);
+    auto* more = new ClickLabel(
+        QString::fromStdString(german ? sites::kGerman : sites::kEnglish) + QStringLiteral("/software"), list);
     more->setObjectName(QStringLiteral("softwareLink"));
     QFont linkFont = boldFont();
     linkFont.setUnderline(true);
@@ -141,7 +126,9 @@ CatalogueFrame::CatalogueFrame(bool german, const char* scrollBoxName, QWidget* 
     more->setCursor(Qt::PointingHandCursor);
     more->adjustSize();
     more->move(kListWidth - kMargin - more->width(), kLinkTop);
-    connect(more, &ClickLabel::clicked, this, [this, more] { guarded([&] { BrowseToCaption(more->text()); }); });
+    softwareLink_ = more;
+    connect(more, &ClickLabel::clicked, this,
+            [this, more] { errors_.guarded([&] { BrowseToCaption(more->text()); }); });
 
     watch(scrollBox_->viewport());
     watch(list);
@@ -156,7 +143,7 @@ void CatalogueFrame::watch(QWidget* widget)
 bool CatalogueFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove) {
-        guarded([this] { ScrollBoxMouseMove(); });
+        errors_.guarded([this] { ScrollBoxMouseMove(); });
     } else if (event->type() == QEvent::Wheel) {
         const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
         if (delta == 0)
@@ -164,28 +151,28 @@ bool CatalogueFrame::eventFilter(QObject* watched, QEvent* event)
         wheelRest_ += delta;
         // Turning the wheel away from the user moves the list up.
         for (; wheelRest_ >= kWheelNotch; wheelRest_ -= kWheelNotch)
-            guarded([this] { ScrollBoxMouseWheelUp(); });
+            errors_.guarded([this] { ScrollBoxMouseWheelUp(); });
         for (; wheelRest_ <= -kWheelNotch; wheelRest_ += kWheelNotch)
-            guarded([this] { ScrollBoxMouseWheelDown(); });
+            errors_.guarded([this] { ScrollBoxMouseWheelDown(); });
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void CatalogueFrame::BrowseToHint(const QString& hint)
+void CatalogueFrame::retranslate(Language interfaceLanguage)
 {
-    BrowseToAddress(hint, kReferrerPage, false);
+    const Text& openPage = infoPageTexts().openProgramPage;
+    for (std::size_t i = 0; i < icons_.size(); ++i)
+        icons_[i]->setAccessibleName(
+            openPage.in(interfaceLanguage).arg(catalogueTitle(static_cast<int>(i), language_ == Language::German)));
+    softwareLink_->setAccessibleName(softwareLink_->text());
 }
 
-void CatalogueFrame::BrowseToCaption(const QString& caption)
-{
-    BrowseToAddress(caption, kReferrerPage, false);
-}
+void CatalogueFrame::BrowseToHint(const QString& hint) { BrowseToAddress(hint, kReferrerPage, false); }
 
-void CatalogueFrame::ScrollBoxMouseMove()
-{
-    scrollBox_->setFocus(Qt::MouseFocusReason);
-}
+void CatalogueFrame::BrowseToCaption(const QString& caption) { BrowseToAddress(caption, kReferrerPage, false); }
+
+void CatalogueFrame::ScrollBoxMouseMove() { scrollBox_->setFocus(Qt::MouseFocusReason); }
 
 void CatalogueFrame::ScrollBoxMouseWheelDown()
 {
@@ -199,12 +186,14 @@ void CatalogueFrame::ScrollBoxMouseWheelUp()
     bar->setValue(std::max(bar->value() - kWheelStep, bar->minimum()));
 }
 
-TFrame1::TFrame1(QWidget* parent) : CatalogueFrame(true, "ScrollBox1", parent)
+TFrame1::TFrame1(ErrorReporter& errors, QWidget* parent)
+    : CatalogueFrame(Language::German, "ScrollBox1", errors, parent)
 {
     setObjectName(QStringLiteral("TFrame1"));
 }
 
-TFrame2::TFrame2(QWidget* parent) : CatalogueFrame(false, "ScrollBox2", parent)
+TFrame2::TFrame2(ErrorReporter& errors, QWidget* parent)
+    : CatalogueFrame(Language::English, "ScrollBox2", errors, parent)
 {
     setObjectName(QStringLiteral("TFrame2"));
 }

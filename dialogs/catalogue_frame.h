@@ -2,9 +2,17 @@
 
 #include <QWidget>
 
+#include <vector>
+
+#include "lang/language.h"
+
+class QLabel;
 class QScrollArea;
+class QToolButton;
 
 namespace lernwerk {
+
+class ErrorReporter;
 
 // The catalogue of the maker's programs: a list of sixteen rows (icon, title,
 // description) under a heading and an introduction, with a link to the
@@ -22,6 +30,10 @@ public:
 
     QScrollArea* scrollBox() const { return scrollBox_; }
 
+    // Names every icon by the page it opens, in the interface language, and
+    // the closing link by its address.
+    void retranslate(Language interfaceLanguage);
+
     void BrowseToHint(const QString& hint);
     void BrowseToCaption(const QString& caption);
     void ScrollBoxMouseMove();
@@ -29,14 +41,18 @@ public:
     void ScrollBoxMouseWheelUp();
 
 protected:
-    CatalogueFrame(bool german, const char* scrollBoxName, QWidget* parent);
+    CatalogueFrame(Language language, const char* scrollBoxName, ErrorReporter& errors, QWidget* parent);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void watch(QWidget* widget);
 
+    ErrorReporter& errors_;
+    Language language_;
     QScrollArea* scrollBox_ = nullptr;
+    std::vector<QToolButton*> icons_;
+    QLabel* softwareLink_ = nullptr;
     // Wheel movement not yet worth a whole notch (fine-grained wheels and
     // touchpads send parts of one).
     int wheelRest_ = 0;
@@ -46,14 +62,14 @@ private:
 class TFrame1 : public CatalogueFrame {
     Q_OBJECT
 public:
-    explicit TFrame1(QWidget* parent);
+    TFrame1(ErrorReporter& errors, QWidget* parent);
 };
 
 // The English catalogue, on the page tbsoften.
 class TFrame2 : public CatalogueFrame {
     Q_OBJECT
 public:
-    explicit TFrame2(QWidget* parent);
+    TFrame2(ErrorReporter& errors, QWidget* parent);
 };
 
 }  // namespace lernwerk

@@ -1,6 +1,5 @@
 #include "dialogs/info_texts.h"
 
-#include <map>
 #include <string>
 
 #include "widgets/sites.h"
@@ -221,16 +220,21 @@ std::vector<InfoItem> licenceEn()
 
 }  // namespace
 
-const std::vector<InfoItem>& infoTexts(const QString& page)
+const std::vector<InfoItem>& infoTexts(InfoTopic topic, Language language)
 {
-    static const std::map<QString, std::vector<InfoItem>> pages{
-        {QStringLiteral("tb5"), introductionDe()},     {QStringLiteral("tb5en"), introductionEn()},
-        {QStringLiteral("tbe"), recommendationsDe()},  {QStringLiteral("tbeen"), recommendationsEn()},
-        {QStringLiteral("tbl"), licenceDe()},          {QStringLiteral("tblen"), licenceEn()},
+    struct Twins {
+        std::vector<InfoItem> german;
+        std::vector<InfoItem> english;
     };
-    static const std::vector<InfoItem> none;
-    const auto found = pages.find(page);
-    return found == pages.end() ? none : found->second;
+    static const Twins introduction{introductionDe(), introductionEn()};
+    static const Twins recommendations{recommendationsDe(), recommendationsEn()};
+    static const Twins licence{licenceDe(), licenceEn()};
+    static const Twins none;
+    const Twins& texts = topic == InfoTopic::introduction      ? introduction
+                         : topic == InfoTopic::recommendations ? recommendations
+                         : topic == InfoTopic::licence         ? licence
+                                                               : none;
+    return language == Language::German ? texts.german : texts.english;
 }
 
 }  // namespace lernwerk

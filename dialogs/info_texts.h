@@ -4,7 +4,18 @@
 
 #include <vector>
 
+#include "lang/language.h"
+
 namespace lernwerk {
+
+// The topics of the information pages; each has a German and an English page.
+enum class InfoTopic {
+    introduction,
+    recommendations,
+    donation,
+    licence,
+    catalogue,
+};
 
 // What a line of an information page is; each kind has its own look.
 enum class InfoKind {
@@ -20,9 +31,8 @@ struct InfoItem {
     QString text;
 };
 
-// The texts of an information page ("tb5", "tbeen", ...), top to bottom.
-// Pages that hold no texts (the donation and catalogue pages) and unknown
-// names get an empty list.
-const std::vector<InfoItem>& infoTexts(const QString& page);
+// The texts of an information page, top to bottom. The donation and
+// catalogue pages hold no texts and get an empty list.
+const std::vector<InfoItem>& infoTexts(InfoTopic topic, Language language);
 
 }  // namespace lernwerk

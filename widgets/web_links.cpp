@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "widgets/sites.h"
+
 namespace lernwerk {
 
 namespace {
@@ -37,9 +39,15 @@ void BrowseToAddress(const QString& linkText, const QString& referrer, bool clea
     openAddress(linkAddress(linkText, referrer, cleanUp));
 }
 
-void openAddress(const QString& address)
+void openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode)); }
+
+QString donationAddress(quiz::Language language)
 {
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    const bool german = language == quiz::Language::German;
+    return QStringLiteral("http://www.") + QString::fromStdString(german ? sites::kGerman : sites::kEnglish) +
+           (german ? QStringLiteral("/spenden&rf=") : QStringLiteral("/donate&rf=")) + kReferrerStatusBar;
 }
+
+void openDonationPage(quiz::Language language) { openAddress(donationAddress(language)); }
 
 }  // namespace lernwerk

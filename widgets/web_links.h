@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "quiz/round_texts.h"
+
 namespace lernwerk {
 
 // The web address for a link text: "http://www." + text + "&rf=" + referrer,
@@ -15,6 +17,11 @@ void BrowseToAddress(const QString& linkText, const QString& referrer, bool clea
 
 // Hands a complete address to the desktop's web browser.
 void openAddress(const QString& address);
+
+// The donation page of the maker's site for the language, as the status bar's
+// link panel opens it.
+QString donationAddress(quiz::Language language);
+void openDonationPage(quiz::Language language);
 
 // Referrer values: which kind of link an address came from.
 inline const QString kReferrerReport = QStringLiteral("kpr");

@@ -1,5 +1,6 @@
 #include "browser_stand_in.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QMouseEvent>
@@ -102,6 +103,38 @@ TEST_F(InfoPagesTest, SoftwareMenusListTheCatalogueFirst)
         EXPECT_TRUE(entries[17]->isSeparator());
         for (QAction* link : {entries[18], entries[19]})
             EXPECT_TRUE(link->text().startsWith(QLatin1String(site))) << link->text().toStdString();
+    }
+}
+
+TEST_F(InfoPagesTest, ControlsAreNamedForPeopleInTheInterfaceLanguage)
+{
+    const auto name = [this](const char* page, const char* control) {
+        return find(page)->findChild<QWidget*>(QString::fromLatin1(control))->accessibleName();
+    };
+    for (const auto& [flag, icon, link, picture] :
+         {std::tuple{"sp1", "Seite von Zeitfaden öffnen", "malke-studio.com/donate", "Bitte um eine Spende"},
+          std::tuple{"sp2", "Open the page of Zeitfaden", "malke-studio.com/donate", "Asking for a donation"}}) {
+        SCOPED_TRACE(flag);
+        trigger(flag);
+        EXPECT_EQ(name("TFrame1", "icon3"), QString::fromUtf8(icon));
+        EXPECT_EQ(name("tbsen", "tbsenLink"), QLatin1String(link));
+        EXPECT_EQ(name("tbs", "tbsPicture"), QLatin1String(picture));
+        EXPECT_FALSE(find("tbs")->findChild<QWidget*>(QStringLiteral("tbsPicture"))->accessibleDescription().isEmpty());
+    }
+    EXPECT_EQ(name("TFrame2", "icon3"), QStringLiteral("Open the page of Timethread"));
+    EXPECT_EQ(name("TFrame2", "softwareLink"), QStringLiteral("malke-studio.com/software"));
+
+    // Every control a person can reach has a name, and none is an internal one.
+    for (const char* page : {"tb5", "tbe", "tbs", "tbl", "tb5en", "tbeen", "tblen", "tbsen", "tbsoftde", "tbsoften"}) {
+        for (auto* control : find(page)->findChildren<QWidget*>()) {
+            if (qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)) {
+                const QString accessible = control->accessibleName().isEmpty()
+                                               ? QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name)
+                                               : control->accessibleName();
+                EXPECT_FALSE(accessible.isEmpty()) << control->objectName().toStdString();
+                EXPECT_NE(accessible, control->objectName());
+            }
+        }
     }
 }
 

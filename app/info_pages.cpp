@@ -1,0 +1,61 @@
+// The main window's information pages and web links: the pages are built by
+// their set and shown, hidden and scrolled here.
+
+#include <QAction>
+
+#include "app/tprog.h"
+#include "dialogs/info_page_set.h"
+#include "widgets/error_box.h"
+#include "widgets/page_control.h"
+#include "widgets/status_bar.h"
+#include "widgets/web_links.h"
+
+namespace lernwerk {
+
+void Tprog::addInfoPages()
+{
+    info_ = std::make_unique<InfoPageSet>(errors_, blatt);
+    for (InfoPage* page : info_->pages()) {
+        blatt->addTab(page, page->tabText());
+        blatt->setPageVisible(page, false);
+        connect(page, &InfoPage::closeRequested, this,
+                [this, page] { errors_.guarded([this, page] { hidePage(page); }); });
+    }
+}
+
+void Tprog::scrollInfoPagesToTop() { info_->scrollToTop(); }
+
+void Tprog::showInfoPage(InfoTopic topic) { showPage(info_->page(topic, language_.current())); }
+
+// The catalogue of the other language goes, and the catalogue starts at its top.
+void Tprog::showCatalogue()
+{
+    const Language other = language_.isGerman() ? Language::English : Language::German;
+    hidePage(info_->page(InfoTopic::catalogue, other));
+    InfoPage* shown = info_->page(InfoTopic::catalogue, language_.current());
+    showPage(shown);
+    shown->scrollToTop();
+}
+
+// Windows > Introduction, Help and Information > Introduction: shows the introduction.
+void Tprog::f5Click() { showInfoPage(InfoTopic::introduction); }
+// Windows > Recommendations, Help and Information > Recommendations: shows the recommendations.
+void Tprog::f6Click() { showInfoPage(InfoTopic::recommendations); }
+// Windows > Why Donate?, Help and Information > Why Donate?: shows the donation page.
+void Tprog::f7Click() { showInfoPage(InfoTopic::donation); }
+// Windows > Licence, Help and Information > Licence: shows the licence.
+void Tprog::f8Click() { showInfoPage(InfoTopic::licence); }
+// Windows, Software and Help and Information > Software: shows the software catalogue at its top.
+void Tprog::Software1Click() { showCatalogue(); }
+
+// A link entry of the Software or Help and Information menu: opens the address its caption begins with.
+void Tprog::BrowseToMenuCaption(QAction* entry) { BrowseToAddress(entry->text(), kReferrerMenu, true); }
+
+// Status bar > donation panel: opens the donation page of the language.
+void Tprog::anzeigeClick(int x)
+{
+    if (StatusBar::panelAt(x) == StatusBar::kLinkPanel)
+        openDonationPage(language_.current());
+}
+
+}  // namespace lernwerk

@@ -1,0 +1,35 @@
+#include "dialogs/catalogue_page.h"
+
+#include "dialogs/catalogue_frame.h"
+
+namespace lernwerk {
+
+namespace {
+
+constexpr int kBottomMargin = 16;  // 460 high on a 484 page
+
+}  // namespace
+
+CataloguePage::CataloguePage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent)
+    : InfoPage(InfoTopic::catalogue, language, shape, kBottomMargin, errors, parent)
+{
+    QWidget* panel = nullptr;
+    if (language == Language::German) {
+        panel = new QWidget(content());
+        panel->setObjectName(QStringLiteral("Panel9"));
+        panel->setGeometry(0, 0, kPanelWidth, CatalogueFrame::kHeight);
+        frame_ = new TFrame1(errors, panel);
+    } else {
+        frame_ = new TFrame2(errors, content());
+        panel = frame_;
+    }
+    addOkButton(panel);
+}
+
+void CataloguePage::retranslate(Language interfaceLanguage)
+{
+    InfoPage::retranslate(interfaceLanguage);
+    frame_->retranslate(interfaceLanguage);
+}
+
+}  // namespace lernwerk

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "dialogs/info_page.h"
+
+namespace lernwerk {
+
+class CatalogueFrame;
+
+// The page with the catalogue of the maker's programs in one language: the
+// German page holds `TFrame1` in a panel, the English page `TFrame2`.
+class CataloguePage : public InfoPage {
+    Q_OBJECT
+public:
+    CataloguePage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent);
+
+    CatalogueFrame* frame() const { return frame_; }
+    void retranslate(Language interfaceLanguage) override;
+
+private:
+    CatalogueFrame* frame_ = nullptr;
+};
+
+}  // namespace lernwerk

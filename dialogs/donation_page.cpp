@@ -1,0 +1,55 @@
+#include "dialogs/donation_page.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+
+#include "lang/info_page_texts.h"
+#include "widgets/click_label.h"
+#include "widgets/error_box.h"
+#include "widgets/picture_file.h"
+#include "widgets/sites.h"
+
+namespace lernwerk {
+
+namespace {
+
+constexpr int kBottomMargin = 11;  // 465 high on a 484 page
+constexpr QSize kPictureSize(504, 289);
+constexpr int kPictureInset = 3;
+constexpr int kLinkLeft = 4;
+
+}  // namespace
+
+DonationPage::DonationPage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent)
+    : InfoPage(InfoTopic::donation, language, shape, kBottomMargin, errors, parent)
+{
+    const bool german = language == Language::German;
+    auto* panel = new QFrame(content());
+    panel->setObjectName(objectName() + QStringLiteral("Panel"));
+    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
+    panel->setGeometry(0, 0, kPanelWidth, kPictureSize.height() + 2 * kPictureInset);
+    const int okTop = addOkButton(panel);
+
+    picture_ = new QLabel(panel);
+    picture_->setObjectName(objectName() + QStringLiteral("Picture"));
+    picture_->setGeometry(QRect(QPoint(kPictureInset, kPictureInset), kPictureSize));
+    const QString file =
+        german ? QStringLiteral(":/pictures/donate_de.jpg") : QStringLiteral(":/pictures/donate_en.jpg");
+    errors.guarded([&] { picture_->setPixmap(QPixmap::fromImage(loadPicture(file))); });
+
+    const QString address = german ? QString::fromStdString(sites::kGerman) + QStringLiteral("/spenden")
+                                   : QString::fromStdString(sites::kEnglish) + QStringLiteral("/donate");
+    QLabel* link = addLink(content(), objectName() + QStringLiteral("Link"), address);
+    link->move(kLinkLeft, okTop + (kButtonHeight - link->height()) / 2);
+}
+
+void DonationPage::retranslate(Language interfaceLanguage)
+{
+    InfoPage::retranslate(interfaceLanguage);
+    const InfoPageTexts& texts = infoPageTexts();
+    picture_->setAccessibleName(texts.donationPicture.in(interfaceLanguage));
+    picture_->setAccessibleDescription(texts.donationPictureWords.in(interfaceLanguage));
+}
+
+}  // namespace lernwerk

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "dialogs/info_page.h"
+
+class QLabel;
+
+namespace lernwerk {
+
+// The page that asks for a donation: a picture in a sunken panel and, beside
+// the OK button, the link to the donation page of the maker's site.
+class DonationPage : public InfoPage {
+    Q_OBJECT
+public:
+    DonationPage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent);
+
+    void retranslate(Language interfaceLanguage) override;
+
+private:
+    QLabel* picture_ = nullptr;
+};
+
+}  // namespace lernwerk

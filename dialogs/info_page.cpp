@@ -1,0 +1,134 @@
+#include "dialogs/info_page.h"
+
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
+
+#include "lang/info_page_texts.h"
+#include "widgets/click_label.h"
+#include "widgets/error_box.h"
+#include "widgets/page_control.h"
+#include "widgets/web_links.h"
+
+namespace lernwerk {
+
+namespace {
+
+constexpr int kScrollWidth = 545;
+constexpr int kScrollLeft = 101;               // at the main window's size of creation,
+constexpr int kCreatedPageControlWidth = 754;  // when the page control is this wide
+constexpr int kScrollTop = 8;
+constexpr int kContentWidth = 515;
+constexpr int kButtonWidth = 75;
+const QColor kLinkColour(108, 153, 219);
+
+}  // namespace
+
+InfoPage::InfoPage(InfoTopic topic, Language language, const InfoPageShape& shape, int bottomMargin,
+                   ErrorReporter& errors, QWidget* parent)
+    : QWidget(parent),
+      errors_(errors),
+      topic_(topic),
+      language_(language),
+      bottomMargin_(bottomMargin),
+      okName_(shape.okButton)
+{
+    setObjectName(QString::fromLatin1(shape.page));
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QString::fromLatin1(shape.scrollBox));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setBackgroundRole(QPalette::Base);
+    QPalette white = scroll_->viewport()->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Base, Qt::white);
+    scroll_->viewport()->setPalette(white);
+    scroll_->viewport()->setAutoFillBackground(true);
+
+    content_ = new QWidget;
+    content_->setObjectName(scroll_->objectName() + QStringLiteral("Content"));
+    content_->setFixedSize(kContentWidth, shape.contentHeight);
+    QPalette whiteContent = content_->palette();
+    whiteContent.setColor(QPalette::Window, Qt::white);
+    content_->setPalette(whiteContent);
+    content_->setAutoFillBackground(true);
+    scroll_->setWidget(content_);
+}
+
+QString InfoPage::tabText() const
+{
+    const InfoPageTexts& texts = infoPageTexts();
+    switch (topic_) {
+        case InfoTopic::introduction:
+            return texts.introductionTab.in(language_);
+        case InfoTopic::recommendations:
+            return texts.recommendationsTab.in(language_);
+        case InfoTopic::donation:
+            return texts.donationTab.in(language_);
+        case InfoTopic::licence:
+            return texts.licenceTab.in(language_);
+        case InfoTopic::catalogue:
+            return texts.catalogueTab.in(language_);
+    }
+    return QString();
+}
+
+void InfoPage::scrollToTop() { scroll_->verticalScrollBar()->setValue(0); }
+
+int InfoPage::addOkButton(const QWidget* panel)
+{
+    const int top = panel->geometry().bottom() + 1 + kButtonGap;
+    ok_ = new QPushButton(QStringLiteral("OK"), content_);
+    ok_->setObjectName(QString::fromLatin1(okName_));
+    ok_->setGeometry(kPanelWidth - kButtonWidth, top, kButtonWidth, kButtonHeight);
+    connect(ok_, &QPushButton::clicked, this, &InfoPage::closeRequested);
+    return top;
+}
+
+ClickLabel* InfoPage::addLink(QWidget* parent, const QString& name, const QString& address)
+{
+    auto* link = new ClickLabel(address, parent);
+    link->setObjectName(name);
+    QFont font;
+    font.setBold(true);
+    font.setUnderline(true);
+    link->setFont(font);
+    setTextColour(link, kLinkColour);
+    link->setCursor(Qt::PointingHandCursor);
+    link->adjustSize();
+    connect(link, &ClickLabel::clicked, this,
+            [this, link] { errors_.guarded([link] { BrowseToAddress(link->text(), kReferrerPage, true); }); });
+    links_.push_back(link);
+    return link;
+}
+
+void InfoPage::setTextColour(QWidget* widget, const QColor& colour)
+{
+    widget->setForegroundRole(QPalette::WindowText);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void InfoPage::retranslate(Language)
+{
+    for (ClickLabel* link : links_)
+        link->setAccessibleName(link->text());
+}
+
+void InfoPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    scroll_->setGeometry(scrollLeft(), kScrollTop, kScrollWidth, std::max(0, height() - kScrollTop - bottomMargin_));
+}
+
+int InfoPage::scrollLeft() const
+{
+    for (const QWidget* up = parentWidget(); up; up = up->parentWidget())
+        if (qobject_cast<const PageControl*>(up))
+            return kScrollLeft + (up->width() - kCreatedPageControlWidth) / 2;
+    return (width() - kScrollWidth) / 2;
+}
+
+}  // namespace lernwerk

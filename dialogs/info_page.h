@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+
+#include "dialogs/info_texts.h"
+#include "lang/language.h"
+
+#include <vector>
+
+class QPushButton;
+class QScrollArea;
+
+namespace lernwerk {
+
+class ClickLabel;
+class ErrorReporter;
+
+// The names and height that tell one information page from another.
+struct InfoPageShape {
+    const char* page;       // the page
+    const char* scrollBox;  // its scroll area
+    const char* okButton;
+    int contentHeight;  // of the white content the scroll area moves
+};
+
+// An information page of the main window, in one language: a white scroll
+// area holding a panel with the page's content and under it at the right an
+// OK button that asks for the page to be closed. The scroll area keeps the
+// height of the page less fixed margins, and keeps its distance from the
+// page's centre as the page control grows or shrinks with the window.
+class InfoPage : public QWidget {
+    Q_OBJECT
+public:
+    InfoTopic topic() const { return topic_; }
+    Language language() const { return language_; }
+    // The tab caption, in the page's own language.
+    QString tabText() const;
+    QScrollArea* scrollBox() const { return scroll_; }
+    QPushButton* okButton() const { return ok_; }
+
+    void scrollToTop();
+    // Gives the page's controls their accessible names in the interface
+    // language; a link is named by the address it shows.
+    virtual void retranslate(Language interfaceLanguage);
+
+signals:
+    void closeRequested();
+
+protected:
+    // Build the page inside the main window's page control, so that its texts
+    // are measured in the window's font.
+    InfoPage(InfoTopic topic, Language language, const InfoPageShape& shape, int bottomMargin, ErrorReporter& errors,
+             QWidget* parent);
+
+    QWidget* content() const { return content_; }
+    ErrorReporter& errors() const { return errors_; }
+    // A link label in `parent`: its caption is the address it opens.
+    ClickLabel* addLink(QWidget* parent, const QString& name, const QString& address);
+    // Labels on the white content would otherwise draw in the text colour of
+    // the scroll area's background role.
+    static void setTextColour(QWidget* widget, const QColor& colour);
+    // Puts the OK button under the panel; returns its top.
+    int addOkButton(const QWidget* panel);
+
+    void resizeEvent(QResizeEvent* event) override;
+
+    static constexpr int kPanelWidth = 511;
+    static constexpr int kButtonHeight = 25;
+    static constexpr int kButtonGap = 7;  // between the panel and the OK button
+
+private:
+    int scrollLeft() const;
+
+    ErrorReporter& errors_;
+    InfoTopic topic_;
+    Language language_;
+    int bottomMargin_;
+    const char* okName_;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* content_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    std::vector<ClickLabel*> links_;
+};
+
+}  // namespace lernwerk
