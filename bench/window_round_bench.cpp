@@ -13,13 +13,19 @@
 #include <string>
 
 #include "app/application.h"
-#include "widgets/error_box_transition.h"
+#include "widgets/error_box.h"
 #include "app/program.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
 #include "widgets/text_field.h"
 
 namespace {
+
+lernwerk::ErrorReporter& benchReporter()
+{
+    static lernwerk::ErrorReporter reporter;
+    return reporter;
+}
 
 std::u16string questionList(int lines)
 {
@@ -37,7 +43,7 @@ class Window {
 public:
     Window()
     {
-        program_ = std::make_unique<lernwerk::Program>(lernwerk::transitionalReporter(), folder_.path() + QLatin1Char('/'), folder_.path());
+        program_ = std::make_unique<lernwerk::Program>(benchReporter(), folder_.path() + QLatin1Char('/'), folder_.path());
         program_->start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     }
 
@@ -111,7 +117,7 @@ BENCHMARK(MarkCorrect)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecon
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    lernwerk::Application application(argc, argv, lernwerk::transitionalReporter());
+    lernwerk::Application application(argc, argv, benchReporter());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

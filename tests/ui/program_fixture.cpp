@@ -6,6 +6,12 @@
 
 namespace lernwerk::testing {
 
+ErrorReporter& testErrorReporter()
+{
+    static ErrorReporter reporter;
+    return reporter;
+}
+
 void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);

@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "widgets/error_box_transition.h"
+#include "widgets/error_box.h"
 #include "lang/language.h"
 #include "app/program.h"
 #include "widgets/status_bar.h"
@@ -22,6 +22,9 @@
 #include "app/tstart.h"
 
 namespace lernwerk::testing {
+
+// The one error reporter of the test program.
+ErrorReporter& testErrorReporter();
 
 // Builds the whole program in-process, as the entry point does, with its
 // program folder and working directory in fresh temporary folders. Failures
@@ -58,8 +61,9 @@ protected:
         start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     }
 
-    // The reporter every window of the program under test sends its failures to.
-    static ErrorReporter& errorReporter() { return transitionalReporter(); }
+    // The reporter every window of the program under test sends its failures
+    // to; the test program's application object reports to it as well.
+    static ErrorReporter& errorReporter() { return testErrorReporter(); }
 
     QString programFolder() const { return programDir.path() + QLatin1Char('/'); }
 

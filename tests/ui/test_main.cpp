@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "widgets/error_box_transition.h"
+#include "program_fixture.h"
 
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    lernwerk::Application application(argc, argv, lernwerk::transitionalReporter());
+    lernwerk::Application application(argc, argv, lernwerk::testing::testErrorReporter());
     return RUN_ALL_TESTS();
 }
