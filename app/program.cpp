@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "app/last_list_folder.h"
+#include "widgets/last_list_files.h"
 #include "app/standard_dialog_texts.h"
 #include "app/tprog.h"
 #include "app/tstart.h"

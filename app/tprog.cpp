@@ -23,6 +23,7 @@
 #include "lists/editor_page.h"
 #include "lists/lists_page.h"
 #include "widgets/status_column.h"
+#include "widgets/last_list_files.h"
 #include "widgets/memo_lists.h"
 #include "widgets/page_control.h"
 #include "widgets/status_bar.h"
@@ -47,8 +48,6 @@ constexpr int kClientHeight = 543;
 constexpr int kMinimumWidth = 600;
 constexpr int kMinimumHeight = 440;
 
-const QString kGermanLastList = QStringLiteral("LetzteFrageliste.txt");
-const QString kEnglishLastList = QStringLiteral("LastQuestionnaire.txt");
 
 }  // namespace
 
@@ -111,8 +110,8 @@ void Tprog::FormCreate()
     // Each file is read on its own: an unreadable German list shows its error
     // and the English one is still read, so closing in English cannot replace
     // the user's English list with the sample.
-    errors_.guarded([this] { readLastListAtCreation(kGermanLastList); });
-    errors_.guarded([this] { readLastListAtCreation(kEnglishLastList); });
+    errors_.guarded([this] { readLastListAtCreation(lastListFileName(Language::German)); });
+    errors_.guarded([this] { readLastListAtCreation(lastListFileName(Language::English)); });
 }
 
 void Tprog::readLastListAtCreation(const QString& fileName)
@@ -163,7 +162,7 @@ void Tprog::watchFocus(QWindow* now)
 void Tprog::FormActivate()
 {
     round_->clear_tallies();
-    if (lists_->restoreNamedList(programFolder_ + kGermanLastList))
+    if (lists_->restoreNamedList(programFolder_ + lastListFileName(Language::German)))
         Button1Click();
 }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "lang/closing_texts.h"
+#include "widgets/last_list_files.h"
 #include "textfile/encodings.h"
 #include "textfile/u_WideFunc.h"
 #include "widgets/error_box.h"
@@ -138,8 +139,7 @@ void Tende::retranslate(Language language)
 
 QString Tende::lastListFile(const QString& programFolder, Language language)
 {
-    return programFolder + (language == Language::German ? QStringLiteral("LetzteFrageliste.txt")
-                                                         : QStringLiteral("LastQuestionnaire.txt"));
+    return programFolder + lastListFileName(language);
 }
 
 void Tende::Button1Click()

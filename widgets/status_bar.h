@@ -28,7 +28,11 @@ public:
     // The panel under x in the bar's coordinates, or -1 beyond the last one.
     static int panelAt(int x);
     // The hand shows strictly between these bounds: over the link panel.
-    static bool showsHandAt(int x) { return x > 420 && x < 600; }
+    static bool showsHandAt(int x)
+    {
+        const int linkLeft = kPanelWidths[0] + kPanelWidths[1];
+        return x > linkLeft && x < linkLeft + kPanelWidths[kLinkPanel];
+    }
 
 signals:
     // A click: the left button pressed and released over the same panel.

@@ -1,4 +1,4 @@
-#include "app/last_list_folder.h"
+#include "widgets/last_list_files.h"
 
 #include <QRadioButton>
 

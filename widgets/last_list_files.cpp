@@ -1,4 +1,4 @@
-#include "app/last_list_folder.h"
+#include "widgets/last_list_files.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -18,6 +18,12 @@ QString withSeparator(const QString& folder)
 }
 
 }  // namespace
+
+QString lastListFileName(quiz::Language language)
+{
+    return language == quiz::Language::German ? QStringLiteral("LetzteFrageliste.txt")
+                                              : QStringLiteral("LastQuestionnaire.txt");
+}
 
 QString lastListFolder(const QString& programDir, const QString& dataHome)
 {

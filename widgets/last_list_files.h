@@ -2,7 +2,13 @@
 
 #include <QString>
 
+#include "quiz/round_texts.h"
+
 namespace lernwerk {
+
+// Where the list is remembered between runs: one file per interface language,
+// "LetzteFrageliste.txt" for German and "LastQuestionnaire.txt" for English.
+QString lastListFileName(quiz::Language language);
 
 // The folder of the last-list files, with its trailing separator. Run from a build folder or
 // from a folder the user unpacked, the files sit beside the program (`programDir`). Installed
