@@ -2,8 +2,8 @@
 # Installs what is missing, builds and runs the whole test suite:
 #   1. the Release build with every test (window tests on the offscreen platform,
 #      end-to-end tests in Xvfb),
-#   2. the same suite, end-to-end tests included, built with AddressSanitizer
-#      and UBSan,
+#   2. the formatting check of every C++ file (.clang-format), then the same
+#      suite, end-to-end tests included, built with AddressSanitizer and UBSan,
 #   3. each fuzz target of the text-file codec for a short, bounded time.
 # With --quick only the first stage runs, for day-to-day work.
 set -euo pipefail
@@ -29,6 +29,10 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 if $quick; then
   exit 0
 fi
+
+echo "== Formatting"
+# Every C++ file of ours as .clang-format wants it.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 echo "== Sanitizer build and tests"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLERNWERK_SANITIZE=ON -DLERNWERK_BENCH=OFF
