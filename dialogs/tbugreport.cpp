@@ -33,19 +33,19 @@ constexpr QSize kEnglishSize(312, 346);
 Tbugreport::Tbugreport(ErrorReporter& errors, Language language, const char* windowName, QSize clientSize)
     : QDialog(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint), errors_(errors)
 {
-    const ReportTexts& texts = reportTexts(language);
+    const ReportTexts& texts = reportTexts();
     setObjectName(QString::fromLatin1(windowName));
-    setWindowTitle(texts.caption);
+    setWindowTitle(texts.caption.in(language));
     setModal(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 10);
-    auto* greeting = paragraph(this, "Label16", texts.greeting);
+    auto* greeting = paragraph(this, "Label16", texts.greeting.in(language));
     QFont greetingFont = greeting->font();
     greetingFont.setPixelSize(13);
     greeting->setFont(greetingFont);
     layout->addWidget(greeting);
-    layout->addWidget(paragraph(this, "StaticText19", texts.supportIntro));
+    layout->addWidget(paragraph(this, "StaticText19", texts.supportIntro.in(language)));
 
     const auto link = [this, layout](const char* name, const QString& caption) {
         auto* label = new ClickLabel(caption, this);
@@ -62,10 +62,10 @@ Tbugreport::Tbugreport(ErrorReporter& errors, Language language, const char* win
         // As wide as its caption: the room beside it is no link.
         layout->addWidget(label, 0, Qt::AlignLeft);
     };
-    link("Label70", texts.supportLink);
-    layout->addWidget(paragraph(this, "StaticText1", texts.emailNote));
-    layout->addWidget(paragraph(this, "StaticText2", texts.customIntro));
-    link("Label1", texts.customLink);
+    link("Label70", texts.supportLink.in(language));
+    layout->addWidget(paragraph(this, "StaticText1", texts.emailNote.in(language)));
+    layout->addWidget(paragraph(this, "StaticText2", texts.customIntro.in(language)));
+    link("Label1", texts.customLink.in(language));
     layout->addStretch(1);
 
     auto* row = new QHBoxLayout;

@@ -4,17 +4,18 @@
 
 namespace lernwerk {
 
-// The texts of one report window; each language has a window of its own.
+// The texts of the report windows; each language has a window of its own,
+// which shows its language's side of the table.
 struct ReportTexts {
-    QString caption;
-    QString greeting;      // Label16
-    QString supportIntro;  // StaticText19
-    QString supportLink;   // Label70
-    QString emailNote;     // StaticText1
-    QString customIntro;   // StaticText2
-    QString customLink;    // Label1
+    Text caption;
+    Text greeting;      // Label16
+    Text supportIntro;  // StaticText19
+    Text supportLink;   // Label70
+    Text emailNote;     // StaticText1
+    Text customIntro;   // StaticText2
+    Text customLink;    // Label1
 };
 
-const ReportTexts& reportTexts(Language language);
+const ReportTexts& reportTexts();
 
 }  // namespace lernwerk
