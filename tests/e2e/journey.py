@@ -21,7 +21,7 @@ import time
 import traceback
 
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Atspi, GLib
 
 # Every expected change gets this long to show; the program answers within
 # a fraction of a second, the rest is headroom for a loaded machine.
@@ -44,6 +44,39 @@ UTF8_SIGNATURE = b"\xef\xbb\xbf"
 
 ENGLISH_TRAINER_BUTTONS = ["Solve", "Correct", "Wrong", "Clock"]
 GERMAN_TRAINER_BUTTONS = ["Auflösen", "Richtig", "Falsch", "Zurückstellen"]
+
+
+class Names:
+    """What a screen reader calls the main window's fields in one language."""
+
+    def __init__(self, question, answer, solution, question_list, status_column, path, statistics,
+                 status_bar):
+        self.question = question
+        self.answer = answer
+        self.solution = solution
+        self.question_list = question_list
+        self.status_column = status_column
+        self.path = path  # hidden
+        self.statistics = statistics
+        self.status_bar = status_bar
+
+    def fields(self):
+        return [self.question, self.answer, self.solution, self.question_list, self.status_column,
+                self.path, self.statistics]
+
+
+ENGLISH = Names("Question", "Answer", "Solution", "Question list", "Status of the questions",
+                "Path of the loaded list", "Statistics", "Status bar")
+GERMAN = Names("Frage", "Antwort", "Lösung", "Fragenliste", "Status der Fragen",
+               "Pfad der geladenen Liste", "Statistik", "Statuszeile")
+START_PICTURE_ENGLISH = "Continue to the program"
+# The editor's fields carry their groups' captions, the same in both languages.
+EDITOR_FIELDS = ["Input", "Output"]
+
+# Names a control had only inside the program; a person never hears them.
+INTERNAL_NAMES = {"Memo1", "Memo2", "Memo3", "Memo5", "frage", "antwort", "loesung", "m1", "m2",
+                  "anzeige", "Image1", "Image2", "bt_solve", "bt_correct", "bt_wrong", "bt_clock",
+                  "blatt", "tb1"}
 
 # Two questions; each maps to the line the question field shows, with every
 # gap blanked as five underscores.
@@ -68,9 +101,14 @@ KEPT_LIST = [
     "_Straße_",
 ]
 
-# Keys sent as real key events (X keysyms).
+# Keys sent as real key events (X keysyms), and the Control modifier's mask.
 KEY_ESCAPE = 0xFF1B
+KEY_RETURN = 0xFF0D
+KEY_RIGHT = 0xFF53
 KEY_DOWN = 0xFF54
+KEY_F1 = 0xFFBE
+KEY_F10 = 0xFFC7
+CONTROL_MASK = 1 << 2
 
 # A list of lines with characters that a text field or a file round trip
 # could drop or change: a no-break space, a zero-width joiner, a soft hyphen,
@@ -210,6 +248,20 @@ def send_key(keysym):
     pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
 
 
+def send_control_key(keysym):
+    """The key with Control held, as a real key event."""
+    pyatspi.Registry.generateKeyboardEvent(CONTROL_MASK, None, pyatspi.KEY_LOCKMODIFIERS)
+    try:
+        send_key(keysym)
+    finally:
+        pyatspi.Registry.generateKeyboardEvent(CONTROL_MASK, None, pyatspi.KEY_UNLOCKMODIFIERS)
+
+
+def type_keys(text):
+    """Types a text as real key events."""
+    pyatspi.Registry.generateKeyboardEvent(0, text, pyatspi.KEY_STRING)
+
+
 def press_into_modal(acc):
     """Presses a control whose handler runs a modal dialog: the program answers
     the call only after the dialog is closed, so no answer is expected."""
@@ -256,12 +308,55 @@ def shown_menu_titles(window):
     return [e.name for e in children(bar) if showing(e)]
 
 
-def status_panels(window):
-    """The three panel texts of the status bar."""
-    bar = find(window, pyatspi.ROLE_STATUS_BAR, "anzeige")
+def status_panel(window, index, bar_name=ENGLISH.status_bar):
+    """One panel of the status bar: a text object of its own."""
+    bar = find(window, pyatspi.ROLE_STATUS_BAR, bar_name)
     if bar is None:
         return None
-    return bar.description.split(" | ")
+    panel = bar.getChildAtIndex(index)
+    if role_of(panel) not in (pyatspi.ROLE_LABEL, pyatspi.ROLE_STATIC):
+        fail(f"the role of status panel {index}", "label or static text", panel.getRoleName())
+    return panel
+
+
+def status_panels(window, bar_name=ENGLISH.status_bar):
+    """The three panel texts of the status bar."""
+    panels = [status_panel(window, index, bar_name) for index in range(3)]
+    return None if None in panels else [panel.name for panel in panels]
+
+
+class NameChanges:
+    """Collects the accessible-name changes the program announces while the
+    block runs; the events arrive while the main loop turns in `wait_for`."""
+
+    EVENT = "object:property-change:accessible-name"
+
+    def __enter__(self):
+        self.seen = []
+        pyatspi.Registry.registerEventListener(self._note, self.EVENT)
+        return self
+
+    def __exit__(self, *_):
+        pyatspi.Registry.deregisterEventListener(self._note, self.EVENT)
+
+    def _note(self, event):
+        try:
+            # The accessibility library takes the source's new name from the event.
+            self.seen.append((event.source.parent.getRole(), event.source.getIndexInParent(),
+                              event.source.name))
+        except Exception as error:  # the source vanished meanwhile
+            self.seen.append(repr(error))
+
+    def wait_for(self, what, parent_role, index, name):
+        context = GLib.MainContext.default()
+
+        def seen_so_far():
+            while context.iteration(False):
+                pass
+            return self.seen
+
+        expected = (parent_role, index, name)
+        wait_until(what, seen_so_far, lambda seen: expected in seen, f"among them {expected!r}")
 
 
 # ---------------------------------------------------------------- the program
@@ -320,11 +415,16 @@ class Program:
         self.check_running("after the error box")
         return [acc for acc in children(self.app) if role_of(acc) == pyatspi.ROLE_ALERT and showing(acc)]
 
-    def confirm_error_box(self, text):
-        """Reads the error box, the application title its caption, and confirms it with OK."""
+    def confirm_error_box(self, text, by_key=False):
+        """Reads the error box, the application title its caption, and confirms
+        it with OK: pressed, or by the Enter key once the box has the focus."""
         box = self.window(ENGLISH_TITLE, roles=(pyatspi.ROLE_ALERT,))
         wait_control(box, pyatspi.ROLE_LABEL, text)
-        press(wait_control(box, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+        if by_key:
+            wait_until("the error box to be active", lambda: active(box), bool, True)
+            send_key(KEY_RETURN)
+        else:
+            press(wait_control(box, pyatspi.ROLE_PUSH_BUTTON, "OK"))
         wait_equal("the error box to close", lambda: len(self.shown_alerts()), 0)
 
     def check_running(self, when):
@@ -370,6 +470,31 @@ class Journey:
     def field(self, window, name):
         return wait_control(window, pyatspi.ROLE_TEXT, name)
 
+    def check_names(self, window, names, buttons, other_names, other_buttons):
+        """The fields and trainer buttons under their names in this language,
+        none under the other language's names, none under an internal name."""
+
+        def named(names, buttons):
+            return {(pyatspi.ROLE_TEXT, name) for name in names.fields() + EDITOR_FIELDS} | \
+                {(pyatspi.ROLE_PUSH_BUTTON, name) for name in buttons} | \
+                {(pyatspi.ROLE_STATUS_BAR, names.status_bar)}
+
+        expected = named(names, buttons)
+        # Names the two languages share are no sign of the other one.
+        foreign = named(other_names, other_buttons) - expected
+
+        def tree():
+            return {(role_of(acc), acc.name) for acc in pyatspi.findAllDescendants(window, lambda acc: True)}
+
+        def listed(pairs):
+            return sorted(f"{Atspi.role_get_name(role)} {name!r}" for role, name in pairs)
+
+        wait_equal("controls missing under their names", lambda: listed(expected - tree()), [])
+        found = tree()
+        check("controls under the other language's names", [], listed(foreign & found))
+        check("controls under internal names", [],
+              listed(pair for pair in found if pair[1] in INTERNAL_NAMES))
+
     def folder_listing(self):
         return sorted(os.listdir(self.program_folder))
 
@@ -379,14 +504,19 @@ class Journey:
             check(f"no language marker file {marker!r} in the working folder", False,
                   os.path.exists(os.path.join(self.workdir, marker)))
         self.launch()
+        # The start screen carries the program's title; either picture on it
+        # is a button that goes on to the main window.
+        start = self.program.window(ENGLISH_TITLE, roles=(pyatspi.ROLE_FILLER, pyatspi.ROLE_WINDOW))
+        press(wait_control(start, pyatspi.ROLE_PUSH_BUTTON, START_PICTURE_ENGLISH))
         window = self.program.window(ENGLISH_TITLE)
+        self.check_names(window, ENGLISH, ENGLISH_TRAINER_BUTTONS, GERMAN, GERMAN_TRAINER_BUTTONS)
 
         buttons = self.trainer_buttons(window, ENGLISH_TRAINER_BUTTONS)
         check("trainer buttons enabled before any round",
               {caption: False for caption in ENGLISH_TRAINER_BUTTONS},
               {b.name: sensitive(b) for b in buttons})
 
-        frage = self.field(window, "frage")
+        frage = self.field(window, ENGLISH.question)
         idle = text_of(frage)
         if not idle.startswith("Question\n> "):
             fail("the question field's idle text", "Question\\n> ...", idle)
@@ -405,13 +535,25 @@ class Journey:
     # 2
     def question_round(self):
         window = self.program.window(ENGLISH_TITLE)
-        memo1 = self.field(window, "Memo1")
-        memo2 = self.field(window, "Memo2")
-        memo3 = self.field(window, "Memo3")
-        frage = self.field(window, "frage")
-        antwort = self.field(window, "antwort")
-        loesung = self.field(window, "loesung")
         solve, correct, wrong, clock = self.trainer_buttons(window, ENGLISH_TRAINER_BUTTONS)
+        self.play_round(window, {
+            "new": lambda: press(wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "New Session..")),
+            "solve": lambda: press(solve),
+            "correct": lambda: press(correct),
+            "wrong": lambda: press(wrong),
+            "clock": lambda: press(clock),
+        })
+
+    def play_round(self, window, do):
+        """A round over ROUND_LIST in the English window; `do` holds how the
+        user starts it, solves and marks a question."""
+        memo1 = self.field(window, ENGLISH.question_list)
+        memo2 = self.field(window, ENGLISH.status_column)
+        memo3 = self.field(window, ENGLISH.statistics)
+        frage = self.field(window, ENGLISH.question)
+        antwort = self.field(window, ENGLISH.answer)
+        loesung = self.field(window, ENGLISH.solution)
+        buttons = self.trainer_buttons(window, ENGLISH_TRAINER_BUTTONS)
         log_before = text_of(memo3)
 
         set_text(memo1, "\n".join(ROUND_LIST))
@@ -429,28 +571,32 @@ class Journey:
             fail("the question field to show one question with its gaps blanked",
                  sorted(ROUND_BLANKED.values()), shown)
 
-        press(wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "New Session.."))
+        do["new"]()
         result_is(0, 0, 0, 0, "Question Session...")
         check("status column at the start of the round", "0\n0", text_of(memo2))
-        wait_equal("trainer buttons enabled during the round", lambda: [sensitive(b) for b in (solve, correct, wrong, clock)],
+        wait_equal("trainer buttons enabled during the round", lambda: [sensitive(b) for b in buttons],
                    [True] * 4)
         first = asked()
         check("solution field before solving", "", text_of(loesung))
 
-        press(solve)
+        do["solve"]()
         wait_equal("solution field after Solve", lambda: text_of(loesung), first)
         check("question field after Solve", ROUND_BLANKED[first], text_of(frage))
 
-        press(wrong)
-        result_is(0, 1, 1, 0, "Question Session...")
+        # The result panel announces its new line to a screen reader.
+        with NameChanges() as changes:
+            do["wrong"]()
+            result_is(0, 1, 1, 0, "Question Session...")
+            changes.wait_for("a name change of the status bar's result panel", pyatspi.ROLE_STATUS_BAR, 1,
+                             "0/2 Correct - 1 Trials - 1 Wrong - 0 Clocked")
         asked()
         check("solution field after the next question came", "", text_of(loesung))
 
-        press(clock)
+        do["clock"]()
         result_is(0, 2, 1, 1, "Question Session...")
         marked = asked()
 
-        press(correct)
+        do["correct"]()
         result_is(1, 3, 1, 1, "Question Session...")
         remaining = asked()
         if remaining == marked:
@@ -458,10 +604,10 @@ class Journey:
         check("status column after one correct answer",
               "\n".join("X" if line == marked else "0" for line in ROUND_LIST), text_of(memo2))
 
-        press(correct)
+        do["correct"]()
         result_is(2, 4, 1, 1, "Ready!")
         wait_equal("trainer buttons enabled after the round",
-                   lambda: [sensitive(b) for b in (solve, correct, wrong, clock)], [False] * 4)
+                   lambda: [sensitive(b) for b in buttons], [False] * 4)
         check("trainer fields after the round (text, enabled)", [("", False)] * 3,
               [(text_of(f), sensitive(f)) for f in (frage, antwort, loesung)])
         check("status column after the round", "X\nX", text_of(memo2))
@@ -488,17 +634,16 @@ class Journey:
         press(menu_entry(window, "Settings", "Language", "German"))
         window = self.program.window(GERMAN_TITLE)
 
+        self.check_names(window, GERMAN, GERMAN_TRAINER_BUTTONS, ENGLISH, ENGLISH_TRAINER_BUTTONS)
         buttons = self.trainer_buttons(window, GERMAN_TRAINER_BUTTONS)
         check("German trainer buttons enabled", [False] * 4, [sensitive(b) for b in buttons])
-        for caption in ENGLISH_TRAINER_BUTTONS:
-            check(f"English button {caption!r} gone", None, find(window, pyatspi.ROLE_PUSH_BUTTON, caption))
 
-        memo1 = self.field(window, "Memo1")
+        memo1 = self.field(window, GERMAN.question_list)
         check("question list after the switch", "\n".join(GERMAN_SAMPLE_LIST), text_of(memo1))
-        frage = self.field(window, "frage")
+        frage = self.field(window, GERMAN.question)
         if not text_of(frage).startswith("Frage\n> "):
             fail("the question field's idle text", "Frage\\n> ...", text_of(frage))
-        panels = status_panels(window)
+        panels = status_panels(window, GERMAN.status_bar)
         if not panels or panels[:2] != ["Herzlich Willkommen", "Status"] \
                 or not panels[2].endswith("/spenden - Vielen Dank!"):
             fail("status bar panels", ["Herzlich Willkommen", "Status", ".../spenden - Vielen Dank!"], panels)
@@ -543,14 +688,14 @@ class Journey:
     def restart_restores_list(self):
         self.launch()
         window = self.program.window(ENGLISH_TITLE)
-        memo1 = self.field(window, "Memo1")
+        memo1 = self.field(window, ENGLISH.question_list)
         check("question list after the restart", "\n".join(KEPT_LIST), text_of(memo1))
         self.trainer_buttons(window, ENGLISH_TRAINER_BUTTONS)
 
     # 6
     def close_without_saving(self):
         window = self.program.window(ENGLISH_TITLE)
-        memo1 = self.field(window, "Memo1")
+        memo1 = self.field(window, ENGLISH.question_list)
         set_text(memo1, "Nicht _gespeichert_")
         wait_equal("question list after typing it", lambda: text_of(memo1), "Nicht _gespeichert_")
 
@@ -609,13 +754,13 @@ class Journey:
         press(wait_control(window, pyatspi.ROLE_PAGE_TAB, "Drillbook"))
         solve = wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "Solve")
         press(solve)
-        wait_until("the solution after Solve", lambda: text_of(self.field(window, "loesung")),
+        wait_until("the solution after Solve", lambda: text_of(self.field(window, ENGLISH.solution)),
                    lambda text: text != "", "a solution")
         self.program.check_running("after the error box")
         # Returning from a modal box is no activation: the tallies stay.
         check("status bar phase and result", tallies, status_panels(window)[:2])
         check("question list after the failed load", "\n".join(KEPT_LIST),
-              text_of(self.field(window, "Memo1")))
+              text_of(self.field(window, ENGLISH.question_list)))
 
     # 8
     def escape_keeps_closing_dialog(self):
@@ -657,7 +802,7 @@ class Journey:
     def characters_reach_the_file_unchanged(self):
         self.launch()
         window = self.program.window(ENGLISH_TITLE)
-        memo1 = self.field(window, "Memo1")
+        memo1 = self.field(window, ENGLISH.question_list)
         set_text(memo1, EXACT_LIST)
         wait_equal("question list after typing it", lambda: memo1.queryText().getText(0, -1), EXACT_LIST)
 
@@ -680,7 +825,7 @@ class Journey:
         self.program.confirm_error_box("Invalid UTF7")
         window = self.program.window(ENGLISH_TITLE)
         check("question list after the start", "Meine _erste_ Frage\nMeine _zweite_ Frage",
-              text_of(self.field(window, "Memo1")))
+              text_of(self.field(window, ENGLISH.question_list)))
 
         dialog = self.english_closing_dialog(window)
         save = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "Yes, Save List")
@@ -689,6 +834,78 @@ class Journey:
         check("the program's exit code", 0, self.program.wait_exit())
         check(f"content of {ENGLISH_LAST_LIST}", english, self.saved_file(ENGLISH_LAST_LIST))
         check(f"content of {GERMAN_LAST_LIST}", BROKEN_UTF7, self.saved_file(GERMAN_LAST_LIST))
+
+    # 11
+    def keyboard_only(self):
+        self.launch()
+        # The unreadable list of the step before, read at the start and again
+        # when the main window first comes up: Enter confirms either box.
+        self.program.confirm_error_box("Invalid UTF7", by_key=True)
+        window = self.program.window(ENGLISH_TITLE)
+        self.program.confirm_error_box("Invalid UTF7", by_key=True)
+        wait_until("the main window to be active", lambda: active(window), bool, True)
+        answer = self.field(window, ENGLISH.answer)
+
+        send_key(KEY_F1)
+        welcome = wait_control(window, pyatspi.ROLE_LABEL, "Welcome to Drillbook by Jorin Malke Studio!")
+        wait_until("the introduction page shown after F1", lambda: showing(welcome), bool, True)
+        send_control_key(ord("o"))
+        dialog = self.program.window("Open", roles=(pyatspi.ROLE_DIALOG,))
+        send_key(KEY_ESCAPE)
+        wait_until("the file dialog to close", lambda: showing(dialog), lambda shown: not shown, False)
+        wait_until("the main window to be active again", lambda: active(window), bool, True)
+
+        def new_round():
+            send_control_key(ord("n"))
+            # The cursor goes into the answer field, as a click would put it there.
+            wait_until("the answer field enabled", lambda: sensitive(answer), bool, True)
+            answer.queryComponent().grabFocus()
+            wait_until("the cursor in the answer field", lambda: pyatspi.STATE_FOCUSED in states_of(answer),
+                       bool, True)
+
+        def solve():
+            type_keys("Gelb")
+            wait_equal("the typed answer", lambda: text_of(answer), "Gelb")
+            send_control_key(KEY_RETURN)
+
+        self.play_round(window, {
+            "new": new_round,
+            "solve": solve,
+            "correct": lambda: send_control_key(ord("1")),
+            "wrong": lambda: send_control_key(ord("2")),
+            "clock": lambda: send_control_key(ord("3")),
+        })
+
+        def shown_menus():
+            """The menu entries whose menus show."""
+            menus = (pyatspi.ROLE_MENU, pyatspi.ROLE_POPUP_MENU)
+            return [acc.parent.name for acc in pyatspi.findAllDescendants(
+                window, lambda acc: role_of(acc) in menus and showing(acc))]
+
+        send_key(KEY_F10)
+        wait_equal("menus shown after F10", shown_menus, ["File"])
+        send_key(KEY_DOWN)
+        send_key(KEY_RIGHT)
+        wait_equal("menus shown after Down and Right", shown_menus, ["Windows"])
+        send_key(KEY_ESCAPE)
+        send_key(KEY_ESCAPE)
+        wait_equal("menus shown after Escape", shown_menus, [])
+
+        kept = self.saved_file(ENGLISH_LAST_LIST)
+        send_control_key(ord("q"))
+        dialog = self.program.window("Drillbook", roles=(pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME,
+                                                         pyatspi.ROLE_WINDOW))
+        save = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "Yes, Save List")
+        keep = wait_control(dialog, pyatspi.ROLE_RADIO_BUTTON, "No, Do Not Save List")
+        wait_until("the closing dialog to be active", lambda: active(dialog), bool, True)
+        wait_until("the focus on the save choice", lambda: pyatspi.STATE_FOCUSED in states_of(save),
+                   bool, True)
+        send_key(KEY_DOWN)
+        wait_equal("choices checked after Down (save, do not save)", lambda: (checked(save), checked(keep)),
+                   (False, True))
+        send_key(KEY_RETURN)
+        check("the program's exit code", 0, self.program.wait_exit())
+        check(f"content of {ENGLISH_LAST_LIST}", kept, self.saved_file(ENGLISH_LAST_LIST))
 
     def steps(self):
         return [
@@ -702,6 +919,7 @@ class Journey:
             ("Escape in the closing dialog ends nothing", self.escape_keeps_closing_dialog),
             ("typed characters reach the last-list file unchanged", self.characters_reach_the_file_unchanged),
             ("an unreadable last-list file keeps the other", self.unreadable_last_list_keeps_the_other),
+            ("a round, the menus and closing by keyboard alone", self.keyboard_only),
         ]
 
     def stop(self):
