@@ -174,6 +174,9 @@ void TrainerPage::enable_trainer()
 void TrainerPage::show_trainer_page()
 {
     emit showRequested();
+    // A new round: the cursor waits in the answer field, where the keys of
+    // the round work too.
+    antwort->setFocus(Qt::OtherFocusReason);
 }
 
 void TrainerPage::set_phase(std::u16string_view text)
