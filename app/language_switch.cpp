@@ -63,14 +63,8 @@ void Tprog::exchangeInfoTabs(bool german)
     }
 }
 
-void Tprog::sp1Click()
-{
-    language_.set(Language::German);
-}
+void Tprog::sp1Click() { language_.set(Language::German); }
 
-void Tprog::sp2Click()
-{
-    language_.set(Language::English);
-}
+void Tprog::sp2Click() { language_.set(Language::English); }
 
 }  // namespace lernwerk

@@ -6,10 +6,10 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/tprog.h"
 #include "lang/window_texts.h"
 #include "lists/lists_page.h"
 #include "widgets/error_box.h"
-#include "app/tprog.h"
 #include "widgets/sites.h"
 
 namespace lernwerk {

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "widgets/last_list_files.h"
 #include "app/standard_dialog_texts.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
@@ -10,6 +9,7 @@
 #include "dialogs/tende.h"
 #include "lang/language.h"
 #include "widgets/error_box.h"
+#include "widgets/last_list_files.h"
 
 namespace lernwerk {
 
@@ -38,9 +38,6 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
 
 Program::~Program() = default;
 
-QString Program::defaultLastListFolder()
-{
-    return lastListFolder(QCoreApplication::applicationDirPath());
-}
+QString Program::defaultLastListFolder() { return lastListFolder(QCoreApplication::applicationDirPath()); }
 
 }  // namespace lernwerk

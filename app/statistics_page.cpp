@@ -26,10 +26,7 @@ StatisticsPage::StatisticsPage(QWidget* parent) : QWidget(parent)
     layout->addWidget(Memo3, 1);
 }
 
-void StatisticsPage::appendLog(const QString& line)
-{
-    Memo3->appendPlainText(line);
-}
+void StatisticsPage::appendLog(const QString& line) { Memo3->appendPlainText(line); }
 
 void StatisticsPage::retranslate(Language language)
 {

@@ -8,36 +8,36 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTextBlock>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <QScreen>
+#include <QTextBlock>
+#include <QVBoxLayout>
 #include <QWindow>
 
-#include "lang/language.h"
-#include "widgets/controls.h"
-#include "widgets/error_box.h"
+#include "app/statistics_page.h"
+#include "app/trainer_page.h"
+#include "app/tstart.h"
+#include "dialogs/info_page_set.h"
+#include "dialogs/tbugreport.h"
+#include "dialogs/template_menu.h"
+#include "dialogs/tende.h"
+#include "lang/display_settings.h"
 #include "lang/editor_texts.h"
+#include "lang/language.h"
 #include "lang/lists_texts.h"
 #include "lists/editor_page.h"
 #include "lists/lists_page.h"
-#include "widgets/status_column.h"
+#include "textfile/u_WideFunc.h"
+#include "widgets/controls.h"
+#include "widgets/error_box.h"
 #include "widgets/last_list_files.h"
 #include "widgets/memo_lists.h"
 #include "widgets/page_control.h"
 #include "widgets/status_bar.h"
-#include "widgets/timestamp.h"
-#include "app/statistics_page.h"
-#include "app/trainer_page.h"
-#include "app/tstart.h"
-#include "lang/display_settings.h"
-#include "dialogs/info_page_set.h"
-#include "dialogs/tbugreport.h"
-#include "dialogs/tende.h"
-#include "dialogs/template_menu.h"
+#include "widgets/status_column.h"
 #include "widgets/text_field.h"
-#include "textfile/u_WideFunc.h"
+#include "widgets/timestamp.h"
 
 namespace lernwerk {
 
@@ -48,11 +48,14 @@ constexpr int kClientHeight = 543;
 constexpr int kMinimumWidth = 600;
 constexpr int kMinimumHeight = 440;
 
-
 }  // namespace
 
 Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, QString programFolder)
-    : QMainWindow(nullptr), start_(start), language_(language), errors_(errors), programFolder_(std::move(programFolder))
+    : QMainWindow(nullptr),
+      start_(start),
+      language_(language),
+      errors_(errors),
+      programFolder_(std::move(programFolder))
 {
     setObjectName(QStringLiteral("prog"));
     setFont(programFont());
@@ -83,10 +86,7 @@ void Tprog::setDialogs(Tende* ende, Tbugreport* bugreportDe, Tbugreport* bugrepo
     bugreportEn_ = bugreportEn;
 }
 
-std::u16string Tprog::questionListText() const
-{
-    return fieldText(*lists_->questionField());
-}
+std::u16string Tprog::questionListText() const { return fieldText(*lists_->questionField()); }
 
 void Tprog::showPage(QWidget* target)
 {
@@ -94,10 +94,7 @@ void Tprog::showPage(QWidget* target)
     blatt->selectPage(target);
 }
 
-void Tprog::hidePage(QWidget* target)
-{
-    blatt->setPageVisible(target, false);
-}
+void Tprog::hidePage(QWidget* target) { blatt->setPageVisible(target, false); }
 
 // ---------------------------------------------------------------- life cycle
 
@@ -179,10 +176,7 @@ void Tprog::resizeEvent(QResizeEvent* event)
     FormResize();
 }
 
-void Tprog::FormResize()
-{
-    trainer_->layoutFor(trainer_->width(), trainer_->height());
-}
+void Tprog::FormResize() { trainer_->layoutFor(trainer_->width(), trainer_->height()); }
 
 void Tprog::showEvent(QShowEvent* event)
 {
@@ -217,10 +211,7 @@ bool Tprog::FormCloseQuery()
     return ende_->exec() == QDialog::Accepted;
 }
 
-void Tprog::FormClose()
-{
-    start_.close();
-}
+void Tprog::FormClose() { start_.close(); }
 
 void Tprog::keyPressEvent(QKeyEvent* event)
 {
@@ -310,40 +301,19 @@ void Tprog::hfClick() { look_->chooseBackground(trainer_->questionFields()); }
 
 // ---------------------------------------------------------------- menus
 
-void Tprog::p1Click()
-{
-    Button1Click();
-}
+void Tprog::p1Click() { Button1Click(); }
 
-void Tprog::p2Click()
-{
-    showPage(editor_);
-}
+void Tprog::p2Click() { showPage(editor_); }
 
-void Tprog::p3Click()
-{
-    close();
-}
+void Tprog::p3Click() { close(); }
 
-void Tprog::f1Click()
-{
-    showPage(trainer_);
-}
+void Tprog::f1Click() { showPage(trainer_); }
 
-void Tprog::f2Click()
-{
-    showPage(statistics_);
-}
+void Tprog::f2Click() { showPage(statistics_); }
 
-void Tprog::f3Click()
-{
-    showPage(lists_);
-}
+void Tprog::f3Click() { showPage(lists_); }
 
-void Tprog::f4Click()
-{
-    p2Click();
-}
+void Tprog::f4Click() { p2Click(); }
 
 void Tprog::m_bugClick()
 {
@@ -355,10 +325,7 @@ void Tprog::m_bugClick()
     dialog->activateWindow();
 }
 
-void Tprog::m_bug_iClick()
-{
-    m_bugClick();
-}
+void Tprog::m_bug_iClick() { m_bugClick(); }
 
 // ---------------------------------------------------------------- lists and editor_ pages
 

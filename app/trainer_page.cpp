@@ -149,25 +149,19 @@ void TrainerPage::retranslate(Language language)
 
 // ---------------------------------------------------------------- the round's view
 
-quiz::Language TrainerPage::language() const
-{
-    return language_.current();
-}
+quiz::Language TrainerPage::language() const { return language_.current(); }
 
 std::u16string TrainerPage::timestamp() const
 {
     return logTimestamp(QDateTime::currentDateTime(), QLocale::system()).toStdU16String();
 }
 
-std::u16string TrainerPage::list_name() const
-{
-    return listName_().toStdU16String();
-}
+std::u16string TrainerPage::list_name() const { return listName_().toStdU16String(); }
 
 void TrainerPage::enable_trainer()
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{bt_correct, bt_wrong, bt_clock, bt_solve, frage, antwort,
-                                                            loesung})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{bt_correct, bt_wrong, bt_clock, bt_solve, frage, antwort, loesung})
         control->setEnabled(true);
 }
 
@@ -189,10 +183,7 @@ void TrainerPage::set_result(std::u16string_view text)
     statusBar_.setPanelText(StatusBar::kResultPanel, fromView(text));
 }
 
-void TrainerPage::append_log(std::u16string_view line)
-{
-    log_.appendLog(fromView(line));
-}
+void TrainerPage::append_log(std::u16string_view line) { log_.appendLog(fromView(line)); }
 
 void TrainerPage::clear_fields()
 {
@@ -201,15 +192,9 @@ void TrainerPage::clear_fields()
     loesung->clear();
 }
 
-void TrainerPage::show_question(std::u16string_view text)
-{
-    frage->setPlainText(fromView(text));
-}
+void TrainerPage::show_question(std::u16string_view text) { frage->setPlainText(fromView(text)); }
 
-void TrainerPage::show_solution(std::u16string_view text)
-{
-    loesung->setPlainText(fromView(text));
-}
+void TrainerPage::show_solution(std::u16string_view text) { loesung->setPlainText(fromView(text)); }
 
 void TrainerPage::finish_trainer()
 {

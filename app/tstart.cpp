@@ -7,9 +7,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "widgets/click_label.h"
 #include "lang/language.h"
 #include "lang/window_texts.h"
+#include "widgets/click_label.h"
 #include "widgets/error_box.h"
 #include "widgets/picture_file.h"
 
@@ -18,15 +18,14 @@ namespace lernwerk {
 namespace {
 
 constexpr int kTickMilliseconds = 700;
-constexpr int kShowMainAfter = 3;   // the main window comes with the 4th tick
-constexpr int kHideAfter = 5;       // the start screen goes with the 6th
-constexpr int kStopAfter = 7;       // the timer ends with the 8th
+constexpr int kShowMainAfter = 3;  // the main window comes with the 4th tick
+constexpr int kHideAfter = 5;      // the start screen goes with the 6th
+constexpr int kStopAfter = 7;      // the timer ends with the 8th
 
 const QString kGermanTitle = QStringLiteral("Lernwerk - Jorin Malke Studio");
 const QString kEnglishTitle = QStringLiteral("Drillbook - Jorin Malke Studio");
 
-ClickLabel* makePicture(QWidget* parent, ErrorReporter& errors, const char* name, const char* resource,
-                        QRect geometry)
+ClickLabel* makePicture(QWidget* parent, ErrorReporter& errors, const char* name, const char* resource, QRect geometry)
 {
     auto* picture = new ClickLabel(parent);
     picture->setObjectName(QString::fromLatin1(name));
@@ -40,7 +39,8 @@ ClickLabel* makePicture(QWidget* parent, ErrorReporter& errors, const char* name
 
 Tstart::Tstart(InterfaceLanguage& language, ErrorReporter& errors, const QString& workingFolder)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      language_(language), errors_(errors)
+      language_(language),
+      errors_(errors)
 {
     setObjectName(QStringLiteral("start"));
     setWindowTitle(QStringLiteral("start"));
@@ -71,15 +71,9 @@ void Tstart::FormCreate(const QString& workingFolder)
     startsprache();
 }
 
-QString Tstart::language() const
-{
-    return spr->text();
-}
+QString Tstart::language() const { return spr->text(); }
 
-void Tstart::setHandOver(std::function<void()> showMainWindow)
-{
-    showMainWindow_ = std::move(showMainWindow);
-}
+void Tstart::setHandOver(std::function<void()> showMainWindow) { showMainWindow_ = std::move(showMainWindow); }
 
 void Tstart::startWaiting()
 {

@@ -40,8 +40,8 @@ namespace fs = std::filesystem;
 using Reader = std::u16string (*)(const std::u16string&);
 
 struct Variant {
-  const char* name;
-  Reader read;
+    const char* name;
+    Reader read;
 };
 
 constexpr std::array<Variant, 4> kVariants = {{
@@ -52,10 +52,10 @@ constexpr std::array<Variant, 4> kVariants = {{
 }};
 
 struct FileKind {
-  const char* name;
-  std::int32_t encoding;
-  bool withSignature;
-  bool lfBreaks;
+    const char* name;
+    std::int32_t encoding;
+    bool withSignature;
+    bool lfBreaks;
 };
 
 constexpr std::array<FileKind, 4> kFileKinds = {{
@@ -69,85 +69,96 @@ constexpr std::array<int, 3> kLineCounts = {1'000, 100'000, 1'000'000};
 
 fs::path g_folder;
 
-std::u16string Widen(const fs::path& path) {
-  const std::string name = path.string();
-  return {name.begin(), name.end()};
+std::u16string Widen(const fs::path& path)
+{
+    const std::string name = path.string();
+    return {name.begin(), name.end()};
 }
 
-fs::path FileOf(const FileKind& kind, int lines) {
-  return g_folder / (std::string(kind.name) + "-" + std::to_string(lines) + ".txt");
+fs::path FileOf(const FileKind& kind, int lines)
+{
+    return g_folder / (std::string(kind.name) + "-" + std::to_string(lines) + ".txt");
 }
 
 // Lines like the ones users write: gaps in underscores, some umlauts, now and then a character
 // above U+FFFF (not in Windows-1252 files, which cannot hold one).
-std::u16string MakeQuestionList(int lines, bool astral, bool lfBreaks) {
-  static const std::u16string kWords[] = {
-      u"Blau",  u"Gelb",   u"Rot",     u"sind", u"die",   u"drei",    u"Grundfarben", u"Hauptstadt",
-      u"von",   u"Frankreich", u"ist", u"Paris", u"Wasser", u"kocht",  u"bei",         u"Grad",
-      u"the",   u"capital", u"of",     u"Spain", u"is",    u"Madrid",  u"Photosynthese", u"Licht",
-      u"Grüße", u"Äpfel",  u"Größe",   u"über", u"Brücke", u"Öl",      u"Maß",         u"Tür",
-  };
-  std::mt19937 random(20240601);
-  std::uniform_int_distribution<std::size_t> common(0, 23);
-  std::uniform_int_distribution<std::size_t> any(0, std::size(kWords) - 1);
-  std::uniform_int_distribution<int> percent(0, 99);
-  std::uniform_int_distribution<int> lineWords(6, 14);
-  std::u16string list;
-  for (int line = 0; line < lines; ++line) {
-    list += u"Frage:";
-    const int words = lineWords(random);
-    for (int w = 0; w < words; ++w) {
-      const bool gap = percent(random) < 15;
-      list += gap ? u" _" : u" ";
-      list += percent(random) < 85 ? kWords[common(random)] : kWords[any(random)];
-      if (gap) list += u"_";
-      if (astral && percent(random) == 0) list += u"\U0001F600";
+std::u16string MakeQuestionList(int lines, bool astral, bool lfBreaks)
+{
+    static const std::u16string kWords[] = {
+        u"Blau",  u"Gelb",       u"Rot",   u"sind",  u"die",    u"drei",   u"Grundfarben",   u"Hauptstadt",
+        u"von",   u"Frankreich", u"ist",   u"Paris", u"Wasser", u"kocht",  u"bei",           u"Grad",
+        u"the",   u"capital",    u"of",    u"Spain", u"is",     u"Madrid", u"Photosynthese", u"Licht",
+        u"Grüße", u"Äpfel",      u"Größe", u"über",  u"Brücke", u"Öl",     u"Maß",           u"Tür",
+    };
+    std::mt19937 random(20240601);
+    std::uniform_int_distribution<std::size_t> common(0, 23);
+    std::uniform_int_distribution<std::size_t> any(0, std::size(kWords) - 1);
+    std::uniform_int_distribution<int> percent(0, 99);
+    std::uniform_int_distribution<int> lineWords(6, 14);
+    std::u16string list;
+    for (int line = 0; line < lines; ++line) {
+        list += u"Frage:";
+        const int words = lineWords(random);
+        for (int w = 0; w < words; ++w) {
+            const bool gap = percent(random) < 15;
+            list += gap ? u" _" : u" ";
+            list += percent(random) < 85 ? kWords[common(random)] : kWords[any(random)];
+            if (gap)
+                list += u"_";
+            if (astral && percent(random) == 0)
+                list += u"\U0001F600";
+        }
+        list += lfBreaks ? u".\n" : u".\r\n";
     }
-    list += lfBreaks ? u".\n" : u".\r\n";
-  }
-  return list;
+    return list;
 }
 
-void Read(benchmark::State& state, Reader read, const FileKind* kind, int lines) {
-  const fs::path file = FileOf(*kind, lines);
-  const std::u16string name = Widen(file);
-  for (auto _ : state) benchmark::DoNotOptimize(read(name));
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                          static_cast<std::int64_t>(fs::file_size(file)));
+void Read(benchmark::State& state, Reader read, const FileKind* kind, int lines)
+{
+    const fs::path file = FileOf(*kind, lines);
+    const std::u16string name = Widen(file);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(read(name));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(fs::file_size(file)));
 }
 
-void PrepareAndRegister() {
-  std::string folder = (fs::temp_directory_path() / "bench_codec_options_XXXXXX").string();
-  if (::mkdtemp(folder.data()) == nullptr) std::abort();
-  g_folder = folder;
-  for (const FileKind& kind : kFileKinds) {
-    for (const int lines : kLineCounts) {
-      const std::u16string list = MakeQuestionList(lines, kind.encoding != textfile::kAnsi, kind.lfBreaks);
-      textfile::WriteTextFile(list, Widen(FileOf(kind, lines)), kind.encoding, kind.withSignature);
+void PrepareAndRegister()
+{
+    std::string folder = (fs::temp_directory_path() / "bench_codec_options_XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr)
+        std::abort();
+    g_folder = folder;
+    for (const FileKind& kind : kFileKinds) {
+        for (const int lines : kLineCounts) {
+            const std::u16string list = MakeQuestionList(lines, kind.encoding != textfile::kAnsi, kind.lfBreaks);
+            textfile::WriteTextFile(list, Widen(FileOf(kind, lines)), kind.encoding, kind.withSignature);
+        }
     }
-  }
-  // Variants of one file side by side in the output.
-  for (const FileKind& kind : kFileKinds) {
-    for (const int lines : kLineCounts) {
-      for (const Variant& variant : kVariants) {
-        const std::string name =
-            std::string("ReadTextLines/") + kind.name + "/" + std::to_string(lines) + " lines/" + variant.name;
-        benchmark::RegisterBenchmark(name.c_str(), Read, variant.read, &kind, lines)
-            ->Unit(benchmark::kMicrosecond);
-      }
+    // Variants of one file side by side in the output.
+    for (const FileKind& kind : kFileKinds) {
+        for (const int lines : kLineCounts) {
+            for (const Variant& variant : kVariants) {
+                const std::string name =
+                    std::string("ReadTextLines/") + kind.name + "/" + std::to_string(lines) + " lines/" + variant.name;
+                benchmark::RegisterBenchmark(name.c_str(), Read, variant.read, &kind, lines)
+                    ->Unit(benchmark::kMicrosecond);
+            }
+        }
     }
-  }
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  PrepareAndRegister();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  std::error_code ignored;
-  fs::remove_all(g_folder, ignored);
-  return 0;
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    PrepareAndRegister();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ignored;
+    fs::remove_all(g_folder, ignored);
+    return 0;
 }

@@ -69,9 +69,7 @@ void StepWithFewOpen(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 
-BENCHMARK(StepWithFewOpen)
-    ->ArgsProduct({{1'000, 100'000, 1'000'000}, {1, 1'000}})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(StepWithFewOpen)->ArgsProduct({{1'000, 100'000, 1'000'000}, {1, 1'000}})->Unit(benchmark::kMicrosecond);
 
 // The plain pick, for comparison with StatusTally::pick: list the entries below the limit
 // that are not "X" and draw one of them.

@@ -13,10 +13,10 @@
 #include <string>
 
 #include "app/application.h"
-#include "widgets/error_box.h"
 #include "app/program.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
+#include "widgets/error_box.h"
 #include "widgets/text_field.h"
 
 namespace {
@@ -43,7 +43,8 @@ class Window {
 public:
     Window()
     {
-        program_ = std::make_unique<lernwerk::Program>(benchReporter(), folder_.path() + QLatin1Char('/'), folder_.path());
+        program_ =
+            std::make_unique<lernwerk::Program>(benchReporter(), folder_.path() + QLatin1Char('/'), folder_.path());
         program_->start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     }
 

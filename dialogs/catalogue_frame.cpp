@@ -34,10 +34,7 @@ constexpr int kWheelNotch = 120;
 
 // Rows stand every 50 pixels from 76; the last one sits a little closer to
 // the one before, leaving room for the closing link.
-int rowTop(int row)
-{
-    return row < kCatalogueSize - 1 ? 76 + 50 * row : 824;
-}
+int rowTop(int row) { return row < kCatalogueSize - 1 ? 76 + 50 * row : 824; }
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
 {

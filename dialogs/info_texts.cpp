@@ -11,25 +11,13 @@ namespace {
 // The paragraphs wrap at spaces. A no-break space keeps "Frage - Antwort" on
 // one line, a no-break hyphen keeps the personal site's name whole.
 
-InfoItem title(const char* text)
-{
-    return {InfoKind::Title, QString::fromUtf8(text)};
-}
+InfoItem title(const char* text) { return {InfoKind::Title, QString::fromUtf8(text)}; }
 
-InfoItem heading(const char* text)
-{
-    return {InfoKind::Heading, QString::fromUtf8(text)};
-}
+InfoItem heading(const char* text) { return {InfoKind::Heading, QString::fromUtf8(text)}; }
 
-InfoItem paragraph(const char* text)
-{
-    return {InfoKind::Paragraph, QString::fromUtf8(text)};
-}
+InfoItem paragraph(const char* text) { return {InfoKind::Paragraph, QString::fromUtf8(text)}; }
 
-InfoItem signOff(const char* text)
-{
-    return {InfoKind::SignOff, QString::fromUtf8(text)};
-}
+InfoItem signOff(const char* text) { return {InfoKind::SignOff, QString::fromUtf8(text)}; }
 
 InfoItem link(const std::string& site, const char* path = "")
 {

@@ -139,24 +139,12 @@ QString catalogueLine(int index, bool german)
     return catalogueAddress(index, german) + QStringLiteral(" - ") + QString::fromUtf8(text(index, german).summary);
 }
 
-QString catalogueTitle(int index, bool german)
-{
-    return QString::fromUtf8(text(index, german).title);
-}
+QString catalogueTitle(int index, bool german) { return QString::fromUtf8(text(index, german).title); }
 
-QString catalogueDescription(int index, bool german)
-{
-    return QString::fromUtf8(text(index, german).description);
-}
+QString catalogueDescription(int index, bool german) { return QString::fromUtf8(text(index, german).description); }
 
-QString catalogueIcon(int index)
-{
-    return QStringLiteral(":/softwareicons/%1.png").arg(index);
-}
+QString catalogueIcon(int index) { return QStringLiteral(":/softwareicons/%1.png").arg(index); }
 
-QString catalogueIconLarge(int index)
-{
-    return QStringLiteral(":/softwareicons/%1_36.png").arg(index);
-}
+QString catalogueIconLarge(int index) { return QStringLiteral(":/softwareicons/%1_36.png").arg(index); }
 
 }  // namespace lernwerk

@@ -58,7 +58,8 @@ Tbugreport::Tbugreport(ErrorReporter& errors, Language language, const char* win
         blue.setColor(QPalette::WindowText, QColor(kLinkBlue));
         label->setPalette(blue);
         label->setCursor(Qt::PointingHandCursor);
-        connect(label, &ClickLabel::clicked, this, [this, label] { errors_.guarded([&] { BrowseToCaption(label->text()); }); });
+        connect(label, &ClickLabel::clicked, this,
+                [this, label] { errors_.guarded([&] { BrowseToCaption(label->text()); }); });
         // As wide as its caption: the room beside it is no link.
         layout->addWidget(label, 0, Qt::AlignLeft);
     };
@@ -82,18 +83,11 @@ Tbugreport::Tbugreport(ErrorReporter& errors, Language language, const char* win
     setFixedHeight(std::max(clientSize.height(), layout->totalHeightForWidth(clientSize.width())));
 }
 
-void Tbugreport::BrowseToCaption(const QString& caption)
-{
-    BrowseToAddress(caption, kReferrerReport, false);
-}
+void Tbugreport::BrowseToCaption(const QString& caption) { BrowseToAddress(caption, kReferrerReport, false); }
 
-void Tbugreport::Button1Click()
-{
-    hide();
-}
+void Tbugreport::Button1Click() { hide(); }
 
-Tbugreport_de::Tbugreport_de(ErrorReporter& errors)
-    : Tbugreport(errors, Language::German, "bugreport_de", kGermanSize)
+Tbugreport_de::Tbugreport_de(ErrorReporter& errors) : Tbugreport(errors, Language::German, "bugreport_de", kGermanSize)
 {
 }
 

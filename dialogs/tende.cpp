@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 
 #include "lang/closing_texts.h"
-#include "widgets/last_list_files.h"
 #include "textfile/encodings.h"
 #include "textfile/u_WideFunc.h"
 #include "widgets/error_box.h"
+#include "widgets/last_list_files.h"
 
 namespace lernwerk {
 

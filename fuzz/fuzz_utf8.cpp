@@ -14,31 +14,33 @@
 
 using namespace textfile;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-  std::u16string text;
-  const bool wellFormed = detail::DecodeUtf8(bytes, text);
-  FUZZ_CHECK(text.size() <= bytes.size());
-  FUZZ_CHECK(wellFormed || text.find(u'\xFFFD') != std::u16string::npos);
+    std::u16string text;
+    const bool wellFormed = detail::DecodeUtf8(bytes, text);
+    FUZZ_CHECK(text.size() <= bytes.size());
+    FUZZ_CHECK(wellFormed || text.find(u'\xFFFD') != std::u16string::npos);
 
-  // Strict UTF-8 is well-formed for the lenient decoder too, and reads the same.
-  std::u16string strict;
-  const bool isStrict = detail::DecodeUtf8IfWellFormed(bytes, strict);
-  FUZZ_CHECK(isStrict == IsStrictUtf8(bytes));
-  if (isStrict) FUZZ_CHECK(wellFormed && strict == text);
+    // Strict UTF-8 is well-formed for the lenient decoder too, and reads the same.
+    std::u16string strict;
+    const bool isStrict = detail::DecodeUtf8IfWellFormed(bytes, strict);
+    FUZZ_CHECK(isStrict == IsStrictUtf8(bytes));
+    if (isStrict)
+        FUZZ_CHECK(wellFormed && strict == text);
 
-  // The same bytes as a file with a signature.
-  FUZZ_CHECK(detail::DecodeFileContent("\xEF\xBB\xBF" + std::string(bytes)) == text);
+    // The same bytes as a file with a signature.
+    FUZZ_CHECK(detail::DecodeFileContent("\xEF\xBB\xBF" + std::string(bytes)) == text);
 
-  std::string encoded;
-  detail::AppendUtf8(text, encoded);
-  std::u16string again;
-  FUZZ_CHECK(detail::DecodeUtf8(encoded, again));
-  FUZZ_CHECK(again == text);
-  std::string encodedAgain;
-  detail::AppendUtf8(again, encodedAgain);
-  FUZZ_CHECK(encodedAgain == encoded);
-  FUZZ_CHECK(detail::DecodeFileContent(detail::EncodeFileContent(text, kUtf8, true)) == text);
-  return 0;
+    std::string encoded;
+    detail::AppendUtf8(text, encoded);
+    std::u16string again;
+    FUZZ_CHECK(detail::DecodeUtf8(encoded, again));
+    FUZZ_CHECK(again == text);
+    std::string encodedAgain;
+    detail::AppendUtf8(again, encodedAgain);
+    FUZZ_CHECK(encodedAgain == encoded);
+    FUZZ_CHECK(detail::DecodeFileContent(detail::EncodeFileContent(text, kUtf8, true)) == text);
+    return 0;
 }

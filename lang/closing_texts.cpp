@@ -7,11 +7,12 @@ const ClosingTexts& closingTexts()
     static const ClosingTexts texts{
         .caption = {QStringLiteral("Lernwerk"), QStringLiteral("Drillbook")},
         .question = {QStringLiteral("Zuletzt geöffnete Liste speichern?"), QStringLiteral("Remember Last List?")},
-        .explanation =
-            {QStringLiteral("Das ist wirklich die letzte Frage.. ;) Das Programm kann sich Ihre aktuelle Fragenliste "
+        .explanation = {QStringLiteral(
+                            "Das ist wirklich die letzte Frage.. ;) Das Programm kann sich Ihre aktuelle Fragenliste "
                             "merken, damit Sie beim nächsten Start sofort automatisch geöffnet werden kann. Dazu wird "
                             "im Programmordner die Datei \"LetzteFrageliste.txt\" angelegt.. "),
-             QStringLiteral("That's really the last question! ;) The Drillbook can remember your last used Question "
+                        QStringLiteral(
+                            "That's really the last question! ;) The Drillbook can remember your last used Question "
                             "List, so that it can be loaded automatically when starting the program for the next "
                             "time. Therefore a file named \"LastQuestionnaire.txt\" will be written in the "
                             "application directory.")},

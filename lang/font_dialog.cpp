@@ -23,10 +23,10 @@ struct NamedColor {
 
 // The sixteen colours of the classic palette.
 constexpr NamedColor kColors[] = {
-    {"Black", 0x000000}, {"Maroon", 0x800000}, {"Green", 0x008000},  {"Olive", 0x808000},
-    {"Navy", 0x000080},  {"Purple", 0x800080}, {"Teal", 0x008080},   {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},   {"Lime", 0x00FF00},   {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},  {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},  {"White", 0xFFFFFF},
+    {"Black", 0x000000},  {"Maroon", 0x800000},  {"Green", 0x008000}, {"Olive", 0x808000},
+    {"Navy", 0x000080},   {"Purple", 0x800080},  {"Teal", 0x008080},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},     {"Lime", 0x00FF00},  {"Yellow", 0xFFFF00},
+    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},  {"White", 0xFFFFFF},
 };
 
 constexpr int kSwatchSize = 12;
@@ -100,10 +100,7 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(fonts_->windowTitle());
 }
 
-QFont FontDialog::currentFont() const
-{
-    return fonts_->currentFont();
-}
+QFont FontDialog::currentFont() const { return fonts_->currentFont(); }
 
 bool FontDialog::choose()
 {
@@ -122,10 +119,7 @@ void FontDialog::setChoice(const QFont& font, const QColor& color)
     display(font, color);
 }
 
-QColor FontDialog::currentColor() const
-{
-    return colors_->currentData().value<QColor>();
-}
+QColor FontDialog::currentColor() const { return colors_->currentData().value<QColor>(); }
 
 void FontDialog::display(const QFont& font, const QColor& color)
 {

@@ -23,12 +23,12 @@ namespace {
 
 constexpr int kMargin = 8;
 constexpr int kGroupTop = 70;
-constexpr int kGroupGap = 79;          // top of the output group = its height + this
-constexpr int kEditorReserve = 194;    // page height the two groups leave to the rest
+constexpr int kGroupGap = 79;        // top of the output group = its height + this
+constexpr int kEditorReserve = 194;  // page height the two groups leave to the rest
 constexpr int kGroupButtonWidth = 110;
 constexpr int kButtonHeight = 25;
 constexpr int kGroupButtonGap = 6;
-constexpr int kGroupInnerTop = 20;     // field and buttons inside a group, below its title
+constexpr int kGroupInnerTop = 20;  // field and buttons inside a group, below its title
 constexpr int kGroupInnerBottom = 8;
 constexpr int kSettingsHeight = 72;
 
@@ -151,8 +151,8 @@ void EditorPage::layoutFor(int width, int height)
             const int column = i / rows;
             const int row = i % rows;
             group.buttons[i]->setGeometry(left + column * (kGroupButtonWidth + kGroupButtonGap),
-                                          kGroupInnerTop + row * (kButtonHeight + kGroupButtonGap),
-                                          kGroupButtonWidth, kButtonHeight);
+                                          kGroupInnerTop + row * (kButtonHeight + kGroupButtonGap), kGroupButtonWidth,
+                                          kButtonHeight);
         }
     }
 
@@ -173,15 +173,9 @@ void EditorPage::buildList()
     appendFieldLines(*m2, lines);
 }
 
-void EditorPage::clearInput()
-{
-    m1->clear();
-}
+void EditorPage::clearInput() { m1->clear(); }
 
-void EditorPage::clearOutput()
-{
-    m2->clear();
-}
+void EditorPage::clearOutput() { m2->clear(); }
 
 void EditorPage::loadInput()
 {
@@ -200,10 +194,7 @@ void EditorPage::saveOutput()
                             needsUnicodeFile(text) ? textfile::kUtf8 : textfile::kAnsi);
 }
 
-void EditorPage::closeEditor()
-{
-    emit closeRequested();
-}
+void EditorPage::closeEditor() { emit closeRequested(); }
 
 void EditorPage::handOverList()
 {

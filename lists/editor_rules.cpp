@@ -4,8 +4,7 @@
 
 namespace lernwerk {
 
-std::vector<std::u16string> buildQuestionLines(const std::vector<std::u16string>& input,
-                                               bool askFirst, bool askSecond)
+std::vector<std::u16string> buildQuestionLines(const std::vector<std::u16string>& input, bool askFirst, bool askSecond)
 {
     std::vector<std::u16string> output;
     for (const std::u16string& line : input) {

@@ -14,8 +14,7 @@ inline constexpr std::u16string_view kPartSeparator = u" - ";
 // "part 1 - _part 2_" when `askSecond`. The line splits at its first
 // separator. Empty lines, and lines without a separator (they hold no pair to
 // ask for), give nothing.
-std::vector<std::u16string> buildQuestionLines(const std::vector<std::u16string>& input,
-                                               bool askFirst, bool askSecond);
+std::vector<std::u16string> buildQuestionLines(const std::vector<std::u16string>& input, bool askFirst, bool askSecond);
 
 // Whether a text needs more than the Windows-1252 range to be stored, judged
 // the simple way the editor's save does: any code unit from U+0100 up.

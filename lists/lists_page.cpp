@@ -86,15 +86,9 @@ ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent) : QWidget(parent), 
     od->setOption(QFileDialog::DontUseNativeDialog);
 }
 
-QString ListsPage::listName() const
-{
-    return aktuelleliste->text();
-}
+QString ListsPage::listName() const { return aktuelleliste->text(); }
 
-void ListsPage::setListName(const QString& name)
-{
-    aktuelleliste->setText(name);
-}
+void ListsPage::setListName(const QString& name) { aktuelleliste->setText(name); }
 
 void ListsPage::loadList()
 {

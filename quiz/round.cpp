@@ -11,8 +11,7 @@ namespace {
 
 std::uint64_t clock_seed()
 {
-    return static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
 std::u16string decimal(std::int32_t value)
@@ -54,10 +53,7 @@ Round::Round(QuestionList& questions, StatusList& status, RoundView& view)
 {
 }
 
-const RoundTexts& Round::texts() const
-{
-    return round_texts(view_.language());
-}
+const RoundTexts& Round::texts() const { return round_texts(view_.language()); }
 
 void Round::restart()
 {
@@ -131,9 +127,6 @@ void Round::end_round(Marking marking)
     view_.finish_trainer();
 }
 
-void Round::reveal()
-{
-    view_.show_solution(questions_.line(state_.cur_index));
-}
+void Round::reveal() { view_.show_solution(questions_.line(state_.cur_index)); }
 
 }  // namespace quiz

@@ -34,9 +34,6 @@ constexpr RoundTexts kEnglish{
 
 }  // namespace
 
-const RoundTexts& round_texts(Language language)
-{
-    return language == Language::German ? kGerman : kEnglish;
-}
+const RoundTexts& round_texts(Language language) { return language == Language::German ? kGerman : kEnglish; }
 
 }  // namespace quiz

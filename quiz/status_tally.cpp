@@ -9,10 +9,7 @@ namespace {
 // Draws before a pick gives up on rejection and lists the candidates instead.
 constexpr int kRejectionDraws = 32;
 
-int uniform(std::mt19937_64& random, int bound)
-{
-    return std::uniform_int_distribution<int>(0, bound - 1)(random);
-}
+int uniform(std::mt19937_64& random, int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random); }
 
 }  // namespace
 

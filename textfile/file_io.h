@@ -17,17 +17,17 @@ std::string ReadFileStart(const std::u16string& fileName, std::size_t count);
 
 // The bytes of a whole file, in a buffer that is not cleared before it is filled.
 class FileBytes {
- public:
-  FileBytes() = default;
-  explicit FileBytes(std::size_t capacity);
-  std::string_view view() const { return {data_.get(), size_}; }
-  operator std::string_view() const { return view(); }
+public:
+    FileBytes() = default;
+    explicit FileBytes(std::size_t capacity);
+    std::string_view view() const { return {data_.get(), size_}; }
+    operator std::string_view() const { return view(); }
 
- private:
-  friend FileBytes ReadWholeFile(const std::u16string& fileName);
-  std::unique_ptr<char[]> data_;
-  std::size_t capacity_ = 0;
-  std::size_t size_ = 0;
+private:
+    friend FileBytes ReadWholeFile(const std::u16string& fileName);
+    std::unique_ptr<char[]> data_;
+    std::size_t capacity_ = 0;
+    std::size_t size_ = 0;
 };
 
 // All bytes of the file, read in one piece. Throws FileError "Cannot open file ..." when the

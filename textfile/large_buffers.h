@@ -13,9 +13,10 @@ void AdviseLargeBuffer(void* data, std::size_t bytes);
 
 // Reserves room for `size` elements in the string without writing them.
 template <typename Char>
-void ReserveLarge(std::basic_string<Char>& text, std::size_t size) {
-  text.reserve(size);
-  AdviseLargeBuffer(text.data(), size * sizeof(Char));
+void ReserveLarge(std::basic_string<Char>& text, std::size_t size)
+{
+    text.reserve(size);
+    AdviseLargeBuffer(text.data(), size * sizeof(Char));
 }
 
 }  // namespace textfile::detail

@@ -77,21 +77,18 @@ void requireFonts()
                              {QStringLiteral("DejaVu Sans Condensed"), "fonts-dejavu-core"}};
     for (const Needed& n : needed) {
         if (QFontInfo(QFont(n.family)).family() != n.family) {
-            throw std::runtime_error("The font \"" + n.family.toStdString() +
-                                     "\" is not installed (Debian package " + n.package + ")");
+            throw std::runtime_error("The font \"" + n.family.toStdString() + "\" is not installed (Debian package " +
+                                     n.package + ")");
         }
     }
 }
 
-qreal textWidth(const QFont& f, const QString& text)
-{
-    return QFontMetricsF(f).horizontalAdvance(text);
-}
+qreal textWidth(const QFont& f, const QString& text) { return QFontMetricsF(f).horizontalAdvance(text); }
 
 // Draws `text` with its baseline at `baseline`, left-aligned at x, or right-aligned when
 // `alignRight` is set (x is then the right edge).
-void drawText(QPainter& p, const QFont& f, const QColor& colour, qreal x, qreal baseline,
-              const QString& text, bool alignRight = false)
+void drawText(QPainter& p, const QFont& f, const QColor& colour, qreal x, qreal baseline, const QString& text,
+              bool alignRight = false)
 {
     p.setFont(f);
     p.setPen(colour);
@@ -106,8 +103,8 @@ QStringList wrapText(const QFont& f, const QString& text, qreal width)
     QString line;
     for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (textWidth(f, word) > width) {
-            throw std::runtime_error("The word \"" + word.toStdString() + "\" is wider than " +
-                                     std::to_string(width) + " pixels");
+            throw std::runtime_error("The word \"" + word.toStdString() + "\" is wider than " + std::to_string(width) +
+                                     " pixels");
         }
         const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
         if (textWidth(f, longer) <= width) {
@@ -125,8 +122,7 @@ QStringList wrapText(const QFont& f, const QString& text, qreal width)
 
 // The largest font up to `largest` pixels in which every one of `texts` fits into `width`, so
 // that all language versions of a picture share one size.
-QFont fittingFont(const QString& family, int largest, bool bold, const QStringList& texts,
-                  qreal width)
+QFont fittingFont(const QString& family, int largest, bool bold, const QStringList& texts, qreal width)
 {
     for (int size = largest; size >= 8; --size) {
         const QFont f = font(family, size, bold);
@@ -138,8 +134,8 @@ QFont fittingFont(const QString& family, int largest, bool bold, const QStringLi
             return f;
         }
     }
-    throw std::runtime_error("\"" + texts.join(QStringLiteral("\", \"")).toStdString() +
-                             "\" does not fit into " + std::to_string(width) + " pixels");
+    throw std::runtime_error("\"" + texts.join(QStringLiteral("\", \"")).toStdString() + "\" does not fit into " +
+                             std::to_string(width) + " pixels");
 }
 
 // ---- shapes ---------------------------------------------------------------------------------
@@ -317,9 +313,9 @@ void drawStartBackground(QPainter& p)
         qreal x, y, r;
         QColor colour;
     };
-    const Dot dots[] = {{186, 30, 3.0, sand},   {214, 56, 2.0, orange}, {160, 58, 1.6, mist},
-                        {248, 44, 1.8, coral},  {132, 22, 2.2, teal},   {282, 70, 2.4, sand},
-                        {34, 28, 2.0, orange},  {70, 18, 1.6, mist},    {112, 66, 1.4, sand}};
+    const Dot dots[] = {{186, 30, 3.0, sand},  {214, 56, 2.0, orange}, {160, 58, 1.6, mist},
+                        {248, 44, 1.8, coral}, {132, 22, 2.2, teal},   {282, 70, 2.4, sand},
+                        {34, 28, 2.0, orange}, {70, 18, 1.6, mist},    {112, 66, 1.4, sand}};
     for (const Dot& d : dots) {
         p.setBrush(d.colour);
         p.drawEllipse(QPointF(d.x, d.y), d.r, d.r);
@@ -365,9 +361,8 @@ void checkStartScreenParts(const QImage& german, const QImage& english)
     for (int y = 0; y < german.height(); ++y) {
         for (int x = 0; x < german.width(); ++x) {
             if (!englishPart.contains(x, y) && german.pixel(x, y) != english.pixel(x, y)) {
-                throw std::runtime_error("The German and English start screens differ at (" +
-                                         std::to_string(x) + ", " + std::to_string(y) +
-                                         "), outside the English picture");
+                throw std::runtime_error("The German and English start screens differ at (" + std::to_string(x) + ", " +
+                                         std::to_string(y) + "), outside the English picture");
             }
         }
     }
@@ -462,17 +457,15 @@ QImage drawDonatePicture(const DonateTexts& texts)
     drawDonateIllustration(p);
 
     const qreal left = donateTextLeft;
-    const QFont heading = fittingFont(sansFamily, 22, true,
-                                      {germanDonate.heading, englishDonate.heading},
-                                      donateTextWidth);
+    const QFont heading =
+        fittingFont(sansFamily, 22, true, {germanDonate.heading, englishDonate.heading}, donateTextWidth);
     drawText(p, heading, slate, left, 54, texts.heading);
 
     const QFont body = font(sansFamily, 12.5);
     const QStringList lines = wrapText(body, texts.appeal, donateTextWidth);
     if (lines.size() > donateAppealLines) {
-        throw std::runtime_error("The donation appeal \"" + texts.heading.toStdString() +
-                                 "\" needs more than " + std::to_string(donateAppealLines) +
-                                 " lines");
+        throw std::runtime_error("The donation appeal \"" + texts.heading.toStdString() + "\" needs more than " +
+                                 std::to_string(donateAppealLines) + " lines");
     }
     qreal baseline = 86;
     for (const QString& line : lines) {
@@ -484,8 +477,7 @@ QImage drawDonatePicture(const DonateTexts& texts)
     // not clickable, the link under it is.
     const qreal pointerIndent = 22;
     const QFont pointerFont = font(sansFamily, 12.5);
-    const QStringList pointerLines =
-        wrapText(pointerFont, texts.pointer, donateTextWidth - pointerIndent);
+    const QStringList pointerLines = wrapText(pointerFont, texts.pointer, donateTextWidth - pointerIndent);
     if (pointerLines.size() > donatePointerLines) {
         throw std::runtime_error("The note \"" + texts.pointer.toStdString() + "\" needs more than " +
                                  std::to_string(donatePointerLines) + " lines");
@@ -549,8 +541,8 @@ QImage drawWrongGlyph()
     QImage image = canvas(glyphSize, glyphSize);
     QPainter p(&image);
     setupPainter(p);
-    for (const auto& [pen, width] : {std::pair{QColor(0x9E, 0x1F, 0x1F), 3.6},
-                                     std::pair{QColor(0xE0, 0x3E, 0x3E), 2.2}}) {
+    for (const auto& [pen, width] :
+         {std::pair{QColor(0x9E, 0x1F, 0x1F), 3.6}, std::pair{QColor(0xE0, 0x3E, 0x3E), 2.2}}) {
         p.setPen(roundPen(pen, width));
         p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
         p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
@@ -598,8 +590,7 @@ QImage drawIcon(int size)
     QImage image = canvas(size, size);
     QPainter p(&image);
     setupPainter(p);
-    const LogoDetail detail =
-        size <= 16 ? LogoDetail::tiny : (size <= 32 ? LogoDetail::reduced : LogoDetail::full);
+    const LogoDetail detail = size <= 16 ? LogoDetail::tiny : (size <= 32 ? LogoDetail::reduced : LogoDetail::full);
     drawLogo(p, QRectF(0, 0, size, size), detail);
     return image;
 }
@@ -635,8 +626,9 @@ QByteArray logoSvg()
     svg += rect(logo::card.translated(0, logo::cardShadowDrop), logo::cardRadius,
                 QStringLiteral("fill=\"#000000\" fill-opacity=\"%1\"").arg(opacity(logo::cardShadowAlpha)));
     svg += rect(logo::card, logo::cardRadius, QStringLiteral("fill=\"#ffffff\""));
-    svg += QStringLiteral("  <g fill=\"none\" stroke=\"%1\" stroke-opacity=\"%2\" stroke-width=\"%3\" "
-                          "stroke-linecap=\"round\">\n")
+    svg += QStringLiteral(
+               "  <g fill=\"none\" stroke=\"%1\" stroke-opacity=\"%2\" stroke-width=\"%3\" "
+               "stroke-linecap=\"round\">\n")
                .arg(slate.name(), opacity(logo::inkAlpha), number(logo::fullLine));
     for (const QLineF& text : logo::textLines) {
         svg += line(text);
@@ -653,8 +645,9 @@ QByteArray logoSvg()
     for (int i = 0; i < check.elementCount(); ++i) {
         points.append(number(check.elementAt(i).x) + QLatin1Char(',') + number(check.elementAt(i).y));
     }
-    svg += QStringLiteral("  <polyline points=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
-                          "stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n")
+    svg += QStringLiteral(
+               "  <polyline points=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
+               "stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n")
                .arg(points.join(QLatin1Char(' ')), slate.name(), number(logo::fullCheckLine));
     svg += QStringLiteral("</svg>\n");
     return svg.toUtf8();
@@ -740,8 +733,8 @@ void drawPhoto(QPainter& p, bool tiny)
     p.setBrush(QColor(0xBF, 0xDD, 0xF5));
     p.drawRect(sky);
     p.setBrush(sand);
-    p.drawEllipse(QPointF(sky.right() - sky.width() * 0.25, sky.top() + sky.height() * 0.3),
-                  sky.height() * 0.17, sky.height() * 0.17);
+    p.drawEllipse(QPointF(sky.right() - sky.width() * 0.25, sky.top() + sky.height() * 0.3), sky.height() * 0.17,
+                  sky.height() * 0.17);
     QPainterPath hills;
     hills.moveTo(sky.bottomLeft());
     hills.lineTo(sky.left() + sky.width() * 0.35, sky.top() + sky.height() * 0.35);
@@ -901,8 +894,11 @@ void drawDie(QPainter& p, bool tiny)
             p.drawEllipse(dot, 9, 9);
         return;
     }
-    const QPointF pips[] = {topLeft, {face.right() - inset, face.top() + inset}, centre,
-                            {face.left() + inset, face.bottom() - inset}, bottomRight};
+    const QPointF pips[] = {topLeft,
+                            {face.right() - inset, face.top() + inset},
+                            centre,
+                            {face.left() + inset, face.bottom() - inset},
+                            bottomRight};
     for (const QPointF& dot : pips)
         p.drawEllipse(dot, 6.5, 6.5);
 }
@@ -1105,9 +1101,8 @@ void drawSoftwareSymbol(QPainter& p, int index, bool tiny)
     using Symbol = void (*)(QPainter&, bool);
     // Icon 0 is the logo, which brings its own tile.
     const Symbol symbols[softwareIconCount] = {
-        nullptr,   drawCoins,    drawPhoto, drawStopwatch,  drawPieChart,      drawPolishedText,
-        drawBell,  drawPot,      drawDie,   drawTag,        drawColourCircles, drawBooks,
-        drawRuler, drawCalendar, drawKeys,  drawStickyNote,
+        nullptr, drawCoins, drawPhoto,         drawStopwatch, drawPieChart, drawPolishedText, drawBell, drawPot,
+        drawDie, drawTag,   drawColourCircles, drawBooks,     drawRuler,    drawCalendar,     drawKeys, drawStickyNote,
     };
     symbols[index](p, tiny);
 }
@@ -1153,8 +1148,8 @@ public:
     void text(const QString& name, const QByteArray& bytes)
     {
         QFile file(prepare(name));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes) != bytes.size() || !file.flush()) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
+            !file.flush()) {
             fail(name, file.errorString());
         }
         std::printf("%-30s %5lld bytes\n", qPrintable(name), static_cast<long long>(bytes.size()));
@@ -1180,8 +1175,7 @@ private:
 
     [[noreturn]] void fail(const QString& name, const QString& why) const
     {
-        throw std::runtime_error("Cannot write " + root_.filePath(name).toStdString() + ": " +
-                                 why.toStdString());
+        throw std::runtime_error("Cannot write " + root_.filePath(name).toStdString() + ": " + why.toStdString());
     }
 
     void report(const QString& name, const QImage& image) const
@@ -1246,8 +1240,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Usage: draw_pictures [resources-folder]\n");
         return 2;
     }
-    const QString folder =
-        argc == 2 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LERNWERK_RESOURCE_DIR);
+    const QString folder = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LERNWERK_RESOURCE_DIR);
 
     try {
         requireFonts();

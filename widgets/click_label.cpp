@@ -16,15 +16,9 @@ void installAccessibility()
 
 }  // namespace
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
-{
-    installAccessibility();
-}
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { installAccessibility(); }
 
-ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
-{
-    installAccessibility();
-}
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { installAccessibility(); }
 
 QRect ClickLabel::contentArea() const
 {

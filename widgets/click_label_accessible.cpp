@@ -22,10 +22,7 @@ QAccessibleInterface* makeClickLabelAccessible(const QString& className, QObject
 
 ClickLabelAccessible::ClickLabelAccessible(ClickLabel* label) : QAccessibleWidget(label) {}
 
-QAccessible::Role ClickLabelAccessible::role() const
-{
-    return roleOf(static_cast<const ClickLabel*>(widget()));
-}
+QAccessible::Role ClickLabelAccessible::role() const { return roleOf(static_cast<const ClickLabel*>(widget())); }
 
 QString ClickLabelAccessible::text(QAccessible::Text t) const
 {
@@ -35,10 +32,7 @@ QString ClickLabelAccessible::text(QAccessible::Text t) const
     return own;
 }
 
-QStringList ClickLabelAccessible::actionNames() const
-{
-    return {pressAction()};
-}
+QStringList ClickLabelAccessible::actionNames() const { return {pressAction()}; }
 
 void ClickLabelAccessible::doAction(const QString& actionName)
 {
@@ -46,9 +40,6 @@ void ClickLabelAccessible::doAction(const QString& actionName)
         emit static_cast<ClickLabel*>(widget())->clicked();
 }
 
-void ClickLabelAccessible::install()
-{
-    QAccessible::installFactory(makeClickLabelAccessible);
-}
+void ClickLabelAccessible::install() { QAccessible::installFactory(makeClickLabelAccessible); }
 
 }  // namespace lernwerk

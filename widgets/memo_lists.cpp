@@ -16,10 +16,7 @@ namespace {
 // Up to this many empty lines are deleted one by one, more by a rebuild.
 constexpr std::size_t kLineByLineLimit = 1000;
 
-std::u16string blockText(const QTextBlock& block)
-{
-    return lineText(block).toStdU16String();
-}
+std::u16string blockText(const QTextBlock& block) { return lineText(block).toStdU16String(); }
 
 }  // namespace
 
@@ -73,10 +70,7 @@ void MemoQuestionList::remove_empty_lines()
     setFieldLines(memo_, kept);
 }
 
-int MemoQuestionList::count() const
-{
-    return lineCount(memo_);
-}
+int MemoQuestionList::count() const { return lineCount(memo_); }
 
 std::u16string MemoQuestionList::line(int index) const
 {
@@ -88,14 +82,12 @@ std::u16string MemoQuestionList::line(int index) const
 MemoStatusList::MemoStatusList(QPlainTextEdit& memo) : memo_(memo)
 {
     retally();
-    following_ = QObject::connect(memo_.document(), &QTextDocument::contentsChange, memo_.document(),
-                                  [this](int position, int removed, int added) { followChange(position, removed, added); });
+    following_ =
+        QObject::connect(memo_.document(), &QTextDocument::contentsChange, memo_.document(),
+                         [this](int position, int removed, int added) { followChange(position, removed, added); });
 }
 
-MemoStatusList::~MemoStatusList()
-{
-    QObject::disconnect(following_);
-}
+MemoStatusList::~MemoStatusList() { QObject::disconnect(following_); }
 
 void MemoStatusList::reset(int n)
 {

@@ -25,14 +25,8 @@ public:
     static constexpr int kHeight = 26;
 
 protected:
-    QSize tabSizeHint(int index) const override
-    {
-        return {QTabBar::tabSizeHint(index).width(), kHeight};
-    }
-    QSize minimumTabSizeHint(int index) const override
-    {
-        return {QTabBar::minimumTabSizeHint(index).width(), kHeight};
-    }
+    QSize tabSizeHint(int index) const override { return {QTabBar::tabSizeHint(index).width(), kHeight}; }
+    QSize minimumTabSizeHint(int index) const override { return {QTabBar::minimumTabSizeHint(index).width(), kHeight}; }
 };
 
 }  // namespace
@@ -65,10 +59,7 @@ void PageControl::setPageVisible(QWidget* page, bool visible)
     setTabVisible(indexOf(page), visible);
 }
 
-bool PageControl::isPageVisible(QWidget* page) const
-{
-    return isTabVisible(indexOf(page));
-}
+bool PageControl::isPageVisible(QWidget* page) const { return isTabVisible(indexOf(page)); }
 
 void PageControl::selectPage(QWidget* page)
 {

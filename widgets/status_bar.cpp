@@ -24,10 +24,7 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
     setMouseTracking(true);
 }
 
-QString StatusBar::panelText(int panel) const
-{
-    return texts_.at(static_cast<std::size_t>(panel));
-}
+QString StatusBar::panelText(int panel) const { return texts_.at(static_cast<std::size_t>(panel)); }
 
 void StatusBar::setPanelText(int panel, const QString& text)
 {
@@ -87,10 +84,7 @@ void StatusBar::mouseMoveEvent(QMouseEvent* event)
     QStatusBar::mouseMoveEvent(event);
 }
 
-int StatusBar::panelUnder(QPoint point) const
-{
-    return rect().contains(point) ? panelAt(point.x()) : kNotPressed;
-}
+int StatusBar::panelUnder(QPoint point) const { return rect().contains(point) ? panelAt(point.x()) : kNotPressed; }
 
 void StatusBar::mousePressEvent(QMouseEvent* event)
 {

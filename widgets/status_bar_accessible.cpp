@@ -71,10 +71,7 @@ StatusBarAccessible::~StatusBarAccessible()
     }
 }
 
-int StatusBarAccessible::childCount() const
-{
-    return StatusBar::kPanelCount;
-}
+int StatusBarAccessible::childCount() const { return StatusBar::kPanelCount; }
 
 QAccessibleInterface* StatusBarAccessible::child(int index) const
 {
@@ -116,9 +113,6 @@ void StatusBarAccessible::announce(StatusBar* bar, int panel)
     }
 }
 
-void StatusBarAccessible::install()
-{
-    QAccessible::installFactory(makeStatusBarAccessible);
-}
+void StatusBarAccessible::install() { QAccessible::installFactory(makeStatusBarAccessible); }
 
 }  // namespace lernwerk

@@ -63,8 +63,7 @@ void StatusColumn::setAligned(bool aligned)
         return;
     aligned_ = aligned;
     QPalette colours = palette();
-    colours.setColor(QPalette::Text, aligned ? list_->palette().color(QPalette::Text)
-                                             : colours.color(QPalette::Base));
+    colours.setColor(QPalette::Text, aligned ? list_->palette().color(QPalette::Text) : colours.color(QPalette::Base));
     setPalette(colours);
 }
 

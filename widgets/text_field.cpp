@@ -219,10 +219,7 @@ void setFieldText(QPlainTextEdit& field, std::u16string_view text)
     fill(field, lines);
 }
 
-void setFieldLines(QPlainTextEdit& field, const std::vector<std::u16string>& lines)
-{
-    fill(field, prepare(lines));
-}
+void setFieldLines(QPlainTextEdit& field, const std::vector<std::u16string>& lines) { fill(field, prepare(lines)); }
 
 void replaceFieldLines(QPlainTextEdit& field, const QString& lines)
 {
@@ -263,10 +260,7 @@ void appendFieldLines(QPlainTextEdit& field, const std::vector<std::u16string>& 
     cursor.endEditBlock();
 }
 
-void keepLinesWhole(QPlainTextEdit& field)
-{
-    field.installEventFilter(new ShiftEnterAsEnter(&field));
-}
+void keepLinesWhole(QPlainTextEdit& field) { field.installEventFilter(new ShiftEnterAsEnter(&field)); }
 
 void LoadTextLines(const std::u16string& fileName, QPlainTextEdit& field)
 {

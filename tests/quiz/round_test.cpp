@@ -46,7 +46,11 @@ public:
     void set_phase(std::u16string_view text) override { phase = text; }
     void set_result(std::u16string_view text) override { result = text; }
     void append_log(std::u16string_view line) override { log.emplace_back(line); }
-    void clear_fields() override { question.clear(); solution.clear(); }
+    void clear_fields() override
+    {
+        question.clear();
+        solution.clear();
+    }
     void show_question(std::u16string_view text) override { question = text; }
     void show_solution(std::u16string_view text) override { solution = text; }
     void finish_trainer() override
@@ -134,9 +138,9 @@ TEST_F(RoundTest, TalliesAddUpAndEveryQuestionIsAnsweredOnce)
 
     int steps = 0;
     while (view.enabled && steps < 1000) {
-        const Marking marking = steps % 3 == 0 ? Marking::Wrong
-                              : steps % 3 == 1 ? Marking::Postponed
-                                               : Marking::Correct;
+        const Marking marking = steps % 3 == 0   ? Marking::Wrong
+                                : steps % 3 == 1 ? Marking::Postponed
+                                                 : Marking::Correct;
         round.step(marking);
         ++steps;
         const auto& s = round.state();
@@ -231,8 +235,7 @@ TEST(ResultLine, NegativeTrialsArePlainDecimal)
 {
     quiz::RoundState state;
     state.n_trials = -1;
-    EXPECT_EQ(quiz::format_result_line(state, Language::English),
-              u"0/0 Correct - -1 Trials - 0 Wrong - 0 Clocked");
+    EXPECT_EQ(quiz::format_result_line(state, Language::English), u"0/0 Correct - -1 Trials - 0 Wrong - 0 Clocked");
 }
 
 }  // namespace

@@ -9,10 +9,7 @@ namespace {
 
 using quiz::StatusTally;
 
-std::mt19937_64 seeded(std::uint64_t seed = 42)
-{
-    return std::mt19937_64(seed);
-}
+std::mt19937_64 seeded(std::uint64_t seed = 42) { return std::mt19937_64(seed); }
 
 TEST(StatusTally, CountsFollowEveryKindOfChange)
 {
@@ -115,9 +112,9 @@ TEST(StatusTally, EligibleSetSurvivesMovesAndFlips)
     tally.reset(6);
     auto random = seeded();
     tally.set(0, u"X");
-    tally.replace(2, 1, {});           // lines move up
-    tally.set(4, u"X");                // the former entry 5
-    tally.set(0, u"0");                // back to open
+    tally.replace(2, 1, {});  // lines move up
+    tally.set(4, u"X");       // the former entry 5
+    tally.set(0, u"0");       // back to open
     tally.set(1, u"X");
     tally.set(2, u"X");
     std::set<int> seen;

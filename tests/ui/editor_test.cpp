@@ -25,13 +25,12 @@ TEST_P(BuildQuestionLines, AsksForOnePartPerLine)
 
 INSTANTIATE_TEST_SUITE_P(
     Editor, BuildQuestionLines,
-    ::testing::Values(
-        PairCase{"both_parts", {u"Hund - dog"}, true, true, {u"dog - _Hund_", u"Hund - _dog_"}},
-        PairCase{"first_split_wins", {u"a - b - c"}, true, true, {u"b - c - _a_", u"a - _b - c_"}},
-        PairCase{"empty_first_part", {u" - x"}, true, false, {u"x - __"}},
-        PairCase{"empty_and_unpaired_lines_give_nothing", {u"", u"no pair here", u"   "}, true, true, {}},
-        PairCase{"neither_box", {u"Hund - dog"}, false, false, {}},
-        PairCase{"nothing_trimmed", {u" a  -  b "}, false, true, {u" a  - _ b _"}}),
+    ::testing::Values(PairCase{"both_parts", {u"Hund - dog"}, true, true, {u"dog - _Hund_", u"Hund - _dog_"}},
+                      PairCase{"first_split_wins", {u"a - b - c"}, true, true, {u"b - c - _a_", u"a - _b - c_"}},
+                      PairCase{"empty_first_part", {u" - x"}, true, false, {u"x - __"}},
+                      PairCase{"empty_and_unpaired_lines_give_nothing", {u"", u"no pair here", u"   "}, true, true, {}},
+                      PairCase{"neither_box", {u"Hund - dog"}, false, false, {}},
+                      PairCase{"nothing_trimmed", {u" a  -  b "}, false, true, {u" a  - _ b _"}}),
     [](const ::testing::TestParamInfo<PairCase>& param_info) { return std::string(param_info.param.name); });
 
 TEST(NeedsUnicodeFile, OnlyUnitsFromU0100Up)
@@ -87,12 +86,14 @@ TEST_F(EditorTest, SavesAnsiUnlessACharacterNeedsUnicode)
     memo("m2")->setPlainText(QStringLiteral("Grüße - _Maß_\nzwei"));
     answerFileDialog(path);
     click("Button11");
-    EXPECT_EQ(readFile(path), QByteArray("Gr\xFC\xDF" "e - _Ma\xDF_\r\nzwei"));
+    EXPECT_EQ(readFile(path), QByteArray("Gr\xFC\xDF"
+                                         "e - _Ma\xDF_\r\nzwei"));
 
     memo("m2")->setPlainText(QStringLiteral("5 €"));
     answerFileDialog(path);
     click("Button11");
-    EXPECT_EQ(readFile(path), QByteArray("\xEF\xBB\xBF" "5 \xE2\x82\xAC"));
+    EXPECT_EQ(readFile(path), QByteArray("\xEF\xBB\xBF"
+                                         "5 \xE2\x82\xAC"));
 
     memo("m2")->clear();
     answerFileDialog(path);

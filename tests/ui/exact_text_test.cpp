@@ -5,10 +5,10 @@
 #include <QRadioButton>
 #include <QTextBlock>
 
-#include "widgets/status_column.h"
-#include "widgets/text_field.h"
 #include "textfile/encodings.h"
 #include "textfile/u_WideFunc.h"
+#include "widgets/status_column.h"
+#include "widgets/text_field.h"
 
 namespace lernwerk::testing {
 namespace {
@@ -142,8 +142,8 @@ TEST_F(ExactTextTest, ShiftEnterBreaksTheLineInEveryListField)
 {
     trigger("p2");  // the editor page
     for (const char* name : {"Memo1", "Memo2", "m1", "m2"}) {
-        for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::ShiftModifier),
-                                                      Qt::ShiftModifier | Qt::KeypadModifier}) {
+        for (const Qt::KeyboardModifiers modifiers :
+             {Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::ShiftModifier | Qt::KeypadModifier}) {
             const int key = modifiers & Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return;
             SCOPED_TRACE(std::string(name) + (key == Qt::Key_Enter ? " keypad" : ""));
             QPlainTextEdit* field = memo(name);

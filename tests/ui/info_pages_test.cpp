@@ -5,16 +5,16 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollArea>
-#include <QSet>
 #include <QScrollBar>
+#include <QSet>
 #include <QToolButton>
 #include <QUrl>
 #include <QWheelEvent>
 
 #include <tuple>
 
-#include "widgets/click_label.h"
 #include "dialogs/catalogue_frame.h"
+#include "widgets/click_label.h"
 
 namespace lernwerk::testing {
 
@@ -73,14 +73,12 @@ TEST_F(InfoPagesTest, LinksOpenTheirAddresses)
     link("tbsoften", QStringLiteral("malke-studio.com/software"))->clicked();
     trigger("linkde3");
     trigger("linken0");
-    EXPECT_EQ(browser.addresses, (QStringList{"http://www.malke-studio.com/drillbook-help&rf=kph",
-                                              "http://www.jorin-malke.de/&rf=kph",
-                                              "http://www.malke-studio.de/spenden&rf=kph",
-                                              "http://www.malke-studio.com/donate&rf=kph",
-                                              "http://www.malke-studio.de/zeitfaden&rf=kph",
-                                              "http://www.malke-studio.com/software&rf=kph",
-                                              "http://www.malke-studio.de/zeitfaden&rf=kpm",
-                                              "http://www.malke-studio.com/drillbook&rf=kpm"}));
+    EXPECT_EQ(
+        browser.addresses,
+        (QStringList{"http://www.malke-studio.com/drillbook-help&rf=kph", "http://www.jorin-malke.de/&rf=kph",
+                     "http://www.malke-studio.de/spenden&rf=kph", "http://www.malke-studio.com/donate&rf=kph",
+                     "http://www.malke-studio.de/zeitfaden&rf=kph", "http://www.malke-studio.com/software&rf=kph",
+                     "http://www.malke-studio.de/zeitfaden&rf=kpm", "http://www.malke-studio.com/drillbook&rf=kpm"}));
 }
 
 TEST_F(InfoPagesTest, SoftwareMenusListTheCatalogueFirst)
@@ -176,4 +174,3 @@ TEST_F(InfoPagesTest, PointerOverARowFocusesTheListAndTheWheelMovesItByTen)
 
 }  // namespace
 }  // namespace lernwerk::testing
-

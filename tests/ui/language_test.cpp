@@ -39,18 +39,18 @@ protected:
         if (!object)
             return QStringLiteral("<missing %1>").arg(name);
         switch (text.slot) {
-        case Slot::Tab:
-            return blatt()->tabText(blatt()->indexOf(qobject_cast<QWidget*>(object)));
-        case Slot::Panel0:
-            return panel(0);
-        case Slot::Panel1:
-            return panel(1);
-        case Slot::Panel2:
-            return panel(2);
-        case Slot::Lines:
-            return qobject_cast<QPlainTextEdit*>(object)->toPlainText();
-        case Slot::Caption:
-            break;
+            case Slot::Tab:
+                return blatt()->tabText(blatt()->indexOf(qobject_cast<QWidget*>(object)));
+            case Slot::Panel0:
+                return panel(0);
+            case Slot::Panel1:
+                return panel(1);
+            case Slot::Panel2:
+                return panel(2);
+            case Slot::Lines:
+                return qobject_cast<QPlainTextEdit*>(object)->toPlainText();
+            case Slot::Caption:
+                break;
         }
         if (auto* button = qobject_cast<QAbstractButton*>(object))
             return button->text();
@@ -71,8 +71,7 @@ protected:
         static const Shown kExpected[] = {
             {"prog", Slot::Caption, "Lernwerk - Jorin Malke Studio", "Drillbook - Jorin Malke Studio"},
             {"anzeige", Slot::Panel0, "Herzlich Willkommen", "Welcome"},
-            {"anzeige", Slot::Panel2, "malke-studio.de/spenden - Vielen Dank!",
-             "malke-studio.com/donate - Thank you!"},
+            {"anzeige", Slot::Panel2, "malke-studio.de/spenden - Vielen Dank!", "malke-studio.com/donate - Thank you!"},
             {"tb1", Slot::Tab, "Lernwerk", "Drillbook"},
             {"bt_clock", Slot::Caption, "Zurückstellen", "Clock"},
             {"Label12", Slot::Caption, "Lösung", "Solution"},
@@ -138,8 +137,8 @@ TEST_F(LanguageTest, RoundTripMatchesTheTables)
 
 TEST_F(LanguageTest, OpenInformationPagesChangeSides)
 {
-    trigger("f8");  // English licence
-    trigger("i3");  // English donation
+    trigger("f8");      // English licence
+    trigger("i3");      // English donation
     click("Button14");  // the English introduction closed by the user
     trigger("sp1");
     EXPECT_TRUE(tabVisible("tbl"));

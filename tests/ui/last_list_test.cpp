@@ -2,9 +2,9 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QWindow>
 
@@ -137,7 +137,8 @@ TEST_F(LastListTest, UnwritableProgramFolderKeepsTheDialogOpen)
 {
     // A file stands where the folder should be, so the folder cannot be made.
     writeFile(programDir.filePath(QStringLiteral("gone")), "");
-    program = std::make_unique<Program>(errorReporter(), programDir.filePath(QStringLiteral("gone/")), workingDir.path());
+    program =
+        std::make_unique<Program>(errorReporter(), programDir.filePath(QStringLiteral("gone/")), workingDir.path());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     bool stillOpen = false;

@@ -2,10 +2,10 @@
 
 #include <QFileDialog>
 
-#include "widgets/status_column.h"
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBlock>
+#include "widgets/status_column.h"
 
 namespace lernwerk::testing {
 namespace {
@@ -37,8 +37,8 @@ TEST_F(ListsTest, LoadsEveryEncodingAsTheSameList)
         QByteArray bytes;
     } files[] = {
         {"utf8.txt", QByteArray("\xEF\xBB\xBF") + lines.toUtf8().replace("\n", "\r\n")},
-        {"utf16.txt", QByteArray("\xFF\xFE") +
-                          QByteArray(reinterpret_cast<const char*>(lines.utf16()), lines.size() * 2)},
+        {"utf16.txt",
+         QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(lines.utf16()), lines.size() * 2)},
         {"ansi.txt", lines.toLatin1().replace("\n", "\r")},
     };
     for (const auto& file : files) {

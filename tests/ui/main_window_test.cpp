@@ -57,7 +57,6 @@ TEST_F(MainWindowTest, SizeAndResizeRule)
     // depends on the style, and the rule gives the same fields for 484 to 488.
     ASSERT_EQ((find("tb1")->height() - 74) / 5, 82);
 
-
     EXPECT_EQ(top("frage"), 40);
     EXPECT_EQ(bottom("frage"), 164);
     EXPECT_EQ(top("Label11"), 172);
@@ -120,9 +119,10 @@ TEST_F(MainWindowTest, MenusOpenTheirPages)
 
 TEST_F(MainWindowTest, EveryMenuEntryHasACaption)
 {
-    for (const char* name : {"p1", "p2", "m_bug", "p3", "f1", "f2", "f3", "f4", "f5", "f6", "Software2", "f7",
-                             "f8", "Schrift1", "hf", "sp1", "sp2", "i1", "m_bug_i", "i2", "Software1", "i3", "i4",
-                             "i5", "i9", "i11", "i6", "i7", "i10", "i8", "i12"}) {
+    for (const char* name :
+         {"p1", "p2", "m_bug",    "p3",  "f1",  "f2",  "f3",  "f4",      "f5", "f6",        "Software2",
+          "f7", "f8", "Schrift1", "hf",  "sp1", "sp2", "i1",  "m_bug_i", "i2", "Software1", "i3",
+          "i4", "i5", "i9",       "i11", "i6",  "i7",  "i10", "i8",      "i12"}) {
         auto* entry = find<QAction>(name);
         ASSERT_NE(entry, nullptr) << name;
         EXPECT_FALSE(entry->text().isEmpty()) << name;

@@ -25,18 +25,13 @@ TEST_P(RemoveEmptyLines, KeepsEveryOtherLineInOrder)
     EXPECT_EQ(questions.count(), GetParam().after.isEmpty() ? 0 : GetParam().after.count(QLatin1Char('\n')) + 1);
 }
 
-QString manyEmpty(int count)
-{
-    return QString(count, QLatin1Char('\n'));
-}
+QString manyEmpty(int count) { return QString(count, QLatin1Char('\n')); }
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, RemoveEmptyLines,
-    ::testing::Values(EmptyLineCase{"none", "a\nb", "a\nb"},
-                      EmptyLineCase{"trailing_break", "a\nb\n", "a\nb"},
+    ::testing::Values(EmptyLineCase{"none", "a\nb", "a\nb"}, EmptyLineCase{"trailing_break", "a\nb\n", "a\nb"},
                       EmptyLineCase{"leading_and_inner", "\na\n\n\nb", "a\nb"},
-                      EmptyLineCase{"blanks_stay", " \n\n\t", " \n\t"},
-                      EmptyLineCase{"only_empty", "\n\n", ""},
+                      EmptyLineCase{"blanks_stay", " \n\n\t", " \n\t"}, EmptyLineCase{"only_empty", "\n\n", ""},
                       EmptyLineCase{"empty", "", ""},
                       // More empty lines than are deleted one by one: the list is rebuilt.
                       EmptyLineCase{"many_empty", manyEmpty(1500) + "q" + manyEmpty(1500) + "r\n", "q\nr"}),

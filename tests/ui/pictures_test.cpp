@@ -23,14 +23,12 @@ namespace {
 const QString resourceDir = QStringLiteral(LERNWERK_RESOURCE_DIR);
 #else
 // This file lives in tests/ui/ of the source tree.
-const QString resourceDir =
-    QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../resources");
+const QString resourceDir = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../resources");
 #endif
 
 int channelDistance(QRgb a, QRgb b)
 {
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))});
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
 // The message of the std::runtime_error that `action` throws, or "" when it throws none.
@@ -98,12 +96,18 @@ TEST(ProgramPictures, IconsAndGlyphsHaveTheirSizesAndTransparency)
         const char* path;
         int size;
     } icons[] = {
-        {"icons/lernwerk.png", 48},     {"icons/lernwerk_32.png", 32},
-        {"icons/lernwerk_16.png", 16},  {"icons/lernwerk_128.png", 128},
-        {"icons/lernwerk_256.png", 256}, {"glyphs/solve.png", 16},
-        {"glyphs/correct.png", 16},     {"glyphs/wrong.png", 16},
-        {"glyphs/clock.png", 16},       {"glyphs/solve_disabled.png", 16},
-        {"glyphs/correct_disabled.png", 16}, {"glyphs/wrong_disabled.png", 16},
+        {"icons/lernwerk.png", 48},
+        {"icons/lernwerk_32.png", 32},
+        {"icons/lernwerk_16.png", 16},
+        {"icons/lernwerk_128.png", 128},
+        {"icons/lernwerk_256.png", 256},
+        {"glyphs/solve.png", 16},
+        {"glyphs/correct.png", 16},
+        {"glyphs/wrong.png", 16},
+        {"glyphs/clock.png", 16},
+        {"glyphs/solve_disabled.png", 16},
+        {"glyphs/correct_disabled.png", 16},
+        {"glyphs/wrong_disabled.png", 16},
         {"glyphs/clock_disabled.png", 16},
     };
     for (const auto& icon : icons) {
@@ -135,8 +139,7 @@ TEST(ProgramPictures, DisabledGlyphsAreGreyVersionsOfTheirGlyphs)
                 EXPECT_EQ(qAlpha(n) == 0, qAlpha(d) == 0) << name << " at " << x << "," << y;
                 EXPECT_LE(qAlpha(d), qAlpha(n)) << name;
                 if (qAlpha(d) > 0) {
-                    EXPECT_TRUE(qRed(d) == qGreen(d) && qGreen(d) == qBlue(d))
-                        << name << " at " << x << "," << y;
+                    EXPECT_TRUE(qRed(d) == qGreen(d) && qGreen(d) == qBlue(d)) << name << " at " << x << "," << y;
                 }
                 colourful = colourful || (qAlpha(n) > 0 && channelDistance(n, qRgb(qGray(n), qGray(n), qGray(n))) > 30);
             }

@@ -14,12 +14,12 @@
 #include <functional>
 #include <memory>
 
-#include "widgets/error_box.h"
-#include "lang/language.h"
 #include "app/program.h"
-#include "widgets/status_bar.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
+#include "lang/language.h"
+#include "widgets/error_box.h"
+#include "widgets/status_bar.h"
 
 namespace lernwerk::testing {
 

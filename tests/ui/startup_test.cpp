@@ -40,10 +40,7 @@ std::string markerNames(const MarkerCase& markers)
     return markers.markers.isEmpty() ? std::string("none") : markers.markers.join(QLatin1Char('_')).toStdString();
 }
 
-void PrintTo(const MarkerCase& markers, std::ostream* out)
-{
-    *out << "markers " << markerNames(markers);
-}
+void PrintTo(const MarkerCase& markers, std::ostream* out) { *out << "markers " << markerNames(markers); }
 
 class MarkerFiles : public StartupTest, public ::testing::WithParamInterface<MarkerCase> {};
 
@@ -60,13 +57,14 @@ TEST_P(MarkerFiles, ChooseTheLanguageFromTheWorkingDirectory)
     EXPECT_EQ(prog().windowTitle(), GetParam().title);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Start, MarkerFiles,
-    ::testing::Values(MarkerCase{{}, "en", "Drillbook - Jorin Malke Studio", true},
-                      MarkerCase{{"en"}, "en", "Drillbook - Jorin Malke Studio", true},
-                      MarkerCase{{"de"}, "de", "Lernwerk - Jorin Malke Studio", false},
-                      MarkerCase{{"de", "en"}, "de", "Lernwerk - Jorin Malke Studio", false}),
-    [](const ::testing::TestParamInfo<MarkerCase>& param_info) { return markerNames(param_info.param); });
+INSTANTIATE_TEST_SUITE_P(Start, MarkerFiles,
+                         ::testing::Values(MarkerCase{{}, "en", "Drillbook - Jorin Malke Studio", true},
+                                           MarkerCase{{"en"}, "en", "Drillbook - Jorin Malke Studio", true},
+                                           MarkerCase{{"de"}, "de", "Lernwerk - Jorin Malke Studio", false},
+                                           MarkerCase{{"de", "en"}, "de", "Lernwerk - Jorin Malke Studio", false}),
+                         [](const ::testing::TestParamInfo<MarkerCase>& param_info) {
+                             return markerNames(param_info.param);
+                         });
 
 TEST_F(StartupTest, AFolderNamedLikeAMarkerDoesNotCount)
 {
@@ -86,8 +84,8 @@ TEST_F(StartupTest, TickTable)
         bool startShown;
         bool timerRunning;
     } expected[] = {
-        {false, true, true},  {false, true, true}, {false, true, true}, {true, true, true},
-        {true, true, true},   {true, false, true}, {true, false, true}, {true, false, false},
+        {false, true, true}, {false, true, true}, {false, true, true}, {true, true, true},
+        {true, true, true},  {true, false, true}, {true, false, true}, {true, false, false},
     };
     for (int tick = 1; tick <= 8; ++tick) {
         start().Timer1Timer();

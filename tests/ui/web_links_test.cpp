@@ -3,9 +3,9 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 
-#include "widgets/click_label.h"
 #include "dialogs/catalogue_frame.h"
 #include "dialogs/tbugreport.h"
+#include "widgets/click_label.h"
 #include "widgets/web_links.h"
 
 namespace lernwerk::testing {
@@ -29,17 +29,17 @@ TEST_P(LinkAddress, FollowsTheLinkRule)
 
 INSTANTIATE_TEST_SUITE_P(
     Links, LinkAddress,
-    ::testing::Values(
-        LinkCase{"bare_site_gets_its_root", "malke-studio.de", "kpm", true, "http://www.malke-studio.de/&rf=kpm"},
-        LinkCase{"bare_com_site", "jorin-malke.com", "kph", true, "http://www.jorin-malke.com/&rf=kph"},
-        LinkCase{"description_cut", "malke-studio.de/spenden - Falls Ihnen diese Software gefällt", "kpm", true,
-                 "http://www.malke-studio.de/spenden&rf=kpm"},
-        LinkCase{"ampersands_removed", "malke-studio.com/a&b - x", "kph", true,
-                 "http://www.malke-studio.com/ab&rf=kph"},
-        LinkCase{"report_links_unchanged", "malke-studio.de/support", "kpr", false,
-                 "http://www.malke-studio.de/support&rf=kpr"},
-        LinkCase{"no_clean_up_keeps_all", "malke-studio.de/a&b - c", "kph", false,
-                 "http://www.malke-studio.de/a&b - c&rf=kph"}),
+    ::testing::Values(LinkCase{"bare_site_gets_its_root", "malke-studio.de", "kpm", true,
+                               "http://www.malke-studio.de/&rf=kpm"},
+                      LinkCase{"bare_com_site", "jorin-malke.com", "kph", true, "http://www.jorin-malke.com/&rf=kph"},
+                      LinkCase{"description_cut", "malke-studio.de/spenden - Falls Ihnen diese Software gefällt", "kpm",
+                               true, "http://www.malke-studio.de/spenden&rf=kpm"},
+                      LinkCase{"ampersands_removed", "malke-studio.com/a&b - x", "kph", true,
+                               "http://www.malke-studio.com/ab&rf=kph"},
+                      LinkCase{"report_links_unchanged", "malke-studio.de/support", "kpr", false,
+                               "http://www.malke-studio.de/support&rf=kpr"},
+                      LinkCase{"no_clean_up_keeps_all", "malke-studio.de/a&b - c", "kph", false,
+                               "http://www.malke-studio.de/a&b - c&rf=kph"}),
     [](const ::testing::TestParamInfo<LinkCase>& param_info) { return std::string(param_info.param.name); });
 
 using WebLinksTest = BrowserTest;
@@ -67,8 +67,8 @@ TEST_F(WebLinksTest, MenuEntriesOpenTheirAddresses)
     trigger("i6");
     trigger("sp1");
     trigger("i8");
-    EXPECT_EQ(browser.addresses, (QStringList{"http://www.malke-studio.com/&rf=kpm",
-                                              "http://www.malke-studio.de/spenden&rf=kpm"}));
+    EXPECT_EQ(browser.addresses,
+              (QStringList{"http://www.malke-studio.com/&rf=kpm", "http://www.malke-studio.de/spenden&rf=kpm"}));
 }
 
 TEST_F(WebLinksTest, OnlyTheThirdStatusPanelOpensTheDonationPage)
@@ -79,8 +79,8 @@ TEST_F(WebLinksTest, OnlyTheThirdStatusPanelOpensTheDonationPage)
     prog().anzeigeClick(420);
     trigger("sp1");
     prog().anzeigeClick(599);
-    EXPECT_EQ(browser.addresses, (QStringList{"http://www.malke-studio.com/donate&rf=kpl",
-                                              "http://www.malke-studio.de/spenden&rf=kpl"}));
+    EXPECT_EQ(browser.addresses,
+              (QStringList{"http://www.malke-studio.com/donate&rf=kpl", "http://www.malke-studio.de/spenden&rf=kpl"}));
 }
 
 TEST_F(WebLinksTest, AClickOpensOnlyWherePressedAndReleasedOnTheLink)
@@ -125,10 +125,10 @@ TEST_F(WebLinksTest, AClickOpensOnlyWherePressedAndReleasedOnTheLink)
         pressAndRelease(area, onText, onText);
         opened << browser.addresses;
     }
-    EXPECT_EQ(opened, (QStringList{"http://www.malke-studio.com/support&rf=kpr",
-                                   "http://www.malke-studio.com/individual&rf=kpr",
-                                   "http://www.malke-studio.com/software&rf=kph",
-                                   "http://www.malke-studio.com/drillbook-help&rf=kph"}));
+    EXPECT_EQ(opened,
+              (QStringList{
+                  "http://www.malke-studio.com/support&rf=kpr", "http://www.malke-studio.com/individual&rf=kpr",
+                  "http://www.malke-studio.com/software&rf=kph", "http://www.malke-studio.com/drillbook-help&rf=kph"}));
 }
 
 TEST_F(WebLinksTest, ReportDialogOfTheLanguageWithItsLinks)
@@ -157,4 +157,3 @@ TEST_F(WebLinksTest, ReportDialogOfTheLanguageWithItsLinks)
 
 }  // namespace
 }  // namespace lernwerk::testing
-
