@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 
+#include "lists/editor_page.h"
 #include "lists/editor_rules.h"
 
 namespace lernwerk::testing {
@@ -38,6 +39,33 @@ TEST(NeedsUnicodeFile, OnlyUnitsFromU0100Up)
     EXPECT_FALSE(needsUnicodeFile(u"äöüß ÿ"));
     EXPECT_TRUE(needsUnicodeFile(u"5 €"));
     EXPECT_TRUE(needsUnicodeFile(u"\U0001F600"));
+}
+
+// The editor page on its own, through its slots and signals: what it hands
+// over and that it asks to be closed.
+TEST(EditorPage, HandsOverItsOutputAndAsksToClose)
+{
+    ErrorReporter errors;
+    EditorPage editor(errors);
+    editor.retranslate(Language::English);
+    QStringList handedLines;
+    QString handedName;
+    int closeRequests = 0;
+    QObject::connect(&editor, &EditorPage::listHandedOver, [&](const QStringList& lines, const QString& name) {
+        handedLines = lines;
+        handedName = name;
+    });
+    QObject::connect(&editor, &EditorPage::closeRequested, [&] { ++closeRequests; });
+
+    editor.buildList();
+    editor.handOverList();
+    EXPECT_EQ(handedLines, (QStringList{QStringLiteral("Answer One - _Question One_"),
+                                        QStringLiteral("Question One - _Answer One_"),
+                                        QStringLiteral("Element Two - _Element One_"),
+                                        QStringLiteral("Element One - _Element Two_")}));
+    EXPECT_EQ(handedName, QStringLiteral("Fragenliste aus dem Editor"));
+    editor.closeEditor();
+    EXPECT_EQ(closeRequests, 1);
 }
 
 class EditorTest : public ProgramTest {
