@@ -59,10 +59,10 @@ TEST(EditorPage, HandsOverItsOutputAndAsksToClose)
 
     editor.buildList();
     editor.handOverList();
-    EXPECT_EQ(handedLines, (QStringList{QStringLiteral("Answer One - _Question One_"),
-                                        QStringLiteral("Question One - _Answer One_"),
-                                        QStringLiteral("Element Two - _Element One_"),
-                                        QStringLiteral("Element One - _Element Two_")}));
+    EXPECT_EQ(
+        handedLines,
+        (QStringList{QStringLiteral("Answer One - _Question One_"), QStringLiteral("Question One - _Answer One_"),
+                     QStringLiteral("Element Two - _Element One_"), QStringLiteral("Element One - _Element Two_")}));
     EXPECT_EQ(handedName, QStringLiteral("Fragenliste aus dem Editor"));
     editor.closeEditor();
     EXPECT_EQ(closeRequests, 1);
