@@ -272,8 +272,8 @@ void keystroke(benchmark::State& state, const char* field)
 }
 void KeystrokeMemo1(benchmark::State& state) { keystroke(state, "Memo1"); }
 void KeystrokeMemo2(benchmark::State& state) { keystroke(state, "Memo2"); }
-BENCHMARK(KeystrokeMemo1)->Apply(sizes)->UseManualTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK(KeystrokeMemo2)->Apply(sizes)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(KeystrokeMemo1)->Apply(sizes)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(KeystrokeMemo2)->Apply(sizes)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 // ---------------------------------------------------------------- peak memory
 
