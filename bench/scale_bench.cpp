@@ -225,8 +225,9 @@ void Step(benchmark::State& state)
 }
 BENCHMARK(Step)->Apply(sizes)->UseManualTime()->Iterations(1)->Unit(benchmark::kMicrosecond);
 
-// A round at 1 000 questions beside one at the benchmark's size; each
-// iteration types the same key into the same field of both. The keys
+// A round at 1 000 questions beside one at the benchmark's size, and a bare
+// field holding the same lines; each iteration types the same key into the
+// same field of each. The keys
 // alternate between "a" and Backspace, so the fields end as they began.
 void keystroke(benchmark::State& state, const char* field)
 {
@@ -245,6 +246,15 @@ void keystroke(benchmark::State& state, const char* field)
         memo->setTextCursor(cursor);
         memo->setFocus();
     }
+    // The widget's own floor: a bare field of the same width holding the same
+    // lines, typed into at the same place.
+    auto bare = bareField();
+    bare->setFixedWidth(window.memo(field)->width());
+    bare->setPlainText(window.memo(field)->toPlainText());
+    bare->show();
+    QTextCursor middle(bare->document()->findBlockByNumber(bare->document()->blockCount() / 2));
+    middle.movePosition(QTextCursor::EndOfBlock);
+    bare->setTextCursor(middle);
     QCoreApplication::processEvents();
     auto press = [](QPlainTextEdit* memo, bool type) {
         const auto start = Clock::now();
@@ -258,16 +268,19 @@ void keystroke(benchmark::State& state, const char* field)
         return seconds(Clock::now() - start);
     };
     double referenceTime = 0;
+    double bareTime = 0;
     double time = 0;
     bool type = true;
     for (auto _ : state) {
         referenceTime += press(reference.memo(field), type);
+        bareTime += press(bare.get(), type);
         const double took = press(window.memo(field), type);
         time += took;
         state.SetIterationTime(took);
         type = !type;
     }
     state.counters["at1000_us"] = benchmark::Counter(referenceTime * 1e6 / static_cast<double>(state.iterations()));
+    state.counters["bare_us"] = benchmark::Counter(bareTime * 1e6 / static_cast<double>(state.iterations()));
     state.counters["ratio"] = time / referenceTime;
 }
 void KeystrokeMemo1(benchmark::State& state) { keystroke(state, "Memo1"); }
