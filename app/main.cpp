@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/program.h"
+#include "app/startup_report.h"
 #include "app/tstart.h"
 #include "widgets/error_box.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("com.malke_studio.lernwerk"));
 
     lernwerk::Program program(errors, lernwerk::Program::defaultLastListFolder(), QDir::currentPath());
+    lernwerk::StartupReport startupReport(program.start());
     program.start().show();
     return application.exec();
 }

@@ -62,12 +62,7 @@ void MemoQuestionList::remove_empty_lines()
     }
 
     // Many empty lines: one rebuild is cheaper than a deletion per line.
-    std::vector<std::u16string> kept;
-    kept.reserve(static_cast<std::size_t>(document->blockCount()) - empty.size());
-    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next())
-        if (block.length() > 1)
-            kept.push_back(blockText(block));
-    setFieldLines(memo_, kept);
+    dropEmptyFieldLines(memo_);
 }
 
 int MemoQuestionList::count() const { return lineCount(memo_); }
@@ -91,14 +86,20 @@ MemoStatusList::~MemoStatusList() { QObject::disconnect(following_); }
 
 void MemoStatusList::reset(int n)
 {
-    QString text;
-    text.reserve(std::max(n, 0) * 2);
-    for (int i = 0; i < n; ++i) {
-        if (i > 0)
-            text += QLatin1Char('\n');
-        text += QLatin1Char('0');
-    }
+    // n entries "0" separated by LF.
+    QString text(std::max(2 * n - 1, 0), QLatin1Char('0'));
+    for (qsizetype i = 1; i < text.size(); i += 2)
+        text[i] = QLatin1Char('\n');
+    // The new content is known: the tally is set, not read back line by line.
+    resetting_ = true;
     memo_.setPlainText(text);
+    resetting_ = false;
+    if (n > 0) {
+        tally_.reset(n);
+        lines_ = n;
+    } else {
+        retally();
+    }
 }
 
 void MemoStatusList::mark_correct(int index)
@@ -124,6 +125,8 @@ void MemoStatusList::retally()
 
 void MemoStatusList::followChange(int position, int removed, int added)
 {
+    if (resetting_)
+        return;
     // The tally holds one entry per block of the document (an empty field has
     // one empty entry, which counts as neither open nor correct).
     const QTextDocument* document = memo_.document();

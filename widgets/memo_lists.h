@@ -40,7 +40,8 @@ private:
 
     QPlainTextEdit& memo_;
     quiz::StatusTally tally_;
-    int lines_ = 0;  // the field's line count as the tally knows it
+    int lines_ = 0;           // the field's line count as the tally knows it
+    bool resetting_ = false;  // reset() sets the tally itself
     QMetaObject::Connection following_;
 };
 

@@ -260,6 +260,42 @@ void appendFieldLines(QPlainTextEdit& field, const std::vector<std::u16string>& 
     cursor.endEditBlock();
 }
 
+void dropEmptyFieldLines(QPlainTextEdit& field)
+{
+    // The raw text separates blocks by U+2029. Where no line holds a stand-in
+    // or a character that would need one, the kept lines are that text with
+    // the empty lines cut out, compacted in place: no copy per line.
+    QString raw = field.document()->toRawText();
+    QChar* units = raw.data();
+    const qsizetype size = raw.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t unit = units[i].unicode();
+        if (unit != QChar::ParagraphSeparator && (needsStandIn(unit) || unit == kStandIn)) {
+            std::vector<std::u16string> kept;
+            for (QTextBlock block = field.document()->firstBlock(); block.isValid(); block = block.next())
+                if (block.length() > 1)
+                    kept.push_back(lineText(block).toStdU16String());
+            setFieldLines(field, kept);
+            return;
+        }
+    }
+    qsizetype out = 0;
+    for (qsizetype start = 0; start <= size;) {
+        qsizetype end = start;
+        while (end < size && units[end] != QChar::ParagraphSeparator)
+            ++end;
+        if (end > start) {
+            if (out > 0)
+                units[out++] = QLatin1Char('\n');
+            std::copy(units + start, units + end, units + out);
+            out += end - start;
+        }
+        start = end + 1;
+    }
+    raw.truncate(out);
+    field.setPlainText(raw);
+}
+
 void keepLinesWhole(QPlainTextEdit& field) { field.installEventFilter(new ShiftEnterAsEnter(&field)); }
 
 void LoadTextLines(const std::u16string& fileName, QPlainTextEdit& field)

@@ -43,6 +43,10 @@ void replaceFieldLines(QPlainTextEdit& field, const QString& lines);
 // Appends each of `lines` as a line of its own, as one step.
 void appendFieldLines(QPlainTextEdit& field, const std::vector<std::u16string>& lines);
 
+// Deletes every empty line of the field at once; the undo history starts
+// afresh.
+void dropEmptyFieldLines(QPlainTextEdit& field);
+
 // Makes Shift+Enter act as Enter in the field: it breaks the line instead of
 // inserting a line separator inside it.
 void keepLinesWhole(QPlainTextEdit& field);

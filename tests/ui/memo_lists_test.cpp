@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 
 #include "widgets/memo_lists.h"
+#include "widgets/text_field.h"
 
 namespace lernwerk::testing {
 namespace {
@@ -36,6 +37,19 @@ INSTANTIATE_TEST_SUITE_P(
                       // More empty lines than are deleted one by one: the list is rebuilt.
                       EmptyLineCase{"many_empty", manyEmpty(1500) + "q" + manyEmpty(1500) + "r\n", "q\nr"}),
     [](const ::testing::TestParamInfo<EmptyLineCase>& param_info) { return std::string(param_info.param.name); });
+
+// The rebuild keeps a character that the field shows as a stand-in.
+TEST(RemoveEmptyLines, RebuildKeepsStandInCharacters)
+{
+    QPlainTextEdit field;
+    std::vector<std::u16string> lines{u"a\u2028b"};
+    lines.resize(1500);
+    lines.push_back(u"c\rd");
+    setFieldLines(field, lines);
+    MemoQuestionList questions(field);
+    questions.remove_empty_lines();
+    EXPECT_EQ(fieldLines(field), (std::vector<std::u16string>{u"a\u2028b", u"c\rd"}));
+}
 
 }  // namespace
 }  // namespace lernwerk::testing

@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+"""Start-up of the program against a bare Qt Widgets program, in one run.
+
+Usage: bench/startup.py BUILD_DIR [--display :67] [--runs 15] [--idle-seconds 8]
+
+Starts its own Xvfb on the given display, then alternately starts the program
+and bench_bare_window (one borderless 300 x 215 picture window) with
+LERNWERK_REPORT_MAPPED set: each prints the monotonic clock when its first
+window is on screen and ends. The time from just before the process is started
+to that moment is the start-up; the median over the runs is reported, with the
+ratio. Then each is started once more without the variable, left idle (the
+program on its trainer page, once the start screen has handed over), and its
+resident memory is read from /proc.
+"""
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import tempfile
+import time
+
+
+def mapped_after(command, env, cwd):
+    start = time.monotonic_ns()
+    out = subprocess.run(command, env=env, cwd=cwd, stdout=subprocess.PIPE,
+                         stderr=subprocess.DEVNULL, timeout=30, check=True).stdout
+    return (int(out.split()[0]) - start) / 1e6
+
+
+def idle_kilobytes(command, env, cwd, seconds):
+    process = subprocess.Popen(command, env=env, cwd=cwd, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(seconds)
+        with open(f"/proc/{process.pid}/status") as status:
+            for line in status:
+                if line.startswith("VmRSS:"):
+                    return int(line.split()[1])
+    finally:
+        process.kill()
+        process.wait()
+    return 0
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build")
+    parser.add_argument("--display", default=":67")
+    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--idle-seconds", type=float, default=8.0)
+    args = parser.parse_args()
+
+    program = [os.path.abspath(os.path.join(args.build, "app", "lernwerk"))]
+    bare = [os.path.abspath(os.path.join(args.build, "bench", "bench_bare_window"))]
+    server = subprocess.Popen(["Xvfb", args.display, "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    folder = tempfile.mkdtemp()
+    try:
+        time.sleep(1.0)
+        env = dict(os.environ, DISPLAY=args.display, QT_QPA_PLATFORM="xcb")
+        env.pop("WAYLAND_DISPLAY", None)
+        mapped_env = dict(env, LERNWERK_REPORT_MAPPED="1")
+        mapped_after(program, mapped_env, folder)  # warms the file cache
+        mapped_after(bare, mapped_env, folder)
+        times = {"program": [], "bare": []}
+        for _ in range(args.runs):
+            times["program"].append(mapped_after(program, mapped_env, folder))
+            times["bare"].append(mapped_after(bare, mapped_env, folder))
+        p, b = statistics.median(times["program"]), statistics.median(times["bare"])
+        print(f"start-up to the first window on screen, median of {args.runs}:")
+        print(f"  program {p:7.1f} ms   bare {b:7.1f} ms   ratio {p / b:.2f}")
+
+        p_kb = idle_kilobytes(program, env, folder, args.idle_seconds)
+        b_kb = idle_kilobytes(bare, env, folder, args.idle_seconds)
+        print(f"resident when idle after {args.idle_seconds:.0f} s:")
+        print(f"  program {p_kb / 1024:7.1f} MB   bare {b_kb / 1024:7.1f} MB   ratio {p_kb / b_kb:.2f}")
+    finally:
+        server.terminate()
+        server.wait()
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
