@@ -6,30 +6,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPixmap>
-#include <QWindow>
 
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
-
-namespace {
-
-class ReportMapped : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-            timespec now{};
-            clock_gettime(CLOCK_MONOTONIC, &now);
-            std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec);
-            std::fflush(stdout);
-            std::_Exit(0);
-        }
-        return false;
-    }
-};
-
-}  // namespace
+#include "app/startup_report.h"
 
 int main(int argc, char** argv)
 {
@@ -37,11 +15,8 @@ int main(int argc, char** argv)
     QLabel window(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     window.setFixedSize(300, 215);
     window.setPixmap(QPixmap(QStringLiteral(BARE_WINDOW_PICTURE)));
-    ReportMapped reportMapped;
-    if (qEnvironmentVariableIsSet("LERNWERK_REPORT_MAPPED")) {
-        window.winId();
-        window.windowHandle()->installEventFilter(&reportMapped);
-    }
+    // The program's own report, so that both are timed alike.
+    lernwerk::StartupReport startupReport(window);
     window.show();
     return application.exec();
 }

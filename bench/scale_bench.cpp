@@ -39,18 +39,13 @@
 #include "app/program.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
+#include "program_window.h"
 #include "textfile/text_lines.h"
 #include "widgets/controls.h"
 #include "widgets/error_box.h"
 #include "widgets/text_field.h"
 
 namespace {
-
-lernwerk::ErrorReporter& benchReporter()
-{
-    static lernwerk::ErrorReporter reporter;
-    return reporter;
-}
 
 using Clock = std::chrono::steady_clock;
 
@@ -110,32 +105,12 @@ std::unique_ptr<QPlainTextEdit> bareField()
     return field;
 }
 
-class Window {
+class Window : public bench::ProgramWindow {
 public:
-    Window()
-    {
-        program_ =
-            std::make_unique<lernwerk::Program>(benchReporter(), folder_.path() + QLatin1Char('/'), folder_.path());
-        program_->start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
-    }
-
-    template <typename Control>
-    Control* control(const char* name) const
-    {
-        return program_->prog().findChild<Control*>(QString::fromLatin1(name));
-    }
-    QPlainTextEdit* memo(const char* name) const { return control<QPlainTextEdit>(name); }
-    QPushButton* button(const char* name) const { return control<QPushButton>(name); }
-    lernwerk::Tprog& prog() { return program_->prog(); }
-
     // "Liste Laden.." once the file is chosen.
     void load(int questions) { load(listFile(questions)); }
     void load(const std::u16string& file) { lernwerk::LoadTextLines(file, *memo("Memo1")); }
     void restart() { button("Button1")->click(); }
-
-private:
-    QTemporaryDir folder_;
-    std::unique_ptr<lernwerk::Program> program_;
 };
 
 void sizes(benchmark::internal::Benchmark* b) { b->Arg(1'000)->Arg(100'000)->Arg(1'000'000); }
@@ -368,7 +343,7 @@ BENCHMARK(PeakMemory)->Apply(sizes)->Iterations(1)->Unit(benchmark::kMillisecond
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    lernwerk::Application application(argc, argv, benchReporter());
+    lernwerk::Application application(argc, argv, bench::benchReporter());
 
     // A child of PeakMemory: --hold=program|fields --file=LIST, the list file
     // the parent wrote.

@@ -16,16 +16,11 @@
 #include "app/program.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
+#include "program_window.h"
 #include "widgets/error_box.h"
 #include "widgets/text_field.h"
 
 namespace {
-
-lernwerk::ErrorReporter& benchReporter()
-{
-    static lernwerk::ErrorReporter reporter;
-    return reporter;
-}
 
 std::u16string questionList(int lines)
 {
@@ -39,28 +34,7 @@ std::u16string questionList(int lines)
     return text;
 }
 
-class Window {
-public:
-    Window()
-    {
-        program_ =
-            std::make_unique<lernwerk::Program>(benchReporter(), folder_.path() + QLatin1Char('/'), folder_.path());
-        program_->start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
-    }
-
-    QPlainTextEdit* memo(const char* name) const
-    {
-        return program_->prog().findChild<QPlainTextEdit*>(QString::fromLatin1(name));
-    }
-    QPushButton* button(const char* name) const
-    {
-        return program_->prog().findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-
-private:
-    QTemporaryDir folder_;
-    std::unique_ptr<lernwerk::Program> program_;
-};
+using Window = bench::ProgramWindow;
 
 void LoadAndRestart(benchmark::State& state)
 {
@@ -118,7 +92,7 @@ BENCHMARK(MarkCorrect)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecon
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    lernwerk::Application application(argc, argv, benchReporter());
+    lernwerk::Application application(argc, argv, bench::benchReporter());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

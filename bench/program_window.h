@@ -1,0 +1,53 @@
+#pragma once
+
+// The whole program built in-process as the entry point builds it, for the
+// benchmarks that measure the real windows. The start screen's timer is held,
+// so that no hand-over falls into a measurement.
+
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+#include "app/program.h"
+#include "app/tprog.h"
+#include "app/tstart.h"
+#include "widgets/error_box.h"
+
+namespace bench {
+
+inline lernwerk::ErrorReporter& benchReporter()
+{
+    static lernwerk::ErrorReporter reporter;
+    return reporter;
+}
+
+class ProgramWindow {
+public:
+    ProgramWindow()
+    {
+        program_ =
+            std::make_unique<lernwerk::Program>(benchReporter(), folder_.path() + QLatin1Char('/'), folder_.path());
+        // The timer starts once the event loop runs; let that happen, then hold it.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        program_->start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+    }
+
+    template <typename Control>
+    Control* control(const char* name) const
+    {
+        return program_->prog().findChild<Control*>(QString::fromLatin1(name));
+    }
+    QPlainTextEdit* memo(const char* name) const { return control<QPlainTextEdit>(name); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(name); }
+    lernwerk::Tprog& prog() { return program_->prog(); }
+
+private:
+    QTemporaryDir folder_;
+    std::unique_ptr<lernwerk::Program> program_;
+};
+
+}  // namespace bench
