@@ -63,8 +63,10 @@ void Tprog::exchangeInfoTabs(bool german)
     }
 }
 
+// Settings > Language > German: the interface speaks German.
 void Tprog::sp1Click() { language_.set(Language::German); }
 
+// Settings > Language > English: the interface speaks English.
 void Tprog::sp2Click() { language_.set(Language::English); }
 
 }  // namespace lernwerk

@@ -301,20 +301,28 @@ void Tprog::hfClick() { look_->chooseBackground(trainer_->questionFields()); }
 
 // ---------------------------------------------------------------- menus
 
+// File > New Question Session: starts a round on the current list.
 void Tprog::p1Click() { Button1Click(); }
 
+// File > Editor for Questionnaires: shows the editor page.
 void Tprog::p2Click() { showPage(editor_); }
 
+// File > Close: closes the window through the closing dialog.
 void Tprog::p3Click() { close(); }
 
+// Windows > Drillbook: shows the trainer page.
 void Tprog::f1Click() { showPage(trainer_); }
 
+// Windows > Statistics: shows the round log.
 void Tprog::f2Click() { showPage(statistics_); }
 
+// Windows > Questionnaire: shows the lists page.
 void Tprog::f3Click() { showPage(lists_); }
 
+// Windows > Editor: shows the editor page.
 void Tprog::f4Click() { p2Click(); }
 
+// File > Report Bug or Improvement..: shows the report window of the interface language.
 void Tprog::m_bugClick()
 {
     Tbugreport* dialog = language_.isGerman() ? bugreportDe_ : bugreportEn_;
@@ -325,9 +333,10 @@ void Tprog::m_bugClick()
     dialog->activateWindow();
 }
 
+// Help and Information > Report Bug or Improvement..: as in the File menu.
 void Tprog::m_bug_iClick() { m_bugClick(); }
 
-// ---------------------------------------------------------------- lists and editor_ pages
+// ---------------------------------------------------------------- lists and editor pages
 
 // Lists > "Liste Laden..": loads a list file into the question list.
 void Tprog::Button2Click() { lists_->loadList(); }
@@ -341,7 +350,7 @@ void Tprog::Button9Click() { editor_->loadInput(); }
 void Tprog::Button10Click() { editor_->clearOutput(); }
 // Editor > "Output Speichern": saves the output as a list file.
 void Tprog::Button11Click() { editor_->saveOutput(); }
-// Editor > "Editor Schließen": hides the editor_ page.
+// Editor > "Editor Schließen": hides the editor page.
 void Tprog::Button12Click() { editor_->closeEditor(); }
 // Editor > "Lernwerk..": the output becomes the question list and a round starts.
 void Tprog::Button13Click() { editor_->handOverList(); }
