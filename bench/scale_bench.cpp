@@ -115,52 +115,46 @@ public:
 
 void sizes(benchmark::internal::Benchmark* b) { b->Arg(1'000)->Arg(100'000)->Arg(1'000'000); }
 
-// Each iteration times the floor and the program's load one after the other,
-// so that both see the same machine.
-void Load(benchmark::State& state)
+// Each iteration times the floor (the decoded list put into a bare field) and
+// then `measured` one after the other, so that both see the same machine;
+// `prepare` runs first and is not timed.
+template <typename Prepare, typename Measured>
+void timeAgainstFloor(benchmark::State& state, const QString& decoded, Prepare prepare, Measured measured)
 {
-    const int questions = static_cast<int>(state.range(0));
-    const QString decoded = decodedList(listFile(questions));
-    Window window;
     auto floor = bareField();
     double floorTime = 0;
-    double loadTime = 0;
+    double measuredTime = 0;
     for (auto _ : state) {
+        prepare();
         auto start = Clock::now();
         floor->setPlainText(decoded);
         floorTime += seconds(Clock::now() - start);
         start = Clock::now();
-        window.load(questions);
+        measured();
         const double took = seconds(Clock::now() - start);
-        loadTime += took;
+        measuredTime += took;
         state.SetIterationTime(took);
     }
     state.counters["floor_ms"] = benchmark::Counter(floorTime * 1e3 / static_cast<double>(state.iterations()));
-    state.counters["ratio"] = loadTime / floorTime;
+    state.counters["ratio"] = measuredTime / floorTime;
+}
+
+void Load(benchmark::State& state)
+{
+    const int questions = static_cast<int>(state.range(0));
+    Window window;
+    timeAgainstFloor(
+        state, decodedList(listFile(questions)), [] {}, [&] { window.load(questions); });
 }
 BENCHMARK(Load)->Apply(sizes)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void Restart(benchmark::State& state)
 {
     const int questions = static_cast<int>(state.range(0));
-    const QString decoded = decodedList(listFile(questions));
     Window window;
-    auto floor = bareField();
-    double floorTime = 0;
-    double restartTime = 0;
-    for (auto _ : state) {
-        window.load(questions);  // the restart drops the empty lines
-        auto start = Clock::now();
-        floor->setPlainText(decoded);
-        floorTime += seconds(Clock::now() - start);
-        start = Clock::now();
-        window.restart();
-        const double took = seconds(Clock::now() - start);
-        restartTime += took;
-        state.SetIterationTime(took);
-    }
-    state.counters["floor_ms"] = benchmark::Counter(floorTime * 1e3 / static_cast<double>(state.iterations()));
-    state.counters["ratio"] = restartTime / floorTime;
+    // The restart drops the empty lines, so every iteration loads the list anew.
+    timeAgainstFloor(
+        state, decodedList(listFile(questions)), [&] { window.load(questions); }, [&] { window.restart(); });
 }
 BENCHMARK(Restart)->Apply(sizes)->UseManualTime()->Unit(benchmark::kMillisecond);
 
