@@ -21,6 +21,12 @@ void Tprog::addInfoPages()
         connect(page, &InfoPage::closeRequested, this,
                 [this, page] { errors_.guarded([this, page] { hidePage(page); }); });
     }
+    // A page's content is built when it is first shown; the page that becomes the current one gets
+    // it at once, even while the window is hidden, so that its controls exist from then on.
+    connect(blatt, &QTabWidget::currentChanged, this, [this](int index) {
+        if (auto* page = qobject_cast<InfoPage*>(blatt->widget(index)))
+            page->ensureBuilt();
+    });
 }
 
 void Tprog::scrollInfoPagesToTop() { info_->scrollToTop(); }

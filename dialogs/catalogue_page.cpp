@@ -13,22 +13,26 @@ constexpr int kBottomMargin = 16;  // 460 high on a 484 page
 CataloguePage::CataloguePage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent)
     : InfoPage(InfoTopic::catalogue, language, shape, kBottomMargin, errors, parent)
 {
+}
+
+void CataloguePage::build()
+{
     QWidget* panel = nullptr;
-    if (language == Language::German) {
+    if (language() == Language::German) {
         panel = new QWidget(content());
         panel->setObjectName(QStringLiteral("Panel9"));
         panel->setGeometry(0, 0, kPanelWidth, CatalogueFrame::kHeight);
-        frame_ = new TFrame1(errors, panel);
+        frame_ = new TFrame1(errors(), panel);
     } else {
-        frame_ = new TFrame2(errors, content());
+        frame_ = new TFrame2(errors(), content());
         panel = frame_;
     }
     addOkButton(panel);
 }
 
-void CataloguePage::retranslate(Language interfaceLanguage)
+void CataloguePage::nameControls(Language interfaceLanguage)
 {
-    InfoPage::retranslate(interfaceLanguage);
+    InfoPage::nameControls(interfaceLanguage);
     frame_->retranslate(interfaceLanguage);
 }
 

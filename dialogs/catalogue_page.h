@@ -13,10 +13,10 @@ class CataloguePage : public InfoPage {
 public:
     CataloguePage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent);
 
-    CatalogueFrame* frame() const { return frame_; }
-    void retranslate(Language interfaceLanguage) override;
-
 private:
+    void build() override;
+    void nameControls(Language interfaceLanguage) override;
+
     CatalogueFrame* frame_ = nullptr;
 };
 

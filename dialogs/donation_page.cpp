@@ -24,7 +24,11 @@ constexpr int kLinkLeft = 4;
 DonationPage::DonationPage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent)
     : InfoPage(InfoTopic::donation, language, shape, kBottomMargin, errors, parent)
 {
-    const bool german = language == Language::German;
+}
+
+void DonationPage::build()
+{
+    const bool german = language() == Language::German;
     auto* panel = new QFrame(content());
     panel->setObjectName(objectName() + QStringLiteral("Panel"));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
@@ -36,7 +40,7 @@ DonationPage::DonationPage(Language language, const InfoPageShape& shape, ErrorR
     picture_->setGeometry(QRect(QPoint(kPictureInset, kPictureInset), kPictureSize));
     const QString file =
         german ? QStringLiteral(":/pictures/donate_de.jpg") : QStringLiteral(":/pictures/donate_en.jpg");
-    errors.guarded([&] { picture_->setPixmap(QPixmap::fromImage(loadPicture(file))); });
+    errors().guarded([&] { picture_->setPixmap(QPixmap::fromImage(loadPicture(file))); });
 
     const QString address = german ? QString::fromStdString(sites::kGerman) + QStringLiteral("/spenden")
                                    : QString::fromStdString(sites::kEnglish) + QStringLiteral("/donate");
@@ -44,9 +48,9 @@ DonationPage::DonationPage(Language language, const InfoPageShape& shape, ErrorR
     link->move(kLinkLeft, okTop + (kButtonHeight - link->height()) / 2);
 }
 
-void DonationPage::retranslate(Language interfaceLanguage)
+void DonationPage::nameControls(Language interfaceLanguage)
 {
-    InfoPage::retranslate(interfaceLanguage);
+    InfoPage::nameControls(interfaceLanguage);
     const InfoPageTexts& texts = infoPageTexts();
     picture_->setAccessibleName(texts.donationPicture.in(interfaceLanguage));
     picture_->setAccessibleDescription(texts.donationPictureWords.in(interfaceLanguage));

@@ -13,9 +13,10 @@ class DonationPage : public InfoPage {
 public:
     DonationPage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent);
 
-    void retranslate(Language interfaceLanguage) override;
-
 private:
+    void build() override;
+    void nameControls(Language interfaceLanguage) override;
+
     QLabel* picture_ = nullptr;
 };
 

@@ -111,10 +111,39 @@ void InfoPage::setTextColour(QWidget* widget, const QColor& colour)
     widget->setPalette(palette);
 }
 
-void InfoPage::retranslate(Language)
+int InfoPage::contentHeight() const { return content_->height(); }
+
+void InfoPage::ensureBuilt()
+{
+    if (built_)
+        return;
+    built_ = true;
+    build();
+    // Controls made inside a widget that is already on screen stay hidden until they are shown.
+    for (QWidget* control : content_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!control->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            control->show();
+    if (interfaceLanguage_)
+        nameControls(*interfaceLanguage_);
+}
+
+void InfoPage::retranslate(Language interfaceLanguage)
+{
+    interfaceLanguage_ = interfaceLanguage;
+    if (built_)
+        nameControls(interfaceLanguage);
+}
+
+void InfoPage::nameControls(Language)
 {
     for (ClickLabel* link : links_)
         link->setAccessibleName(link->text());
+}
+
+void InfoPage::showEvent(QShowEvent* event)
+{
+    ensureBuilt();
+    QWidget::showEvent(event);
 }
 
 void InfoPage::resizeEvent(QResizeEvent* event)

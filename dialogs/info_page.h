@@ -5,6 +5,7 @@
 #include "dialogs/info_texts.h"
 #include "lang/language.h"
 
+#include <optional>
 #include <vector>
 
 class QPushButton;
@@ -28,6 +29,11 @@ struct InfoPageShape {
 // OK button that asks for the page to be closed. The scroll area keeps the
 // height of the page less fixed margins, and keeps its distance from the
 // page's centre as the page control grows or shrinks with the window.
+//
+// The content is built when the page is first shown: laying out its texts and
+// decoding its pictures would otherwise be most of the program's start, for
+// pages that many users never open. The white content area has its full size
+// from the start, so the page scrolls the same either way.
 class InfoPage : public QWidget {
     Q_OBJECT
 public:
@@ -40,8 +46,11 @@ public:
 
     void scrollToTop();
     // Gives the page's controls their accessible names in the interface
-    // language; a link is named by the address it shows.
-    virtual void retranslate(Language interfaceLanguage);
+    // language (now, or when the content is built).
+    void retranslate(Language interfaceLanguage);
+    // Builds the content unless it is built already.
+    void ensureBuilt();
+    bool isBuilt() const { return built_; }
 
 signals:
     void closeRequested();
@@ -52,7 +61,13 @@ protected:
     InfoPage(InfoTopic topic, Language language, const InfoPageShape& shape, int bottomMargin, ErrorReporter& errors,
              QWidget* parent);
 
+    // Fills `content()` with the page's controls; called once.
+    virtual void build() = 0;
+    // Names the built controls for people; a link is named by the address it shows.
+    virtual void nameControls(Language interfaceLanguage);
+
     QWidget* content() const { return content_; }
+    int contentHeight() const;
     ErrorReporter& errors() const { return errors_; }
     // A link label in `parent`: its caption is the address it opens.
     ClickLabel* addLink(QWidget* parent, const QString& name, const QString& address);
@@ -63,6 +78,7 @@ protected:
     int addOkButton(const QWidget* panel);
 
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     static constexpr int kPanelWidth = 511;
     static constexpr int kButtonHeight = 25;
@@ -80,6 +96,8 @@ private:
     QWidget* content_ = nullptr;
     QPushButton* ok_ = nullptr;
     std::vector<ClickLabel*> links_;
+    bool built_ = false;
+    std::optional<Language> interfaceLanguage_;
 };
 
 }  // namespace lernwerk

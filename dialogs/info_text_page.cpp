@@ -38,10 +38,14 @@ InfoTextPage::InfoTextPage(InfoTopic topic, Language language, const InfoPageSha
                            QWidget* parent)
     : InfoPage(topic, language, shape, kBottomMargin, errors, parent)
 {
+}
+
+void InfoTextPage::build()
+{
     auto* panel = new QFrame(content());
     panel->setObjectName(objectName() + QStringLiteral("Panel"));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
-    panel->setGeometry(0, 0, kPanelWidth, shape.contentHeight - kButtonHeight - 2 * kButtonGap - 1);
+    panel->setGeometry(0, 0, kPanelWidth, contentHeight() - kButtonHeight - 2 * kButtonGap - 1);
     addOkButton(panel);
     fillTexts(panel);
 }

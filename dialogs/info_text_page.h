@@ -14,6 +14,7 @@ public:
                  QWidget* parent);
 
 private:
+    void build() override;
     void fillTexts(QWidget* panel);
 };
 

@@ -31,7 +31,9 @@ constexpr QSize kEnglishSize(312, 346);
 }  // namespace
 
 Tbugreport::Tbugreport(ErrorReporter& errors, Language language, const char* windowName, QSize clientSize)
-    : QDialog(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint), errors_(errors)
+    : QDialog(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
+      errors_(errors),
+      designSize_(clientSize)
 {
     const ReportTexts& texts = reportTexts();
     setObjectName(QString::fromLatin1(windowName));
@@ -78,9 +80,16 @@ Tbugreport::Tbugreport(ErrorReporter& errors, Language language, const char* win
     layout->addLayout(row);
     connect(ok, &QPushButton::clicked, this, [this] { errors_.guarded([this] { Button1Click(); }); });
 
-    // The design size, grown in height where the texts need more room.
-    setFixedWidth(clientSize.width());
-    setFixedHeight(std::max(clientSize.height(), layout->totalHeightForWidth(clientSize.width())));
+    setFixedSize(clientSize);
+}
+
+void Tbugreport::setVisible(bool visible)
+{
+    if (visible && !sized_) {
+        sized_ = true;
+        setFixedHeight(std::max(designSize_.height(), layout()->totalHeightForWidth(designSize_.width())));
+    }
+    QDialog::setVisible(visible);
 }
 
 void Tbugreport::BrowseToCaption(const QString& caption) { BrowseToAddress(caption, kReferrerReport, false); }

@@ -16,12 +16,19 @@ public:
     void BrowseToCaption(const QString& caption);
     void Button1Click();
 
+    // Takes the design size, grown in height where the texts need more room,
+    // the first time the window is shown: measuring the texts is left until
+    // then, so that it does not slow the program's start.
+    void setVisible(bool visible) override;
+
 protected:
     // `clientSize` is the design size; the height grows where the texts need more room.
     Tbugreport(ErrorReporter& errors, Language language, const char* windowName, QSize clientSize);
 
 private:
     ErrorReporter& errors_;
+    QSize designSize_;
+    bool sized_ = false;
 };
 
 class Tbugreport_de : public Tbugreport {

@@ -1,10 +1,10 @@
 #include "dialogs/template_menu.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QMenu>
 
 #include "dialogs/software_catalogue.h"
+#include "widgets/deferred_icon.h"
 
 namespace lernwerk {
 
@@ -13,7 +13,7 @@ namespace {
 void fillMenu(QMenu* menu, const QString& entryPrefix, bool german, const std::function<void(QAction*)>& browse)
 {
     for (int i = 0; i < kCatalogueSize; ++i) {
-        auto* entry = new QAction(QIcon(catalogueIcon(i)), catalogueLine(i, german), menu);
+        auto* entry = new QAction(deferredIcon(catalogueIcon(i)), catalogueLine(i, german), menu);
         entry->setObjectName(entryPrefix + QString::number(i));
         QObject::connect(entry, &QAction::triggered, menu, [browse, entry] { browse(entry); });
         // The design-time entries follow the catalogue.

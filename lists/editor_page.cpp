@@ -1,7 +1,6 @@
 #include "lists/editor_page.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -41,31 +40,21 @@ QPlainTextEdit* makeEditorField(QWidget* group, const char* name)
     return field;
 }
 
-QFileDialog* makeFileDialog(QWidget* parent, const char* name, const QString& filter, bool save)
-{
-    auto* dialog = new QFileDialog(parent);
-    dialog->setObjectName(QString::fromLatin1(name));
-    dialog->setNameFilter(filter);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    return dialog;
-}
-
-QString chosenFile(QFileDialog* dialog)
-{
-    if (dialog->exec() != QDialog::Accepted)
-        return {};
-    const QStringList chosen = dialog->selectedFiles();
-    if (chosen.isEmpty() || chosen.first().isEmpty())
-        return {};
-    dialog->selectFile(chosen.first());
-    return chosen.first();
-}
-
 }  // namespace
 
-EditorPage::EditorPage(ErrorReporter& errors, QWidget* parent) : QWidget(parent), errors_(errors)
+EditorPage::EditorPage(ErrorReporter& errors, QWidget* parent)
+    : QWidget(parent),
+      errors_(errors),
+      od2(this, {.name = "od2",
+                 .filter = QStringLiteral("Textdateien (*.txt)"),
+                 .save = false,
+                 .defaultSuffix = {},
+                 .offeredFile = {}}),
+      sd1(this, {.name = "sd1",
+                 .filter = QStringLiteral("Fragenlisten (*.txt)"),
+                 .save = true,
+                 .defaultSuffix = QStringLiteral("txt"),
+                 .offeredFile = QStringLiteral("NeueFragenliste.txt")})
 {
     setObjectName(QStringLiteral("editor"));
 
@@ -100,12 +89,6 @@ EditorPage::EditorPage(ErrorReporter& errors, QWidget* parent) : QWidget(parent)
     cbt2->setChecked(true);
     Button7 = addButton(this, "Button7", &EditorPage::buildList);
     Button12 = addButton(this, "Button12", &EditorPage::closeEditor);
-
-    od2 = makeFileDialog(this, "od2", QStringLiteral("Textdateien (*.txt)"), false);
-    sd1 = makeFileDialog(this, "sd1", QStringLiteral("Fragenlisten (*.txt)"), true);
-    sd1->setDefaultSuffix(QStringLiteral("txt"));
-    sd1->setOption(QFileDialog::DontConfirmOverwrite);  // saving replaces a file without asking
-    sd1->selectFile(QStringLiteral("NeueFragenliste.txt"));
 }
 
 QPushButton* EditorPage::addButton(QWidget* parent, const char* name, void (EditorPage::*handler)())
@@ -179,14 +162,14 @@ void EditorPage::clearOutput() { m2->clear(); }
 
 void EditorPage::loadInput()
 {
-    const QString fileName = chosenFile(od2);
+    const QString fileName = od2.choose();
     if (!fileName.isEmpty())
         LoadTextLines(fileName.toStdU16String(), *m1);
 }
 
 void EditorPage::saveOutput()
 {
-    const QString fileName = chosenFile(sd1);
+    const QString fileName = sd1.choose();
     if (fileName.isEmpty())
         return;
     const std::u16string text = fieldText(*m2);

@@ -5,9 +5,9 @@
 #include <QWidget>
 
 #include "lang/language.h"
+#include "lists/list_file_dialog.h"
 
 class QCheckBox;
-class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -68,8 +68,8 @@ private:
     QCheckBox* cbt2;
     QPushButton* Button7;
     QPushButton* Button12;
-    QFileDialog* od2;
-    QFileDialog* sd1;
+    ListFileDialog od2;
+    ListFileDialog sd1;
 };
 
 }  // namespace lernwerk

@@ -1,6 +1,5 @@
 #include "lists/lists_page.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +24,14 @@ constexpr int kButtonMinimumWidth = 97;
 
 }  // namespace
 
-ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent) : QWidget(parent), errors_(errors)
+ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent)
+    : QWidget(parent),
+      errors_(errors),
+      od(this, {.name = "od",
+                .filter = QStringLiteral("Fragenlisten (*.txt)"),
+                .save = false,
+                .defaultSuffix = {},
+                .offeredFile = {}})
 {
     setObjectName(QStringLiteral("tb3"));
     auto* layout = new QVBoxLayout(this);
@@ -77,13 +83,6 @@ ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent) : QWidget(parent), 
     layout->addLayout(buttonRow);
     connect(Button2, &QPushButton::clicked, this, [this] { errors_.guarded([this] { loadList(); }); });
     connect(Button1, &QPushButton::clicked, this, &ListsPage::newSessionRequested);
-
-    od = new QFileDialog(this);
-    od->setObjectName(QStringLiteral("od"));
-    od->setNameFilter(QStringLiteral("Fragenlisten (*.txt)"));
-    od->setFileMode(QFileDialog::AnyFile);
-    od->setAcceptMode(QFileDialog::AcceptOpen);
-    od->setOption(QFileDialog::DontUseNativeDialog);
 }
 
 QString ListsPage::listName() const { return aktuelleliste->text(); }
@@ -92,13 +91,9 @@ void ListsPage::setListName(const QString& name) { aktuelleliste->setText(name);
 
 void ListsPage::loadList()
 {
-    if (od->exec() != QDialog::Accepted)
-        return;
-    const QStringList chosen = od->selectedFiles();
-    const QString fileName = chosen.isEmpty() ? QString() : chosen.first();
+    const QString fileName = od.choose();
     if (fileName.isEmpty())
         return;
-    od->selectFile(fileName);  // offered again next time
 
     LoadTextLines(fileName.toStdU16String(), *Memo1);
     setListName(fileName);

@@ -5,8 +5,8 @@
 #include <QWidget>
 
 #include "lang/language.h"
+#include "lists/list_file_dialog.h"
 
-class QFileDialog;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -61,7 +61,7 @@ private:
     QPlainTextEdit* Memo5;
     QPushButton* Button2;
     QPushButton* Button1;
-    QFileDialog* od;
+    ListFileDialog od;
 };
 
 }  // namespace lernwerk

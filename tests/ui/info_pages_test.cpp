@@ -22,6 +22,12 @@ namespace {
 
 class InfoPagesTest : public BrowserTest {
 protected:
+    void SetUp() override
+    {
+        BrowserTest::SetUp();
+        buildInfoPages();
+    }
+
     // The link label with this caption on the named page.
     ClickLabel* link(const char* page, const QString& caption)
     {
@@ -32,6 +38,34 @@ protected:
         return nullptr;
     }
 };
+
+// The pages' content waits until a page is first shown, and is then named in the
+// interface language of that moment.
+TEST_F(BrowserTest, InformationPagesAreBuiltWhenFirstShown)
+{
+    const QList<InfoPage*> pages = prog().findChildren<InfoPage*>();
+    ASSERT_EQ(pages.size(), 10);
+    for (InfoPage* page : pages)
+        EXPECT_FALSE(page->isBuilt()) << page->objectName().toStdString();
+
+    trigger("sp1");
+    prog().show();
+    trigger("f7");  // the German donation page, through the menu
+    auto* donation = find<InfoPage>("tbs");
+    EXPECT_TRUE(donation->isBuilt());
+    EXPECT_TRUE(find("tbsPicture")->isVisible());
+    EXPECT_EQ(donation->findChild<QWidget*>(QStringLiteral("tbsPicture"))->accessibleName(),
+              QStringLiteral("Bitte um eine Spende"));
+    // The German introduction has its tab since the switch, but no one has looked at it yet;
+    // closing the donation page brings it to the front.
+    EXPECT_FALSE(find<InfoPage>("tb5")->isBuilt());
+    ASSERT_NE(donation->okButton(), nullptr);
+    donation->okButton()->click();
+    EXPECT_EQ(find<QTabWidget>("blatt")->currentWidget(), find("tb5"));
+    EXPECT_TRUE(find<InfoPage>("tb5")->isBuilt());
+    ASSERT_NE(find("tb5")->findChild<ClickLabel*>(), nullptr);
+    EXPECT_TRUE(find("tb5")->findChild<ClickLabel*>()->isVisible());
+}
 
 TEST_F(InfoPagesTest, ContentFitsItsPanelAndTheOkButtonStaysBelow)
 {

@@ -137,6 +137,7 @@ TEST_F(LanguageTest, RoundTripMatchesTheTables)
 
 TEST_F(LanguageTest, OpenInformationPagesChangeSides)
 {
+    buildInfoPages();
     trigger("f8");      // English licence
     trigger("i3");      // English donation
     click("Button14");  // the English introduction closed by the user

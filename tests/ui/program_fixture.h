@@ -17,6 +17,7 @@
 #include "app/program.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
+#include "dialogs/info_page.h"
 #include "lang/language.h"
 #include "widgets/error_box.h"
 #include "widgets/status_bar.h"
@@ -83,6 +84,12 @@ protected:
     void click(const char* name) { find<QPushButton>(name)->click(); }
     void trigger(const char* name) { find<QAction>(name)->trigger(); }
     QString panel(int index) { return find<StatusBar>("anzeige")->panelText(index); }
+    // Builds the content of every information page, as showing each would.
+    void buildInfoPages()
+    {
+        for (InfoPage* page : prog().findChildren<InfoPage*>())
+            page->ensureBuilt();
+    }
 
     // Answers the next modal dialog from the event loop with `answer`.
     static void whenModal(std::function<void(QWidget*)> answer)

@@ -86,6 +86,7 @@ TEST_F(WebLinksTest, OnlyTheThirdStatusPanelOpensTheDonationPage)
 TEST_F(WebLinksTest, AClickOpensOnlyWherePressedAndReleasedOnTheLink)
 {
     prog().show();
+    buildInfoPages();
     auto* bar = find<StatusBar>("anzeige");
     const int y = bar->height() / 2;
     // Off the third panel, onto it, off the bar, and right of the last panel.
