@@ -77,7 +77,7 @@ std::optional<int> ScanningPick(const quiz::StatusTally& tally, int limit, std::
 {
     std::vector<int> candidates;
     for (int index = 0; index < limit; ++index)
-        if (tally.entry(index) != quiz::kCorrectEntry)
+        if (tally.kind(index) != quiz::EntryKind::Correct)
             candidates.push_back(index);
     if (candidates.empty())
         return std::nullopt;

@@ -13,10 +13,19 @@ int uniform(std::mt19937_64& random, int bound) { return std::uniform_int_distri
 
 }  // namespace
 
+EntryKind kind_of(std::u16string_view value)
+{
+    if (value == kOpenEntry)
+        return EntryKind::Open;
+    if (value == kCorrectEntry)
+        return EntryKind::Correct;
+    return EntryKind::Other;
+}
+
 void StatusTally::reset(int n)
 {
     const auto count = static_cast<std::size_t>(std::max(n, 0));
-    entries_.assign(count, std::u16string(kOpenEntry));
+    entries_.assign(count, EntryKind::Open);
     open_ = static_cast<int>(count);
     correct_ = 0;
     eligible_valid_ = false;
@@ -37,11 +46,14 @@ void StatusTally::replace(int first, int removed, std::vector<std::u16string> ad
     }
     for (auto it = begin; it != begin + removed; ++it)
         count(*it, -1);
-    for (const auto& value : added)
-        count(value, +1);
+    std::vector<EntryKind> kinds;
+    kinds.reserve(added.size());
+    for (const auto& value : added) {
+        kinds.push_back(kind_of(value));
+        count(kinds.back(), +1);
+    }
     entries_.erase(begin, begin + removed);
-    entries_.insert(entries_.begin() + first, std::make_move_iterator(added.begin()),
-                    std::make_move_iterator(added.end()));
+    entries_.insert(entries_.begin() + first, kinds.begin(), kinds.end());
     eligible_valid_ = false;
 }
 
@@ -50,11 +62,12 @@ void StatusTally::set(int index, std::u16string value)
     if (index < 0 || index >= size())
         return;
     auto& old = entries_[static_cast<std::size_t>(index)];
-    const bool was_correct = old == kCorrectEntry;
-    const bool is_correct = value == kCorrectEntry;
+    const EntryKind now = kind_of(value);
+    const bool was_correct = old == EntryKind::Correct;
+    const bool is_correct = now == EntryKind::Correct;
     count(old, -1);
-    count(value, +1);
-    old = std::move(value);
+    count(now, +1);
+    old = now;
     if (eligible_valid_ && was_correct != is_correct) {
         if (is_correct)
             remove_eligible(index);
@@ -63,10 +76,10 @@ void StatusTally::set(int index, std::u16string value)
     }
 }
 
-std::u16string_view StatusTally::entry(int index) const
+EntryKind StatusTally::kind(int index) const
 {
     if (index < 0 || index >= size())
-        return {};
+        return EntryKind::Other;
     return entries_[static_cast<std::size_t>(index)];
 }
 
@@ -106,11 +119,11 @@ std::optional<int> StatusTally::pick(int limit, std::mt19937_64& random) const
     return candidates[static_cast<std::size_t>(uniform(random, static_cast<int>(candidates.size())))];
 }
 
-void StatusTally::count(std::u16string_view value, int delta)
+void StatusTally::count(EntryKind kind, int delta)
 {
-    if (value == kOpenEntry)
+    if (kind == EntryKind::Open)
         open_ += delta;
-    else if (value == kCorrectEntry)
+    else if (kind == EntryKind::Correct)
         correct_ += delta;
 }
 
@@ -119,7 +132,7 @@ void StatusTally::rebuild_eligible() const
     eligible_.clear();
     slot_.assign(entries_.size(), -1);
     for (int i = 0; i < size(); ++i)
-        if (entries_[static_cast<std::size_t>(i)] != kCorrectEntry)
+        if (entries_[static_cast<std::size_t>(i)] != EntryKind::Correct)
             add_eligible(i);
     eligible_valid_ = true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <random>
 #include <string>
@@ -13,9 +14,16 @@ namespace quiz {
 inline constexpr std::u16string_view kOpenEntry = u"0";
 inline constexpr std::u16string_view kCorrectEntry = u"X";
 
+// What a step needs to know of an entry: open, correct, or anything else
+// (empty, "?", "x", a hand-typed note), which is neither counted nor skipped.
+enum class EntryKind : std::uint8_t { Other, Open, Correct };
+
+EntryKind kind_of(std::u16string_view value);
+
 // Follows the entries of the status column, whoever changes them, and keeps
 // what a round step needs (how many are open, how many correct, which indices
-// can still be asked) so that a step never scans the column.
+// can still be asked) so that a step never scans the column. It keeps the kind
+// of each entry, one byte, not its text: the column itself holds the texts.
 class StatusTally {
 public:
     // The column now holds n entries "0".
@@ -26,8 +34,8 @@ public:
     void set(int index, std::u16string value);
 
     int size() const { return static_cast<int>(entries_.size()); }
-    // The entry at `index`, or the empty text at or beyond the end.
-    std::u16string_view entry(int index) const;
+    // The kind of the entry at `index`; at or beyond the end, the empty entry's.
+    EntryKind kind(int index) const;
     int open_count() const { return open_; }
     int correct_count() const { return correct_; }
 
@@ -37,12 +45,12 @@ public:
     std::optional<int> pick(int limit, std::mt19937_64& random) const;
 
 private:
-    void count(std::u16string_view value, int delta);
+    void count(EntryKind kind, int delta);
     void rebuild_eligible() const;
     void add_eligible(int index) const;
     void remove_eligible(int index) const;
 
-    std::vector<std::u16string> entries_;
+    std::vector<EntryKind> entries_;
     int open_ = 0;
     int correct_ = 0;
 

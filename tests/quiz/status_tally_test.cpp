@@ -25,14 +25,16 @@ TEST(StatusTally, CountsFollowEveryKindOfChange)
 
     tally.set(9, u"X");  // beyond the end: nothing
     EXPECT_EQ(tally.correct_count(), 1);
-    EXPECT_EQ(tally.entry(9), u"");
+    EXPECT_EQ(tally.kind(9), quiz::EntryKind::Other);
+    EXPECT_EQ(tally.kind(2), quiz::EntryKind::Other);
 
     // The user deletes entries 1..2 and types three new lines in their place.
     tally.replace(1, 2, {u"0", u"X", u"X"});
     EXPECT_EQ(tally.size(), 5);
     EXPECT_EQ(tally.open_count(), 3);
     EXPECT_EQ(tally.correct_count(), 2);
-    EXPECT_EQ(tally.entry(3), u"X");
+    EXPECT_EQ(tally.kind(3), quiz::EntryKind::Correct);
+    EXPECT_EQ(tally.kind(1), quiz::EntryKind::Open);
 
     tally.reset(0);
     EXPECT_EQ(tally.size(), 0);
