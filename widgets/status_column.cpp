@@ -19,10 +19,12 @@ namespace {
 // then walks through all million entries of a large round.
 //
 // This layout lays out a line edited in place itself, in the same row and at
-// the same width as before, unless the line now needs more room than the
-// widest line (the plain layout records that without any walk) or no longer
-// fits its row. The recorded width never shrinks on such an edit: the column
-// at most keeps room to scroll sideways that a shortened entry has given up.
+// the same width as before, as long as the entry fitted the field before the
+// edit and needs no more room than the widest line afterwards. The recorded
+// widest width then never shrinks, but it stays within the field's own width,
+// where it gives no room to scroll sideways. Entries longer than the field, a
+// line wider than any so far (recorded without any walk) and a line that no
+// longer fits its row are left to the plain layout.
 class EditInPlaceLayout : public QPlainTextDocumentLayout {
 public:
     explicit EditInPlaceLayout(QTextDocument* document) : QPlainTextDocumentLayout(document) {}
@@ -53,6 +55,8 @@ private:
 
         const QTextLine before = layout->lineAt(0);
         const qreal width = before.width();
+        if (before.naturalTextWidth() > width)
+            return false;  // the field scrolls sideways to this entry: its width must shrink with it
         const QPointF position = before.position();
         const qreal height = before.height();
         layout->setTextOption(document->defaultTextOption());

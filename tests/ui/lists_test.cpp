@@ -136,10 +136,11 @@ TEST_F(ListsTest, TypedEntriesKeepOneRowBesideTheirQuestions)
         QString typed;
         qsizetype backspaces;
         QString entry;
+        bool scrolledSideways;  // to keep the cursor in view
     } cases[] = {
-        {"a letter typed and taken back", QStringLiteral("a"), 1, QStringLiteral("0")},
-        {"a long entry", longEntry, 0, QStringLiteral("0") + longEntry},
-        {"a long entry shortened again", longEntry, longEntry.size() - 1, QStringLiteral("0n")},
+        {"a letter typed and taken back", QStringLiteral("a"), 1, QStringLiteral("0"), false},
+        {"a long entry", longEntry, 0, QStringLiteral("0") + longEntry, true},
+        {"a long entry shortened again", longEntry, longEntry.size() - 1, QStringLiteral("0n"), false},
     };
     QStringList lines;
     for (int i = 0; i < 300; ++i)
@@ -171,6 +172,7 @@ TEST_F(ListsTest, TypedEntriesKeepOneRowBesideTheirQuestions)
 
         EXPECT_EQ(status->document()->findBlockByNumber(110).text(), c.entry);
         EXPECT_EQ(status->document()->lineCount(), 300);
+        EXPECT_EQ(status->horizontalScrollBar()->value() > 0, c.scrolledSideways);
         EXPECT_EQ(status->verticalScrollBar()->value(), 100);
         EXPECT_EQ(list->verticalScrollBar()->value(), 100);
         for (int line = 100; line < 130; ++line) {
