@@ -1,10 +1,98 @@
 #include "widgets/status_column.h"
 
+#include <QPlainTextDocumentLayout>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace lernwerk {
 
-StatusColumn::StatusColumn(QWidget* parent) : QPlainTextEdit(parent) {}
+namespace {
+
+// The column's entries are all about as wide as each other, so the entry just
+// typed into is usually the widest one. The plain text layout keeps the number
+// of its widest line, and when that line gets narrower it looks at every line
+// of the document for the next widest: one Backspace after one typed letter
+// then walks through all million entries of a large round.
+//
+// This layout lays out a line edited in place itself, in the same row and at
+// the same width as before, as long as the entry fitted the field before the
+// edit and needs no more room than the widest line afterwards. The recorded
+// widest width then never shrinks, but it stays within the field's own width,
+// where it gives no room to scroll sideways. Entries longer than the field, a
+// line wider than any so far (recorded without any walk) and a line that no
+// longer fits its row are left to the plain layout.
+class EditInPlaceLayout : public QPlainTextDocumentLayout {
+public:
+    explicit EditInPlaceLayout(QTextDocument* document) : QPlainTextDocumentLayout(document) {}
+
+protected:
+    void documentChanged(int from, int removed, int added) override
+    {
+        if (!layOutInPlace(from, removed, added))
+            QPlainTextDocumentLayout::documentChanged(from, removed, added);
+        blocks_ = document()->blockCount();
+    }
+
+private:
+    // Lays out one line changed within itself; false leaves the change to the
+    // plain layout.
+    bool layOutInPlace(int from, int removed, int added)
+    {
+        QTextDocument* document = this->document();
+        if (document->blockCount() != blocks_)
+            return false;
+        const QTextBlock block = document->findBlock(from);
+        if (!block.isValid() || !block.isVisible() ||
+            block != document->findBlock(std::max(0, from + removed + added - 1)))
+            return false;
+        QTextLayout* layout = block.layout();
+        if (layout->lineCount() != 1)
+            return false;  // not laid out yet, or more than one row
+
+        const QTextLine before = layout->lineAt(0);
+        const qreal width = before.width();
+        if (before.naturalTextWidth() > width)
+            return false;  // the field scrolls sideways to this entry: its width must shrink with it
+        const QPointF position = before.position();
+        const qreal height = before.height();
+        layout->setTextOption(document->defaultTextOption());
+        layout->beginLayout();
+        QTextLine line = layout->createLine();
+        if (line.isValid()) {
+            line.setLeadingIncluded(true);
+            line.setLineWidth(width);
+            line.setPosition(position);
+        }
+        const bool oneRow = line.isValid() && !layout->createLine().isValid();
+        layout->endLayout();
+        if (oneRow && line.height() == height &&
+            line.naturalTextWidth() + 2 * document->documentMargin() <= documentSize().width()) {
+            emit updateBlock(block);
+            return true;
+        }
+        // Wider than any line so far, or another height: the plain layout lays
+        // the line out anew when it is next shown, records a new widest line
+        // and moves the rows below.
+        layout->clearLayout();
+        emit update(QRectF(0, -document->documentMargin(), 1e9, 1e9));
+        return true;
+    }
+
+    int blocks_ = 1;  // the block count the plain layout last saw
+};
+
+}  // namespace
+
+StatusColumn::StatusColumn(QWidget* parent) : QPlainTextEdit(parent)
+{
+    auto* entries = new QTextDocument(this);
+    entries->setDocumentLayout(new EditInPlaceLayout(entries));
+    setDocument(entries);
+}
 
 void StatusColumn::follow(QPlainTextEdit* list)
 {

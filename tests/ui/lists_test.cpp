@@ -1,7 +1,8 @@
 #include "program_fixture.h"
 
+#include <QApplication>
 #include <QFileDialog>
-
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -122,6 +123,64 @@ TEST_F(ListsTest, StatusColumnScrollsWithTheList)
     list->verticalScrollBar()->setValue(0);
     EXPECT_TRUE(find<StatusColumn>("Memo2")->isAligned());
     EXPECT_NE(status->palette().color(QPalette::Text), status->palette().color(QPalette::Base));
+}
+
+TEST_F(ListsTest, TypedEntriesKeepOneRowBesideTheirQuestions)
+{
+    // Each case types into entry 110 of a round on 300 questions, the list
+    // scrolled to 100: every entry in view must still stand on one row beside
+    // its question, whatever the edit did to the widest entry.
+    const QString longEntry = QStringLiteral("noch einmal wiederholen, dann ist es sicher");
+    const struct {
+        const char* name;
+        QString typed;
+        qsizetype backspaces;
+        QString entry;
+        bool scrolledSideways;  // to keep the cursor in view
+    } cases[] = {
+        {"a letter typed and taken back", QStringLiteral("a"), 1, QStringLiteral("0"), false},
+        {"a long entry", longEntry, 0, QStringLiteral("0") + longEntry, true},
+        {"a long entry shortened again", longEntry, longEntry.size() - 1, QStringLiteral("0n"), false},
+    };
+    QStringList lines;
+    for (int i = 0; i < 300; ++i)
+        lines << QStringLiteral("Frage _%1_").arg(i);
+    trigger("f3");
+    prog().show();
+    auto* list = memo("Memo1");
+    auto* status = memo("Memo2");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        list->setPlainText(lines.join(QLatin1Char('\n')));
+        click("Button1");
+        list->verticalScrollBar()->setValue(100);
+        QTextCursor cursor(status->document()->findBlockByNumber(110));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        status->setTextCursor(cursor);
+        status->setFocus();
+        auto press = [&](int key, const QString& text) {
+            QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+            QApplication::sendEvent(status, &down);
+            QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+            QApplication::sendEvent(status, &up);
+            QApplication::processEvents();
+        };
+        for (QChar letter : c.typed)
+            press(letter.unicode(), QString(letter));
+        for (qsizetype i = 0; i < c.backspaces; ++i)
+            press(Qt::Key_Backspace, QString());
+
+        EXPECT_EQ(status->document()->findBlockByNumber(110).text(), c.entry);
+        EXPECT_EQ(status->document()->lineCount(), 300);
+        EXPECT_EQ(status->horizontalScrollBar()->value() > 0, c.scrolledSideways);
+        EXPECT_EQ(status->verticalScrollBar()->value(), 100);
+        EXPECT_EQ(list->verticalScrollBar()->value(), 100);
+        for (int line = 100; line < 130; ++line) {
+            const int entryTop = status->cursorRect(QTextCursor(status->document()->findBlockByNumber(line))).top();
+            const int questionTop = list->cursorRect(QTextCursor(list->document()->findBlockByNumber(line))).top();
+            EXPECT_EQ(entryTop, questionTop) << "line " << line;
+        }
+    }
 }
 
 }  // namespace
