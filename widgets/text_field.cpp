@@ -40,11 +40,23 @@ public:
             if (!needsStandIn(units[i]))
                 continue;
             append(units.substr(run, i - run));
-            standIns_.push_back({static_cast<int>(text_.size()), units[i]});
-            text_ += QChar(kStandIn);
+            addStandIn(units[i]);
             run = i + 1;
         }
         append(units.substr(run));
+    }
+
+    // Appends units that hold no character needing a stand-in.
+    void append(std::u16string_view units)
+    {
+        if (!units.empty())
+            text_.append(reinterpret_cast<const QChar*>(units.data()), static_cast<qsizetype>(units.size()));
+    }
+
+    void addStandIn(char16_t unit)
+    {
+        standIns_.push_back({static_cast<int>(text_.size()), unit});
+        text_ += QChar(kStandIn);
     }
 
     const QString& text() const { return text_; }
@@ -74,12 +86,6 @@ private:
         int position;
         char16_t unit;
     };
-
-    void append(std::u16string_view units)
-    {
-        if (!units.empty())
-            text_.append(reinterpret_cast<const QChar*>(units.data()), static_cast<qsizetype>(units.size()));
-    }
 
     QString text_;
     std::vector<StandIn> standIns_;
@@ -201,21 +207,30 @@ std::vector<std::u16string> fieldLines(const QPlainTextEdit& field)
 
 void setFieldText(QPlainTextEdit& field, std::u16string_view text)
 {
-    const std::size_t end = std::min(text.find(u'\0'), text.size());
-    text = text.substr(0, end);
+    // One pass: runs of ordinary units are copied whole; the text ends at a NUL.
     PreparedLines lines(text.size());
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    std::size_t run = 0;
+    std::size_t i = 0;
+    for (; i < text.size(); ++i) {
         const char16_t unit = text[i];
-        if (unit != u'\r' && unit != u'\n' && unit != 0x2028)
+        if (unit > u'\r' && unit < 0x2028)  // neither a break, a NUL nor a character a block cannot hold
             continue;
-        lines.add(text.substr(start, i - start));
-        lines.breakLine();
-        if (unit == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
+        if (unit == u'\0')
+            break;
+        const bool lineBreak = unit == u'\r' || unit == u'\n' || unit == 0x2028;
+        if (!lineBreak && !needsStandIn(unit))
+            continue;
+        lines.append(text.substr(run, i - run));
+        if (lineBreak) {
+            lines.breakLine();
+            if (unit == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else {
+            lines.addStandIn(unit);
+        }
+        run = i + 1;
     }
-    lines.add(text.substr(start));
+    lines.append(text.substr(run, i - run));
     fill(field, lines);
 }
 
