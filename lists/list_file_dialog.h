@@ -27,9 +27,6 @@ public:
     // the user cancelled.
     QString choose();
 
-    // The dialog, or nullptr while it has never been opened.
-    QFileDialog* dialog() const { return dialog_; }
-
 private:
     QFileDialog* build();
 
