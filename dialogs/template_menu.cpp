@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include <vector>
+
 #include "dialogs/software_catalogue.h"
 #include "widgets/deferred_icon.h"
 
@@ -10,10 +12,11 @@ namespace lernwerk {
 
 namespace {
 
-void fillMenu(QMenu* menu, const QString& entryPrefix, bool german, const std::function<void(QAction*)>& browse)
+void fillMenu(QMenu* menu, const QString& entryPrefix, bool german, const std::vector<QIcon>& icons,
+              const std::function<void(QAction*)>& browse)
 {
     for (int i = 0; i < kCatalogueSize; ++i) {
-        auto* entry = new QAction(deferredIcon(catalogueIcon(i)), catalogueLine(i, german), menu);
+        auto* entry = new QAction(icons[static_cast<std::size_t>(i)], catalogueLine(i, german), menu);
         entry->setObjectName(entryPrefix + QString::number(i));
         QObject::connect(entry, &QAction::triggered, menu, [browse, entry] { browse(entry); });
         // The design-time entries follow the catalogue.
@@ -25,8 +28,12 @@ void fillMenu(QMenu* menu, const QString& entryPrefix, bool german, const std::f
 
 void buildSoftwareMenus(QMenu* german, QMenu* english, const std::function<void(QAction*)>& browse)
 {
-    fillMenu(german, QStringLiteral("linkde"), true, browse);
-    fillMenu(english, QStringLiteral("linken"), false, browse);
+    // Both menus share the icons, so each file is read once, when either menu first shows it.
+    std::vector<QIcon> icons;
+    for (int i = 0; i < kCatalogueSize; ++i)
+        icons.push_back(deferredIcon(catalogueIcon(i)));
+    fillMenu(german, QStringLiteral("linkde"), true, icons, browse);
+    fillMenu(english, QStringLiteral("linken"), false, icons, browse);
 }
 
 }  // namespace lernwerk
