@@ -108,6 +108,38 @@ void StatusColumn::follow(QPlainTextEdit* list)
     connect(listBar, &QScrollBar::rangeChanged, this, &StatusColumn::listScrolled);
     connect(ownBar, &QScrollBar::rangeChanged, this, &StatusColumn::listScrolled);
     connect(ownBar, &QScrollBar::valueChanged, this, &StatusColumn::columnScrolled);
+    // A field that scrolls to keep its caret in view (Ctrl+End, the arrow
+    // keys, typing, undo) moves its scroll bar with the bar's signals blocked,
+    // and tells of the move only later, if at all. Once such an edit or caret
+    // move is over, the two fields are compared and brought level.
+    for (QPlainTextEdit* field : {list, static_cast<QPlainTextEdit*>(this)}) {
+        connect(field, &QPlainTextEdit::updateRequest, this, &StatusColumn::levelSoon);
+        connect(field, &QPlainTextEdit::cursorPositionChanged, this, &StatusColumn::levelSoon);
+        connect(field, &QPlainTextEdit::blockCountChanged, this, &StatusColumn::levelSoon);
+    }
+}
+
+void StatusColumn::levelSoon()
+{
+    if (levelPending_)
+        return;
+    levelPending_ = true;
+    QMetaObject::invokeMethod(this, &StatusColumn::level, Qt::QueuedConnection);
+}
+
+void StatusColumn::level()
+{
+    levelPending_ = false;
+    if (following_)
+        return;
+    // The side whose view moved since the fields were last level leads; when
+    // both or neither moved, the list does.
+    const bool listMoved = list_->verticalScrollBar()->value() != listLine_;
+    const bool columnMoved = verticalScrollBar()->value() != columnLine_;
+    if (columnMoved && !listMoved)
+        columnScrolled();
+    else
+        listScrolled();
 }
 
 void StatusColumn::listScrolled()
@@ -115,10 +147,11 @@ void StatusColumn::listScrolled()
     if (following_)
         return;
     following_ = true;
-    const int line = list_->verticalScrollBar()->value();
+    listLine_ = list_->verticalScrollBar()->value();
     QScrollBar* ownBar = verticalScrollBar();
-    ownBar->setValue(std::min(line, ownBar->maximum()));
-    setAligned(ownBar->value() == line);
+    ownBar->setValue(std::min(listLine_, ownBar->maximum()));
+    columnLine_ = ownBar->value();
+    setAligned(columnLine_ == listLine_);
     following_ = false;
 }
 
@@ -132,6 +165,8 @@ void StatusColumn::columnScrolled()
     QScrollBar* listBar = list_->verticalScrollBar();
     listBar->setValue(verticalScrollBar()->value());
     verticalScrollBar()->setValue(listBar->value());
+    listLine_ = listBar->value();
+    columnLine_ = verticalScrollBar()->value();
     setAligned(true);
     following_ = false;
 }

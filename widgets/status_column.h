@@ -24,9 +24,14 @@ protected:
 private:
     void listScrolled();
     void columnScrolled();
+    void levelSoon();
+    void level();
     void setAligned(bool aligned);
 
     QPlainTextEdit* list_ = nullptr;
+    int listLine_ = 0;    // the list's top line when the fields were last level
+    int columnLine_ = 0;  // the column's top line then
+    bool levelPending_ = false;
     bool aligned_ = true;
     bool following_ = false;
 };

@@ -6,6 +6,11 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBlock>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <functional>
+
 #include "widgets/status_column.h"
 
 namespace lernwerk::testing {
@@ -176,6 +181,101 @@ TEST_F(ListsTest, TypedEntriesKeepOneRowBesideTheirQuestions)
         EXPECT_EQ(status->verticalScrollBar()->value(), 100);
         EXPECT_EQ(list->verticalScrollBar()->value(), 100);
         for (int line = 100; line < 130; ++line) {
+            const int entryTop = status->cursorRect(QTextCursor(status->document()->findBlockByNumber(line))).top();
+            const int questionTop = list->cursorRect(QTextCursor(list->document()->findBlockByNumber(line))).top();
+            EXPECT_EQ(entryTop, questionTop) << "line " << line;
+        }
+    }
+}
+
+// Every way of scrolling either field, driven by real events: afterwards each
+// entry in view stands beside its question.
+TEST_F(ListsTest, StatusColumnStaysBesideItsQuestionsHoweverEitherFieldScrolls)
+{
+    QStringList lines;
+    for (int i = 0; i < 40; ++i)
+        lines << QStringLiteral("Frage _%1_").arg(i);
+    trigger("f3");
+    prog().show();
+    auto* list = memo("Memo1");
+    auto* status = memo("Memo2");
+    list->setPlainText(lines.join(QLatin1Char('\n')));
+    click("Button1");
+    QApplication::processEvents();
+
+    auto press = [](QWidget* field, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                    const QString& text = {}) {
+        field->setFocus();
+        QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(field, &down);
+        QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
+        QApplication::sendEvent(field, &up);
+        QApplication::processEvents();
+    };
+    auto wheel = [](QPlainTextEdit* field, int steps) {
+        const QPointF at(field->viewport()->width() / 2.0, field->viewport()->height() / 2.0);
+        QWheelEvent event(at, field->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120 * steps), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(field->viewport(), &event);
+        QApplication::processEvents();
+    };
+    const struct {
+        const char* name;
+        std::function<void()> scroll;
+        bool moves;  // the list's view moves away from where the step before left it
+    } steps[] = {
+        {"Ctrl+End in the list", [&] { press(list, Qt::Key_End, Qt::ControlModifier); }, true},
+        {"Ctrl+Home in the list", [&] { press(list, Qt::Key_Home, Qt::ControlModifier); }, true},
+        {"Page Down in the list", [&] { press(list, Qt::Key_PageDown); }, true},
+        {"arrow keys in the list",
+         [&] {
+             for (int i = 0; i < 30; ++i)
+                 press(list, Qt::Key_Up);
+         },
+         true},
+        {"typing past the bottom",
+         [&] {
+             press(list, Qt::Key_End, Qt::ControlModifier);
+             for (int i = 0; i < 3; ++i)
+                 press(list, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+             press(status, Qt::Key_End, Qt::ControlModifier);
+             for (int i = 0; i < 3; ++i)
+                 press(status, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+         },
+         true},
+        {"undo in the list", [&] { press(list, Qt::Key_Z, Qt::ControlModifier); }, false},
+        {"Ctrl+Home in the column", [&] { press(status, Qt::Key_Home, Qt::ControlModifier); }, true},
+        {"Ctrl+End in the column", [&] { press(status, Qt::Key_End, Qt::ControlModifier); }, true},
+        {"undo and redo in the column",
+         [&] {
+             press(status, Qt::Key_Home, Qt::ControlModifier);
+             press(status, Qt::Key_Z, Qt::ControlModifier);
+             press(status, Qt::Key_Home, Qt::ControlModifier);
+             press(status, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+         },
+         false},
+        {"wheel on the list", [&] { wheel(list, -5); }, true},
+        {"wheel on the column", [&] { wheel(status, 2); }, true},
+        {"the list's scroll bar", [&] { list->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum); },
+         true},
+        {"a smaller window",
+         [&] {
+             press(list, Qt::Key_End, Qt::ControlModifier);
+             prog().resize(prog().width(), prog().height() - 120);
+             QApplication::processEvents();
+         },
+         true},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        const int before = list->verticalScrollBar()->value();
+        step.scroll();
+        if (step.moves) {
+            EXPECT_NE(list->verticalScrollBar()->value(), before);
+        }
+        EXPECT_EQ(status->verticalScrollBar()->value(), list->verticalScrollBar()->value());
+        const int first = list->verticalScrollBar()->value();
+        for (int line = first; line < std::min(first + 10, list->document()->blockCount()); ++line) {
             const int entryTop = status->cursorRect(QTextCursor(status->document()->findBlockByNumber(line))).top();
             const int questionTop = list->cursorRect(QTextCursor(list->document()->findBlockByNumber(line))).top();
             EXPECT_EQ(entryTop, questionTop) << "line " << line;
