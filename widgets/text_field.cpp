@@ -6,6 +6,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <utility>
+#include <vector>
+
 #include "textfile/text_lines.h"
 
 namespace lernwerk {
@@ -94,6 +97,7 @@ private:
 // Replaces the field's content by `lines`; the undo history starts afresh.
 void fill(QPlainTextEdit& field, const PreparedLines& lines)
 {
+    const PreparedFill prepared;
     field.setPlainText(lines.text());
     if (!lines.hasStandIns())
         return;
@@ -119,6 +123,56 @@ PreparedLines prepare(const std::vector<std::u16string>& lines)
     return prepared;
 }
 
+// Typing, a paste, a drop or an input method may bring a U+2028 into a line
+// (every other break character starts a new block on insertion). The field
+// would show it as a second row, one row more than the list has lines; it
+// becomes a stand-in at once, in the same undo step as the edit that brought
+// it, and the line still holds the character itself.
+class LineSeparatorStandIn : public QObject {
+public:
+    explicit LineSeparatorStandIn(QPlainTextEdit& field) : QObject(&field), field_(field)
+    {
+        connect(field.document(), &QTextDocument::contentsChange, this, &LineSeparatorStandIn::changed);
+    }
+
+private:
+    void changed(int position, int, int added)
+    {
+        if (busy_ || PreparedFill::active() || added <= 0)
+            return;
+        QTextDocument* document = field_.document();
+        const int end = position + added;
+        std::vector<int> found;
+        for (QTextBlock block = document->findBlock(position); block.isValid() && block.position() < end;
+             block = block.next()) {
+            const QString text = block.text();
+            for (qsizetype at = text.indexOf(QChar::LineSeparator); at >= 0;
+                 at = text.indexOf(QChar::LineSeparator, at + 1)) {
+                const int where = block.position() + static_cast<int>(at);
+                if (where >= position && where < end)
+                    found.push_back(where);
+            }
+        }
+        if (found.empty())
+            return;
+        busy_ = true;
+        QTextCursor cursor(document);
+        cursor.joinPreviousEditBlock();
+        for (const int where : found) {
+            cursor.setPosition(where);
+            cursor.setPosition(where + 1, QTextCursor::KeepAnchor);
+            QTextCharFormat format = cursor.charFormat();
+            format.setProperty(kStandInFor, static_cast<int>(QChar::LineSeparator));
+            cursor.insertText(QString(QChar(kStandIn)), format);
+        }
+        cursor.endEditBlock();
+        busy_ = false;
+    }
+
+    QPlainTextEdit& field_;
+    bool busy_ = false;
+};
+
 // Shift+Enter would insert U+2028, a break inside the line.
 class ShiftEnterAsEnter : public QObject {
 public:
@@ -139,6 +193,8 @@ protected:
 };
 
 }  // namespace
+
+bool PreparedFill::active_ = false;
 
 QString lineText(const QTextBlock& block)
 {
@@ -248,6 +304,7 @@ void replaceFieldLines(QPlainTextEdit& field, const QString& lines)
         fill(field, prepared);
         return;
     }
+    const PreparedFill filling;
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
@@ -264,6 +321,7 @@ void appendFieldLines(QPlainTextEdit& field, const std::vector<std::u16string>& 
         return;
     const PreparedLines prepared = prepare(lines);
     QTextDocument* document = field.document();
+    const PreparedFill filling;
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
@@ -308,10 +366,15 @@ void dropEmptyFieldLines(QPlainTextEdit& field)
         start = end + 1;
     }
     raw.truncate(out);
+    const PreparedFill prepared;
     field.setPlainText(raw);
 }
 
-void keepLinesWhole(QPlainTextEdit& field) { field.installEventFilter(new ShiftEnterAsEnter(&field)); }
+void keepLinesWhole(QPlainTextEdit& field)
+{
+    field.installEventFilter(new ShiftEnterAsEnter(&field));
+    new LineSeparatorStandIn(field);
+}
 
 void LoadTextLines(const std::u16string& fileName, QPlainTextEdit& field)
 {

@@ -18,6 +18,22 @@ namespace lernwerk {
 // U+2029, U+FDD0, U+FDD1): the field shows those as a stand-in, so that one
 // shown line is always one line of the list.
 
+// Marks text that the program puts into a field and that holds no character
+// needing a stand-in, for as long as the object lives: it is not searched for
+// them.
+class PreparedFill {
+public:
+    PreparedFill() : was_(active_) { active_ = true; }
+    PreparedFill(const PreparedFill&) = delete;
+    PreparedFill& operator=(const PreparedFill&) = delete;
+    ~PreparedFill() { active_ = was_; }
+    static bool active() { return active_; }
+
+private:
+    static bool active_;
+    bool was_;
+};
+
 // The line a block holds, character for character.
 QString lineText(const QTextBlock& block);
 
@@ -47,8 +63,9 @@ void appendFieldLines(QPlainTextEdit& field, const std::vector<std::u16string>& 
 // afresh.
 void dropEmptyFieldLines(QPlainTextEdit& field);
 
-// Makes Shift+Enter act as Enter in the field: it breaks the line instead of
-// inserting a line separator inside it.
+// Keeps every line of the field on one row: Shift+Enter acts as Enter (it
+// breaks the line instead of inserting a line separator inside it), and a
+// line separator typed, pasted or dropped into a line shows as a stand-in.
 void keepLinesWhole(QPlainTextEdit& field);
 
 // Fills the field with the lines of a text file. A file that cannot be read

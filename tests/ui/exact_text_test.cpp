@@ -1,9 +1,11 @@
 #include "program_fixture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include "textfile/encodings.h"
 #include "textfile/u_WideFunc.h"
@@ -108,6 +110,10 @@ TEST_F(ExactTextTest, EveryCharacterOfALineReachesTheFileUnchanged)
         };
         const auto expectOneBlockPerLine = [&](const char* name) {
             EXPECT_EQ(fieldLines(*memo(name)).size(), lines->size() + 1) << name;
+            // The pasted line takes one row, as every line does.
+            const QTextBlock last = memo(name)->document()->lastBlock();
+            memo(name)->document()->documentLayout()->blockBoundingRect(last);
+            EXPECT_EQ(last.layout()->lineCount(), 1) << name;
         };
 
         // The editor's output field, saved and handed over.
@@ -131,6 +137,11 @@ TEST_F(ExactTextTest, EveryCharacterOfALineReachesTheFileUnchanged)
         answerFileDialog(path);
         click("Button2");
         pasteLineAtEnd(memo("Memo1"), QString::fromStdU16String(pasted));
+        expectOneBlockPerLine("Memo1");
+        // Undo takes the paste back with its stand-in; redo brings both.
+        press(memo("Memo1"), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(fieldLines(*memo("Memo1")).back(), u"");
+        press(memo("Memo1"), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         expectOneBlockPerLine("Memo1");
         closeSavingTheList();
         expectSame(readFile(lastList()), "list saved at closing");
