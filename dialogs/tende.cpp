@@ -1,6 +1,5 @@
 #include "dialogs/tende.h"
 
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -10,6 +9,7 @@
 
 #include "lang/closing_texts.h"
 #include "textfile/encodings.h"
+#include "textfile/text_lines.h"
 #include "textfile/u_WideFunc.h"
 #include "widgets/error_box.h"
 #include "widgets/last_list_files.h"
@@ -146,10 +146,10 @@ void Tende::Button1Click()
 {
     if (RadioButton1->isChecked()) {
         // The folder may not exist yet (an installed program keeps its lists
-        // in the user's data folder). If it cannot be made, the write below
-        // fails with its own message.
+        // in the user's data folder). If it cannot be made, the message says
+        // which folder and why, and this dialog stays open.
         const QString folder = lastListFolder_();
-        QDir().mkpath(folder);
+        textfile::MakeFolders(folder.toStdU16String());
         // Written through a temporary file: a failure leaves the list saved
         // before untouched, shows its message and keeps this dialog open.
         textfile::WriteTextFile(questionListText_(), lastListFile(folder, language_.current()).toStdU16String(),

@@ -28,9 +28,11 @@ constexpr std::uint64_t kLargestFile = 0x7FFFFFFF;
 constexpr std::size_t kErrorTextBuffer = 256;
 constexpr std::size_t kTempNameStemBytes = 200;  // keeps temporary names within NAME_MAX
 constexpr int kTempNameAttempts = 16;
-constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask
+constexpr mode_t kNewFileMode = 0666;    // narrowed by the umask
+constexpr mode_t kNewFolderMode = 0777;  // narrowed by the umask
 constexpr mode_t kPermissionBits = 07777;
 constexpr std::string_view kBlanks = " \t\r\n";
+constexpr int kMostLinksFollowed = 40;  // as the system itself follows at most
 
 // strerror_r comes in two flavours; either way this gives the message.
 [[maybe_unused]] const char* MessageOf(int result, const char* buffer) { return result == 0 ? buffer : nullptr; }
@@ -245,13 +247,30 @@ void SyncFolder(const fs::path& target)
         ::fsync(directory.get());
 }
 
-fs::path FollowLink(const fs::path& name)
+// The file a name stands for: a symbolic link, or a chain of them, is followed
+// to its last target, which need not exist yet (a link made before the first
+// save). A relative target is relative to the link's own folder.
+fs::path FollowLink(const std::u16string& fileName, const fs::path& name)
 {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(name, error)))
-        return name;
-    const fs::path resolved = fs::weakly_canonical(name, error);
-    return error ? name : resolved;
+    fs::path current = name;
+    for (int hop = 0; hop < kMostLinksFollowed; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error)) || error)
+            return current;
+        const fs::path target = fs::read_symlink(current, error);
+        if (error)
+            CannotCreate(fileName, error.value());
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    CannotCreate(fileName, ELOOP);
+}
+
+std::u16string Utf16Name(const fs::path& name)
+{
+    const std::string& bytes = name.native();
+    std::u16string text;
+    DecodeUtf8(bytes, text);
+    return text;
 }
 
 }  // namespace
@@ -302,23 +321,26 @@ void ReplaceFile(const std::u16string& fileName, std::string_view content)
 {
     if (fileName.find(u'\0') != std::u16string::npos)
         CannotCreate(fileName, EINVAL);
-    const fs::path target = FollowLink(fs::path(LocalName(fileName)));
+    const fs::path named(LocalName(fileName));
+    const fs::path target = FollowLink(fileName, named);
+    // Failures from here on concern the file the name leads to.
+    const std::u16string shown = target == named ? fileName : Utf16Name(target);
 
     struct stat status {};
     const bool exists = ::stat(target.c_str(), &status) == 0;
     if (!exists && errno != ENOENT)
-        CannotCreate(fileName, errno);
+        CannotCreate(shown, errno);
     if (exists && S_ISDIR(status.st_mode))
-        CannotCreate(fileName, EISDIR);
+        CannotCreate(shown, EISDIR);
     if (exists && !S_ISREG(status.st_mode))
-        CannotCreate(fileName, kNotRegular);
+        CannotCreate(shown, kNotRegular);
     if (!target.has_filename())
-        CannotCreate(fileName, ENOENT);
+        CannotCreate(shown, ENOENT);
     // Renaming would replace a file that we may not write; refuse it as opening it would.
     if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-        CannotCreate(fileName, errno);
+        CannotCreate(shown, errno);
 
-    TemporaryFile temporary(fileName, target);
+    TemporaryFile temporary(shown, target);
     if (!WriteAll(temporary.fd(), content) || ::fsync(temporary.fd()) != 0)
         StreamWriteError();
     // The new file keeps the old one's permissions; failing that, it has the default ones.
@@ -327,9 +349,29 @@ void ReplaceFile(const std::u16string& fileName, std::string_view content)
     if (temporary.Close() != 0)
         StreamWriteError();
     if (::rename(temporary.path().c_str(), target.c_str()) != 0)
-        CannotCreate(fileName, errno);
+        CannotCreate(shown, errno);
     temporary.Commit();
     SyncFolder(target);
+}
+
+void MakeFolders(const std::u16string& folder)
+{
+    if (folder.find(u'\0') != std::u16string::npos)
+        Fail("Cannot create folder", folder, SystemErrorText(EINVAL));
+    fs::path made;
+    for (const fs::path& part : fs::path(LocalName(folder)).lexically_normal()) {
+        made /= part;
+        if (part.empty() || part == "/")
+            continue;
+        if (::mkdir(made.c_str(), kNewFolderMode) == 0)
+            continue;
+        const int error = errno;
+        struct stat status {};
+        if (::stat(made.c_str(), &status) != 0)
+            Fail("Cannot create folder", Utf16Name(made), SystemErrorText(error));
+        if (!S_ISDIR(status.st_mode))
+            Fail("Cannot create folder", Utf16Name(made), SystemErrorText(ENOTDIR));
+    }
 }
 
 }  // namespace textfile::detail

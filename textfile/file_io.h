@@ -37,7 +37,12 @@ FileBytes ReadWholeFile(const std::u16string& fileName);
 // Replaces the file by one holding exactly `content`: the bytes go to a new file in the same
 // folder, which is flushed to disk and then renamed over the old one, so that a failure
 // ("Cannot create file ...", "Stream write error") leaves the old file as it was and no
-// temporary file behind. A symbolic link is followed; the link itself stays.
+// temporary file behind. A symbolic link is followed to its target, which is created if it
+// does not exist yet; the link itself stays. Failures past the link name its target.
 void ReplaceFile(const std::u16string& fileName, std::string_view content);
+
+// Makes the folder and every missing folder above it. Throws FileError "Cannot create folder
+// ..." naming the first folder that could not be made and the system's reason.
+void MakeFolders(const std::u16string& folder);
 
 }  // namespace textfile::detail

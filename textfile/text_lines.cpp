@@ -20,4 +20,6 @@ void SaveTextLines(const std::u16string& text, const std::u16string& fileName, s
     detail::ReplaceFile(fileName, detail::EncodeFileContent(text, encoding, true));
 }
 
+void MakeFolders(const std::u16string& folder) { detail::MakeFolders(folder); }
+
 }  // namespace textfile

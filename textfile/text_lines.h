@@ -17,4 +17,8 @@ std::u16string ReadTextLines(const std::u16string& fileName);
 // encodings are written as WriteTextFile writes them with a signature. No name is refused.
 void SaveTextLines(const std::u16string& text, const std::u16string& fileName, std::int32_t encoding);
 
+// Makes the folder and every missing folder above it. Throws FileError "Cannot create folder
+// ..." naming the first folder that could not be made and the system's reason.
+void MakeFolders(const std::u16string& folder);
+
 }  // namespace textfile

@@ -17,7 +17,16 @@ QString lastListFileName(quiz::Language language);
 // saved, not here.
 QString lastListFolder(const QString& programDir, const QString& dataHome);
 
-// The same with the user's data folder ($XDG_DATA_HOME, by default ~/.local/share).
+// The user's data folder as the XDG rules have it: $XDG_DATA_HOME when that is an absolute
+// path (a relative one is ignored), otherwise ".local/share" in the home folder: $HOME, or,
+// when that is unset or not absolute, `accountHome`, the home folder of the user's account.
+// Empty when no home folder is known.
+QString userDataFolder(const QString& xdgDataHome, const QString& home, const QString& accountHome);
+
+// The same for this process's environment and account.
+QString userDataFolder();
+
+// The folder of the last-list files for the running program, with the user's data folder.
 QString lastListFolder(const QString& programDir);
 
 }  // namespace lernwerk

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 
@@ -161,6 +162,69 @@ TEST_F(FileAccess, DiskThatTakesOnlyPartOfTheWriteLeavesTheOldFile)
         EXPECT_EQ(ReadBytes("liste.txt"), original);
         EXPECT_EQ(Entries(), std::vector<std::string>{"liste.txt"});
     }
+}
+
+// A list kept elsewhere through a link: saving writes the link's target,
+// made if it does not exist yet, and keeps the link.
+TEST_F(FileAccess, SavingWritesThroughLinksToTheirTargets)
+{
+    fs::create_directories(Path("sync/listen"));
+    const struct {
+        const char* name;
+        const char* link;
+        std::string linkTo;
+        const char* target;  // relative to the test folder
+    } links[] = {
+        {"dangling, relative", "a.txt", "sync/listen/a.txt", "sync/listen/a.txt"},
+        {"dangling, absolute", "b.txt", Path("sync/listen/b.txt").string(), "sync/listen/b.txt"},
+        {"relative to the link's own folder", "sync/c.txt", "listen/c.txt", "sync/listen/c.txt"},
+        {"a link to a link", "d.txt", "sync/c.txt", "sync/listen/c.txt"},
+    };
+    for (const auto& link : links) {
+        SCOPED_TRACE(link.name);
+        fs::create_symlink(link.linkTo, Path(link.link));
+        for (const Writer& writer : kWriters) {
+            SCOPED_TRACE(writer.name);
+            writer.write(std::u16string(u"neu ") + static_cast<char16_t>(writer.name[0]), Name(link.link));
+            EXPECT_TRUE(fs::is_symlink(Path(link.link)));
+            EXPECT_EQ(fs::read_symlink(Path(link.link)), link.linkTo);
+            EXPECT_EQ(textfile::ReadTextFile(Name(link.target)),
+                      std::u16string(u"neu ") + static_cast<char16_t>(writer.name[0]));
+        }
+    }
+    std::vector<std::string> entries = Entries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"a.txt", "b.txt", "d.txt", "sync"}));
+
+    // A target whose folder is missing, and links in a circle: nothing is written.
+    fs::create_symlink("fehlt/e.txt", Path("e.txt"));
+    fs::create_symlink("f.txt", Path("g.txt"));
+    fs::create_symlink("g.txt", Path("f.txt"));
+    for (const Writer& writer : kWriters) {
+        SCOPED_TRACE(writer.name);
+        EXPECT_EQ(MessageOf([&] { writer.write(u"x", Name("e.txt")); }),
+                  "Cannot create file \"" + Path("fehlt/e.txt").string() + "\". No such file or directory");
+        EXPECT_EQ(MessageOf([&] { writer.write(u"x", Name("f.txt")); }),
+                  "Cannot create file \"" + Path("f.txt").string() + "\". Too many levels of symbolic links");
+    }
+    EXPECT_FALSE(fs::exists(Path("fehlt")));
+    EXPECT_TRUE(fs::is_symlink(Path("e.txt")));
+}
+
+TEST_F(FileAccess, MakingFoldersNamesTheFolderThatCouldNotBeMade)
+{
+    textfile::MakeFolders(Name("a/b/c"));
+    textfile::MakeFolders(Name("a/b/c/"));  // there already
+    EXPECT_TRUE(fs::is_directory(Path("a/b/c")));
+    WriteBytes("datei", "");
+    EXPECT_EQ(MessageOf([&] { textfile::MakeFolders(Name("datei/lernwerk")); }),
+              "Cannot create folder \"" + Path("datei").string() + "\". Not a directory");
+    if (geteuid() == 0)
+        return;  // permissions do not bind the superuser
+    ASSERT_EQ(chmod(Path("a").c_str(), 0555), 0);
+    EXPECT_EQ(MessageOf([&] { textfile::MakeFolders(Name("a/neu/lernwerk")); }),
+              "Cannot create folder \"" + Path("a/neu").string() + "\". Permission denied");
+    EXPECT_FALSE(fs::exists(Path("a/neu")));
 }
 
 TEST_F(FileAccess, ReadOnlyFilesAndFoldersAreNotReplaced)

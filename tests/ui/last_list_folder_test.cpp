@@ -35,6 +35,31 @@ TEST(LastListFolder, BesideTheProgramUnlessInstalledUnderUsrOrOpt)
     EXPECT_EQ(lastListFolder(QStringLiteral("/usr/bin"), QString()), QStringLiteral("/usr/bin/"));
 }
 
+TEST(LastListFolder, UserDataFolderFollowsTheXdgRules)
+{
+    const struct {
+        const char* xdgDataHome;
+        const char* home;
+        const char* accountHome;
+        const char* folder;
+    } rules[] = {
+        {"/data", "/home/anna", "/home/anna", "/data"},
+        {"/data/", "/home/anna", "/home/anna", "/data"},
+        {"", "/home/anna", "/home/konto", "/home/anna/.local/share"},
+        {"daten", "/home/anna", "/home/konto", "/home/anna/.local/share"},  // relative: ignored
+        {"./daten", "", "/home/konto", "/home/konto/.local/share"},
+        {"", "", "/home/konto", "/home/konto/.local/share"},      // HOME unset: the account's home
+        {"", "anna", "/home/konto", "/home/konto/.local/share"},  // HOME relative
+        {"", "", "", ""},
+    };
+    for (const auto& rule : rules) {
+        EXPECT_EQ(userDataFolder(QString::fromLatin1(rule.xdgDataHome), QString::fromLatin1(rule.home),
+                                 QString::fromLatin1(rule.accountHome)),
+                  QString::fromLatin1(rule.folder))
+            << rule.xdgDataHome << " | " << rule.home << " | " << rule.accountHome;
+    }
+}
+
 class LastListFolderProgramTest : public ProgramTest {};
 
 TEST_F(LastListFolderProgramTest, FolderIsMadeByTheFirstSaveNotAtStart)
