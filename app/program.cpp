@@ -21,7 +21,8 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
     dialogTexts_ = std::make_unique<StandardDialogTexts>(*language_);
     prog_ = std::make_unique<Tprog>(*start_, *language_, errors, programFolder);
     ende_ = std::make_unique<Tende>(
-        *language_, errors, [this] { return prog_->programFolder(); }, [this] { return prog_->questionListText(); });
+        prog_.get(), *language_, errors, [this] { return prog_->programFolder(); },
+        [this] { return prog_->questionListText(); });
     bugreportDe_ = std::make_unique<Tbugreport_de>(errors);
     bugreportEn_ = std::make_unique<Tbugreport_en>(errors);
     // OK in the closing dialog ends the program.

@@ -61,9 +61,14 @@ QLabel* makeExplanation(QWidget* parent, const char* name, const QString& text)
 
 }  // namespace
 
-Tende::Tende(InterfaceLanguage& language, ErrorReporter& errors, std::function<QString()> lastListFolder,
-             std::function<std::u16string()> questionListText)
-    : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+Tende::Tende(QWidget* mainWindow, InterfaceLanguage& language, ErrorReporter& errors,
+             std::function<QString()> lastListFolder, std::function<std::u16string()> questionListText)
+    // A dialog of the main window: the window manager keeps it above the main
+    // window and minimises and restores it with it. Its title bar has a close
+    // button (which, like Escape, leaves it open) and no minimise or maximise:
+    // a title bar without any button would leave the window manager to put
+    // in its own.
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       language_(language),
       errors_(errors),
       lastListFolder_(std::move(lastListFolder)),

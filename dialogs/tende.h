@@ -19,10 +19,11 @@ class ErrorReporter;
 class Tende : public QDialog {
     Q_OBJECT
 public:
-    // `lastListFolder` gives the folder of the last-list files (with a
-    // trailing separator), `questionListText` the question list to remember.
-    Tende(InterfaceLanguage& language, ErrorReporter& errors, std::function<QString()> lastListFolder,
-          std::function<std::u16string()> questionListText);
+    // The dialog belongs to `mainWindow`. `lastListFolder` gives the folder
+    // of the last-list files (with a trailing separator), `questionListText`
+    // the question list to remember.
+    Tende(QWidget* mainWindow, InterfaceLanguage& language, ErrorReporter& errors,
+          std::function<QString()> lastListFolder, std::function<std::u16string()> questionListText);
 
     // Sets the texts for the language; runs just before the dialog shows.
     void retranslate(Language language);

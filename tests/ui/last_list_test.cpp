@@ -118,6 +118,10 @@ TEST_F(LastListTest, OnlyOkLeavesTheClosingDialog)
         stillOpen = stillOpen && dialog->isVisible() && !close.isAccepted();
         qobject_cast<QDialog*>(dialog)->reject();
         stillOpen = stillOpen && dialog->isVisible() && !program->ended();
+        // It is the main window's dialog, above it and minimised with it, and
+        // has no minimise or maximise of its own.
+        EXPECT_EQ(dialog->windowHandle()->transientParent(), prog().windowHandle());
+        EXPECT_FALSE(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         // Should the dialog still go away without its OK, nothing is decided.
         qobject_cast<QDialog*>(dialog)->done(QDialog::Rejected);
     });
