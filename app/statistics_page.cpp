@@ -7,6 +7,7 @@
 #include "app/trainer_page.h"
 #include "lang/trainer_texts.h"
 #include "widgets/controls.h"
+#include "widgets/long_word_wrap.h"
 
 namespace lernwerk {
 
@@ -22,6 +23,7 @@ StatisticsPage::StatisticsPage(QWidget* parent) : QWidget(parent)
     sans.setPixelSize(11);
     Memo3->setFont(sans);
     Memo3->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    wrapLongRunsAnywhere(*Memo3);
     Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(Memo3, 1);
 }

@@ -10,6 +10,7 @@
 #include "app/statistics_page.h"
 #include "lang/trainer_texts.h"
 #include "widgets/controls.h"
+#include "widgets/long_word_wrap.h"
 #include "widgets/status_bar.h"
 #include "widgets/text_field.h"
 #include "widgets/timestamp.h"
@@ -31,6 +32,7 @@ QPlainTextEdit* makeTrainerField(QWidget* page, const char* name)
     courier.setPixelSize(13);
     field->setFont(courier);
     field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    wrapLongRunsAnywhere(*field);
     field->setEnabled(false);
     return field;
 }
@@ -192,9 +194,9 @@ void TrainerPage::clear_fields()
     loesung->clear();
 }
 
-void TrainerPage::show_question(std::u16string_view text) { frage->setPlainText(fromView(text)); }
+void TrainerPage::show_question(std::u16string_view text) { setWrappedText(*frage, fromView(text)); }
 
-void TrainerPage::show_solution(std::u16string_view text) { loesung->setPlainText(fromView(text)); }
+void TrainerPage::show_solution(std::u16string_view text) { setWrappedText(*loesung, fromView(text)); }
 
 void TrainerPage::finish_trainer()
 {

@@ -1,10 +1,12 @@
 #include "program_fixture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 #include "widgets/memo_lists.h"
 
@@ -173,6 +175,56 @@ TEST_F(RoundWindowTest, LoadedListShorterThanTheRound)
         EXPECT_EQ(text("frage"), index == 0 ? QStringLiteral("only _____") : QString());
         EXPECT_EQ(text("loesung"), index == 0 ? QStringLiteral("only _one_") : QString());
     }
+}
+
+// A run without a space, too long for any row, wraps anywhere (word wrapping
+// would search it for a break again on every row: minutes for a megabyte);
+// lines with spaces keep breaking between words. The text stays the line.
+TEST_F(RoundWindowTest, LongRunsWrapAnywhereWordsAtTheirBoundaries)
+{
+    const QString run = QStringLiteral("Abcdefghij").repeated(10'000);
+    const QString words = QStringLiteral("Ein Satz mit Wörtern, der über viele Zeilen geht. ").repeated(40);
+    const struct {
+        const char* name;
+        QString line;
+        QString question;
+        bool anywhere;
+    } cases[] = {
+        {"a long run with a gap", run + QStringLiteral(" _Ende_"), run + QStringLiteral(" _____"), true},
+        {"words with a gap", words + QStringLiteral("_Ende_"), words + QStringLiteral("_____"), false},
+        {"a long run inside the gap", QStringLiteral("Das Wort ist _") + run + QLatin1Char('_'),
+         QStringLiteral("Das Wort ist _____"), true},
+    };
+    prog().show();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        memo("Memo1")->setPlainText(c.line);
+        click("Button1");
+        click("bt_solve");
+        EXPECT_TRUE(text("frage") == c.question);  // (a mismatch would print 100 000 characters)
+        EXPECT_TRUE(text("loesung") == c.line);
+        EXPECT_EQ(memo("loesung")->wordWrapMode(),
+                  c.anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+        if (c.anywhere)
+            continue;
+        // Every row of the solution starts a word.
+        QTextBlock block = memo("loesung")->document()->firstBlock();
+        memo("loesung")->document()->documentLayout()->blockBoundingRect(block);
+        ASSERT_GT(block.layout()->lineCount(), 1);
+        for (int row = 1; row < block.layout()->lineCount(); ++row) {
+            const int start = block.layout()->lineAt(row).textStart();
+            EXPECT_TRUE(c.line[start - 1].isSpace()) << "row " << row;
+        }
+    }
+
+    // An answer typed or pasted with such a run wraps anywhere too.
+    QPlainTextEdit* answer = memo("antwort");
+    answer->setPlainText(QStringLiteral("kurz"));
+    EXPECT_EQ(answer->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    answer->moveCursor(QTextCursor::End);
+    answer->insertPlainText(run);
+    EXPECT_EQ(answer->wordWrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_EQ(answer->toPlainText(), QStringLiteral("kurz") + run);
 }
 
 }  // namespace
