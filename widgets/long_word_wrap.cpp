@@ -18,6 +18,9 @@ constexpr int kLongestWord = 256;
 // so until its text is replaced.
 constexpr int kWholeTextLimit = 1 << 20;
 
+// Set while setWrappedText puts in a text whose wrap mode it has chosen.
+bool wrapChosen = false;
+
 bool breaksWords(QChar unit) { return unit.isSpace() || unit == QChar::ParagraphSeparator; }
 
 bool holdsLongRun(const QString& text)
@@ -45,8 +48,8 @@ private:
     {
         QTextDocument* document = field_.document();
         const int size = document->characterCount();
-        if (document->isEmpty())
-            return;  // nothing to wrap: the next text decides
+        if (document->isEmpty() || wrapChosen)
+            return;  // nothing to wrap, or chosen already
         const bool whole = size <= kWholeTextLimit || (position == 0 && added >= size - 1);
         bool longRun = false;
         if (whole) {
@@ -57,15 +60,14 @@ private:
             around.setPosition(std::min(size - 1, position + added + kLongestWord), QTextCursor::KeepAnchor);
             longRun = holdsLongRun(around.selectedText());
         }
-        const QTextOption::WrapMode mode =
-            longRun || (!whole && anywhere_) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
-        anywhere_ = mode == QTextOption::WrapAnywhere;
+        const QTextOption::WrapMode mode = longRun || (!whole && field_.wordWrapMode() == QTextOption::WrapAnywhere)
+                                               ? QTextOption::WrapAnywhere
+                                               : QTextOption::WrapAtWordBoundaryOrAnywhere;
         if (field_.wordWrapMode() != mode)
             field_.setWordWrapMode(mode);
     }
 
     QPlainTextEdit& field_;
-    bool anywhere_ = false;
 };
 
 }  // namespace
@@ -82,7 +84,9 @@ void setWrappedText(QPlainTextEdit& field, const QString& text)
         field.clear();
         field.setWordWrapMode(mode);
     }
+    wrapChosen = true;
     field.setPlainText(text);
+    wrapChosen = false;
 }
 
 }  // namespace lernwerk
