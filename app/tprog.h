@@ -58,7 +58,6 @@ public:
     // The start screen hands over: the main window is shown and brought to the front.
     void handOver();
     const quiz::RoundState& roundState() const { return round_->state(); }
-    void setSeedSource(quiz::Round::SeedSource source) { round_->set_seed_source(std::move(source)); }
 
     // Life cycle
     void FormCreate();

@@ -28,9 +28,6 @@ public:
 
     QPlainTextEdit* questionField() const { return Memo1; }
     StatusColumn* statusField() const { return Memo2; }
-    // Hidden; its first line names the list loaded last.
-    QPlainTextEdit* pathField() const { return Memo5; }
-    QLabel* listNameLabel() const { return aktuelleliste; }
 
     QString listName() const;
     void setListName(const QString& name);

@@ -49,7 +49,7 @@ std::u16string format_result_line(const RoundState& state, Language language)
 }
 
 Round::Round(QuestionList& questions, StatusList& status, RoundView& view)
-    : questions_(questions), status_(status), view_(view), seed_source_(clock_seed)
+    : questions_(questions), status_(status), view_(view)
 {
 }
 
@@ -92,7 +92,8 @@ void Round::step(Marking marking)
 
 void Round::ask_next(Marking marking)
 {
-    std::mt19937_64 random(seed_source_());
+    // Seeded anew from the high-resolution clock before every pick.
+    std::mt19937_64 random(clock_seed());
     const auto picked = status_.tally().pick(state_.n_questions, random);
     if (!picked) {
         // Open entries remain, but none of them belongs to a question of this

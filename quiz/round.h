@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -62,8 +61,6 @@ std::u16string format_result_line(const RoundState& state, Language language);
 // each has been answered correctly once.
 class Round {
 public:
-    using SeedSource = std::function<std::uint64_t()>;
-
     Round(QuestionList& questions, StatusList& status, RoundView& view);
 
     // Starts a new round on the current list, from any state.
@@ -76,10 +73,6 @@ public:
 
     const RoundState& state() const { return state_; }
 
-    // The generator is seeded anew from this source before every pick; by
-    // default the high-resolution clock.
-    void set_seed_source(SeedSource source) { seed_source_ = std::move(source); }
-
 private:
     void ask_next(Marking marking);
     void end_round(Marking marking);
@@ -89,7 +82,6 @@ private:
     StatusList& status_;
     RoundView& view_;
     RoundState state_;
-    SeedSource seed_source_;
 };
 
 }  // namespace quiz
