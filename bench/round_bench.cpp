@@ -11,28 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "quiz/in_memory_lists.h"
 #include "quiz/round.h"
 
 namespace {
-
-class BenchQuestions : public quiz::QuestionList {
-public:
-    explicit BenchQuestions(int count) : count_(count) {}
-    void remove_empty_lines() override {}
-    int count() const override { return count_; }
-    std::u16string line(int) const override { return u"Blau, _Gelb_ und _Rot_ sind die drei Grundfarben."; }
-
-private:
-    int count_;
-};
-
-class BenchStatus : public quiz::StatusList {
-public:
-    quiz::StatusTally column;
-    void reset(int n) override { column.reset(n); }
-    void mark_correct(int index) override { column.set(index, u"X"); }
-    const quiz::StatusTally& tally() const override { return column; }
-};
 
 class SilentView : public quiz::RoundView {
 public:
@@ -56,8 +38,9 @@ void StepWithFewOpen(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0));
     const int open = static_cast<int>(state.range(1));
-    BenchQuestions questions(count);
-    BenchStatus status;
+    quiz::InMemoryQuestions questions;
+    questions.lines.assign(static_cast<std::size_t>(count), u"Blau, _Gelb_ und _Rot_ sind die drei Grundfarben.");
+    quiz::InMemoryStatus status;
     SilentView view;
     quiz::Round round(questions, status, view);
     round.restart();

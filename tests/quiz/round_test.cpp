@@ -2,33 +2,13 @@
 
 #include <vector>
 
+#include "quiz/in_memory_lists.h"
 #include "quiz/round.h"
 
 namespace {
 
 using quiz::Language;
 using quiz::Marking;
-
-class MemoryQuestions : public quiz::QuestionList {
-public:
-    std::vector<std::u16string> lines;
-
-    void remove_empty_lines() override { std::erase(lines, std::u16string()); }
-    int count() const override { return static_cast<int>(lines.size()); }
-    std::u16string line(int index) const override
-    {
-        return index >= 0 && index < count() ? lines[static_cast<std::size_t>(index)] : u"";
-    }
-};
-
-class MemoryStatus : public quiz::StatusList {
-public:
-    quiz::StatusTally column;
-
-    void reset(int n) override { column.reset(n); }
-    void mark_correct(int index) override { column.set(index, u"X"); }
-    const quiz::StatusTally& tally() const override { return column; }
-};
 
 class RecordingView : public quiz::RoundView {
 public:
@@ -62,8 +42,8 @@ public:
 
 class RoundTest : public ::testing::Test {
 protected:
-    MemoryQuestions questions;
-    MemoryStatus status;
+    quiz::InMemoryQuestions questions;
+    quiz::InMemoryStatus status;
     RecordingView view;
     quiz::Round round{questions, status, view};
 };
