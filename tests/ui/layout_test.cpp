@@ -14,6 +14,14 @@ namespace {
 
 class LayoutTest : public ProgramTest {
 protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        startProgram();
+        prog().show();
+        QApplication::processEvents();
+    }
+
     void resizeWindow(int width, int height)
     {
         prog().resize(width, height);
@@ -26,28 +34,29 @@ protected:
     }
 };
 
-TEST_F(LayoutTest, ControlsStayWholeAndLinedUp)
+// Information pages: the scroll area stands 101 from the page's left edge at
+// the size of creation, and stays within the page as the window shrinks.
+TEST_F(LayoutTest, InformationPagesKeepTheirScrollAreaInside)
 {
-    startProgram();
-    prog().show();
-    QApplication::processEvents();
-
-    // Information pages: the scroll area stands 101 from the page's left edge
-    // at the size of creation, and stays centred as the window shrinks.
     for (const auto& [pageName, scrollName] : {std::pair{"tb5en", "ScrollBox5"}, std::pair{"tbsen", "ScrollBox8"}}) {
         prog().showPage(find(pageName));
         QApplication::processEvents();
         EXPECT_EQ(find(scrollName)->x(), 101) << scrollName;
     }
+    resizeWindow(600, 440);
+    QApplication::processEvents();
+    EXPECT_GE(find("ScrollBox8")->x(), 0);
+    EXPECT_LE(geometryIn(find("ScrollBox8"), find("tbsen")).right(), find("tbsen")->width() - 1);
+}
 
-    // The editor at the window's minimum size: every button whole, inside its
-    // frame, clear of the fields and of each other.
+// The editor at the window's minimum size: every button whole, inside its
+// frame, clear of the fields and of each other.
+TEST_F(LayoutTest, EditorButtonsStayWholeAtTheMinimumSize)
+{
     resizeWindow(600, 440);
     QWidget* editor = find("editor");
     prog().showPage(editor);
     QApplication::processEvents();
-    EXPECT_GE(find("ScrollBox8")->x(), 0);
-    EXPECT_LE(geometryIn(find("ScrollBox8"), find("tbsen")).right(), find("tbsen")->width() - 1);
     QList<QRect> taken;
     for (const char* group : {"gb1", "gb2"})
         taken << geometryIn(find<QGroupBox>(group)->findChild<QPlainTextEdit*>(), editor);
@@ -64,17 +73,25 @@ TEST_F(LayoutTest, ControlsStayWholeAndLinedUp)
         taken << placed;
     }
     EXPECT_FALSE(geometryIn(find("Button7"), editor).intersects(find("gb2")->geometry()));
+}
 
-    // The settings frame keeps one distance to the page's bottom edge.
+// The editor's settings frame keeps one distance to the page's bottom edge.
+TEST_F(LayoutTest, EditorSettingsKeepTheirDistanceToTheBottom)
+{
+    QWidget* editor = find("editor");
+    prog().showPage(editor);
     QList<int> gaps;
     for (int height : {440, 441, 442, 443}) {
         resizeWindow(600, height);
         gaps << editor->height() - find("GroupBox3")->geometry().bottom();
     }
     EXPECT_EQ(gaps, (QList<int>{gaps[0], gaps[0], gaps[0], gaps[0]}));
+}
 
-    // The font dialog: the colour row and the buttons line up with the
-    // chooser's grid, without a gap between them.
+// The font dialog: the colour row and the buttons line up with the chooser's
+// grid, without a gap between them.
+TEST_F(LayoutTest, FontDialogColourRowLinesUpWithTheChooser)
+{
     whenModal([](QWidget* dialog) {
         auto* chooser = dialog->findChild<QFontDialog*>();
         QRect grid;
@@ -94,8 +111,11 @@ TEST_F(LayoutTest, ControlsStayWholeAndLinedUp)
         qobject_cast<QDialog*>(dialog)->reject();
     });
     trigger("Schrift1");
+}
 
-    // The closing dialog's panel: a lowered outer and a raised inner bevel.
+// The closing dialog's panel: a lowered outer and a raised inner bevel.
+TEST_F(LayoutTest, ClosingDialogPanelHasTwoBevels)
+{
     auto* panel = program->ende().findChild<QWidget*>(QStringLiteral("Panel4"));
     const QImage picture = panel->grab().toImage();
     const auto dark = [&picture](int x, int y) { return qGray(picture.pixel(x, y)) < 200; };
