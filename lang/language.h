@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "quiz/round_texts.h"
+#include "quiz/language.h"
 
 class QLabel;
 

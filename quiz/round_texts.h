@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-namespace quiz {
+#include "quiz/language.h"
 
-enum class Language { German, English };
+namespace quiz {
 
 // The texts a round writes into the status bar and the log, per language.
 struct RoundTexts {

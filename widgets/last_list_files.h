@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "quiz/round_texts.h"
+#include "quiz/language.h"
 
 namespace lernwerk {
 
