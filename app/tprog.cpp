@@ -63,6 +63,7 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     createStatusBar();
     createPages();
     createMenus();
+    acceptListDrops();
 
     questions_ = std::make_unique<MemoQuestionList>(*lists_->questionField());
     status_ = std::make_unique<MemoStatusList>(*lists_->statusField());
@@ -121,13 +122,20 @@ void Tprog::readLastListAtCreation(const QString& fileName)
 
 void Tprog::handOver()
 {
-    if (!shownOnce_) {
+    const bool first = !shownOnce_;
+    if (first) {
         shownOnce_ = true;
         handOverPending_ = true;
     }
+    const bool givenList = first && !givenList_.isEmpty();
+    // Set before the window can be activated: the activation step of the
+    // hand-over then leaves the given list in place.
+    givenListWins_ = givenList;
     show();
     raise();
     activateWindow();
+    if (givenList)
+        errors_.guarded([this] { openListFile(std::exchange(givenList_, QString())); });
 }
 
 void Tprog::FormShow()
@@ -159,6 +167,8 @@ void Tprog::watchFocus(QWindow* now)
 void Tprog::FormActivate()
 {
     round_->clear_tallies();
+    if (std::exchange(givenListWins_, false))
+        return;
     if (lists_->restoreNamedList(programFolder_ + lastListFileName(Language::German)))
         Button1Click();
 }

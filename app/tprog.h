@@ -57,6 +57,12 @@ public:
     std::u16string questionListText() const;
     // The start screen hands over: the main window is shown and brought to the front.
     void handOver();
+    // Loads a list file given from outside (a drop), as "Liste Laden.." loads
+    // the file it is given, and shows the lists page.
+    void openListFile(const QString& fileName);
+    // The list named on the command line: loaded at the hand-over, after the
+    // last list was read; it wins over a list the activation would restore.
+    void openAfterHandOver(const QString& fileName);
     const quiz::RoundState& roundState() const { return round_->state(); }
     void setSeedSource(quiz::Round::SeedSource source) { round_->set_seed_source(std::move(source)); }
 
@@ -133,6 +139,7 @@ private:
     void addInfoPages();
     void createMenus();
     void createStatusBar();
+    void acceptListDrops();
     void scrollInfoPagesToTop();
     void readLastListAtCreation(const QString& fileName);
     void watchFocus(QWindow* now);
@@ -166,6 +173,8 @@ private:
     bool shownOnce_ = false;
     bool centred_ = false;
     QPointer<QWindow> lastFocusWindow_;
+    QString givenList_;
+    bool givenListWins_ = false;
 
     std::unique_ptr<MemoQuestionList> questions_;
     std::unique_ptr<MemoStatusList> status_;

@@ -1,0 +1,33 @@
+// Lists that come from outside the program: a file named on the command line
+// (also by the desktop's "Open With") and files dropped on the main window or
+// on the question list. Each is loaded as "Liste Laden.." loads the file its
+// dialog returns.
+
+#include <QPlainTextEdit>
+
+#include "app/file_drop.h"
+#include "app/tprog.h"
+#include "lists/lists_page.h"
+#include "widgets/error_box.h"
+
+namespace lernwerk {
+
+void Tprog::acceptListDrops()
+{
+    const auto open = [this](const QString& fileName) {
+        errors_.guarded([this, &fileName] { openListFile(fileName); });
+    };
+    new FileDrop(this, open);
+    new FileDrop(lists_->questionField()->viewport(), open);
+}
+
+void Tprog::openListFile(const QString& fileName)
+{
+    lists_->loadFile(fileName);
+    // The list shows where it was loaded, with its name above it.
+    showPage(lists_);
+}
+
+void Tprog::openAfterHandOver(const QString& fileName) { givenList_ = fileName; }
+
+}  // namespace lernwerk
