@@ -127,15 +127,18 @@ void Tprog::handOver()
         shownOnce_ = true;
         handOverPending_ = true;
     }
-    const bool givenList = first && !givenList_.isEmpty();
-    // Set before the window can be activated: the activation step of the
-    // hand-over then leaves the given list in place.
-    givenListWins_ = givenList;
     show();
     raise();
+    // The list named on the command line is loaded before the window is
+    // activated, so that the activation step of the hand-over, which would
+    // restore a named list, leaves it in place. One that cannot be read shows
+    // its error and changes nothing.
+    if (first && !givenList_.isEmpty())
+        errors_.guarded([this] {
+            openListFile(std::exchange(givenList_, QString()));
+            givenListWins_ = true;
+        });
     activateWindow();
-    if (givenList)
-        errors_.guarded([this] { openListFile(std::exchange(givenList_, QString())); });
 }
 
 void Tprog::FormShow()
