@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "app/answer_marks.h"
 #include "app/statistics_page.h"
 #include "app/trainer_page.h"
 #include "app/tstart.h"
@@ -311,6 +312,10 @@ void Tprog::Schrift1Click() { look_->chooseFont(trainer_->questionFields()); }
 
 // Settings > Set Background Color..: background of the trainer's fields.
 void Tprog::hfClick() { look_->chooseBackground(trainer_->questionFields()); }
+
+// Settings > Compare Answer with Solution: whether revealing marks the gaps
+// against the typed answer.
+void Tprog::Vergleich1Click() { trainer_->answerMarks().setEnabled(Vergleich1->isChecked()); }
 
 // ---------------------------------------------------------------- menus
 

@@ -117,6 +117,7 @@ public:
     void sp2Click();
     void Schrift1Click();
     void hfClick();
+    void Vergleich1Click();
 
     // Web links
     void BrowseToMenuCaption(QAction* entry);
@@ -162,6 +163,7 @@ private:
     QMenu* softwareEnglish_ = nullptr;
     QAction* sp1 = nullptr;
     QAction* sp2 = nullptr;
+    QAction* Vergleich1 = nullptr;
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
     StatisticsPage* statistics_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "app/answer_marks.h"
 #include "app/statistics_page.h"
 #include "lang/trainer_texts.h"
 #include "widgets/controls.h"
@@ -68,6 +69,7 @@ TrainerPage::TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar
     antwort = makeTrainerField(this, "antwort");
     Label12 = makeHeading(this, "Label12");
     loesung = makeTrainerField(this, "loesung");
+    marks_ = new AnswerMarks(*antwort, *loesung);
 
     bt_solve = makeTrainerButton(this, "bt_solve", "solve");
     bt_correct = makeTrainerButton(this, "bt_correct", "correct");
@@ -194,7 +196,11 @@ void TrainerPage::clear_fields()
 
 void TrainerPage::show_question(std::u16string_view text) { frage->setPlainText(fromView(text)); }
 
-void TrainerPage::show_solution(std::u16string_view text) { loesung->setPlainText(fromView(text)); }
+void TrainerPage::show_solution(std::u16string_view text)
+{
+    loesung->setPlainText(fromView(text));
+    marks_->mark(text, language_.current());
+}
 
 void TrainerPage::finish_trainer()
 {
