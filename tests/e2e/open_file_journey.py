@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Journeys of lists that come from outside: the real program started with a
-file on its command line, as the desktop's "Open With" starts it, and asked
-for --help and --version on a terminal.
+file on its command line, as the desktop's "Open With" starts it; files
+dragged onto it from another program, as from a file manager; and asked for
+--help and --version on a terminal.
 
 Run by run_journey.sh (E2E_JOURNEY=open_file_journey.py) inside an X server
 and a D-Bus session with the accessibility bus; the helpers are those of
@@ -42,6 +43,36 @@ class ProgramWithArguments(Program):
         self.app = wait_until(
             f"the program (process {self.process.pid}) on the accessibility bus",
             self._find_app, lambda app: app is not None, "registered")
+
+
+def drag_files(files, target):
+    """Drags files from another program (drag_source.py) onto a control, with
+    the real mouse of the X server: press on the source, move, release on the
+    control's centre."""
+    source = subprocess.Popen([sys.executable, os.path.join(os.path.dirname(__file__), "drag_source.py")] + files,
+                              stdout=subprocess.PIPE, text=True)
+    try:
+        check("the drag source to show", "ready", source.stdout.readline().strip())
+        time.sleep(0.3)
+        x, y, width, height = target.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        to_x, to_y = x + width // 2, y + height // 2
+
+        def mouse(*arguments):
+            subprocess.run(["xdotool"] + [str(a) for a in arguments], check=True, timeout=10)
+
+        mouse("mousemove", 40, 40)
+        mouse("mousedown", 1)
+        # Past the drag threshold, then on to the target in steps, as a hand moves.
+        for step in range(1, 11):
+            mouse("mousemove", 40 + (to_x - 40) * step // 10, 40 + (to_y - 40) * step // 10)
+            time.sleep(0.05)
+        time.sleep(0.3)
+        mouse("mouseup", 1)
+        source.wait(timeout=20)
+    finally:
+        if source.poll() is None:
+            source.kill()
+            source.wait()
 
 
 class OpenFileJourney:
@@ -100,6 +131,31 @@ class OpenFileJourney:
         self.program.check_running("after the error box")
 
     # 3
+    def dropped_files(self):
+        first = os.path.join(self.workdir, "erste.txt")
+        second = os.path.join(self.workdir, "zweite.txt")
+        with open(first, "w", encoding="utf-8", newline="\r\n") as file:
+            file.write("erste _Liste_\n")
+        with open(second, "w", encoding="utf-8") as file:
+            file.write("zweite _Liste_")
+        self.hand_over(self.start_with())
+        window = self.program.window(ENGLISH_TITLE)
+        memo1 = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question_list)
+
+        # Two files on the trainer page's question heading: the first is loaded.
+        drag_files([first, second], wait_control(window, pyatspi.ROLE_LABEL, "Question"))
+        wait_equal("the question list after two files were dropped on the window", lambda: text_of(memo1),
+                   "erste _Liste_\n")
+        wait_control(window, pyatspi.ROLE_LABEL, first)
+        wait_equal("the lists page in front", lambda: showing(memo1), True)
+
+        # One file on the question list itself.
+        drag_files([second], memo1)
+        wait_equal("the question list after a file was dropped on it", lambda: text_of(memo1), "zweite _Liste_")
+        wait_control(window, pyatspi.ROLE_LABEL, second)
+        self.program.check_running("after the drops")
+
+    # 4
     def terminal_answers(self):
         self.stop()
         # No display at all: the answers need none, and no window comes up.
@@ -117,6 +173,7 @@ class OpenFileJourney:
         return [
             ("a list named on the command line is loaded", self.file_argument),
             ("a missing list shows the error box and the program goes on", self.missing_file_argument),
+            ("files dragged from another program onto the window and the question list", self.dropped_files),
             ("--help and --version answer on the terminal", self.terminal_answers),
         ]
 
