@@ -249,36 +249,46 @@ struct Wanted {
 // the number needed; places of one text never overlap.
 void find_all(const Compared& answer, std::vector<Wanted>& wanted)
 {
-    std::vector<std::size_t> cuts;
-    for (std::size_t i = 0; i < answer.cut.size(); ++i)
-        if (answer.cut[i])
-            cuts.push_back(i);
-    const PieceHashes hashes(answer.chars);
+    // The places where a match may begin, by their first character: a text
+    // is looked for only at places that begin like it.
+    constexpr std::size_t kBuckets = 64;
+    const auto bucket = [](char32_t c) { return static_cast<std::size_t>(c % kBuckets); };
     const std::size_t size = answer.chars.size();
+    std::vector<std::vector<std::size_t>> starts(kBuckets);
+    for (std::size_t i = 0; i < size; ++i)
+        if (answer.cut[i])
+            starts[bucket(answer.chars[i])].push_back(i);
+    const PieceHashes hashes(answer.chars);
 
     // The texts by length, each length searched in one pass over the answer.
     std::unordered_map<std::size_t, std::unordered_multimap<std::uint64_t, std::size_t>> byLength;
     for (std::size_t w = 0; w < wanted.size(); ++w)
-        byLength[wanted[w].text.size()].emplace(hash_of(wanted[w].text), w);
+        if (!wanted[w].text.empty())  // an empty text is never looked for
+            byLength[wanted[w].text.size()].emplace(hash_of(wanted[w].text), w);
 
     for (const auto& [length, texts] : byLength) {
-        if (length == 0)
-            continue;  // an empty text is never looked for
         std::size_t open = texts.size();
-        for (const std::size_t begin : cuts) {
-            if (open == 0 || begin + length > size)
-                break;
-            if (!answer.cut[begin + length])
+        std::vector<bool> searched(kBuckets, false);
+        for (const auto& entry : texts) {
+            const std::size_t first = bucket(wanted[entry.second].text.front());
+            if (searched[first])
                 continue;
-            const auto [first, last] = texts.equal_range(hashes.of(begin, length));
-            for (auto it = first; it != last; ++it) {
-                Wanted& text = wanted[it->second];
-                if (text.found == text.needed || begin < text.free_from ||
-                    std::u32string_view(answer.chars).substr(begin, length) != text.text)
+            searched[first] = true;
+            for (const std::size_t begin : starts[first]) {
+                if (open == 0 || begin + length > size)
+                    break;
+                if (!answer.cut[begin + length])
                     continue;
-                text.free_from = begin + length;
-                if (++text.found == text.needed)
-                    --open;
+                const auto [from, to] = texts.equal_range(hashes.of(begin, length));
+                for (auto it = from; it != to; ++it) {
+                    Wanted& text = wanted[it->second];
+                    if (text.found == text.needed || begin < text.free_from ||
+                        std::u32string_view(answer.chars).substr(begin, length) != text.text)
+                        continue;
+                    text.free_from = begin + length;
+                    if (++text.found == text.needed)
+                        --open;
+                }
             }
         }
     }
