@@ -134,11 +134,12 @@ void Tprog::handOver()
     // activated, so that the activation step of the hand-over, which would
     // restore a named list, leaves it in place. One that cannot be read shows
     // its error and changes nothing.
-    if (first && !givenList_.isEmpty())
+    if (first && !givenList_.isEmpty()) {
         errors_.guarded([this] {
             openListFile(std::exchange(givenList_, QString()));
             givenListWins_ = true;
         });
+    }
     activateWindow();
 }
 
