@@ -319,6 +319,8 @@ std::vector<Wanted> group_gaps(const std::vector<Gap>& gaps, Compare compare, st
 {
     std::vector<Wanted> wanted;
     std::unordered_map<std::u32string, std::size_t> index;
+    index.reserve(gaps.size());
+    wanted.reserve(gaps.size());
     groupOf.clear();
     for (const Gap& gap : gaps) {
         std::u32string text = compare(gap.text).chars;
