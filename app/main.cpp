@@ -1,20 +1,29 @@
 #include <QDir>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/program.h"
 #include "app/startup_report.h"
+#include "app/tprog.h"
 #include "app/tstart.h"
 #include "widgets/error_box.h"
 
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("lernwerk"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LERNWERK_VERSION));
+    lernwerk::answerInformationOptions(argc, argv);
+
     lernwerk::ErrorReporter errors;
     lernwerk::Application application(argc, argv, errors);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lernwerk.png")));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.malke_studio.lernwerk"));
+    const QString listFile = lernwerk::listFileArgument();
 
     lernwerk::Program program(errors, lernwerk::Program::defaultLastListFolder(), QDir::currentPath());
+    if (!listFile.isEmpty())
+        program.prog().openAfterHandOver(listFile);
     lernwerk::StartupReport startupReport(program.start());
     program.start().show();
     return application.exec();

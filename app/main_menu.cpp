@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "app/tprog.h"
+#include "lang/answer_check_texts.h"
 #include "lang/window_texts.h"
 #include "lists/lists_page.h"
 #include "widgets/error_box.h"
@@ -109,6 +110,10 @@ void Tprog::createMenus()
         choice->setCheckable(true);
         languages->addAction(choice);
     }
+    addSeparator(settings);
+    Vergleich1 = entry(settings, "Vergleich1", &Tprog::Vergleich1Click, &answerCheckTexts().menuEntry);
+    Vergleich1->setCheckable(true);
+    Vergleich1->setChecked(true);
 
     // The two software menus, one shown at a time by the language. The
     // catalogue entries of the maker's programs are put before these.

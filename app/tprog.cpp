@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "app/answer_marks.h"
 #include "app/statistics_page.h"
 #include "app/trainer_page.h"
 #include "app/tstart.h"
@@ -63,6 +64,7 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     createStatusBar();
     createPages();
     createMenus();
+    acceptListDrops();
 
     questions_ = std::make_unique<MemoQuestionList>(*lists_->questionField());
     status_ = std::make_unique<MemoStatusList>(*lists_->statusField());
@@ -121,12 +123,23 @@ void Tprog::readLastListAtCreation(const QString& fileName)
 
 void Tprog::handOver()
 {
-    if (!shownOnce_) {
+    const bool first = !shownOnce_;
+    if (first) {
         shownOnce_ = true;
         handOverPending_ = true;
     }
     show();
     raise();
+    // The list named on the command line is loaded before the window is
+    // activated, so that the activation step of the hand-over, which would
+    // restore a named list, leaves it in place. One that cannot be read shows
+    // its error and changes nothing.
+    if (first && !givenList_.isEmpty()) {
+        errors_.guarded([this] {
+            openListFile(std::exchange(givenList_, QString()));
+            givenListWins_ = true;
+        });
+    }
     activateWindow();
 }
 
@@ -159,6 +172,8 @@ void Tprog::watchFocus(QWindow* now)
 void Tprog::FormActivate()
 {
     round_->clear_tallies();
+    if (std::exchange(givenListWins_, false))
+        return;
     if (lists_->restoreNamedList(programFolder_ + lastListFileName(Language::German)))
         Button1Click();
 }
@@ -298,6 +313,10 @@ void Tprog::Schrift1Click() { look_->chooseFont(trainer_->questionFields()); }
 
 // Settings > Set Background Color..: background of the trainer's fields.
 void Tprog::hfClick() { look_->chooseBackground(trainer_->questionFields()); }
+
+// Settings > Compare Answer with Solution: whether revealing marks the gaps
+// against the typed answer.
+void Tprog::Vergleich1Click() { trainer_->answerMarks().setEnabled(Vergleich1->isChecked()); }
 
 // ---------------------------------------------------------------- menus
 

@@ -57,6 +57,12 @@ public:
     std::u16string questionListText() const;
     // The start screen hands over: the main window is shown and brought to the front.
     void handOver();
+    // Loads a list file given from outside (a drop), as "Liste Laden.." loads
+    // the file it is given, and shows the lists page.
+    void openListFile(const QString& fileName);
+    // The list named on the command line: loaded at the hand-over, after the
+    // last list was read; it wins over a list the activation would restore.
+    void openAfterHandOver(const QString& fileName);
     const quiz::RoundState& roundState() const { return round_->state(); }
 
     // Life cycle
@@ -110,6 +116,7 @@ public:
     void sp2Click();
     void Schrift1Click();
     void hfClick();
+    void Vergleich1Click();
 
     // Web links
     void BrowseToMenuCaption(QAction* entry);
@@ -132,6 +139,7 @@ private:
     void addInfoPages();
     void createMenus();
     void createStatusBar();
+    void acceptListDrops();
     void scrollInfoPagesToTop();
     void readLastListAtCreation(const QString& fileName);
     void watchFocus(QWindow* now);
@@ -154,6 +162,7 @@ private:
     QMenu* softwareEnglish_ = nullptr;
     QAction* sp1 = nullptr;
     QAction* sp2 = nullptr;
+    QAction* Vergleich1 = nullptr;
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
     StatisticsPage* statistics_ = nullptr;
@@ -165,6 +174,8 @@ private:
     bool shownOnce_ = false;
     bool centred_ = false;
     QPointer<QWindow> lastFocusWindow_;
+    QString givenList_;
+    bool givenListWins_ = false;
 
     std::unique_ptr<MemoQuestionList> questions_;
     std::unique_ptr<MemoStatusList> status_;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "app/answer_marks.h"
 #include "app/statistics_page.h"
 #include "lang/trainer_texts.h"
 #include "widgets/controls.h"
@@ -70,6 +71,7 @@ TrainerPage::TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar
     antwort = makeTrainerField(this, "antwort");
     Label12 = makeHeading(this, "Label12");
     loesung = makeTrainerField(this, "loesung");
+    marks_ = new AnswerMarks(*antwort, *loesung);
 
     bt_solve = makeTrainerButton(this, "bt_solve", "solve");
     bt_correct = makeTrainerButton(this, "bt_correct", "correct");
@@ -196,7 +198,11 @@ void TrainerPage::clear_fields()
 
 void TrainerPage::show_question(std::u16string_view text) { setWrappedText(*frage, fromView(text)); }
 
-void TrainerPage::show_solution(std::u16string_view text) { setWrappedText(*loesung, fromView(text)); }
+void TrainerPage::show_solution(std::u16string_view text)
+{
+    setWrappedText(*loesung, fromView(text));
+    marks_->mark(text, language_.current());
+}
 
 void TrainerPage::finish_trainer()
 {

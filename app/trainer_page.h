@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace lernwerk {
 
+class AnswerMarks;
 class StatisticsPage;
 class StatusBar;
 
@@ -46,6 +47,9 @@ public:
 
     // Enter outside a text field presses "Richtig" when it can be pressed.
     QPushButton* correctButton() const { return bt_correct; }
+
+    // Whether revealing marks the gaps against the typed answer.
+    AnswerMarks& answerMarks() const { return *marks_; }
 
 signals:
     void solveClicked();
@@ -85,6 +89,7 @@ private:
     QPushButton* bt_correct;
     QPushButton* bt_wrong;
     QPushButton* bt_clock;
+    AnswerMarks* marks_;
 };
 
 }  // namespace lernwerk

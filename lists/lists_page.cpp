@@ -94,7 +94,11 @@ void ListsPage::loadList()
     const QString fileName = od.choose();
     if (fileName.isEmpty())
         return;
+    loadFile(fileName);
+}
 
+void ListsPage::loadFile(const QString& fileName)
+{
     LoadTextLines(fileName.toStdU16String(), *Memo1);
     setListName(fileName);
     // The path stands in the first line of the hidden field, replacing that line.

@@ -34,6 +34,10 @@ public:
 
     // "Liste Laden..": asks for a list file and loads it.
     void loadList();
+    // Loads a list file as "Liste Laden.." does once the file is chosen: the
+    // question list, the list's name and the hidden path. A file that cannot
+    // be read throws and changes nothing.
+    void loadFile(const QString& fileName);
     // Replaces the question list by `lines`, each as it stands, and names it.
     void takeList(const QStringList& lines, const QString& name);
     // Reads the last-list file into the hidden field; when its first line

@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils imagemagick xdotool
   desktop-file-utils appstream dpkg-dev
-  dbus-x11 at-spi2-core python3-pyatspi
+  dbus-x11 at-spi2-core python3-pyatspi python3-gi gir1.2-gtk-3.0
   fonts-liberation2 fonts-dejavu-core
 )
 

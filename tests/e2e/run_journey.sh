@@ -112,6 +112,8 @@ echo "e2e: X server on $display, program copied to $tmp/bin"
 
 export DISPLAY=$display
 export XDG_RUNTIME_DIR=$tmp/runtime
+# E2E_JOURNEY picks another journey script of this folder.
+export E2E_JOURNEY=${E2E_JOURNEY:-journey.py}
 export E2E_HERE=$here E2E_TMP=$tmp E2E_ARTIFACTS=$artifacts E2E_PYTHON=$python E2E_LAUNCHER=$bus_launcher
 unset QT_QPA_PLATFORM
 
@@ -133,7 +135,7 @@ timeout --kill-after=5 100 dbus-run-session -- bash -c '
   done
   args=(--program "$E2E_TMP/bin/lernwerk" --workdir "$E2E_TMP/work" --log "$E2E_TMP/program.log")
   [[ -n $E2E_ARTIFACTS ]] && args+=(--artifacts "$E2E_ARTIFACTS")
-  "$E2E_PYTHON" -u "$E2E_HERE/journey.py" "${args[@]}"
+  "$E2E_PYTHON" -u "$E2E_HERE/$E2E_JOURNEY" "${args[@]}"
 ' &
 session_pid=$!
 status=0

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+
+#include <string_view>
+#include <vector>
+
+#include "lang/language.h"
+#include "quiz/answer_check.h"
+
+class QPlainTextEdit;
+
+namespace lernwerk {
+
+// Marks, in the solution field, how the learner's typed answer stands to each
+// gap of the revealed line. The marks are formatting only: the field's text
+// stays exactly the line. Each verdict has an underline style of its own, in
+// the colour of the field's text, so the marks read wherever the text does,
+// in any colour the learner chose and in a light or a dark theme:
+//   as typed  a solid underline;
+//   nearly    a wavy underline, on a faint tint;
+//   missing   a dotted underline and a line above, on a stronger tint.
+// The tints mix the field's text colour into its background. A screen reader
+// finds the summary ("2 of 3 gaps as typed, 1 nearly") as the field's
+// description. Any change of the field's text takes the marks away.
+class AnswerMarks : public QObject {
+public:
+    AnswerMarks(const QPlainTextEdit& answer, QPlainTextEdit& solution);
+
+    // Switched off, revealing shows the line alone, as without the comparison.
+    void setEnabled(bool enabled);
+    bool isEnabled() const { return enabled_; }
+
+    // The solution field now holds `line`: marks its gaps against the answer
+    // field. A blank answer marks nothing.
+    void mark(std::u16string_view line, Language language);
+    void clear();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void paint();
+
+    const QPlainTextEdit& answer_;
+    QPlainTextEdit& solution_;
+    bool enabled_ = true;
+    bool marking_ = false;
+    std::vector<quiz::GapCheck> checks_;
+};
+
+}  // namespace lernwerk

@@ -1,0 +1,39 @@
+// Lists that come from outside the program: a file named on the command line
+// (also by the desktop's "Open With") and files dropped on the main window,
+// the question list or the trainer's fields. Each is loaded as "Liste
+// Laden.." loads the file its dialog returns.
+
+#include <QPlainTextEdit>
+
+#include "app/file_drop.h"
+#include "app/tprog.h"
+#include "app/trainer_page.h"
+#include "lists/lists_page.h"
+#include "widgets/error_box.h"
+
+namespace lernwerk {
+
+void Tprog::acceptListDrops()
+{
+    const auto open = [this](const QString& fileName) {
+        errors_.guarded([this, &fileName] { openListFile(fileName); });
+    };
+    new FileDrop(this, open);
+    // The text fields of the trainer and the lists page take a dropped file
+    // the same way, whether or not the drag offers its name as text too; the
+    // editor's fields keep taking what is dropped as their own text.
+    for (QWidget* page : {static_cast<QWidget*>(trainer_), static_cast<QWidget*>(lists_)})
+        for (QPlainTextEdit* field : page->findChildren<QPlainTextEdit*>())
+            new FileDrop(field->viewport(), open);
+}
+
+void Tprog::openListFile(const QString& fileName)
+{
+    lists_->loadFile(fileName);
+    // The list shows where it was loaded, with its name above it.
+    showPage(lists_);
+}
+
+void Tprog::openAfterHandOver(const QString& fileName) { givenList_ = fileName; }
+
+}  // namespace lernwerk

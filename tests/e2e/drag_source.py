@@ -1,0 +1,49 @@
+#!/usr/bin/python3
+"""A window that offers files to drag, as a file manager does.
+
+    drag_source.py FILE...
+
+Shows a small window at the top left corner of the screen; a drag that
+starts on it carries the files as text/uri-list, through the X server's
+drag-and-drop protocol (XDND) like any drag between two programs. Prints
+"ready" once it is shown, and ends after the drop or after a minute.
+"""
+
+import pathlib
+import sys
+
+import gi
+
+gi.require_version("Gdk", "3.0")
+gi.require_version("Gtk", "3.0")
+from gi.repository import Gdk, GLib, Gtk  # noqa: E402
+
+WIDTH, HEIGHT = 160, 80
+
+
+def main():
+    uris = [pathlib.Path(name).resolve().as_uri() for name in sys.argv[1:]]
+    window = Gtk.Window(title="drag source")
+    window.set_default_size(WIDTH, HEIGHT)
+    window.move(0, 0)
+    area = Gtk.EventBox()
+    area.add(Gtk.Label(label=f"{len(uris)} file(s)"))
+    window.add(area)
+
+    area.drag_source_set(Gdk.ModifierType.BUTTON1_MASK, [], Gdk.DragAction.COPY)
+    area.drag_source_add_uri_targets()
+    area.connect("drag-data-get", lambda _w, _c, selection, _i, _t: selection.set_uris(uris))
+    area.connect("drag-end", lambda *_: GLib.timeout_add(300, Gtk.main_quit))
+    window.connect("destroy", Gtk.main_quit)
+    GLib.timeout_add_seconds(60, Gtk.main_quit)
+
+    def shown(*_):
+        print("ready", flush=True)
+
+    window.connect("map-event", shown)
+    window.show_all()
+    Gtk.main()
+
+
+if __name__ == "__main__":
+    main()

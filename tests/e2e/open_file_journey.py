@@ -1,0 +1,218 @@
+#!/usr/bin/python3
+"""Journeys of lists that come from outside: the real program started with a
+file on its command line, as the desktop's "Open With" starts it; files
+dragged onto it from another program, as from a file manager; and asked for
+--help and --version on a terminal.
+
+Run by run_journey.sh (E2E_JOURNEY=open_file_journey.py) inside an X server
+and a D-Bus session with the accessibility bus; the helpers are those of
+journey.py.
+"""
+
+import argparse
+import os
+import signal
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+from journey import (ENGLISH, ENGLISH_TITLE, START_PICTURE_ENGLISH, CALL_TIMEOUT_MS, STARTUP_TIMEOUT_MS,
+                     JourneyFailure, Program, check, fail, press, press_into_modal, showing, text_of, wait_control, wait_equal, wait_until)
+
+LIST_LINES = ["Hund - _dog_", "Katze - _cat_", "Grüße aus _Köln_"]
+SAMPLE_NAME = 'Examples ("Load List" for other Questionnaires)'
+
+
+class ProgramWithArguments(Program):
+    """The program started with arguments after its name."""
+
+    def __init__(self, binary, workdir, log_path, arguments):
+        super().__init__(binary, workdir, log_path)
+        self.arguments = arguments
+
+    def start(self):
+        env = dict(os.environ)
+        env.pop("QT_QPA_PLATFORM", None)
+        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        with open(self.log_path, "ab") as log:
+            self.process = subprocess.Popen(
+                [self.binary] + self.arguments, cwd=self.workdir, env=env, stdin=subprocess.DEVNULL,
+                stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+        self.app = wait_until(
+            f"the program (process {self.process.pid}) on the accessibility bus",
+            self._find_app, lambda app: app is not None, "registered")
+
+
+def drag_files(files, target):
+    """Drags files from another program (drag_source.py) onto a control, with
+    the real mouse of the X server: press on the source, move, release on the
+    control's centre."""
+    # The drag source stays off the accessibility bus: it is no part of what is tested.
+    env = dict(os.environ, NO_AT_BRIDGE="1")
+    source = subprocess.Popen([sys.executable, os.path.join(os.path.dirname(__file__), "drag_source.py")] + files,
+                              stdout=subprocess.PIPE, text=True, env=env)
+    try:
+        check("the drag source to show", "ready", source.stdout.readline().strip())
+        time.sleep(0.3)
+        x, y, width, height = target.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        to_x, to_y = x + width // 2, y + height // 2
+
+        def mouse(*arguments):
+            subprocess.run(["xdotool"] + [str(a) for a in arguments], check=True, timeout=10)
+
+        mouse("mousemove", 40, 40)
+        mouse("mousedown", 1)
+        # Past the drag threshold, then on to the target in steps, as a hand moves.
+        for step in range(1, 11):
+            mouse("mousemove", 40 + (to_x - 40) * step // 10, 40 + (to_y - 40) * step // 10)
+            time.sleep(0.05)
+        time.sleep(0.3)
+        mouse("mouseup", 1)
+        source.wait(timeout=20)
+    finally:
+        if source.poll() is None:
+            source.kill()
+            source.wait()
+
+
+class OpenFileJourney:
+    def __init__(self, binary, workdir, log_path):
+        self.binary = binary
+        self.workdir = workdir
+        self.log_path = log_path
+        self.program = None
+
+    def start_with(self, *arguments):
+        self.stop()
+        self.program = ProgramWithArguments(self.binary, self.workdir, self.log_path, list(arguments))
+        self.program.start()
+        start = self.program.window(ENGLISH_TITLE, roles=(pyatspi.ROLE_FILLER, pyatspi.ROLE_WINDOW))
+        return start
+
+    def hand_over(self, start, into_error_box=False):
+        picture = wait_control(start, pyatspi.ROLE_PUSH_BUTTON, START_PICTURE_ENGLISH)
+        # An error box of the hand-over is modal: the press is answered only once it closes.
+        (press_into_modal if into_error_box else press)(picture)
+
+    def list_file(self):
+        path = os.path.join(self.workdir, "vokabeln.txt")
+        with open(path, "wb") as file:
+            file.write(b"\xef\xbb\xbf" + "\r\n".join(LIST_LINES).encode("utf-8"))
+        return path
+
+    # 1
+    def file_argument(self):
+        path = self.list_file()
+        # Named relative to the working folder, as a terminal user types it.
+        self.hand_over(self.start_with("vokabeln.txt"))
+        window = self.program.window(ENGLISH_TITLE)
+        memo1 = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question_list)
+        wait_equal("the question list after the start", lambda: text_of(memo1), "\n".join(LIST_LINES))
+        # The full path names the list, as after "Load List..".
+        wait_control(window, pyatspi.ROLE_LABEL, path)
+        wait_equal("the lists page in front", lambda: showing(memo1), True)
+
+        # A round on it works as on any loaded list.
+        press(wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "New Session.."))
+        frage = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question)
+        wait_equal("a question of the list asked",
+                   lambda: text_of(frage) in ("Hund - _____", "Katze - _____", "Grüße aus _____"), True)
+
+    # 2
+    def missing_file_argument(self):
+        missing = os.path.join(self.workdir, "fehlt.txt")
+        self.hand_over(self.start_with(missing), into_error_box=True)
+        self.program.confirm_error_box(f'Cannot open file "{missing}". No such file or directory')
+        window = self.program.window(ENGLISH_TITLE)
+        memo1 = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question_list)
+        if not text_of(memo1).startswith("_Blue_, _Yellow_ and _Red_"):
+            fail("the sample list after a missing file", "_Blue_, _Yellow_ and _Red_ ...", text_of(memo1))
+        wait_control(window, pyatspi.ROLE_LABEL, SAMPLE_NAME)
+        self.program.check_running("after the error box")
+
+    # 3
+    def dropped_files(self):
+        first = os.path.join(self.workdir, "erste.txt")
+        second = os.path.join(self.workdir, "zweite.txt")
+        with open(first, "w", encoding="utf-8", newline="\r\n") as file:
+            file.write("erste _Liste_\n")
+        with open(second, "w", encoding="utf-8") as file:
+            file.write("zweite _Liste_")
+        self.hand_over(self.start_with())
+        window = self.program.window(ENGLISH_TITLE)
+        memo1 = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question_list)
+
+        # Two files on the trainer page's question heading: the first is loaded.
+        drag_files([first, second], wait_control(window, pyatspi.ROLE_LABEL, "Question"))
+        wait_equal("the question list after two files were dropped on the window", lambda: text_of(memo1),
+                   "erste _Liste_\n")
+        wait_control(window, pyatspi.ROLE_LABEL, first)
+        wait_equal("the lists page in front", lambda: showing(memo1), True)
+
+        # One file on the question list itself.
+        drag_files([second], memo1)
+        wait_equal("the question list after a file was dropped on it", lambda: text_of(memo1), "zweite _Liste_")
+        wait_control(window, pyatspi.ROLE_LABEL, second)
+        self.program.check_running("after the drops")
+
+    # 4
+    def terminal_answers(self):
+        self.stop()
+        # No display at all: the answers need none, and no window comes up.
+        env = {key: value for key, value in os.environ.items() if key not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        for option, expected in (("--help", "Question list to load after the start"), ("--version", "lernwerk ")):
+            started = time.monotonic()
+            done = subprocess.run([self.binary, option], cwd=self.workdir, env=env, capture_output=True,
+                                  text=True, timeout=20)
+            check(f"exit code of {option}", 0, done.returncode)
+            if expected not in done.stdout:
+                fail(f"what {option} prints", expected, done.stdout + done.stderr)
+            check(f"{option} answers at once", True, time.monotonic() - started < 10)
+
+    def steps(self):
+        return [
+            ("a list named on the command line is loaded", self.file_argument),
+            ("a missing list shows the error box and the program goes on", self.missing_file_argument),
+            ("files dragged from another program onto the window and the question list", self.dropped_files),
+            ("--help and --version answer on the terminal", self.terminal_answers),
+        ]
+
+    def stop(self):
+        if self.program is not None:
+            self.program.kill()
+            self.program = None
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--workdir", required=True)
+    parser.add_argument("--log", required=True)
+    parser.add_argument("--artifacts")
+    args = parser.parse_args()
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    pyatspi.setTimeout(CALL_TIMEOUT_MS, STARTUP_TIMEOUT_MS)
+
+    journey = OpenFileJourney(os.path.abspath(args.program), os.path.abspath(args.workdir), args.log)
+    failed = 0
+    try:
+        for number, (title, step) in enumerate(journey.steps(), 1):
+            print(f"[{number}/{len(journey.steps())}] {title} ...", flush=True)
+            started = time.monotonic()
+            try:
+                step()
+            except Exception as error:  # a failed step ends the run, as in journey.py
+                failed = 1
+                kind = "" if isinstance(error, JourneyFailure) else f"{type(error).__name__}: "
+                print(f"   FAILED: {kind}{error}", flush=True)
+                break
+            print(f"   ok ({time.monotonic() - started:.1f} s)", flush=True)
+    finally:
+        journey.stop()
+    return failed
+
+
+if __name__ == "__main__":
+    sys.exit(main())
