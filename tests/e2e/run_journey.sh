@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs the user journeys (journey.py) against a built program binary:
 #   run_journey.sh PROGRAM [ARTIFACT_FOLDER]
+# E2E_JOURNEY names another journey script of this folder; E2E_STEPS="2 7" runs
+# only those steps of journey.py, each from a fresh start.
 # A private X server on a free display, a private D-Bus session with the
 # accessibility bus, and a copy of the program in a fresh temporary folder
 # (the program writes its last-list files beside itself). Everything started
@@ -113,7 +115,7 @@ echo "e2e: X server on $display, program copied to $tmp/bin"
 export DISPLAY=$display
 export XDG_RUNTIME_DIR=$tmp/runtime
 # E2E_JOURNEY picks another journey script of this folder.
-export E2E_JOURNEY=${E2E_JOURNEY:-journey.py}
+export E2E_JOURNEY=${E2E_JOURNEY:-journey.py} E2E_STEPS=${E2E_STEPS:-}
 export E2E_HERE=$here E2E_TMP=$tmp E2E_ARTIFACTS=$artifacts E2E_PYTHON=$python E2E_LAUNCHER=$bus_launcher
 unset QT_QPA_PLATFORM
 
@@ -135,6 +137,7 @@ timeout --kill-after=5 100 dbus-run-session -- bash -c '
   done
   args=(--program "$E2E_TMP/bin/lernwerk" --workdir "$E2E_TMP/work" --log "$E2E_TMP/program.log")
   [[ -n $E2E_ARTIFACTS ]] && args+=(--artifacts "$E2E_ARTIFACTS")
+  for step in $E2E_STEPS; do args+=(--step "$step"); done
   "$E2E_PYTHON" -u "$E2E_HERE/$E2E_JOURNEY" "${args[@]}"
 ' &
 session_pid=$!
