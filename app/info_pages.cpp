@@ -36,8 +36,9 @@ void Tprog::showInfoPage(InfoTopic topic) { showPage(info_->page(topic, language
 // The catalogue of the other language goes, and the catalogue starts at its top.
 void Tprog::showCatalogue()
 {
-    const Language other = language_.isGerman() ? Language::English : Language::German;
-    hidePage(info_->page(InfoTopic::catalogue, other));
+    for (const Language other : quiz::kLanguages)
+        if (other != language_.current())
+            hidePage(info_->page(InfoTopic::catalogue, other));
     InfoPage* shown = info_->page(InfoTopic::catalogue, language_.current());
     showPage(shown);
     shown->scrollToTop();

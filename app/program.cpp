@@ -8,6 +8,7 @@
 #include "dialogs/tbugreport.h"
 #include "dialogs/tende.h"
 #include "lang/language.h"
+#include "lang/window_texts.h"
 #include "widgets/error_box.h"
 #include "widgets/last_list_files.h"
 
@@ -15,7 +16,7 @@ namespace lernwerk {
 
 Program::Program(ErrorReporter& errors, const QString& programFolder, const QString& workingFolder)
 {
-    errors.setTitle(QStringLiteral("Lernwerk - Jorin Malke Studio"));
+    errors.setTitle(windowTexts().caption.in(Language::German));
     language_ = std::make_unique<InterfaceLanguage>();
     start_ = std::make_unique<Tstart>(*language_, errors, workingFolder);
     dialogTexts_ = std::make_unique<StandardDialogTexts>(*language_);

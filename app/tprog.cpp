@@ -344,7 +344,7 @@ void Tprog::f4Click() { p2Click(); }
 // File > Report Bug or Improvement..: shows the report window of the interface language.
 void Tprog::m_bugClick()
 {
-    Tbugreport* dialog = language_.isGerman() ? bugreportDe_ : bugreportEn_;
+    Tbugreport* dialog = quiz::PerLanguage<Tbugreport*>{bugreportDe_, bugreportEn_}.in(language_.current());
     if (!dialog)
         return;
     dialog->show();

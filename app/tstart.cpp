@@ -22,9 +22,6 @@ constexpr int kShowMainAfter = 3;  // the main window comes with the 4th tick
 constexpr int kHideAfter = 5;      // the start screen goes with the 6th
 constexpr int kStopAfter = 7;      // the timer ends with the 8th
 
-const QString kGermanTitle = QStringLiteral("Lernwerk - Jorin Malke Studio");
-const QString kEnglishTitle = QStringLiteral("Drillbook - Jorin Malke Studio");
-
 ClickLabel* makePicture(QWidget* parent, ErrorReporter& errors, const char* name, const char* resource, QRect geometry)
 {
     auto* picture = new ClickLabel(parent);
@@ -84,10 +81,10 @@ void Tstart::startWaiting()
 
 void Tstart::startsprache()
 {
-    const bool german = language_.isGerman();
-    errors_.setTitle(german ? kGermanTitle : kEnglishTitle);
-    setAccessibleName(german ? kGermanTitle : kEnglishTitle);
-    Image2->setVisible(!german);
+    const QString& title = windowTexts().caption.in(language_.current());
+    errors_.setTitle(title);
+    setAccessibleName(title);
+    Image2->setVisible(language_.current() == Language::English);
     // Either picture hands over to the main window when clicked.
     const QString pictureName = windowTexts().startPicture.in(language_.current());
     Image1->setAccessibleName(pictureName);

@@ -58,7 +58,6 @@ CatalogueFrame::CatalogueFrame(Language language, const char* scrollBoxName, Err
     : QWidget(parent), errors_(errors), language_(language)
 {
     const InfoPageTexts& texts = infoPageTexts();
-    const bool german = language == Language::German;
     setFixedSize(kWidth, kHeight);
 
     scrollBox_ = new QScrollArea(this);
@@ -94,24 +93,23 @@ CatalogueFrame::CatalogueFrame(Language language, const char* scrollBoxName, Err
         icon->setAutoRaise(true);
         icon->setIcon(QIcon(catalogueIconLarge(i)));
         icon->setIconSize(QSize(kIconSize, kIconSize));
-        icon->setToolTip(catalogueAddress(i, german));
+        icon->setToolTip(catalogueAddress(i, language));
         icon->setCursor(Qt::PointingHandCursor);
         connect(icon, &QToolButton::clicked, this,
                 [this, icon] { errors_.guarded([&] { BrowseToHint(icon->toolTip()); }); });
         icons_.push_back(icon);
 
-        QLabel* title = label(list, QStringLiteral("title%1").arg(i), catalogueTitle(i, german),
+        QLabel* title = label(list, QStringLiteral("title%1").arg(i), catalogueTitle(i, language),
                               QRect(kTextLeft, top + 1, kTextWidth, kTitleHeight));
         title->setFont(boldFont());
-        QLabel* description = label(list, QStringLiteral("description%1").arg(i), catalogueDescription(i, german),
+        QLabel* description = label(list, QStringLiteral("description%1").arg(i), catalogueDescription(i, language),
                                     QRect(kTextLeft, top + kDescriptionTop, kTextWidth, kDescriptionHeight));
         description->setWordWrap(true);
         watch(title);
         watch(description);
     }
 
-    auto* more = new ClickLabel(
-        QString::fromStdString(german ? sites::kGerman : sites::kEnglish) + QStringLiteral("/software"), list);
+    auto* more = new ClickLabel(QString::fromStdString(sites::kHome.in(language)) + QStringLiteral("/software"), list);
     more->setObjectName(QStringLiteral("softwareLink"));
     QFont linkFont = boldFont();
     linkFont.setUnderline(true);
@@ -161,7 +159,7 @@ void CatalogueFrame::retranslate(Language interfaceLanguage)
     const Text& openPage = infoPageTexts().openProgramPage;
     for (std::size_t i = 0; i < icons_.size(); ++i)
         icons_[i]->setAccessibleName(
-            openPage.in(interfaceLanguage).arg(catalogueTitle(static_cast<int>(i), language_ == Language::German)));
+            openPage.in(interfaceLanguage).arg(catalogueTitle(static_cast<int>(i), language_)));
     softwareLink_->setAccessibleName(softwareLink_->text());
 }
 

@@ -28,7 +28,6 @@ DonationPage::DonationPage(Language language, const InfoPageShape& shape, ErrorR
 
 void DonationPage::build()
 {
-    const bool german = language() == Language::German;
     auto* panel = new QFrame(content());
     panel->setObjectName(objectName() + QStringLiteral("Panel"));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
@@ -39,11 +38,11 @@ void DonationPage::build()
     picture_->setObjectName(objectName() + QStringLiteral("Picture"));
     picture_->setGeometry(QRect(QPoint(kPictureInset, kPictureInset), kPictureSize));
     const QString file =
-        german ? QStringLiteral(":/pictures/donate_de.jpg") : QStringLiteral(":/pictures/donate_en.jpg");
+        Text{QStringLiteral(":/pictures/donate_de.jpg"), QStringLiteral(":/pictures/donate_en.jpg")}.in(language());
     errors().guarded([&] { picture_->setPixmap(QPixmap::fromImage(loadPicture(file))); });
 
-    const QString address = german ? QString::fromStdString(sites::kGerman) + QStringLiteral("/spenden")
-                                   : QString::fromStdString(sites::kEnglish) + QStringLiteral("/donate");
+    const QString address = QString::fromStdString(sites::kHome.in(language())) +
+                            Text{QStringLiteral("/spenden"), QStringLiteral("/donate")}.in(language());
     QLabel* link = addLink(content(), objectName() + QStringLiteral("Link"), address);
     link->move(kLinkLeft, okTop + (kButtonHeight - link->height()) / 2);
 }

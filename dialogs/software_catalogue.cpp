@@ -16,10 +16,7 @@ struct CatalogueText {
     const char* description;  // two lines at most, under the title on the catalogue page
 };
 
-struct CatalogueProgram {
-    CatalogueText german;
-    CatalogueText english;
-};
+using CatalogueProgram = quiz::PerLanguage<CatalogueText>;
 
 const std::array<CatalogueProgram, kCatalogueSize> kPrograms{{
     {{"Lernwerk", "/lernwerk", "Quiz-Trainer für eigene Fragelisten",
@@ -120,28 +117,29 @@ const std::array<CatalogueProgram, kCatalogueSize> kPrograms{{
       "reminder if you like."}},
 }};
 
-const CatalogueText& text(int index, bool german)
+const CatalogueText& text(int index, Language language)
 {
-    const CatalogueProgram& program = kPrograms.at(static_cast<std::size_t>(index));
-    return german ? program.german : program.english;
+    return kPrograms.at(static_cast<std::size_t>(index)).in(language);
 }
 
 }  // namespace
 
-QString catalogueAddress(int index, bool german)
+QString catalogueAddress(int index, Language language)
 {
-    return QString::fromStdString(german ? sites::kGerman : sites::kEnglish) +
-           QString::fromLatin1(text(index, german).path);
+    return QString::fromStdString(sites::kHome.in(language)) + QString::fromLatin1(text(index, language).path);
 }
 
-QString catalogueLine(int index, bool german)
+QString catalogueLine(int index, Language language)
 {
-    return catalogueAddress(index, german) + QStringLiteral(" - ") + QString::fromUtf8(text(index, german).summary);
+    return catalogueAddress(index, language) + QStringLiteral(" - ") + QString::fromUtf8(text(index, language).summary);
 }
 
-QString catalogueTitle(int index, bool german) { return QString::fromUtf8(text(index, german).title); }
+QString catalogueTitle(int index, Language language) { return QString::fromUtf8(text(index, language).title); }
 
-QString catalogueDescription(int index, bool german) { return QString::fromUtf8(text(index, german).description); }
+QString catalogueDescription(int index, Language language)
+{
+    return QString::fromUtf8(text(index, language).description);
+}
 
 QString catalogueIcon(int index) { return QStringLiteral(":/softwareicons/%1.png").arg(index); }
 

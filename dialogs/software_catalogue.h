@@ -2,7 +2,11 @@
 
 #include <QString>
 
+#include "quiz/language.h"
+
 namespace lernwerk {
+
+using quiz::Language;
 
 // The maker's sixteen programs, this one first. Row i of the catalogue pages,
 // entry i of the software menus and icon i belong together; an index outside
@@ -11,13 +15,13 @@ constexpr int kCatalogueSize = 16;
 
 // The program's address as a link text: the German or English site followed by
 // the path, e.g. "malke-studio.de/lernwerk".
-QString catalogueAddress(int index, bool german);
+QString catalogueAddress(int index, Language language);
 
 // The menu line: address, " - " and the summary.
-QString catalogueLine(int index, bool german);
+QString catalogueLine(int index, Language language);
 
-QString catalogueTitle(int index, bool german);
-QString catalogueDescription(int index, bool german);
+QString catalogueTitle(int index, Language language);
+QString catalogueDescription(int index, Language language);
 
 // The program's icon: 16 x 16 for the menus, 36 x 36 for the catalogue pages.
 QString catalogueIcon(int index);

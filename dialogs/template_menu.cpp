@@ -12,11 +12,11 @@ namespace lernwerk {
 
 namespace {
 
-void fillMenu(QMenu* menu, const QString& entryPrefix, bool german, const std::vector<QIcon>& icons,
+void fillMenu(QMenu* menu, const QString& entryPrefix, Language language, const std::vector<QIcon>& icons,
               const std::function<void(QAction*)>& browse)
 {
     for (int i = 0; i < kCatalogueSize; ++i) {
-        auto* entry = new QAction(icons[static_cast<std::size_t>(i)], catalogueLine(i, german), menu);
+        auto* entry = new QAction(icons[static_cast<std::size_t>(i)], catalogueLine(i, language), menu);
         entry->setObjectName(entryPrefix + QString::number(i));
         QObject::connect(entry, &QAction::triggered, menu, [browse, entry] { browse(entry); });
         // The design-time entries follow the catalogue.
@@ -32,8 +32,8 @@ void buildSoftwareMenus(QMenu* german, QMenu* english, const std::function<void(
     std::vector<QIcon> icons;
     for (int i = 0; i < kCatalogueSize; ++i)
         icons.push_back(deferredIcon(catalogueIcon(i)));
-    fillMenu(german, QStringLiteral("linkde"), true, icons, browse);
-    fillMenu(english, QStringLiteral("linken"), false, icons, browse);
+    fillMenu(german, QStringLiteral("linkde"), Language::German, icons, browse);
+    fillMenu(english, QStringLiteral("linken"), Language::English, icons, browse);
 }
 
 }  // namespace lernwerk

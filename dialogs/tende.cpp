@@ -137,9 +137,9 @@ void Tende::retranslate(Language language)
     RadioButton1->setText(texts.save.in(language));
     RadioButton2->setText(texts.dontSave.in(language));
     // Each language has its own explanation, wrapped in its own label.
-    const bool german = language == Language::German;
-    StaticText1->setVisible(german);
-    StaticText2->setVisible(!german);
+    QLabel* shown = quiz::PerLanguage<QLabel*>{StaticText1, StaticText2}.in(language);
+    for (QLabel* explanation : {StaticText1, StaticText2})
+        explanation->setVisible(explanation == shown);
 }
 
 QString Tende::lastListFile(const QString& programFolder, Language language)

@@ -47,12 +47,7 @@ private:
     QLabel* caption_ = nullptr;
 };
 
-// One text of the interface in both languages.
-struct Text {
-    QString german;
-    QString english;
-
-    const QString& in(Language language) const { return language == Language::German ? german : english; }
-};
+// One text of the interface in every language.
+using Text = quiz::PerLanguage<QString>;
 
 }  // namespace lernwerk

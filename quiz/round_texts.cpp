@@ -32,8 +32,10 @@ constexpr RoundTexts kEnglish{
     .label_clocked = u" Clocked",
 };
 
+constexpr PerLanguage<RoundTexts> kTexts{kGerman, kEnglish};
+
 }  // namespace
 
-const RoundTexts& round_texts(Language language) { return language == Language::German ? kGerman : kEnglish; }
+const RoundTexts& round_texts(Language language) { return kTexts.in(language); }
 
 }  // namespace quiz

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "quiz/language.h"
+
 namespace lernwerk::sites {
 
 // The maker's four web sites, written as link texts show them: no scheme and
@@ -10,5 +12,8 @@ inline const std::string kGerman = "malke-studio.de";
 inline const std::string kEnglish = "malke-studio.com";
 inline const std::string kPersonalGerman = "jorin-malke.de";
 inline const std::string kPersonalEnglish = "jorin-malke.com";
+
+// The program's own site in each language.
+inline const quiz::PerLanguage<std::string> kHome{kGerman, kEnglish};
 
 }  // namespace lernwerk::sites

@@ -43,9 +43,9 @@ void openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(addres
 
 QString donationAddress(quiz::Language language)
 {
-    const bool german = language == quiz::Language::German;
-    return QStringLiteral("http://www.") + QString::fromStdString(german ? sites::kGerman : sites::kEnglish) +
-           (german ? QStringLiteral("/spenden&rf=") : QStringLiteral("/donate&rf=")) + kReferrerStatusBar;
+    const quiz::PerLanguage<QString> donatePath{QStringLiteral("/spenden&rf="), QStringLiteral("/donate&rf=")};
+    return QStringLiteral("http://www.") + QString::fromStdString(sites::kHome.in(language)) + donatePath.in(language) +
+           kReferrerStatusBar;
 }
 
 void openDonationPage(quiz::Language language) { openAddress(donationAddress(language)); }
