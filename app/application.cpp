@@ -3,7 +3,7 @@
 #include <QFont>
 
 #include "widgets/controls.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 
 namespace lernwerk {
 

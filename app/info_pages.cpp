@@ -5,7 +5,7 @@
 
 #include "app/tprog.h"
 #include "dialogs/info_page_set.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/page_control.h"
 #include "widgets/status_bar.h"
 #include "widgets/web_links.h"

@@ -6,7 +6,7 @@
 #include "app/startup_report.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 
 int main(int argc, char** argv)
 {

@@ -10,7 +10,7 @@
 #include "lang/answer_check_texts.h"
 #include "lang/window_texts.h"
 #include "lists/lists_page.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/sites.h"
 
 namespace lernwerk {

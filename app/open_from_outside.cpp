@@ -9,7 +9,7 @@
 #include "app/tprog.h"
 #include "app/trainer_page.h"
 #include "lists/lists_page.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 
 namespace lernwerk {
 

@@ -9,7 +9,7 @@
 #include "dialogs/tende.h"
 #include "lang/language.h"
 #include "lang/window_texts.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/last_list_files.h"
 
 namespace lernwerk {

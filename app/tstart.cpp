@@ -10,7 +10,7 @@
 #include "lang/language.h"
 #include "lang/window_texts.h"
 #include "widgets/click_label.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/picture_file.h"
 
 namespace lernwerk {

@@ -15,7 +15,7 @@
 #include "app/program.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 
 namespace bench {
 

@@ -43,7 +43,7 @@
 #include "program_window.h"
 #include "textfile/text_lines.h"
 #include "widgets/controls.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/text_field.h"
 
 namespace {

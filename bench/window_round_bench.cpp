@@ -17,7 +17,7 @@
 #include "app/tprog.h"
 #include "app/tstart.h"
 #include "program_window.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/text_field.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "dialogs/software_catalogue.h"
 #include "lang/info_page_texts.h"
 #include "widgets/click_label.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/sites.h"
 #include "widgets/web_links.h"
 

@@ -6,7 +6,7 @@
 
 #include "lang/info_page_texts.h"
 #include "widgets/click_label.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/picture_file.h"
 #include "widgets/sites.h"
 

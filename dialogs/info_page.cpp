@@ -8,7 +8,7 @@
 
 #include "lang/info_page_texts.h"
 #include "widgets/click_label.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/page_control.h"
 #include "widgets/web_links.h"
 

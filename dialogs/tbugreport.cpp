@@ -7,7 +7,7 @@
 
 #include "lang/report_texts.h"
 #include "widgets/click_label.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/web_links.h"
 
 namespace lernwerk {

@@ -11,7 +11,7 @@
 #include "textfile/encodings.h"
 #include "textfile/text_lines.h"
 #include "textfile/u_WideFunc.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/last_list_files.h"
 
 namespace lernwerk {

@@ -11,7 +11,7 @@
 
 #include "lang/lists_texts.h"
 #include "widgets/controls.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/status_column.h"
 #include "widgets/text_field.h"
 

@@ -19,7 +19,7 @@
 #include "app/tstart.h"
 #include "dialogs/info_page.h"
 #include "lang/language.h"
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 #include "widgets/status_bar.h"
 
 namespace lernwerk::testing {

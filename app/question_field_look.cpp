@@ -1,4 +1,4 @@
-#include "lang/display_settings.h"
+#include "app/question_field_look.h"
 
 #include <QPlainTextEdit>
 

@@ -9,7 +9,7 @@
 namespace lernwerk::testing {
 namespace {
 
-class DisplaySettingsTest : public ProgramTest {
+class QuestionFieldLookTest : public ProgramTest {
 protected:
     void SetUp() override
     {
@@ -34,7 +34,7 @@ protected:
     QList<QPlainTextEdit*> fields() { return {memo("frage"), memo("antwort"), memo("loesung")}; }
 };
 
-TEST_F(DisplaySettingsTest, FontAndColourForTheThreeFields)
+TEST_F(QuestionFieldLookTest, FontAndColourForTheThreeFields)
 {
     const QFont before = memo("frage")->font();
     QString offered;
@@ -75,7 +75,7 @@ TEST_F(DisplaySettingsTest, FontAndColourForTheThreeFields)
     EXPECT_EQ(memo("frage")->font().pointSize(), 20);
 }
 
-TEST_F(DisplaySettingsTest, BackgroundColour)
+TEST_F(QuestionFieldLookTest, BackgroundColour)
 {
     whenModal([](QWidget* dialog) {
         auto* colors = qobject_cast<QColorDialog*>(dialog);

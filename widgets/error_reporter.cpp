@@ -1,4 +1,4 @@
-#include "widgets/error_box.h"
+#include "widgets/error_reporter.h"
 
 #include <QApplication>
 #include <QMessageBox>
