@@ -16,6 +16,7 @@
 #include <QWindow>
 
 #include "app/answer_marks.h"
+#include "app/question_field_look.h"
 #include "app/statistics_page.h"
 #include "app/trainer_page.h"
 #include "app/tstart.h"
@@ -23,7 +24,6 @@
 #include "dialogs/tbugreport.h"
 #include "dialogs/template_menu.h"
 #include "dialogs/tende.h"
-#include "app/question_field_look.h"
 #include "lang/editor_texts.h"
 #include "lang/language.h"
 #include "lang/lists_texts.h"
