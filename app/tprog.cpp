@@ -34,6 +34,7 @@
 #include "widgets/last_list_files.h"
 #include "widgets/memo_lists.h"
 #include "widgets/page_control.h"
+#include "widgets/speaker.h"
 #include "widgets/status_bar.h"
 #include "widgets/status_column.h"
 #include "widgets/text_field.h"
@@ -251,11 +252,12 @@ void Tprog::createPages()
     layout->addWidget(blatt);
     setCentralWidget(client);
 
+    speaker_ = new Speaker(this);
     statistics_ = new StatisticsPage;
-    trainer_ = new TrainerPage(language_, *anzeige, *statistics_, [this] { return lists_->listName(); });
+    trainer_ = new TrainerPage(language_, *anzeige, *statistics_, *speaker_, [this] { return lists_->listName(); });
     blatt->addTab(trainer_, QString());
     blatt->addTab(statistics_, QString());
-    lists_ = new ListsPage(errors_);
+    lists_ = new ListsPage(errors_, *speaker_);
     connect(lists_, &ListsPage::newSessionRequested, this, [this] { errors_.guarded([this] { Button1Click(); }); });
     editor_ = new EditorPage(errors_);
     connect(editor_, &EditorPage::closeRequested, this, [this] { errors_.guarded([this] { hidePage(editor_); }); });
@@ -278,6 +280,11 @@ void Tprog::createPages()
     connect(trainer_, &TrainerPage::markClicked, this,
             [this](quiz::Marking marking) { errors_.guarded([this, marking] { fragestellen(marking); }); });
     connect(trainer_, &TrainerPage::showRequested, this, [this] { blatt->selectPage(trainer_); });
+    // At the end of a round the learner goes on from "Neue Runde..".
+    connect(trainer_, &TrainerPage::finished, this, [this] {
+        showPage(lists_);
+        lists_->focusNewSession();
+    });
     look_ = std::make_unique<QuestionFieldLook>(this);
 }
 

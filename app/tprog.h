@@ -34,6 +34,7 @@ class TrainerPage;
 class MemoQuestionList;
 class MemoStatusList;
 class PageControl;
+class Speaker;
 class StatusBar;
 class Tbugreport;
 class Tende;
@@ -150,6 +151,7 @@ private:
 
     PageControl* blatt = nullptr;
     StatusBar* anzeige = nullptr;
+    Speaker* speaker_ = nullptr;
     TrainerPage* trainer_ = nullptr;
     QMenu* softwareGerman_ = nullptr;
     QMenu* softwareEnglish_ = nullptr;

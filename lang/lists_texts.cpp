@@ -31,6 +31,8 @@ const ListsTexts& listsPageTexts()
         .questionListName = {QStringLiteral("Fragenliste"), QStringLiteral("Question list")},
         .statusColumnName = {QStringLiteral("Status der Fragen"), QStringLiteral("Status of the questions")},
         .pathFieldName = {QStringLiteral("Pfad der geladenen Liste"), QStringLiteral("Path of the loaded list")},
+        .loaded = {QStringLiteral("Liste %1 geladen, %2 Zeilen"), QStringLiteral("List %1 loaded, %2 lines")},
+        .loadedOneLine = {QStringLiteral("Liste %1 geladen, %2 Zeile"), QStringLiteral("List %1 loaded, %2 line")},
     };
     return texts;
 }

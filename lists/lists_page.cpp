@@ -12,6 +12,7 @@
 #include "lang/lists_texts.h"
 #include "widgets/controls.h"
 #include "widgets/error_box.h"
+#include "widgets/speaker.h"
 #include "widgets/status_column.h"
 #include "widgets/text_field.h"
 
@@ -24,9 +25,10 @@ constexpr int kButtonMinimumWidth = 97;
 
 }  // namespace
 
-ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent)
+ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     : QWidget(parent),
       errors_(errors),
+      speaker_(speaker),
       od(this, {.name = "od",
                 .filter = QStringLiteral("Fragenlisten (*.txt)"),
                 .save = false,
@@ -54,6 +56,7 @@ ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent)
     Memo2 = new StatusColumn(this);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     keepLinesWhole(*Memo2);
+    Memo2->setTabChangesFocus(true);
     Memo2->setFixedWidth(kStatusColumnWidth);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -83,7 +86,14 @@ ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent)
     layout->addLayout(buttonRow);
     connect(Button2, &QPushButton::clicked, this, [this] { errors_.guarded([this] { loadList(); }); });
     connect(Button1, &QPushButton::clicked, this, &ListsPage::newSessionRequested);
+
+    // The list and its status column, then the buttons below them.
+    QWidget::setTabOrder(Memo1, Memo2);
+    QWidget::setTabOrder(Memo2, Button2);
+    QWidget::setTabOrder(Button2, Button1);
 }
+
+void ListsPage::focusNewSession() { Button1->setFocus(Qt::OtherFocusReason); }
 
 QString ListsPage::listName() const { return aktuelleliste->text(); }
 
@@ -101,6 +111,10 @@ void ListsPage::loadList()
     QTextCursor first(Memo5->document()->firstBlock());
     first.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     first.insertText(fileName);
+    const ListsTexts& texts = listsPageTexts();
+    const std::size_t lines = fieldLines(*Memo1).size();
+    speaker_.say(
+        (lines == 1 ? texts.loadedOneLine : texts.loaded).in(language_).arg(QFileInfo(fileName).fileName()).arg(lines));
 }
 
 void ListsPage::takeList(const QStringList& lines, const QString& name)
@@ -129,6 +143,7 @@ bool ListsPage::restoreNamedList(const QString& lastListFile)
 
 void ListsPage::retranslate(Language language)
 {
+    language_ = language;
     const ListsTexts& texts = listsPageTexts();
     Label6->setText(texts.heading.in(language));
     Label7->setText(texts.currentList.in(language));

@@ -41,6 +41,9 @@ QPlainTextEdit* makeMemo(QWidget* parent, const char* name)
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QString::fromLatin1(name));
     keepLinesWhole(*memo);
+    // Tab walks on to the next control, as in every other control of a page;
+    // a tab character still comes in by paste or with a loaded list.
+    memo->setTabChangesFocus(true);
     return memo;
 }
 
