@@ -31,6 +31,7 @@
 #include "textfile/u_WideFunc.h"
 #include "widgets/controls.h"
 #include "widgets/error_box.h"
+#include "widgets/focus_return.h"
 #include "widgets/last_list_files.h"
 #include "widgets/memo_lists.h"
 #include "widgets/page_control.h"
@@ -73,6 +74,10 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     setMinimumSize(kMinimumWidth, kMinimumHeight);
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) { watchFocus(now); });
+    // What is said while the focus returns from a dialog is said once it is back.
+    auto* focusReturn = new FocusReturn(*this);
+    connect(focusReturn, &FocusReturn::returnStarted, speaker_, &Speaker::hold);
+    connect(focusReturn, &FocusReturn::returned, speaker_, &Speaker::release);
     connect(&language_, &InterfaceLanguage::changed, this, [this] { errors_.guarded([this] { sprache(); }); });
 
     FormCreate();

@@ -9,6 +9,8 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "lang/lists_texts.h"
 #include "widgets/controls.h"
 #include "widgets/error_box.h"
@@ -112,9 +114,13 @@ void ListsPage::loadList()
     first.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     first.insertText(fileName);
     const ListsTexts& texts = listsPageTexts();
-    const std::size_t lines = fieldLines(*Memo1).size();
-    speaker_.say(
-        (lines == 1 ? texts.loadedOneLine : texts.loaded).in(language_).arg(QFileInfo(fileName).fileName()).arg(lines));
+    // A round asks every line that is not empty.
+    const auto lines = fieldLines(*Memo1);
+    const auto questions = std::count_if(lines.begin(), lines.end(), [](const auto& line) { return !line.empty(); });
+    speaker_.say((questions == 1 ? texts.loadedOneQuestion : texts.loaded)
+                     .in(language_)
+                     .arg(QFileInfo(fileName).fileName())
+                     .arg(questions));
 }
 
 void ListsPage::takeList(const QStringList& lines, const QString& name)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 class QWidget;
@@ -26,6 +25,11 @@ public:
     // Has `text` spoken once. A text that is still waiting is replaced.
     void say(const QString& text);
 
+    // While a window is being activated, a screen reader still presents the
+    // one that went: what is said meanwhile waits until `release`.
+    void hold();
+    void release();
+
 signals:
     // Every text as it is handed to the screen reader, with the control it
     // went to.
@@ -36,6 +40,7 @@ private:
     void deliver(QWidget* control, const QString& text);
 
     QString waiting_;
+    bool held_ = false;
 };
 
 }  // namespace lernwerk
