@@ -1,6 +1,9 @@
 #include "widgets/page_control.h"
 
+#include <QKeyEvent>
 #include <QTabBar>
+
+#include "widgets/page_control_accessible.h"
 
 namespace lernwerk {
 
@@ -33,6 +36,7 @@ protected:
 
 PageControl::PageControl(QWidget* parent) : QTabWidget(parent)
 {
+    installPageControlAccessible();
     setObjectName(QStringLiteral("blatt"));
     setTabBar(new TabRow);
     tabBar()->setUsesScrollButtons(true);
@@ -57,6 +61,34 @@ void PageControl::setPageVisible(QWidget* page, bool visible)
 {
     const ProgramChange change(programChanges_);
     setTabVisible(indexOf(page), visible);
+}
+
+void PageControl::keyPressEvent(QKeyEvent* event)
+{
+    // Ctrl+Tab and Ctrl+Page Down go to the next page, Ctrl+Shift+Tab and
+    // Ctrl+Page Up to the one before, passing over pages whose tab is hidden.
+    const bool control = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::ControlModifier;
+    int step = 0;
+    if (control && event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier))
+        step = 1;
+    else if (control && (event->key() == Qt::Key_Backtab ||
+                         (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier))))
+        step = -1;
+    else if (control && !(event->modifiers() & Qt::ShiftModifier) && event->key() == Qt::Key_PageDown)
+        step = 1;
+    else if (control && !(event->modifiers() & Qt::ShiftModifier) && event->key() == Qt::Key_PageUp)
+        step = -1;
+    if (step == 0 || count() == 0) {
+        QTabWidget::keyPressEvent(event);
+        return;
+    }
+    int index = currentIndex();
+    for (int tried = 0; tried < count(); ++tried) {
+        index = (index + step + count()) % count();
+        if (isTabVisible(index) && isTabEnabled(index))
+            break;
+    }
+    setCurrentIndex(index);
 }
 
 bool PageControl::isPageVisible(QWidget* page) const { return isTabVisible(indexOf(page)); }
