@@ -159,6 +159,8 @@ private:
     QAction* sp2 = nullptr;
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
+    // A menu of the bar is being left for the next one with the arrow keys.
+    bool menuChanging_ = false;
     StatisticsPage* statistics_ = nullptr;
     ListsPage* lists_ = nullptr;
     EditorPage* editor_ = nullptr;

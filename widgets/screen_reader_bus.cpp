@@ -70,17 +70,14 @@ namespace lernwerk {
 
 namespace {
 
-// Sends an AT-SPI event about `object` the way Qt's bridge sends its own.
-void sendEvent(QObject* object, const QString& interface, const QString& member, const QString& detail, int detail1,
-               const QVariant& data)
+// Sends an AT-SPI event about `accessible` the way Qt's bridge sends its own.
+void sendEvent(QAccessibleInterface* accessible, const QString& interface, const QString& member, const QString& detail,
+               int detail1, const QVariant& data)
 {
-    if (!QAccessible::isActive())
+    if (!QAccessible::isActive() || !accessible)
         return;
     QDBusConnection bus(QStringLiteral("a11y"));
     if (!bus.isConnected())
-        return;
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
-    if (!accessible)
         return;
     static const QMetaType registered = qDBusRegisterMetaType<ApplicationReference>();
     Q_UNUSED(registered);
@@ -97,11 +94,18 @@ void sendEvent(QObject* object, const QString& interface, const QString& member,
 
 void presentOnFocusedControl(QWidget* control, const QString& text)
 {
+    presentOn(QAccessible::queryAccessibleInterface(control), text);
+}
+
+void presentOn(QAccessibleInterface* focused, const QString& text)
+{
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    sendEvent(control, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"),
+    sendEvent(focused, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"),
               QStringLiteral("accessible-description"), 0, text);
 #else
-    QAccessibleAnnouncementEvent announcement(control, text);
+    if (!QAccessible::isActive() || !focused)
+        return;
+    QAccessibleAnnouncementEvent announcement(focused, text);
     QAccessible::updateAccessibility(&announcement);
 #endif
 }
@@ -111,8 +115,8 @@ void presentReturnTo(QWidget* window)
     if (!QAccessible::isActive())
         return;
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    sendEvent(window, QStringLiteral("org.a11y.atspi.Event.Window"), QStringLiteral("Activate"), QString(), 0,
-              window->windowTitle());
+    sendEvent(QAccessible::queryAccessibleInterface(window), QStringLiteral("org.a11y.atspi.Event.Window"),
+              QStringLiteral("Activate"), QString(), 0, window->windowTitle());
 #endif
     if (QWidget* focused = window->focusWidget()) {
         QAccessibleEvent focus(focused, QAccessible::Focus);

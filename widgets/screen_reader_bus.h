@@ -1,5 +1,6 @@
 #pragma once
 
+class QAccessibleInterface;
 class QString;
 class QWidget;
 
@@ -11,6 +12,9 @@ namespace lernwerk {
 
 // Has `text` presented as a message on `control`, which has the focus.
 void presentOnFocusedControl(QWidget* control, const QString& text);
+// The same for an object without a widget of its own, such as a menu bar's
+// menu; nothing is said unless the screen reader presents that object.
+void presentOn(QAccessibleInterface* focused, const QString& text);
 
 // Tells the screen reader that `window` is the active window again and which
 // of its controls has the focus.
