@@ -54,4 +54,10 @@ QPushButton* makeButton(QWidget* parent, const char* name)
     return button;
 }
 
+void makeReadable(QLabel* label)
+{
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus);
+}
+
 }  // namespace lernwerk
