@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QTabBar>
+#include <QToolButton>
 
 #include "widgets/page_control_accessible.h"
 
@@ -61,6 +62,21 @@ void PageControl::setPageVisible(QWidget* page, bool visible)
 {
     const ProgramChange change(programChanges_);
     setTabVisible(indexOf(page), visible);
+}
+
+void PageControl::changeEvent(QEvent* event)
+{
+    QTabWidget::changeEvent(event);
+    // The tab row names its scroll buttons once, in the language Qt spoke
+    // then; they follow the interface language as the rest does.
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    for (auto* button : tabBar()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        if (button->arrowType() == Qt::LeftArrow)
+            button->setAccessibleName(QTabBar::tr("Scroll Left"));
+        else if (button->arrowType() == Qt::RightArrow)
+            button->setAccessibleName(QTabBar::tr("Scroll Right"));
+    }
 }
 
 void PageControl::keyPressEvent(QKeyEvent* event)

@@ -66,9 +66,9 @@ class Names:
 
 
 ENGLISH = Names("Question", "Answer", "Solution", "Question list", "Status of the questions",
-                "Path of the loaded list", "Statistics", "Status bar")
+                "Path of the loaded list", "Statistics", "Progress of the round")
 GERMAN = Names("Frage", "Antwort", "Lösung", "Fragenliste", "Status der Fragen",
-               "Pfad der geladenen Liste", "Statistik", "Statuszeile")
+               "Pfad der geladenen Liste", "Statistik", "Stand der Runde")
 START_PICTURE_ENGLISH = "Continue to the program"
 # The editor's fields carry their groups' captions, the same in both languages.
 EDITOR_FIELDS = ["Input", "Output"]
