@@ -39,7 +39,8 @@ bool FocusReturn::eventFilter(QObject* watched, QEvent* event)
         // A list of completions the dialog left open (the file dialog's, when
         // Return takes the typed name) would keep every key from then on.
         while (QWidget* popup = QApplication::activePopupWidget()) {
-            if (!popup->close())
+            popup->close();
+            if (QApplication::activePopupWidget() == popup)
                 break;
         }
         if (!returning_)
