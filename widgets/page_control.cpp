@@ -29,6 +29,24 @@ public:
     static constexpr int kHeight = 26;
 
 protected:
+    // The arrow keys on the row move to the next tab the user can see.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
+        if (step == 0 || event->modifiers() != Qt::NoModifier) {
+            QTabBar::keyPressEvent(event);
+            return;
+        }
+        if (isRightToLeft())
+            step = -step;
+        for (int index = currentIndex() + step; index >= 0 && index < count(); index += step) {
+            if (isTabVisible(index) && isTabEnabled(index)) {
+                setCurrentIndex(index);
+                break;
+            }
+        }
+    }
+
     QSize tabSizeHint(int index) const override { return {QTabBar::tabSizeHint(index).width(), kHeight}; }
     QSize minimumTabSizeHint(int index) const override { return {QTabBar::minimumTabSizeHint(index).width(), kHeight}; }
 };

@@ -96,6 +96,10 @@ TEST_F(KeyboardSpeechTest, HiddenPagesAreOutOfReach)
         press(blatt, move.key, move.modifiers);
         EXPECT_EQ(blatt->currentWidget()->objectName(), QString::fromLatin1(move.to)) << move.from;
     }
+    // The arrow keys on the tab row itself.
+    blatt->selectPage(find("tb3"));
+    press(blatt->tabBar(), Qt::Key_Right);
+    EXPECT_EQ(blatt->currentWidget()->objectName(), QStringLiteral("tb5"));
 
     QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(blatt->tabBar());
     ASSERT_NE(tabs, nullptr);
