@@ -127,6 +127,15 @@ public:
         return -1;
     }
 
+    // Named by the tab in front, so that the row says which page is shown.
+    QString text(QAccessible::Text t) const override
+    {
+        QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty() && row()->currentIndex() >= 0)
+            own = withoutMnemonic(row()->tabText(row()->currentIndex()));
+        return own;
+    }
+
     QAccessibleInterface* childAt(int x, int y) const override
     {
         const int index = row()->tabAt(row()->mapFromGlobal(QPoint(x, y)));
