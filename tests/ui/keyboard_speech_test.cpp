@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
+#include <QToolButton>
 
 #include "lang/font_dialog.h"
 #include "widgets/click_label.h"
@@ -100,6 +101,15 @@ TEST_F(KeyboardSpeechTest, HiddenPagesAreOutOfReach)
     blatt->selectPage(find("tb3"));
     press(blatt->tabBar(), Qt::Key_Right);
     EXPECT_EQ(blatt->currentWidget()->objectName(), QStringLiteral("tb5"));
+
+    // The row's scroll buttons leave the German of the start for English.
+    trigger("sp2");
+    QCoreApplication::sendPostedEvents();
+    QStringList scrollNames;
+    for (auto* button : blatt->tabBar()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+        scrollNames << button->accessibleName();
+    EXPECT_EQ(scrollNames, (QStringList{QStringLiteral("Scroll Left"), QStringLiteral("Scroll Right")}));
+    trigger("sp1");
 
     QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(blatt->tabBar());
     ASSERT_NE(tabs, nullptr);
