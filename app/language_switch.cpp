@@ -3,6 +3,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
+
+#include <utility>
 
 #include "app/statistics_page.h"
 #include "app/tprog.h"
@@ -18,6 +21,18 @@
 #include "widgets/status_bar.h"
 
 namespace lernwerk {
+
+namespace {
+
+// Marks `key`, the first such letter of `caption`, as the letter that opens
+// the menu with Alt.
+QString withAccessKey(const QString& caption, QChar key)
+{
+    const qsizetype at = caption.indexOf(key);
+    return at < 0 ? caption : caption.left(at) + QLatin1Char('&') + caption.mid(at);
+}
+
+}  // namespace
 
 void Tprog::sprache()
 {
@@ -41,6 +56,20 @@ void Tprog::sprache()
         action->setText(text->in(language));
     softwareGerman_->menuAction()->setVisible(german);
     softwareEnglish_->menuAction()->setVisible(!german);
+    // Alt and a letter open the menus of the bar, a different letter for each
+    // menu; the hidden software menu has none.
+    const QString software = QStringLiteral("Software");
+    const std::pair<QAction*, QChar> accessKeys[] = {
+        {menuBar()->findChild<QMenu*>(QStringLiteral("p0"))->menuAction(), german ? u'P' : u'F'},
+        {menuBar()->findChild<QMenu*>(QStringLiteral("f0"))->menuAction(), german ? u'F' : u'W'},
+        {menuBar()->findChild<QMenu*>(QStringLiteral("Einstellungen1"))->menuAction(), german ? u'E' : u'S'},
+        {(german ? softwareGerman_ : softwareEnglish_)->menuAction(), german ? u'S' : u'o'},
+        {menuBar()->findChild<QMenu*>(QStringLiteral("i0"))->menuAction(), u'H'},
+    };
+    (german ? softwareEnglish_ : softwareGerman_)->menuAction()->setText(software);
+    (german ? softwareGerman_ : softwareEnglish_)->menuAction()->setText(software);
+    for (const auto& [menu, key] : accessKeys)
+        menu->setText(withAccessKey(menu->text(), key));
     blatt->setTabText(blatt->indexOf(editor_), editorPageTexts().tab.in(language));
     editor_->retranslate(language);
 

@@ -1,10 +1,12 @@
 // The menu bar: every entry with its name and handler. The captions come from
 // the language switch.
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include "app/tprog.h"
 #include "lang/answer_check_texts.h"
@@ -12,6 +14,7 @@
 #include "lists/lists_page.h"
 #include "widgets/error_reporter.h"
 #include "widgets/sites.h"
+#include "widgets/speaker.h"
 
 namespace lernwerk {
 
@@ -165,6 +168,31 @@ void Tprog::createMenus()
     };
     for (const auto& [name, text] : links)
         link(i0, name, text);
+
+    // A menu reached with the arrow keys from the one before is named to a
+    // screen reader, which hears of the menu bar's entries only when the
+    // first menu opens (with F10 or Alt and a letter). In between, it still
+    // presents the entry it heard of, or the control the focus went back to
+    // for a moment; the name goes to whichever of these it presents.
+    for (QMenu* menu : {p0, f0, settings, softwareEnglish_, softwareGerman_, i0}) {
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            // Another menu that opens before this event is handled was reached
+            // from this one.
+            menuChanging_ = true;
+            QMetaObject::invokeMethod(
+                this, [this] { menuChanging_ = false; }, Qt::QueuedConnection);
+        });
+        connect(menu, &QMenu::aboutToShow, this, [this, bar, menu] {
+            if (!menuChanging_)
+                return;
+            QList<QAccessibleInterface*> presented;
+            if (QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(bar)) {
+                for (int i = 0; i < entries->childCount(); ++i)
+                    presented << entries->child(i);
+            }
+            speaker_->sayOnAny(presented, menu->title().remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+        });
+    }
 
     // F10 opens the first menu; the arrow keys walk on from there.
     auto* openMenuBar = new QAction(this);

@@ -32,9 +32,11 @@
 #include "textfile/u_WideFunc.h"
 #include "widgets/controls.h"
 #include "widgets/error_reporter.h"
+#include "widgets/focus_return.h"
 #include "widgets/last_list_files.h"
 #include "widgets/memo_lists.h"
 #include "widgets/page_control.h"
+#include "widgets/speaker.h"
 #include "widgets/status_bar.h"
 #include "widgets/status_column.h"
 #include "widgets/text_field.h"
@@ -74,6 +76,10 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     setMinimumSize(kMinimumWidth, kMinimumHeight);
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) { watchFocus(now); });
+    // What is said while the focus returns from a dialog is said once it is back.
+    auto* focusReturn = new FocusReturn(*this);
+    connect(focusReturn, &FocusReturn::returnStarted, speaker_, &Speaker::hold);
+    connect(focusReturn, &FocusReturn::returned, speaker_, &Speaker::release);
     connect(&language_, &InterfaceLanguage::changed, this, [this] { errors_.guarded([this] { sprache(); }); });
 
     FormCreate();
@@ -266,11 +272,12 @@ void Tprog::createPages()
     layout->addWidget(blatt);
     setCentralWidget(client);
 
+    speaker_ = new Speaker(this);
     statistics_ = new StatisticsPage;
-    trainer_ = new TrainerPage(language_, *anzeige, *statistics_, [this] { return lists_->listName(); });
+    trainer_ = new TrainerPage(language_, *anzeige, *statistics_, *speaker_, [this] { return lists_->listName(); });
     blatt->addTab(trainer_, QString());
     blatt->addTab(statistics_, QString());
-    lists_ = new ListsPage(errors_);
+    lists_ = new ListsPage(errors_, *speaker_);
     connect(lists_, &ListsPage::newSessionRequested, this, [this] { errors_.guarded([this] { Button1Click(); }); });
     editor_ = new EditorPage(errors_);
     connect(editor_, &EditorPage::closeRequested, this, [this] { errors_.guarded([this] { hidePage(editor_); }); });
@@ -293,6 +300,11 @@ void Tprog::createPages()
     connect(trainer_, &TrainerPage::markClicked, this,
             [this](quiz::Marking marking) { errors_.guarded([this, marking] { fragestellen(marking); }); });
     connect(trainer_, &TrainerPage::showRequested, this, [this] { blatt->selectPage(trainer_); });
+    // At the end of a round the learner goes on from "Neue Runde..".
+    connect(trainer_, &TrainerPage::finished, this, [this] {
+        showPage(lists_);
+        lists_->focusNewSession();
+    });
     look_ = std::make_unique<QuestionFieldLook>(this);
 }
 

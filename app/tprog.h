@@ -34,6 +34,7 @@ class TrainerPage;
 class MemoQuestionList;
 class MemoStatusList;
 class PageControl;
+class Speaker;
 class StatusBar;
 class Tbugreport;
 class Tende;
@@ -157,6 +158,7 @@ private:
 
     PageControl* blatt = nullptr;
     StatusBar* anzeige = nullptr;
+    Speaker* speaker_ = nullptr;
     TrainerPage* trainer_ = nullptr;
     QMenu* softwareGerman_ = nullptr;
     QMenu* softwareEnglish_ = nullptr;
@@ -165,6 +167,8 @@ private:
     QAction* Vergleich1 = nullptr;
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
+    // A menu of the bar is being left for the next one with the arrow keys.
+    bool menuChanging_ = false;
     StatisticsPage* statistics_ = nullptr;
     ListsPage* lists_ = nullptr;
     EditorPage* editor_ = nullptr;

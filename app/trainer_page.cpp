@@ -58,9 +58,14 @@ QString fromView(std::u16string_view text)
 
 }  // namespace
 
-TrainerPage::TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar, StatisticsPage& log,
+TrainerPage::TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar, StatisticsPage& log, Speaker& speaker,
                          std::function<QString()> listName, QWidget* parent)
-    : QWidget(parent), language_(language), statusBar_(statusBar), log_(log), listName_(std::move(listName))
+    : QWidget(parent),
+      language_(language),
+      statusBar_(statusBar),
+      log_(log),
+      listName_(std::move(listName)),
+      speech_(speaker)
 {
     setObjectName(QStringLiteral("tb1"));
 
@@ -175,6 +180,7 @@ void TrainerPage::show_trainer_page()
     // A new round: the cursor waits in the answer field, where the keys of
     // the round work too.
     antwort->setFocus(Qt::OtherFocusReason);
+    speech_.roundStarted();
 }
 
 void TrainerPage::set_phase(std::u16string_view text)
@@ -185,6 +191,7 @@ void TrainerPage::set_phase(std::u16string_view text)
 void TrainerPage::set_result(std::u16string_view text)
 {
     statusBar_.setPanelText(StatusBar::kResultPanel, fromView(text));
+    speech_.resultShown(fromView(text));
 }
 
 void TrainerPage::append_log(std::u16string_view line) { log_.appendLog(fromView(line)); }
@@ -196,12 +203,17 @@ void TrainerPage::clear_fields()
     loesung->clear();
 }
 
-void TrainerPage::show_question(std::u16string_view text) { setWrappedText(*frage, fromView(text)); }
+void TrainerPage::show_question(std::u16string_view text)
+{
+    setWrappedText(*frage, fromView(text));
+    speech_.questionShown(frage->toPlainText());
+}
 
 void TrainerPage::show_solution(std::u16string_view text)
 {
     setWrappedText(*loesung, fromView(text));
     marks_->mark(text, language_.current());
+    speech_.solutionShown(loesung->toPlainText());
 }
 
 void TrainerPage::finish_trainer()
@@ -211,6 +223,8 @@ void TrainerPage::finish_trainer()
     clear_fields();
     for (QPlainTextEdit* field : {frage, antwort, loesung})
         field->setEnabled(false);
+    speech_.roundEnded(statusBar_.panelText(StatusBar::kPhasePanel));
+    emit finished();
 }
 
 }  // namespace lernwerk

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "app/round_speech.h"
 #include "lang/language.h"
 #include "quiz/round.h"
 
@@ -16,6 +17,7 @@ class QPushButton;
 namespace lernwerk {
 
 class AnswerMarks;
+class Speaker;
 class StatisticsPage;
 class StatusBar;
 
@@ -28,8 +30,9 @@ public:
     static constexpr int kFieldLeft = 16;
     static constexpr int kFieldRight = 8;
 
-    // `listName` tells the name of the list the round is asked from.
-    TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar, StatisticsPage& log,
+    // `listName` tells the name of the list the round is asked from; what a
+    // step of the round shows is told to a screen reader through `speaker`.
+    TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar, StatisticsPage& log, Speaker& speaker,
                 std::function<QString()> listName, QWidget* parent = nullptr);
 
     // Places the fields and buttons for a page of this size.
@@ -56,6 +59,9 @@ signals:
     void markClicked(quiz::Marking marking);
     // The round wants the page in front.
     void showRequested();
+    // The round has ended and the page's controls are disabled: the keyboard
+    // focus has to go where the user can go on.
+    void finished();
 
 private:
     // quiz::RoundView
@@ -78,6 +84,7 @@ private:
     StatusBar& statusBar_;
     StatisticsPage& log_;
     std::function<QString()> listName_;
+    RoundSpeech speech_;
 
     QLabel* Label10;
     QLabel* Label11;

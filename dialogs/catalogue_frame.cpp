@@ -12,6 +12,7 @@
 #include "dialogs/software_catalogue.h"
 #include "lang/info_page_texts.h"
 #include "widgets/click_label.h"
+#include "widgets/controls.h"
 #include "widgets/error_reporter.h"
 #include "widgets/sites.h"
 #include "widgets/web_links.h"
@@ -42,6 +43,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, const Q
     created->setObjectName(name);
     created->setGeometry(geometry);
     created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    makeReadable(created);
     return created;
 }
 

@@ -39,6 +39,8 @@ InfoPage::InfoPage(InfoTopic topic, Language language, const InfoPageShape& shap
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QString::fromLatin1(shape.scrollBox));
     scroll_->setFrameShape(QFrame::NoFrame);
+    // Tab goes to the texts and links inside, and the area scrolls to show them.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setBackgroundRole(QPalette::Base);
     QPalette white = scroll_->viewport()->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -125,6 +127,14 @@ void InfoPage::ensureBuilt()
             control->show();
     if (interfaceLanguage_)
         nameControls(*interfaceLanguage_);
+    // Tab reads the page from its top: the texts and links, then OK.
+    QWidget* last = nullptr;
+    for (QWidget* control : content_->findChildren<QWidget*>()) {
+        if (control != ok_ && (control->focusPolicy() & Qt::TabFocus))
+            last = control;
+    }
+    if (last && ok_)
+        QWidget::setTabOrder(last, ok_);
 }
 
 void InfoPage::retranslate(Language interfaceLanguage)

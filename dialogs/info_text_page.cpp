@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "widgets/click_label.h"
+#include "widgets/controls.h"
 
 namespace lernwerk {
 
@@ -74,6 +75,7 @@ void InfoTextPage::fillTexts(QWidget* panel)
         auto* label = new QLabel(item.text, panel);
         label->setObjectName(objectName() + QStringLiteral("Text%1").arg(i));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        makeReadable(label);
         QFont font;
         switch (item.kind) {
             case InfoKind::Title:

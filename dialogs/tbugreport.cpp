@@ -7,6 +7,7 @@
 
 #include "lang/report_texts.h"
 #include "widgets/click_label.h"
+#include "widgets/controls.h"
 #include "widgets/error_reporter.h"
 #include "widgets/web_links.h"
 
@@ -21,6 +22,7 @@ QLabel* paragraph(QWidget* parent, const char* name, const QString& text)
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
+    makeReadable(label);
     return label;
 }
 

@@ -5,6 +5,7 @@
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -72,6 +73,9 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts_->setWindowFlags(Qt::Widget);
     fonts_->setSizeGripEnabled(false);
+    // Escape anywhere in the chooser cancels this whole dialog: left to
+    // itself, the chooser would hide and leave this dialog without its list.
+    fonts_->installEventFilter(this);
     // The chooser's grid lines up with the colour row and the buttons below
     // it; the room it keeps for its own (absent) buttons goes.
     fonts_->layout()->setContentsMargins(0, 0, 0, 0);
@@ -100,11 +104,22 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(fonts_->windowTitle());
 }
 
+bool FontDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == fonts_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
+        reject();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 QFont FontDialog::currentFont() const { return fonts_->currentFont(); }
 
 bool FontDialog::choose()
 {
     display(chosenFont_, chosenColor_);
+    fonts_->setVisible(true);
     if (exec() != QDialog::Accepted)
         return false;
     chosenFont_ = currentFont();

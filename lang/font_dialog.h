@@ -29,6 +29,9 @@ public:
     QFont currentFont() const;
     QColor currentColor() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void display(const QFont& font, const QColor& color);
 

@@ -31,6 +31,9 @@ const ListsTexts& listsPageTexts()
         .questionListName = {QStringLiteral("Fragenliste"), QStringLiteral("Question list")},
         .statusColumnName = {QStringLiteral("Status der Fragen"), QStringLiteral("Status of the questions")},
         .pathFieldName = {QStringLiteral("Pfad der geladenen Liste"), QStringLiteral("Path of the loaded list")},
+        .loaded = {QStringLiteral("Liste %1 geladen, %2 Fragen"), QStringLiteral("List %1 loaded, %2 questions")},
+        .loadedOneQuestion = {QStringLiteral("Liste %1 geladen, %2 Frage"),
+                              QStringLiteral("List %1 loaded, %2 question")},
     };
     return texts;
 }

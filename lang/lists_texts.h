@@ -17,6 +17,10 @@ struct ListsTexts {
     Text questionListName;  // Memo1
     Text statusColumnName;  // Memo2
     Text pathFieldName;     // Memo5, hidden
+    // What a screen reader says when a list was loaded: %1 its file name, %2
+    // its number of questions (lines that are not empty).
+    Text loaded;
+    Text loadedOneQuestion;
 };
 
 const ListsTexts& listsPageTexts();

@@ -22,7 +22,7 @@ const WindowTexts& windowTexts()
         .phase = {QStringLiteral("Herzlich Willkommen"), QStringLiteral("Welcome")},
         .result = {QStringLiteral("Status"), QStringLiteral("Status")},
         .donation = site(sites::kGerman, sites::kEnglish, "/spenden - Vielen Dank!", "/donate - Thank you!"),
-        .statusBar = {QStringLiteral("Statuszeile"), QStringLiteral("Status bar")},
+        .statusBar = {QStringLiteral("Stand der Runde"), QStringLiteral("Progress of the round")},
         .startPicture = {QStringLiteral("Weiter zum Programm"), QStringLiteral("Continue to the program")},
     };
     return texts;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <iterator>
 
 #include "lang/editor_texts.h"
 #include "lists/editor_rules.h"
@@ -89,6 +90,12 @@ EditorPage::EditorPage(ErrorReporter& errors, QWidget* parent)
     cbt2->setChecked(true);
     Button7 = addButton(this, "Button7", &EditorPage::buildList);
     Button12 = addButton(this, "Button12", &EditorPage::closeEditor);
+
+    // Tab walks each group's field, then its buttons; then the settings and
+    // the page's own buttons.
+    QWidget* const order[] = {m1, Button9, Button8, m2, Button11, Button10, Button13, cbt1, cbt2, Button7, Button12};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 QPushButton* EditorPage::addButton(QWidget* parent, const char* name, void (EditorPage::*handler)())

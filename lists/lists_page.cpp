@@ -9,9 +9,12 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "lang/lists_texts.h"
 #include "widgets/controls.h"
 #include "widgets/error_reporter.h"
+#include "widgets/speaker.h"
 #include "widgets/status_column.h"
 #include "widgets/text_field.h"
 
@@ -24,9 +27,10 @@ constexpr int kButtonMinimumWidth = 97;
 
 }  // namespace
 
-ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent)
+ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     : QWidget(parent),
       errors_(errors),
+      speaker_(speaker),
       od(this, {.name = "od",
                 .filter = QStringLiteral("Fragenlisten (*.txt)"),
                 .save = false,
@@ -54,6 +58,7 @@ ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent)
     Memo2 = new StatusColumn(this);
     Memo2->setObjectName(QStringLiteral("Memo2"));
     keepLinesWhole(*Memo2);
+    Memo2->setTabChangesFocus(true);
     Memo2->setFixedWidth(kStatusColumnWidth);
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -83,7 +88,14 @@ ListsPage::ListsPage(ErrorReporter& errors, QWidget* parent)
     layout->addLayout(buttonRow);
     connect(Button2, &QPushButton::clicked, this, [this] { errors_.guarded([this] { loadList(); }); });
     connect(Button1, &QPushButton::clicked, this, &ListsPage::newSessionRequested);
+
+    // The list and its status column, then the buttons below them.
+    QWidget::setTabOrder(Memo1, Memo2);
+    QWidget::setTabOrder(Memo2, Button2);
+    QWidget::setTabOrder(Button2, Button1);
 }
+
+void ListsPage::focusNewSession() { Button1->setFocus(Qt::OtherFocusReason); }
 
 QString ListsPage::listName() const { return aktuelleliste->text(); }
 
@@ -105,6 +117,14 @@ void ListsPage::loadFile(const QString& fileName)
     QTextCursor first(Memo5->document()->firstBlock());
     first.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     first.insertText(fileName);
+    const ListsTexts& texts = listsPageTexts();
+    // A round asks every line that is not empty.
+    const auto lines = fieldLines(*Memo1);
+    const auto questions = std::count_if(lines.begin(), lines.end(), [](const auto& line) { return !line.empty(); });
+    speaker_.say((questions == 1 ? texts.loadedOneQuestion : texts.loaded)
+                     .in(language_)
+                     .arg(QFileInfo(fileName).fileName())
+                     .arg(questions));
 }
 
 void ListsPage::takeList(const QStringList& lines, const QString& name)
@@ -133,6 +153,7 @@ bool ListsPage::restoreNamedList(const QString& lastListFile)
 
 void ListsPage::retranslate(Language language)
 {
+    language_ = language;
     const ListsTexts& texts = listsPageTexts();
     Label6->setText(texts.heading.in(language));
     Label7->setText(texts.currentList.in(language));

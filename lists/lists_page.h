@@ -14,6 +14,7 @@ class QPushButton;
 namespace lernwerk {
 
 class ErrorReporter;
+class Speaker;
 class StatusColumn;
 
 // The lists page `tb3`: the question list `Memo1` with its status column
@@ -21,7 +22,8 @@ class StatusColumn;
 class ListsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ListsPage(ErrorReporter& errors, QWidget* parent = nullptr);
+    // A loaded list is confirmed to a screen reader through `speaker`.
+    ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent = nullptr);
 
     // Loads a list from anywhere in the main window, as "Liste Laden.." does.
     static inline const QKeySequence kLoadListKey{Qt::CTRL | Qt::Key_O};
@@ -38,6 +40,8 @@ public:
     // question list, the list's name and the hidden path. A file that cannot
     // be read throws and changes nothing.
     void loadFile(const QString& fileName);
+    // The keyboard focus goes to "Neue Runde..", where a round is started again.
+    void focusNewSession();
     // Replaces the question list by `lines`, each as it stands, and names it.
     void takeList(const QStringList& lines, const QString& name);
     // Reads the last-list file into the hidden field; when its first line
@@ -54,6 +58,8 @@ signals:
 
 private:
     ErrorReporter& errors_;
+    Speaker& speaker_;
+    Language language_ = Language::English;
     QLabel* Label6;
     QLabel* Label7;
     QLabel* aktuelleliste;

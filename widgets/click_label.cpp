@@ -1,6 +1,9 @@
 #include "widgets/click_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "widgets/click_label_accessible.h"
 
@@ -16,9 +19,42 @@ void installAccessibility()
 
 }  // namespace
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { installAccessibility(); }
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
+{
+    installAccessibility();
+    setFocusPolicy(Qt::StrongFocus);
+}
 
-ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { installAccessibility(); }
+ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+{
+    installAccessibility();
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    // Reached with Tab, it is pressed with Enter or Space like a button.
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = contentArea().adjusted(-2, -1, 2, 1).intersected(rect());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+}
 
 QRect ClickLabel::contentArea() const
 {

@@ -41,6 +41,9 @@ QPlainTextEdit* makeMemo(QWidget* parent, const char* name)
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QString::fromLatin1(name));
     keepLinesWhole(*memo);
+    // Tab walks on to the next control, as in every other control of a page;
+    // a tab character still comes in by paste or with a loaded list.
+    memo->setTabChangesFocus(true);
     return memo;
 }
 
@@ -49,6 +52,12 @@ QPushButton* makeButton(QWidget* parent, const char* name)
     auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
+}
+
+void makeReadable(QLabel* label)
+{
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::StrongFocus);
 }
 
 }  // namespace lernwerk

@@ -16,8 +16,11 @@ QFont programFont();
 
 // A page heading: "MS Sans Serif" 16 pixels, dark grey.
 QLabel* makeHeading(QWidget* parent, const char* name);
-// A multi-line plain text field.
+// A multi-line plain text field; Tab and Shift+Tab move the focus on.
 QPlainTextEdit* makeMemo(QWidget* parent, const char* name);
 QPushButton* makeButton(QWidget* parent, const char* name);
+// Lets Tab reach a label's text, with a caret that the arrow keys move, so
+// that a screen reader reads it.
+void makeReadable(QLabel* label);
 
 }  // namespace lernwerk

@@ -1,6 +1,10 @@
 #include "widgets/page_control.h"
 
+#include <QKeyEvent>
 #include <QTabBar>
+#include <QToolButton>
+
+#include "widgets/page_control_accessible.h"
 
 namespace lernwerk {
 
@@ -25,6 +29,24 @@ public:
     static constexpr int kHeight = 26;
 
 protected:
+    // The arrow keys on the row move to the next tab the user can see.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        int step = event->key() == Qt::Key_Left ? -1 : event->key() == Qt::Key_Right ? 1 : 0;
+        if (step == 0 || event->modifiers() != Qt::NoModifier) {
+            QTabBar::keyPressEvent(event);
+            return;
+        }
+        if (isRightToLeft())
+            step = -step;
+        for (int index = currentIndex() + step; index >= 0 && index < count(); index += step) {
+            if (isTabVisible(index) && isTabEnabled(index)) {
+                setCurrentIndex(index);
+                break;
+            }
+        }
+    }
+
     QSize tabSizeHint(int index) const override { return {QTabBar::tabSizeHint(index).width(), kHeight}; }
     QSize minimumTabSizeHint(int index) const override { return {QTabBar::minimumTabSizeHint(index).width(), kHeight}; }
 };
@@ -33,6 +55,7 @@ protected:
 
 PageControl::PageControl(QWidget* parent) : QTabWidget(parent)
 {
+    installPageControlAccessible();
     setObjectName(QStringLiteral("blatt"));
     setTabBar(new TabRow);
     tabBar()->setUsesScrollButtons(true);
@@ -57,6 +80,49 @@ void PageControl::setPageVisible(QWidget* page, bool visible)
 {
     const ProgramChange change(programChanges_);
     setTabVisible(indexOf(page), visible);
+}
+
+void PageControl::changeEvent(QEvent* event)
+{
+    QTabWidget::changeEvent(event);
+    // The tab row names its scroll buttons once, in the language Qt spoke
+    // then; they follow the interface language as the rest does.
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    for (auto* button : tabBar()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly)) {
+        if (button->arrowType() == Qt::LeftArrow)
+            button->setAccessibleName(QTabBar::tr("Scroll Left"));
+        else if (button->arrowType() == Qt::RightArrow)
+            button->setAccessibleName(QTabBar::tr("Scroll Right"));
+    }
+}
+
+void PageControl::keyPressEvent(QKeyEvent* event)
+{
+    // Ctrl+Tab and Ctrl+Page Down go to the next page, Ctrl+Shift+Tab and
+    // Ctrl+Page Up to the one before, passing over pages whose tab is hidden.
+    const bool control = (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::ControlModifier;
+    int step = 0;
+    if (control && event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier))
+        step = 1;
+    else if (control && (event->key() == Qt::Key_Backtab ||
+                         (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier))))
+        step = -1;
+    else if (control && !(event->modifiers() & Qt::ShiftModifier) && event->key() == Qt::Key_PageDown)
+        step = 1;
+    else if (control && !(event->modifiers() & Qt::ShiftModifier) && event->key() == Qt::Key_PageUp)
+        step = -1;
+    if (step == 0 || count() == 0) {
+        QTabWidget::keyPressEvent(event);
+        return;
+    }
+    int index = currentIndex();
+    for (int tried = 0; tried < count(); ++tried) {
+        index = (index + step + count()) % count();
+        if (isTabVisible(index) && isTabEnabled(index))
+            break;
+    }
+    setCurrentIndex(index);
 }
 
 bool PageControl::isPageVisible(QWidget* page) const { return isTabVisible(indexOf(page)); }

@@ -4,9 +4,10 @@
 
 namespace lernwerk {
 
-// The main window's page control. Tabs can be hidden and shown; `userChange`
-// fires only when the user selects another tab, never for changes the
-// program makes.
+// The main window's page control. Tabs can be hidden and shown; a page whose
+// tab is hidden cannot be reached by the keyboard and is not shown to a
+// screen reader. `userChange` fires only when the user selects another tab,
+// never for changes the program makes.
 class PageControl : public QTabWidget {
     Q_OBJECT
 public:
@@ -21,6 +22,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     int programChanges_ = 0;

@@ -66,9 +66,9 @@ class Names:
 
 
 ENGLISH = Names("Question", "Answer", "Solution", "Question list", "Status of the questions",
-                "Path of the loaded list", "Statistics", "Status bar")
+                "Path of the loaded list", "Statistics", "Progress of the round")
 GERMAN = Names("Frage", "Antwort", "Lösung", "Fragenliste", "Status der Fragen",
-               "Pfad der geladenen Liste", "Statistik", "Statuszeile")
+               "Pfad der geladenen Liste", "Statistik", "Stand der Runde")
 START_PICTURE_ENGLISH = "Continue to the program"
 # The editor's fields carry their groups' captions, the same in both languages.
 EDITOR_FIELDS = ["Input", "Output"]
@@ -475,7 +475,7 @@ class Journey:
         none under the other language's names, none under an internal name."""
 
         def named(names, buttons):
-            return {(pyatspi.ROLE_TEXT, name) for name in names.fields() + EDITOR_FIELDS} | \
+            return {(pyatspi.ROLE_TEXT, name) for name in names.fields()} | \
                 {(pyatspi.ROLE_PUSH_BUTTON, name) for name in buttons} | \
                 {(pyatspi.ROLE_STATUS_BAR, names.status_bar)}
 
@@ -494,6 +494,9 @@ class Journey:
         check("controls under the other language's names", [], listed(foreign & found))
         check("controls under internal names", [],
               listed(pair for pair in found if pair[1] in INTERNAL_NAMES))
+        # The editor's tab is hidden: its page is not in the tree either.
+        check("controls of the hidden editor page", [],
+              listed({(pyatspi.ROLE_TEXT, name) for name in EDITOR_FIELDS} & found))
 
     def folder_listing(self):
         return sorted(os.listdir(self.program_folder))

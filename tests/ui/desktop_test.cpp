@@ -136,7 +136,7 @@ TEST_F(DesktopTest, AccessibleNamesFollowTheLanguage)
         {"m2", "Output", "Output"},
         {"bt_correct", "Richtig", "Correct"},
         {"cbt1", "Frage nach dem Satzteil vor dem Bindestrich", "Ask for the Part before the Hyphen"},
-        {"anzeige", "Statuszeile", "Status bar"},
+        {"anzeige", "Stand der Runde", "Progress of the round"},
     };
     for (bool german : {true, false}) {
         useLanguage(german);

@@ -59,7 +59,7 @@ protected:
         if (auto* group = qobject_cast<QGroupBox*>(object))
             return group->title();
         if (auto* menu = qobject_cast<QMenu*>(object))
-            return menu->title();
+            return menu->title().remove(QLatin1Char('&'));  // the access key marker
         if (auto* action = qobject_cast<QAction*>(object))
             return action->text();
         return qobject_cast<QWidget*>(object)->windowTitle();

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+namespace lernwerk {
+
+class Speaker;
+
+// What a screen reader hears of a question round. The trainer page tells it
+// what each step of the round showed; once the step is complete it is said in
+// one piece, so that nothing of a step is said twice and the tallies of one
+// step never cut off the question of the next:
+// - a new round: its first question;
+// - a marking: the result line, then the next question;
+// - the end: the closing phase and the final result line;
+// - the solution, as soon as it shows.
+class RoundSpeech {
+public:
+    explicit RoundSpeech(Speaker& speaker) : speaker_(speaker) {}
+
+    void roundStarted() { starting_ = true; }
+    void questionShown(const QString& question) { question_ = question; }
+    void roundEnded(const QString& phase) { ending_ = phase; }
+    // The result line closes every step of a round: the step is said now.
+    void resultShown(const QString& resultLine);
+    void solutionShown(const QString& solution);
+
+private:
+    Speaker& speaker_;
+    bool starting_ = false;
+    QString question_;
+    QString ending_;
+};
+
+}  // namespace lernwerk

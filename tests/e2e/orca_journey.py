@@ -1,0 +1,189 @@
+#!/usr/bin/python3
+"""A keyboard-only round heard with the Orca screen reader, in both languages.
+
+Run by run_orca_journey.sh, which starts the X server, the buses and Orca.
+Keys go in through xdotool, as a learner types them; what Orca says is read
+from its debug log. Each step waits until Orca has said what the step must
+say, and fails with the transcript when it does not. Standard library only.
+"""
+
+import argparse
+import os
+import re
+import subprocess
+import sys
+import time
+
+WAIT_SECONDS = 20.0
+POLL_SECONDS = 0.1
+# "SPEECH OUTPUT: 'text' {'established': False}"; the voice's settings may follow the text.
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*(?:\[?\{'established'.*|ACSS\(.*)?$")
+
+LIST_NAME = "liste.txt"
+# Two questions, so that a round has a wrong answer, a next question and an end.
+QUESTIONS = {
+    "Rom ist die Hauptstadt von _Italien_.": "Rom ist die Hauptstadt von _____.",
+    "Eins, _zwei_, drei": "Eins, _____, drei",
+}
+
+
+class Failure(Exception):
+    pass
+
+
+class Orca:
+    """What Orca has said, one utterance a line, from its debug log."""
+
+    def __init__(self, log_path):
+        self.log_path = log_path
+
+    def said(self):
+        try:
+            with open(self.log_path, encoding="utf-8", errors="replace") as log:
+                return [match.group(1) for match in map(SPEECH.search, log) if match]
+        except FileNotFoundError:
+            return []
+
+    def mark(self):
+        return len(self.said())
+
+    def wait_for(self, since, wanted, what):
+        """Waits until an utterance after `since` matches `wanted` (a regular
+        expression); returns the utterances from `since` to that one."""
+        deadline = time.monotonic() + WAIT_SECONDS
+        while True:
+            heard = self.said()[since:]
+            for index, utterance in enumerate(heard):
+                if re.fullmatch(wanted, utterance.strip()):
+                    return heard[: index + 1]
+            if time.monotonic() > deadline:
+                raise Failure(f"{what}: Orca did not say {wanted!r}; it said {heard!r}")
+            time.sleep(POLL_SECONDS)
+
+
+def keys(*combos):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *combos], check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
+
+
+class Journey:
+    def __init__(self, program, orca, workdir):
+        self.program = program
+        self.orca = orca
+        self.workdir = workdir
+        self.transcript = []
+
+    def step(self, name, action, wanted):
+        """Runs `action` and waits for Orca to say `wanted`; the utterances of
+        the step go into the transcript. Returns the one that matched."""
+        since = self.orca.mark()
+        action()
+        heard = self.orca.wait_for(since, wanted, name)
+        self.transcript.append((name, heard))
+        return heard[-1].strip()
+
+    def once(self, wanted, name):
+        """What a step had to say was said once, not twice."""
+        for step, heard in self.transcript:
+            if step == name:
+                count = sum(1 for utterance in heard if re.fullmatch(wanted, utterance.strip()))
+                if count != 1:
+                    raise Failure(f"{name}: Orca said {wanted!r} {count} times: {heard!r}")
+
+    def round(self, language):
+        german = language == "de"
+        os.makedirs(self.workdir, exist_ok=True)
+        for marker in ("de", "en"):
+            path = os.path.join(self.workdir, marker)
+            if os.path.exists(path):
+                os.remove(path)
+        open(os.path.join(self.workdir, language), "w").close()
+        with open(os.path.join(self.workdir, LIST_NAME), "w", encoding="utf-8") as listing:
+            listing.write("\n".join(QUESTIONS) + "\n")
+
+        title = "Lernwerk - Jorin Malke Studio" if german else "Drillbook - Jorin Malke Studio"
+        texts = {
+            "loaded": ("Liste liste.txt geladen, 2 Fragen" if german else "List liste.txt loaded, 2 questions"),
+            "answer": "Antwort text." if german else "Answer text.",
+            "solution": "Lösung text." if german else "Solution text.",
+            "correct": "Richtig" if german else "Correct",
+            "wrong": "Falsch" if german else "Wrong",
+            "clocked": "Zurückgestellt" if german else "Clocked",
+            "ready": "Fertig!" if german else "Ready!",
+            "new_session": "Neue Runde.. push button." if german else "New Session.. push button.",
+        }
+        blanked = "|".join(re.escape(question) for question in QUESTIONS.values())
+
+        env = dict(os.environ)
+        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        process = subprocess.Popen([self.program], cwd=self.workdir, env=env, stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            self.step(f"{language}: the program starts", lambda: None, re.escape(title) + " frame.")
+
+            self.step(f"{language}: Ctrl+O opens the open dialog", lambda: keys("ctrl+o"), r".*text\.")
+            self.step(f"{language}: a list is loaded", lambda: (type_text(LIST_NAME), keys("Return")),
+                      re.escape(texts["loaded"]))
+
+            question = self.step(f"{language}: Ctrl+N asks the first question", lambda: keys("ctrl+n"), blanked)
+            self.step(f"{language}: Tab leaves the answer field", lambda: keys("Tab"), re.escape(texts["solution"]))
+            self.step(f"{language}: Shift+Tab comes back", lambda: keys("shift+Tab"), re.escape(texts["answer"]))
+
+            line = next(line for line, shown in QUESTIONS.items() if shown == question)
+            self.step(f"{language}: Ctrl+Return shows the solution", lambda: keys("ctrl+Return"), re.escape(line))
+
+            result = (rf"0/2 {texts['correct']} - 1 Trials - 1 {texts['wrong']} - 0 {texts['clocked']}\. "
+                      rf"({blanked})")
+            self.step(f"{language}: Ctrl+2 marks it wrong", lambda: keys("ctrl+2"), result)
+            result = (rf"1/2 {texts['correct']} - 2 Trials - 1 {texts['wrong']} - 0 {texts['clocked']}\. "
+                      rf"({blanked})")
+            self.step(f"{language}: Ctrl+1 marks it correct", lambda: keys("ctrl+1"), result)
+            self.step(f"{language}: the last Ctrl+1 moves the focus on", lambda: keys("ctrl+1"),
+                      re.escape(texts["new_session"]))
+            end = rf"{re.escape(texts['ready'])} 2/2 {texts['correct']} - 3 Trials - 1 {texts['wrong']} - 0 " \
+                  rf"{texts['clocked']}"
+            self.transcript.append((f"{language}: the end of the round",
+                                    self.orca.wait_for(self.orca.mark() - 1, end, "the end of the round")))
+            for name, wanted in ((f"{language}: a list is loaded", re.escape(texts["loaded"])),
+                                 (f"{language}: Ctrl+Return shows the solution", re.escape(line))):
+                self.once(wanted, name)
+        finally:
+            process.terminate()
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--orca-log", required=True)
+    parser.add_argument("--workdir", required=True)
+    args = parser.parse_args()
+
+    orca = Orca(args.orca_log)
+    journey = Journey(args.program, orca, args.workdir)
+    started = time.monotonic()
+    status = 0
+    try:
+        journey.orca.wait_for(0, r"Screen reader on\.", "Orca starts")
+        for language in ("en", "de"):
+            journey.round(language)
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        status = 1
+    for name, heard in journey.transcript:
+        print(f"{name}:")
+        for utterance in heard:
+            print(f"    {utterance}")
+    print(f"e2e orca: {'passed' if status == 0 else 'failed'} in {time.monotonic() - started:.0f} s")
+    return status
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,100 @@
+#include "widgets/speaker.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QPointer>
+#include <QWidget>
+
+#include <utility>
+
+#include "widgets/screen_reader_bus.h"
+
+namespace lernwerk {
+
+namespace {
+
+bool hasActiveFocus(const QWidget* control) { return control && control->isActiveWindow(); }
+
+// The control a screen reader was last told has the focus. While a menu is
+// open Qt's focus widget and the screen reader's may differ.
+QPointer<QWidget> lastPresentedControl;
+QAccessible::UpdateHandler forwardedHandler = nullptr;
+
+void watchFocusEvents(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::Focus && event->child() < 0) {
+        if (auto* control = qobject_cast<QWidget*>(event->object()))
+            lastPresentedControl = control;
+    }
+    QAccessible::installUpdateHandler(forwardedHandler);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(watchFocusEvents);
+}
+
+}  // namespace
+
+Speaker::Speaker(QObject* parent) : QObject(parent)
+{
+    static const bool watching = [] {
+        forwardedHandler = QAccessible::installUpdateHandler(watchFocusEvents);
+        return true;
+    }();
+    Q_UNUSED(watching);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
+}
+
+void Speaker::say(const QString& text)
+{
+    QWidget* control = QApplication::focusWidget();
+    if (!held_ && hasActiveFocus(control)) {
+        waiting_.clear();
+        deliver(control, text);
+    } else {
+        waiting_ = text;
+    }
+}
+
+void Speaker::sayOnAny(QList<QAccessibleInterface*> objects, const QString& text)
+{
+    if (QAccessibleInterface* presented = QAccessible::queryAccessibleInterface(lastPresentedControl.data());
+        presented && !objects.contains(presented))
+        objects << presented;
+    for (QAccessibleInterface* object : objects)
+        presentOn(object, text);
+    emit spoken(text, nullptr);
+}
+
+void Speaker::hold() { held_ = true; }
+
+void Speaker::release()
+{
+    held_ = false;
+    QWidget* control = QApplication::focusWidget();
+    if (!waiting_.isEmpty() && hasActiveFocus(control))
+        deliver(control, std::exchange(waiting_, QString()));
+}
+
+void Speaker::focusChanged(QWidget* now)
+{
+    if (held_ || waiting_.isEmpty() || !hasActiveFocus(now))
+        return;
+    // Queued: the screen reader first hears of the control that took the
+    // focus, which Qt tells it once this change has been handled.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QWidget* control = QApplication::focusWidget();
+            if (held_ || waiting_.isEmpty() || !hasActiveFocus(control))
+                return;
+            deliver(control, std::exchange(waiting_, QString()));
+        },
+        Qt::QueuedConnection);
+}
+
+void Speaker::deliver(QWidget* control, const QString& text)
+{
+    presentOnFocusedControl(control, text);
+    emit spoken(text, control);
+}
+
+}  // namespace lernwerk
