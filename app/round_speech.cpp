@@ -20,6 +20,16 @@ void RoundSpeech::resultShown(const QString& resultLine)
         speaker_.say(step);
 }
 
-void RoundSpeech::solutionShown(const QString& solution) { speaker_.say(solution); }
+void RoundSpeech::solutionShown(const QString& solution, const QString& answerCheck)
+{
+    if (answerCheck.isEmpty()) {
+        speaker_.say(solution);
+        return;
+    }
+    // One message, so that the summary cannot cut the solution off.
+    const bool closed = solution.endsWith(QLatin1Char('.')) || solution.endsWith(QLatin1Char('!')) ||
+                        solution.endsWith(QLatin1Char('?'));
+    speaker_.say(solution + (closed ? QStringLiteral(" ") : QStringLiteral(". ")) + answerCheck);
+}
 
 }  // namespace lernwerk

@@ -13,7 +13,8 @@ class Speaker;
 // - a new round: its first question;
 // - a marking: the result line, then the next question;
 // - the end: the closing phase and the final result line;
-// - the solution, as soon as it shows.
+// - the solution, as soon as it shows, then how the typed answer stood to its
+//   gaps when it was held against them.
 class RoundSpeech {
 public:
     explicit RoundSpeech(Speaker& speaker) : speaker_(speaker) {}
@@ -23,7 +24,9 @@ public:
     void roundEnded(const QString& phase) { ending_ = phase; }
     // The result line closes every step of a round: the step is said now.
     void resultShown(const QString& resultLine);
-    void solutionShown(const QString& solution);
+    // `answerCheck` is the summary of the typed answer against the gaps
+    // ("2 of 3 gaps as typed, 1 nearly"), empty when there is none.
+    void solutionShown(const QString& solution, const QString& answerCheck);
 
 private:
     Speaker& speaker_;

@@ -213,7 +213,8 @@ void TrainerPage::show_solution(std::u16string_view text)
 {
     setWrappedText(*loesung, fromView(text));
     marks_->mark(text, language_.current());
-    speech_.solutionShown(loesung->toPlainText());
+    // The marks leave their summary as the field's description.
+    speech_.solutionShown(loesung->toPlainText(), loesung->accessibleDescription());
 }
 
 void TrainerPage::finish_trainer()

@@ -48,16 +48,20 @@ TEST_F(KeyboardSpeechTest, EachStepOfARoundIsSpokenOnce)
     memo("Memo1")->setPlainText(QStringLiteral("Eins _zwei_ drei"));
     const struct {
         const char* button;
+        const char* answer;  // typed before the button is pressed
         const char* said;
     } steps[] = {
-        {"Button1", "Eins _____ drei"},
-        {"bt_solve", "Eins _zwei_ drei"},
-        {"bt_wrong", "0/1 Richtig - 1 Trials - 1 Falsch - 0 Zurückgestellt. Eins _____ drei"},
-        {"bt_clock", "0/1 Richtig - 2 Trials - 1 Falsch - 1 Zurückgestellt. Eins _____ drei"},
-        {"bt_correct", "Fertig! 1/1 Richtig - 3 Trials - 1 Falsch - 1 Zurückgestellt"},
+        {"Button1", "", "Eins _____ drei"},
+        {"bt_solve", "", "Eins _zwei_ drei"},
+        {"bt_wrong", "", "0/1 Richtig - 1 Trials - 1 Falsch - 0 Zurückgestellt. Eins _____ drei"},
+        // A typed answer: its summary follows the solution in the same message.
+        {"bt_solve", "Zwei", "Eins _zwei_ drei. 0 von 1 Lücke wie eingegeben, 1 beinahe"},
+        {"bt_clock", "", "0/1 Richtig - 2 Trials - 1 Falsch - 1 Zurückgestellt. Eins _____ drei"},
+        {"bt_correct", "", "Fertig! 1/1 Richtig - 3 Trials - 1 Falsch - 1 Zurückgestellt"},
     };
     for (const auto& step : steps) {
         spoken.clear();
+        memo("antwort")->setPlainText(QString::fromUtf8(step.answer));
         click(step.button);
         EXPECT_EQ(spoken, QStringList{QString::fromUtf8(step.said)}) << step.button;
     }
