@@ -2,7 +2,8 @@
 
 #include <QPlainTextEdit>
 
-#include "lang/font_dialog.h"
+#include "dialogs/color_dialog.h"
+#include "dialogs/font_dialog.h"
 
 namespace lernwerk {
 
@@ -23,7 +24,7 @@ void QuestionFieldLook::chooseFont(std::span<QPlainTextEdit* const> fields)
 {
     if (!fd)
         fd = makeFontDialog(parent_);
-    if (!fd->choose())
+    if (!fd->choose(language_.current()))
         return;
     const QFont chosen = fd->chosenFont();
     const QColor color = fd->chosenColor();

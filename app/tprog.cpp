@@ -305,7 +305,7 @@ void Tprog::createPages()
         showPage(lists_);
         lists_->focusNewSession();
     });
-    look_ = std::make_unique<QuestionFieldLook>(this);
+    look_ = std::make_unique<QuestionFieldLook>(this, language_);
 }
 
 // Lists page > "Neue Runde..": starts a round on the current list.

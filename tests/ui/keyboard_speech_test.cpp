@@ -9,7 +9,8 @@
 #include <QTabBar>
 #include <QToolButton>
 
-#include "lang/font_dialog.h"
+#include "dialogs/color_dialog.h"
+#include "dialogs/font_dialog.h"
 #include "widgets/click_label.h"
 #include "widgets/page_control.h"
 #include "widgets/speaker.h"

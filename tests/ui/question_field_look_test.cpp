@@ -3,8 +3,10 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QLabel>
 
-#include "lang/font_dialog.h"
+#include "dialogs/color_dialog.h"
+#include "dialogs/font_dialog.h"
 
 namespace lernwerk::testing {
 namespace {
@@ -107,6 +109,46 @@ TEST_F(QuestionFieldLookTest, BackgroundColour)
     }
     for (QPlainTextEdit* field : fields())
         EXPECT_EQ(field->palette().color(QPalette::Base), QColor(0xFFF2CC));
+}
+
+// Both dialogs speak the language of the moment they open, however often it
+// changed since they were first opened.
+TEST_F(QuestionFieldLookTest, DialogsFollowTheLanguageAtEveryOpening)
+{
+    const struct {
+        const char* languageEntry;
+        const char* fontTitle;
+        const char* colorLabel;
+        const char* firstColor;
+        const char* colorTitle;
+    } openings[] = {
+        {"sp2", "Select Font", "&Color:", "Black", "Select Color"},
+        {"sp1", "Schriftart auswählen", "&Farbe:", "Schwarz", "Farbauswahl"},
+        {"sp2", "Select Font", "&Color:", "Black", "Select Color"},
+    };
+    for (const auto& opening : openings) {
+        SCOPED_TRACE(opening.languageEntry);
+        trigger(opening.languageEntry);
+        QString fontTitle, colorLabel, firstColor, colorTitle;
+        chooseFont([&](FontDialog* dialog) {
+            fontTitle = dialog->windowTitle();
+            auto* colors = dialog->findChild<QComboBox*>(QStringLiteral("fontColor"));
+            firstColor = colors->itemText(0);
+            for (auto* label : dialog->findChildren<QLabel*>())
+                if (label->buddy() == colors)
+                    colorLabel = label->text();
+            return false;
+        });
+        whenModal([&](QWidget* dialog) {
+            colorTitle = dialog->windowTitle();
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        trigger("hf");
+        EXPECT_EQ(fontTitle, QString::fromUtf8(opening.fontTitle));
+        EXPECT_EQ(colorLabel, QString::fromUtf8(opening.colorLabel));
+        EXPECT_EQ(firstColor, QString::fromUtf8(opening.firstColor));
+        EXPECT_EQ(colorTitle, QString::fromUtf8(opening.colorTitle));
+    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "lang/font_dialog.h"
+#include "dialogs/font_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,23 +12,21 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
+
+#include "lang/font_dialog_texts.h"
 
 namespace lernwerk {
 
 namespace {
 
-struct NamedColor {
-    const char* name;
-    QRgb rgb;
+// The sixteen colours of the classic palette, in the order of their names in
+// the texts of the font dialog.
+constexpr QRgb kColors[] = {
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0x808080,
+    0xC0C0C0, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
 };
-
-// The sixteen colours of the classic palette.
-constexpr NamedColor kColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x800000},  {"Green", 0x008000}, {"Olive", 0x808000},
-    {"Navy", 0x000080},   {"Purple", 0x800080},  {"Teal", 0x008080},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},     {"Lime", 0x00FF00},  {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},  {"White", 0xFFFFFF},
-};
+static_assert(std::size(kColors) == kFontDialogColors);
 
 constexpr int kSwatchSize = 12;
 
@@ -84,12 +82,12 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
 
     colors_ = new QComboBox(this);
     colors_->setObjectName(QStringLiteral("fontColor"));
-    for (const NamedColor& color : kColors)
-        colors_->addItem(swatch(QColor(color.rgb)), QString::fromLatin1(color.name), QColor(color.rgb));
+    for (const QRgb color : kColors)
+        colors_->addItem(swatch(QColor(color)), QString(), QColor(color));
     auto* colorRow = new QHBoxLayout;
-    auto* colorLabel = new QLabel(QStringLiteral("&Color:"), this);
-    colorLabel->setBuddy(colors_);
-    colorRow->addWidget(colorLabel);
+    colorLabel_ = new QLabel(this);
+    colorLabel_->setBuddy(colors_);
+    colorRow->addWidget(colorLabel_);
     colorRow->addWidget(colors_);
     colorRow->addStretch(1);
 
@@ -101,7 +99,19 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(fonts_);
     layout->addLayout(colorRow);
     layout->addWidget(buttons);
-    setWindowTitle(fonts_->windowTitle());
+    retranslate(Language::English);
+}
+
+void FontDialog::retranslate(Language language)
+{
+    // The title and the chooser's own words come from the toolkit's
+    // translation of the interface language, which the language switch
+    // installs; the colour row from the program's texts.
+    setWindowTitle(QFontDialog::tr("Select Font"));
+    const FontDialogTexts& texts = fontDialogTexts();
+    colorLabel_->setText(texts.colorLabel.in(language));
+    for (int i = 0; i < kFontDialogColors; ++i)
+        colors_->setItemText(i, texts.colorNames[static_cast<std::size_t>(i)].in(language));
 }
 
 bool FontDialog::eventFilter(QObject* watched, QEvent* event)
@@ -116,8 +126,9 @@ bool FontDialog::eventFilter(QObject* watched, QEvent* event)
 
 QFont FontDialog::currentFont() const { return fonts_->currentFont(); }
 
-bool FontDialog::choose()
+bool FontDialog::choose(Language language)
 {
+    retranslate(language);
     display(chosenFont_, chosenColor_);
     fonts_->setVisible(true);
     if (exec() != QDialog::Accepted)
@@ -151,21 +162,6 @@ void FontDialog::display(const QFont& font, const QColor& color)
     // A colour outside the palette, such as the system's text colour.
     colors_->addItem(swatch(color), color.name(), color);
     colors_->setCurrentIndex(colors_->count() - 1);
-}
-
-ColorDialog::ColorDialog(const QColor& initial, QWidget* parent) : QColorDialog(initial, parent), chosenColor_(initial)
-{
-    setObjectName(QStringLiteral("cd"));
-    setOption(QColorDialog::DontUseNativeDialog);
-}
-
-bool ColorDialog::choose()
-{
-    setCurrentColor(chosenColor_);
-    if (exec() != QDialog::Accepted)
-        return false;
-    chosenColor_ = selectedColor();
-    return true;
 }
 
 }  // namespace lernwerk

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QColor>
-#include <QColorDialog>
 #include <QDialog>
 #include <QFont>
 
+#include "lang/language.h"
+
 class QComboBox;
+class QLabel;
 class QFontDialog;
 
 namespace lernwerk {
@@ -18,8 +20,9 @@ class FontDialog : public QDialog {
 public:
     explicit FontDialog(QWidget* parent);
 
-    // Shows the dialog on the last confirmed choice; true when the user confirms.
-    bool choose();
+    // Shows the dialog on the last confirmed choice, in `language`; true when
+    // the user confirms.
+    bool choose(Language language);
 
     QFont chosenFont() const { return chosenFont_; }
     QColor chosenColor() const { return chosenColor_; }
@@ -34,25 +37,12 @@ protected:
 
 private:
     void display(const QFont& font, const QColor& color);
+    void retranslate(Language language);
 
     QFontDialog* fonts_;
     QComboBox* colors_;
+    QLabel* colorLabel_;
     QFont chosenFont_;
-    QColor chosenColor_;
-};
-
-// The colour dialog of the settings menu. It keeps the last confirmed colour
-// and offers it at its next opening; a cancelled choice is forgotten.
-class ColorDialog : public QColorDialog {
-    Q_OBJECT
-public:
-    ColorDialog(const QColor& initial, QWidget* parent);
-
-    // Shows the dialog on the last confirmed colour; true when the user confirms.
-    bool choose();
-    QColor chosenColor() const { return chosenColor_; }
-
-private:
     QColor chosenColor_;
 };
 
