@@ -36,7 +36,6 @@ QString withAccessKey(const QString& caption, QChar key)
 
 void Tprog::sprache()
 {
-    const bool german = language_.isGerman();
     const Language language = language_.current();
     const WindowTexts& window = windowTexts();
     setWindowTitle(window.caption.in(language));
@@ -50,45 +49,56 @@ void Tprog::sprache()
     statistics_->retranslate(language);
     blatt->setTabText(blatt->indexOf(lists_), listsPageTexts().tab.in(language));
     lists_->retranslate(language);
-    exchangeInfoTabs(german);
+    exchangeInfoTabs(language);
     info_->retranslate(language);
     for (const auto& [action, text] : menuCaptions_)
         action->setText(text->in(language));
-    softwareGerman_->menuAction()->setVisible(german);
-    softwareEnglish_->menuAction()->setVisible(!german);
+    // One software menu a language; the other language's menu hides.
+    const quiz::PerLanguage<QMenu*> softwareMenus{softwareGerman_, softwareEnglish_};
+    QMenu* software = softwareMenus.in(language);
+    for (const Language each : quiz::kLanguages) {
+        QMenu* menu = softwareMenus.in(each);
+        menu->menuAction()->setVisible(menu == software);
+        menu->menuAction()->setText(QStringLiteral("Software"));
+    }
     // Alt and a letter open the menus of the bar, a different letter for each
     // menu; the hidden software menu has none.
-    const QString software = QStringLiteral("Software");
-    const std::pair<QAction*, QChar> accessKeys[] = {
-        {menuBar()->findChild<QMenu*>(QStringLiteral("p0"))->menuAction(), german ? u'P' : u'F'},
-        {menuBar()->findChild<QMenu*>(QStringLiteral("f0"))->menuAction(), german ? u'F' : u'W'},
-        {menuBar()->findChild<QMenu*>(QStringLiteral("Einstellungen1"))->menuAction(), german ? u'E' : u'S'},
-        {(german ? softwareGerman_ : softwareEnglish_)->menuAction(), german ? u'S' : u'o'},
-        {menuBar()->findChild<QMenu*>(QStringLiteral("i0"))->menuAction(), u'H'},
+    using AccessKey = quiz::PerLanguage<QChar>;
+    const std::pair<QAction*, AccessKey> accessKeys[] = {
+        {menuBar()->findChild<QMenu*>(QStringLiteral("p0"))->menuAction(), AccessKey{u'P', u'F'}},
+        {menuBar()->findChild<QMenu*>(QStringLiteral("f0"))->menuAction(), AccessKey{u'F', u'W'}},
+        {menuBar()->findChild<QMenu*>(QStringLiteral("Einstellungen1"))->menuAction(), AccessKey{u'E', u'S'}},
+        {software->menuAction(), AccessKey{u'S', u'o'}},
+        {menuBar()->findChild<QMenu*>(QStringLiteral("i0"))->menuAction(), AccessKey{u'H', u'H'}},
     };
-    (german ? softwareEnglish_ : softwareGerman_)->menuAction()->setText(software);
-    (german ? softwareGerman_ : softwareEnglish_)->menuAction()->setText(software);
     for (const auto& [menu, key] : accessKeys)
-        menu->setText(withAccessKey(menu->text(), key));
+        menu->setText(withAccessKey(menu->text(), key.in(language)));
     blatt->setTabText(blatt->indexOf(editor_), editorPageTexts().tab.in(language));
     editor_->retranslate(language);
 
     blatt->selectPage(trainer_);
-    sp2->setChecked(!german);
-    sp1->setChecked(german);
+    sp1->setChecked(language == Language::German);
+    sp2->setChecked(language == Language::English);
 }
 
-void Tprog::exchangeInfoTabs(bool german)
+void Tprog::exchangeInfoTabs(Language language)
 {
     const auto& twins = info_->twins();
     for (const InfoTwins& pair : twins) {
-        QWidget* wanted = german ? pair.german : pair.english;
-        QWidget* other = german ? pair.english : pair.german;
+        const quiz::PerLanguage<QWidget*> pages{pair.german, pair.english};
+        QWidget* wanted = pages.in(language);
         // The introduction of the new language always shows; any other page
-        // shows when the user had its twin open.
-        if (&pair == &twins.front() || blatt->isPageVisible(other))
+        // shows when the user had it open in another language.
+        bool wasOpen = &pair == &twins.front();
+        for (const Language other : quiz::kLanguages) {
+            QWidget* page = pages.in(other);
+            if (page == wanted)
+                continue;
+            wasOpen = wasOpen || blatt->isPageVisible(page);
+            blatt->setPageVisible(page, false);
+        }
+        if (wasOpen)
             blatt->setPageVisible(wanted, true);
-        blatt->setPageVisible(other, false);
     }
 }
 

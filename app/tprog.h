@@ -144,7 +144,7 @@ private:
     void scrollInfoPagesToTop();
     void readLastListAtCreation(const QString& fileName);
     void watchFocus(QWindow* now);
-    void exchangeInfoTabs(bool german);
+    void exchangeInfoTabs(Language language);
     void showInfoPage(InfoTopic topic);
     void showCatalogue();
 

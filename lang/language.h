@@ -21,7 +21,6 @@ public:
     explicit InterfaceLanguage(QObject* parent = nullptr);
 
     Language current() const { return current_; }
-    bool isGerman() const { return current_ == Language::German; }
 
     // Sets the language and announces it, also when it does not change: the
     // language switch always rewrites the texts.
