@@ -133,7 +133,13 @@ class Journey:
             self.step(f"{language}: Shift+Tab comes back", lambda: keys("shift+Tab"), re.escape(texts["answer"]))
 
             line = next(line for line, shown in QUESTIONS.items() if shown == question)
-            self.step(f"{language}: Ctrl+Return shows the solution", lambda: keys("ctrl+Return"), re.escape(line))
+            # An answer that holds the gap's word: the solution comes with how
+            # the answer stood to its gap.
+            type_text("zwei Italien")
+            held = "1 von 1 Lücke wie eingegeben" if german else "1 of 1 gap as typed"
+            solution = line + (" " if line.endswith(".") else ". ") + held
+            self.step(f"{language}: Ctrl+Return shows the solution", lambda: keys("ctrl+Return"),
+                      re.escape(solution))
 
             result = (rf"0/2 {texts['correct']} - 1 Trials - 1 {texts['wrong']} - 0 {texts['clocked']}\. "
                       rf"({blanked})")
@@ -148,7 +154,7 @@ class Journey:
             self.transcript.append((f"{language}: the end of the round",
                                     self.orca.wait_for(self.orca.mark() - 1, end, "the end of the round")))
             for name, wanted in ((f"{language}: a list is loaded", re.escape(texts["loaded"])),
-                                 (f"{language}: Ctrl+Return shows the solution", re.escape(line))):
+                                 (f"{language}: Ctrl+Return shows the solution", re.escape(solution))):
                 self.once(wanted, name)
         finally:
             process.terminate()
