@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -82,6 +83,8 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
 
     colors_ = new QComboBox(this);
     colors_->setObjectName(QStringLiteral("fontColor"));
+    // As wide as the colour names of the language in use.
+    colors_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (const QRgb color : kColors)
         colors_->addItem(swatch(QColor(color)), QString(), QColor(color));
     auto* colorRow = new QHBoxLayout;
@@ -108,6 +111,13 @@ void FontDialog::retranslate(Language language)
     // translation of the interface language, which the language switch
     // installs; the colour row from the program's texts.
     setWindowTitle(QFontDialog::tr("Select Font"));
+    // The chooser renews its own labels when the language changes, but not
+    // the names in its list of writing systems, which follows the order of
+    // the writing systems.
+    if (auto* writingSystems = fonts_->findChild<QComboBox*>()) {
+        for (int i = 0; i < writingSystems->count() && i < QFontDatabase::WritingSystemsCount; ++i)
+            writingSystems->setItemText(i, QFontDatabase::writingSystemName(QFontDatabase::WritingSystem(i)));
+    }
     const FontDialogTexts& texts = fontDialogTexts();
     colorLabel_->setText(texts.colorLabel.in(language));
     for (int i = 0; i < kFontDialogColors; ++i)

@@ -120,20 +120,22 @@ TEST_F(QuestionFieldLookTest, DialogsFollowTheLanguageAtEveryOpening)
         const char* fontTitle;
         const char* colorLabel;
         const char* firstColor;
+        const char* anyWritingSystem;
         const char* colorTitle;
     } openings[] = {
-        {"sp2", "Select Font", "&Color:", "Black", "Select Color"},
-        {"sp1", "Schriftart auswählen", "&Farbe:", "Schwarz", "Farbauswahl"},
-        {"sp2", "Select Font", "&Color:", "Black", "Select Color"},
+        {"sp2", "Select Font", "&Color:", "Black", "Any", "Select Color"},
+        {"sp1", "Schriftart auswählen", "&Farbe:", "Schwarz", "Alle", "Farbauswahl"},
+        {"sp2", "Select Font", "&Color:", "Black", "Any", "Select Color"},
     };
     for (const auto& opening : openings) {
         SCOPED_TRACE(opening.languageEntry);
         trigger(opening.languageEntry);
-        QString fontTitle, colorLabel, firstColor, colorTitle;
+        QString fontTitle, colorLabel, firstColor, anyWritingSystem, colorTitle;
         chooseFont([&](FontDialog* dialog) {
             fontTitle = dialog->windowTitle();
             auto* colors = dialog->findChild<QComboBox*>(QStringLiteral("fontColor"));
             firstColor = colors->itemText(0);
+            anyWritingSystem = dialog->findChild<QFontDialog*>()->findChild<QComboBox*>()->itemText(0);
             for (auto* label : dialog->findChildren<QLabel*>())
                 if (label->buddy() == colors)
                     colorLabel = label->text();
@@ -147,6 +149,7 @@ TEST_F(QuestionFieldLookTest, DialogsFollowTheLanguageAtEveryOpening)
         EXPECT_EQ(fontTitle, QString::fromUtf8(opening.fontTitle));
         EXPECT_EQ(colorLabel, QString::fromUtf8(opening.colorLabel));
         EXPECT_EQ(firstColor, QString::fromUtf8(opening.firstColor));
+        EXPECT_EQ(anyWritingSystem, QString::fromUtf8(opening.anyWritingSystem));
         EXPECT_EQ(colorTitle, QString::fromUtf8(opening.colorTitle));
     }
 }
