@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 #include "quiz/answer_check.h"
 
 class QPlainTextEdit;

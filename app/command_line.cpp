@@ -10,7 +10,7 @@
 
 #include "app/standard_dialog_texts.h"
 #include "lang/command_line_texts.h"
-#include "lang/language.h"
+#include "lang/interface_language.h"
 
 namespace lernwerk {
 

@@ -7,7 +7,7 @@
 #include "app/tstart.h"
 #include "dialogs/tbugreport.h"
 #include "dialogs/tende.h"
-#include "lang/language.h"
+#include "lang/interface_language.h"
 #include "lang/window_texts.h"
 #include "widgets/error_reporter.h"
 #include "widgets/last_list_files.h"

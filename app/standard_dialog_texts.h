@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QTranslator>
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 
 namespace lernwerk {
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 
 class QLabel;
 class QPlainTextEdit;

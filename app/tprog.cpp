@@ -25,7 +25,7 @@
 #include "dialogs/template_menu.h"
 #include "dialogs/tende.h"
 #include "lang/editor_texts.h"
-#include "lang/language.h"
+#include "lang/interface_language.h"
 #include "lang/lists_texts.h"
 #include "lists/editor_page.h"
 #include "lists/lists_page.h"

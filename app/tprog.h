@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 #include "quiz/round.h"
 
 class QAction;

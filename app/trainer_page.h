@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "app/round_speech.h"
-#include "lang/language.h"
+#include "lang/interface_language.h"
 #include "quiz/round.h"
 
 class QLabel;

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 #include "lang/window_texts.h"
 #include "widgets/click_label.h"
 #include "widgets/error_reporter.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 
 class QLabel;
 class QScrollArea;

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QFont>
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 
 class QComboBox;
 class QLabel;

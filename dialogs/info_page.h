@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "dialogs/info_texts.h"
-#include "lang/language.h"
+#include "lang/interface_language.h"
 
 #include <optional>
 #include <vector>

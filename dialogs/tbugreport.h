@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 
 namespace lernwerk {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 
 class QLabel;
 class QRadioButton;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 #include "quiz/answer_check.h"
 
 namespace lernwerk {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 
 namespace lernwerk {
 

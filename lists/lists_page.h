@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "lang/language.h"
+#include "lang/interface_language.h"
 #include "lists/list_file_dialog.h"
 
 class QLabel;

@@ -18,7 +18,7 @@
 #include "app/tprog.h"
 #include "app/tstart.h"
 #include "dialogs/info_page.h"
-#include "lang/language.h"
+#include "lang/interface_language.h"
 #include "widgets/error_reporter.h"
 #include "widgets/status_bar.h"
 

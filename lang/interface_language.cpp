@@ -1,4 +1,4 @@
-#include "lang/language.h"
+#include "lang/interface_language.h"
 
 #include <QDir>
 #include <QFileInfo>
