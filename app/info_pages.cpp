@@ -31,29 +31,13 @@ void Tprog::addInfoPages()
 
 void Tprog::scrollInfoPagesToTop() { info_->scrollToTop(); }
 
-void Tprog::showInfoPage(InfoTopic topic) { showPage(info_->page(topic, language_.current())); }
-
-// The catalogue of the other language goes, and the catalogue starts at its top.
-void Tprog::showCatalogue()
+void Tprog::showInfoPage(InfoTopic topic)
 {
-    for (const Language other : quiz::kLanguages)
-        if (other != language_.current())
-            hidePage(info_->page(InfoTopic::catalogue, other));
-    InfoPage* shown = info_->page(InfoTopic::catalogue, language_.current());
+    InfoPage* shown = info_->page(topic, language_.current());
     showPage(shown);
-    shown->scrollToTop();
+    if (shown->row().opensAtTop)
+        shown->scrollToTop();
 }
-
-// Windows > Introduction, Help and Information > Introduction: shows the introduction.
-void Tprog::f5Click() { showInfoPage(InfoTopic::introduction); }
-// Windows > Recommendations, Help and Information > Recommendations: shows the recommendations.
-void Tprog::f6Click() { showInfoPage(InfoTopic::recommendations); }
-// Windows > Why Donate?, Help and Information > Why Donate?: shows the donation page.
-void Tprog::f7Click() { showInfoPage(InfoTopic::donation); }
-// Windows > Licence, Help and Information > Licence: shows the licence.
-void Tprog::f8Click() { showInfoPage(InfoTopic::licence); }
-// Windows, Software and Help and Information > Software: shows the software catalogue at its top.
-void Tprog::Software1Click() { showCatalogue(); }
 
 // A link entry of the Software or Help and Information menu: opens the address its caption begins with.
 void Tprog::BrowseToMenuCaption(QAction* entry) { BrowseToAddress(entry->text(), kReferrerMenu, true); }

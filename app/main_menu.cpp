@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include "app/tprog.h"
+#include "dialogs/info_topics.h"
 #include "lang/answer_check_texts.h"
 #include "lang/window_texts.h"
 #include "lists/lists_page.h"
@@ -69,6 +70,13 @@ void Tprog::createMenus()
                 [this, handler] { errors_.guarded([this, handler] { (this->*handler)(); }); });
         return captioned(action, text);
     };
+    const auto infoEntry = [this, captioned](QMenu* menu, const InfoMenuEntry& shown, InfoTopic topic) {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(QString::fromLatin1(shown.name));
+        connect(action, &QAction::triggered, this,
+                [this, topic] { errors_.guarded([this, topic] { showInfoPage(topic); }); });
+        return captioned(action, &shown.caption);
+    };
     const auto link = [this, captioned](QMenu* menu, const char* name, const Text* text,
                                         const QString& caption = QString()) {
         QAction* action = menu->addAction(caption);
@@ -94,11 +102,8 @@ void Tprog::createMenus()
     addSeparator(f0);
     entry(f0, "f4", &Tprog::f4Click, &texts.f4);
     addSeparator(f0, "About1");
-    entry(f0, "f5", &Tprog::f5Click, &texts.f5);
-    entry(f0, "f6", &Tprog::f6Click, &texts.f6);
-    entry(f0, "Software2", &Tprog::Software1Click, nullptr, QStringLiteral("Software"));
-    entry(f0, "f7", &Tprog::f7Click, &texts.f7);
-    entry(f0, "f8", &Tprog::f8Click, &texts.f8);
+    for (const InfoTopicRow& row : infoTopics())
+        infoEntry(f0, row.windowsEntry, row.topic);
 
     QMenu* settings = menuOf(bar, "Einstellungen1", texts.Einstellungen1);
     entry(settings, "Schrift1", &Tprog::Schrift1Click, &texts.Schrift1);
@@ -147,7 +152,10 @@ void Tprog::createMenus()
     };
     for (const auto& software : softwareMenus) {
         QMenu* menu = addMenu(bar, software.menu, QStringLiteral("Software"));
-        entry(menu, software.catalogueEntry, &Tprog::Software1Click, nullptr, software.catalogueCaption);
+        QAction* catalogue = menu->addAction(software.catalogueCaption);
+        catalogue->setObjectName(QString::fromLatin1(software.catalogueEntry));
+        connect(catalogue, &QAction::triggered, this,
+                [this] { errors_.guarded([this] { showInfoPage(InfoTopic::catalogue); }); });
         addSeparator(menu);
         for (int i = 0; i < 2; ++i)
             link(menu, software.linkNames[i], nullptr, software.linkCaptions[i]);
@@ -155,12 +163,14 @@ void Tprog::createMenus()
     }
 
     QMenu* i0 = menuOf(bar, "i0", texts.i0);
-    entry(i0, "i1", &Tprog::f5Click, &texts.i1)->setShortcut(QKeySequence(Qt::Key_F1));
-    entry(i0, "m_bug_i", &Tprog::m_bug_iClick, &texts.m_bug_i);
-    entry(i0, "i2", &Tprog::f6Click, &texts.i2);
-    entry(i0, "Software1", &Tprog::Software1Click, nullptr, QStringLiteral("Software"));
-    entry(i0, "i3", &Tprog::f7Click, &texts.i3);
-    entry(i0, "i4", &Tprog::f8Click, &texts.i4);
+    for (const InfoTopicRow& row : infoTopics()) {
+        QAction* shows = infoEntry(i0, row.helpEntry, row.topic);
+        // F1 shows the introduction, and the bug report stands under it.
+        if (&row == &infoTopics().front()) {
+            shows->setShortcut(QKeySequence(Qt::Key_F1));
+            entry(i0, "m_bug_i", &Tprog::m_bug_iClick, &texts.m_bug_i);
+        }
+    }
     addSeparator(i0);
     const std::pair<const char*, const Text*> links[] = {
         {"i5", &texts.i5}, {"i9", &texts.i9},   {"i11", &texts.i11}, {"i6", &texts.i6},

@@ -104,12 +104,9 @@ public:
     void Button12Click();
     void Button13Click();
 
-    // Information pages
-    void f5Click();
-    void f6Click();
-    void f7Click();
-    void f8Click();
-    void Software1Click();
+    // Information pages: the entries of the Windows, Help and Information
+    // and software menus show the page of the interface language.
+    void showInfoPage(InfoTopic topic);
 
     // Language, font and colour
     void sprache();
@@ -145,8 +142,6 @@ private:
     void readLastListAtCreation(const QString& fileName);
     void watchFocus(QWindow* now);
     void exchangeInfoTabs(bool german);
-    void showInfoPage(InfoTopic topic);
-    void showCatalogue();
 
     Tstart& start_;
     InterfaceLanguage& language_;
