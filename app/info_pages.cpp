@@ -18,8 +18,7 @@ void Tprog::addInfoPages()
     for (InfoPage* page : info_->pages()) {
         blatt->addTab(page, page->tabText());
         blatt->setPageVisible(page, false);
-        connect(page, &InfoPage::closeRequested, this,
-                [this, page] { errors_.guarded([this, page] { hidePage(page); }); });
+        connectGuarded(page, &InfoPage::closeRequested, this, errors_, [this, page] { hidePage(page); });
     }
     // A page's content is built when it is first shown; the page that becomes the current one gets
     // it at once, even while the window is hidden, so that its controls exist from then on.

@@ -13,6 +13,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -28,6 +29,7 @@ class ErrorReporter;
 class InfoPageSet;
 class InterfaceLanguage;
 class ListsPage;
+class MenuBuilder;
 class QuestionFieldLook;
 class StatisticsPage;
 class TrainerPage;
@@ -136,6 +138,12 @@ private:
     void createPages();
     void addInfoPages();
     void createMenus();
+    QMenu* createProgramMenu(MenuBuilder& menus, QMenuBar* bar);
+    QMenu* createWindowsMenu(MenuBuilder& menus, QMenuBar* bar);
+    QMenu* createSettingsMenu(MenuBuilder& menus, QMenuBar* bar);
+    QMenu* createHelpMenu(MenuBuilder& menus, QMenuBar* bar);
+    void nameWhenReachedByArrows(QMenu* menu);
+    void addShortcuts(QMenu* firstMenu);
     void createStatusBar();
     void acceptListDrops();
     void scrollInfoPagesToTop();

@@ -69,4 +69,19 @@ const MenuTexts& menuTexts()
     return texts;
 }
 
+const SoftwareMenuTexts& softwareMenuTexts()
+{
+    static const SoftwareMenuTexts texts{
+        .title = {QStringLiteral("Software"), QStringLiteral("Software")},
+        .catalogue = {QStringLiteral("Kurzbeschreibung aller Programme"),
+                      QStringLiteral("Brief Description of the Software")},
+        .individual =
+            site(sites::kGerman, sites::kEnglish, "/individuell - Individuelle Softwarelösungen für jeden Zweck",
+                 "/individual - Individual Software Solutions for every Purpose"),
+        .fit = site(sites::kGerman, sites::kEnglish, "/individuelle-anpassung - Individuelle Anpassung von Software",
+                    "/individual-fit - Individual Adaption of existing Software"),
+    };
+    return texts;
+}
+
 }  // namespace lernwerk

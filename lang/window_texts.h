@@ -28,4 +28,15 @@ struct MenuTexts {
 };
 const MenuTexts& menuTexts();
 
+// The software menus, one for each language; each shows its own language's
+// texts only.
+struct SoftwareMenuTexts {
+    Text title;
+    Text catalogue;  // shows the catalogue page
+    // Links: the address, then what it offers.
+    Text individual;
+    Text fit;
+};
+const SoftwareMenuTexts& softwareMenuTexts();
+
 }  // namespace lernwerk
