@@ -77,8 +77,8 @@ ClickLabel* InfoPage::addLink(QWidget* parent, const QString& name, const QStrin
     setTextColour(link, kLinkColour);
     link->setCursor(Qt::PointingHandCursor);
     link->adjustSize();
-    connect(link, &ClickLabel::clicked, this,
-            [this, link] { errors_.guarded([link] { BrowseToAddress(link->text(), kReferrerPage, true); }); });
+    connectGuarded(link, &ClickLabel::clicked, this, errors_,
+                   [link] { BrowseToAddress(link->text(), kReferrerPage, true); });
     links_.push_back(link);
     return link;
 }
