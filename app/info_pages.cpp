@@ -18,8 +18,7 @@ void Tprog::addInfoPages()
     for (InfoPage* page : info_->pages()) {
         blatt->addTab(page, page->tabText());
         blatt->setPageVisible(page, false);
-        connect(page, &InfoPage::closeRequested, this,
-                [this, page] { errors_.guarded([this, page] { hidePage(page); }); });
+        connectGuarded(page, &InfoPage::closeRequested, this, errors_, [this, page] { hidePage(page); });
     }
     // A page's content is built when it is first shown; the page that becomes the current one gets
     // it at once, even while the window is hidden, so that its controls exist from then on.
@@ -31,29 +30,44 @@ void Tprog::addInfoPages()
 
 void Tprog::scrollInfoPagesToTop() { info_->scrollToTop(); }
 
-void Tprog::showInfoPage(InfoTopic topic) { showPage(info_->page(topic, language_.current())); }
-
-// The catalogue of the other language goes, and the catalogue starts at its top.
-void Tprog::showCatalogue()
+void Tprog::showInfoPage(InfoTopic topic)
 {
-    for (const Language other : quiz::kLanguages)
-        if (other != language_.current())
-            hidePage(info_->page(InfoTopic::catalogue, other));
-    InfoPage* shown = info_->page(InfoTopic::catalogue, language_.current());
+    InfoPage* shown = info_->page(topic, language_.current());
     showPage(shown);
-    shown->scrollToTop();
+    if (shown->row().opensAtTop)
+        shown->scrollToTop();
 }
 
-// Windows > Introduction, Help and Information > Introduction: shows the introduction.
+// Windows > Introduction, Help and Information > Introduction.
 void Tprog::f5Click() { showInfoPage(InfoTopic::introduction); }
-// Windows > Recommendations, Help and Information > Recommendations: shows the recommendations.
+
+// Windows > Recommendations, Help and Information > Recommendations.
 void Tprog::f6Click() { showInfoPage(InfoTopic::recommendations); }
-// Windows > Why Donate?, Help and Information > Why Donate?: shows the donation page.
+
+// Windows > Donation, Help and Information > Donation.
 void Tprog::f7Click() { showInfoPage(InfoTopic::donation); }
-// Windows > Licence, Help and Information > Licence: shows the licence.
+
+// Windows > Licence, Help and Information > Licence.
 void Tprog::f8Click() { showInfoPage(InfoTopic::licence); }
-// Windows, Software and Help and Information > Software: shows the software catalogue at its top.
-void Tprog::Software1Click() { showCatalogue(); }
+
+// Software > the catalogue, Windows > Software, Help and Information > Software.
+void Tprog::Software1Click() { showInfoPage(InfoTopic::catalogue); }
+
+void Tprog::showInfoPageByMenu(InfoTopic topic)
+{
+    switch (topic) {
+        case InfoTopic::introduction:
+            return f5Click();
+        case InfoTopic::recommendations:
+            return f6Click();
+        case InfoTopic::donation:
+            return f7Click();
+        case InfoTopic::licence:
+            return f8Click();
+        case InfoTopic::catalogue:
+            return Software1Click();
+    }
+}
 
 // A link entry of the Software or Help and Information menu: opens the address its caption begins with.
 void Tprog::BrowseToMenuCaption(QAction* entry) { BrowseToAddress(entry->text(), kReferrerMenu, true); }

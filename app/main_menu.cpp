@@ -9,31 +9,82 @@
 #include <QRegularExpression>
 
 #include "app/tprog.h"
+#include "dialogs/info_topics.h"
+#include "dialogs/template_menu.h"
 #include "lang/answer_check_texts.h"
 #include "lang/window_texts.h"
 #include "lists/lists_page.h"
 #include "widgets/error_reporter.h"
-#include "widgets/sites.h"
 #include "widgets/speaker.h"
 
 namespace lernwerk {
 
+// Makes the entries of the main window's menus: each named, its handler run
+// through the error guard, its caption remembered for the language switch.
+// It lives while the menus are made; the handlers hold the window itself.
+class MenuBuilder {
+public:
+    MenuBuilder(Tprog& window, const ErrorReporter& errors, std::vector<std::pair<QAction*, const Text*>>& captions)
+        : window_(window), errors_(errors), captions_(captions)
+    {
+    }
+
+    QMenu* menu(QMenuBar* bar, const char* name, const Text& caption)
+    {
+        QMenu* menu = bar->addMenu(QString());
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(menu->objectName() + QStringLiteral("_action"));
+        captioned(menu->menuAction(), caption);
+        return menu;
+    }
+
+    QMenu* submenu(QMenu* parent, const char* name, const Text& caption)
+    {
+        QMenu* menu = parent->addMenu(QString());
+        menu->setObjectName(QString::fromLatin1(name));
+        captioned(menu->menuAction(), caption);
+        return menu;
+    }
+
+    // `handler` is a member function of the window or a callable.
+    template <typename Handler>
+    QAction* entry(QMenu* menu, const char* name, const Text& caption, Handler handler)
+    {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(QString::fromLatin1(name));
+        connectGuarded(action, &QAction::triggered, &window_, errors_, handler);
+        return captioned(action, caption);
+    }
+
+    // An entry that opens the address its caption begins with.
+    QAction* link(QMenu* menu, const char* name, const Text& caption)
+    {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(QString::fromLatin1(name));
+        connectGuarded(action, &QAction::triggered, &window_, errors_,
+                       [&window = window_, action] { window.BrowseToMenuCaption(action); });
+        return captioned(action, caption);
+    }
+
+    // An entry that shows an information page.
+    QAction* shows(QMenu* menu, const InfoMenuEntry& shown, InfoTopic topic)
+    {
+        return entry(menu, shown.name, shown.caption, [&window = window_, topic] { window.showInfoPageByMenu(topic); });
+    }
+
+private:
+    QAction* captioned(QAction* action, const Text& caption)
+    {
+        captions_.emplace_back(action, &caption);
+        return action;
+    }
+
+    Tprog& window_;
+    const ErrorReporter& errors_;
+    std::vector<std::pair<QAction*, const Text*>>& captions_;
+};
+
 namespace {
-
-QMenu* addMenu(QMenuBar* bar, const char* name, const QString& title = QString())
-{
-    auto* menu = bar->addMenu(title);
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("_action"));
-    return menu;
-}
-
-QMenu* addSubmenu(QMenu* parent, const char* name)
-{
-    auto* menu = parent->addMenu(QString());
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
 
 void addSeparator(QMenu* menu, const char* name = nullptr)
 {
@@ -48,162 +99,136 @@ void Tprog::createMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
+    MenuBuilder menus(*this, errors_, menuCaptions_);
 
+    QMenu* program = createProgramMenu(menus, bar);
+    QMenu* windows = createWindowsMenu(menus, bar);
+    QMenu* settings = createSettingsMenu(menus, bar);
+    // The catalogue's menus, one shown at a time by the language.
+    const quiz::PerLanguage<QMenu*> software =
+        addSoftwareMenus(bar, errors_,
+                         {.showCatalogue = [this] { Software1Click(); },
+                          .browse = [this](QAction* entry) { BrowseToMenuCaption(entry); }});
+    softwareGerman_ = software.german;
+    softwareEnglish_ = software.english;
+    QMenu* help = createHelpMenu(menus, bar);
+
+    for (QMenu* menu : {program, windows, settings, softwareEnglish_, softwareGerman_, help})
+        nameWhenReachedByArrows(menu);
+    addShortcuts(program);
+}
+
+QMenu* Tprog::createProgramMenu(MenuBuilder& menus, QMenuBar* bar)
+{
     const MenuTexts& texts = menuTexts();
-    // Every captioned entry is remembered with its text for the language switch.
-    const auto captioned = [this](QAction* action, const Text* text) {
-        if (text)
-            menuCaptions_.emplace_back(action, text);
-        return action;
-    };
-    const auto menuOf = [&](QMenuBar* parent, const char* name, const Text& text) {
-        QMenu* menu = addMenu(parent, name);
-        captioned(menu->menuAction(), &text);
-        return menu;
-    };
-    const auto entry = [this, captioned](QMenu* menu, const char* name, void (Tprog::*handler)(), const Text* text,
-                                         const QString& caption = QString()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this,
-                [this, handler] { errors_.guarded([this, handler] { (this->*handler)(); }); });
-        return captioned(action, text);
-    };
-    const auto link = [this, captioned](QMenu* menu, const char* name, const Text* text,
-                                        const QString& caption = QString()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this,
-                [this, action] { errors_.guarded([this, action] { BrowseToMenuCaption(action); }); });
-        return captioned(action, text);
-    };
+    QMenu* menu = menus.menu(bar, "p0", texts.p0);
+    menus.entry(menu, "p1", texts.p1, &Tprog::p1Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    addSeparator(menu);
+    menus.entry(menu, "p2", texts.p2, &Tprog::p2Click);
+    addSeparator(menu);
+    menus.entry(menu, "m_bug", texts.m_bug, &Tprog::m_bugClick);
+    addSeparator(menu);
+    menus.entry(menu, "p3", texts.p3, &Tprog::p3Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    return menu;
+}
 
-    QMenu* p0 = menuOf(bar, "p0", texts.p0);
-    entry(p0, "p1", &Tprog::p1Click, &texts.p1)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    addSeparator(p0);
-    entry(p0, "p2", &Tprog::p2Click, &texts.p2);
-    addSeparator(p0);
-    entry(p0, "m_bug", &Tprog::m_bugClick, &texts.m_bug);
-    addSeparator(p0);
-    entry(p0, "p3", &Tprog::p3Click, &texts.p3)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+QMenu* Tprog::createWindowsMenu(MenuBuilder& menus, QMenuBar* bar)
+{
+    const MenuTexts& texts = menuTexts();
+    QMenu* menu = menus.menu(bar, "f0", texts.f0);
+    menus.entry(menu, "f1", texts.f1, &Tprog::f1Click);
+    menus.entry(menu, "f2", texts.f2, &Tprog::f2Click);
+    menus.entry(menu, "f3", texts.f3, &Tprog::f3Click);
+    addSeparator(menu);
+    menus.entry(menu, "f4", texts.f4, &Tprog::f4Click);
+    addSeparator(menu, "About1");
+    for (const InfoTopicRow& row : infoTopics())
+        menus.shows(menu, row.windowsEntry, row.topic);
+    return menu;
+}
 
-    QMenu* f0 = menuOf(bar, "f0", texts.f0);
-    entry(f0, "f1", &Tprog::f1Click, &texts.f1);
-    entry(f0, "f2", &Tprog::f2Click, &texts.f2);
-    entry(f0, "f3", &Tprog::f3Click, &texts.f3);
-    addSeparator(f0);
-    entry(f0, "f4", &Tprog::f4Click, &texts.f4);
-    addSeparator(f0, "About1");
-    entry(f0, "f5", &Tprog::f5Click, &texts.f5);
-    entry(f0, "f6", &Tprog::f6Click, &texts.f6);
-    entry(f0, "Software2", &Tprog::Software1Click, nullptr, QStringLiteral("Software"));
-    entry(f0, "f7", &Tprog::f7Click, &texts.f7);
-    entry(f0, "f8", &Tprog::f8Click, &texts.f8);
-
-    QMenu* settings = menuOf(bar, "Einstellungen1", texts.Einstellungen1);
-    entry(settings, "Schrift1", &Tprog::Schrift1Click, &texts.Schrift1);
-    entry(settings, "hf", &Tprog::hfClick, &texts.hf);
-    addSeparator(settings);
-    QMenu* language = addSubmenu(settings, "Sprache1");
-    captioned(language->menuAction(), &texts.Sprache1);
+QMenu* Tprog::createSettingsMenu(MenuBuilder& menus, QMenuBar* bar)
+{
+    const MenuTexts& texts = menuTexts();
+    QMenu* menu = menus.menu(bar, "Einstellungen1", texts.Einstellungen1);
+    menus.entry(menu, "Schrift1", texts.Schrift1, &Tprog::Schrift1Click);
+    menus.entry(menu, "hf", texts.hf, &Tprog::hfClick);
+    addSeparator(menu);
+    QMenu* language = menus.submenu(menu, "Sprache1", texts.Sprache1);
     auto* languages = new QActionGroup(language);
-    sp1 = entry(language, "sp1", &Tprog::sp1Click, &texts.sp1);
-    sp2 = entry(language, "sp2", &Tprog::sp2Click, &texts.sp2);
+    sp1 = menus.entry(language, "sp1", texts.sp1, &Tprog::sp1Click);
+    sp2 = menus.entry(language, "sp2", texts.sp2, &Tprog::sp2Click);
     for (QAction* choice : {sp1, sp2}) {
         choice->setCheckable(true);
         languages->addAction(choice);
     }
-    addSeparator(settings);
-    Vergleich1 = entry(settings, "Vergleich1", &Tprog::Vergleich1Click, &answerCheckTexts().menuEntry);
+    addSeparator(menu);
+    Vergleich1 = menus.entry(menu, "Vergleich1", answerCheckTexts().menuEntry, &Tprog::Vergleich1Click);
     Vergleich1->setCheckable(true);
     Vergleich1->setChecked(true);
+    return menu;
+}
 
-    // The two software menus, one shown at a time by the language. The
-    // catalogue entries of the maker's programs are put before these.
-    const QString german = QString::fromStdString(sites::kGerman);
-    const QString english = QString::fromStdString(sites::kEnglish);
-    const struct {
-        QMenu* Tprog::*member;
-        const char* menu;
-        const char* catalogueEntry;
-        QString catalogueCaption;
-        const char* linkNames[2];
-        QString linkCaptions[2];
-    } softwareMenus[] = {
-        {&Tprog::softwareEnglish_,
-         "m_soft_en",
-         "m_software_en_description1",
-         QStringLiteral("Brief Description of the Software"),
-         {"m_soft_en_individual", "m_soft_en_fit"},
-         {english + QStringLiteral("/individual - Individual Software Solutions for every Purpose"),
-          english + QStringLiteral("/individual-fit - Individual Adaption of existing Software")}},
-        {&Tprog::softwareGerman_,
-         "m_soft_de",
-         "m_software_de_beschreibung1",
-         QStringLiteral("Kurzbeschreibung aller Programme"),
-         {"m_soft_de_individuell", "m_soft_de_anpassung"},
-         {german + QStringLiteral("/individuell - Individuelle Softwarelösungen für jeden Zweck"),
-          german + QStringLiteral("/individuelle-anpassung - Individuelle Anpassung von Software")}},
-    };
-    for (const auto& software : softwareMenus) {
-        QMenu* menu = addMenu(bar, software.menu, QStringLiteral("Software"));
-        entry(menu, software.catalogueEntry, &Tprog::Software1Click, nullptr, software.catalogueCaption);
-        addSeparator(menu);
-        for (int i = 0; i < 2; ++i)
-            link(menu, software.linkNames[i], nullptr, software.linkCaptions[i]);
-        this->*software.member = menu;
+QMenu* Tprog::createHelpMenu(MenuBuilder& menus, QMenuBar* bar)
+{
+    const MenuTexts& texts = menuTexts();
+    QMenu* menu = menus.menu(bar, "i0", texts.i0);
+    for (const InfoTopicRow& row : infoTopics()) {
+        QAction* shows = menus.shows(menu, row.helpEntry, row.topic);
+        // F1 shows the introduction, and the bug report stands under it.
+        if (&row == &infoTopics().front()) {
+            shows->setShortcut(QKeySequence(Qt::Key_F1));
+            menus.entry(menu, "m_bug_i", texts.m_bug_i, &Tprog::m_bug_iClick);
+        }
     }
+    addSeparator(menu);
+    for (const auto& [name, text] :
+         {std::pair{"i5", &texts.i5}, std::pair{"i9", &texts.i9}, std::pair{"i11", &texts.i11},
+          std::pair{"i6", &texts.i6}, std::pair{"i7", &texts.i7}, std::pair{"i10", &texts.i10},
+          std::pair{"i8", &texts.i8}, std::pair{"i12", &texts.i12}})
+        menus.link(menu, name, *text);
+    return menu;
+}
 
-    QMenu* i0 = menuOf(bar, "i0", texts.i0);
-    entry(i0, "i1", &Tprog::f5Click, &texts.i1)->setShortcut(QKeySequence(Qt::Key_F1));
-    entry(i0, "m_bug_i", &Tprog::m_bug_iClick, &texts.m_bug_i);
-    entry(i0, "i2", &Tprog::f6Click, &texts.i2);
-    entry(i0, "Software1", &Tprog::Software1Click, nullptr, QStringLiteral("Software"));
-    entry(i0, "i3", &Tprog::f7Click, &texts.i3);
-    entry(i0, "i4", &Tprog::f8Click, &texts.i4);
-    addSeparator(i0);
-    const std::pair<const char*, const Text*> links[] = {
-        {"i5", &texts.i5}, {"i9", &texts.i9},   {"i11", &texts.i11}, {"i6", &texts.i6},
-        {"i7", &texts.i7}, {"i10", &texts.i10}, {"i8", &texts.i8},   {"i12", &texts.i12},
-    };
-    for (const auto& [name, text] : links)
-        link(i0, name, text);
+// A menu reached with the arrow keys from the one before is named to a screen
+// reader, which hears of the menu bar's entries only when the first menu opens
+// (with F10 or Alt and a letter). In between, it still presents the entry it
+// heard of, or the control the focus went back to for a moment; the name goes
+// to whichever of these it presents.
+void Tprog::nameWhenReachedByArrows(QMenu* menu)
+{
+    connect(menu, &QMenu::aboutToHide, this, [this] {
+        // Another menu that opens before this event is handled was reached
+        // from this one.
+        menuChanging_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { menuChanging_ = false; }, Qt::QueuedConnection);
+    });
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        if (!menuChanging_)
+            return;
+        QList<QAccessibleInterface*> presented;
+        if (QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(menuBar())) {
+            for (int i = 0; i < entries->childCount(); ++i)
+                presented << entries->child(i);
+        }
+        speaker_->sayOnAny(presented, menu->title().remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+    });
+}
 
-    // A menu reached with the arrow keys from the one before is named to a
-    // screen reader, which hears of the menu bar's entries only when the
-    // first menu opens (with F10 or Alt and a letter). In between, it still
-    // presents the entry it heard of, or the control the focus went back to
-    // for a moment; the name goes to whichever of these it presents.
-    for (QMenu* menu : {p0, f0, settings, softwareEnglish_, softwareGerman_, i0}) {
-        connect(menu, &QMenu::aboutToHide, this, [this] {
-            // Another menu that opens before this event is handled was reached
-            // from this one.
-            menuChanging_ = true;
-            QMetaObject::invokeMethod(
-                this, [this] { menuChanging_ = false; }, Qt::QueuedConnection);
-        });
-        connect(menu, &QMenu::aboutToShow, this, [this, bar, menu] {
-            if (!menuChanging_)
-                return;
-            QList<QAccessibleInterface*> presented;
-            if (QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(bar)) {
-                for (int i = 0; i < entries->childCount(); ++i)
-                    presented << entries->child(i);
-            }
-            speaker_->sayOnAny(presented, menu->title().remove(QRegularExpression(QStringLiteral("&(?!&)"))));
-        });
-    }
-
+void Tprog::addShortcuts(QMenu* firstMenu)
+{
     // F10 opens the first menu; the arrow keys walk on from there.
     auto* openMenuBar = new QAction(this);
     openMenuBar->setShortcut(QKeySequence(Qt::Key_F10));
-    connect(openMenuBar, &QAction::triggered, bar, [bar, p0] { bar->setActiveAction(p0->menuAction()); });
+    QMenuBar* bar = menuBar();
+    connect(openMenuBar, &QAction::triggered, bar, [bar, firstMenu] { bar->setActiveAction(firstMenu->menuAction()); });
     addAction(openMenuBar);
 
     // Ctrl+O loads a list as the lists page's "Load List.." does.
     auto* loadList = new QAction(this);
     loadList->setShortcut(ListsPage::kLoadListKey);
-    connect(loadList, &QAction::triggered, this, [this] { errors_.guarded([this] { Button2Click(); }); });
+    connectGuarded(loadList, &QAction::triggered, this, errors_, &Tprog::Button2Click);
     addAction(loadList);
 }
 

@@ -22,7 +22,6 @@
 #include "app/tstart.h"
 #include "dialogs/info_page_set.h"
 #include "dialogs/tbugreport.h"
-#include "dialogs/template_menu.h"
 #include "dialogs/tende.h"
 #include "lang/editor_texts.h"
 #include "lang/interface_language.h"
@@ -80,7 +79,7 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     auto* focusReturn = new FocusReturn(*this);
     connect(focusReturn, &FocusReturn::returnStarted, speaker_, &Speaker::hold);
     connect(focusReturn, &FocusReturn::returned, speaker_, &Speaker::release);
-    connect(&language_, &InterfaceLanguage::changed, this, [this] { errors_.guarded([this] { sprache(); }); });
+    connectGuarded(&language_, &InterfaceLanguage::changed, this, errors_, &Tprog::sprache);
 
     FormCreate();
 }
@@ -108,8 +107,6 @@ void Tprog::hidePage(QWidget* target) { blatt->setPageVisible(target, false); }
 
 void Tprog::FormCreate()
 {
-    buildSoftwareMenus(softwareGerman_, softwareEnglish_,
-                       [this](QAction* entry) { errors_.guarded([this, entry] { BrowseToMenuCaption(entry); }); });
     sprache();
     scrollInfoPagesToTop();
     // Each file is read on its own: an unreadable German list shows its error
@@ -259,7 +256,7 @@ void Tprog::createStatusBar()
 {
     anzeige = new StatusBar(this);
     setStatusBar(anzeige);
-    connect(anzeige, &StatusBar::clicked, this, [this](int x) { errors_.guarded([&] { anzeigeClick(x); }); });
+    connectGuarded(anzeige, &StatusBar::clicked, this, errors_, &Tprog::anzeigeClick);
 }
 
 void Tprog::createPages()
@@ -278,15 +275,14 @@ void Tprog::createPages()
     blatt->addTab(trainer_, QString());
     blatt->addTab(statistics_, QString());
     lists_ = new ListsPage(errors_, *speaker_);
-    connect(lists_, &ListsPage::newSessionRequested, this, [this] { errors_.guarded([this] { Button1Click(); }); });
+    connectGuarded(lists_, &ListsPage::newSessionRequested, this, errors_, &Tprog::Button1Click);
     editor_ = new EditorPage(errors_);
-    connect(editor_, &EditorPage::closeRequested, this, [this] { errors_.guarded([this] { hidePage(editor_); }); });
-    connect(editor_, &EditorPage::listHandedOver, this, [this](const QStringList& lines, const QString& name) {
-        errors_.guarded([&] {
-            lists_->takeList(lines, name);
-            Button1Click();
-        });
-    });
+    connectGuarded(editor_, &EditorPage::closeRequested, this, errors_, [this] { hidePage(editor_); });
+    connectGuarded(editor_, &EditorPage::listHandedOver, this, errors_,
+                   [this](const QStringList& lines, const QString& name) {
+                       lists_->takeList(lines, name);
+                       Button1Click();
+                   });
     blatt->addTab(lists_, QString());
     blatt->addTab(editor_, QStringLiteral("Editor"));
     addInfoPages();
@@ -294,11 +290,10 @@ void Tprog::createPages()
     blatt->setPageVisible(editor_, false);
     trainer_->installEventFilter(this);
     editor_->installEventFilter(this);
-    connect(blatt, &PageControl::userChange, this, [this] { errors_.guarded([this] { blattChange(); }); });
+    connectGuarded(blatt, &PageControl::userChange, this, errors_, &Tprog::blattChange);
 
-    connect(trainer_, &TrainerPage::solveClicked, this, [this] { errors_.guarded([this] { bt_solveClick(); }); });
-    connect(trainer_, &TrainerPage::markClicked, this,
-            [this](quiz::Marking marking) { errors_.guarded([this, marking] { fragestellen(marking); }); });
+    connectGuarded(trainer_, &TrainerPage::solveClicked, this, errors_, &Tprog::bt_solveClick);
+    connectGuarded(trainer_, &TrainerPage::markClicked, this, errors_, &Tprog::fragestellen);
     connect(trainer_, &TrainerPage::showRequested, this, [this] { blatt->selectPage(trainer_); });
     // At the end of a round the learner goes on from "Neue Runde..".
     connect(trainer_, &TrainerPage::finished, this, [this] {

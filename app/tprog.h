@@ -13,6 +13,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -28,6 +29,7 @@ class ErrorReporter;
 class InfoPageSet;
 class InterfaceLanguage;
 class ListsPage;
+class MenuBuilder;
 class QuestionFieldLook;
 class StatisticsPage;
 class TrainerPage;
@@ -104,12 +106,16 @@ public:
     void Button12Click();
     void Button13Click();
 
-    // Information pages
+    // Information pages: the entries of the Windows, Help and Information
+    // and software menus show the page of the interface language.
     void f5Click();
     void f6Click();
     void f7Click();
     void f8Click();
     void Software1Click();
+    void showInfoPage(InfoTopic topic);
+    // The handler of the menu entries that show `topic`.
+    void showInfoPageByMenu(InfoTopic topic);
 
     // Language, font and colour
     void sprache();
@@ -139,14 +145,18 @@ private:
     void createPages();
     void addInfoPages();
     void createMenus();
+    QMenu* createProgramMenu(MenuBuilder& menus, QMenuBar* bar);
+    QMenu* createWindowsMenu(MenuBuilder& menus, QMenuBar* bar);
+    QMenu* createSettingsMenu(MenuBuilder& menus, QMenuBar* bar);
+    QMenu* createHelpMenu(MenuBuilder& menus, QMenuBar* bar);
+    void nameWhenReachedByArrows(QMenu* menu);
+    void addShortcuts(QMenu* firstMenu);
     void createStatusBar();
     void acceptListDrops();
     void scrollInfoPagesToTop();
     void readLastListAtCreation(const QString& fileName);
     void watchFocus(QWindow* now);
     void exchangeInfoTabs(Language language);
-    void showInfoPage(InfoTopic topic);
-    void showCatalogue();
 
     Tstart& start_;
     InterfaceLanguage& language_;

@@ -56,7 +56,7 @@ Tstart::Tstart(InterfaceLanguage& language, ErrorReporter& errors, const QString
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTickMilliseconds);
-    connect(Timer1, &QTimer::timeout, this, [this] { errors_.guarded([this] { Timer1Timer(); }); });
+    connectGuarded(Timer1, &QTimer::timeout, this, errors_, &Tstart::Timer1Timer);
 
     FormCreate(workingFolder);
 }

@@ -97,8 +97,7 @@ CatalogueFrame::CatalogueFrame(Language language, const char* scrollBoxName, Err
         icon->setIconSize(QSize(kIconSize, kIconSize));
         icon->setToolTip(catalogueAddress(i, language));
         icon->setCursor(Qt::PointingHandCursor);
-        connect(icon, &QToolButton::clicked, this,
-                [this, icon] { errors_.guarded([&] { BrowseToHint(icon->toolTip()); }); });
+        connectGuarded(icon, &QToolButton::clicked, this, errors_, [this, icon] { BrowseToHint(icon->toolTip()); });
         icons_.push_back(icon);
 
         QLabel* title = label(list, QStringLiteral("title%1").arg(i), catalogueTitle(i, language),
@@ -124,8 +123,7 @@ CatalogueFrame::CatalogueFrame(Language language, const char* scrollBoxName, Err
     more->adjustSize();
     more->move(kListWidth - kMargin - more->width(), kLinkTop);
     softwareLink_ = more;
-    connect(more, &ClickLabel::clicked, this,
-            [this, more] { errors_.guarded([&] { BrowseToCaption(more->text()); }); });
+    connectGuarded(more, &ClickLabel::clicked, this, errors_, [this, more] { BrowseToCaption(more->text()); });
 
     watch(scrollBox_->viewport());
     watch(list);

@@ -10,8 +10,8 @@ constexpr int kBottomMargin = 16;  // 460 high on a 484 page
 
 }  // namespace
 
-CataloguePage::CataloguePage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent)
-    : InfoPage(InfoTopic::catalogue, language, shape, kBottomMargin, errors, parent)
+CataloguePage::CataloguePage(const InfoTopicRow& row, Language language, ErrorReporter& errors, QWidget* parent)
+    : InfoPage(row, language, kBottomMargin, errors, parent)
 {
 }
 

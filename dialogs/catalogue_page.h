@@ -11,7 +11,7 @@ class CatalogueFrame;
 class CataloguePage : public InfoPage {
     Q_OBJECT
 public:
-    CataloguePage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent);
+    CataloguePage(const InfoTopicRow& row, Language language, ErrorReporter& errors, QWidget* parent);
 
 private:
     void build() override;

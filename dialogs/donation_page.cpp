@@ -21,8 +21,8 @@ constexpr int kLinkLeft = 4;
 
 }  // namespace
 
-DonationPage::DonationPage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent)
-    : InfoPage(InfoTopic::donation, language, shape, kBottomMargin, errors, parent)
+DonationPage::DonationPage(const InfoTopicRow& row, Language language, ErrorReporter& errors, QWidget* parent)
+    : InfoPage(row, language, kBottomMargin, errors, parent)
 {
 }
 

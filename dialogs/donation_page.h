@@ -11,7 +11,7 @@ namespace lernwerk {
 class DonationPage : public InfoPage {
     Q_OBJECT
 public:
-    DonationPage(Language language, const InfoPageShape& shape, ErrorReporter& errors, QWidget* parent);
+    DonationPage(const InfoTopicRow& row, Language language, ErrorReporter& errors, QWidget* parent);
 
 private:
     void build() override;

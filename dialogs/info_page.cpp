@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "lang/info_page_texts.h"
 #include "widgets/click_label.h"
 #include "widgets/error_reporter.h"
 #include "widgets/page_control.h"
@@ -26,15 +25,10 @@ const QColor kLinkColour(108, 153, 219);
 
 }  // namespace
 
-InfoPage::InfoPage(InfoTopic topic, Language language, const InfoPageShape& shape, int bottomMargin,
-                   ErrorReporter& errors, QWidget* parent)
-    : QWidget(parent),
-      errors_(errors),
-      topic_(topic),
-      language_(language),
-      bottomMargin_(bottomMargin),
-      okName_(shape.okButton)
+InfoPage::InfoPage(const InfoTopicRow& row, Language language, int bottomMargin, ErrorReporter& errors, QWidget* parent)
+    : QWidget(parent), errors_(errors), row_(row), language_(language), bottomMargin_(bottomMargin)
 {
+    const InfoPageShape& shape = row.shape.in(language);
     setObjectName(QString::fromLatin1(shape.page));
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QString::fromLatin1(shape.scrollBox));
@@ -58,23 +52,7 @@ InfoPage::InfoPage(InfoTopic topic, Language language, const InfoPageShape& shap
     scroll_->setWidget(content_);
 }
 
-QString InfoPage::tabText() const
-{
-    const InfoPageTexts& texts = infoPageTexts();
-    switch (topic_) {
-        case InfoTopic::introduction:
-            return texts.introductionTab.in(language_);
-        case InfoTopic::recommendations:
-            return texts.recommendationsTab.in(language_);
-        case InfoTopic::donation:
-            return texts.donationTab.in(language_);
-        case InfoTopic::licence:
-            return texts.licenceTab.in(language_);
-        case InfoTopic::catalogue:
-            return texts.catalogueTab.in(language_);
-    }
-    return QString();
-}
+QString InfoPage::tabText() const { return row_.tab.in(language_); }
 
 void InfoPage::scrollToTop() { scroll_->verticalScrollBar()->setValue(0); }
 
@@ -82,7 +60,7 @@ int InfoPage::addOkButton(const QWidget* panel)
 {
     const int top = panel->geometry().bottom() + 1 + kButtonGap;
     ok_ = new QPushButton(QStringLiteral("OK"), content_);
-    ok_->setObjectName(QString::fromLatin1(okName_));
+    ok_->setObjectName(QString::fromLatin1(row_.shape.in(language_).okButton));
     ok_->setGeometry(kPanelWidth - kButtonWidth, top, kButtonWidth, kButtonHeight);
     connect(ok_, &QPushButton::clicked, this, &InfoPage::closeRequested);
     return top;
@@ -99,8 +77,8 @@ ClickLabel* InfoPage::addLink(QWidget* parent, const QString& name, const QStrin
     setTextColour(link, kLinkColour);
     link->setCursor(Qt::PointingHandCursor);
     link->adjustSize();
-    connect(link, &ClickLabel::clicked, this,
-            [this, link] { errors_.guarded([link] { BrowseToAddress(link->text(), kReferrerPage, true); }); });
+    connectGuarded(link, &ClickLabel::clicked, this, errors_,
+                   [link] { BrowseToAddress(link->text(), kReferrerPage, true); });
     links_.push_back(link);
     return link;
 }

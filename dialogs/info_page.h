@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "dialogs/info_texts.h"
+#include "dialogs/info_topics.h"
 #include "lang/interface_language.h"
 
 #include <optional>
@@ -15,14 +15,6 @@ namespace lernwerk {
 
 class ClickLabel;
 class ErrorReporter;
-
-// The names and height that tell one information page from another.
-struct InfoPageShape {
-    const char* page;       // the page
-    const char* scrollBox;  // its scroll area
-    const char* okButton;
-    int contentHeight;  // of the white content the scroll area moves
-};
 
 // An information page of the main window, in one language: a white scroll
 // area holding a panel with the page's content and under it at the right an
@@ -37,7 +29,8 @@ struct InfoPageShape {
 class InfoPage : public QWidget {
     Q_OBJECT
 public:
-    InfoTopic topic() const { return topic_; }
+    const InfoTopicRow& row() const { return row_; }
+    InfoTopic topic() const { return row_.topic; }
     Language language() const { return language_; }
     // The tab caption, in the page's own language.
     QString tabText() const;
@@ -58,8 +51,7 @@ signals:
 protected:
     // Build the page inside the main window's page control, so that its texts
     // are measured in the window's font.
-    InfoPage(InfoTopic topic, Language language, const InfoPageShape& shape, int bottomMargin, ErrorReporter& errors,
-             QWidget* parent);
+    InfoPage(const InfoTopicRow& row, Language language, int bottomMargin, ErrorReporter& errors, QWidget* parent);
 
     // Fills `content()` with the page's controls; called once.
     virtual void build() = 0;
@@ -88,10 +80,9 @@ private:
     int scrollLeft() const;
 
     ErrorReporter& errors_;
-    InfoTopic topic_;
+    const InfoTopicRow& row_;
     Language language_;
     int bottomMargin_;
-    const char* okName_;
     QScrollArea* scroll_ = nullptr;
     QWidget* content_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <vector>
 
 #include "dialogs/info_page.h"
@@ -15,10 +14,8 @@ struct InfoTwins {
     InfoPage* in(Language language) const { return language == Language::German ? german : english; }
 };
 
-// The ten information pages of the main window, German first: introduction,
-// recommendations, donation, licence; then the English introduction,
-// recommendations, licence, donation; then the German and the English
-// software catalogue.
+// The information pages of the main window: a German and an English page for
+// each row of `infoTopics()`.
 class InfoPageSet {
 public:
     // Builds the pages inside `pageControl`, so that their texts are measured
@@ -27,8 +24,8 @@ public:
 
     // In the order of the page control's tabs.
     const std::vector<InfoPage*>& pages() const { return pages_; }
-    // Introduction first, then recommendations, licence, donation and catalogue.
-    const std::array<InfoTwins, 5>& twins() const { return twins_; }
+    // In the order of the topics, the introduction first.
+    const std::vector<InfoTwins>& twins() const { return twins_; }
     InfoPage* page(InfoTopic topic, Language language) const;
 
     void scrollToTop();
@@ -36,7 +33,7 @@ public:
 
 private:
     std::vector<InfoPage*> pages_;
-    std::array<InfoTwins, 5> twins_{};
+    std::vector<InfoTwins> twins_;
 };
 
 }  // namespace lernwerk

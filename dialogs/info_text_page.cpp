@@ -35,9 +35,8 @@ int spaceAfter(InfoKind kind)
 
 }  // namespace
 
-InfoTextPage::InfoTextPage(InfoTopic topic, Language language, const InfoPageShape& shape, ErrorReporter& errors,
-                           QWidget* parent)
-    : InfoPage(topic, language, shape, kBottomMargin, errors, parent)
+InfoTextPage::InfoTextPage(const InfoTopicRow& row, Language language, ErrorReporter& errors, QWidget* parent)
+    : InfoPage(row, language, kBottomMargin, errors, parent)
 {
 }
 
@@ -57,7 +56,7 @@ void InfoTextPage::fillTexts(QWidget* panel)
     constexpr int textWidth = kPanelWidth - 2 * kTextMargin;
     int top = kTextTop;
     int linkLeft = kTextMargin;
-    const std::vector<InfoItem>& items = infoTexts(topic(), language());
+    const std::vector<InfoItem>& items = row().texts().in(language());
     for (std::size_t i = 0; i < items.size(); ++i) {
         const InfoItem& item = items[i];
         if (item.kind == InfoKind::Link) {

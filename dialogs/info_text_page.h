@@ -10,8 +10,7 @@ namespace lernwerk {
 class InfoTextPage : public InfoPage {
     Q_OBJECT
 public:
-    InfoTextPage(InfoTopic topic, Language language, const InfoPageShape& shape, ErrorReporter& errors,
-                 QWidget* parent);
+    InfoTextPage(const InfoTopicRow& row, Language language, ErrorReporter& errors, QWidget* parent);
 
 private:
     void build() override;

@@ -208,21 +208,22 @@ std::vector<InfoItem> licenceEn()
 
 }  // namespace
 
-const std::vector<InfoItem>& infoTexts(InfoTopic topic, Language language)
+const InfoTexts& introductionTexts()
 {
-    struct Twins {
-        std::vector<InfoItem> german;
-        std::vector<InfoItem> english;
-    };
-    static const Twins introduction{introductionDe(), introductionEn()};
-    static const Twins recommendations{recommendationsDe(), recommendationsEn()};
-    static const Twins licence{licenceDe(), licenceEn()};
-    static const Twins none;
-    const Twins& texts = topic == InfoTopic::introduction      ? introduction
-                         : topic == InfoTopic::recommendations ? recommendations
-                         : topic == InfoTopic::licence         ? licence
-                                                               : none;
-    return language == Language::German ? texts.german : texts.english;
+    static const InfoTexts texts{introductionDe(), introductionEn()};
+    return texts;
+}
+
+const InfoTexts& recommendationsTexts()
+{
+    static const InfoTexts texts{recommendationsDe(), recommendationsEn()};
+    return texts;
+}
+
+const InfoTexts& licenceTexts()
+{
+    static const InfoTexts texts{licenceDe(), licenceEn()};
+    return texts;
 }
 
 }  // namespace lernwerk

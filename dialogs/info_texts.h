@@ -8,7 +8,8 @@
 
 namespace lernwerk {
 
-// The topics of the information pages; each has a German and an English page.
+// The topics of the information pages; each has a German and an English
+// page, and a row in `infoTopics()`.
 enum class InfoTopic {
     introduction,
     recommendations,
@@ -31,8 +32,11 @@ struct InfoItem {
     QString text;
 };
 
-// The texts of an information page, top to bottom. The donation and
-// catalogue pages hold no texts and get an empty list.
-const std::vector<InfoItem>& infoTexts(InfoTopic topic, Language language);
+// The texts of an information page, top to bottom, in each language.
+using InfoTexts = quiz::PerLanguage<std::vector<InfoItem>>;
+
+const InfoTexts& introductionTexts();
+const InfoTexts& recommendationsTexts();
+const InfoTexts& licenceTexts();
 
 }  // namespace lernwerk

@@ -62,8 +62,7 @@ Tbugreport::Tbugreport(ErrorReporter& errors, Language language, const char* win
         blue.setColor(QPalette::WindowText, QColor(kLinkBlue));
         label->setPalette(blue);
         label->setCursor(Qt::PointingHandCursor);
-        connect(label, &ClickLabel::clicked, this,
-                [this, label] { errors_.guarded([&] { BrowseToCaption(label->text()); }); });
+        connectGuarded(label, &ClickLabel::clicked, this, errors_, [this, label] { BrowseToCaption(label->text()); });
         // As wide as its caption: the room beside it is no link.
         layout->addWidget(label, 0, Qt::AlignLeft);
     };
@@ -80,7 +79,7 @@ Tbugreport::Tbugreport(ErrorReporter& errors, Language language, const char* win
     ok->setFixedSize(75, 25);
     row->addWidget(ok);
     layout->addLayout(row);
-    connect(ok, &QPushButton::clicked, this, [this] { errors_.guarded([this] { Button1Click(); }); });
+    connectGuarded(ok, &QPushButton::clicked, this, errors_, &Tbugreport::Button1Click);
 
     setFixedSize(clientSize);
 }

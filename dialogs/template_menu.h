@@ -2,15 +2,29 @@
 
 #include <functional>
 
+#include "quiz/language.h"
+
 class QAction;
 class QMenu;
+class QMenuBar;
 
 namespace lernwerk {
 
-// Puts the maker's sixteen programs at the top of the two software menus:
-// entries linkde0..linkde15 into `german` and linken0..linken15 into
-// `english`, each captioned with its catalogue line and showing its icon; a
-// chosen entry goes to `browse`. Run once, when the main window is created.
-void buildSoftwareMenus(QMenu* german, QMenu* english, const std::function<void(QAction*)>& browse);
+class ErrorReporter;
+
+// What the entries of the software menus do.
+struct SoftwareMenuHandlers {
+    std::function<void()> showCatalogue;
+    // A link entry: opens the address its caption begins with.
+    std::function<void(QAction* entry)> browse;
+};
+
+// Adds a software menu for each language to `bar`, the English one first; one
+// is shown at a time, by the interface language. Each holds the maker's
+// sixteen programs (linkde0..linkde15 or linken0..linken15, captioned with
+// their catalogue lines and showing their icons), an entry that shows the
+// catalogue page, and two links. The handlers run through the error guard.
+quiz::PerLanguage<QMenu*> addSoftwareMenus(QMenuBar* bar, const ErrorReporter& errors,
+                                           const SoftwareMenuHandlers& handlers);
 
 }  // namespace lernwerk

@@ -126,7 +126,7 @@ Tende::Tende(QWidget* mainWindow, InterfaceLanguage& language, ErrorReporter& er
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setGeometry(346, 172, 75, 25);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { errors_.guarded([this] { Button1Click(); }); });
+    connectGuarded(ok, &QPushButton::clicked, this, errors_, &Tende::Button1Click);
 }
 
 void Tende::retranslate(Language language)

@@ -5,11 +5,6 @@ namespace lernwerk {
 const InfoPageTexts& infoPageTexts()
 {
     static const InfoPageTexts texts{
-        .introductionTab = {QStringLiteral("Einführung"), QStringLiteral("Introduction")},
-        .recommendationsTab = {QStringLiteral("Empfehlungen"), QStringLiteral("Regards")},
-        .donationTab = {QStringLiteral("Wieso spenden?"), QStringLiteral("Why Donate?")},
-        .licenceTab = {QStringLiteral("Lizenz"), QStringLiteral("Licence")},
-        .catalogueTab = {QStringLiteral("Software"), QStringLiteral("Software")},
         .donationPicture = {QStringLiteral("Bitte um eine Spende"), QStringLiteral("Asking for a donation")},
         .donationPictureWords =
             {QStringLiteral("Ein Herz neben einer Liste mit Häkchen. Gefällt Ihnen Lernwerk? Lernwerk ist kostenlos. "

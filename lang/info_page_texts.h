@@ -4,18 +4,13 @@
 
 namespace lernwerk {
 
-// The texts of the information pages that are not their content. A page and
+// The texts of the donation and catalogue pages that are not their content
+// (the captions of every page's tab and menu entries stand in its row of
+// `infoTopics()`). A page and
 // its twin share one entry: the German page shows the German text, the
 // English page the English one. Accessible names follow the interface
 // language instead.
 struct InfoPageTexts {
-    // Tab captions
-    Text introductionTab;
-    Text recommendationsTab;
-    Text donationTab;
-    Text licenceTab;
-    Text catalogueTab;
-
     // The donation picture: what it is, and the words it shows.
     Text donationPicture;
     Text donationPictureWords;

@@ -45,10 +45,6 @@ const MenuTexts& menuTexts()
         .f2 = {QStringLiteral("Statistik"), QStringLiteral("Statistics")},
         .f3 = {QStringLiteral("Fragenkatalog"), QStringLiteral("Questionnaire")},
         .f4 = {QStringLiteral("Editor"), QStringLiteral("Editor")},
-        .f5 = {QStringLiteral("Einführung"), QStringLiteral("Introduction")},
-        .f6 = {QStringLiteral("Empfehlungen"), QStringLiteral("Regards")},
-        .f7 = {QStringLiteral("Wieso spenen?"), QStringLiteral("Why Donate?")},
-        .f8 = {QStringLiteral("Lizenz"), QStringLiteral("Licence")},
         .Einstellungen1 = {QStringLiteral("Einstellungen"), QStringLiteral("Settings")},
         .Schrift1 = {QStringLiteral("Schrift ändern.."), QStringLiteral("Set Font..")},
         .hf = {QStringLiteral("Hintergrundfarbe ändern.."), QStringLiteral("Set Background Color..")},
@@ -56,10 +52,6 @@ const MenuTexts& menuTexts()
         .sp1 = {QStringLiteral("Deutsch"), QStringLiteral("German")},
         .sp2 = {QStringLiteral("Englisch"), QStringLiteral("English")},
         .i0 = {QStringLiteral("Hilfe und Info"), QStringLiteral("Help and Information")},
-        .i1 = {QStringLiteral("Einführung"), QStringLiteral("Introduction")},
-        .i2 = {QStringLiteral("Empfehlungen"), QStringLiteral("Regards")},
-        .i3 = {QStringLiteral("Wieso Spenden?"), QStringLiteral("Why Donate?")},
-        .i4 = {QStringLiteral("Lizenz"), QStringLiteral("Licence")},
         .i5 = site(kGerman, kEnglish, "/lernwerk - Homepage dieser Software", "/drillbook - Website of this Software"),
         .i9 = site(kGerman, kEnglish, "/lernwerk-hilfe - Einführung in diese Software",
                    "/drillbook-help - Introduction to this Software"),
@@ -73,6 +65,21 @@ const MenuTexts& menuTexts()
         .i12 = site(kGerman, kEnglish, "/individuelle-anpassung - Wir passen diese Software Ihren Bedürfnissen an",
                     "/individual-fit - We adapt this software to your needs"),
         .m_bug_i = {QStringLiteral("Fehler oder Verbesserung melden.."), QStringLiteral("Report Bug or Improvement..")},
+    };
+    return texts;
+}
+
+const SoftwareMenuTexts& softwareMenuTexts()
+{
+    static const SoftwareMenuTexts texts{
+        .title = {QStringLiteral("Software"), QStringLiteral("Software")},
+        .catalogue = {QStringLiteral("Kurzbeschreibung aller Programme"),
+                      QStringLiteral("Brief Description of the Software")},
+        .individual =
+            site(sites::kGerman, sites::kEnglish, "/individuell - Individuelle Softwarelösungen für jeden Zweck",
+                 "/individual - Individual Software Solutions for every Purpose"),
+        .fit = site(sites::kGerman, sites::kEnglish, "/individuelle-anpassung - Individuelle Anpassung von Software",
+                    "/individual-fit - Individual Adaption of existing Software"),
     };
     return texts;
 }

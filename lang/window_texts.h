@@ -17,13 +17,26 @@ struct WindowTexts {
 };
 const WindowTexts& windowTexts();
 
-// The menu bar, entry by entry under the names of the window descriptions.
+// The menu bar, entry by entry under the names of the window descriptions;
+// the entries that show the information pages take theirs from
+// `infoTopics()`.
 struct MenuTexts {
     Text p0, p1, p2, m_bug, p3;
-    Text f0, f1, f2, f3, f4, f5, f6, f7, f8;
+    Text f0, f1, f2, f3, f4;
     Text Einstellungen1, Schrift1, hf, Sprache1, sp1, sp2;
-    Text i0, i1, i2, i3, i4, i5, i9, i11, i6, i7, i10, i8, i12, m_bug_i;
+    Text i0, i5, i9, i11, i6, i7, i10, i8, i12, m_bug_i;
 };
 const MenuTexts& menuTexts();
+
+// The software menus, one for each language; each shows its own language's
+// texts only.
+struct SoftwareMenuTexts {
+    Text title;
+    Text catalogue;  // shows the catalogue page
+    // Links: the address, then what it offers.
+    Text individual;
+    Text fit;
+};
+const SoftwareMenuTexts& softwareMenuTexts();
 
 }  // namespace lernwerk

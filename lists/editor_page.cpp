@@ -101,8 +101,7 @@ EditorPage::EditorPage(ErrorReporter& errors, QWidget* parent)
 QPushButton* EditorPage::addButton(QWidget* parent, const char* name, void (EditorPage::*handler)())
 {
     auto* button = makeButton(parent, name);
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { errors_.guarded([this, handler] { (this->*handler)(); }); });
+    connectGuarded(button, &QPushButton::clicked, this, errors_, handler);
     return button;
 }
 

@@ -86,7 +86,7 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
         buttonRow->addWidget(button);
     }
     layout->addLayout(buttonRow);
-    connect(Button2, &QPushButton::clicked, this, [this] { errors_.guarded([this] { loadList(); }); });
+    connectGuarded(Button2, &QPushButton::clicked, this, errors_, &ListsPage::loadList);
     connect(Button1, &QPushButton::clicked, this, &ListsPage::newSessionRequested);
 
     // The list and its status column, then the buttons below them.

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <exception>
 #include <functional>
+#include <type_traits>
 
 namespace lernwerk {
 
@@ -41,5 +43,26 @@ private:
     QString title_;
     Sink sink_;
 };
+
+// Connects `signal` of `sender` to `handler`, run through `errors.guarded`
+// while `receiver` lives. The handler is a member function of `receiver` or a
+// callable; it takes the signal's arguments, or none.
+template <typename Sender, typename Signal, typename Receiver, typename Handler>
+QMetaObject::Connection connectGuarded(const Sender* sender, Signal signal, Receiver* receiver,
+                                       const ErrorReporter& errors, Handler handler)
+{
+    return QObject::connect(sender, signal, receiver, [&errors, receiver, handler](const auto&... arguments) -> void {
+        errors.guarded([&] {
+            if constexpr (std::is_invocable_v<Handler, Receiver*, decltype(arguments)...>)
+                std::invoke(handler, receiver, arguments...);
+            else if constexpr (std::is_invocable_v<Handler, Receiver*>)
+                std::invoke(handler, receiver);
+            else if constexpr (std::is_invocable_v<Handler, decltype(arguments)...>)
+                std::invoke(handler, arguments...);
+            else
+                std::invoke(handler);
+        });
+    });
+}
 
 }  // namespace lernwerk
