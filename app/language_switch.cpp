@@ -77,8 +77,9 @@ void Tprog::sprache()
     editor_->retranslate(language);
 
     blatt->selectPage(trainer_);
-    sp1->setChecked(language == Language::German);
-    sp2->setChecked(language == Language::English);
+    const quiz::PerLanguage<QAction*> languageEntries{sp1, sp2};
+    for (const Language each : quiz::kLanguages)
+        languageEntries.in(each)->setChecked(each == language);
 }
 
 void Tprog::exchangeInfoTabs(Language language)

@@ -23,7 +23,8 @@ StandardDialogTexts::~StandardDialogTexts()
 
 void StandardDialogTexts::follow(Language language)
 {
-    const bool wanted = language == Language::German && !german_.isEmpty();
+    // The toolkit speaks English by itself; German needs its translation.
+    const bool wanted = quiz::PerLanguage<bool>{!german_.isEmpty(), false}.in(language);
     if (wanted == installed_)
         return;
     installed_ = wanted;

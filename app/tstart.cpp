@@ -84,7 +84,8 @@ void Tstart::startsprache()
     const QString& title = windowTexts().caption.in(language_.current());
     errors_.setTitle(title);
     setAccessibleName(title);
-    Image2->setVisible(language_.current() == Language::English);
+    // The English picture lies over the German one.
+    Image2->setVisible(quiz::PerLanguage<bool>{false, true}.in(language_.current()));
     // Either picture hands over to the main window when clicked.
     const QString pictureName = windowTexts().startPicture.in(language_.current());
     Image1->setAccessibleName(pictureName);

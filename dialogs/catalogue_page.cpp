@@ -17,15 +17,20 @@ CataloguePage::CataloguePage(const InfoTopicRow& row, Language language, ErrorRe
 
 void CataloguePage::build()
 {
+    // The German catalogue stands on a panel of its own; the English one is
+    // its own panel.
     QWidget* panel = nullptr;
-    if (language() == Language::German) {
-        panel = new QWidget(content());
-        panel->setObjectName(QStringLiteral("Panel9"));
-        panel->setGeometry(0, 0, kPanelWidth, CatalogueFrame::kHeight);
-        frame_ = new TFrame1(errors(), panel);
-    } else {
-        frame_ = new TFrame2(errors(), content());
-        panel = frame_;
+    switch (language()) {
+        case Language::German:
+            panel = new QWidget(content());
+            panel->setObjectName(QStringLiteral("Panel9"));
+            panel->setGeometry(0, 0, kPanelWidth, CatalogueFrame::kHeight);
+            frame_ = new TFrame1(errors(), panel);
+            break;
+        case Language::English:
+            frame_ = new TFrame2(errors(), content());
+            panel = frame_;
+            break;
     }
     addOkButton(panel);
 }

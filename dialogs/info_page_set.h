@@ -11,7 +11,7 @@ struct InfoTwins {
     InfoPage* german;
     InfoPage* english;
 
-    InfoPage* in(Language language) const { return language == Language::German ? german : english; }
+    InfoPage* in(Language language) const { return quiz::PerLanguage<InfoPage*>{german, english}.in(language); }
 };
 
 // The information pages of the main window: a German and an English page for

@@ -38,7 +38,7 @@ void InterfaceLanguage::showIn(QLabel* caption)
 
 QString InterfaceLanguage::flagText(Language language)
 {
-    return language == Language::German ? QStringLiteral("de") : QStringLiteral("en");
+    return Text{QStringLiteral("de"), QStringLiteral("en")}.in(language);
 }
 
 void InterfaceLanguage::showFlag()

@@ -28,8 +28,8 @@ QString withSeparator(const QString& folder)
 
 QString lastListFileName(quiz::Language language)
 {
-    return language == quiz::Language::German ? QStringLiteral("LetzteFrageliste.txt")
-                                              : QStringLiteral("LastQuestionnaire.txt");
+    return quiz::PerLanguage<QString>{QStringLiteral("LetzteFrageliste.txt"), QStringLiteral("LastQuestionnaire.txt")}
+        .in(language);
 }
 
 QString lastListFolder(const QString& programDir, const QString& dataHome)
