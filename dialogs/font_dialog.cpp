@@ -122,6 +122,9 @@ void FontDialog::retranslate(Language language)
     colorLabel_->setText(texts.colorLabel.in(language));
     for (int i = 0; i < kFontDialogColors; ++i)
         colors_->setItemText(i, texts.colorNames[static_cast<std::size_t>(i)].in(language));
+    // The hidden dialog lays its rows out anew for the names' width.
+    layout()->invalidate();
+    layout()->activate();
 }
 
 bool FontDialog::eventFilter(QObject* watched, QEvent* event)
