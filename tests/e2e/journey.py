@@ -363,12 +363,14 @@ class NameChanges:
 
 
 class Program:
-    """One run of the program binary, found in the tree by its process id."""
+    """One run of the program binary, with `arguments` after its name, found in
+    the tree by its process id."""
 
-    def __init__(self, binary, workdir, log_path):
+    def __init__(self, binary, workdir, log_path, arguments=()):
         self.binary = binary
         self.workdir = workdir
         self.log_path = log_path
+        self.arguments = list(arguments)
         self.process = None
         self.app = None
 
@@ -378,7 +380,7 @@ class Program:
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         with open(self.log_path, "ab") as log:
             self.process = subprocess.Popen(
-                [self.binary], cwd=self.workdir, env=env, stdin=subprocess.DEVNULL,
+                [self.binary] + self.arguments, cwd=self.workdir, env=env, stdin=subprocess.DEVNULL,
                 stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
         self.app = wait_until(
             f"the program (process {self.process.pid}) on the accessibility bus",

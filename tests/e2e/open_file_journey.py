@@ -25,26 +25,6 @@ LIST_LINES = ["Hund - _dog_", "Katze - _cat_", "Grüße aus _Köln_"]
 SAMPLE_NAME = 'Examples ("Load List" for other Questionnaires)'
 
 
-class ProgramWithArguments(Program):
-    """The program started with arguments after its name."""
-
-    def __init__(self, binary, workdir, log_path, arguments):
-        super().__init__(binary, workdir, log_path)
-        self.arguments = arguments
-
-    def start(self):
-        env = dict(os.environ)
-        env.pop("QT_QPA_PLATFORM", None)
-        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        with open(self.log_path, "ab") as log:
-            self.process = subprocess.Popen(
-                [self.binary] + self.arguments, cwd=self.workdir, env=env, stdin=subprocess.DEVNULL,
-                stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
-        self.app = wait_until(
-            f"the program (process {self.process.pid}) on the accessibility bus",
-            self._find_app, lambda app: app is not None, "registered")
-
-
 def drag_files(files, target):
     """Drags files from another program (drag_source.py) onto a control, with
     the real mouse of the X server: press on the source, move, release on the
@@ -86,7 +66,7 @@ class OpenFileJourney:
 
     def start_with(self, *arguments):
         self.stop()
-        self.program = ProgramWithArguments(self.binary, self.workdir, self.log_path, list(arguments))
+        self.program = Program(self.binary, self.workdir, self.log_path, list(arguments))
         self.program.start()
         start = self.program.window(ENGLISH_TITLE, roles=(pyatspi.ROLE_FILLER, pyatspi.ROLE_WINDOW))
         return start
