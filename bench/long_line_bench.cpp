@@ -21,7 +21,6 @@
 #include <memory>
 #include <string>
 
-#include "app/application.h"
 #include "app/trainer_page.h"
 #include "program_window.h"
 #include "widgets/text_field.h"
@@ -127,12 +126,4 @@ BENCHMARK(Solution)->Apply(sizes);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    lernwerk::Application application(argc, argv, bench::benchReporter());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runWindowBenchmarks(argc, argv); }

@@ -12,6 +12,9 @@
 
 #include <memory>
 
+#include <benchmark/benchmark.h>
+
+#include "app/application.h"
 #include "app/program.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
@@ -49,5 +52,17 @@ private:
     QTemporaryDir folder_;
     std::unique_ptr<lernwerk::Program> program_;
 };
+
+// The main function of a benchmark program that builds real windows: on the
+// offscreen platform, with the program's application object.
+inline int runWindowBenchmarks(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    lernwerk::Application application(argc, argv, benchReporter());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
 
 }  // namespace bench

@@ -12,7 +12,6 @@
 #include <memory>
 #include <string>
 
-#include "app/application.h"
 #include "app/program.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
@@ -89,12 +88,4 @@ BENCHMARK(MarkCorrect)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecon
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    lernwerk::Application application(argc, argv, bench::benchReporter());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runWindowBenchmarks(argc, argv); }
