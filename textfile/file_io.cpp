@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "textfile/file_error.h"
+#include "textfile/file_names.h"
 #include "textfile/large_buffers.h"
 #include "textfile/utf8.h"
 
@@ -63,16 +64,19 @@ std::string SystemErrorText(int error)
     return std::string(text);
 }
 
-// The name as the user should see it in a message: absolute, without "." and "..", and
-// with "?" for a U+0000, which would end the message early.
+// The name as the user should see it in a message: absolute, without "." and "..", bytes
+// that are not UTF-8 as the characters they most likely stood for, and "?" for a U+0000,
+// which would end the message early.
 std::string FullPath(std::u16string_view fileName)
 {
     const fs::path name(LocalName(fileName));
     std::error_code error;
     const fs::path absolute = fs::absolute(name, error);
-    std::string full = error ? name.string() : absolute.lexically_normal().string();
-    std::replace(full.begin(), full.end(), '\0', '?');
-    return full;
+    const std::string full = error ? name.native() : absolute.lexically_normal().native();
+    std::string shown;
+    AppendUtf8(ReadableName(NameFromBytes(full)), shown);
+    std::replace(shown.begin(), shown.end(), '\0', '?');
+    return shown;
 }
 
 [[noreturn]] void Fail(std::string_view what, std::u16string_view fileName, std::string_view reason)
@@ -92,7 +96,16 @@ std::string FullPath(std::u16string_view fileName)
 {
     CannotCreate(fileName, SystemErrorText(error));
 }
-[[noreturn]] void StreamWriteError() { throw FileError("Stream write error"); }
+// A write that failed half-way (a full disk, a lost network folder): the old file stays.
+[[noreturn]] void StreamWriteError(std::u16string_view fileName, int error)
+{
+    Fail("Stream write error", fileName, SystemErrorText(error));
+}
+// The folder refuses the temporary file that a save starts with, whatever the file itself allows.
+[[noreturn]] void CannotWriteFolder(const fs::path& folder, int error)
+{
+    Fail("Cannot write to folder", NameFromBytes(folder.native()), SystemErrorText(error));
+}
 
 // For FIFOs, devices and sockets, which a text file operation must neither wait on nor replace.
 constexpr std::string_view kNotRegular = "Not a regular file";
@@ -164,17 +177,20 @@ std::size_t ReadInto(const std::u16string& fileName, int fd, char* buffer, std::
     return filled;
 }
 
-bool WriteAll(int fd, std::string_view bytes)
+// Gives 0, or the error that stopped the write.
+int WriteAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
-            return false;
+        if (written < 0)
+            return errno;
+        if (written == 0)
+            return ENOSPC;  // the system took nothing and said no more
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    return true;
+    return 0;
 }
 
 std::string RandomSuffix()
@@ -205,8 +221,11 @@ public:
                 file_ = FileDescriptor(fd);
                 break;
             }
-            if (errno != EEXIST)
-                CannotCreate(fileName, errno);
+            const int error = errno;
+            if (error == ENOENT)
+                CannotCreate(fileName, error);
+            if (error != EEXIST)
+                CannotWriteFolder(folder, error);
         }
         if (!file_.valid())
             CannotCreate(fileName, EEXIST);
@@ -253,34 +272,24 @@ void SyncFolder(const fs::path& target)
 fs::path FollowLink(const std::u16string& fileName, const fs::path& name)
 {
     fs::path current = name;
-    for (int hop = 0; hop < kMostLinksFollowed; ++hop) {
+    for (int hop = 0;; ++hop) {
         std::error_code error;
         if (!fs::is_symlink(fs::symlink_status(current, error)) || error)
             return current;
+        if (hop == kMostLinksFollowed)
+            CannotCreate(fileName, ELOOP);
         const fs::path target = fs::read_symlink(current, error);
         if (error)
             CannotCreate(fileName, error.value());
         current = target.is_absolute() ? target : current.parent_path() / target;
     }
-    CannotCreate(fileName, ELOOP);
 }
 
-std::u16string Utf16Name(const fs::path& name)
-{
-    const std::string& bytes = name.native();
-    std::u16string text;
-    DecodeUtf8(bytes, text);
-    return text;
-}
+std::u16string Utf16Name(const fs::path& name) { return NameFromBytes(name.native()); }
 
 }  // namespace
 
-std::string LocalName(std::u16string_view fileName)
-{
-    std::string name;
-    AppendUtf8(fileName, name);
-    return name;
-}
+std::string LocalName(std::u16string_view fileName) { return NameBytes(fileName); }
 
 std::string ReadFileStart(const std::u16string& fileName, std::size_t count)
 {
@@ -341,13 +350,15 @@ void ReplaceFile(const std::u16string& fileName, std::string_view content)
         CannotCreate(shown, errno);
 
     TemporaryFile temporary(shown, target);
-    if (!WriteAll(temporary.fd(), content) || ::fsync(temporary.fd()) != 0)
-        StreamWriteError();
+    if (const int error = WriteAll(temporary.fd(), content); error != 0)
+        StreamWriteError(shown, error);
+    if (::fsync(temporary.fd()) != 0)
+        StreamWriteError(shown, errno);
     // The new file keeps the old one's permissions; failing that, it has the default ones.
     if (exists)
         static_cast<void>(::fchmod(temporary.fd(), status.st_mode & kPermissionBits));
     if (temporary.Close() != 0)
-        StreamWriteError();
+        StreamWriteError(shown, errno);
     if (::rename(temporary.path().c_str(), target.c_str()) != 0)
         CannotCreate(shown, errno);
     temporary.Commit();

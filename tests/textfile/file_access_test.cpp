@@ -5,11 +5,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sched.h>
+#include <sys/mount.h>
+
 #include <algorithm>
 #include <csignal>
 #include <functional>
 
 #include "temp_folder.h"
+#include "textfile/file_names.h"
 #include "textfile/text_lines.h"
 #include "textfile/u_WideFunc.h"
 
@@ -153,12 +157,12 @@ TEST_F(FileAccess, DiskThatTakesOnlyPartOfTheWriteLeavesTheOldFile)
             const rlimit limit{65'536, 65'536};
             setrlimit(RLIMIT_FSIZE, &limit);
             const std::string message = MessageOf([&] { writer.write(longText, name); });
-            _exit(message == "Stream write error" ? 0 : 1);
+            _exit(message == "Stream write error \"" + Path("liste.txt").string() + "\". File too large" ? 0 : 1);
         }
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 0) << "the child saw no \"Stream write error\"";
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "the child saw no \"Stream write error\" naming the file and the limit";
         EXPECT_EQ(ReadBytes("liste.txt"), original);
         EXPECT_EQ(Entries(), std::vector<std::string>{"liste.txt"});
     }
@@ -209,6 +213,141 @@ TEST_F(FileAccess, SavingWritesThroughLinksToTheirTargets)
     }
     EXPECT_FALSE(fs::exists(Path("fehlt")));
     EXPECT_TRUE(fs::is_symlink(Path("e.txt")));
+}
+
+// What `action` gives in a child process that `prepare` set up first; "skipped" when
+// `prepare` says the system does not allow it.
+std::string ResultInChild(const std::function<bool()>& prepare, const std::function<std::string()>& action)
+{
+    int pipe_ends[2];
+    if (pipe(pipe_ends) != 0)
+        return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        close(pipe_ends[0]);
+        const std::string message = prepare() ? action() : "skipped";
+        static_cast<void>(write(pipe_ends[1], message.data(), message.size()));
+        _exit(0);
+    }
+    close(pipe_ends[1]);
+    std::string message;
+    char buffer[256];
+    for (ssize_t got; (got = read(pipe_ends[0], buffer, sizeof buffer)) > 0;)
+        message.append(buffer, static_cast<std::size_t>(got));
+    close(pipe_ends[0]);
+    waitpid(child, nullptr, 0);
+    return message;
+}
+
+// Each failure names the file or folder that caused it and the system's true reason.
+TEST_F(FileAccess, FailedSavesNameWhatStoodInTheWay)
+{
+    const std::u16string longText(200'000, u'x');
+    fs::create_directory(Path("voll"));
+    WriteBytes("voll/liste.txt", "old list");
+    fs::create_directory(Path("gesperrt"));
+    WriteBytes("gesperrt/liste.txt", "old list");
+    ASSERT_EQ(chmod(Path("gesperrt/liste.txt").c_str(), 0666), 0);
+    ASSERT_EQ(chmod(Path("gesperrt").c_str(), 0755), 0);
+    ASSERT_EQ(chmod(folder_.c_str(), 0755), 0);
+
+    const auto smallDisk = [&] {
+        // A disk of 64 KiB, seen only by the child.
+        return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+               mount("tmpfs", Path("voll").c_str(), "tmpfs", 0, "size=64k") == 0 &&
+               textfile::WriteTextFile(u"old list", Name("voll/liste.txt"), textfile::kUtf8, false);
+    };
+    const auto someoneElse = [&] {
+        // The file may be written by anyone, the folder only by its owner: the superuser, or
+        // nobody at all for anyone else.
+        return geteuid() == 0 ? setuid(65534) == 0 : chmod(Path("gesperrt").c_str(), 0555) == 0;
+    };
+    const struct {
+        const char* name;
+        std::function<bool()> prepare;
+        const char* file;
+        std::string message;
+    } cases[] = {
+        {"a full disk", smallDisk, "voll/liste.txt",
+         "Stream write error \"" + Path("voll/liste.txt").string() + "\". No space left on device"},
+        {"a folder that takes no new file", someoneElse, "gesperrt/liste.txt",
+         "Cannot write to folder \"" + Path("gesperrt").string() + "\". Permission denied"},
+    };
+    for (const auto& failure : cases) {
+        SCOPED_TRACE(failure.name);
+        for (const Writer& writer : kWriters) {
+            SCOPED_TRACE(writer.name);
+            const std::string result = ResultInChild(failure.prepare, [&] {
+                const std::string message = MessageOf([&] { writer.write(longText, Name(failure.file)); });
+                // Nothing is left behind but the old list.
+                std::string seen = message;
+                for (const auto& entry : fs::directory_iterator(Path(failure.file).parent_path()))
+                    seen.append(" / ")
+                        .append(entry.path().filename().string())
+                        .append(": ")
+                        .append(ReadBytes(failure.file));
+                return seen;
+            });
+            chmod(Path("gesperrt").c_str(), 0755);
+            if (result == "skipped")
+                GTEST_SKIP() << "this system does not let the test make " << failure.name;
+            EXPECT_EQ(result, failure.message + " / liste.txt: old list");
+        }
+    }
+
+    // A chain of as many links as the system follows saves; one more is a loop.
+    const int kMostLinks = 40;
+    for (int link = 1; link <= kMostLinks + 1; ++link)
+        fs::create_symlink(std::string(1, 'l').append(std::to_string(link - 1)),
+                           Path(std::string(1, 'l').append(std::to_string(link))));
+    textfile::WriteTextFile(u"am Ende", Name("l40"), textfile::kUtf8, false);
+    EXPECT_EQ(ReadBytes("l0"), "am Ende");
+    EXPECT_EQ(MessageOf([&] { textfile::WriteTextFile(u"x", Name("l41"), textfile::kUtf8, false); }),
+              "Cannot create file \"" + Path("l41").string() + "\". Too many levels of symbolic links");
+}
+
+// A name from an old archive is not UTF-8: its bytes are kept, so the file is read and
+// saved where it is, and a message shows the name as it was most likely meant.
+TEST_F(FileAccess, NamesInAnyBytesAreKept)
+{
+    const struct {
+        const char* bytes;
+        const char16_t* name;
+    } names[] = {
+        {"Gr\xC3\xBC\xC3\x9F"
+         "e",
+         u"Grüße"},
+        {"Gr\xFC\xDF"
+         "e",
+         u"Gr\xDCFC\xDCDF"
+         "e"},
+        {"\xC3", u"\xDCC3"},                                // cut short
+        {"\xC0\xAF", u"\xDCC0\xDCAF"},                      // overlong
+        {"\xED\xB2\x80", u"\xDCED\xDCB2\xDC80"},            // an encoded surrogate
+        {"\xF4\x90\x80\x80", u"\xDCF4\xDC90\xDC80\xDC80"},  // above U+10FFFF
+        {"\xF0\x9F\x98\x80\xFF", u"\U0001F600\xDCFF"},
+    };
+    for (const auto& name : names) {
+        SCOPED_TRACE(name.bytes);
+        EXPECT_EQ(Units(textfile::NameFromBytes(name.bytes)), Units(name.name));
+        EXPECT_EQ(textfile::NameBytes(name.name), name.bytes);
+    }
+    EXPECT_EQ(Units(textfile::ReadableName(u"Gr\xDCFC\xDCDF"
+                                           "e \xDC80")),
+              Units(u"Grüße €"));
+
+    const std::string latin1 =
+        "Gr\xFC\xDF"
+        "e.txt";
+    WriteBytes(latin1, "Hallo _Welt_");
+    const std::u16string name = textfile::NameFromBytes(Path(latin1).string());
+    EXPECT_TRUE(textfile::IsRegularFile(name));
+    EXPECT_EQ(textfile::ReadTextFile(name), u"Hallo _Welt_");
+    textfile::SaveTextLines(u"neu", name, textfile::kAnsi);
+    EXPECT_EQ(ReadBytes(latin1), "neu");
+    EXPECT_EQ(Entries(), std::vector<std::string>{latin1});
+    EXPECT_EQ(MessageOf([&] { textfile::ReadTextFile(textfile::NameFromBytes(Path("\xE4.txt").string())); }),
+              "Cannot open file \"" + Path("\xC3\xA4.txt").string() + "\". No such file or directory");
 }
 
 TEST_F(FileAccess, MakingFoldersNamesTheFolderThatCouldNotBeMade)
