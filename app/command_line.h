@@ -4,18 +4,20 @@
 
 namespace lernwerk {
 
-// The program's command line: `lernwerk [FILE]`, and the options --help and
-// --version.
+// The program's command line: `lernwerk [FILE]`, and the options --help,
+// --help-all and --version. A file name is taken in whatever bytes it has.
 
-// Answers --help and --version on the terminal and ends the process there,
-// before the program needs a display. Call it before the application object
-// exists; anything else it leaves for `listFileArgument`.
+// Answers --help, --help-all and --version on the terminal and ends the
+// process there, before the program needs a display; a wrong option is
+// named there too and ends the process with status 1. Everything is said in
+// the interface language. Call it before the application object exists;
+// the file argument is left for `listFileArgument`.
 void answerInformationOptions(int argc, char** argv);
 
-// The list file named on the command line of the running application, as an
-// absolute path, or an empty text when none is named. A wrong option ends the
-// process with a message on the terminal; of several files only the first is
-// taken, and the terminal says which were left out.
-QString listFileArgument();
+// The list file named on the command line, as an absolute path, or an empty
+// text when none is named. Call it with the arguments the application object
+// left (it takes out the toolkit's own options). Of several files only the
+// first is taken, and the terminal says which were left out.
+QString listFileArgument(int argc, char** argv);
 
 }  // namespace lernwerk

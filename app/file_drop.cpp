@@ -5,19 +5,64 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <algorithm>
+
+#include "textfile/file_names.h"
+
 namespace lernwerk {
 
-QString firstDroppedFile(const QMimeData* data)
+namespace {
+
+// A file address of this computer: no host, or the name every computer has
+// for itself.
+bool onThisComputer(const QUrl& url)
 {
-    if (!data || !data->hasUrls())
-        return {};
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile())
-            return url.toLocalFile();
-    return {};
+    const QString host = url.host();
+    return host.isEmpty() || host.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0;
 }
 
-FileDrop::FileDrop(QWidget* target, std::function<void(const QString&)> open) : QObject(target), open_(std::move(open))
+// The path of a local file address in the bytes the drag source sent: a name
+// that is not UTF-8 comes percent-encoded byte by byte, which the address's
+// own decoding would turn into replacement characters.
+QString localPath(const QUrl& url)
+{
+    const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    return QString::fromStdU16String(textfile::NameFromBytes(std::string_view(bytes.constData(), bytes.size())));
+}
+
+}  // namespace
+
+DroppedFile droppedFile(const QMimeData* data)
+{
+    DroppedFile dropped;
+    if (!data || !data->hasUrls())
+        return dropped;
+    QString firstLocal;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        if (!onThisComputer(url)) {
+            if (dropped.otherHost.isEmpty())
+                dropped.otherHost = url.toDisplayString();
+            continue;
+        }
+        const QString path = localPath(url);
+        if (textfile::IsRegularFile(path.toStdU16String())) {
+            dropped.name = path;
+            break;
+        }
+        if (firstLocal.isEmpty())
+            firstLocal = path;
+    }
+    if (dropped.name.isEmpty())
+        dropped.name = firstLocal;
+    if (!dropped.name.isEmpty())
+        dropped.otherHost.clear();
+    return dropped;
+}
+
+FileDrop::FileDrop(QWidget* target, std::function<void(const DroppedFile&)> open)
+    : QObject(target), open_(std::move(open))
 {
     target->setAcceptDrops(true);
     target->installEventFilter(this);
@@ -29,14 +74,16 @@ bool FileDrop::eventFilter(QObject* watched, QEvent* event)
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return QObject::eventFilter(watched, event);
     auto* drag = static_cast<QDropEvent*>(event);
-    const QString file = firstDroppedFile(drag->mimeData());
-    if (file.isEmpty())
+    // Looking at the files waits for the file system, so only the drop does.
+    const QMimeData* data = drag->mimeData();
+    const QList<QUrl> urls = data && data->hasUrls() ? data->urls() : QList<QUrl>{};
+    if (std::none_of(urls.cbegin(), urls.cend(), [](const QUrl& url) { return url.isLocalFile(); }))
         return false;
     // The file is taken as it is, never moved: the drag source keeps it.
     drag->setDropAction(Qt::CopyAction);
     drag->accept();
     if (type == QEvent::Drop)
-        open_(file);
+        open_(droppedFile(data));
     return true;
 }
 

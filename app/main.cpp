@@ -19,7 +19,8 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lernwerk.png")));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.malke_studio.lernwerk"));
-    const QString listFile = lernwerk::listFileArgument();
+    // The application object has taken its own options out of the arguments.
+    const QString listFile = lernwerk::listFileArgument(argc, argv);
 
     lernwerk::Program program(errors, lernwerk::Program::defaultLastListFolder(), QDir::currentPath());
     if (!listFile.isEmpty())

@@ -5,9 +5,12 @@
 
 #include <QPlainTextEdit>
 
+#include <stdexcept>
+
 #include "app/file_drop.h"
 #include "app/tprog.h"
 #include "app/trainer_page.h"
+#include "lang/lists_texts.h"
 #include "lists/lists_page.h"
 #include "widgets/error_reporter.h"
 
@@ -15,8 +18,13 @@ namespace lernwerk {
 
 void Tprog::acceptListDrops()
 {
-    const auto open = [this](const QString& fileName) {
-        errors_.guarded([this, &fileName] { openListFile(fileName); });
+    const auto open = [this](const DroppedFile& dropped) {
+        errors_.guarded([this, &dropped] {
+            if (dropped.name.isEmpty())
+                throw std::runtime_error(
+                    listsPageTexts().otherComputer.in(language_.current()).arg(dropped.otherHost).toStdString());
+            openListFile(dropped.name);
+        });
     };
     new FileDrop(this, open);
     // The text fields of the trainer and the lists page take a dropped file

@@ -34,6 +34,10 @@ const ListsTexts& listsPageTexts()
         .loaded = {QStringLiteral("Liste %1 geladen, %2 Fragen"), QStringLiteral("List %1 loaded, %2 questions")},
         .loadedOneQuestion = {QStringLiteral("Liste %1 geladen, %2 Frage"),
                               QStringLiteral("List %1 loaded, %2 question")},
+        .otherComputer = {QStringLiteral("Die Datei \"%1\" liegt auf einem anderen Rechner und kann von hier aus nicht "
+                                         "geladen werden. Kopieren Sie sie zuerst auf diesen Rechner."),
+                          QStringLiteral("The file \"%1\" is on another computer and cannot be loaded from here. "
+                                         "Copy it to this computer first.")},
     };
     return texts;
 }

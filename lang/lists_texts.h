@@ -21,6 +21,8 @@ struct ListsTexts {
     // its number of questions (lines that are not empty).
     Text loaded;
     Text loadedOneQuestion;
+    // A dropped file on another computer; %1: its address.
+    Text otherComputer;
 };
 
 const ListsTexts& listsPageTexts();

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "lang/lists_texts.h"
+#include "textfile/file_names.h"
 #include "widgets/controls.h"
 #include "widgets/error_reporter.h"
 #include "widgets/speaker.h"
@@ -99,7 +100,11 @@ void ListsPage::focusNewSession() { Button1->setFocus(Qt::OtherFocusReason); }
 
 QString ListsPage::listName() const { return aktuelleliste->text(); }
 
-void ListsPage::setListName(const QString& name) { aktuelleliste->setText(name); }
+// A name whose bytes are not UTF-8 is shown as it was most likely meant.
+void ListsPage::setListName(const QString& name)
+{
+    aktuelleliste->setText(QString::fromStdU16String(textfile::ReadableName(name.toStdU16String())));
+}
 
 void ListsPage::loadList()
 {
@@ -123,7 +128,7 @@ void ListsPage::loadFile(const QString& fileName)
     const auto questions = std::count_if(lines.begin(), lines.end(), [](const auto& line) { return !line.empty(); });
     speaker_.say((questions == 1 ? texts.loadedOneQuestion : texts.loaded)
                      .in(language_)
-                     .arg(QFileInfo(fileName).fileName())
+                     .arg(QFileInfo(aktuelleliste->text()).fileName())
                      .arg(questions));
 }
 
@@ -139,12 +144,12 @@ void ListsPage::takeList(const QStringList& lines, const QString& name)
 
 bool ListsPage::restoreNamedList(const QString& lastListFile)
 {
-    if (!QFileInfo(lastListFile).isFile())
+    if (!textfile::IsRegularFile(lastListFile.toStdU16String()))
         return false;
     LoadTextLines(lastListFile.toStdU16String(), *Memo5);
 
     const QString named = lineText(Memo5->document()->firstBlock());
-    if (named.isEmpty() || !QFileInfo(named).isFile())
+    if (named.isEmpty() || !textfile::IsRegularFile(named.toStdU16String()))
         return false;
     setListName(named);
     LoadTextLines(named.toStdU16String(), *Memo1);
