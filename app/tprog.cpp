@@ -191,7 +191,32 @@ bool Tprog::eventFilter(QObject* watched, QEvent* event)
 void Tprog::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    keepMinimumOuterSize();
     FormResize();
+}
+
+void Tprog::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    keepMinimumOuterSize();
+}
+
+void Tprog::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // The window manager has framed the window by the time it activates it.
+    if (event->type() == QEvent::ActivationChange)
+        keepMinimumOuterSize();
+}
+
+// The smallest size is that of the whole window, frame and title bar
+// included, once the window manager has told how large its frame is.
+void Tprog::keepMinimumOuterSize()
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize minimum(kMinimumWidth - frame.width(), kMinimumHeight - frame.height());
+    if (minimum != minimumSize())
+        setMinimumSize(minimum);
 }
 
 void Tprog::FormResize() { trainer_->layoutFor(trainer_->width(), trainer_->height()); }

@@ -138,6 +138,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -153,6 +155,7 @@ private:
     void addShortcuts(QMenu* firstMenu);
     void createStatusBar();
     void acceptListDrops();
+    void keepMinimumOuterSize();
     void scrollInfoPagesToTop();
     void readLastListAtCreation(const QString& fileName);
     void watchFocus(QWindow* now);

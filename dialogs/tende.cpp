@@ -1,5 +1,7 @@
 #include "dialogs/tende.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -13,6 +15,7 @@
 #include "textfile/u_WideFunc.h"
 #include "widgets/error_reporter.h"
 #include "widgets/last_list_files.h"
+#include "widgets/window_frame_hints.h"
 
 namespace lernwerk {
 
@@ -64,11 +67,9 @@ QLabel* makeExplanation(QWidget* parent, const char* name, const QString& text)
 Tende::Tende(QWidget* mainWindow, InterfaceLanguage& language, ErrorReporter& errors,
              std::function<QString()> lastListFolder, std::function<std::u16string()> questionListText)
     // A dialog of the main window: the window manager keeps it above the main
-    // window and minimises and restores it with it. Its title bar has a close
-    // button (which, like Escape, leaves it open) and no minimise or maximise:
-    // a title bar without any button would leave the window manager to put
-    // in its own.
-    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    // window and minimises and restores it with it. Its title bar has no
+    // button and no window menu (see showEvent): OK is the only way out.
+    : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       language_(language),
       errors_(errors),
       lastListFolder_(std::move(lastListFolder)),
@@ -136,10 +137,39 @@ void Tende::retranslate(Language language)
     Label18->setText(texts.question.in(language));
     RadioButton1->setText(texts.save.in(language));
     RadioButton2->setText(texts.dontSave.in(language));
-    // Each language has its own explanation, wrapped in its own label.
+    // Each language has its own explanation, wrapped in its own label. It
+    // names the folder where the list is really kept when that is not the
+    // program's own.
     QLabel* shown = quiz::PerLanguage<QLabel*>{StaticText1, StaticText2}.in(language);
     for (QLabel* explanation : {StaticText1, StaticText2})
         explanation->setVisible(explanation == shown);
+    const QString folder = lastListFolder_();
+    const bool besideProgram = QDir(folder) == QDir(QCoreApplication::applicationDirPath());
+    const QString home = QDir::homePath() + QLatin1Char('/');
+    const QString shownFolder = folder.startsWith(home) ? QStringLiteral("~/") + folder.mid(home.size()) : folder;
+    for (QLabel* explanation : {StaticText1, StaticText2}) {
+        const Language of = explanation == StaticText1 ? Language::German : Language::English;
+        explanation->setText(besideProgram ? texts.explanation.in(of)
+                                           : texts.explanationElsewhere.in(of).arg(shownFolder));
+    }
+}
+
+void Tende::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    askForTitleBarOnly(this);
+}
+
+void Tende::setVisible(bool visible)
+{
+    // The window manager reads the hint when the window is mapped: the
+    // native window is made first, with the toolkit's hint, which is then
+    // replaced.
+    if (visible) {
+        create();
+        askForTitleBarOnly(this);
+    }
+    QDialog::setVisible(visible);
 }
 
 QString Tende::lastListFile(const QString& programFolder, Language language)

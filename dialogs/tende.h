@@ -33,9 +33,13 @@ public:
     // OK is the only way out: Escape, the system's close command and any
     // other rejection leave the dialog open with the choice as it is.
     void reject() override;
+    void setVisible(bool visible) override;
 
     // The file the list is remembered in, for the given language.
     static QString lastListFile(const QString& programFolder, Language language);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 signals:
     // OK was pressed and the choice carried out: the program ends.

@@ -9,8 +9,11 @@ struct ClosingTexts {
     Text caption;
     Text question;     // Label18
     Text explanation;  // StaticText1 (German) and StaticText2 (English)
-    Text save;         // RadioButton1
-    Text dontSave;     // RadioButton2
+    // The same, when the list is kept elsewhere than beside the program (an
+    // installed program); %1: that folder.
+    Text explanationElsewhere;
+    Text save;      // RadioButton1
+    Text dontSave;  // RadioButton2
 };
 
 const ClosingTexts& closingTexts();

@@ -1,5 +1,6 @@
 #include "widgets/last_list_files.h"
 
+#include <QLabel>
 #include <QRadioButton>
 
 #include "program_fixture.h"
@@ -70,13 +71,19 @@ TEST_F(LastListFolderProgramTest, FolderIsMadeByTheFirstSaveNotAtStart)
     EXPECT_FALSE(QFileInfo::exists(folder));
 
     memo("Memo1")->setPlainText(QStringLiteral("Die Hauptstadt von Peru ist _Lima_."));
-    whenModal([](QWidget* dialog) {
+    QString explanation;
+    whenModal([&explanation](QWidget* dialog) {
+        explanation = dialog->findChild<QLabel*>(QStringLiteral("StaticText2"))->text();
         dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->setChecked(true);
         dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     });
     prog().close();
 
     EXPECT_TRUE(program->ended());
+    // The dialog said where the list goes: not beside the program.
+    EXPECT_TRUE(
+        explanation.endsWith(QStringLiteral("will be written in the folder \"") + folder + QStringLiteral("\".")))
+        << explanation.toStdString();
     EXPECT_EQ(readFile(folder + QStringLiteral("LastQuestionnaire.txt")),
               QByteArray("\xEF\xBB\xBF") + QStringLiteral("Die Hauptstadt von Peru ist _Lima_.").toUtf8());
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
