@@ -1,8 +1,10 @@
 #include "app/answer_marks.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QToolTip>
 
 #include "lang/answer_check_texts.h"
 #include "widgets/text_field.h"
@@ -11,15 +13,31 @@ namespace lernwerk {
 
 namespace {
 
-// How much of the text colour goes into the background behind a gap.
-constexpr double kNearlyTint = 0.10;
-constexpr double kMissingTint = 0.20;
+// How much of the verdict's colour goes into the background behind a gap.
+constexpr double kNearlyTint = 0.15;
+constexpr double kMissingTint = 0.25;
+// The verdicts' hues, from a set that people with any common colour vision
+// deficiency tell apart: blue, orange and vermilion.
+const QColor kAsTypedHue(0, 114, 178);
+const QColor kNearlyHue(230, 159, 0);
+const QColor kMissingHue(213, 94, 0);
+// The lightness of a mark: dark on a light background, light on a dark one.
+constexpr double kDarkMark = 0.36;
+constexpr double kLightMark = 0.70;
+constexpr double kHalf = 0.5;
 
 QColor mixed(const QColor& background, const QColor& text, double share)
 {
     const auto channel = [share](int from, int to) { return static_cast<int>(from + (to - from) * share + 0.5); };
     return QColor(channel(background.red(), text.red()), channel(background.green(), text.green()),
                   channel(background.blue(), text.blue()));
+}
+
+// The hue with the lightness that reads on `background`.
+QColor readableOn(const QColor& background, const QColor& hue)
+{
+    const double lightness = background.lightnessF() < kHalf ? kLightMark : kDarkMark;
+    return QColor::fromHslF(hue.hslHueF(), hue.hslSaturationF(), static_cast<float>(lightness));
 }
 
 }  // namespace
@@ -33,6 +51,8 @@ AnswerMarks::AnswerMarks(const QPlainTextEdit& answer, QPlainTextEdit& solution)
     });
     // A new font or colour of the field: the tints follow.
     solution_.installEventFilter(this);
+    solution_.viewport()->installEventFilter(this);
+    connect(&solution_, &QPlainTextEdit::cursorPositionChanged, this, &AnswerMarks::explainAtCaret);
 }
 
 void AnswerMarks::setEnabled(bool enabled)
@@ -48,11 +68,16 @@ void AnswerMarks::mark(std::u16string_view line, Language language)
     if (!enabled_)
         return;
     // The answer is read here, at the reveal, and nowhere else.
-    checks_ = quiz::check_answer(line, fieldText(answer_));
+    const std::u16string answer = fieldText(answer_);
+    checks_ = quiz::check_answer(line, answer);
     if (checks_.empty())
         return;
+    answerAtReveal_ = QString::fromStdU16String(answer);
+    language_ = language;
     paint();
-    solution_.setAccessibleDescription(answerCheckSummary(quiz::count_verdicts(checks_), language));
+    const QString summary = answerCheckSummary(quiz::count_verdicts(checks_), language);
+    solution_.setAccessibleDescription(summary);
+    solution_.setToolTip(summary + QStringLiteral("\n") + answerCheckTexts().legend.in(language));
 }
 
 void AnswerMarks::clear()
@@ -60,15 +85,16 @@ void AnswerMarks::clear()
     if (checks_.empty() && solution_.accessibleDescription().isEmpty())
         return;
     checks_.clear();
+    answerAtReveal_.clear();
     solution_.setExtraSelections({});
     solution_.setAccessibleDescription(QString());
+    solution_.setToolTip(QString());
 }
 
 void AnswerMarks::paint()
 {
     const QPalette& palette = solution_.palette();
     const QColor background = palette.color(QPalette::Base);
-    const QColor text = palette.color(QPalette::Text);
     const int end = solution_.document()->characterCount() - 1;
 
     QList<QTextEdit::ExtraSelection> selections;
@@ -79,20 +105,26 @@ void AnswerMarks::paint()
         // The gap with its underscores; an unclosed gap runs to the end.
         selection.cursor.setPosition(std::min(static_cast<int>(check.open), end));
         selection.cursor.setPosition(std::min(static_cast<int>(check.close) + 1, end), QTextCursor::KeepAnchor);
-        selection.format.setUnderlineColor(text);
         switch (check.verdict) {
             case quiz::GapVerdict::AsTyped:
                 selection.format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
+                selection.format.setUnderlineColor(readableOn(background, kAsTypedHue));
                 break;
-            case quiz::GapVerdict::Nearly:
+            case quiz::GapVerdict::Nearly: {
+                const QColor mark = readableOn(background, kNearlyHue);
                 selection.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-                selection.format.setBackground(mixed(background, text, kNearlyTint));
+                selection.format.setUnderlineColor(mark);
+                selection.format.setBackground(mixed(background, mark, kNearlyTint));
                 break;
-            case quiz::GapVerdict::Missing:
+            }
+            case quiz::GapVerdict::Missing: {
+                const QColor mark = readableOn(background, kMissingHue);
                 selection.format.setUnderlineStyle(QTextCharFormat::DotLine);
+                selection.format.setUnderlineColor(mark);
                 selection.format.setFontOverline(true);
-                selection.format.setBackground(mixed(background, text, kMissingTint));
+                selection.format.setBackground(mixed(background, mark, kMissingTint));
                 break;
+            }
         }
         selections.append(selection);
     }
@@ -101,10 +133,44 @@ void AnswerMarks::paint()
     marking_ = false;
 }
 
+QString AnswerMarks::explanationAt(int position) const
+{
+    const auto at = static_cast<std::size_t>(position);
+    for (const quiz::GapCheck& check : checks_) {
+        if (at < check.open || at > check.close)
+            continue;
+        const QString typed = answerAtReveal_.mid(static_cast<qsizetype>(check.answer_from),
+                                                  static_cast<qsizetype>(check.answer_to - check.answer_from));
+        return gapVerdictText(check.verdict, typed.simplified(), language_);
+    }
+    return {};
+}
+
+void AnswerMarks::explainAtCaret()
+{
+    if (checks_.empty() || !solution_.hasFocus())
+        return;
+    const QString explanation = explanationAt(solution_.textCursor().position());
+    if (explanation.isEmpty())
+        return;
+    const QRect caret = solution_.cursorRect();
+    QToolTip::showText(solution_.viewport()->mapToGlobal(caret.bottomLeft()), explanation, solution_.viewport(), caret);
+}
+
 bool AnswerMarks::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &solution_ && event->type() == QEvent::PaletteChange && !checks_.empty())
         paint();
+    // Pointing at a marked gap tells its verdict; elsewhere the field's own
+    // tooltip gives the summary.
+    if (watched == solution_.viewport() && event->type() == QEvent::ToolTip && !checks_.empty()) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString explanation = explanationAt(solution_.cursorForPosition(help->pos()).position());
+        if (!explanation.isEmpty()) {
+            QToolTip::showText(help->globalPos(), explanation, solution_.viewport());
+            return true;
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -20,9 +20,14 @@ namespace lernwerk {
 //   as typed  a solid underline;
 //   nearly    a wavy underline, on a faint tint;
 //   missing   a dotted underline and a line above, on a stronger tint.
-// The tints mix the field's text colour into its background. A screen reader
-// finds the summary ("2 of 3 gaps as typed, 1 nearly") as the field's
-// description. Any change of the field's text takes the marks away.
+// The marks differ in hue as well (blue, orange, vermilion, a set told apart
+// also by the colour-blind), made dark on a light background and light on a
+// dark one; the tints mix that hue into the field's background. Pointing at
+// a marked gap, or moving the caret onto it, shows its verdict and what the
+// answer held for it; the field's tooltip gives the summary ("2 of 3 gaps as
+// typed, 1 nearly") and what the marks mean, and a screen reader finds the
+// summary as the field's description. Any change of the field's text takes
+// the marks away.
 class AnswerMarks : public QObject {
 public:
     AnswerMarks(const QPlainTextEdit& answer, QPlainTextEdit& solution);
@@ -41,12 +46,17 @@ protected:
 
 private:
     void paint();
+    // The verdict of the gap at a place of the solution's text, or empty.
+    QString explanationAt(int position) const;
+    void explainAtCaret();
 
     const QPlainTextEdit& answer_;
     QPlainTextEdit& solution_;
     bool enabled_ = true;
     bool marking_ = false;
     std::vector<quiz::GapCheck> checks_;
+    QString answerAtReveal_;
+    Language language_ = Language::English;
 };
 
 }  // namespace lernwerk

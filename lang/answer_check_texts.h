@@ -14,10 +14,20 @@ struct AnswerCheckTexts {
     Text asTypedOne;
     // ", %1 nearly", added when any gap was nearly typed.
     Text nearly;
+    // What one marked gap says when pointed at or reached with the caret;
+    // %1: what the answer held for it.
+    Text gapAsTyped;
+    Text gapNearly;
+    Text gapMissing;
+    // Under the summary in the solution field's tooltip: what the marks mean.
+    Text legend;
 };
 const AnswerCheckTexts& answerCheckTexts();
 
 // "2 of 3 gaps as typed, 1 nearly" in the language; empty when there is no gap.
 QString answerCheckSummary(const quiz::CheckCounts& counts, Language language);
+
+// "nearly: you typed 'paris'" for one gap; `typed` is what the answer held for it.
+QString gapVerdictText(quiz::GapVerdict verdict, const QString& typed, Language language);
 
 }  // namespace lernwerk

@@ -1,7 +1,9 @@
 #include "program_fixture.h"
 
+#include <QHelpEvent>
 #include <QMenu>
 #include <QTextBlock>
+#include <QToolTip>
 
 namespace lernwerk::testing {
 namespace {
@@ -36,6 +38,24 @@ protected:
                          .arg(mark.format.underlineStyle());
         return found;
     }
+
+    // What pointing at each marked gap shows, as a real tooltip event on the
+    // field brings it up.
+    QStringList pointedAt()
+    {
+        QStringList shown;
+        QPlainTextEdit* solution = memo("loesung");
+        for (const QTextEdit::ExtraSelection& mark : solution->extraSelections()) {
+            QTextCursor inside(solution->document());
+            inside.setPosition(mark.cursor.selectionStart() + 1);
+            const QPoint at = solution->cursorRect(inside).center();
+            QHelpEvent help(QEvent::ToolTip, at, solution->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(solution->viewport(), &help);
+            shown << QToolTip::text();
+            QToolTip::hideText();
+        }
+        return shown;
+    }
 };
 
 constexpr int kSolid = QTextCharFormat::SingleUnderline;
@@ -53,23 +73,31 @@ TEST_F(AnswerMarksTest, RevealMarksEachGapAndKeepsTheLine)
         QString answer;
         QStringList marks;
         QString summary;
+        QStringList pointedAt;
     } cases[] = {
         {"one of each",
          "sp2",
-         QStringLiteral("blue, Yellow"),
+         QStringLiteral("blue,  Yellow"),
          {mark(0, 6, kWave), mark(8, 16, kSolid), mark(21, 26, kDotted)},
-         QStringLiteral("1 of 3 gaps as typed, 1 nearly")},
+         QStringLiteral("1 of 3 gaps as typed, 1 nearly"),
+         {QStringLiteral("nearly: you typed 'blue'"), QStringLiteral("as typed: you typed 'Yellow'"),
+          QStringLiteral("missing: not in your answer")}},
         {"every gap, in German",
          "sp1",
          QStringLiteral("Red\nYellow\nBlue"),
          {mark(0, 6, kSolid), mark(8, 16, kSolid), mark(21, 26, kSolid)},
-         QStringLiteral("3 von 3 Lücken wie eingegeben")},
+         QStringLiteral("3 von 3 Lücken wie eingegeben"),
+         {QStringLiteral("wie eingegeben: Sie schrieben „Blue“"),
+          QStringLiteral("wie eingegeben: Sie schrieben „Yellow“"),
+          QStringLiteral("wie eingegeben: Sie schrieben „Red“")}},
         {"none",
          "sp2",
          QStringLiteral("green"),
          {mark(0, 6, kDotted), mark(8, 16, kDotted), mark(21, 26, kDotted)},
-         QStringLiteral("0 of 3 gaps as typed")},
-        {"a blank answer: the line alone", "sp2", QStringLiteral(" \n\t"), {}, QString()},
+         QStringLiteral("0 of 3 gaps as typed"),
+         {QStringLiteral("missing: not in your answer"), QStringLiteral("missing: not in your answer"),
+          QStringLiteral("missing: not in your answer")}},
+        {"a blank answer: the line alone", "sp2", QStringLiteral(" \n\t"), {}, QString(), {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -81,6 +109,8 @@ TEST_F(AnswerMarksTest, RevealMarksEachGapAndKeepsTheLine)
         EXPECT_EQ(text("loesung"), kLine);
         EXPECT_EQ(marks(), c.marks);
         EXPECT_EQ(memo("loesung")->accessibleDescription(), c.summary);
+        EXPECT_EQ(pointedAt(), c.pointedAt);
+        EXPECT_TRUE(memo("loesung")->toolTip().startsWith(c.summary));
         // The verdict stays the learner's: nothing is marked for them.
         EXPECT_EQ(text("Memo2"), status);
         EXPECT_EQ(prog().roundState().n_trials, before.n_trials);
@@ -91,6 +121,27 @@ TEST_F(AnswerMarksTest, RevealMarksEachGapAndKeepsTheLine)
         click("bt_wrong");
         EXPECT_TRUE(marks().isEmpty());
         EXPECT_TRUE(memo("loesung")->accessibleDescription().isEmpty());
+    }
+}
+
+// The three verdicts differ in hue as well as in line style, and each reads
+// on the field's background: dark marks on a light field, light on a dark one.
+TEST_F(AnswerMarksTest, MarksDifferInHueAndReadOnAnyBackground)
+{
+    revealWith(QStringLiteral("blue, Yellow"));
+    for (const QColor background : {QColor(Qt::white), QColor(30, 30, 30), QColor(255, 255, 200)}) {
+        SCOPED_TRACE(background.name().toStdString());
+        QPalette palette = memo("loesung")->palette();
+        palette.setColor(QPalette::Base, background);
+        memo("loesung")->setPalette(palette);
+        QList<int> hues;
+        for (const QTextEdit::ExtraSelection& mark : memo("loesung")->extraSelections()) {
+            const QColor colour = mark.format.underlineColor();
+            hues << colour.hslHue();
+            EXPECT_EQ(colour.lightnessF() > 0.5, background.lightnessF() < 0.5) << colour.name().toStdString();
+        }
+        ASSERT_EQ(hues.size(), 3);
+        EXPECT_TRUE(hues[0] != hues[1] && hues[1] != hues[2] && hues[0] != hues[2]);
     }
 }
 
