@@ -18,13 +18,22 @@ namespace lernwerk {
 
 void Tprog::acceptListDrops()
 {
+    // The file is opened once the drop is over, so that the program it came
+    // from is not kept waiting by the list's loading or by a message box.
     const auto open = [this](const DroppedFile& dropped) {
-        errors_.guarded([this, &dropped] {
-            if (dropped.name.isEmpty())
-                throw std::runtime_error(
-                    listsPageTexts().otherComputer.in(language_.current()).arg(dropped.otherHost).toStdString());
-            openListFile(dropped.name);
-        });
+        QMetaObject::invokeMethod(
+            this,
+            [this, dropped] {
+                errors_.guarded([this, &dropped] {
+                    if (dropped.name.isEmpty())
+                        throw std::runtime_error(listsPageTexts()
+                                                     .otherComputer.in(language_.current())
+                                                     .arg(dropped.otherHost)
+                                                     .toStdString());
+                    openListFile(dropped.name);
+                });
+            },
+            Qt::QueuedConnection);
     };
     new FileDrop(this, open);
     // The text fields of the trainer and the lists page take a dropped file

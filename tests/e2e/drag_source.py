@@ -3,10 +3,14 @@
 
     drag_source.py FILE...
 
+A FILE that starts with "file:" is offered as the address it is (a file on
+another computer); any other is a path, in whatever bytes it has.
+
 Shows a small window at the top left corner of the screen; a drag that
 starts on it carries the files as text/uri-list, through the X server's
 drag-and-drop protocol (XDND) like any drag between two programs. Prints
-"ready" once it is shown, and ends after the drop or after a minute.
+"ready" once it is shown, "failed" when no window took the drop, and ends
+after the drag or after a minute.
 """
 
 import pathlib
@@ -22,7 +26,7 @@ WIDTH, HEIGHT = 160, 80
 
 
 def main():
-    uris = [pathlib.Path(name).resolve().as_uri() for name in sys.argv[1:]]
+    uris = [name if name.startswith("file:") else pathlib.Path(name).resolve().as_uri() for name in sys.argv[1:]]
     window = Gtk.Window(title="drag source")
     window.set_default_size(WIDTH, HEIGHT)
     window.move(0, 0)
@@ -33,6 +37,7 @@ def main():
     area.drag_source_set(Gdk.ModifierType.BUTTON1_MASK, [], Gdk.DragAction.COPY)
     area.drag_source_add_uri_targets()
     area.connect("drag-data-get", lambda _w, _c, selection, _i, _t: selection.set_uris(uris))
+    area.connect("drag-failed", lambda *_: print("failed", flush=True) or False)
     area.connect("drag-end", lambda *_: GLib.timeout_add(300, Gtk.main_quit))
     window.connect("destroy", Gtk.main_quit)
     GLib.timeout_add_seconds(60, Gtk.main_quit)

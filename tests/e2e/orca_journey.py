@@ -14,6 +14,8 @@ import subprocess
 import sys
 import time
 
+import pyatspi
+
 WAIT_SECONDS = 20.0
 POLL_SECONDS = 0.1
 # "SPEECH OUTPUT: 'text' {'established': False}"; the voice's settings may follow the text.
@@ -67,6 +69,34 @@ def keys(*combos):
 
 def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
+
+
+def focused_text(pid):
+    """The text of the program's focused text field, or None."""
+    for app in pyatspi.Registry.getDesktop(0):
+        try:
+            if app is None or app.get_process_id() != pid:
+                continue
+            focused = pyatspi.findDescendant(
+                app, lambda acc: acc.getState().contains(pyatspi.STATE_FOCUSED) and acc.queryText() is not None)
+            return focused.queryText().getText(0, -1) if focused is not None else None
+        except Exception:  # a window that went away while it was looked at
+            return None
+    return None
+
+
+def type_checked(pid, text, what):
+    """Types `text` into the focused field, replacing what it held, until the
+    field reads it back exactly."""
+    for _ in range(3):
+        keys("ctrl+a")
+        type_text(text)
+        deadline = time.monotonic() + WAIT_SECONDS
+        while time.monotonic() < deadline:
+            if focused_text(pid) == text:
+                return
+            time.sleep(POLL_SECONDS)
+    raise Failure(f"{what}: the field does not read {text!r} back but {focused_text(pid)!r}")
 
 
 class Journey:
@@ -125,8 +155,8 @@ class Journey:
             self.step(f"{language}: the program starts", lambda: None, re.escape(title) + " frame.")
 
             self.step(f"{language}: Ctrl+O opens the open dialog", lambda: keys("ctrl+o"), r".*text\.")
-            self.step(f"{language}: a list is loaded", lambda: (type_text(LIST_NAME), keys("Return")),
-                      re.escape(texts["loaded"]))
+            type_checked(process.pid, LIST_NAME, f"{language}: the list's name typed")
+            self.step(f"{language}: a list is loaded", lambda: keys("Return"), re.escape(texts["loaded"]))
 
             question = self.step(f"{language}: Ctrl+N asks the first question", lambda: keys("ctrl+n"), blanked)
             self.step(f"{language}: Tab leaves the answer field", lambda: keys("Tab"), re.escape(texts["solution"]))
@@ -135,7 +165,7 @@ class Journey:
             line = next(line for line, shown in QUESTIONS.items() if shown == question)
             # An answer that holds the gap's word: the solution comes with how
             # the answer stood to its gap.
-            type_text("zwei Italien")
+            type_checked(process.pid, "zwei Italien", f"{language}: the answer typed")
             held = "1 von 1 Lücke wie eingegeben" if german else "1 of 1 gap as typed"
             solution = line + (" " if line.endswith(".") else ". ") + held
             self.step(f"{language}: Ctrl+Return shows the solution", lambda: keys("ctrl+Return"),
@@ -156,6 +186,8 @@ class Journey:
             for name, wanted in ((f"{language}: a list is loaded", re.escape(texts["loaded"])),
                                  (f"{language}: Ctrl+Return shows the solution", re.escape(solution))):
                 self.once(wanted, name)
+            if not german:
+                self.window_manager_hints(title)
         finally:
             process.terminate()
             try:
@@ -163,6 +195,38 @@ class Journey:
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait()
+
+
+    def window_manager_hints(self, title):
+        """Under a real window manager: the main window is no smaller than its
+        minimum with the frame counted, and the closing dialog asks for a
+        title bar and nothing else (Motif hints: functions move, decorations
+        border and title)."""
+        main = window_id(f"^{re.escape(title)}$")
+        extents = [int(n) for n in re.findall(r"\d+", xprop(main, "_NET_FRAME_EXTENTS").split("=")[-1])]
+        minimum = re.search(r"minimum size: (\d+) by (\d+)", xprop(main, "WM_NORMAL_HINTS"))
+        if len(extents) != 4 or not minimum:
+            raise Failure(f"the main window's frame {extents} or minimum size is not told")
+        outer = (int(minimum.group(1)) + extents[0] + extents[1], int(minimum.group(2)) + extents[2] + extents[3])
+        if outer != (600, 440):
+            raise Failure(f"the main window's smallest outer size is {outer}, not (600, 440)")
+        self.step("en: Ctrl+Q asks whether to remember the list", lambda: keys("ctrl+q"),
+                  r".*Remember Last List\?.*|.*Yes, Save List.*")
+        hints = xprop(window_id("^Drillbook$"), "_MOTIF_WM_HINTS")
+        if not re.search(r"= 0x3, 0x4, 0xa\b", hints):
+            raise Failure(f"the closing dialog asks the window manager for more than a title bar: {hints}")
+
+
+def window_id(name):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], capture_output=True, text=True)
+    ids = found.stdout.split()
+    if not ids:
+        raise Failure(f"no window named {name!r} is shown")
+    return ids[-1]
+
+
+def xprop(window, prop):
+    return subprocess.run(["xprop", "-id", window, prop], capture_output=True, text=True, check=True).stdout
 
 
 def main():

@@ -16,7 +16,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 bus_launcher=/usr/libexec/at-spi-bus-launcher
 
 missing=()
-for tool in Xvfb xdpyinfo xdotool openbox orca speech-dispatcher dbus-launch dbus-send timeout; do
+for tool in Xvfb xdpyinfo xprop xdotool openbox orca speech-dispatcher dbus-launch dbus-send timeout; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
 [[ -x $bus_launcher ]] || missing+=("$bus_launcher (at-spi2-core)")
