@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <string>
 
 #include "quiz/gaps.h"
@@ -165,7 +164,7 @@ struct Words {
 // How many of the runs, taken in the order they end, stand apart: the most
 // that can count at once, up to `wanted`. Each list is in the order of the
 // answer already.
-int count_apart(std::vector<std::vector<Words>>& lists, int wanted)
+int count_apart(const std::vector<std::vector<Words>>& lists, int wanted)
 {
     std::vector<std::size_t> at(lists.size(), 0);
     int count = 0;
