@@ -3,296 +3,92 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 
 #include "quiz/gaps.h"
+#include "quiz/piece_finder.h"
+#include "quiz/text_folding.h"
 
 namespace quiz {
 
 namespace {
 
-// ---------------------------------------------------------------- characters
-
-bool is_space(char32_t c)
-{
-    return c <= 0x20 || (c >= 0x7F && c <= 0xA0) || c == 0x1680 || (c >= 0x2000 && c <= 0x200B) || c == 0x2028 ||
-           c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000 || c == 0xFEFF;
-}
-
-// Punctuation and symbols: they end a word and are not part of one. Letters,
-// digits, marks and every character above the basic plane make up words.
-bool is_punctuation(char32_t c)
-{
-    if (c < 0x80)
-        return !((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'));
-    if (c < 0xC0)  // Latin-1 signs, except the ordinals, superscripts, micro and fractions
-        return !(c == 0xAA || c == 0xB2 || c == 0xB3 || c == 0xB5 || c == 0xB9 || c == 0xBA || c >= 0xBC);
-    return c == 0xD7 || c == 0xF7 || (c >= 0x2010 && c <= 0x2027) || (c >= 0x2030 && c <= 0x205E) ||
-           (c >= 0x20A0 && c <= 0x20CF) || (c >= 0x2190 && c <= 0x22FF) || (c >= 0x3001 && c <= 0x3003) ||
-           (c >= 0x3008 && c <= 0x301F) || (c >= 0xFF01 && c <= 0xFF0F) || (c >= 0xFF1A && c <= 0xFF20) ||
-           (c >= 0xFF3B && c <= 0xFF40) || (c >= 0xFF5B && c <= 0xFF65);
-}
-
-bool is_word(char32_t c) { return !is_space(c) && !is_punctuation(c); }
-
-// Combining diacritical marks: dropped when accents do not count.
-bool is_combining_mark(char32_t c) { return c >= 0x0300 && c <= 0x036F; }
-
-// Base letters of Latin-1 and Latin Extended-A, lower case, from U+00C0.
-// '*' marks the letters that stand for two (handled in fold_letter).
-constexpr std::u32string_view kLatinBase =
-    U"aaaaaa*ceeeeiiiidnooooo*ouuuuy**aaaaaa*ceeeeiiiidnooooo*ouuuuy*y"    // U+00C0..U+00FF
-    U"aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiii**jjkkklllllllll"  // U+0100..U+0141
-    U"lnnnnnnnnnoooooo**rrrrrrssssssssttttttuuuuuuuuuuuuwwyyyzzzzzzs";     // U+0142..U+017F
-static_assert(kLatinBase.size() == 0x180 - 0xC0);
-
-// Appends the letter as it counts when case and accents are ignored.
-void fold_letter(char32_t c, std::u32string& out)
-{
-    if (c >= u'A' && c <= u'Z') {
-        out.push_back(c + 0x20);
-        return;
-    }
-    if (c >= 0xC0 && c <= 0x17F) {
-        const char32_t base = kLatinBase[c - 0xC0];
-        if (base != U'*') {
-            out.push_back(base);
-            return;
-        }
-        switch (c) {
-            case 0xC6:
-            case 0xE6:
-                out += U"ae";
-                return;
-            case 0xDE:
-            case 0xFE:
-                out += U"th";
-                return;
-            case 0xDF:
-                out += U"ss";
-                return;
-            case 0x132:
-            case 0x133:
-                out += U"ij";
-                return;
-            case 0x152:
-            case 0x153:
-                out += U"oe";
-                return;
-            default:  // U+00D7 and U+00F7 are signs and never come here
-                out.push_back(c);
-                return;
-        }
-    }
-    if (c == 0x1E9E) {  // capital sharp s
-        out += U"ss";
-        return;
-    }
-    if (c == 0xAA || c == 0xBA) {  // the ordinal signs a and o
-        out.push_back(c == 0xAA ? U'a' : U'o');
-        return;
-    }
-    if (c == 0xB2 || c == 0xB3 || c == 0xB9) {  // superscript two, three, one
-        out.push_back(c == 0xB9 ? U'1' : static_cast<char32_t>(U'2' + (c - 0xB2)));
-        return;
-    }
-    if (c == 0x2070 || (c >= 0x2074 && c <= 0x2079)) {  // superscript digits
-        out.push_back(U'0' + (c - 0x2070));
-        return;
-    }
-    if (c >= 0x2080 && c <= 0x2089) {  // subscript digits
-        out.push_back(U'0' + (c - 0x2080));
-        return;
-    }
-    if ((c >= 0x391 && c <= 0x3A9 && c != 0x3A2) || (c >= 0x410 && c <= 0x42F)) {  // Greek, Cyrillic
-        out.push_back(c + 0x20);
-        return;
-    }
-    if (c >= 0x400 && c <= 0x40F) {
-        out.push_back(c + 0x50);
-        return;
-    }
-    if (c == 0x3C2) {  // final sigma
-        out.push_back(0x3C3);
-        return;
-    }
-    out.push_back(c);
-}
-
 // ---------------------------------------------------------------- texts as compared
 
-// A text as it is compared: its characters and, for each position between
-// them, whether a match may begin or end there (not inside a word).
-struct Compared {
-    std::u32string chars;
-    std::vector<bool> cut;  // chars.size() + 1 entries
-};
-
-std::u32string code_points(std::u16string_view text)
+// Exactly as typed: each run of blanks and line breaks made one blank and the
+// blanks at both ends dropped. A boundary stands wherever a match may begin or
+// end, that is anywhere but inside a word, so that the places where it may are
+// part of the text itself.
+std::u32string as_typed(const std::u32string& text)
 {
-    std::u32string points;
-    points.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            points.push_back(0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-            ++i;
-        } else {
-            points.push_back(unit);  // a lone surrogate stands for itself
-        }
-    }
-    return points;
-}
-
-// Exactly as typed, each run of blanks and line breaks made one blank and the
-// blanks at both ends dropped. A match may begin or end anywhere but inside a word.
-Compared as_typed(std::u16string_view text)
-{
-    Compared result;
+    std::u32string out;
+    out.reserve(text.size() + text.size() / 4 + 2);
+    bool lastInWord = false;
+    const auto put = [&](char32_t c) {
+        const bool inWord = is_word_char(c);
+        if (out.empty() || !(lastInWord && inWord))
+            out.push_back(kWordBoundary);
+        out.push_back(c);
+        lastInWord = inWord;
+    };
     bool pendingSpace = false;
-    for (const char32_t c : code_points(text)) {
+    for (const char32_t c : text) {
         if (is_space(c)) {
-            pendingSpace = !result.chars.empty();
+            pendingSpace = !out.empty();
             continue;
         }
         if (pendingSpace)
-            result.chars.push_back(U' ');
+            put(U' ');
         pendingSpace = false;
-        result.chars.push_back(c);
+        put(c);
     }
-    const std::u32string& chars = result.chars;
-    result.cut.resize(chars.size() + 1, true);
-    for (std::size_t i = 1; i < chars.size(); ++i)
-        result.cut[i] = !(is_word(chars[i - 1]) && is_word(chars[i]));
-    return result;
+    if (!out.empty())
+        out.push_back(kWordBoundary);
+    return out;
 }
 
-// Only the letters and digits of the words, in lower case and without
-// accents; "ae", "oe" and "ue" inside a word count as "a", "o" and "u", so
-// that "Müller", "Mueller" and "Muller" are the same. A match may begin or end
-// where a blank or a punctuation mark stood.
-Compared nearly(std::u16string_view text)
+// How the letters of a word are spelt for the comparison that ignores case and
+// diacritics.
+enum class Umlauts {
+    WithoutDots,   // ä = a, as every other diacritic
+    AsTwoLetters,  // ä = ae, as written where the dots are missing
+};
+
+// Only the letters and digits of the words, folded; a boundary between the
+// words where `cuts` asks for them, else only at both ends.
+std::u32string nearly(const std::u32string& text, LetterFolder& folder, Umlauts umlauts, bool cuts)
 {
-    Compared result;
-    std::u32string& chars = result.chars;
-    std::vector<bool>& cut = result.cut;
-    cut.push_back(true);
-    std::u32string word;
+    std::u32string out;
+    bool inWord = false;
+    std::size_t wordMark = 0;   // where the word and its boundary began
+    std::size_t wordStart = 0;  // where its letters begin
     const auto endWord = [&] {
-        for (std::size_t i = 0; i < word.size(); ++i) {
-            const char32_t c = word[i];
-            chars.push_back(c);
-            cut.push_back(false);
-            if (i + 1 < word.size() && word[i + 1] == U'e' && (c == U'a' || c == U'o' || c == U'u'))
-                ++i;
-        }
-        if (!word.empty())
-            cut.back() = true;
-        word.clear();
+        if (inWord && out.size() == wordStart)
+            out.resize(wordMark);  // a word of marks alone leaves nothing
+        inWord = false;
     };
-    for (const char32_t c : code_points(text)) {
-        if (is_combining_mark(c))
-            continue;
-        if (is_word(c))
-            fold_letter(c, word);
-        else
+    for (const char32_t c : text) {
+        if (!is_word_char(c)) {
             endWord();
+            continue;
+        }
+        if (!inWord) {
+            inWord = true;
+            wordMark = out.size();
+            if (out.empty() || cuts)
+                out.push_back(kWordBoundary);
+            wordStart = out.size();
+        }
+        folder.append(c, out);
+        if (umlauts == Umlauts::AsTwoLetters && is_umlaut(c))
+            out.push_back(U'e');
     }
     endWord();
-    return result;
+    if (!out.empty())
+        out.push_back(kWordBoundary);
+    return out;
 }
 
-// ---------------------------------------------------------------- finding the gaps
-
-// Polynomial hashes modulo 2^64. Equal pieces always hash alike; a piece
-// whose hash matches is still compared before it counts.
-constexpr std::uint64_t kBase = 0x100000001B3ULL;
-
-std::uint64_t hash_of(std::u32string_view text)
-{
-    std::uint64_t hash = 0;
-    for (const char32_t c : text)
-        hash = hash * kBase + c + 1;
-    return hash;
-}
-
-// Prefix hashes of a text: the hash of any piece in constant time.
-class PieceHashes {
-public:
-    explicit PieceHashes(std::u32string_view text) : prefix_(text.size() + 1, 0), power_(text.size() + 1, 1)
-    {
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            prefix_[i + 1] = prefix_[i] * kBase + text[i] + 1;
-            power_[i + 1] = power_[i] * kBase;
-        }
-    }
-
-    std::uint64_t of(std::size_t begin, std::size_t length) const
-    {
-        return prefix_[begin + length] - prefix_[begin] * power_[length];
-    }
-
-private:
-    std::vector<std::uint64_t> prefix_;
-    std::vector<std::uint64_t> power_;
-};
-
-// Gaps of one text: how often the answer must hold it, and how often it does.
-struct Wanted {
-    std::u32string text;
-    int needed = 0;
-    int found = 0;
-    std::size_t free_from = 0;  // an occurrence before here overlaps the last one found
-};
-
-// Counts, for each wanted text, the places of the answer that hold it, up to
-// the number needed; places of one text never overlap.
-void find_all(const Compared& answer, std::vector<Wanted>& wanted)
-{
-    // The places where a match may begin, by their first character: a text
-    // is looked for only at places that begin like it.
-    constexpr std::size_t kBuckets = 64;
-    const auto bucket = [](char32_t c) { return static_cast<std::size_t>(c % kBuckets); };
-    const std::size_t size = answer.chars.size();
-    std::vector<std::vector<std::size_t>> starts(kBuckets);
-    for (std::size_t i = 0; i < size; ++i)
-        if (answer.cut[i])
-            starts[bucket(answer.chars[i])].push_back(i);
-    const PieceHashes hashes(answer.chars);
-
-    // The texts by length, each length searched in one pass over the answer.
-    std::unordered_map<std::size_t, std::unordered_multimap<std::uint64_t, std::size_t>> byLength;
-    for (std::size_t w = 0; w < wanted.size(); ++w)
-        if (!wanted[w].text.empty())  // an empty text is never looked for
-            byLength[wanted[w].text.size()].emplace(hash_of(wanted[w].text), w);
-
-    for (const auto& [length, texts] : byLength) {
-        std::size_t open = texts.size();
-        std::vector<bool> searched(kBuckets, false);
-        for (const auto& entry : texts) {
-            const std::size_t first = bucket(wanted[entry.second].text.front());
-            if (searched[first])
-                continue;
-            searched[first] = true;
-            for (const std::size_t begin : starts[first]) {
-                if (open == 0 || begin + length > size)
-                    break;
-                if (!answer.cut[begin + length])
-                    continue;
-                const auto [from, to] = texts.equal_range(hashes.of(begin, length));
-                for (auto it = from; it != to; ++it) {
-                    Wanted& text = wanted[it->second];
-                    if (text.found == text.needed || begin < text.free_from ||
-                        std::u32string_view(answer.chars).substr(begin, length) != text.text)
-                        continue;
-                    text.free_from = begin + length;
-                    if (++text.found == text.needed)
-                        --open;
-                }
-            }
-        }
-    }
-}
+// ---------------------------------------------------------------- the gaps
 
 struct Gap {
     std::size_t open;
@@ -312,25 +108,82 @@ std::vector<Gap> gaps_of(std::u16string_view line)
     return gaps;
 }
 
-// Groups the gaps by their text as `compare` sees it; `groupOf` gets each
-// gap's group.
-template <typename Compare>
-std::vector<Wanted> group_gaps(const std::vector<Gap>& gaps, Compare compare, std::vector<std::size_t>& groupOf)
+// Gives the gaps with the same key one group and returns the size of each
+// group. A key is `width` piece numbers below `limit`, from `keys` in the
+// order of the gaps; sorting them by radix keeps the work linear.
+std::vector<int> group_by(const std::vector<std::size_t>& keys, std::size_t width, std::size_t limit,
+                          std::vector<std::size_t>& groupOf)
 {
-    std::vector<Wanted> wanted;
-    std::unordered_map<std::u32string, std::size_t> index;
-    index.reserve(gaps.size());
-    wanted.reserve(gaps.size());
-    groupOf.clear();
-    for (const Gap& gap : gaps) {
-        std::u32string text = compare(gap.text).chars;
-        const auto [it, added] = index.try_emplace(std::move(text), wanted.size());
-        if (added)
-            wanted.push_back({it->first, 0, 0, 0});
-        ++wanted[it->second].needed;
-        groupOf.push_back(it->second);
+    const std::size_t count = keys.size() / width;
+    std::vector<std::size_t> order(count);
+    std::vector<std::size_t> sorted(count);
+    for (std::size_t i = 0; i < count; ++i)
+        order[i] = i;
+    std::vector<std::size_t> bucket(limit + 1);
+    for (std::size_t k = width; k-- > 0;) {
+        std::fill(bucket.begin(), bucket.end(), 0);
+        for (const std::size_t i : order)
+            ++bucket[keys[i * width + k] + 1];
+        for (std::size_t b = 1; b < bucket.size(); ++b)
+            bucket[b] += bucket[b - 1];
+        for (const std::size_t i : order)
+            sorted[bucket[keys[i * width + k]]++] = i;
+        order.swap(sorted);
     }
-    return wanted;
+    std::vector<int> sizes;
+    groupOf.assign(count, 0);
+    for (std::size_t at = 0; at < count; ++at) {
+        const std::size_t i = order[at];
+        if (at == 0 || !std::equal(keys.begin() + static_cast<std::ptrdiff_t>(i * width),
+                                   keys.begin() + static_cast<std::ptrdiff_t>((i + 1) * width),
+                                   keys.begin() + static_cast<std::ptrdiff_t>(order[at - 1] * width)))
+            sizes.push_back(0);
+        groupOf[i] = sizes.size() - 1;
+        ++sizes.back();
+    }
+    return sizes;
+}
+
+// The ordinal of each boundary of a text, by its position.
+std::vector<std::uint32_t> boundary_ordinals(const std::u32string& text)
+{
+    std::vector<std::uint32_t> ordinals(text.size(), 0);
+    std::uint32_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == kWordBoundary)
+            ordinals[i] = count++;
+    return ordinals;
+}
+
+// A run of words of the answer: from the boundary `first` to the boundary `last`.
+struct Words {
+    std::uint32_t first;
+    std::uint32_t last;
+};
+
+// How many of the runs, taken in the order they end, stand apart: the most
+// that can count at once, up to `wanted`. Each list is in the order of the
+// answer already.
+int count_apart(const std::vector<std::vector<Words>>& lists, int wanted)
+{
+    std::vector<std::size_t> at(lists.size(), 0);
+    int count = 0;
+    std::uint32_t freeFrom = 0;
+    while (count < wanted) {
+        std::size_t best = lists.size();
+        for (std::size_t l = 0; l < lists.size(); ++l) {
+            while (at[l] < lists[l].size() && lists[l][at[l]].first < freeFrom)
+                ++at[l];
+            if (at[l] < lists[l].size() && (best == lists.size() || lists[l][at[l]].last < lists[best][at[best]].last))
+                best = l;
+        }
+        if (best == lists.size())
+            break;
+        freeFrom = lists[best][at[best]].last;
+        ++at[best];
+        ++count;
+    }
+    return count;
 }
 
 }  // namespace
@@ -344,6 +197,9 @@ std::vector<GapCheck> check_answer(std::u16string_view line, std::u16string_view
 {
     if (is_blank(answer))
         return {};
+    const std::u32string answerText = comparable_text(answer);
+    if (std::all_of(answerText.begin(), answerText.end(), is_space))
+        return {};  // nothing but characters that are never seen
     const std::vector<Gap> gaps = gaps_of(line);
     std::vector<GapCheck> checks;
     checks.reserve(gaps.size());
@@ -351,32 +207,99 @@ std::vector<GapCheck> check_answer(std::u16string_view line, std::u16string_view
         checks.push_back({gap.open, gap.close, GapVerdict::Missing});
     if (gaps.empty())
         return checks;
+    std::vector<std::u32string> gapTexts;
+    gapTexts.reserve(gaps.size());
+    for (const Gap& gap : gaps)
+        gapTexts.push_back(comparable_text(gap.text));
 
     // As typed: each text goes to its first gaps, in the order of the line.
+    PieceFinder typedFinder;
+    std::vector<std::size_t> typedKeys;
+    typedKeys.reserve(gaps.size());
+    for (const std::u32string& text : gapTexts)
+        typedKeys.push_back(typedFinder.add(as_typed(text)));
+    const std::size_t blankKey = typedFinder.add(U"");  // a blank gap has nothing to type
     std::vector<std::size_t> groupOf;
-    std::vector<Wanted> typed = group_gaps(gaps, as_typed, groupOf);
-    find_all(as_typed(answer), typed);
+    const std::vector<int> typedSizes = group_by(typedKeys, 1, typedFinder.size(), groupOf);
+    for (std::size_t g = 0; g < gaps.size(); ++g)
+        typedFinder.want(typedKeys[g], typedSizes[groupOf[g]]);
+    typedFinder.find(as_typed(answerText));
     for (std::size_t g = 0; g < gaps.size(); ++g) {
-        Wanted& text = typed[groupOf[g]];
-        if (text.text.empty()) {
-            checks[g].verdict = GapVerdict::AsTyped;  // nothing to type
-        } else if (text.found > 0) {
-            --text.found;
+        if (typedKeys[g] == blankKey)
+            checks[g].verdict = GapVerdict::AsTyped;
+    }
+    std::vector<std::size_t> typedLeft(typedSizes.size(), 0);
+    for (std::size_t g = 0; g < gaps.size(); ++g)
+        typedLeft[groupOf[g]] = typedFinder.places(typedKeys[g]).size();
+    for (std::size_t g = 0; g < gaps.size(); ++g) {
+        if (checks[g].verdict == GapVerdict::Missing && typedLeft[groupOf[g]] > 0) {
+            --typedLeft[groupOf[g]];
             checks[g].verdict = GapVerdict::AsTyped;
         }
     }
 
-    // Nearly: a place that holds a gap as typed holds it nearly too, so the
-    // gaps already typed use up places of their group first.
-    std::vector<Wanted> near = group_gaps(gaps, nearly, groupOf);
-    find_all(nearly(answer), near);
+    // Nearly: case, diacritics, punctuation and blanks ignored. A gap's words
+    // may stand in the answer with the separators of the line between them or
+    // with none. Where the line or the answer has an umlaut, both are also
+    // read with each umlaut spelt with two letters (ä = ae), so that "ae" in
+    // the answer counts for "ä" in the line but never for an "a" alone.
+    const auto hasUmlaut = [](const std::u32string& text) { return std::any_of(text.begin(), text.end(), is_umlaut); };
+    const bool umlautReading = hasUmlaut(answerText) || std::any_of(gapTexts.begin(), gapTexts.end(), hasUmlaut);
+    const std::vector<Umlauts> readings = umlautReading
+                                              ? std::vector<Umlauts>{Umlauts::WithoutDots, Umlauts::AsTwoLetters}
+                                              : std::vector<Umlauts>{Umlauts::WithoutDots};
+    const std::size_t width = 2 * readings.size();
+    LetterFolder folder;
+    std::vector<PieceFinder> finders(readings.size());
+    // Per gap and reading: its piece with the line's separators, and without.
+    std::vector<std::size_t> nearKeys;
+    nearKeys.reserve(gaps.size() * width);
+    for (const std::u32string& text : gapTexts)
+        for (std::size_t r = 0; r < readings.size(); ++r) {
+            nearKeys.push_back(finders[r].add(nearly(text, folder, readings[r], true)));
+            nearKeys.push_back(finders[r].add(nearly(text, folder, readings[r], false)));
+        }
+    std::size_t limit = 0;
+    for (const PieceFinder& finder : finders)
+        limit = std::max(limit, finder.size());
+    const std::vector<int> nearSizes = group_by(nearKeys, width, limit, groupOf);
+    // One gap of each group, whose pieces stand for the group's.
+    std::vector<std::size_t> representative(nearSizes.size(), 0);
+    for (std::size_t g = gaps.size(); g-- > 0;)
+        representative[groupOf[g]] = g;
+    for (std::size_t g = 0; g < gaps.size(); ++g)
+        for (std::size_t k = 0; k < width; ++k)
+            finders[k / 2].want(nearKeys[g * width + k], nearSizes[groupOf[g]]);
+
+    // The places of each group, as runs of the answer's words, one list per piece.
+    std::vector<std::vector<std::vector<Words>>> runs(nearSizes.size());
+    for (std::size_t r = 0; r < readings.size(); ++r) {
+        const std::u32string text = nearly(answerText, folder, readings[r], true);
+        finders[r].find(text);
+        const std::vector<std::uint32_t> ordinals = boundary_ordinals(text);
+        for (std::size_t n = 0; n < nearSizes.size(); ++n) {
+            const std::size_t* pieces = &nearKeys[representative[n] * width + 2 * r];
+            const std::size_t distinct = pieces[0] == pieces[1] ? 1 : 2;  // a gap of one word has one piece
+            for (std::size_t k = 0; k < distinct; ++k) {
+                const std::size_t piece = pieces[k];
+                std::vector<Words>& list = runs[n].emplace_back();
+                for (const Place& place : finders[r].places(piece))
+                    list.push_back({ordinals[place.begin], ordinals[place.end - 1]});
+            }
+        }
+    }
+
+    // A place that holds a gap as typed holds it nearly too, so the gaps
+    // already typed use up places of their group first.
+    std::vector<int> nearLeft(nearSizes.size(), 0);
+    for (std::size_t n = 0; n < nearSizes.size(); ++n)
+        nearLeft[n] = count_apart(runs[n], nearSizes[n]);
     for (std::size_t g = 0; g < gaps.size(); ++g)
         if (checks[g].verdict == GapVerdict::AsTyped)
-            --near[groupOf[g]].found;
+            --nearLeft[groupOf[g]];
     for (std::size_t g = 0; g < gaps.size(); ++g) {
-        Wanted& text = near[groupOf[g]];
-        if (checks[g].verdict == GapVerdict::Missing && !text.text.empty() && text.found > 0) {
-            --text.found;
+        if (checks[g].verdict == GapVerdict::Missing && nearLeft[groupOf[g]] > 0) {
+            --nearLeft[groupOf[g]];
             checks[g].verdict = GapVerdict::Nearly;
         }
     }

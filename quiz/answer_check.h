@@ -9,10 +9,14 @@ namespace quiz {
 // How the learner's typed answer stands to one gap of the question line.
 enum class GapVerdict {
     // The answer holds the gap's text as whole words, runs of blanks and line
-    // breaks counting as one blank, everything else exactly.
+    // breaks counting as one blank, everything else exactly. Both are compared
+    // composed (NFC), and characters that are never seen (zero-width joiner
+    // and space, direction marks, soft hyphen) count for nothing here and below.
     AsTyped,
-    // The answer holds it only when case, accents and other diacritics
-    // (ä = a = ae, ß = ss), punctuation and blanks are ignored.
+    // The answer holds it only when case and diacritics of every script are
+    // ignored (ä = a, ß = ss; "ae", "oe", "ue" count for ä, ö, ü of the line,
+    // never for a, o, u), and the blanks and punctuation between the gap's
+    // words may be other ones or left out. The answer's words stay whole.
     Nearly,
     Missing,
 };
@@ -46,8 +50,7 @@ bool is_blank(std::u16string_view text);
 // "1" three times. A gap that holds only blanks counts as typed. A blank
 // answer compares with nothing: the result is empty.
 //
-// The work grows with the length of line and answer times the number of
-// different gap lengths, never with the product of the two lengths.
+// The work is linear in the length of line and answer, whatever they hold.
 std::vector<GapCheck> check_answer(std::u16string_view line, std::u16string_view answer);
 
 struct CheckCounts {

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev qt6-qpa-plugins qt6-translations-l10n
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils imagemagick xdotool
   desktop-file-utils appstream dpkg-dev

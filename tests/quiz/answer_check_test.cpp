@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckCase{"sharp s", u"Die _Straße_ ist lang.", u"Strasse", "N"},
                       CheckCase{"sharp s exact", u"Die _Straße_ ist lang.", u"die Straße", "T"},
                       CheckCase{"accent", u"Ein _Café_", u"cafe", "N"},
-                      CheckCase{"decomposed accent", u"Ein _Café_", u"Cafe\u0301", "N"},
+                      CheckCase{"decomposed accent", u"Ein _Café_", u"Cafe\u0301", "T"},
                       CheckCase{"blanks collapse", u"_a² + b² = c²_", u"a²  +\n b² =\tc²", "T"},
                       CheckCase{"blanks and punctuation ignored", u"_a² + b² = c²_", u"a2+b2=c2", "N"},
                       CheckCase{"apostrophe", u"I _don't_ know", u"dont", "N"},
@@ -68,6 +68,61 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckCase{"no gaps", u"keine Lücke", u"irgendwas", ""},
                       CheckCase{"blank answer", u"Blau, _Gelb_", u" \n\t ", ""},
                       CheckCase{"empty answer", u"Blau, _Gelb_", u"", ""}));
+
+// One text stored two ways, and case and diacritics of every script.
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, CheckAnswer,
+    ::testing::Values(CheckCase{"umlaut decomposed in the answer", u"Herr _Müller_", u"Mu\u0308ller", "T"},
+                      CheckCase{"umlaut decomposed in the line", u"Herr _Mu\u0308ller_", u"Müller", "T"},
+                      CheckCase{"Vietnamese", u"Tên _Người_", u"Nguoi", "N"},
+                      CheckCase{"Cyrillic io", u"_Ёлка_", u"елка", "N"},
+                      CheckCase{"Greek tonos and final sigma", u"_Άρης_ και _ΤΟΝΟΣ_", u"αρησ τόνος", "NN"},
+                      CheckCase{"dotted capital I", u"_İstanbul_", u"istanbul", "N"},
+                      CheckCase{"sharp s in capitals", u"_STRASSE_", u"Straße", "N"},
+                      CheckCase{"Hebrew points", u"_שָׁלוֹם_", u"שלום", "N"},
+                      CheckCase{"Arabic comma ends a word", u"_كتاب_ و _قلم_", u"كتاب،قلم", "TT"},
+                      CheckCase{"Devanagari danda ends a word", u"_नमस्ते_", u"नमस्ते।", "T"},
+                      CheckCase{"letters with a stroke", u"_Łódź_ und _Øre_", u"lodz ore", "NN"},
+                      CheckCase{"full-width letters", u"_ＡＢＣ_", u"abc", "N"},
+                      CheckCase{"another word", u"_Ёлка_", u"Елки", "-"}));
+
+// "ae", "oe", "ue" and "ss" count for an umlaut or sharp s of the line, never
+// for a vowel the line writes without dots.
+INSTANTIATE_TEST_SUITE_P(Umlauts, CheckAnswer,
+                         ::testing::Values(CheckCase{"ue for ü", u"Herr _Müller_", u"Mueller", "N"},
+                                           CheckCase{"ss for ß", u"Die _Straße_", u"Strasse", "N"},
+                                           CheckCase{"both in one gap", u"_Grüße aus Köln_", u"gruesse aus koeln", "N"},
+                                           CheckCase{"capital umlaut", u"_Ärger_", u"AERGER", "N"},
+                                           CheckCase{"neu is not neue", u"Die _neue_ Stadt", u"neu", "-"},
+                                           CheckCase{"blau is not blaue", u"_blaue_ Blume", u"blau", "-"},
+                                           CheckCase{"treu is not Treue", u"Die _Treue_", u"treu", "-"},
+                                           CheckCase{"Pot is not Poet", u"Der _Poet_", u"Pot", "-"},
+                                           CheckCase{"Poet is not Pot", u"Der _Pot_", u"Poet", "-"},
+                                           CheckCase{"Michal is not Michael", u"_Michael_", u"Michal", "-"},
+                                           CheckCase{"Mueller stays Mueller", u"Frau _Mueller_", u"MUELLER", "N"}));
+
+// Characters that are never seen decide nothing.
+INSTANTIATE_TEST_SUITE_P(
+    Invisible, CheckAnswer,
+    ::testing::Values(CheckCase{"direction marks around a word", u"_שלום_", u"\u200Fשלום\u200F", "T"},
+                      CheckCase{"zero-width joiner in a word", u"Herr _Müller_", u"Mül\u200Dler", "T"},
+                      CheckCase{"zero-width space in a word", u"Herr _Müller_", u"Mül\u200Bler", "T"},
+                      CheckCase{"soft hyphen in the line", u"_Mül\u00ADler_", u"Müller", "T"},
+                      CheckCase{"nothing else typed", u"_Gelb_", u"\u200D\u200E", ""},
+                      CheckCase{"gap of nothing else", u"_\u200B_ _Rot_", u"Gelb", "T-"}));
+
+// Nearly ignores the separators of the line, or leaves them out, but the
+// answer's words stay whole.
+INSTANTIATE_TEST_SUITE_P(Separators, CheckAnswer,
+                         ::testing::Values(CheckCase{"other separators", u"_Rot-Wein_", u"rot wein", "N"},
+                                           CheckCase{"separators left out", u"_Rot-Wein_", u"rotwein", "N"},
+                                           CheckCase{"a word split", u"_Rotwein_", u"Rot wein", "-"},
+                                           CheckCase{"start inside a word", u"_Wein_", u"Rotwein", "-"},
+                                           CheckCase{"gaps within gaps", u"_a_ _a a_ _a a a_", u"a a a a", "TTT"},
+                                           CheckCase{"more gaps than places", u"_a_ _a_ _a_ _a_ _a_", u"a a a a",
+                                                     "TTTT-"},
+                                           CheckCase{"places share a separator", u"_A_ _A_ _A_", u"a,a;a", "NNN"},
+                                           CheckCase{"overlapping places count once", u"_a a_ _a a_", u"a a a", "T-"}));
 
 TEST(CheckAnswer, GapsKeepTheirPlaceInTheLine)
 {
