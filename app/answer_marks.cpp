@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QHelpEvent>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTextCursor>
 #include <QToolTip>
 
@@ -133,15 +134,43 @@ void AnswerMarks::paint()
     marking_ = false;
 }
 
+// The words of the answer that hold the gap: the first run of them that the
+// check alone gives the gap's verdict for, without the separators around it.
+// Looked for only when asked, and among a bounded number of runs.
+QString AnswerMarks::heldFor(const quiz::GapCheck& check) const
+{
+    if (check.verdict == quiz::GapVerdict::Missing)
+        return {};
+    const QString line = solution_.toPlainText();
+    const QString gap =
+        line.mid(static_cast<qsizetype>(check.open) + 1, static_cast<qsizetype>(check.close - check.open) - 1);
+    const std::u16string asLine = (QLatin1Char('_') + gap + QLatin1Char('_')).toStdU16String();
+    const QStringList words = answerAtReveal_.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const qsizetype longest = gap.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size() + 1;
+    constexpr qsizetype kMostRuns = 20'000;
+    qsizetype tried = 0;
+    // The shortest runs first, so that a word is not shown with its neighbours.
+    for (qsizetype count = 1; count <= longest; ++count) {
+        for (qsizetype first = 0; first + count <= words.size() && tried < kMostRuns; ++first, ++tried) {
+            const QString run = words.mid(first, count).join(QLatin1Char(' '));
+            const std::vector<quiz::GapCheck> alone = quiz::check_answer(asLine, run.toStdU16String());
+            if (!alone.empty() && alone.front().verdict == check.verdict) {
+                static const QRegularExpression edges(QStringLiteral("^[^\\w]+|[^\\w]+$"),
+                                                      QRegularExpression::UseUnicodePropertiesOption);
+                return QString(run).remove(edges);
+            }
+        }
+    }
+    return {};
+}
+
 QString AnswerMarks::explanationAt(int position) const
 {
     const auto at = static_cast<std::size_t>(position);
     for (const quiz::GapCheck& check : checks_) {
         if (at < check.open || at > check.close)
             continue;
-        const QString typed = answerAtReveal_.mid(static_cast<qsizetype>(check.answer_from),
-                                                  static_cast<qsizetype>(check.answer_to - check.answer_from));
-        return gapVerdictText(check.verdict, typed.simplified(), language_);
+        return gapVerdictText(check.verdict, heldFor(check), language_);
     }
     return {};
 }

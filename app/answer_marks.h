@@ -48,6 +48,7 @@ private:
     void paint();
     // The verdict of the gap at a place of the solution's text, or empty.
     QString explanationAt(int position) const;
+    QString heldFor(const quiz::GapCheck& check) const;
     void explainAtCaret();
 
     const QPlainTextEdit& answer_;

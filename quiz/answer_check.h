@@ -28,16 +28,8 @@ struct GapCheck {
     std::size_t open = 0;
     std::size_t close = 0;
     GapVerdict verdict = GapVerdict::Missing;
-    // Where the answer held the gap, in UTF-16 code units of the answer as
-    // given: [answer_from, answer_to). Empty for a missing gap.
-    std::size_t answer_from = 0;
-    std::size_t answer_to = 0;
 
-    // Two checks are alike when they judge the same gap the same way.
-    bool operator==(const GapCheck& other) const
-    {
-        return open == other.open && close == other.close && verdict == other.verdict;
-    }
+    bool operator==(const GapCheck&) const = default;
 };
 
 // True when the text holds nothing but blanks, tabs and line breaks.
