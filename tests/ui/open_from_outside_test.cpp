@@ -42,6 +42,7 @@ TEST_F(OpenFromOutsideTest, DroppedFilesLoadLikeLoadList)
     writeFile(first, kSignature + "Hund - _dog_\r\nKatze - _cat_");
     writeFile(second, "zweite _Liste_");
     const QString missing = workingDir.filePath(QStringLiteral("fehlt.txt"));
+    const QString kOtherHost = QStringLiteral("file://otherhost/srv/x.txt");
 
     const struct {
         const char* name;
@@ -80,6 +81,15 @@ TEST_F(OpenFromOutsideTest, DroppedFilesLoadLikeLoadList)
         {"a text into the question list", "Memo1", {}, QStringLiteral("neue _Zeile_"), true, {}, {}, "tb3"},
         {"a web address only", "Label6", {QUrl(QStringLiteral("https://example.org/x.txt"))}, {}, false, {}, {}, "tb1"},
         {"a missing file", "Memo1", {QUrl::fromLocalFile(missing)}, {}, true, {}, {}, "tb3"},
+        {"a folder, then a file: the file",
+         "Memo1",
+         {QUrl::fromLocalFile(workingDir.path()), QUrl::fromLocalFile(second)},
+         {},
+         true,
+         QStringLiteral("zweite _Liste_"),
+         second,
+         "tb3"},
+        {"a file on another computer", "Memo1", {QUrl(kOtherHost)}, {}, true, {}, {}, "tb3"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -99,6 +109,7 @@ TEST_F(OpenFromOutsideTest, DroppedFilesLoadLikeLoadList)
             target = field->viewport();
         }
         EXPECT_EQ(drop(target, data), c.taken);
+        QCoreApplication::processEvents();  // the file is opened once the drop is over
 
         if (c.list.isEmpty() && !c.text.isEmpty()) {
             EXPECT_TRUE(text("Memo1").contains(c.text));  // inserted as before
@@ -114,6 +125,11 @@ TEST_F(OpenFromOutsideTest, DroppedFilesLoadLikeLoadList)
         if (QUrl::fromLocalFile(missing) == c.urls.value(0)) {
             ASSERT_EQ(errors.size(), 1);
             EXPECT_TRUE(errors.first().startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(missing)));
+        } else if (QUrl(kOtherHost) == c.urls.value(0)) {
+            EXPECT_EQ(errors,
+                      QStringList(QStringLiteral("The file \"file://otherhost/srv/x.txt\" is on another computer "
+                                                 "and cannot be loaded from here. Copy it to this computer "
+                                                 "first.")));
         } else {
             EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
         }
