@@ -9,8 +9,9 @@ another computer); any other is a path, in whatever bytes it has.
 Shows a small window at the top left corner of the screen; a drag that
 starts on it carries the files as text/uri-list, through the X server's
 drag-and-drop protocol (XDND) like any drag between two programs. Prints
-"ready" once it is shown, "failed" when no window took the drop, and ends
-after the drag or after a minute.
+"ready" once it is shown, "began" when a drag starts, "accepted" when the
+window under the pointer says it takes the drop, "failed" when no window took
+it, and ends after the drag or after a minute.
 """
 
 import pathlib
@@ -37,6 +38,11 @@ def main():
     area.drag_source_set(Gdk.ModifierType.BUTTON1_MASK, [], Gdk.DragAction.COPY)
     area.drag_source_add_uri_targets()
     area.connect("drag-data-get", lambda _w, _c, selection, _i, _t: selection.set_uris(uris))
+    def began(_widget, context):
+        print("began", flush=True)
+        context.connect("action-changed", lambda _c, action: print("accepted" if action else "refused", flush=True))
+
+    area.connect("drag-begin", began)
     area.connect("drag-failed", lambda *_: print("failed", flush=True) or False)
     area.connect("drag-end", lambda *_: GLib.timeout_add(300, Gtk.main_quit))
     window.connect("destroy", Gtk.main_quit)

@@ -12,14 +12,17 @@ journey.py.
 import argparse
 import os
 import pathlib
+import queue
 import signal
 import subprocess
 import sys
+import threading
 import time
 
 import pyatspi
 
-from journey import (ENGLISH, ENGLISH_TITLE, START_PICTURE_ENGLISH, CALL_TIMEOUT_MS, STARTUP_TIMEOUT_MS,
+from journey import (ENGLISH, ENGLISH_TITLE, START_PICTURE_ENGLISH, CALL_TIMEOUT_MS, POLL_SECONDS, STARTUP_TIMEOUT_MS,
+                     WAIT_SECONDS,
                      JourneyFailure, Program, check, fail, press, press_into_modal, showing, text_of, wait_control, wait_equal, wait_until)
 
 LIST_LINES = ["Hund - _dog_", "Katze - _cat_", "Grüße aus _Köln_"]
@@ -44,20 +47,36 @@ def drag_files(files, target):
     for _ in range(3):
         source = subprocess.Popen([sys.executable, os.path.join(os.path.dirname(__file__), "drag_source.py")] + files,
                                   stdout=subprocess.PIPE, text=True, env=env)
+        said = queue.Queue()
+        threading.Thread(target=lambda: [said.put(line.strip()) for line in source.stdout], daemon=True).start()
+
+        def heard(word, moving):
+            """Waits until the source says `word`, moving the pointer a little
+            meanwhile (each move tells the other side where it is)."""
+            deadline = time.monotonic() + WAIT_SECONDS
+            step = 0
+            while time.monotonic() < deadline:
+                try:
+                    if said.get(timeout=POLL_SECONDS) == word:
+                        return True
+                except queue.Empty:
+                    step += 1
+                    moving(step)
+            return False
+
         try:
-            check("the drag source to show", "ready", source.stdout.readline().strip())
+            if not heard("ready", lambda _step: None):
+                fail("the drag source to show", "ready", "nothing")
             mouse("mousemove", 40, 40)
             mouse("mousedown", 1)
-            # Past the drag threshold, then on to the target in steps, as a hand moves.
-            for step in range(1, 11):
-                mouse("mousemove", 40 + (to_x - 40) * step // 10, 40 + (to_y - 40) * step // 10)
-            mouse("mouseup", 1)
-            try:
-                said = source.communicate(timeout=20)[0]
-            except subprocess.TimeoutExpired:  # the press came before the source saw the pointer
-                continue
-            if "failed" not in said:
+            # Past the drag threshold until the drag begins, then on to the
+            # target until it says it takes the drop, as a hand moves.
+            if heard("began", lambda step: mouse("mousemove", 40 + step * 5, 40 + step * 5)) and heard(
+                    "accepted", lambda step: mouse("mousemove", to_x + step % 2, to_y)):
+                mouse("mouseup", 1)
+                source.wait(timeout=WAIT_SECONDS)
                 return
+            mouse("mouseup", 1)
         finally:
             if source.poll() is None:
                 source.kill()
