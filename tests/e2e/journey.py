@@ -561,77 +561,79 @@ class Journey:
         buttons = self.trainer_buttons(window, ENGLISH_TRAINER_BUTTONS)
         log_before = text_of(memo3)
 
-        set_text(memo1, "\n".join(ROUND_LIST))
-        wait_equal("question list after typing it", lambda: text_of(memo1), "\n".join(ROUND_LIST))
-
-        def result_is(correct_count, trials, wrong_count, clocked, phase):
-            line = f"{correct_count}/2 Correct - {trials} Trials - {wrong_count} Wrong - {clocked} Clocked"
-            wait_equal("status bar phase and result", lambda: status_panels(window)[:2], [phase, line])
-
-        def asked():
-            shown = text_of(frage)
-            for line, blanked in ROUND_BLANKED.items():
-                if shown == blanked:
-                    return line
-            fail("the question field to show one question with its gaps blanked",
-                 sorted(ROUND_BLANKED.values()), shown)
-
-        do["new"]()
-        result_is(0, 0, 0, 0, "Question Session...")
-        check("status column at the start of the round", "0\n0", text_of(memo2))
-        wait_equal("trainer buttons enabled during the round", lambda: [sensitive(b) for b in buttons],
-                   [True] * 4)
-        first = asked()
-        check("solution field before solving", "", text_of(loesung))
-
-        do["solve"]()
-        wait_equal("solution field after Solve", lambda: text_of(loesung), first)
-        check("question field after Solve", ROUND_BLANKED[first], text_of(frage))
-
-        # The result panel announces its new line to a screen reader.
+        # Listening starts long before the change it waits for: a listener
+        # reaches the program through the registry, late on a loaded machine.
         with NameChanges() as changes:
+            set_text(memo1, "\n".join(ROUND_LIST))
+            wait_equal("question list after typing it", lambda: text_of(memo1), "\n".join(ROUND_LIST))
+
+            def result_is(correct_count, trials, wrong_count, clocked, phase):
+                line = f"{correct_count}/2 Correct - {trials} Trials - {wrong_count} Wrong - {clocked} Clocked"
+                wait_equal("status bar phase and result", lambda: status_panels(window)[:2], [phase, line])
+
+            def asked():
+                shown = text_of(frage)
+                for line, blanked in ROUND_BLANKED.items():
+                    if shown == blanked:
+                        return line
+                fail("the question field to show one question with its gaps blanked",
+                     sorted(ROUND_BLANKED.values()), shown)
+
+            do["new"]()
+            result_is(0, 0, 0, 0, "Question Session...")
+            check("status column at the start of the round", "0\n0", text_of(memo2))
+            wait_equal("trainer buttons enabled during the round", lambda: [sensitive(b) for b in buttons],
+                       [True] * 4)
+            first = asked()
+            check("solution field before solving", "", text_of(loesung))
+
+            do["solve"]()
+            wait_equal("solution field after Solve", lambda: text_of(loesung), first)
+            check("question field after Solve", ROUND_BLANKED[first], text_of(frage))
+
+            # The result panel announces its new line to a screen reader.
             do["wrong"]()
             result_is(0, 1, 1, 0, "Question Session...")
             changes.wait_for("a name change of the status bar's result panel", pyatspi.ROLE_STATUS_BAR, 1,
                              "0/2 Correct - 1 Trials - 1 Wrong - 0 Clocked")
-        asked()
-        check("solution field after the next question came", "", text_of(loesung))
+            asked()
+            check("solution field after the next question came", "", text_of(loesung))
 
-        do["clock"]()
-        result_is(0, 2, 1, 1, "Question Session...")
-        marked = asked()
+            do["clock"]()
+            result_is(0, 2, 1, 1, "Question Session...")
+            marked = asked()
 
-        do["correct"]()
-        result_is(1, 3, 1, 1, "Question Session...")
-        remaining = asked()
-        if remaining == marked:
-            fail("the next question after marking one correct", "the other, still open question", remaining)
-        check("status column after one correct answer",
-              "\n".join("X" if line == marked else "0" for line in ROUND_LIST), text_of(memo2))
+            do["correct"]()
+            result_is(1, 3, 1, 1, "Question Session...")
+            remaining = asked()
+            if remaining == marked:
+                fail("the next question after marking one correct", "the other, still open question", remaining)
+            check("status column after one correct answer",
+                  "\n".join("X" if line == marked else "0" for line in ROUND_LIST), text_of(memo2))
 
-        do["correct"]()
-        result_is(2, 4, 1, 1, "Ready!")
-        wait_equal("trainer buttons enabled after the round",
-                   lambda: [sensitive(b) for b in buttons], [False] * 4)
-        check("trainer fields after the round (text, enabled)", [("", False)] * 3,
-              [(text_of(f), sensitive(f)) for f in (frage, antwort, loesung)])
-        check("status column after the round", "X\nX", text_of(memo2))
+            do["correct"]()
+            result_is(2, 4, 1, 1, "Ready!")
+            wait_equal("trainer buttons enabled after the round",
+                       lambda: [sensitive(b) for b in buttons], [False] * 4)
+            check("trainer fields after the round (text, enabled)", [("", False)] * 3,
+                  [(text_of(f), sensitive(f)) for f in (frage, antwort, loesung)])
+            check("status column after the round", "X\nX", text_of(memo2))
 
-        log = text_of(memo3)
-        if not log.startswith(log_before):
-            fail("the round log to extend what was there", log_before + "...", log)
-        added = log[len(log_before):].lstrip("\n").split("\n")
-        patterns = [
-            r"Restart\.\.\.",
-            r"Start: \S.*",
-            re.escape('Choosen List: Examples ("Load List" for other Questionnaires)'),
-            r"Finished: \S.*",
-            re.escape("Question Session ended with this result:"),
-            re.escape("2/2 Correct - 4 Trials - 1 Wrong - 1 Clocked"),
-            " ",
-        ]
-        if len(added) != len(patterns) or not all(re.fullmatch(p, line) for p, line in zip(patterns, added)):
-            fail("the round's log lines", patterns, added)
+            log = text_of(memo3)
+            if not log.startswith(log_before):
+                fail("the round log to extend what was there", log_before + "...", log)
+            added = log[len(log_before):].lstrip("\n").split("\n")
+            patterns = [
+                r"Restart\.\.\.",
+                r"Start: \S.*",
+                re.escape('Choosen List: Examples ("Load List" for other Questionnaires)'),
+                r"Finished: \S.*",
+                re.escape("Question Session ended with this result:"),
+                re.escape("2/2 Correct - 4 Trials - 1 Wrong - 1 Clocked"),
+                " ",
+            ]
+            if len(added) != len(patterns) or not all(re.fullmatch(p, line) for p, line in zip(patterns, added)):
+                fail("the round's log lines", patterns, added)
 
     # 3
     def switch_to_german(self):
