@@ -12,6 +12,7 @@
 #include "dialogs/info_topics.h"
 #include "dialogs/template_menu.h"
 #include "lang/answer_check_texts.h"
+#include "lang/progress_texts.h"
 #include "lang/window_texts.h"
 #include "lists/lists_page.h"
 #include "widgets/error_reporter.h"
@@ -162,6 +163,11 @@ QMenu* Tprog::createSettingsMenu(MenuBuilder& menus, QMenuBar* bar)
         choice->setCheckable(true);
         languages->addAction(choice);
     }
+    addSeparator(menu);
+    rememberProgress_ =
+        menus.entry(menu, "rememberProgress", progressTexts().rememberEntry, &Tprog::rememberProgressClick);
+    rememberProgress_->setCheckable(true);
+    rememberProgress_->setChecked(true);
     addSeparator(menu);
     Vergleich1 = menus.entry(menu, "Vergleich1", answerCheckTexts().menuEntry, &Tprog::Vergleich1Click);
     Vergleich1->setCheckable(true);

@@ -12,10 +12,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
 #include "app/answer_marks.h"
+#include "app/progress_recorder.h"
 #include "app/question_field_look.h"
 #include "app/statistics_page.h"
 #include "app/trainer_page.h"
@@ -62,6 +64,7 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     setObjectName(QStringLiteral("prog"));
     setFont(programFont());
 
+    progress_ = std::make_unique<ProgressRecorder>(programFolder_, language_, errors_);
     createStatusBar();
     createPages();
     createMenus();
@@ -133,6 +136,8 @@ void Tprog::handOver()
     }
     show();
     raise();
+    // The progress file is opened once the window is up, so that start-up does not wait for it.
+    QTimer::singleShot(0, this, [this] { progress_->open(); });
     // The list named on the command line is loaded before the window is
     // activated, so that the activation step of the hand-over, which would
     // restore a named list, leaves it in place. One that cannot be read shows
@@ -297,6 +302,7 @@ void Tprog::createPages()
     connect(trainer_, &TrainerPage::showRequested, this, [this] { blatt->selectPage(trainer_); });
     // At the end of a round the learner goes on from "Neue Runde..".
     connect(trainer_, &TrainerPage::finished, this, [this] {
+        progress_->roundFinished(round_->state());
         showPage(lists_);
         lists_->focusNewSession();
     });
@@ -304,10 +310,19 @@ void Tprog::createPages()
 }
 
 // Lists page > "Neue Runde..": starts a round on the current list.
-void Tprog::Button1Click() { round_->restart(); }
+void Tprog::Button1Click()
+{
+    progress_->roundStarted(static_cast<quiz::RoundView&>(*trainer_).list_name());
+    round_->restart();
+}
 
 // Trainer > "Richtig", "Falsch", "Zurückstellen": marks the question and asks the next.
-void Tprog::fragestellen(quiz::Marking marking) { round_->step(marking); }
+void Tprog::fragestellen(quiz::Marking marking)
+{
+    const int shown = round_->state().last_index;
+    progress_->marked(shown, questions_->line(shown), marking);
+    round_->step(marking);
+}
 
 // Trainer > "Auflösen": shows the whole line with its gaps.
 void Tprog::bt_solveClick() { round_->reveal(); }
@@ -324,6 +339,9 @@ void Tprog::hfClick() { look_->chooseBackground(trainer_->questionFields()); }
 // Settings > Compare Answer with Solution: whether revealing marks the gaps
 // against the typed answer.
 void Tprog::Vergleich1Click() { trainer_->answerMarks().setEnabled(Vergleich1->isChecked()); }
+
+// Settings > Remember Progress: whether markings are recorded for the rest of the run.
+void Tprog::rememberProgressClick() { progress_->setRecording(rememberProgress_->isChecked()); }
 
 // ---------------------------------------------------------------- menus
 

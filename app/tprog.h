@@ -36,6 +36,7 @@ class TrainerPage;
 class MemoQuestionList;
 class MemoStatusList;
 class PageControl;
+class ProgressRecorder;
 class Speaker;
 class StatusBar;
 class Tbugreport;
@@ -67,6 +68,8 @@ public:
     // last list was read; it wins over a list the activation would restore.
     void openAfterHandOver(const QString& fileName);
     const quiz::RoundState& roundState() const { return round_->state(); }
+    // The learner's memory of markings and rounds.
+    ProgressRecorder& progress() const { return *progress_; }
 
     // Life cycle
     void FormCreate();
@@ -124,6 +127,7 @@ public:
     void Schrift1Click();
     void hfClick();
     void Vergleich1Click();
+    void rememberProgressClick();
 
     // Web links
     void BrowseToMenuCaption(QAction* entry);
@@ -175,6 +179,7 @@ private:
     QAction* sp1 = nullptr;
     QAction* sp2 = nullptr;
     QAction* Vergleich1 = nullptr;
+    QAction* rememberProgress_ = nullptr;
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
     // A menu of the bar is being left for the next one with the arrow keys.
@@ -195,6 +200,7 @@ private:
     std::unique_ptr<MemoStatusList> status_;
     std::unique_ptr<QuestionFieldLook> look_;
     std::unique_ptr<quiz::Round> round_;
+    std::unique_ptr<ProgressRecorder> progress_;
 };
 
 }  // namespace lernwerk

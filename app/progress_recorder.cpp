@@ -1,0 +1,94 @@
+#include "app/progress_recorder.h"
+
+#include <QDateTime>
+
+#include "lang/interface_language.h"
+#include "lang/progress_texts.h"
+#include "widgets/error_reporter.h"
+
+namespace lernwerk {
+
+namespace {
+
+std::int64_t nowMs() { return QDateTime::currentMSecsSinceEpoch(); }
+
+memory::Day today(std::int64_t ms) { return memory::local_day(ms / 1000); }
+
+}  // namespace
+
+ProgressRecorder::ProgressRecorder(QString folder, const InterfaceLanguage& language, const ErrorReporter& errors)
+    : path_(folder + QString::fromLatin1(kFileName)), language_(language), errors_(errors)
+{
+}
+
+ProgressRecorder::~ProgressRecorder() = default;
+
+void ProgressRecorder::open()
+{
+    if (store_ || failed_)
+        return;
+    try {
+        store_ = std::make_unique<memory::ReviewStore>(path_.toStdString());
+        if (const auto& aside = store_->moved_aside())
+            errors_.show(
+                progressTexts().movedAside.in(language_.current()).arg(path_, QString::fromStdString(aside->string())));
+    } catch (const memory::StoreError& error) {
+        failed_ = true;
+        errors_.show(storeFailureMessage(error, language_.current()));
+    }
+}
+
+memory::ReviewStore* ProgressRecorder::store()
+{
+    open();
+    return store_.get();
+}
+
+template <typename Write>
+void ProgressRecorder::write(Write&& action)
+{
+    if (!recording_ || !store())
+        return;
+    try {
+        action(*store_);
+    } catch (const memory::StoreError& error) {
+        // Said once; the round goes on without memory.
+        store_.reset();
+        failed_ = true;
+        errors_.show(storeFailureMessage(error, language_.current()));
+    }
+}
+
+void ProgressRecorder::roundStarted(const std::u16string& listName)
+{
+    marks_.start();
+    listName_ = listName;
+    startedMs_ = nowMs();
+    inRound_ = true;
+}
+
+void ProgressRecorder::marked(int index, const std::u16string& line, quiz::Marking marking)
+{
+    if (!inRound_ || marking == quiz::Marking::None)
+        return;
+    const auto mark = marking == quiz::Marking::Correct ? memory::Mark::Correct
+                      : marking == quiz::Marking::Wrong ? memory::Mark::Wrong
+                                                        : memory::Mark::Clock;
+    const auto rating = marks_.mark(index, mark);
+    if (!rating)
+        return;
+    const std::int64_t ms = nowMs();
+    write([&](memory::ReviewStore& store) { store.record(line, *rating, ms, today(ms)); });
+}
+
+void ProgressRecorder::roundFinished(const quiz::RoundState& state)
+{
+    if (!inRound_)
+        return;
+    inRound_ = false;
+    const memory::RoundRecord round{listName_,       startedMs_,     nowMs(),       state.n_questions,
+                                    state.n_correct, state.n_trials, state.n_wrong, state.n_clocked};
+    write([&](memory::ReviewStore& store) { store.record_round(round); });
+}
+
+}  // namespace lernwerk

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "memory/review_store.h"
+#include "memory/round_choice.h"
+#include "quiz/round.h"
+
+namespace lernwerk {
+
+class ErrorReporter;
+class InterfaceLanguage;
+
+// Remembers the learner's markings in the progress file beside the last-list
+// files. The file is opened when first needed after the main window shows; a
+// file that cannot be used is named once, and the program goes on without
+// memory for the rest of the run. Nothing here ever writes a list file.
+class ProgressRecorder {
+public:
+    static constexpr const char* kFileName = "progress.sqlite";
+
+    ProgressRecorder(QString folder, const InterfaceLanguage& language, const ErrorReporter& errors);
+    ~ProgressRecorder();
+
+    // Opens the file now, unless it is open or has failed already.
+    void open();
+    // Settings > Remember Progress: off, nothing is recorded for the rest of the run.
+    void setRecording(bool on) { recording_ = on; }
+    bool recording() const { return recording_; }
+    // The open store, or nothing when it cannot be used.
+    memory::ReviewStore* store();
+
+    void roundStarted(const std::u16string& listName);
+    // The question on display, line `line` of the round, was marked.
+    void marked(int index, const std::u16string& line, quiz::Marking marking);
+    void roundFinished(const quiz::RoundState& state);
+
+    const memory::RoundMarks& marks() const { return marks_; }
+
+private:
+    template <typename Write>
+    void write(Write&& action);
+
+    QString path_;
+    const InterfaceLanguage& language_;
+    const ErrorReporter& errors_;
+    std::unique_ptr<memory::ReviewStore> store_;
+    bool failed_ = false;
+    bool recording_ = true;
+    memory::RoundMarks marks_;
+    std::u16string listName_;
+    std::int64_t startedMs_ = 0;
+    bool inRound_ = false;
+};
+
+}  // namespace lernwerk

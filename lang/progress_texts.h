@@ -1,0 +1,28 @@
+#pragma once
+
+#include "lang/interface_language.h"
+#include "memory/review_store.h"
+
+namespace lernwerk {
+
+// The learner's memory: its menu entries and what is said when its file cannot be used.
+struct ProgressTexts {
+    Text rememberEntry;
+    // "%1" is the file, "%2" the reason; the round goes on without memory.
+    Text cannotUse;
+    // "%1" is the damaged file, "%2" where it was moved.
+    Text movedAside;
+    Text corrupt;
+    Text folder;
+    Text unreadable;
+    Text readOnly;
+    Text locked;
+    Text diskFull;
+    Text other;
+};
+const ProgressTexts& progressTexts();
+
+// The one message a store that cannot be used gives: the file and the reason.
+QString storeFailureMessage(const memory::StoreError& error, Language language);
+
+}  // namespace lernwerk
