@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "app/memory_rounds.h"
 #include "app/statistics_page.h"
 #include "app/tprog.h"
 #include "app/trainer_page.h"
@@ -53,6 +54,7 @@ void Tprog::sprache()
     info_->retranslate(language);
     for (const auto& [action, text] : menuCaptions_)
         action->setText(text->in(language));
+    rounds_->retranslate(language);
     // One software menu a language; the other language's menu hides.
     const quiz::PerLanguage<QMenu*> softwareMenus{softwareGerman_, softwareEnglish_};
     QMenu* software = softwareMenus.in(language);

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 
+#include "app/memory_rounds.h"
 #include "app/tprog.h"
 #include "dialogs/info_topics.h"
 #include "dialogs/template_menu.h"
@@ -124,6 +125,14 @@ QMenu* Tprog::createProgramMenu(MenuBuilder& menus, QMenuBar* bar)
     const MenuTexts& texts = menuTexts();
     QMenu* menu = menus.menu(bar, "p0", texts.p0);
     menus.entry(menu, "p1", texts.p1, &Tprog::p1Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    const ProgressTexts& progress = progressTexts();
+    reviewDue_ = menus.entry(menu, "reviewDue", progress.reviewDueEntry, &Tprog::reviewDueClick);
+    reviewDue_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    repeatMissed_ = menus.entry(menu, "repeatMissed", progress.repeatMissedEntry, &Tprog::repeatMissedClick);
+    repeatMissed_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    saveMissed_ = menus.entry(menu, "saveMissed", progress.saveMissedEntry, &Tprog::saveMissedClick);
+    // The due count is brought up to date whenever the menu opens.
+    connect(menu, &QMenu::aboutToShow, this, [this] { rounds_->refresh(); });
     addSeparator(menu);
     menus.entry(menu, "p2", texts.p2, &Tprog::p2Click);
     addSeparator(menu);

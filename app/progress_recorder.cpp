@@ -62,6 +62,7 @@ void ProgressRecorder::write(Write&& action)
 void ProgressRecorder::roundStarted(const std::u16string& listName)
 {
     marks_.start();
+    missedLines_.clear();
     listName_ = listName;
     startedMs_ = nowMs();
     inRound_ = true;
@@ -74,6 +75,8 @@ void ProgressRecorder::marked(int index, const std::u16string& line, quiz::Marki
     const auto mark = marking == quiz::Marking::Correct ? memory::Mark::Correct
                       : marking == quiz::Marking::Wrong ? memory::Mark::Wrong
                                                         : memory::Mark::Clock;
+    if (mark != memory::Mark::Correct)
+        missedLines_.emplace(index, line);
     const auto rating = marks_.mark(index, mark);
     if (!rating)
         return;

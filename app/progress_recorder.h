@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -33,13 +34,18 @@ public:
     bool recording() const { return recording_; }
     // The open store, or nothing when it cannot be used.
     memory::ReviewStore* store();
+    // The same, but only when already open: never opens it.
+    memory::ReviewStore* storeIfOpen() const { return store_.get(); }
 
     void roundStarted(const std::u16string& listName);
-    // The question on display, line `line` of the round, was marked.
+    // The question on display, line `index` of the list with the text `line`, was marked.
     void marked(int index, const std::u16string& line, quiz::Marking marking);
     void roundFinished(const quiz::RoundState& state);
 
     const memory::RoundMarks& marks() const { return marks_; }
+    // The lines missed ("Wrong" or "Clock" at least once) in the last round or
+    // the one in progress, by their index in the list.
+    const std::map<int, std::u16string>& missedLines() const { return missedLines_; }
 
 private:
     template <typename Write>
@@ -52,6 +58,7 @@ private:
     bool failed_ = false;
     bool recording_ = true;
     memory::RoundMarks marks_;
+    std::map<int, std::u16string> missedLines_;
     std::u16string listName_;
     std::int64_t startedMs_ = 0;
     bool inRound_ = false;

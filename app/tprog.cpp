@@ -17,6 +17,7 @@
 #include <QWindow>
 
 #include "app/answer_marks.h"
+#include "app/memory_rounds.h"
 #include "app/progress_recorder.h"
 #include "app/question_field_look.h"
 #include "app/statistics_page.h"
@@ -73,6 +74,9 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     questions_ = std::make_unique<MemoQuestionList>(*lists_->questionField());
     status_ = std::make_unique<MemoStatusList>(*lists_->statusField());
     round_ = std::make_unique<quiz::Round>(*questions_, *status_, static_cast<quiz::RoundView&>(*trainer_));
+    rounds_ = new MemoryRounds(*progress_, *questions_, *round_, *trainer_, language_, this);
+    rounds_->setActions({reviewDue_, repeatMissed_, saveMissed_});
+    connect(lists_->questionField(), &QPlainTextEdit::textChanged, rounds_, &MemoryRounds::listChanged);
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     setMinimumSize(kMinimumWidth, kMinimumHeight);
@@ -137,7 +141,10 @@ void Tprog::handOver()
     show();
     raise();
     // The progress file is opened once the window is up, so that start-up does not wait for it.
-    QTimer::singleShot(0, this, [this] { progress_->open(); });
+    QTimer::singleShot(0, this, [this] {
+        progress_->open();
+        rounds_->refresh();
+    });
     // The list named on the command line is loaded before the window is
     // activated, so that the activation step of the hand-over, which would
     // restore a named list, leaves it in place. One that cannot be read shows
@@ -302,7 +309,7 @@ void Tprog::createPages()
     connect(trainer_, &TrainerPage::showRequested, this, [this] { blatt->selectPage(trainer_); });
     // At the end of a round the learner goes on from "Neue Runde..".
     connect(trainer_, &TrainerPage::finished, this, [this] {
-        progress_->roundFinished(round_->state());
+        rounds_->finished();
         showPage(lists_);
         lists_->focusNewSession();
     });
@@ -312,20 +319,17 @@ void Tprog::createPages()
 // Lists page > "Neue Runde..": starts a round on the current list.
 void Tprog::Button1Click()
 {
-    progress_->roundStarted(static_cast<quiz::RoundView&>(*trainer_).list_name());
+    rounds_->wholeListStarted();
     round_->restart();
 }
 
 // Trainer > "Richtig", "Falsch", "Zurückstellen": marks the question and asks the next.
-void Tprog::fragestellen(quiz::Marking marking)
-{
-    const int shown = round_->state().last_index;
-    progress_->marked(shown, questions_->line(shown), marking);
-    round_->step(marking);
-}
+void Tprog::fragestellen(quiz::Marking marking) { rounds_->mark(marking); }
 
 // Trainer > "Auflösen": shows the whole line with its gaps.
-void Tprog::bt_solveClick() { round_->reveal(); }
+void Tprog::bt_solveClick() { rounds_->active().reveal(); }
+
+const quiz::RoundState& Tprog::roundState() const { return rounds_->active().state(); }
 
 // A click on a tab: the information pages start at their top.
 void Tprog::blattChange() { scrollInfoPagesToTop(); }
@@ -342,6 +346,15 @@ void Tprog::Vergleich1Click() { trainer_->answerMarks().setEnabled(Vergleich1->i
 
 // Settings > Remember Progress: whether markings are recorded for the rest of the run.
 void Tprog::rememberProgressClick() { progress_->setRecording(rememberProgress_->isChecked()); }
+
+// File > Review Due Questions: a round over the due questions of the list, then new ones.
+void Tprog::reviewDueClick() { rounds_->startDue(); }
+
+// File > Repeat Missed: a round over the questions missed in the last round.
+void Tprog::repeatMissedClick() { rounds_->startMissed(); }
+
+// File > Save Missed As...: the missed questions' lines to a new file.
+void Tprog::saveMissedClick() { rounds_->saveMissed(); }
 
 // ---------------------------------------------------------------- menus
 

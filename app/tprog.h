@@ -29,6 +29,7 @@ class ErrorReporter;
 class InfoPageSet;
 class InterfaceLanguage;
 class ListsPage;
+class MemoryRounds;
 class MenuBuilder;
 class QuestionFieldLook;
 class StatisticsPage;
@@ -67,7 +68,7 @@ public:
     // The list named on the command line: loaded at the hand-over, after the
     // last list was read; it wins over a list the activation would restore.
     void openAfterHandOver(const QString& fileName);
-    const quiz::RoundState& roundState() const { return round_->state(); }
+    const quiz::RoundState& roundState() const;
     // The learner's memory of markings and rounds.
     ProgressRecorder& progress() const { return *progress_; }
 
@@ -129,6 +130,11 @@ public:
     void Vergleich1Click();
     void rememberProgressClick();
 
+    // The learner's memory: File > Review Due Questions, Repeat Missed, Save Missed As...
+    void reviewDueClick();
+    void repeatMissedClick();
+    void saveMissedClick();
+
     // Web links
     void BrowseToMenuCaption(QAction* entry);
     void anzeigeClick(int x);
@@ -180,6 +186,10 @@ private:
     QAction* sp2 = nullptr;
     QAction* Vergleich1 = nullptr;
     QAction* rememberProgress_ = nullptr;
+    QAction* reviewDue_ = nullptr;
+    QAction* repeatMissed_ = nullptr;
+    QAction* saveMissed_ = nullptr;
+    MemoryRounds* rounds_ = nullptr;
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
     // A menu of the bar is being left for the next one with the arrow keys.

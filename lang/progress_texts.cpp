@@ -6,6 +6,15 @@ const ProgressTexts& progressTexts()
 {
     static const ProgressTexts texts{
         .rememberEntry = {QStringLiteral("Fortschritt merken"), QStringLiteral("Remember Progress")},
+        .reviewDueEntry = {QStringLiteral("Fällige Fragen üben (%1)"), QStringLiteral("Review Due Questions (%1)")},
+        .repeatMissedEntry = {QStringLiteral("Verpasste wiederholen"), QStringLiteral("Repeat Missed")},
+        .saveMissedEntry = {QStringLiteral("Verpasste speichern unter.."), QStringLiteral("Save Missed As...")},
+        .continueEntry = {QStringLiteral("Letzte Runde fortsetzen"), QStringLiteral("Continue Last Round")},
+        .forgetEntry = {QStringLiteral("Fortschritt dieser Liste vergessen.."),
+                        QStringLiteral("Forget Progress of This List..")},
+        .forgetQuestion = {QStringLiteral("Den Fortschritt der %1 Fragen dieser Liste vergessen? Das kann nicht "
+                                          "rückgängig gemacht werden."),
+                           QStringLiteral("Forget the progress of this list's %1 questions? This cannot be undone.")},
         .cannotUse = {QStringLiteral("Der Fortschritt kann nicht gemerkt werden: %1 %2.\n"
                                      "Die Runde geht ohne ihn weiter."),
                       QStringLiteral("Progress cannot be remembered: %1 %2.\nThe round goes on without it.")},

@@ -8,6 +8,14 @@ namespace lernwerk {
 // The learner's memory: its menu entries and what is said when its file cannot be used.
 struct ProgressTexts {
     Text rememberEntry;
+    // "%1" is the number of questions the round will ask.
+    Text reviewDueEntry;
+    Text repeatMissedEntry;
+    Text saveMissedEntry;
+    Text continueEntry;
+    Text forgetEntry;
+    // "%1" is the number of questions of the list whose history goes.
+    Text forgetQuestion;
     // "%1" is the file, "%2" the reason; the round goes on without memory.
     Text cannotUse;
     // "%1" is the damaged file, "%2" where it was moved.

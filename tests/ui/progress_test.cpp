@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QMenu>
 
 #include "app/progress_recorder.h"
 #include "memory/review_store.h"
@@ -93,6 +94,73 @@ TEST_F(ProgressTest, AFileThatCannotBeUsedIsNamedOnceAndTheRoundGoesOn)
         EXPECT_TRUE(panel(1).startsWith(QStringLiteral("2/2 Richtig")));
         program.reset();
     }
+}
+
+TEST_F(ProgressTest, RepeatMissedAndSaveMissedAs)
+{
+    startProgram();
+    const QString list = QStringLiteral("Haus | _house_\nKatze | _cat_\nBaum | _tree_");
+    memo("Memo1")->setPlainText(list);
+    EXPECT_FALSE(find<QAction>("repeatMissed")->isEnabled());
+    EXPECT_FALSE(find<QAction>("saveMissed")->isEnabled());
+    click("Button1");
+    std::map<QString, int> seen;
+    while (find<QPushButton>("bt_correct")->isEnabled()) {
+        const QString question = text("frage");
+        if (seen[question]++ > 0 || question.startsWith(QStringLiteral("Katze")))
+            click("bt_correct");
+        else
+            click(question.startsWith(QStringLiteral("Haus")) ? "bt_wrong" : "bt_clock");
+    }
+    EXPECT_TRUE(find<QAction>("repeatMissed")->isEnabled());
+    EXPECT_TRUE(find<QAction>("saveMissed")->isEnabled());
+
+    // The missed lines in list order, to a new file; the list stays as it is.
+    const QString target = workingDir.filePath(QStringLiteral("missed.txt"));
+    answerFileDialog(target);
+    trigger("saveMissed");
+    QFile saved(target);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("\xEF\xBB\xBFHaus | _house_\r\nBaum | _tree_"));
+    EXPECT_EQ(text("Memo1"), list);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+
+    // A round over the two missed ones; answered right, nothing is missed any more.
+    const QString statusBefore = text("Memo2");
+    trigger("repeatMissed");
+    EXPECT_EQ(panel(1), QStringLiteral("0/2 Richtig - 0 Trials - 0 Falsch - 0 Zurückgestellt"));
+    EXPECT_FALSE(text("frage").startsWith(QStringLiteral("Katze")));
+    click("bt_correct");
+    click("bt_correct");
+    EXPECT_EQ(panel(1), QStringLiteral("2/2 Richtig - 2 Trials - 0 Falsch - 0 Zurückgestellt"));
+    EXPECT_EQ(text("Memo1"), list);
+    EXPECT_EQ(text("Memo2"), statusBefore);
+    EXPECT_FALSE(find<QAction>("repeatMissed")->isEnabled());
+    EXPECT_FALSE(find<QAction>("saveMissed")->isEnabled());
+}
+
+TEST_F(ProgressTest, ReviewDueAsksTheNewQuestionsThenNothingUntilTheyAreDue)
+{
+    startProgram();
+    memo("Memo1")->setPlainText(QStringLiteral("Haus | _house_\n\nKatze | _cat_\nBaum | _tree_"));
+    prog().progress().open();
+    // Opening the File menu counts anew.
+    emit find<QMenu>("p0")->aboutToShow();
+    QAction* due = find<QAction>("reviewDue");
+    EXPECT_EQ(due->text(), QStringLiteral("Fällige Fragen üben (3)"));
+    EXPECT_TRUE(due->isEnabled());
+
+    due->trigger();
+    EXPECT_EQ(panel(1), QStringLiteral("0/3 Richtig - 0 Trials - 0 Falsch - 0 Zurückgestellt"));
+    for (int i = 0; i < 3; ++i)
+        click("bt_correct");
+    EXPECT_EQ(due->text(), QStringLiteral("Fällige Fragen üben (0)"));
+    EXPECT_FALSE(due->isEnabled());
+    EXPECT_EQ(prog().progress().store()->review_count(), 3);
+
+    // The count follows the language.
+    trigger("sp2");
+    EXPECT_EQ(due->text(), QStringLiteral("Review Due Questions (0)"));
 }
 
 }  // namespace

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QObject>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lang/interface_language.h"
+#include "lists/list_file_dialog.h"
+#include "quiz/in_memory_lists.h"
+#include "quiz/round.h"
+
+class QAction;
+class QTimer;
+
+namespace lernwerk {
+
+class ProgressRecorder;
+
+// The rounds the learner's memory chooses: the due questions of the loaded
+// list and the ones missed in the last round. Such a round is asked by the
+// same round engine over a copy of the chosen lines, in list order, so that
+// the list and its status column stay as they are. It also keeps the File
+// menu's entries for them up to date.
+class MemoryRounds : public QObject {
+    Q_OBJECT
+public:
+    struct Actions {
+        QAction* reviewDue = nullptr;
+        QAction* repeatMissed = nullptr;
+        QAction* saveMissed = nullptr;
+    };
+
+    MemoryRounds(ProgressRecorder& progress, quiz::QuestionList& list, quiz::Round& wholeList, quiz::RoundView& view,
+                 const InterfaceLanguage& language, QWidget* window);
+    ~MemoryRounds() override;
+
+    void setActions(Actions actions);
+
+    // The round the trainer's buttons drive: the whole list's or a chosen one.
+    quiz::Round& active() { return chosenActive_ ? *chosen_ : wholeList_; }
+    // "Neue Runde.." started a round over the whole list.
+    void wholeListStarted();
+    // A marking of the question on display: remembered, then the round steps on.
+    void mark(quiz::Marking marking);
+    // The round in progress came to its end.
+    void finished();
+
+    // File > Review Due Questions: the due ones, then new ones.
+    void startDue();
+    // File > Repeat Missed.
+    void startMissed();
+    // File > Save Missed As...: the missed lines, in list order, to a new file.
+    void saveMissed();
+
+    // Counts the due questions anew and sets the entries' captions and states.
+    void refresh();
+    // The list changed: counted anew once the typing pauses.
+    void listChanged();
+    void retranslate(Language language);
+    int dueCount() const { return dueCount_; }
+
+private:
+    // The chosen lines as (index in the list, text), in list order.
+    using Lines = std::vector<std::pair<int, std::u16string>>;
+    Lines dueLines(bool openStore);
+    void startChosen(const Lines& lines);
+    void updateMissedEntries();
+
+    ProgressRecorder& progress_;
+    quiz::QuestionList& list_;
+    quiz::Round& wholeList_;
+    quiz::RoundView& view_;
+    const InterfaceLanguage& language_;
+    quiz::InMemoryQuestions chosenQuestions_;
+    quiz::InMemoryStatus chosenStatus_;
+    std::unique_ptr<quiz::Round> chosen_;
+    std::vector<int> chosenLines_;  // round index -> index in the list
+    bool chosenActive_ = false;
+    Actions actions_;
+    int dueCount_ = 0;
+    QTimer* recount_;
+    ListFileDialog sdMissed;
+};
+
+}  // namespace lernwerk
