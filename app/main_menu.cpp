@@ -131,6 +131,7 @@ QMenu* Tprog::createProgramMenu(MenuBuilder& menus, QMenuBar* bar)
     repeatMissed_ = menus.entry(menu, "repeatMissed", progress.repeatMissedEntry, &Tprog::repeatMissedClick);
     repeatMissed_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     saveMissed_ = menus.entry(menu, "saveMissed", progress.saveMissedEntry, &Tprog::saveMissedClick);
+    continueRound_ = menus.entry(menu, "continueRound", progress.continueEntry, &Tprog::continueRoundClick);
     // The due count is brought up to date whenever the menu opens.
     connect(menu, &QMenu::aboutToShow, this, [this] { rounds_->refresh(); });
     addSeparator(menu);

@@ -2,10 +2,13 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTimer>
 
 #include "app/progress_recorder.h"
 #include "lang/progress_texts.h"
+#include "memory/question_key.h"
 #include "memory/round_choice.h"
 #include "textfile/text_lines.h"
 
@@ -20,12 +23,14 @@ memory::Day today() { return memory::local_day(QDateTime::currentSecsSinceEpoch(
 
 }  // namespace
 
-MemoryRounds::MemoryRounds(ProgressRecorder& progress, quiz::QuestionList& list, quiz::Round& wholeList,
-                           quiz::RoundView& view, const InterfaceLanguage& language, QWidget* window)
+MemoryRounds::MemoryRounds(ProgressRecorder& progress, quiz::QuestionList& list, QPlainTextEdit& statusField,
+                           quiz::Round& wholeList, quiz::RoundView& view, const InterfaceLanguage& language,
+                           QWidget* window)
     : QObject(window),
       progress_(progress),
       list_(list),
       wholeList_(wholeList),
+      statusField_(statusField),
       view_(view),
       language_(language),
       chosen_(std::make_unique<quiz::Round>(chosenQuestions_, chosenStatus_, view)),
@@ -144,11 +149,125 @@ void MemoryRounds::saveMissed()
     textfile::SaveTextLines(text, fileName.toStdU16String(), textfile::kUtf8);
 }
 
+std::vector<std::u16string> MemoryRounds::listLines() const
+{
+    std::vector<std::u16string> lines;
+    const int count = list_.count();
+    lines.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        lines.push_back(list_.line(i));
+    return lines;
+}
+
+std::optional<memory::SavedRound> MemoryRounds::keptRoundForList()
+{
+    memory::ReviewStore* store = progress_.storeIfOpen();
+    if (!store)
+        return std::nullopt;
+    try {
+        auto kept = store->open_round();
+        const auto lines = listLines();
+        if (!kept || kept->list_key != memory::list_key(lines.data(), lines.size()))
+            return std::nullopt;
+        return kept;
+    } catch (const memory::StoreError&) {
+        return std::nullopt;
+    }
+}
+
+void MemoryRounds::keepOpenRound()
+{
+    if (!progress_.recording() || !progress_.inRound())
+        return;
+    memory::ReviewStore* store = progress_.store();
+    if (!store)
+        return;
+    const quiz::RoundState& state = active().state();
+    memory::SavedRound kept;
+    const auto lines = listLines();
+    kept.list_key = memory::list_key(lines.data(), lines.size());
+    kept.list_name = view_.list_name();
+    kept.started_ms = progress_.roundStartedMs();
+    if (chosenActive_) {
+        kept.chosen.assign(chosenLines_.begin(), chosenLines_.end());
+        for (int i = 0; i < chosenStatus_.column.size(); ++i)
+            kept.status.push_back(chosenStatus_.column.kind(i) == quiz::EntryKind::Correct
+                                      ? std::u16string(quiz::kCorrectEntry)
+                                      : std::u16string(quiz::kOpenEntry));
+    } else {
+        for (QTextBlock block = statusField_.document()->begin(); block.isValid(); block = block.next())
+            kept.status.push_back(block.text().toStdU16String());
+    }
+    kept.questions = state.n_questions;
+    kept.current = state.cur_index;
+    kept.last = state.last_index;
+    kept.correct = state.n_correct;
+    kept.wrong = state.n_wrong;
+    kept.clocked = state.n_clocked;
+    kept.trials = state.n_trials;
+    const auto& reviewed = progress_.marks().reviewed();
+    kept.marked.assign(reviewed.begin(), reviewed.end());
+    for (const auto& entry : progress_.missedLines())
+        kept.missed.push_back(entry.first);
+    try {
+        store->save_open_round(kept);
+    } catch (const memory::StoreError&) {
+        // Closing goes on; the round is not kept.
+    }
+}
+
+void MemoryRounds::continueRound()
+{
+    progress_.open();
+    auto kept = keptRoundForList();
+    if (!kept)
+        return;
+    const auto lines = listLines();
+    auto lineAt = [&lines](int index) {
+        return index >= 0 && index < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(index)]
+                                                                    : std::u16string();
+    };
+    std::map<int, std::u16string> missed;
+    for (const int index : kept->missed)
+        missed.emplace(index, lineAt(index));
+    quiz::RoundState state;
+    state.n_questions = kept->questions;
+    state.cur_index = kept->current;
+    state.last_index = kept->last;
+    state.n_correct = kept->correct;
+    state.n_wrong = kept->wrong;
+    state.n_clocked = kept->clocked;
+    state.n_trials = kept->trials;
+    progress_.roundResumed(kept->list_name, kept->started_ms, kept->marked, std::move(missed));
+    if (kept->chosen.empty()) {
+        chosenActive_ = false;
+        QStringList entries;
+        for (const auto& entry : kept->status)
+            entries << QString::fromStdU16String(entry);
+        statusField_.setPlainText(entries.join(QLatin1Char('\n')));
+        wholeList_.resume(state);
+    } else {
+        chosenActive_ = true;
+        chosenLines_.assign(kept->chosen.begin(), kept->chosen.end());
+        chosenQuestions_.lines.clear();
+        for (const int index : chosenLines_)
+            chosenQuestions_.lines.push_back(lineAt(index));
+        chosenStatus_.column.reset(static_cast<int>(chosenLines_.size()));
+        for (std::size_t i = 0; i < kept->status.size() && i < chosenLines_.size(); ++i)
+            chosenStatus_.column.set(static_cast<int>(i), kept->status[i]);
+        chosen_->resume(state);
+    }
+    progress_.store()->clear_open_round();
+    refresh();
+}
+
 void MemoryRounds::refresh()
 {
     recount_->stop();
     // Counting never opens the file: it is opened after the window shows.
     dueCount_ = static_cast<int>(dueLines(false).size());
+    if (actions_.continueRound)
+        actions_.continueRound->setEnabled(keptRoundForList().has_value());
     retranslate(language_.current());
     updateMissedEntries();
 }

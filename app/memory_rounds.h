@@ -4,15 +4,18 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "lang/interface_language.h"
 #include "lists/list_file_dialog.h"
+#include "memory/review_store.h"
 #include "quiz/in_memory_lists.h"
 #include "quiz/round.h"
 
 class QAction;
+class QPlainTextEdit;
 class QTimer;
 
 namespace lernwerk {
@@ -31,10 +34,11 @@ public:
         QAction* reviewDue = nullptr;
         QAction* repeatMissed = nullptr;
         QAction* saveMissed = nullptr;
+        QAction* continueRound = nullptr;
     };
 
-    MemoryRounds(ProgressRecorder& progress, quiz::QuestionList& list, quiz::Round& wholeList, quiz::RoundView& view,
-                 const InterfaceLanguage& language, QWidget* window);
+    MemoryRounds(ProgressRecorder& progress, quiz::QuestionList& list, QPlainTextEdit& statusField,
+                 quiz::Round& wholeList, quiz::RoundView& view, const InterfaceLanguage& language, QWidget* window);
     ~MemoryRounds() override;
 
     void setActions(Actions actions);
@@ -55,6 +59,11 @@ public:
     // File > Save Missed As...: the missed lines, in list order, to a new file.
     void saveMissed();
 
+    // The program closes: a round in progress is kept for the next run.
+    void keepOpenRound();
+    // File > Continue Last Round: the kept round goes on, when the list has the same lines.
+    void continueRound();
+
     // Counts the due questions anew and sets the entries' captions and states.
     void refresh();
     // The list changed: counted anew once the typing pauses.
@@ -68,10 +77,14 @@ private:
     Lines dueLines(bool openStore);
     void startChosen(const Lines& lines);
     void updateMissedEntries();
+    std::vector<std::u16string> listLines() const;
+    // The kept round, when there is one for the list as it is.
+    std::optional<memory::SavedRound> keptRoundForList();
 
     ProgressRecorder& progress_;
     quiz::QuestionList& list_;
     quiz::Round& wholeList_;
+    QPlainTextEdit& statusField_;
     quiz::RoundView& view_;
     const InterfaceLanguage& language_;
     quiz::InMemoryQuestions chosenQuestions_;

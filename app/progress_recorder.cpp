@@ -68,6 +68,20 @@ void ProgressRecorder::roundStarted(const std::u16string& listName)
     inRound_ = true;
 }
 
+void ProgressRecorder::roundResumed(const std::u16string& listName, std::int64_t startedMs,
+                                    const std::vector<std::int32_t>& reviewed,
+                                    std::map<int, std::u16string> missedLines)
+{
+    std::vector<std::int32_t> missed;
+    for (const auto& entry : missedLines)
+        missed.push_back(entry.first);
+    marks_.restore(reviewed, missed);
+    missedLines_ = std::move(missedLines);
+    listName_ = listName;
+    startedMs_ = startedMs;
+    inRound_ = true;
+}
+
 void ProgressRecorder::marked(int index, const std::u16string& line, quiz::Marking marking)
 {
     if (!inRound_ || marking == quiz::Marking::None)

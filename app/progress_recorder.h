@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "memory/review_store.h"
 #include "memory/round_choice.h"
@@ -41,6 +42,12 @@ public:
     // The question on display, line `index` of the list with the text `line`, was marked.
     void marked(int index, const std::u16string& line, quiz::Marking marking);
     void roundFinished(const quiz::RoundState& state);
+    // A round kept from an earlier run goes on: started then, with these
+    // questions reviewed and these missed (indices in the list).
+    void roundResumed(const std::u16string& listName, std::int64_t startedMs, const std::vector<std::int32_t>& reviewed,
+                      std::map<int, std::u16string> missedLines);
+    bool inRound() const { return inRound_; }
+    std::int64_t roundStartedMs() const { return startedMs_; }
 
     const memory::RoundMarks& marks() const { return marks_; }
     // The lines missed ("Wrong" or "Clock" at least once) in the last round or

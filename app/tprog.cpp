@@ -74,8 +74,8 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     questions_ = std::make_unique<MemoQuestionList>(*lists_->questionField());
     status_ = std::make_unique<MemoStatusList>(*lists_->statusField());
     round_ = std::make_unique<quiz::Round>(*questions_, *status_, static_cast<quiz::RoundView&>(*trainer_));
-    rounds_ = new MemoryRounds(*progress_, *questions_, *round_, *trainer_, language_, this);
-    rounds_->setActions({reviewDue_, repeatMissed_, saveMissed_});
+    rounds_ = new MemoryRounds(*progress_, *questions_, *lists_->statusField(), *round_, *trainer_, language_, this);
+    rounds_->setActions({reviewDue_, repeatMissed_, saveMissed_, continueRound_});
     connect(lists_->questionField(), &QPlainTextEdit::textChanged, rounds_, &MemoryRounds::listChanged);
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -241,7 +241,11 @@ bool Tprog::FormCloseQuery()
     return ende_->exec() == QDialog::Accepted;
 }
 
-void Tprog::FormClose() { start_.close(); }
+void Tprog::FormClose()
+{
+    rounds_->keepOpenRound();
+    start_.close();
+}
 
 void Tprog::keyPressEvent(QKeyEvent* event)
 {
@@ -355,6 +359,9 @@ void Tprog::repeatMissedClick() { rounds_->startMissed(); }
 
 // File > Save Missed As...: the missed questions' lines to a new file.
 void Tprog::saveMissedClick() { rounds_->saveMissed(); }
+
+// File > Continue Last Round: the round the program was closed in goes on.
+void Tprog::continueRoundClick() { rounds_->continueRound(); }
 
 // ---------------------------------------------------------------- menus
 

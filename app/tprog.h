@@ -134,6 +134,7 @@ public:
     void reviewDueClick();
     void repeatMissedClick();
     void saveMissedClick();
+    void continueRoundClick();
 
     // Web links
     void BrowseToMenuCaption(QAction* entry);
@@ -189,6 +190,7 @@ private:
     QAction* reviewDue_ = nullptr;
     QAction* repeatMissed_ = nullptr;
     QAction* saveMissed_ = nullptr;
+    QAction* continueRound_ = nullptr;
     MemoryRounds* rounds_ = nullptr;
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;

@@ -327,7 +327,8 @@ void ReviewStore::create_schema()
             clocked INTEGER NOT NULL,
             trials INTEGER NOT NULL,
             marked TEXT NOT NULL,
-            missed TEXT NOT NULL);
+            missed TEXT NOT NULL,
+            chosen TEXT NOT NULL);
     )sql");
         if (found < kSchemaVersion)
             db_->exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
@@ -520,8 +521,8 @@ void ReviewStore::save_open_round(const SavedRound& round)
         }
         SQLite::Statement save(*db_,
                                "INSERT OR REPLACE INTO open_round (only, list_key, list_name, started_ms, status, "
-                               "questions, current, last, correct, wrong, clocked, trials, marked, missed) "
-                               "VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                               "questions, current, last, correct, wrong, clocked, trials, marked, missed, chosen) "
+                               "VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         save.bind(1, round.list_key);
         save.bind(2, to_utf8(round.list_name));
         save.bind(3, round.started_ms);
@@ -535,6 +536,7 @@ void ReviewStore::save_open_round(const SavedRound& round)
         save.bind(11, round.trials);
         save.bind(12, join_numbers(round.marked));
         save.bind(13, join_numbers(round.missed));
+        save.bind(14, join_numbers(round.chosen));
         save.exec();
         return 0;
     });
@@ -550,7 +552,7 @@ std::optional<SavedRound> ReviewStore::open_round() const
     try {
         SQLite::Statement find(*db_,
                                "SELECT list_key, list_name, started_ms, status, questions, current, last, correct, "
-                               "wrong, clocked, trials, marked, missed FROM open_round");
+                               "wrong, clocked, trials, marked, missed, chosen FROM open_round");
         if (!find.executeStep())
             return std::nullopt;
         SavedRound round;
@@ -577,6 +579,7 @@ std::optional<SavedRound> ReviewStore::open_round() const
         round.trials = find.getColumn(10).getInt();
         round.marked = split_numbers(find.getColumn(11).getString());
         round.missed = split_numbers(find.getColumn(12).getString());
+        round.chosen = split_numbers(find.getColumn(13).getString());
         return round;
     } catch (const std::exception& e) {
         fail(e);

@@ -74,6 +74,8 @@ struct SavedRound {
     std::int32_t trials = 0;
     std::vector<std::int32_t> marked;  // indices marked at least once
     std::vector<std::int32_t> missed;  // indices marked "Wrong" or "Clock" at least once
+    // For a round over chosen lines, their indices in the list; empty for the whole list.
+    std::vector<std::int32_t> chosen;
 };
 
 // Reviews of one day: the answers right the first time, and the wrong ones.

@@ -135,6 +135,7 @@ TEST_F(StoreTest, KeepsTheRoundToContinue)
     round.trials = 4;
     round.marked = {0, 1};
     round.missed = {1};
+    round.chosen = {3, 7, 9, 12};
     store.save_open_round(round);
     const auto kept = store.open_round();
     ASSERT_TRUE(kept);
@@ -144,6 +145,7 @@ TEST_F(StoreTest, KeepsTheRoundToContinue)
     EXPECT_EQ(kept->wrong, 2);
     EXPECT_EQ(kept->missed, round.missed);
     EXPECT_EQ(kept->marked, round.marked);
+    EXPECT_EQ(kept->chosen, round.chosen);
     store.clear_open_round();
     EXPECT_FALSE(store.open_round());
 

@@ -163,5 +163,60 @@ TEST_F(ProgressTest, ReviewDueAsksTheNewQuestionsThenNothingUntilTheyAreDue)
     EXPECT_EQ(due->text(), QStringLiteral("Review Due Questions (0)"));
 }
 
+TEST_F(ProgressTest, ARoundLeftByClosingGoesOnInTheNextRun)
+{
+    const QString list = QStringLiteral("Haus | _house_\nKatze | _cat_\nBaum | _tree_");
+    startProgram();
+    memo("Memo1")->setPlainText(list);
+    click("Button1");
+    click("bt_wrong");
+    click("bt_correct");
+    const QString status = text("Memo2");
+    const QString result = panel(1);
+    EXPECT_EQ(result, QStringLiteral("1/3 Richtig - 2 Trials - 1 Falsch - 0 Zurückgestellt"));
+    prog().FormClose();
+    program.reset();
+
+    struct Case {
+        const char* name;
+        QString list;
+        bool offered;
+    };
+    const Case cases[] = {
+        {"a changed line", QStringLiteral("Haus | _house_\nKatze | _cats_\nBaum | _tree_"), false},
+        {"the same lines", list, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        startProgram();
+        // Starting shows what it always shows; continuing is the learner's choice.
+        EXPECT_FALSE(find<QPushButton>("bt_correct")->isEnabled());
+        memo("Memo1")->setPlainText(c.list);
+        prog().progress().open();
+        emit find<QMenu>("p0")->aboutToShow();
+        EXPECT_EQ(find<QAction>("continueRound")->isEnabled(), c.offered);
+        if (!c.offered) {
+            program.reset();
+            continue;
+        }
+        trigger("continueRound");
+        EXPECT_EQ(text("Memo2"), status);
+        EXPECT_EQ(panel(1), result);
+        EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
+        // The one answered right is not asked again; two more right answers end the round.
+        const QStringList names{QStringLiteral("Haus"), QStringLiteral("Katze"), QStringLiteral("Baum")};
+        const QString answered = names.value(status.split(QLatin1Char('\n')).indexOf(QStringLiteral("X")));
+        EXPECT_FALSE(text("frage").startsWith(answered));
+        click("bt_correct");
+        click("bt_correct");
+        EXPECT_EQ(panel(1), QStringLiteral("3/3 Richtig - 4 Trials - 1 Falsch - 0 Zurückgestellt"));
+        // The round was finished; it is no longer offered, and it is remembered once.
+        emit find<QMenu>("p0")->aboutToShow();
+        EXPECT_FALSE(find<QAction>("continueRound")->isEnabled());
+        EXPECT_EQ(prog().progress().store()->rounds().size(), 1u);
+        EXPECT_EQ(prog().progress().store()->review_count(), 3);
+    }
+}
+
 }  // namespace
 }  // namespace lernwerk::testing
