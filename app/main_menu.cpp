@@ -13,6 +13,7 @@
 #include "dialogs/info_topics.h"
 #include "dialogs/template_menu.h"
 #include "lang/answer_check_texts.h"
+#include "lang/progress_page_texts.h"
 #include "lang/progress_texts.h"
 #include "lang/window_texts.h"
 #include "lists/lists_page.h"
@@ -152,6 +153,7 @@ QMenu* Tprog::createWindowsMenu(MenuBuilder& menus, QMenuBar* bar)
     menus.entry(menu, "f3", texts.f3, &Tprog::f3Click);
     addSeparator(menu);
     menus.entry(menu, "f4", texts.f4, &Tprog::f4Click);
+    menus.entry(menu, "fProgress", progressPageTexts().tab, &Tprog::progressClick);
     addSeparator(menu, "About1");
     for (const InfoTopicRow& row : infoTopics())
         menus.shows(menu, row.windowsEntry, row.topic);

@@ -6,6 +6,7 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include "app/progress_page.h"
 #include "app/progress_recorder.h"
 #include "lang/progress_texts.h"
 #include "memory/question_key.h"
@@ -172,6 +173,18 @@ std::optional<memory::SavedRound> MemoryRounds::keptRoundForList()
         return kept;
     } catch (const memory::StoreError&) {
         return std::nullopt;
+    }
+}
+
+void MemoryRounds::drawProgress(ProgressPage& page)
+{
+    std::vector<std::u16string> lines = listLines();
+    std::erase(lines, std::u16string());
+    try {
+        page.update(progress_.store(), lines, today());
+    } catch (const memory::StoreError& error) {
+        page.update(nullptr, lines, today());
+        throw std::runtime_error(storeFailureMessage(error, language_.current()).toStdString());
     }
 }
 

@@ -20,6 +20,7 @@ class QTimer;
 
 namespace lernwerk {
 
+class ProgressPage;
 class ProgressRecorder;
 
 // The rounds the learner's memory chooses: the due questions of the loaded
@@ -59,6 +60,8 @@ public:
     // File > Save Missed As...: the missed lines, in list order, to a new file.
     void saveMissed();
 
+    // Draws the progress page from the store and the loaded list.
+    void drawProgress(ProgressPage& page);
     // The program closes: a round in progress is kept for the next run.
     void keepOpenRound();
     // File > Continue Last Round: the kept round goes on, when the list has the same lines.

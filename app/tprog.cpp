@@ -18,6 +18,7 @@
 
 #include "app/answer_marks.h"
 #include "app/memory_rounds.h"
+#include "app/progress_page.h"
 #include "app/progress_recorder.h"
 #include "app/question_field_look.h"
 #include "app/statistics_page.h"
@@ -301,9 +302,12 @@ void Tprog::createPages()
                    });
     blatt->addTab(lists_, QString());
     blatt->addTab(editor_, QStringLiteral("Editor"));
+    progressPage_ = new ProgressPage(language_);
+    blatt->addTab(progressPage_, QString());
     addInfoPages();
 
     blatt->setPageVisible(editor_, false);
+    blatt->setPageVisible(progressPage_, false);
     trainer_->installEventFilter(this);
     editor_->installEventFilter(this);
     connectGuarded(blatt, &PageControl::userChange, this, errors_, &Tprog::blattChange);
@@ -336,7 +340,12 @@ void Tprog::bt_solveClick() { rounds_->active().reveal(); }
 const quiz::RoundState& Tprog::roundState() const { return rounds_->active().state(); }
 
 // A click on a tab: the information pages start at their top.
-void Tprog::blattChange() { scrollInfoPagesToTop(); }
+void Tprog::blattChange()
+{
+    scrollInfoPagesToTop();
+    if (blatt->currentWidget() == progressPage_)
+        rounds_->drawProgress(*progressPage_);
+}
 
 // Settings > Set Font..: font and colour of the trainer's fields.
 void Tprog::Schrift1Click() { look_->chooseFont(trainer_->questionFields()); }
@@ -362,6 +371,12 @@ void Tprog::saveMissedClick() { rounds_->saveMissed(); }
 
 // File > Continue Last Round: the round the program was closed in goes on.
 void Tprog::continueRoundClick() { rounds_->continueRound(); }
+
+void Tprog::progressClick()
+{
+    rounds_->drawProgress(*progressPage_);
+    showPage(progressPage_);
+}
 
 // ---------------------------------------------------------------- menus
 

@@ -37,6 +37,7 @@ class TrainerPage;
 class MemoQuestionList;
 class MemoStatusList;
 class PageControl;
+class ProgressPage;
 class ProgressRecorder;
 class Speaker;
 class StatusBar;
@@ -135,6 +136,8 @@ public:
     void repeatMissedClick();
     void saveMissedClick();
     void continueRoundClick();
+    // Windows > Progress: the plots of the learner's memory.
+    void progressClick();
 
     // Web links
     void BrowseToMenuCaption(QAction* entry);
@@ -192,6 +195,7 @@ private:
     QAction* saveMissed_ = nullptr;
     QAction* continueRound_ = nullptr;
     MemoryRounds* rounds_ = nullptr;
+    ProgressPage* progressPage_ = nullptr;
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
     // A menu of the bar is being left for the next one with the arrow keys.

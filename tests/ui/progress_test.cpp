@@ -1,9 +1,13 @@
 #include <QFile>
 #include <QMenu>
 
+#include <QChartView>
+
+#include "app/progress_page.h"
 #include "app/progress_recorder.h"
 #include "memory/review_store.h"
 #include "program_fixture.h"
+#include "widgets/page_control.h"
 
 namespace lernwerk::testing {
 namespace {
@@ -215,6 +219,33 @@ TEST_F(ProgressTest, ARoundLeftByClosingGoesOnInTheNextRun)
         EXPECT_FALSE(find<QAction>("continueRound")->isEnabled());
         EXPECT_EQ(prog().progress().store()->rounds().size(), 1u);
         EXPECT_EQ(prog().progress().store()->review_count(), 3);
+    }
+}
+
+TEST_F(ProgressTest, TheProgressPageShowsAndSaysTheFigures)
+{
+    startProgram();
+    auto* page = find<ProgressPage>("progress");
+    EXPECT_FALSE(find<PageControl>("blatt")->isPageVisible(page));
+    playRound();  // "Haus" wrong first, "Baum" right first (after a "Clock")
+    trigger("fProgress");
+    EXPECT_EQ(find<PageControl>("blatt")->currentWidget(), page);
+    EXPECT_EQ(page->summaries(),
+              (QStringList{QStringLiteral("Letzte 30 Tage: 2 Wiederholungen, 50 % beim ersten Mal richtig"),
+                           QStringLiteral("Nächste 14 Tage: 2 Fragen fällig, 0 davon heute"),
+                           QStringLiteral("Diese Liste: 0 neu, 2 im Lernen, 0 gekonnt")}));
+    EXPECT_EQ(find<QChartView>("dueChart")->accessibleName(), page->summaries()[1]);
+
+    trigger("sp2");
+    EXPECT_EQ(page->summaries(), (QStringList{QStringLiteral("Last 30 days: 2 reviews, 50 % right first time"),
+                                              QStringLiteral("Next 14 days: 2 questions due, 0 of them today"),
+                                              QStringLiteral("This list: 0 new, 2 learning, 0 known")}));
+    auto* tabs = find<PageControl>("blatt");
+    EXPECT_EQ(tabs->tabText(tabs->indexOf(page)), QStringLiteral("Progress"));
+    if (qEnvironmentVariableIsSet("LERNWERK_PROGRESS_SHOT")) {
+        find<PageControl>("blatt")->selectPage(page);
+        QCoreApplication::processEvents();
+        prog().grab().save(qEnvironmentVariable("LERNWERK_PROGRESS_SHOT"));
     }
 }
 
