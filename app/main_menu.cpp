@@ -180,6 +180,7 @@ QMenu* Tprog::createSettingsMenu(MenuBuilder& menus, QMenuBar* bar)
         menus.entry(menu, "rememberProgress", progressTexts().rememberEntry, &Tprog::rememberProgressClick);
     rememberProgress_->setCheckable(true);
     rememberProgress_->setChecked(true);
+    menus.entry(menu, "forgetProgress", progressTexts().forgetEntry, &Tprog::forgetProgressClick);
     addSeparator(menu);
     Vergleich1 = menus.entry(menu, "Vergleich1", answerCheckTexts().menuEntry, &Tprog::Vergleich1Click);
     Vergleich1->setCheckable(true);

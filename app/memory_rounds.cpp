@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTimer>
@@ -174,6 +175,28 @@ std::optional<memory::SavedRound> MemoryRounds::keptRoundForList()
     } catch (const memory::StoreError&) {
         return std::nullopt;
     }
+}
+
+void MemoryRounds::forgetList()
+{
+    std::vector<std::u16string> lines = listLines();
+    std::erase(lines, std::u16string());
+    memory::ReviewStore* store = progress_.store();
+    if (!store || lines.empty())
+        return;
+    auto* window = qobject_cast<QWidget*>(parent());
+    const auto answer = QMessageBox::question(
+        window, window->windowTitle(),
+        progressTexts().forgetQuestion.in(language_.current()).arg(static_cast<qsizetype>(lines.size())),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    try {
+        store->forget(lines);
+    } catch (const memory::StoreError& error) {
+        throw std::runtime_error(storeFailureMessage(error, language_.current()).toStdString());
+    }
+    refresh();
 }
 
 void MemoryRounds::drawProgress(ProgressPage& page)

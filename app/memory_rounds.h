@@ -60,6 +60,9 @@ public:
     // File > Save Missed As...: the missed lines, in list order, to a new file.
     void saveMissed();
 
+    // Settings > Forget Progress of This List..: asks, then deletes the history
+    // of the list's questions.
+    void forgetList();
     // Draws the progress page from the store and the loaded list.
     void drawProgress(ProgressPage& page);
     // The program closes: a round in progress is kept for the next run.

@@ -360,6 +360,9 @@ void Tprog::Vergleich1Click() { trainer_->answerMarks().setEnabled(Vergleich1->i
 // Settings > Remember Progress: whether markings are recorded for the rest of the run.
 void Tprog::rememberProgressClick() { progress_->setRecording(rememberProgress_->isChecked()); }
 
+// Settings > Forget Progress of This List..: asks, then deletes the list's questions' history.
+void Tprog::forgetProgressClick() { rounds_->forgetList(); }
+
 // File > Review Due Questions: a round over the due questions of the list, then new ones.
 void Tprog::reviewDueClick() { rounds_->startDue(); }
 

@@ -130,6 +130,7 @@ public:
     void hfClick();
     void Vergleich1Click();
     void rememberProgressClick();
+    void forgetProgressClick();
 
     // The learner's memory: File > Review Due Questions, Repeat Missed, Save Missed As...
     void reviewDueClick();

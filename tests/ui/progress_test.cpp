@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QMenu>
+#include <QMessageBox>
 
 #include <QChartView>
 
@@ -63,10 +64,23 @@ TEST_F(ProgressTest, EveryFirstAnswerOfARoundIsRemembered)
     EXPECT_EQ(store.rounds()[0].clocked, 1);
     EXPECT_EQ(prog().progress().marks().missed().size(), 2u);
 
+    // Settings > Forget Progress of This List..: "No" keeps it, "Yes" forgets it.
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+        whenModal([button](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            ASSERT_NE(box, nullptr);
+            EXPECT_TRUE(box->text().contains(QStringLiteral("2 Fragen"))) << box->text().toStdString();
+            box->button(button)->click();
+        });
+        trigger("forgetProgress");
+        EXPECT_EQ(store.review_count(), button == QMessageBox::No ? 2 : 0);
+    }
+    EXPECT_FALSE(store.lookup({u"Haus | _house_"})[0]);
+
     // Settings > Remember Progress, switched off: the next round leaves no trace.
     trigger("rememberProgress");
     playRound();
-    EXPECT_EQ(store.review_count(), 2);
+    EXPECT_EQ(store.review_count(), 0);
     EXPECT_EQ(store.rounds().size(), 1u);
 }
 
