@@ -51,8 +51,25 @@ void ProgressRecorder::write(Write&& action)
         return;
     try {
         action(*store_);
+        return;
     } catch (const memory::StoreError& error) {
-        // Said once; the round goes on without memory.
+        store_.reset();
+        if (error.problem() != memory::StoreProblem::Corrupt) {
+            // Said once; the round goes on without memory.
+            failed_ = true;
+            errors_.show(storeFailureMessage(error, language_.current()));
+            return;
+        }
+    }
+    // Damage found only now, in a part of the file not read at opening: the file
+    // is moved aside as at opening, and the marking goes into a fresh one.
+    try {
+        const auto aside = memory::ReviewStore::move_aside(path_.toStdString());
+        store_ = std::make_unique<memory::ReviewStore>(path_.toStdString());
+        errors_.show(
+            progressTexts().movedAside.in(language_.current()).arg(path_, QString::fromStdString(aside.string())));
+        action(*store_);
+    } catch (const memory::StoreError& error) {
         store_.reset();
         failed_ = true;
         errors_.show(storeFailureMessage(error, language_.current()));

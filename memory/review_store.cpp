@@ -186,27 +186,33 @@ ReviewStore::ReviewStore(const std::filesystem::path& path, Options options)
         if (error.problem() != StoreProblem::Corrupt)
             throw;
         db_.reset();
-        // Keep the damaged file and its journal for whoever wants to rescue it.
-        const auto aside = aside_name(path_);
-        std::error_code ignored;
-        for (const char* suffix : {"-wal", "-shm"}) {
-            auto companion = path_;
-            companion += suffix;
-            auto companion_aside = aside;
-            companion_aside += suffix;
-            if (std::filesystem::exists(companion, ignored))
-                std::filesystem::rename(companion, companion_aside, ignored);
-        }
-        std::error_code moved;
-        std::filesystem::rename(path_, aside, moved);
-        if (moved)
-            throw StoreError(StoreProblem::Corrupt, path_, "it could not be moved aside: " + moved.message());
+        const auto aside = move_aside(path_);
         moved_aside_ = aside;
         open(options);
     }
 }
 
 ReviewStore::~ReviewStore() = default;
+
+std::filesystem::path ReviewStore::move_aside(const std::filesystem::path& path)
+{
+    // Keep the damaged file and its journal for whoever wants to rescue it.
+    const auto aside = aside_name(path);
+    std::error_code ignored;
+    for (const char* suffix : {"-wal", "-shm"}) {
+        auto companion = path;
+        companion += suffix;
+        auto companion_aside = aside;
+        companion_aside += suffix;
+        if (std::filesystem::exists(companion, ignored))
+            std::filesystem::rename(companion, companion_aside, ignored);
+    }
+    std::error_code moved;
+    std::filesystem::rename(path, aside, moved);
+    if (moved)
+        throw StoreError(StoreProblem::Corrupt, path, "it could not be moved aside: " + moved.message());
+    return aside;
+}
 
 void ReviewStore::open(Options options)
 {

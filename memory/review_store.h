@@ -27,6 +27,10 @@ class StoreError : public std::runtime_error {
 public:
     StoreError(StoreProblem problem, std::filesystem::path path, std::string detail);
     StoreProblem problem() const { return problem_; }
+    // Moves a damaged store at `path` and its journal aside, beside it; never over
+    // an earlier one. Gives where it went. Throws StoreError when it cannot be moved.
+    static std::filesystem::path move_aside(const std::filesystem::path& path);
+
     const std::filesystem::path& path() const { return path_; }
     // The system's or SQLite's own words, in English.
     const std::string& detail() const { return detail_; }
@@ -105,6 +109,10 @@ public:
     ~ReviewStore();
     ReviewStore(const ReviewStore&) = delete;
     ReviewStore& operator=(const ReviewStore&) = delete;
+
+    // Moves a damaged store at `path` and its journal aside, beside it; never over
+    // an earlier one. Gives where it went. Throws StoreError when it cannot be moved.
+    static std::filesystem::path move_aside(const std::filesystem::path& path);
 
     const std::filesystem::path& path() const { return path_; }
     const std::optional<std::filesystem::path>& moved_aside() const { return moved_aside_; }

@@ -221,6 +221,39 @@ TEST_F(StoreTest, ADamagedFileIsMovedAsideAndAFreshOneMade)
     EXPECT_NE(second.moved_aside(), store.moved_aside());
 }
 
+TEST_F(StoreTest, DamageFoundAfterOpeningIsNamedAndTheFileCanBeMovedAside)
+{
+    const auto path = Path("progress.sqlite");
+    {
+        ReviewStore store(path);
+        for (int i = 0; i < 3000; ++i)
+            store.record(u"question " + std::u16string(1, static_cast<char16_t>(0x4e00 + i)), Rating::Good, i, kToday);
+    }
+    // Every page but the first (the header and the table of tables) overwritten.
+    const auto size = std::filesystem::file_size(path);
+    ASSERT_GT(size, 3 * 4096u);
+    {
+        std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(4096);
+        const std::string garbage(size - 4096, '\xff');
+        file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+    }
+    ReviewStore damaged(path, kQuick);
+    EXPECT_FALSE(damaged.moved_aside());
+    try {
+        damaged.record(u"one more", Rating::Good, 0, kToday);
+        ADD_FAILURE() << "recorded into a damaged file";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(error.problem(), StoreProblem::Corrupt) << error.what();
+    }
+
+    const auto aside = ReviewStore::move_aside(path);
+    EXPECT_EQ(std::filesystem::file_size(aside), size);
+    ReviewStore fresh(path);
+    fresh.record(u"one more", Rating::Good, 0, kToday);
+    EXPECT_EQ(fresh.review_count(), 1);
+}
+
 TEST_F(StoreTest, LockedLongerThanTheTimeoutIsNamed)
 {
     const auto path = Path("progress.sqlite");
