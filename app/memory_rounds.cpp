@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -13,6 +16,7 @@
 #include "memory/question_key.h"
 #include "memory/round_choice.h"
 #include "textfile/text_lines.h"
+#include "widgets/last_list_files.h"
 
 namespace lernwerk {
 
@@ -36,12 +40,7 @@ MemoryRounds::MemoryRounds(ProgressRecorder& progress, quiz::QuestionList& list,
       view_(view),
       language_(language),
       chosen_(std::make_unique<quiz::Round>(chosenQuestions_, chosenStatus_, view)),
-      recount_(new QTimer(this)),
-      sdMissed(window, {.name = "sdMissed",
-                        .filter = QStringLiteral("Fragenlisten (*.txt)"),
-                        .save = true,
-                        .defaultSuffix = QStringLiteral("txt"),
-                        .offeredFile = QStringLiteral("Verpasst.txt")})
+      recount_(new QTimer(this))
 {
     recount_->setSingleShot(true);
     recount_->setInterval(kRecountPauseMs);
@@ -139,9 +138,41 @@ void MemoryRounds::saveMissed()
     const auto& missed = progress_.missedLines();
     if (missed.empty())
         return;
-    const QString fileName = sdMissed.choose();
-    if (fileName.isEmpty())
+    const Language language = language_.current();
+    const ProgressTexts& texts = progressTexts();
+    const QFileInfo loaded(QString::fromStdU16String(view_.list_name()));
+    if (!sdMissed) {
+        sdMissed = new QFileDialog(qobject_cast<QWidget*>(parent()));
+        sdMissed->setObjectName(QStringLiteral("sdMissed"));
+        sdMissed->setOption(QFileDialog::DontUseNativeDialog);
+        sdMissed->setAcceptMode(QFileDialog::AcceptSave);
+        sdMissed->setNameFilter(QStringLiteral("Fragenlisten (*.txt)"));
+        sdMissed->setDefaultSuffix(QStringLiteral("txt"));
+        sdMissed->setDirectory(loaded.isFile() ? loaded.absolutePath() : QDir::currentPath());
+    }
+    // A name no file has yet, so that the default never replaces anything.
+    const QDir folder = sdMissed->directory();
+    const QString base = texts.missedFileName.in(language);
+    QString offered = base + QStringLiteral(".txt");
+    for (int n = 2; folder.exists(offered); ++n)
+        offered = base + QLatin1Char(' ') + QString::number(n) + QStringLiteral(".txt");
+    sdMissed->selectFile(offered);
+    if (sdMissed->exec() != QDialog::Accepted || sdMissed->selectedFiles().isEmpty())
         return;
+    const QString fileName = sdMissed->selectedFiles().first();
+
+    // The missed lines never replace a list: the loaded one or a last-list file.
+    const QString target = QFileInfo(fileName).absoluteFilePath();
+    QStringList lists;
+    if (loaded.isFile())
+        lists << loaded.absoluteFilePath();
+    for (const Language each : quiz::kLanguages)
+        lists << QFileInfo(progress_.folder() + lastListFileName(each)).absoluteFilePath();
+    for (const QString& list : lists)
+        if (QFileInfo(list).exists() ? QFileInfo(list).canonicalFilePath() == QFileInfo(target).canonicalFilePath()
+                                     : list == target)
+            throw std::runtime_error(texts.notOverList.in(language).arg(target).toStdString());
+
     std::u16string text;
     for (const auto& [index, line] : missed) {
         if (!text.empty())

@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "lang/interface_language.h"
-#include "lists/list_file_dialog.h"
 #include "memory/review_store.h"
 #include "quiz/in_memory_lists.h"
 #include "quiz/round.h"
 
 class QAction;
+class QFileDialog;
 class QPlainTextEdit;
 class QTimer;
 
@@ -58,6 +58,8 @@ public:
     // File > Repeat Missed.
     void startMissed();
     // File > Save Missed As...: the missed lines, in list order, to a new file.
+    // Offered is a name no file has yet; the loaded list and the last-list files
+    // are never written.
     void saveMissed();
 
     // Settings > Forget Progress of This List..: asks, then deletes the history
@@ -101,7 +103,8 @@ private:
     Actions actions_;
     int dueCount_ = 0;
     QTimer* recount_;
-    ListFileDialog sdMissed;
+    // Kept once built, so that it remembers its folder.
+    QFileDialog* sdMissed = nullptr;
 };
 
 }  // namespace lernwerk

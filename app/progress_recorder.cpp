@@ -17,7 +17,7 @@ memory::Day today(std::int64_t ms) { return memory::local_day(ms / 1000); }
 }  // namespace
 
 ProgressRecorder::ProgressRecorder(QString folder, const InterfaceLanguage& language, const ErrorReporter& errors)
-    : path_(folder + QString::fromLatin1(kFileName)), language_(language), errors_(errors)
+    : folder_(folder), path_(folder + QString::fromLatin1(kFileName)), language_(language), errors_(errors)
 {
 }
 

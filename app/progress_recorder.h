@@ -28,6 +28,8 @@ public:
     ProgressRecorder(QString folder, const InterfaceLanguage& language, const ErrorReporter& errors);
     ~ProgressRecorder();
 
+    // The folder of the file, which holds the last-list files too; ends with a separator.
+    QString folder() const { return folder_; }
     // Opens the file now, unless it is open or has failed already.
     void open();
     // Settings > Remember Progress: off, nothing is recorded for the rest of the run.
@@ -58,6 +60,7 @@ private:
     template <typename Write>
     void write(Write&& action);
 
+    QString folder_;
     QString path_;
     const InterfaceLanguage& language_;
     const ErrorReporter& errors_;

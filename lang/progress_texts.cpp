@@ -15,6 +15,10 @@ const ProgressTexts& progressTexts()
         .forgetQuestion = {QStringLiteral("Den Fortschritt der %1 Fragen dieser Liste vergessen? Das kann nicht "
                                           "rückgängig gemacht werden."),
                            QStringLiteral("Forget the progress of this list's %1 questions? This cannot be undone.")},
+        .missedFileName = {QStringLiteral("Verpasst"), QStringLiteral("Missed")},
+        .notOverList = {QStringLiteral("%1 ist eine Fragenliste und wird nicht überschrieben. Bitte einen anderen "
+                                       "Namen wählen."),
+                        QStringLiteral("%1 is a question list and is not overwritten. Please choose another name.")},
         .cannotUse = {QStringLiteral("Der Fortschritt kann nicht gemerkt werden: %1 %2.\n"
                                      "Die Runde geht ohne ihn weiter."),
                       QStringLiteral("Progress cannot be remembered: %1 %2.\nThe round goes on without it.")},

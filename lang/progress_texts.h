@@ -16,6 +16,10 @@ struct ProgressTexts {
     Text forgetEntry;
     // "%1" is the number of questions of the list whose history goes.
     Text forgetQuestion;
+    // The file name offered for the missed questions, without ".txt".
+    Text missedFileName;
+    // "%1" is the file chosen for the missed questions that is a question list.
+    Text notOverList;
     // "%1" is the file, "%2" the reason; the round goes on without memory.
     Text cannotUse;
     // "%1" is the damaged file, "%2" where it was moved.

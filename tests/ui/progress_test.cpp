@@ -1,4 +1,6 @@
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -133,15 +135,37 @@ TEST_F(ProgressTest, RepeatMissedAndSaveMissedAs)
     EXPECT_TRUE(find<QAction>("repeatMissed")->isEnabled());
     EXPECT_TRUE(find<QAction>("saveMissed")->isEnabled());
 
-    // The missed lines in list order, to a new file; the list stays as it is.
-    const QString target = workingDir.filePath(QStringLiteral("missed.txt"));
-    answerFileDialog(target);
+    // A name no file has is offered: cancelled once to learn the dialog's folder.
+    answerFileDialog(QString());
     trigger("saveMissed");
+    const QDir folder = find<QFileDialog>("sdMissed")->directory();
+    writeFile(folder.filePath(QStringLiteral("Verpasst.txt")), "schon da");
+    const QString target = workingDir.filePath(QStringLiteral("missed.txt"));
+    QString offered;
+    whenModal([&offered, target](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        auto* typed = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        offered = typed->text();
+        typed->setText(target);
+        QMetaObject::invokeMethod(files, "accept");
+    });
+    trigger("saveMissed");
+    EXPECT_EQ(offered, QStringLiteral("Verpasst 2.txt"));
     QFile saved(target);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), QByteArray("\xEF\xBB\xBFHaus | _house_\r\nBaum | _tree_"));
     EXPECT_EQ(text("Memo1"), list);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+
+    // Never over a question list: here the last list of the German interface.
+    const QString lastList = programFolder() + QStringLiteral("LetzteFrageliste.txt");
+    answerFileDialog(lastList);
+    trigger("saveMissed");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("wird nicht überschrieben"))) << errors[0].toStdString();
+    EXPECT_FALSE(QFile::exists(lastList));
+    errors.clear();
 
     // A round over the two missed ones; answered right, nothing is missed any more.
     const QString statusBefore = text("Memo2");
