@@ -148,6 +148,8 @@ void MemoryRounds::saveMissed()
         sdMissed->setAcceptMode(QFileDialog::AcceptSave);
         sdMissed->setNameFilter(QStringLiteral("Fragenlisten (*.txt)"));
         sdMissed->setDefaultSuffix(QStringLiteral("txt"));
+        // Asked below, once it is clear that the file is no question list.
+        sdMissed->setOption(QFileDialog::DontConfirmOverwrite);
         sdMissed->setDirectory(loaded.isFile() ? loaded.absolutePath() : QDir::currentPath());
     }
     // A name no file has yet, so that the default never replaces anything.
@@ -172,6 +174,11 @@ void MemoryRounds::saveMissed()
         if (QFileInfo(list).exists() ? QFileInfo(list).canonicalFilePath() == QFileInfo(target).canonicalFilePath()
                                      : list == target)
             throw std::runtime_error(texts.notOverList.in(language).arg(target).toStdString());
+    if (QFileInfo::exists(target) &&
+        QMessageBox::question(sdMissed->parentWidget(), sdMissed->parentWidget()->windowTitle(),
+                              texts.replaceQuestion.in(language).arg(target), QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
+        return;
 
     std::u16string text;
     for (const auto& [index, line] : missed) {

@@ -19,6 +19,8 @@ const ProgressTexts& progressTexts()
         .notOverList = {QStringLiteral("%1 ist eine Fragenliste und wird nicht überschrieben. Bitte einen anderen "
                                        "Namen wählen."),
                         QStringLiteral("%1 is a question list and is not overwritten. Please choose another name.")},
+        .replaceQuestion = {QStringLiteral("%1 gibt es schon. Ersetzen?"),
+                            QStringLiteral("%1 already exists. Replace it?")},
         .cannotUse = {QStringLiteral("Der Fortschritt kann nicht gemerkt werden: %1 %2.\n"
                                      "Die Runde geht ohne ihn weiter."),
                       QStringLiteral("Progress cannot be remembered: %1 %2.\nThe round goes on without it.")},

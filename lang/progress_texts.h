@@ -20,6 +20,8 @@ struct ProgressTexts {
     Text missedFileName;
     // "%1" is the file chosen for the missed questions that is a question list.
     Text notOverList;
+    // "%1" is the chosen file, which exists already.
+    Text replaceQuestion;
     // "%1" is the file, "%2" the reason; the round goes on without memory.
     Text cannotUse;
     // "%1" is the damaged file, "%2" where it was moved.

@@ -120,7 +120,10 @@ TEST_F(ProgressTest, RepeatMissedAndSaveMissedAs)
 {
     startProgram();
     const QString list = QStringLiteral("Haus | _house_\nKatze | _cat_\nBaum | _tree_");
-    memo("Memo1")->setPlainText(list);
+    const QString listFile = workingDir.filePath(QStringLiteral("tiere.txt"));
+    writeFile(listFile, list.toUtf8());
+    prog().openListFile(listFile);
+    ASSERT_EQ(text("Memo1"), list);
     EXPECT_FALSE(find<QAction>("repeatMissed")->isEnabled());
     EXPECT_FALSE(find<QAction>("saveMissed")->isEnabled());
     click("Button1");
@@ -135,11 +138,8 @@ TEST_F(ProgressTest, RepeatMissedAndSaveMissedAs)
     EXPECT_TRUE(find<QAction>("repeatMissed")->isEnabled());
     EXPECT_TRUE(find<QAction>("saveMissed")->isEnabled());
 
-    // A name no file has is offered: cancelled once to learn the dialog's folder.
-    answerFileDialog(QString());
-    trigger("saveMissed");
-    const QDir folder = find<QFileDialog>("sdMissed")->directory();
-    writeFile(folder.filePath(QStringLiteral("Verpasst.txt")), "schon da");
+    // A name no file has is offered, in the loaded list's folder.
+    writeFile(workingDir.filePath(QStringLiteral("Verpasst.txt")), "schon da");
     const QString target = workingDir.filePath(QStringLiteral("missed.txt"));
     QString offered;
     whenModal([&offered, target](QWidget* dialog) {
@@ -158,14 +158,19 @@ TEST_F(ProgressTest, RepeatMissedAndSaveMissedAs)
     EXPECT_EQ(text("Memo1"), list);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 
-    // Never over a question list: here the last list of the German interface.
+    // Never over a question list: the loaded one, or the last list of the German interface.
     const QString lastList = programFolder() + QStringLiteral("LetzteFrageliste.txt");
-    answerFileDialog(lastList);
-    trigger("saveMissed");
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].contains(QStringLiteral("wird nicht überschrieben"))) << errors[0].toStdString();
+    for (const QString& questionList : {listFile, lastList}) {
+        answerFileDialog(questionList);
+        trigger("saveMissed");
+        ASSERT_EQ(errors.size(), 1);
+        EXPECT_TRUE(errors[0].contains(QStringLiteral("wird nicht überschrieben"))) << errors[0].toStdString();
+        errors.clear();
+    }
     EXPECT_FALSE(QFile::exists(lastList));
-    errors.clear();
+    QFile loaded(listFile);
+    ASSERT_TRUE(loaded.open(QIODevice::ReadOnly));
+    EXPECT_EQ(loaded.readAll(), list.toUtf8());
 
     // A round over the two missed ones; answered right, nothing is missed any more.
     const QString statusBefore = text("Memo2");
