@@ -7,12 +7,15 @@
 
 #include <utility>
 
+#include "app/memory_rounds.h"
+#include "app/progress_page.h"
 #include "app/statistics_page.h"
 #include "app/tprog.h"
 #include "app/trainer_page.h"
 #include "dialogs/info_page_set.h"
 #include "lang/editor_texts.h"
 #include "lang/lists_texts.h"
+#include "lang/progress_page_texts.h"
 #include "lang/trainer_texts.h"
 #include "lang/window_texts.h"
 #include "lists/editor_page.h"
@@ -53,6 +56,9 @@ void Tprog::sprache()
     info_->retranslate(language);
     for (const auto& [action, text] : menuCaptions_)
         action->setText(text->in(language));
+    rounds_->retranslate(language);
+    blatt->setTabText(blatt->indexOf(progressPage_), progressPageTexts().tab.in(language));
+    progressPage_->retranslate(language);
     // One software menu a language; the other language's menu hides.
     const quiz::PerLanguage<QMenu*> softwareMenus{softwareGerman_, softwareEnglish_};
     QMenu* software = softwareMenus.in(language);

@@ -8,10 +8,13 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 
+#include "app/memory_rounds.h"
 #include "app/tprog.h"
 #include "dialogs/info_topics.h"
 #include "dialogs/template_menu.h"
 #include "lang/answer_check_texts.h"
+#include "lang/progress_page_texts.h"
+#include "lang/progress_texts.h"
 #include "lang/window_texts.h"
 #include "lists/lists_page.h"
 #include "widgets/error_reporter.h"
@@ -123,6 +126,15 @@ QMenu* Tprog::createProgramMenu(MenuBuilder& menus, QMenuBar* bar)
     const MenuTexts& texts = menuTexts();
     QMenu* menu = menus.menu(bar, "p0", texts.p0);
     menus.entry(menu, "p1", texts.p1, &Tprog::p1Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    const ProgressTexts& progress = progressTexts();
+    reviewDue_ = menus.entry(menu, "reviewDue", progress.reviewDueEntry, &Tprog::reviewDueClick);
+    reviewDue_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    repeatMissed_ = menus.entry(menu, "repeatMissed", progress.repeatMissedEntry, &Tprog::repeatMissedClick);
+    repeatMissed_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    saveMissed_ = menus.entry(menu, "saveMissed", progress.saveMissedEntry, &Tprog::saveMissedClick);
+    continueRound_ = menus.entry(menu, "continueRound", progress.continueEntry, &Tprog::continueRoundClick);
+    // The due count is brought up to date whenever the menu opens.
+    connect(menu, &QMenu::aboutToShow, this, [this] { rounds_->refresh(); });
     addSeparator(menu);
     menus.entry(menu, "p2", texts.p2, &Tprog::p2Click);
     addSeparator(menu);
@@ -141,6 +153,7 @@ QMenu* Tprog::createWindowsMenu(MenuBuilder& menus, QMenuBar* bar)
     menus.entry(menu, "f3", texts.f3, &Tprog::f3Click);
     addSeparator(menu);
     menus.entry(menu, "f4", texts.f4, &Tprog::f4Click);
+    menus.entry(menu, "fProgress", progressPageTexts().tab, &Tprog::progressClick);
     addSeparator(menu, "About1");
     for (const InfoTopicRow& row : infoTopics())
         menus.shows(menu, row.windowsEntry, row.topic);
@@ -162,6 +175,12 @@ QMenu* Tprog::createSettingsMenu(MenuBuilder& menus, QMenuBar* bar)
         choice->setCheckable(true);
         languages->addAction(choice);
     }
+    addSeparator(menu);
+    rememberProgress_ =
+        menus.entry(menu, "rememberProgress", progressTexts().rememberEntry, &Tprog::rememberProgressClick);
+    rememberProgress_->setCheckable(true);
+    rememberProgress_->setChecked(true);
+    menus.entry(menu, "forgetProgress", progressTexts().forgetEntry, &Tprog::forgetProgressClick);
     addSeparator(menu);
     Vergleich1 = menus.entry(menu, "Vergleich1", answerCheckTexts().menuEntry, &Tprog::Vergleich1Click);
     Vergleich1->setCheckable(true);

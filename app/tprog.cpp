@@ -12,10 +12,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
 #include "app/answer_marks.h"
+#include "app/memory_rounds.h"
+#include "app/progress_page.h"
+#include "app/progress_recorder.h"
 #include "app/question_field_look.h"
 #include "app/statistics_page.h"
 #include "app/trainer_page.h"
@@ -62,6 +66,7 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     setObjectName(QStringLiteral("prog"));
     setFont(programFont());
 
+    progress_ = std::make_unique<ProgressRecorder>(programFolder_, language_, errors_);
     createStatusBar();
     createPages();
     createMenus();
@@ -70,6 +75,9 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     questions_ = std::make_unique<MemoQuestionList>(*lists_->questionField());
     status_ = std::make_unique<MemoStatusList>(*lists_->statusField());
     round_ = std::make_unique<quiz::Round>(*questions_, *status_, static_cast<quiz::RoundView&>(*trainer_));
+    rounds_ = new MemoryRounds(*progress_, *questions_, *lists_->statusField(), *round_, *trainer_, language_, this);
+    rounds_->setActions({reviewDue_, repeatMissed_, saveMissed_, continueRound_});
+    connect(lists_->questionField(), &QPlainTextEdit::textChanged, rounds_, &MemoryRounds::listChanged);
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     setMinimumSize(kMinimumWidth, kMinimumHeight);
@@ -133,6 +141,11 @@ void Tprog::handOver()
     }
     show();
     raise();
+    // The progress file is opened once the window is up, so that start-up does not wait for it.
+    QTimer::singleShot(0, this, [this] {
+        progress_->open();
+        rounds_->refresh();
+    });
     // The list named on the command line is loaded before the window is
     // activated, so that the activation step of the hand-over, which would
     // restore a named list, leaves it in place. One that cannot be read shows
@@ -254,7 +267,11 @@ bool Tprog::FormCloseQuery()
     return ende_->exec() == QDialog::Accepted;
 }
 
-void Tprog::FormClose() { start_.close(); }
+void Tprog::FormClose()
+{
+    rounds_->keepOpenRound();
+    start_.close();
+}
 
 void Tprog::keyPressEvent(QKeyEvent* event)
 {
@@ -310,9 +327,12 @@ void Tprog::createPages()
                    });
     blatt->addTab(lists_, QString());
     blatt->addTab(editor_, QStringLiteral("Editor"));
+    progressPage_ = new ProgressPage(language_);
+    blatt->addTab(progressPage_, QString());
     addInfoPages();
 
     blatt->setPageVisible(editor_, false);
+    blatt->setPageVisible(progressPage_, false);
     trainer_->installEventFilter(this);
     editor_->installEventFilter(this);
     connectGuarded(blatt, &PageControl::userChange, this, errors_, &Tprog::blattChange);
@@ -322,6 +342,7 @@ void Tprog::createPages()
     connect(trainer_, &TrainerPage::showRequested, this, [this] { blatt->selectPage(trainer_); });
     // At the end of a round the learner goes on from "Neue Runde..".
     connect(trainer_, &TrainerPage::finished, this, [this] {
+        rounds_->finished();
         showPage(lists_);
         lists_->focusNewSession();
     });
@@ -329,16 +350,27 @@ void Tprog::createPages()
 }
 
 // Lists page > "Neue Runde..": starts a round on the current list.
-void Tprog::Button1Click() { round_->restart(); }
+void Tprog::Button1Click()
+{
+    rounds_->wholeListStarted();
+    round_->restart();
+}
 
 // Trainer > "Richtig", "Falsch", "Zurückstellen": marks the question and asks the next.
-void Tprog::fragestellen(quiz::Marking marking) { round_->step(marking); }
+void Tprog::fragestellen(quiz::Marking marking) { rounds_->mark(marking); }
 
 // Trainer > "Auflösen": shows the whole line with its gaps.
-void Tprog::bt_solveClick() { round_->reveal(); }
+void Tprog::bt_solveClick() { rounds_->active().reveal(); }
+
+const quiz::RoundState& Tprog::roundState() const { return rounds_->active().state(); }
 
 // A click on a tab: the information pages start at their top.
-void Tprog::blattChange() { scrollInfoPagesToTop(); }
+void Tprog::blattChange()
+{
+    scrollInfoPagesToTop();
+    if (blatt->currentWidget() == progressPage_)
+        rounds_->drawProgress(*progressPage_);
+}
 
 // Settings > Set Font..: font and colour of the trainer's fields.
 void Tprog::Schrift1Click() { look_->chooseFont(trainer_->questionFields()); }
@@ -349,6 +381,30 @@ void Tprog::hfClick() { look_->chooseBackground(trainer_->questionFields()); }
 // Settings > Compare Answer with Solution: whether revealing marks the gaps
 // against the typed answer.
 void Tprog::Vergleich1Click() { trainer_->answerMarks().setEnabled(Vergleich1->isChecked()); }
+
+// Settings > Remember Progress: whether markings are recorded for the rest of the run.
+void Tprog::rememberProgressClick() { progress_->setRecording(rememberProgress_->isChecked()); }
+
+// Settings > Forget Progress of This List..: asks, then deletes the list's questions' history.
+void Tprog::forgetProgressClick() { rounds_->forgetList(); }
+
+// File > Review Due Questions: a round over the due questions of the list, then new ones.
+void Tprog::reviewDueClick() { rounds_->startDue(); }
+
+// File > Repeat Missed: a round over the questions missed in the last round.
+void Tprog::repeatMissedClick() { rounds_->startMissed(); }
+
+// File > Save Missed As...: the missed questions' lines to a new file.
+void Tprog::saveMissedClick() { rounds_->saveMissed(); }
+
+// File > Continue Last Round: the round the program was closed in goes on.
+void Tprog::continueRoundClick() { rounds_->continueRound(); }
+
+void Tprog::progressClick()
+{
+    rounds_->drawProgress(*progressPage_);
+    showPage(progressPage_);
+}
 
 // ---------------------------------------------------------------- menus
 

@@ -29,6 +29,7 @@ class ErrorReporter;
 class InfoPageSet;
 class InterfaceLanguage;
 class ListsPage;
+class MemoryRounds;
 class MenuBuilder;
 class QuestionFieldLook;
 class StatisticsPage;
@@ -36,6 +37,8 @@ class TrainerPage;
 class MemoQuestionList;
 class MemoStatusList;
 class PageControl;
+class ProgressPage;
+class ProgressRecorder;
 class Speaker;
 class StatusBar;
 class Tbugreport;
@@ -66,7 +69,9 @@ public:
     // The list named on the command line: loaded at the hand-over, after the
     // last list was read; it wins over a list the activation would restore.
     void openAfterHandOver(const QString& fileName);
-    const quiz::RoundState& roundState() const { return round_->state(); }
+    const quiz::RoundState& roundState() const;
+    // The learner's memory of markings and rounds.
+    ProgressRecorder& progress() const { return *progress_; }
 
     // Life cycle
     void FormCreate();
@@ -124,6 +129,16 @@ public:
     void Schrift1Click();
     void hfClick();
     void Vergleich1Click();
+    void rememberProgressClick();
+    void forgetProgressClick();
+
+    // The learner's memory: File > Review Due Questions, Repeat Missed, Save Missed As...
+    void reviewDueClick();
+    void repeatMissedClick();
+    void saveMissedClick();
+    void continueRoundClick();
+    // Windows > Progress: the plots of the learner's memory.
+    void progressClick();
 
     // Web links
     void BrowseToMenuCaption(QAction* entry);
@@ -178,6 +193,13 @@ private:
     QAction* sp1 = nullptr;
     QAction* sp2 = nullptr;
     QAction* Vergleich1 = nullptr;
+    QAction* rememberProgress_ = nullptr;
+    QAction* reviewDue_ = nullptr;
+    QAction* repeatMissed_ = nullptr;
+    QAction* saveMissed_ = nullptr;
+    QAction* continueRound_ = nullptr;
+    MemoryRounds* rounds_ = nullptr;
+    ProgressPage* progressPage_ = nullptr;
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
     // A menu of the bar is being left for the next one with the arrow keys.
@@ -198,6 +220,7 @@ private:
     std::unique_ptr<MemoStatusList> status_;
     std::unique_ptr<QuestionFieldLook> look_;
     std::unique_ptr<quiz::Round> round_;
+    std::unique_ptr<ProgressRecorder> progress_;
 };
 
 }  // namespace lernwerk

@@ -76,6 +76,20 @@ void Round::restart()
     step(Marking::None);
 }
 
+void Round::resume(const RoundState& state)
+{
+    state_ = state;
+    state_.n_questions = questions_.count();
+    // The question on display when the round was left counted as a trial already.
+    --state_.n_trials;
+    view_.enable_trainer();
+    view_.show_trainer_page();
+    view_.set_phase(texts().phase_asking);
+    view_.append_log(std::u16string(texts().log_start) + view_.timestamp());
+    view_.append_log(std::u16string(texts().log_list) + view_.list_name());
+    step(Marking::None);
+}
+
 void Round::step(Marking marking)
 {
     if (marking == Marking::Correct)

@@ -65,6 +65,10 @@ public:
 
     // Starts a new round on the current list, from any state.
     void restart();
+    // Continues a round kept from an earlier run: the status column already
+    // holds its entries again; the tallies are put back as they were, and the
+    // next open question is asked in place of the one left unanswered.
+    void resume(const RoundState& state);
     // Marks the question on display, then asks the next one or ends the round.
     void step(Marking marking);
     // Shows the stored line of the question on display, gaps and all.

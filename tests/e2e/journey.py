@@ -501,7 +501,8 @@ class Journey:
               listed({(pyatspi.ROLE_TEXT, name) for name in EDITOR_FIELDS} & found))
 
     def folder_listing(self):
-        return sorted(os.listdir(self.program_folder))
+        # The learner's progress file lives here too; memory_journey.py checks it.
+        return sorted(name for name in os.listdir(self.program_folder) if not name.startswith("progress.sqlite"))
 
     # 1
     def english_start(self):

@@ -218,4 +218,31 @@ TEST(ResultLine, NegativeTrialsArePlainDecimal)
     EXPECT_EQ(quiz::format_result_line(state, Language::English), u"0/0 Correct - -1 Trials - 0 Wrong - 0 Clocked");
 }
 
+TEST_F(RoundTest, ResumedRoundGoesOnWithItsTalliesAndOpenQuestions)
+{
+    questions.lines = {u"eins", u"zwei", u"drei"};
+    round.restart();
+    round.step(Marking::Wrong);
+    round.step(Marking::Postponed);
+    const quiz::RoundState kept = round.state();  // 2 trials, a question on display
+
+    // The next run: the status column holds what it held, one question answered right.
+    quiz::InMemoryStatus restored;
+    restored.column.reset(3);
+    restored.column.set(1, u"X");
+    RecordingView next_view;
+    quiz::Round next{questions, restored, next_view};
+    next.resume(kept);
+    EXPECT_TRUE(next_view.enabled);
+    EXPECT_EQ(next.state().n_trials, kept.n_trials);
+    EXPECT_EQ(next.state().n_wrong, 1);
+    EXPECT_EQ(next.state().n_clocked, 1);
+    EXPECT_EQ(next.state().n_correct, 1);
+    EXPECT_NE(next_view.question, u"zwei");  // answered already: never asked again
+    next.step(Marking::Correct);
+    next.step(Marking::Correct);
+    EXPECT_EQ(next_view.phase, u"Fertig!");
+    EXPECT_EQ(next.state().result_line, u"3/3 Richtig - 4 Trials - 1 Falsch - 1 Zurückgestellt");
+}
+
 }  // namespace

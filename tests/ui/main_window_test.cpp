@@ -36,8 +36,8 @@ protected:
 
 TEST_F(MainWindowTest, PagesInTheirOrder)
 {
-    const QStringList order{"tb1", "tb2",   "tb3",   "editor", "tb5",   "tbe",      "tbs",
-                            "tbl", "tb5en", "tbeen", "tblen",  "tbsen", "tbsoftde", "tbsoften"};
+    const QStringList order{"tb1", "tb2",   "tb3",   "editor", "progress", "tb5",      "tbe",     "tbs",
+                            "tbl", "tb5en", "tbeen", "tblen",  "tbsen",    "tbsoftde", "tbsoften"};
     QStringList actual;
     for (int i = 0; i < blatt()->count(); ++i)
         actual << blatt()->widget(i)->objectName();

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QObject>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lang/interface_language.h"
+#include "memory/review_store.h"
+#include "quiz/in_memory_lists.h"
+#include "quiz/round.h"
+
+class QAction;
+class QFileDialog;
+class QPlainTextEdit;
+class QTimer;
+
+namespace lernwerk {
+
+class ProgressPage;
+class ProgressRecorder;
+
+// The rounds the learner's memory chooses: the due questions of the loaded
+// list and the ones missed in the last round. Such a round is asked by the
+// same round engine over a copy of the chosen lines, in list order, so that
+// the list and its status column stay as they are. It also keeps the File
+// menu's entries for them up to date.
+class MemoryRounds : public QObject {
+    Q_OBJECT
+public:
+    struct Actions {
+        QAction* reviewDue = nullptr;
+        QAction* repeatMissed = nullptr;
+        QAction* saveMissed = nullptr;
+        QAction* continueRound = nullptr;
+    };
+
+    MemoryRounds(ProgressRecorder& progress, quiz::QuestionList& list, QPlainTextEdit& statusField,
+                 quiz::Round& wholeList, quiz::RoundView& view, const InterfaceLanguage& language, QWidget* window);
+    ~MemoryRounds() override;
+
+    void setActions(Actions actions);
+
+    // The round the trainer's buttons drive: the whole list's or a chosen one.
+    quiz::Round& active() { return chosenActive_ ? *chosen_ : wholeList_; }
+    // "Neue Runde.." started a round over the whole list.
+    void wholeListStarted();
+    // A marking of the question on display: remembered, then the round steps on.
+    void mark(quiz::Marking marking);
+    // The round in progress came to its end.
+    void finished();
+
+    // File > Review Due Questions: the due ones, then new ones.
+    void startDue();
+    // File > Repeat Missed.
+    void startMissed();
+    // File > Save Missed As...: the missed lines, in list order, to a new file.
+    // Offered is a name no file has yet; the loaded list and the last-list files
+    // are never written.
+    void saveMissed();
+
+    // Settings > Forget Progress of This List..: asks, then deletes the history
+    // of the list's questions.
+    void forgetList();
+    // Draws the progress page from the store and the loaded list.
+    void drawProgress(ProgressPage& page);
+    // The program closes: a round in progress is kept for the next run.
+    void keepOpenRound();
+    // File > Continue Last Round: the kept round goes on, when the list has the same lines.
+    void continueRound();
+
+    // Counts the due questions anew and sets the entries' captions and states.
+    void refresh();
+    // The list changed: counted anew once the typing pauses.
+    void listChanged();
+    void retranslate(Language language);
+    int dueCount() const { return dueCount_; }
+
+private:
+    // The chosen lines as (index in the list, text), in list order.
+    using Lines = std::vector<std::pair<int, std::u16string>>;
+    Lines dueLines(bool openStore);
+    void startChosen(const Lines& lines);
+    void updateMissedEntries();
+    std::vector<std::u16string> listLines() const;
+    // The kept round, when there is one for the list as it is.
+    std::optional<memory::SavedRound> keptRoundForList();
+
+    ProgressRecorder& progress_;
+    quiz::QuestionList& list_;
+    quiz::Round& wholeList_;
+    QPlainTextEdit& statusField_;
+    quiz::RoundView& view_;
+    const InterfaceLanguage& language_;
+    quiz::InMemoryQuestions chosenQuestions_;
+    quiz::InMemoryStatus chosenStatus_;
+    std::unique_ptr<quiz::Round> chosen_;
+    std::vector<int> chosenLines_;  // round index -> index in the list
+    bool chosenActive_ = false;
+    Actions actions_;
+    int dueCount_ = 0;
+    QTimer* recount_;
+    // Kept once built, so that it remembers its folder.
+    QFileDialog* sdMissed = nullptr;
+};
+
+}  // namespace lernwerk

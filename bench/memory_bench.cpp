@@ -1,0 +1,60 @@
+// Recording, counting the due questions and the progress page's figures with
+// 100 000 questions and 1 000 000 reviews in the store.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "filled_store.h"
+#include "memory/round_choice.h"
+
+namespace {
+
+using bench::filled;
+using bench::kQuestions;
+using bench::kToday;
+
+// One marking as the trainer records it: the question's state read, the next
+// review scheduled, state and review written, committed.
+void RecordMarking(benchmark::State& state)
+{
+    auto& store = filled();
+    std::mt19937 random(11);
+    std::int64_t time = 0;
+    for (auto _ : state) {
+        const auto& line = store.lines()[random() % kQuestions];
+        benchmark::DoNotOptimize(
+            store.store().record(line, random() % 4 ? memory::Rating::Good : memory::Rating::Again, ++time, kToday));
+    }
+}
+BENCHMARK(RecordMarking)->Unit(benchmark::kMicrosecond);
+
+// The count the File menu shows: the 100 000-line list's due and new questions.
+void CountDue(benchmark::State& state)
+{
+    auto& store = filled();
+    for (auto _ : state) {
+        const auto choice = memory::choose_due(store.store().lookup(store.lines()), kToday);
+        benchmark::DoNotOptimize(choice.size());
+    }
+}
+BENCHMARK(CountDue)->Unit(benchmark::kMillisecond);
+
+// What the progress page asks the store: 30 days of reviews, 14 days of due
+// questions and the loaded list's questions by memory state.
+void ProgressFigures(benchmark::State& state)
+{
+    auto& store = filled();
+    for (auto _ : state) {
+        const auto reviews = store.store().reviews_per_day(kToday - 29, kToday);
+        const auto due = store.store().due_per_day(kToday, 14);
+        const auto states = memory::count_states(store.store().lookup(store.lines()));
+        benchmark::DoNotOptimize(reviews.data());
+        benchmark::DoNotOptimize(due.data());
+        benchmark::DoNotOptimize(states.known);
+    }
+}
+BENCHMARK(ProgressFigures)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,76 @@
+#include "lang/progress_texts.h"
+
+namespace lernwerk {
+
+const ProgressTexts& progressTexts()
+{
+    static const ProgressTexts texts{
+        .rememberEntry = {QStringLiteral("Fortschritt merken"), QStringLiteral("Remember Progress")},
+        .reviewDueEntry = {QStringLiteral("Fällige Fragen üben (%1)"), QStringLiteral("Review Due Questions (%1)")},
+        .repeatMissedEntry = {QStringLiteral("Verpasste wiederholen"), QStringLiteral("Repeat Missed")},
+        .saveMissedEntry = {QStringLiteral("Verpasste speichern unter.."), QStringLiteral("Save Missed As...")},
+        .continueEntry = {QStringLiteral("Letzte Runde fortsetzen"), QStringLiteral("Continue Last Round")},
+        .forgetEntry = {QStringLiteral("Fortschritt dieser Liste vergessen.."),
+                        QStringLiteral("Forget Progress of This List..")},
+        .forgetQuestion = {QStringLiteral("Den Fortschritt der %1 Fragen dieser Liste vergessen? Das kann nicht "
+                                          "rückgängig gemacht werden."),
+                           QStringLiteral("Forget the progress of this list's %1 questions? This cannot be undone.")},
+        .missedFileName = {QStringLiteral("Verpasst"), QStringLiteral("Missed")},
+        .notOverList = {QStringLiteral("%1 ist eine Fragenliste und wird nicht überschrieben. Bitte einen anderen "
+                                       "Namen wählen."),
+                        QStringLiteral("%1 is a question list and is not overwritten. Please choose another name.")},
+        .replaceQuestion = {QStringLiteral("%1 gibt es schon. Ersetzen?"),
+                            QStringLiteral("%1 already exists. Replace it?")},
+        .cannotUse = {QStringLiteral("Der Fortschritt kann nicht gemerkt werden: %1 %2.\n"
+                                     "Die Runde geht ohne ihn weiter."),
+                      QStringLiteral("Progress cannot be remembered: %1 %2.\nThe round goes on without it.")},
+        .movedAside = {QStringLiteral("Die Fortschrittsdatei %1 war beschädigt. Sie wurde nach %2 verschoben, "
+                                      "und eine neue wurde angelegt."),
+                       QStringLiteral("The progress file %1 was damaged. It was moved to %2, and a new one was "
+                                      "made.")},
+        .corrupt = {QStringLiteral("ist beschädigt"), QStringLiteral("is damaged")},
+        .folder = {QStringLiteral("ist ein Ordner"), QStringLiteral("is a folder")},
+        .unreadable = {QStringLiteral("kann nicht gelesen werden"), QStringLiteral("cannot be read")},
+        .readOnly = {QStringLiteral("kann nicht geschrieben werden"), QStringLiteral("cannot be written")},
+        .locked = {QStringLiteral("ist von einem anderen Programm gesperrt"),
+                   QStringLiteral("is locked by another program")},
+        .diskFull = {QStringLiteral("kann nicht geschrieben werden, der Datenträger ist voll"),
+                     QStringLiteral("cannot be written, the disk is full")},
+        .other = {QStringLiteral("kann nicht benutzt werden"), QStringLiteral("cannot be used")},
+    };
+    return texts;
+}
+
+QString storeFailureMessage(const memory::StoreError& error, Language language)
+{
+    const ProgressTexts& texts = progressTexts();
+    const Text* reason = &texts.other;
+    switch (error.problem()) {
+        case memory::StoreProblem::Corrupt:
+            reason = &texts.corrupt;
+            break;
+        case memory::StoreProblem::Folder:
+            reason = &texts.folder;
+            break;
+        case memory::StoreProblem::Unreadable:
+            reason = &texts.unreadable;
+            break;
+        case memory::StoreProblem::ReadOnly:
+            reason = &texts.readOnly;
+            break;
+        case memory::StoreProblem::Locked:
+            reason = &texts.locked;
+            break;
+        case memory::StoreProblem::DiskFull:
+            reason = &texts.diskFull;
+            break;
+        case memory::StoreProblem::Other:
+            break;
+    }
+    QString why = reason->in(language);
+    if (!error.detail().empty())
+        why += QStringLiteral(" (") + QString::fromStdString(error.detail()) + QLatin1Char(')');
+    return texts.cannotUse.in(language).arg(QString::fromStdString(error.path().string()), why);
+}
+
+}  // namespace lernwerk

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "lang/interface_language.h"
+#include "memory/review_store.h"
+
+namespace lernwerk {
+
+// The learner's memory: its menu entries and what is said when its file cannot be used.
+struct ProgressTexts {
+    Text rememberEntry;
+    // "%1" is the number of questions the round will ask.
+    Text reviewDueEntry;
+    Text repeatMissedEntry;
+    Text saveMissedEntry;
+    Text continueEntry;
+    Text forgetEntry;
+    // "%1" is the number of questions of the list whose history goes.
+    Text forgetQuestion;
+    // The file name offered for the missed questions, without ".txt".
+    Text missedFileName;
+    // "%1" is the file chosen for the missed questions that is a question list.
+    Text notOverList;
+    // "%1" is the chosen file, which exists already.
+    Text replaceQuestion;
+    // "%1" is the file, "%2" the reason; the round goes on without memory.
+    Text cannotUse;
+    // "%1" is the damaged file, "%2" where it was moved.
+    Text movedAside;
+    Text corrupt;
+    Text folder;
+    Text unreadable;
+    Text readOnly;
+    Text locked;
+    Text diskFull;
+    Text other;
+};
+const ProgressTexts& progressTexts();
+
+// The one message a store that cannot be used gives: the file and the reason.
+QString storeFailureMessage(const memory::StoreError& error, Language language);
+
+}  // namespace lernwerk

@@ -1,0 +1,158 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "memory/scheduler.h"
+
+namespace SQLite {
+class Database;
+}
+
+namespace memory {
+
+// A calendar day of the learner's own time zone, counted from 1970-01-01.
+using Day = std::int32_t;
+Day local_day(std::int64_t unix_seconds);
+
+// Why the store could not be opened or written.
+enum class StoreProblem { Corrupt, Folder, Unreadable, ReadOnly, Locked, DiskFull, Other };
+
+class StoreError : public std::runtime_error {
+public:
+    StoreError(StoreProblem problem, std::filesystem::path path, std::string detail);
+    StoreProblem problem() const { return problem_; }
+    // Moves a damaged store at `path` and its journal aside, beside it; never over
+    // an earlier one. Gives where it went. Throws StoreError when it cannot be moved.
+    static std::filesystem::path move_aside(const std::filesystem::path& path);
+
+    const std::filesystem::path& path() const { return path_; }
+    // The system's or SQLite's own words, in English.
+    const std::string& detail() const { return detail_; }
+
+private:
+    StoreProblem problem_;
+    std::filesystem::path path_;
+    std::string detail_;
+};
+
+// What the store knows of one question.
+struct QuestionMemory {
+    MemoryState state;
+    Day first_day = 0;  // of its first review
+    Day last_day = 0;
+    Day due_day = 0;
+    std::int32_t reviews = 0;
+    std::int32_t lapses = 0;
+};
+
+// One finished (or abandoned) round, with its result line's counts.
+struct RoundRecord {
+    std::u16string list_name;
+    std::int64_t started_ms = 0;
+    std::int64_t ended_ms = 0;
+    std::int32_t questions = 0;
+    std::int32_t correct = 0;
+    std::int32_t trials = 0;
+    std::int32_t wrong = 0;
+    std::int32_t clocked = 0;
+};
+
+// A round the program was closed in, to be continued on a list with the same lines.
+struct SavedRound {
+    std::int64_t list_key = 0;
+    std::u16string list_name;
+    std::int64_t started_ms = 0;
+    std::vector<std::u16string> status;  // the status column's entries
+    std::int32_t questions = 0;
+    std::int32_t current = 0;
+    std::int32_t last = 0;
+    std::int32_t correct = 0;
+    std::int32_t wrong = 0;
+    std::int32_t clocked = 0;
+    std::int32_t trials = 0;
+    std::vector<std::int32_t> marked;  // indices marked at least once
+    std::vector<std::int32_t> missed;  // indices marked "Wrong" or "Clock" at least once
+    // For a round over chosen lines, their indices in the list; empty for the whole list.
+    std::vector<std::int32_t> chosen;
+};
+
+// Reviews of one day: the answers right the first time, and the wrong ones.
+struct DayReviews {
+    Day day = 0;
+    std::int32_t right = 0;
+    std::int32_t wrong = 0;
+};
+
+// The learner's progress in one SQLite file: every review, each question's
+// memory state, the rounds, and the round to continue. Every write is one
+// transaction; the file is in WAL mode with a busy timeout, so that two copies
+// of the program can record at the same time.
+class ReviewStore {
+public:
+    struct Options {
+        int busy_timeout_ms = 5000;
+        double desired_retention = 0.9;
+    };
+
+    // Opens the store at `path`, making it (readable by its owner only) and its
+    // folder when missing. A damaged file is moved aside, never deleted, and a
+    // fresh one made: moved_aside() then names where it went. Throws StoreError
+    // for everything else that keeps it from being opened.
+    explicit ReviewStore(const std::filesystem::path& path);
+    ReviewStore(const std::filesystem::path& path, Options options);
+    ~ReviewStore();
+    ReviewStore(const ReviewStore&) = delete;
+    ReviewStore& operator=(const ReviewStore&) = delete;
+
+    // Moves a damaged store at `path` and its journal aside, beside it; never over
+    // an earlier one. Gives where it went. Throws StoreError when it cannot be moved.
+    static std::filesystem::path move_aside(const std::filesystem::path& path);
+
+    const std::filesystem::path& path() const { return path_; }
+    const std::optional<std::filesystem::path>& moved_aside() const { return moved_aside_; }
+
+    // Records a review of `line` at `time_ms` (on `day`) and schedules the next one.
+    QuestionMemory record(std::u16string_view line, Rating rating, std::int64_t time_ms, Day day);
+
+    // What the store knows of each of `lines`, in their order; nothing for a line never reviewed.
+    std::vector<std::optional<QuestionMemory>> lookup(const std::vector<std::u16string>& lines) const;
+
+    // Deletes the reviews and states of `lines`.
+    void forget(const std::vector<std::u16string>& lines);
+
+    void record_round(const RoundRecord& round);
+    std::vector<RoundRecord> rounds() const;
+
+    void save_open_round(const SavedRound& round);
+    void clear_open_round();
+    std::optional<SavedRound> open_round() const;
+
+    // Reviews per day from `first` to `last`, one entry for each day.
+    std::vector<DayReviews> reviews_per_day(Day first, Day last) const;
+    // Questions due on each of `days` days from `first` on; those overdue count on `first`.
+    std::vector<std::int32_t> due_per_day(Day first, int days) const;
+    std::int64_t review_count() const;
+
+private:
+    void open(Options options);
+    void create_schema();
+    // Throws the StoreError that names what went wrong.
+    [[noreturn]] void fail(const std::exception& error) const;
+    [[noreturn]] void fail(const std::exception& error, int system_error) const;
+    // Runs `body` as one transaction; a failure rolls it back and throws a StoreError.
+    template <typename Body>
+    auto in_transaction(Body body);
+
+    std::filesystem::path path_;
+    std::optional<std::filesystem::path> moved_aside_;
+    std::unique_ptr<SQLite::Database> db_;
+    Scheduler scheduler_;
+};
+
+}  // namespace memory

@@ -1,0 +1,71 @@
+#include "memory/round_choice.h"
+
+#include <algorithm>
+
+namespace memory {
+
+std::vector<int> DueChoice::indices() const
+{
+    std::vector<int> all;
+    all.reserve(due.size() + fresh.size());
+    std::merge(due.begin(), due.end(), fresh.begin(), fresh.end(), std::back_inserter(all));
+    return all;
+}
+
+DueChoice choose_due(const std::vector<std::optional<QuestionMemory>>& memories, Day today, int new_per_day)
+{
+    DueChoice choice;
+    int introduced_today = 0;
+    for (const auto& memory : memories)
+        if (memory && memory->first_day == today)
+            ++introduced_today;
+    int allowance = std::max(0, new_per_day - introduced_today);
+    for (std::size_t i = 0; i < memories.size(); ++i) {
+        const auto& memory = memories[i];
+        if (memory) {
+            if (memory->due_day <= today)
+                choice.due.push_back(static_cast<int>(i));
+        } else if (allowance > 0) {
+            choice.fresh.push_back(static_cast<int>(i));
+            --allowance;
+        }
+    }
+    return choice;
+}
+
+StateCounts count_states(const std::vector<std::optional<QuestionMemory>>& memories)
+{
+    StateCounts counts;
+    for (const auto& memory : memories) {
+        if (!memory)
+            ++counts.fresh;
+        else if (memory->state.stability < kKnownStability)
+            ++counts.learning;
+        else
+            ++counts.known;
+    }
+    return counts;
+}
+
+void RoundMarks::start()
+{
+    reviewed_.clear();
+    missed_.clear();
+}
+
+std::optional<Rating> RoundMarks::mark(int index, Mark mark)
+{
+    if (mark != Mark::Correct)
+        missed_.insert(index);
+    if (mark == Mark::Clock || !reviewed_.insert(index).second)
+        return std::nullopt;
+    return mark == Mark::Correct ? Rating::Good : Rating::Again;
+}
+
+void RoundMarks::restore(const std::vector<std::int32_t>& reviewed, const std::vector<std::int32_t>& missed)
+{
+    reviewed_ = std::set<int>(reviewed.begin(), reviewed.end());
+    missed_ = std::set<int>(missed.begin(), missed.end());
+}
+
+}  // namespace memory

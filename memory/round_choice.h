@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "memory/review_store.h"
+
+namespace memory {
+
+// At most this many questions never reviewed are brought in on one day.
+inline constexpr int kNewQuestionsPerDay = 20;
+// From this stability (days) on a question counts as known, below as learning.
+inline constexpr double kKnownStability = 21;
+
+// The questions of a list a "due" round asks, as indices into the list, each
+// group in list order: first those due today or earlier, then those never
+// reviewed, as many as today's allowance of new questions leaves.
+struct DueChoice {
+    std::vector<int> due;
+    std::vector<int> fresh;
+
+    int size() const { return static_cast<int>(due.size() + fresh.size()); }
+    // Both groups together, in list order.
+    std::vector<int> indices() const;
+};
+
+// `memories` holds what the store knows of each line of the list (ReviewStore::lookup).
+// Questions first reviewed today count against the day's allowance.
+DueChoice choose_due(const std::vector<std::optional<QuestionMemory>>& memories, Day today,
+                     int new_per_day = kNewQuestionsPerDay);
+
+// A list's questions by memory state.
+struct StateCounts {
+    int fresh = 0;     // never reviewed
+    int learning = 0;  // stability under 21 days
+    int known = 0;     // stability of 21 days or more
+};
+StateCounts count_states(const std::vector<std::optional<QuestionMemory>>& memories);
+
+// How a question was marked in the trainer.
+enum class Mark { Correct, Wrong, Clock };
+
+// Follows the markings of one round: which of them are reviews (the first
+// "Correct" or "Wrong" of each question; "Clock" is none) and which questions
+// were missed ("Wrong" or "Clock" at least once). Indices are the round's own.
+class RoundMarks {
+public:
+    void start();
+    // The rating to record for this marking, or nothing when it is no review.
+    std::optional<Rating> mark(int index, Mark mark);
+
+    const std::set<int>& missed() const { return missed_; }
+    const std::set<int>& reviewed() const { return reviewed_; }
+    // Puts back what a saved round had marked.
+    void restore(const std::vector<std::int32_t>& reviewed, const std::vector<std::int32_t>& missed);
+
+private:
+    std::set<int> reviewed_;
+    std::set<int> missed_;
+};
+
+}  // namespace memory

@@ -1,0 +1,388 @@
+#include <fcntl.h>
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <map>
+
+#include "memory/question_key.h"
+#include "memory/review_store.h"
+#include "store_fixture.h"
+
+namespace {
+
+using memory::Rating;
+using memory::ReviewStore;
+using memory::StoreError;
+using memory::StoreProblem;
+
+constexpr memory::Day kToday = 20000;
+constexpr ReviewStore::Options kQuick{100, 0.9};
+
+// The first column of the first row `sql` gives, read by a connection of its own.
+std::string first_value(const std::filesystem::path& path, const char* sql)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    std::string value = "(none)";
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+        value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return value;
+}
+
+// The problem opening the store reports, or nothing when it opens.
+std::optional<StoreProblem> problem_opening(const std::filesystem::path& path)
+{
+    try {
+        ReviewStore store(path, kQuick);
+        return std::nullopt;
+    } catch (const StoreError& error) {
+        EXPECT_NE(std::string(error.what()).find(path.string()), std::string::npos) << error.what();
+        return error.problem();
+    }
+}
+
+// The same, seen by a user who is not the file's owner (root reads everything).
+int problem_opening_as_other_user(const std::filesystem::path& path)
+{
+    return in_child([&] {
+        if (getuid() == 0 && setuid(65534) != 0)
+            return 97;
+        const auto problem = problem_opening(path);
+        return problem ? 10 + static_cast<int>(*problem) : 0;
+    });
+}
+
+TEST_F(StoreTest, AQuestionIsKnownByItsLineAlone)
+{
+    ReviewStore store(Path("progress.sqlite"));
+    const auto first = store.record(u"Haus | house", Rating::Good, 1000, kToday);
+    EXPECT_EQ(first.due_day, kToday + 3);  // a first "Good" is asked again three days later
+    EXPECT_EQ(first.reviews, 1);
+    store.record(u"Haus | house", Rating::Again, 2000, kToday + 3);
+
+    // The same line in another list, in another place, is the same question; a changed line is a new one.
+    const auto found = store.lookup({u"Baum | tree", u"Haus | house", u"Haus | house ", u"Haus | house"});
+    ASSERT_EQ(found.size(), 4u);
+    EXPECT_FALSE(found[0]);
+    ASSERT_TRUE(found[1]);
+    EXPECT_EQ(found[1]->reviews, 2);
+    EXPECT_EQ(found[1]->lapses, 1);
+    EXPECT_EQ(found[1]->first_day, kToday);
+    EXPECT_EQ(found[1]->last_day, kToday + 3);
+    EXPECT_FALSE(found[2]);
+    EXPECT_EQ(found[3]->due_day, found[1]->due_day);
+
+    // A long list is looked up by reading every question once; the answer is the same.
+    std::vector<std::u16string> many(5000, u"Baum | tree");
+    many[4321] = u"Haus | house";
+    const auto scanned = store.lookup(many);
+    EXPECT_EQ(std::count_if(scanned.begin(), scanned.end(), [](const auto& m) { return m.has_value(); }), 1);
+    EXPECT_EQ(scanned[4321]->reviews, 2);
+
+    store.forget({u"Haus | house"});
+    EXPECT_FALSE(store.lookup({u"Haus | house"})[0]);
+    EXPECT_EQ(store.review_count(), 0);
+}
+
+TEST_F(StoreTest, OnlyItsOwnerMayReadTheFile)
+{
+    {
+        ReviewStore store(Path("progress.sqlite"));
+    }
+    struct stat info {};
+    ASSERT_EQ(stat(Path("progress.sqlite").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(StoreTest, CountsPerDayForTheProgressPage)
+{
+    ReviewStore store(Path("progress.sqlite"));
+    store.record(u"a", Rating::Good, 0, kToday - 2);   // due kToday + 1
+    store.record(u"b", Rating::Again, 0, kToday - 2);  // due kToday - 1: overdue, counts today
+    store.record(u"c", Rating::Good, 0, kToday);       // due kToday + 3
+    store.record(u"b", Rating::Good, 0, kToday);
+    const auto days = store.reviews_per_day(kToday - 2, kToday);
+    ASSERT_EQ(days.size(), 3u);
+    EXPECT_EQ(days[0].right, 1);
+    EXPECT_EQ(days[0].wrong, 1);
+    EXPECT_EQ(days[1].right + days[1].wrong, 0);
+    EXPECT_EQ(days[2].right, 2);
+    const auto due = store.due_per_day(kToday, 5);
+    EXPECT_EQ(due, (std::vector<std::int32_t>{0, 1, 0, 2, 0}));
+}
+
+TEST_F(StoreTest, KeepsTheRoundToContinue)
+{
+    ReviewStore store(Path("progress.sqlite"));
+    EXPECT_FALSE(store.open_round());
+    memory::SavedRound round;
+    round.list_key = -42;
+    round.list_name = u"Wörter.txt";
+    round.status = {u"X", u"0", u"", u"?"};
+    round.questions = 4;
+    round.current = 1;
+    round.last = 1;
+    round.correct = 1;
+    round.wrong = 2;
+    round.clocked = 1;
+    round.trials = 4;
+    round.marked = {0, 1};
+    round.missed = {1};
+    round.chosen = {3, 7, 9, 12};
+    store.save_open_round(round);
+    const auto kept = store.open_round();
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->list_name, round.list_name);
+    EXPECT_EQ(kept->status, round.status);
+    EXPECT_EQ(kept->list_key, round.list_key);
+    EXPECT_EQ(kept->wrong, 2);
+    EXPECT_EQ(kept->missed, round.missed);
+    EXPECT_EQ(kept->marked, round.marked);
+    EXPECT_EQ(kept->chosen, round.chosen);
+    store.clear_open_round();
+    EXPECT_FALSE(store.open_round());
+
+    store.record_round({u"Wörter.txt", 1, 2, 4, 4, 7, 2, 1});
+    ASSERT_EQ(store.rounds().size(), 1u);
+    EXPECT_EQ(store.rounds()[0].trials, 7);
+}
+
+TEST_F(StoreTest, EachReasonItCannotBeOpenedIsNamed)
+{
+    const bool root = getuid() == 0;
+    std::filesystem::permissions(folder_, std::filesystem::perms::all);  // others may enter
+    struct Case {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> prepare;
+        bool as_other_user;
+        StoreProblem expected;
+    };
+    const Case cases[] = {
+        {"a folder", [](const auto& path) { std::filesystem::create_directory(path); }, false, StoreProblem::Folder},
+        {"unreadable",
+         [](const auto& path) {
+             {
+                 ReviewStore store(path);
+             }
+             chmod(path.c_str(), 0600);
+         },
+         true, StoreProblem::Unreadable},
+        {"read-only",
+         [](const auto& path) {
+             {
+                 ReviewStore store(path);
+             }
+             chmod(path.c_str(), 0644);
+         },
+         true, StoreProblem::ReadOnly},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = Path(std::string(c.name) + ".sqlite");
+        c.prepare(path);
+        if (c.as_other_user) {
+            if (!root)
+                chmod(path.c_str(), c.expected == StoreProblem::Unreadable ? 0000 : 0400);
+            EXPECT_EQ(root ? problem_opening_as_other_user(path) : 10 + static_cast<int>(*problem_opening(path)),
+                      10 + static_cast<int>(c.expected));
+        } else {
+            EXPECT_EQ(problem_opening(path), c.expected);
+        }
+    }
+}
+
+TEST_F(StoreTest, ADamagedFileIsMovedAsideAndAFreshOneMade)
+{
+    const auto path = Path("progress.sqlite");
+    const std::string garbage(10000, 'x');
+    {
+        std::ofstream(path, std::ios::binary) << garbage;
+    }
+    ReviewStore store(path);
+    ASSERT_TRUE(store.moved_aside());
+    std::ifstream kept(*store.moved_aside(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), garbage);
+    store.record(u"a", Rating::Good, 0, kToday);
+    EXPECT_EQ(store.review_count(), 1);
+
+    // A second damaged file does not overwrite the first one put aside.
+    {
+        std::ofstream(Path("second.sqlite"), std::ios::binary) << garbage;
+    }
+    std::filesystem::copy_file(*store.moved_aside(), Path("second.sqlite").string() + ".keep");
+    ReviewStore second(Path("second.sqlite"));
+    EXPECT_NE(second.moved_aside(), store.moved_aside());
+}
+
+TEST_F(StoreTest, DamageFoundAfterOpeningIsNamedAndTheFileCanBeMovedAside)
+{
+    const auto path = Path("progress.sqlite");
+    {
+        ReviewStore store(path);
+        for (int i = 0; i < 3000; ++i)
+            store.record(u"question " + std::u16string(1, static_cast<char16_t>(0x4e00 + i)), Rating::Good, i, kToday);
+    }
+    // Every page but the first (the header and the table of tables) overwritten.
+    const auto size = std::filesystem::file_size(path);
+    ASSERT_GT(size, 3 * 4096u);
+    {
+        std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(4096);
+        const std::string garbage(size - 4096, '\xff');
+        file.write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+    }
+    ReviewStore damaged(path, kQuick);
+    EXPECT_FALSE(damaged.moved_aside());
+    try {
+        damaged.record(u"one more", Rating::Good, 0, kToday);
+        ADD_FAILURE() << "recorded into a damaged file";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(error.problem(), StoreProblem::Corrupt) << error.what();
+    }
+
+    const auto aside = ReviewStore::move_aside(path);
+    EXPECT_EQ(std::filesystem::file_size(aside), size);
+    ReviewStore fresh(path);
+    fresh.record(u"one more", Rating::Good, 0, kToday);
+    EXPECT_EQ(fresh.review_count(), 1);
+}
+
+TEST_F(StoreTest, LockedLongerThanTheTimeoutIsNamed)
+{
+    const auto path = Path("progress.sqlite");
+    {
+        ReviewStore store(path);
+        store.record(u"a", Rating::Good, 0, kToday);
+    }
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "PRAGMA journal_mode = DELETE; PRAGMA locking_mode = EXCLUSIVE; BEGIN EXCLUSIVE;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    EXPECT_EQ(problem_opening(path), StoreProblem::Locked);
+
+    // Opened before the lock was taken: a marking then fails the same way, and loses nothing already kept.
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    ReviewStore store(path, kQuick);
+    ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    try {
+        store.record(u"b", Rating::Good, 0, kToday);
+        ADD_FAILURE() << "recorded while locked";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(error.problem(), StoreProblem::Locked);
+    }
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(store.review_count(), 1);
+}
+
+// Records until the disk is full and reports the problem; 0 when it never came.
+int record_until_full(const std::filesystem::path& path)
+{
+    ReviewStore store(path, kQuick);
+    const std::u16string padding(200, u'w');
+    for (int i = 0; i < 100000; ++i) {
+        try {
+            store.record(padding + std::u16string(1, static_cast<char16_t>(u'A' + i % 26)) + char16_t(i), Rating::Good,
+                         i, kToday);
+        } catch (const StoreError& error) {
+            return 10 + static_cast<int>(error.problem());
+        }
+    }
+    return 0;
+}
+
+TEST_F(StoreTest, AFullDiskIsNamedAndWhatWasKeptStays)
+{
+    // A small file system of its own where permitted; otherwise a file size limit
+    // in a child process, which the store meets the same way (EFBIG for ENOSPC).
+    const auto mount_point = Path("small");
+    std::filesystem::create_directory(mount_point);
+    const bool mounted = mount("tmpfs", mount_point.c_str(), "tmpfs", 0, "size=512k") == 0;
+    const auto path = (mounted ? mount_point : folder_) / "progress.sqlite";
+    const int result = in_child([&] {
+        if (!mounted) {
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{512 * 1024, 512 * 1024};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        return record_until_full(path);
+    });
+    EXPECT_EQ(result, 10 + static_cast<int>(StoreProblem::DiskFull)) << (mounted ? "tmpfs" : "file size limit");
+    {
+        ReviewStore store(path, kQuick);
+        EXPECT_GT(store.review_count(), 10);
+        EXPECT_EQ(first_value(path, "PRAGMA integrity_check"), "ok");
+    }
+    if (mounted)
+        umount(mount_point.c_str());
+}
+
+TEST_F(StoreTest, TwoProgramsRecordAtOnceWithoutLosingAMarking)
+{
+    const auto path = Path("progress.sqlite");
+    {
+        ReviewStore store(path);
+    }
+    constexpr int kEach = 300;
+    auto writer = [&](int who) {
+        return [&, who] {
+            ReviewStore store(path);
+            for (int i = 0; i < kEach; ++i)
+                store.record(std::u16string(u"shared ") + char16_t(u'a' + i % 20), who ? Rating::Good : Rating::Again,
+                             i, kToday + i / 20);
+            return 0;
+        };
+    };
+    const pid_t first = fork();
+    if (first == 0)
+        _exit(in_child(writer(0)));
+    const int second = in_child(writer(1));
+    int status = 0;
+    waitpid(first, &status, 0);
+    EXPECT_EQ(second, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(first_value(path, "SELECT count(*) FROM reviews"), std::to_string(2 * kEach));
+    EXPECT_EQ(first_value(path, "SELECT sum(reviews) FROM questions"), std::to_string(2 * kEach));
+}
+
+TEST_F(StoreTest, KilledWhileRecordingLeavesAStoreThatOpens)
+{
+    const auto path = Path("progress.sqlite");
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ready[0]);
+        ReviewStore store(path);
+        for (int i = 0;; ++i) {
+            store.record(std::u16string(u"question ") + char16_t(u'a' + i % 500), Rating::Good, i, kToday + i / 500);
+            if (i == 200 && write(ready[1], "r", 1) != 1)
+                _exit(1);
+        }
+    }
+    close(ready[1]);
+    char byte = 0;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    close(ready[0]);
+
+    ReviewStore store(path);
+    EXPECT_FALSE(store.moved_aside());
+    const auto reviews = store.review_count();
+    EXPECT_GT(reviews, 200);
+    // Every review kept has its question's state, and no state counts a review that is not kept.
+    EXPECT_EQ(first_value(path, "SELECT sum(reviews) FROM questions"), std::to_string(reviews));
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "memory/round_choice.h"
+
+namespace {
+
+using memory::Day;
+using memory::Mark;
+using memory::QuestionMemory;
+using memory::Rating;
+
+constexpr Day kToday = 20000;
+
+QuestionMemory reviewed(Day first_day, Day due_day, double stability = 5)
+{
+    QuestionMemory memory;
+    memory.first_day = first_day;
+    memory.last_day = first_day;
+    memory.due_day = due_day;
+    memory.state = {stability, 5};
+    memory.reviews = 1;
+    return memory;
+}
+
+TEST(ChooseDue, DueFirstThenNewUpToTheDaysAllowance)
+{
+    const std::optional<QuestionMemory> fresh;
+    struct Case {
+        const char* name;
+        std::vector<std::optional<QuestionMemory>> memories;
+        int new_per_day;
+        std::vector<int> due;
+        std::vector<int> fresh;
+    };
+    const Case cases[] = {
+        {"an empty list", {}, 20, {}, {}},
+        {"due today, overdue and due tomorrow",
+         {reviewed(kToday - 9, kToday), reviewed(kToday - 9, kToday - 3), reviewed(kToday - 9, kToday + 1)},
+         20,
+         {0, 1},
+         {}},
+        {"new ones in list order, at most the allowance",
+         {fresh, reviewed(kToday - 1, kToday + 2), fresh, fresh, fresh},
+         2,
+         {},
+         {0, 2}},
+        {"those first reviewed today use up the allowance",
+         {reviewed(kToday, kToday + 1), reviewed(kToday, kToday + 3), fresh, fresh},
+         3,
+         {},
+         {2}},
+        {"nothing new once the allowance is spent", {reviewed(kToday, kToday + 1), fresh}, 1, {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto choice = memory::choose_due(c.memories, kToday, c.new_per_day);
+        EXPECT_EQ(choice.due, c.due);
+        EXPECT_EQ(choice.fresh, c.fresh);
+        EXPECT_EQ(choice.size(), static_cast<int>(c.due.size() + c.fresh.size()));
+    }
+    // Together they are asked in list order.
+    const auto mixed = memory::choose_due({fresh, reviewed(kToday - 5, kToday), fresh}, kToday);
+    EXPECT_EQ(mixed.indices(), (std::vector<int>{0, 1, 2}));
+}
+
+TEST(CountStates, NewLearningAndKnownSplitAtTwentyOneDays)
+{
+    const auto counts = memory::count_states(
+        {std::nullopt, reviewed(0, 1, 20.99), reviewed(0, 1, 21), reviewed(0, 1, 300), std::nullopt});
+    EXPECT_EQ(counts.fresh, 2);
+    EXPECT_EQ(counts.learning, 1);
+    EXPECT_EQ(counts.known, 2);
+}
+
+TEST(RoundMarks, OnlyTheFirstAnswerIsAReviewAndEveryMissCounts)
+{
+    memory::RoundMarks marks;
+    marks.start();
+    struct Step {
+        int index;
+        Mark mark;
+        std::optional<Rating> review;
+    };
+    const Step steps[] = {
+        {0, Mark::Correct, Rating::Good}, {1, Mark::Wrong, Rating::Again}, {1, Mark::Correct, std::nullopt},
+        {2, Mark::Clock, std::nullopt},   {2, Mark::Wrong, Rating::Again}, {3, Mark::Clock, std::nullopt},
+        {3, Mark::Correct, Rating::Good}, {0, Mark::Wrong, std::nullopt},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.index);
+        EXPECT_EQ(marks.mark(step.index, step.mark), step.review);
+    }
+    EXPECT_EQ(marks.missed(), (std::set<int>{0, 1, 2, 3}));
+
+    marks.start();
+    EXPECT_TRUE(marks.missed().empty());
+    EXPECT_EQ(marks.mark(1, Mark::Correct), Rating::Good);
+
+    marks.restore({4}, {5});
+    EXPECT_EQ(marks.mark(4, Mark::Correct), std::nullopt);
+    EXPECT_EQ(marks.missed(), (std::set<int>{5}));
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "memory/scheduler.h"
+
+namespace {
+
+using memory::Rating;
+using memory::Scheduler;
+
+// One row of the table ts-fsrs wrote (tools/fsrs_reference): a review and what
+// the reference makes of it.
+struct ReferenceRow {
+    int sequence = 0;
+    int day = 0;
+    Rating rating = Rating::Good;
+    double stability = 0;
+    double difficulty = 0;
+    int due_day = 0;
+};
+
+std::vector<ReferenceRow> read_table()
+{
+    std::ifstream in(FSRS_REFERENCE_TABLE);
+    EXPECT_TRUE(in) << FSRS_REFERENCE_TABLE;
+    std::vector<ReferenceRow> rows;
+    std::string line;
+    std::getline(in, line);  // heading
+    while (std::getline(in, line)) {
+        std::vector<std::string> cells;
+        std::stringstream split(line);
+        for (std::string cell; std::getline(split, cell, ',');)
+            cells.push_back(cell);
+        if (cells.size() != 7) {
+            ADD_FAILURE() << "malformed row: " << line;
+            continue;
+        }
+        rows.push_back({std::stoi(cells[0]), std::stoi(cells[2]), cells[3] == "good" ? Rating::Good : Rating::Again,
+                        std::stod(cells[4]), std::stod(cells[5]), std::stoi(cells[6])});
+    }
+    return rows;
+}
+
+TEST(Scheduler, MatchesTheReferenceImplementation)
+{
+    const auto rows = read_table();
+    ASSERT_GE(rows.size(), 200u);
+    const Scheduler scheduler;
+    std::map<int, int> sequences;
+    int last_sequence = -1;
+    std::optional<memory::MemoryState> state;
+    int last_day = 0;
+    for (const auto& row : rows) {
+        if (row.sequence != last_sequence) {
+            state.reset();
+            last_day = 0;
+            last_sequence = row.sequence;
+        }
+        ++sequences[row.sequence];
+        const auto review = scheduler.review(state, row.day - last_day, row.rating);
+        SCOPED_TRACE("sequence " + std::to_string(row.sequence) + ", day " + std::to_string(row.day));
+        EXPECT_NEAR(review.state.stability, row.stability, 1e-6);
+        EXPECT_NEAR(review.state.difficulty, row.difficulty, 1e-6);
+        EXPECT_EQ(row.day + review.interval_days, row.due_day);
+        state = review.state;
+        last_day = row.day;
+    }
+    EXPECT_GE(sequences.size(), 200u);
+}
+
+TEST(Scheduler, EveryIntervalIsAWholeDayOrMore)
+{
+    const Scheduler scheduler;
+    struct Case {
+        std::optional<memory::MemoryState> before;
+        int elapsed;
+        Rating rating;
+    };
+    const Case cases[] = {
+        {std::nullopt, 0, Rating::Again},
+        {memory::MemoryState{0.2, 9.5}, 0, Rating::Again},
+        {memory::MemoryState{0.001, 10}, 400, Rating::Again},
+        {memory::MemoryState{36500, 1}, 0, Rating::Good},
+    };
+    for (const auto& c : cases) {
+        const auto review = scheduler.review(c.before, c.elapsed, c.rating);
+        EXPECT_GE(review.interval_days, 1);
+        // The longest interval is 100 years; a better answer may still be a day or so later.
+        EXPECT_LE(review.interval_days, 36503);
+        EXPECT_GE(review.state.difficulty, 1);
+        EXPECT_LE(review.state.difficulty, 10);
+    }
+}
+
+TEST(Scheduler, RefusesWhatCannotBe)
+{
+    EXPECT_THROW(Scheduler(0), std::invalid_argument);
+    EXPECT_THROW(Scheduler(1.5), std::invalid_argument);
+    EXPECT_THROW(Scheduler().review(memory::MemoryState{3, 5}, -1, Rating::Good), std::invalid_argument);
+}
+
+}  // namespace

@@ -1,0 +1,296 @@
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+
+#include <QChartView>
+
+#include "app/progress_page.h"
+#include "app/progress_recorder.h"
+#include "memory/review_store.h"
+#include "program_fixture.h"
+#include "widgets/page_control.h"
+
+namespace lernwerk::testing {
+namespace {
+
+class ProgressTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        writeFile(workingDir.filePath(QStringLiteral("de")), "");
+    }
+
+    std::filesystem::path storePath() const
+    {
+        return (programFolder() + QString::fromLatin1(ProgressRecorder::kFileName)).toStdString();
+    }
+
+    // A round over two questions: the first "Falsch" then "Richtig", the
+    // second "Zurückstellen" then "Richtig"; whichever comes first.
+    void playRound()
+    {
+        memo("Memo1")->setPlainText(QStringLiteral("Haus | _house_\nBaum | _tree_"));
+        click("Button1");
+        std::map<QString, int> seen;
+        while (find<QPushButton>("bt_correct")->isEnabled()) {
+            const QString question = text("frage");
+            const int times = seen[question]++;
+            if (times > 0)
+                click("bt_correct");
+            else
+                click(question.startsWith(QStringLiteral("Haus")) ? "bt_wrong" : "bt_clock");
+        }
+    }
+};
+
+TEST_F(ProgressTest, EveryFirstAnswerOfARoundIsRemembered)
+{
+    startProgram();
+    playRound();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+
+    memory::ReviewStore& store = *prog().progress().store();
+    const auto found = store.lookup({u"Haus | _house_", u"Baum | _tree_"});
+    ASSERT_TRUE(found[0]);
+    ASSERT_TRUE(found[1]);
+    EXPECT_EQ(found[0]->reviews, 1);  // "Falsch": a review; the later "Richtig" is none
+    EXPECT_EQ(found[0]->state.stability, 0.212);
+    EXPECT_EQ(found[1]->reviews, 1);  // "Zurückstellen" is none; the "Richtig" after it is the review
+    EXPECT_EQ(found[1]->state.stability, 2.3065);
+    ASSERT_EQ(store.rounds().size(), 1u);
+    EXPECT_EQ(store.rounds()[0].questions, 2);
+    EXPECT_EQ(store.rounds()[0].wrong, 1);
+    EXPECT_EQ(store.rounds()[0].clocked, 1);
+    EXPECT_EQ(prog().progress().marks().missed().size(), 2u);
+
+    // Settings > Forget Progress of This List..: "No" keeps it, "Yes" forgets it.
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+        whenModal([button](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            ASSERT_NE(box, nullptr);
+            EXPECT_TRUE(box->text().contains(QStringLiteral("2 Fragen"))) << box->text().toStdString();
+            box->button(button)->click();
+        });
+        trigger("forgetProgress");
+        EXPECT_EQ(store.review_count(), button == QMessageBox::No ? 2 : 0);
+    }
+    EXPECT_FALSE(store.lookup({u"Haus | _house_"})[0]);
+
+    // Settings > Remember Progress, switched off: the next round leaves no trace.
+    trigger("rememberProgress");
+    playRound();
+    EXPECT_EQ(store.review_count(), 0);
+    EXPECT_EQ(store.rounds().size(), 1u);
+}
+
+TEST_F(ProgressTest, AFileThatCannotBeUsedIsNamedOnceAndTheRoundGoesOn)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const QString&)> prepare;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"a folder", [](const QString& path) { QDir().mkpath(path); }, QStringLiteral("ist ein Ordner")},
+        {"damaged", [](const QString& path) { writeFile(path, QByteArray(5000, 'x')); },
+         QStringLiteral("war beschädigt")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = programFolder() + QString::fromLatin1(ProgressRecorder::kFileName);
+        QDir(path).removeRecursively();
+        QFile::remove(path);
+        c.prepare(path);
+        errors.clear();
+        startProgram();
+        playRound();
+        ASSERT_EQ(errors.size(), 1) << errors.join(QLatin1Char('\n')).toStdString();
+        EXPECT_TRUE(errors[0].contains(path)) << errors[0].toStdString();
+        EXPECT_TRUE(errors[0].contains(c.reason)) << errors[0].toStdString();
+        // The round went on to its end all the same.
+        EXPECT_TRUE(panel(1).startsWith(QStringLiteral("2/2 Richtig")));
+        program.reset();
+    }
+}
+
+TEST_F(ProgressTest, RepeatMissedAndSaveMissedAs)
+{
+    startProgram();
+    const QString list = QStringLiteral("Haus | _house_\nKatze | _cat_\nBaum | _tree_");
+    const QString listFile = workingDir.filePath(QStringLiteral("tiere.txt"));
+    writeFile(listFile, list.toUtf8());
+    prog().openListFile(listFile);
+    ASSERT_EQ(text("Memo1"), list);
+    EXPECT_FALSE(find<QAction>("repeatMissed")->isEnabled());
+    EXPECT_FALSE(find<QAction>("saveMissed")->isEnabled());
+    click("Button1");
+    std::map<QString, int> seen;
+    while (find<QPushButton>("bt_correct")->isEnabled()) {
+        const QString question = text("frage");
+        if (seen[question]++ > 0 || question.startsWith(QStringLiteral("Katze")))
+            click("bt_correct");
+        else
+            click(question.startsWith(QStringLiteral("Haus")) ? "bt_wrong" : "bt_clock");
+    }
+    EXPECT_TRUE(find<QAction>("repeatMissed")->isEnabled());
+    EXPECT_TRUE(find<QAction>("saveMissed")->isEnabled());
+
+    // A name no file has is offered, in the loaded list's folder.
+    writeFile(workingDir.filePath(QStringLiteral("Verpasst.txt")), "schon da");
+    const QString target = workingDir.filePath(QStringLiteral("missed.txt"));
+    QString offered;
+    whenModal([&offered, target](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        auto* typed = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        offered = typed->text();
+        typed->setText(target);
+        QMetaObject::invokeMethod(files, "accept");
+    });
+    trigger("saveMissed");
+    EXPECT_EQ(offered, QStringLiteral("Verpasst 2.txt"));
+    QFile saved(target);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("\xEF\xBB\xBFHaus | _house_\r\nBaum | _tree_"));
+    EXPECT_EQ(text("Memo1"), list);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+
+    // Never over a question list: the loaded one, or the last list of the German interface.
+    const QString lastList = programFolder() + QStringLiteral("LetzteFrageliste.txt");
+    for (const QString& questionList : {listFile, lastList}) {
+        answerFileDialog(questionList);
+        trigger("saveMissed");
+        ASSERT_EQ(errors.size(), 1);
+        EXPECT_TRUE(errors[0].contains(QStringLiteral("wird nicht überschrieben"))) << errors[0].toStdString();
+        errors.clear();
+    }
+    EXPECT_FALSE(QFile::exists(lastList));
+    QFile loaded(listFile);
+    ASSERT_TRUE(loaded.open(QIODevice::ReadOnly));
+    EXPECT_EQ(loaded.readAll(), list.toUtf8());
+
+    // A round over the two missed ones; answered right, nothing is missed any more.
+    const QString statusBefore = text("Memo2");
+    trigger("repeatMissed");
+    EXPECT_EQ(panel(1), QStringLiteral("0/2 Richtig - 0 Trials - 0 Falsch - 0 Zurückgestellt"));
+    EXPECT_FALSE(text("frage").startsWith(QStringLiteral("Katze")));
+    click("bt_correct");
+    click("bt_correct");
+    EXPECT_EQ(panel(1), QStringLiteral("2/2 Richtig - 2 Trials - 0 Falsch - 0 Zurückgestellt"));
+    EXPECT_EQ(text("Memo1"), list);
+    EXPECT_EQ(text("Memo2"), statusBefore);
+    EXPECT_FALSE(find<QAction>("repeatMissed")->isEnabled());
+    EXPECT_FALSE(find<QAction>("saveMissed")->isEnabled());
+}
+
+TEST_F(ProgressTest, ReviewDueAsksTheNewQuestionsThenNothingUntilTheyAreDue)
+{
+    startProgram();
+    memo("Memo1")->setPlainText(QStringLiteral("Haus | _house_\n\nKatze | _cat_\nBaum | _tree_"));
+    prog().progress().open();
+    // Opening the File menu counts anew.
+    emit find<QMenu>("p0")->aboutToShow();
+    QAction* due = find<QAction>("reviewDue");
+    EXPECT_EQ(due->text(), QStringLiteral("Fällige Fragen üben (3)"));
+    EXPECT_TRUE(due->isEnabled());
+
+    due->trigger();
+    EXPECT_EQ(panel(1), QStringLiteral("0/3 Richtig - 0 Trials - 0 Falsch - 0 Zurückgestellt"));
+    for (int i = 0; i < 3; ++i)
+        click("bt_correct");
+    EXPECT_EQ(due->text(), QStringLiteral("Fällige Fragen üben (0)"));
+    EXPECT_FALSE(due->isEnabled());
+    EXPECT_EQ(prog().progress().store()->review_count(), 3);
+
+    // The count follows the language.
+    trigger("sp2");
+    EXPECT_EQ(due->text(), QStringLiteral("Review Due Questions (0)"));
+}
+
+TEST_F(ProgressTest, ARoundLeftByClosingGoesOnInTheNextRun)
+{
+    const QString list = QStringLiteral("Haus | _house_\nKatze | _cat_\nBaum | _tree_");
+    startProgram();
+    memo("Memo1")->setPlainText(list);
+    click("Button1");
+    click("bt_wrong");
+    click("bt_correct");
+    const QString status = text("Memo2");
+    const QString result = panel(1);
+    EXPECT_EQ(result, QStringLiteral("1/3 Richtig - 2 Trials - 1 Falsch - 0 Zurückgestellt"));
+    prog().FormClose();
+    program.reset();
+
+    struct Case {
+        const char* name;
+        QString list;
+        bool offered;
+    };
+    const Case cases[] = {
+        {"a changed line", QStringLiteral("Haus | _house_\nKatze | _cats_\nBaum | _tree_"), false},
+        {"the same lines", list, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        startProgram();
+        // Starting shows what it always shows; continuing is the learner's choice.
+        EXPECT_FALSE(find<QPushButton>("bt_correct")->isEnabled());
+        memo("Memo1")->setPlainText(c.list);
+        prog().progress().open();
+        emit find<QMenu>("p0")->aboutToShow();
+        EXPECT_EQ(find<QAction>("continueRound")->isEnabled(), c.offered);
+        if (!c.offered) {
+            program.reset();
+            continue;
+        }
+        trigger("continueRound");
+        EXPECT_EQ(text("Memo2"), status);
+        EXPECT_EQ(panel(1), result);
+        EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
+        // The one answered right is not asked again; two more right answers end the round.
+        const QStringList names{QStringLiteral("Haus"), QStringLiteral("Katze"), QStringLiteral("Baum")};
+        const QString answered = names.value(status.split(QLatin1Char('\n')).indexOf(QStringLiteral("X")));
+        EXPECT_FALSE(text("frage").startsWith(answered));
+        click("bt_correct");
+        click("bt_correct");
+        EXPECT_EQ(panel(1), QStringLiteral("3/3 Richtig - 4 Trials - 1 Falsch - 0 Zurückgestellt"));
+        // The round was finished; it is no longer offered, and it is remembered once.
+        emit find<QMenu>("p0")->aboutToShow();
+        EXPECT_FALSE(find<QAction>("continueRound")->isEnabled());
+        EXPECT_EQ(prog().progress().store()->rounds().size(), 1u);
+        EXPECT_EQ(prog().progress().store()->review_count(), 3);
+    }
+}
+
+TEST_F(ProgressTest, TheProgressPageShowsAndSaysTheFigures)
+{
+    startProgram();
+    auto* page = find<ProgressPage>("progress");
+    EXPECT_FALSE(find<PageControl>("blatt")->isPageVisible(page));
+    playRound();  // "Haus" wrong first, "Baum" right first (after a "Clock")
+    trigger("fProgress");
+    EXPECT_EQ(find<PageControl>("blatt")->currentWidget(), page);
+    EXPECT_EQ(page->summaries(),
+              (QStringList{QStringLiteral("Letzte 30 Tage: 2 Wiederholungen, 50 % beim ersten Mal richtig"),
+                           QStringLiteral("Nächste 14 Tage: 2 Fragen fällig, 0 davon heute"),
+                           QStringLiteral("Diese Liste: 0 neu, 2 im Lernen, 0 gekonnt")}));
+    EXPECT_EQ(find<QChartView>("dueChart")->accessibleName(), page->summaries()[1]);
+
+    trigger("sp2");
+    EXPECT_EQ(page->summaries(), (QStringList{QStringLiteral("Last 30 days: 2 reviews, 50 % right first time"),
+                                              QStringLiteral("Next 14 days: 2 questions due, 0 of them today"),
+                                              QStringLiteral("This list: 0 new, 2 learning, 0 known")}));
+    auto* tabs = find<PageControl>("blatt");
+    EXPECT_EQ(tabs->tabText(tabs->indexOf(page)), QStringLiteral("Progress"));
+    if (qEnvironmentVariableIsSet("LERNWERK_PROGRESS_SHOT")) {
+        find<PageControl>("blatt")->selectPage(page);
+        QCoreApplication::processEvents();
+        prog().grab().save(qEnvironmentVariable("LERNWERK_PROGRESS_SHOT"));
+    }
+}
+
+}  // namespace
+}  // namespace lernwerk::testing
