@@ -42,7 +42,7 @@ protected:
 };
 
 // What a screen reader is handed after each step of a round: one text a step,
-// the question as shown, the solution, the result line with the next question,
+// the question with each gap said as a word, the solution with each gap's text, the result line with the next question,
 // the end with the last result line; then the focus waits on "Neue Runde..".
 TEST_F(KeyboardSpeechTest, EachStepOfARoundIsSpokenOnce)
 {
@@ -52,12 +52,12 @@ TEST_F(KeyboardSpeechTest, EachStepOfARoundIsSpokenOnce)
         const char* answer;  // typed before the button is pressed
         const char* said;
     } steps[] = {
-        {"Button1", "", "Eins _____ drei"},
-        {"bt_solve", "", "Eins _zwei_ drei"},
-        {"bt_wrong", "", "0/1 Richtig - 1 Trials - 1 Falsch - 0 Zurückgestellt. Eins _____ drei"},
+        {"Button1", "", "Eins Lücke drei"},
+        {"bt_solve", "", "Eins zwei drei"},
+        {"bt_wrong", "", "0/1 Richtig - 1 Trials - 1 Falsch - 0 Zurückgestellt. Eins Lücke drei"},
         // A typed answer: its summary follows the solution in the same message.
-        {"bt_solve", "Zwei", "Eins _zwei_ drei. 0 von 1 Lücke wie eingegeben, 1 beinahe"},
-        {"bt_clock", "", "0/1 Richtig - 2 Trials - 1 Falsch - 1 Zurückgestellt. Eins _____ drei"},
+        {"bt_solve", "Zwei", "Eins zwei drei. 0 von 1 Lücke wie eingegeben, 1 beinahe"},
+        {"bt_clock", "", "0/1 Richtig - 2 Trials - 1 Falsch - 1 Zurückgestellt. Eins Lücke drei"},
         {"bt_correct", "", "Fertig! 1/1 Richtig - 3 Trials - 1 Falsch - 1 Zurückgestellt"},
     };
     for (const auto& step : steps) {
