@@ -333,6 +333,7 @@ void Tprog::createPages()
     trainer_->installEventFilter(this);
     editor_->installEventFilter(this);
     connectGuarded(blatt, &PageControl::userChange, this, errors_, &Tprog::blattChange);
+    connect(blatt, &PageControl::pageChosenByKeys, speaker_, &Speaker::say);
 
     connectGuarded(trainer_, &TrainerPage::solveClicked, this, errors_, &Tprog::bt_solveClick);
     connectGuarded(trainer_, &TrainerPage::markClicked, this, errors_, &Tprog::fragestellen);

@@ -2,6 +2,8 @@
 
 #include "lang/interface_language.h"
 
+class QColor;
+
 namespace lernwerk {
 
 // What the program says to a screen reader beyond a round's steps, and the
@@ -33,6 +35,10 @@ const SpeechTexts& speechTexts();
 // How to start, as the question field shows it before the first round, in
 // `language`: its lines after the heading, without their "> " marks.
 QString firstStepsText(Language language);
+
+// A colour as a screen reader says it: its hue with "dark" or "light", or
+// black, grey and white, then its RGB value, e.g. "dark red, #800000".
+QString colourName(const QColor& colour, Language language);
 
 // The editor's report of "Create List" in `language`.
 QString listBuiltText(std::size_t made, std::size_t skipped, Language language);

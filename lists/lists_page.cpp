@@ -107,8 +107,6 @@ QString ListsPage::listName() const { return aktuelleliste->text(); }
 void ListsPage::setListName(const QString& name)
 {
     aktuelleliste->setText(QString::fromStdU16String(textfile::ReadableName(name.toStdU16String())));
-    // Heard with its heading, as it is read.
-    aktuelleliste->setAccessibleName(Label7->text() + QLatin1Char(' ') + aktuelleliste->text());
 }
 
 void ListsPage::loadList()
@@ -167,6 +165,8 @@ void ListsPage::retranslate(Language language)
     const ListsTexts& texts = listsPageTexts();
     Label6->setText(texts.heading.in(language));
     Label7->setText(texts.currentList.in(language));
+    // The name is heard with its heading.
+    aktuelleliste->setAccessibleDescription(texts.currentList.in(language));
     Button2->setText(texts.loadList.in(language));
     Button1->setText(texts.newSession.in(language));
     setListName(texts.sampleName.in(language));

@@ -123,6 +123,10 @@ void PageControl::keyPressEvent(QKeyEvent* event)
             break;
     }
     setCurrentIndex(index);
+    // On the tab row a screen reader hears the tab that takes the focus; from
+    // inside a page it hears nothing of the change.
+    if (!tabBar()->hasFocus())
+        emit pageChosenByKeys(tabText(index));
 }
 
 bool PageControl::isPageVisible(QWidget* page) const { return isTabVisible(indexOf(page)); }

@@ -19,6 +19,8 @@ public:
 
 signals:
     void userChange();
+    // Ctrl+Tab or its kin chose the page of this caption from inside a page.
+    void pageChosenByKeys(const QString& caption);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

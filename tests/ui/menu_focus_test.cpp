@@ -3,6 +3,7 @@
 
 #include "program_fixture.h"
 
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -136,6 +137,41 @@ TEST_F(MenuFocusTest, ActionsSayWhatTheyDid)
         EXPECT_EQ(spoken, QStringList{QString::fromUtf8(action.said)});
     }
     EXPECT_TRUE(find<QAction>("Vergleich1")->isChecked());
+}
+
+}  // namespace
+}  // namespace lernwerk::testing
+
+namespace lernwerk::testing {
+namespace {
+
+// The colour dialog names each basic colour the arrow keys reach.
+TEST_F(MenuFocusTest, TheBasicColoursAreNamedAsTheyAreWalked)
+{
+    QStringList named;
+    whenModal([&named](QWidget* dialog) {
+        QObject::connect(dialog->findChild<Speaker*>(), &Speaker::spoken,
+                         [&named](const QString& said, QWidget*) { named << said; });
+        QWidget* wells = nullptr;
+        for (QWidget* child : dialog->findChildren<QWidget*>()) {
+            if (!wells && qstrcmp(child->metaObject()->className(), "QWellArray") == 0)
+                wells = child;
+        }
+        ASSERT_NE(wells, nullptr);
+        QApplication::setActiveWindow(dialog);
+        wells->setFocus();
+        for (const int key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(wells, &press);
+        }
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    trigger("hf");
+    // The last three: the well may name the colour it is on as it takes the focus.
+    ASSERT_GE(named.size(), 3) << named.join(u'|').toStdString();
+    EXPECT_EQ(named.mid(named.size() - 3),
+              (QStringList{QStringLiteral("Rot, #AA0000"), QStringLiteral("Magenta, #AA007F"),
+                           QStringLiteral("Dunkelblau, #00007F")}));
 }
 
 }  // namespace
