@@ -2,7 +2,6 @@
 // status bar take the texts of the interface language.
 
 #include <QAction>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -48,10 +47,6 @@ void Tprog::sprache()
     anzeige->setPanelText(StatusBar::kLinkPanel, window.donation.in(language));
     anzeige->setAccessibleName(window.statusBar.in(language));
     setNoBrowserMessage(speechTexts().noBrowser.in(language));
-    // A screen reader asks the program for its language, to read its texts
-    // with a voice of that language.
-    QLocale::setDefault(language == Language::German ? QLocale(QLocale::German, QLocale::Germany)
-                                                     : QLocale(QLocale::English, QLocale::UnitedStates));
     blatt->setTabText(blatt->indexOf(trainer_), trainerTexts().tab.in(language));
     trainer_->retranslate(language);
     blatt->setTabText(blatt->indexOf(statistics_), statisticsTexts().tab.in(language));
