@@ -334,6 +334,12 @@ void Tprog::createPages()
     editor_->installEventFilter(this);
     connectGuarded(blatt, &PageControl::userChange, this, errors_, &Tprog::blattChange);
     connect(blatt, &PageControl::pageChosenByKeys, speaker_, &Speaker::say);
+    // Before a round the trainer page holds nothing Tab can reach: it says
+    // how to start instead.
+    connect(blatt, &PageControl::tabGoesNowhere, this, [this] {
+        if (blatt->currentWidget() == trainer_)
+            tellHowToStart();
+    });
 
     connectGuarded(trainer_, &TrainerPage::solveClicked, this, errors_, &Tprog::bt_solveClick);
     connectGuarded(trainer_, &TrainerPage::markClicked, this, errors_, &Tprog::fragestellen);

@@ -173,6 +173,8 @@ class Journey:
         try:
             self.step(f"{language}: the program starts and says how to start", lambda: None,
                       texts["first_steps"], before=re.escape(title) + " frame.")
+            self.step(f"{language}: Tab where it finds nothing says how to start", lambda: keys("Tab"),
+                      texts["first_steps"])
             self.step(f"{language}: a round key where no round runs says so", lambda: keys("ctrl+Return"),
                       re.escape(texts["no_round"]))
 

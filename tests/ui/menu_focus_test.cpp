@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include "widgets/speaker.h"
 
@@ -108,7 +110,8 @@ TEST_F(MenuFocusTest, AMenuOpensOnItsFirstEntry)
     press(Qt::Key_Escape);
 }
 
-// A switch says what it switched, a language choice what it did to the list,
+// Tab where the page holds nothing to reach says how to start; a switch
+// says what it switched, a language choice what it did to the list,
 // a round key pressed where no round runs why nothing happened; each in the
 // interface language, once.
 TEST_F(MenuFocusTest, ActionsSayWhatTheyDid)
