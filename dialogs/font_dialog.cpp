@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -80,6 +81,13 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
     // Escape anywhere in the chooser cancels this whole dialog: left to
     // itself, the chooser would hide and leave this dialog without its list.
     fonts_->installEventFilter(this);
+    // Return in its lists and fields confirms this dialog: the chooser would
+    // take it from the face and style lists for itself and hide, as with
+    // Escape. Installed after the chooser's own filters, these come first.
+    for (QWidget* field : fonts_->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractItemView*>(field) || qobject_cast<QLineEdit*>(field))
+            field->installEventFilter(this);
+    }
     // The chooser's grid lines up with the colour row and the buttons below
     // it; the room it keeps for its own (absent) buttons goes.
     fonts_->layout()->setContentsMargins(0, 0, 0, 0);
@@ -183,15 +191,14 @@ void FontDialog::retranslate(Language language)
 
 bool FontDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == fonts_ && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Cancel)) {
+        if (watched == fonts_ && key->matches(QKeySequence::Cancel)) {
             reject();
             return true;
         }
-        // Return that a field or list of the chooser passes on confirms, as
-        // it does everywhere else in the dialog; the chooser would keep it.
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             accept();
             return true;
         }

@@ -1,8 +1,10 @@
 #include "program_fixture.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QFontDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -174,6 +176,38 @@ TEST_F(KeyboardSpeechTest, EscapeCancelsTheWholeFontDialog)
         EXPECT_TRUE(listShown) << opening;
         EXPECT_FALSE(find<FontDialog>("fd")->isVisible()) << opening;
     }
+}
+
+// Return in any list or field of the font dialog confirms the whole dialog;
+// the chooser inside never takes it for itself.
+TEST_F(KeyboardSpeechTest, ReturnConfirmsTheFontDialogFromEveryListAndField)
+{
+    qsizetype targets = 1;
+    for (qsizetype which = 0; which < targets; ++which) {
+        bool chooserShown = false;
+        int result = -1;
+        whenModal([&](QWidget* dialog) {
+            auto* fonts = dialog->findChild<QFontDialog*>();
+            ASSERT_NE(fonts, nullptr);
+            chooserShown = fonts->isVisible();
+            QList<QWidget*> fields;
+            for (QWidget* field : fonts->findChildren<QWidget*>()) {
+                if ((qobject_cast<QAbstractItemView*>(field) || qobject_cast<QLineEdit*>(field)) && field->isVisible())
+                    fields << field;
+            }
+            targets = fields.size();
+            ASSERT_LT(which, targets);
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(fields[which], &enter);
+            result = static_cast<QDialog*>(dialog)->result();
+            if (dialog->isVisible())
+                static_cast<QDialog*>(dialog)->reject();  // lets the test end; the check below fails
+        });
+        trigger("Schrift1");
+        EXPECT_TRUE(chooserShown) << which;
+        EXPECT_EQ(result, QDialog::Accepted) << which;
+    }
+    EXPECT_GE(targets, 6);  // face, style and size, each a field and a list
 }
 
 // A link (a click label) is reached by Tab and pressed with Enter or Space.
