@@ -52,7 +52,8 @@ AnswerMarks::AnswerMarks(const QPlainTextEdit& answer, QPlainTextEdit& solution)
     });
     // A new font or colour of the field: the tints follow.
     solution_.installEventFilter(this);
-    solution_.viewport()->installEventFilter(this);
+    viewport_ = solution_.viewport();
+    viewport_->installEventFilter(this);
     connect(&solution_, &QPlainTextEdit::cursorPositionChanged, this, &AnswerMarks::explainAtCaret);
 }
 
@@ -177,26 +178,29 @@ QString AnswerMarks::explanationAt(int position) const
 
 void AnswerMarks::explainAtCaret()
 {
-    if (checks_.empty() || !solution_.hasFocus())
+    // The viewport goes first when the field is destroyed.
+    if (checks_.empty() || viewport_.isNull() || !solution_.hasFocus())
         return;
     const QString explanation = explanationAt(solution_.textCursor().position());
     if (explanation.isEmpty())
         return;
     const QRect caret = solution_.cursorRect();
-    QToolTip::showText(solution_.viewport()->mapToGlobal(caret.bottomLeft()), explanation, solution_.viewport(), caret);
+    QToolTip::showText(viewport_->mapToGlobal(caret.bottomLeft()), explanation, viewport_, caret);
 }
 
 bool AnswerMarks::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &solution_ && event->type() == QEvent::PaletteChange && !checks_.empty())
+    // The event's type is looked at first: the filter also sees the events
+    // of a field that is being destroyed.
+    if (event->type() == QEvent::PaletteChange && watched == &solution_ && !checks_.empty())
         paint();
     // Pointing at a marked gap tells its verdict; elsewhere the field's own
     // tooltip gives the summary.
-    if (watched == solution_.viewport() && event->type() == QEvent::ToolTip && !checks_.empty()) {
+    if (event->type() == QEvent::ToolTip && watched == viewport_ && !checks_.empty()) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const QString explanation = explanationAt(solution_.cursorForPosition(help->pos()).position());
         if (!explanation.isEmpty()) {
-            QToolTip::showText(help->globalPos(), explanation, solution_.viewport());
+            QToolTip::showText(help->globalPos(), explanation, viewport_);
             return true;
         }
     }

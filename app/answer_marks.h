@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <string_view>
 #include <vector>
@@ -53,6 +55,7 @@ private:
 
     const QPlainTextEdit& answer_;
     QPlainTextEdit& solution_;
+    QPointer<QWidget> viewport_;
     bool enabled_ = true;
     bool marking_ = false;
     std::vector<quiz::GapCheck> checks_;
