@@ -16,12 +16,15 @@
 #include "lang/editor_texts.h"
 #include "lang/lists_texts.h"
 #include "lang/progress_page_texts.h"
+#include "lang/speech_texts.h"
 #include "lang/trainer_texts.h"
 #include "lang/window_texts.h"
 #include "lists/editor_page.h"
 #include "lists/lists_page.h"
 #include "widgets/page_control.h"
+#include "widgets/speaker.h"
 #include "widgets/status_bar.h"
+#include "widgets/web_links.h"
 
 namespace lernwerk {
 
@@ -46,6 +49,7 @@ void Tprog::sprache()
     anzeige->setPanelText(StatusBar::kResultPanel, window.result.in(language));
     anzeige->setPanelText(StatusBar::kLinkPanel, window.donation.in(language));
     anzeige->setAccessibleName(window.statusBar.in(language));
+    setNoBrowserMessage(speechTexts().noBrowser.in(language));
     blatt->setTabText(blatt->indexOf(trainer_), trainerTexts().tab.in(language));
     trainer_->retranslate(language);
     blatt->setTabText(blatt->indexOf(statistics_), statisticsTexts().tab.in(language));
@@ -110,9 +114,17 @@ void Tprog::exchangeInfoTabs(Language language)
 }
 
 // Settings > Language > German: the interface speaks German.
-void Tprog::sp1Click() { language_.set(Language::German); }
+void Tprog::sp1Click() { chooseLanguage(Language::German); }
 
 // Settings > Language > English: the interface speaks English.
-void Tprog::sp2Click() { language_.set(Language::English); }
+void Tprog::sp2Click() { chooseLanguage(Language::English); }
+
+// The switch replaces the question list by the sample list of the language,
+// also in the middle of a round: the learner hears so.
+void Tprog::chooseLanguage(Language language)
+{
+    language_.set(language);
+    speaker_->say(speechTexts().languageChosen.in(language));
+}
 
 }  // namespace lernwerk

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/late_key_warnings.h"
 #include "app/program.h"
 #include "app/startup_report.h"
 #include "app/tprog.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("lernwerk"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LERNWERK_VERSION));
     lernwerk::answerInformationOptions(argc, argv);
+    lernwerk::showLateKeyWarningOnce();
 
     lernwerk::ErrorReporter errors;
     lernwerk::Application application(argc, argv, errors);

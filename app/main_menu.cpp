@@ -1,14 +1,13 @@
 // The menu bar: every entry with its name and handler. The captions come from
 // the language switch.
 
-#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRegularExpression>
 
 #include "app/memory_rounds.h"
+#include "app/menu_focus.h"
 #include "app/tprog.h"
 #include "dialogs/info_topics.h"
 #include "dialogs/template_menu.h"
@@ -18,7 +17,6 @@
 #include "lang/window_texts.h"
 #include "lists/lists_page.h"
 #include "widgets/error_reporter.h"
-#include "widgets/speaker.h"
 
 namespace lernwerk {
 
@@ -116,8 +114,9 @@ void Tprog::createMenus()
     softwareEnglish_ = software.english;
     QMenu* help = createHelpMenu(menus, bar);
 
+    auto* focus = new MenuFocus(*bar, *speaker_, language_);
     for (QMenu* menu : {program, windows, settings, softwareEnglish_, softwareGerman_, help})
-        nameWhenReachedByArrows(menu);
+        focus->watch(menu);
     addShortcuts(program);
 }
 
@@ -207,32 +206,6 @@ QMenu* Tprog::createHelpMenu(MenuBuilder& menus, QMenuBar* bar)
           std::pair{"i8", &texts.i8}, std::pair{"i12", &texts.i12}})
         menus.link(menu, name, *text);
     return menu;
-}
-
-// A menu reached with the arrow keys from the one before is named to a screen
-// reader, which hears of the menu bar's entries only when the first menu opens
-// (with F10 or Alt and a letter). In between, it still presents the entry it
-// heard of, or the control the focus went back to for a moment; the name goes
-// to whichever of these it presents.
-void Tprog::nameWhenReachedByArrows(QMenu* menu)
-{
-    connect(menu, &QMenu::aboutToHide, this, [this] {
-        // Another menu that opens before this event is handled was reached
-        // from this one.
-        menuChanging_ = true;
-        QMetaObject::invokeMethod(
-            this, [this] { menuChanging_ = false; }, Qt::QueuedConnection);
-    });
-    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-        if (!menuChanging_)
-            return;
-        QList<QAccessibleInterface*> presented;
-        if (QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(menuBar())) {
-            for (int i = 0; i < entries->childCount(); ++i)
-                presented << entries->child(i);
-        }
-        speaker_->sayOnAny(presented, menu->title().remove(QRegularExpression(QStringLiteral("&(?!&)"))));
-    });
 }
 
 void Tprog::addShortcuts(QMenu* firstMenu)

@@ -40,7 +40,7 @@ void QuestionFieldLook::chooseBackground(std::span<QPlainTextEdit* const> fields
 {
     if (!cd)
         cd = new ColorDialog(Qt::black, parent_);
-    if (!cd->choose())
+    if (!cd->choose(language_.current()))
         return;
     const QColor chosen = cd->chosenColor();
     for (QPlainTextEdit* field : fields) {

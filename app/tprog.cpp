@@ -30,6 +30,7 @@
 #include "lang/editor_texts.h"
 #include "lang/interface_language.h"
 #include "lang/lists_texts.h"
+#include "lang/speech_texts.h"
 #include "lists/editor_page.h"
 #include "lists/lists_page.h"
 #include "textfile/u_WideFunc.h"
@@ -183,6 +184,21 @@ void Tprog::watchFocus(QWindow* now)
     const bool fromOwnWindow = before && before != now && before->modality() == Qt::NonModal;
     if (fromHandOver || fromOwnWindow)
         errors_.guarded([this] { FormActivate(); });
+    if (fromHandOver)
+        tellHowToStart();
+}
+
+// A newcomer hears what a sighted one reads in the question field: how to
+// start. Queued: the screen reader first hears of the window and its focus.
+void Tprog::tellHowToStart()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!trainer_->correctButton()->isEnabled())
+                speaker_->say(firstStepsText(language_.current()));
+        },
+        Qt::QueuedConnection);
 }
 
 void Tprog::FormActivate()
@@ -314,11 +330,12 @@ void Tprog::createPages()
     speaker_ = new Speaker(this);
     statistics_ = new StatisticsPage;
     trainer_ = new TrainerPage(language_, *anzeige, *statistics_, *speaker_, [this] { return lists_->listName(); });
+    trainer_->takeRoundKeysIn(*this);
     blatt->addTab(trainer_, QString());
     blatt->addTab(statistics_, QString());
     lists_ = new ListsPage(errors_, *speaker_);
     connectGuarded(lists_, &ListsPage::newSessionRequested, this, errors_, &Tprog::Button1Click);
-    editor_ = new EditorPage(errors_);
+    editor_ = new EditorPage(errors_, *speaker_);
     connectGuarded(editor_, &EditorPage::closeRequested, this, errors_, [this] { hidePage(editor_); });
     connectGuarded(editor_, &EditorPage::listHandedOver, this, errors_,
                    [this](const QStringList& lines, const QString& name) {
@@ -336,6 +353,13 @@ void Tprog::createPages()
     trainer_->installEventFilter(this);
     editor_->installEventFilter(this);
     connectGuarded(blatt, &PageControl::userChange, this, errors_, &Tprog::blattChange);
+    connect(blatt, &PageControl::pageChosenByKeys, speaker_, &Speaker::say);
+    // Before a round the trainer page holds nothing Tab can reach: it says
+    // how to start instead.
+    connect(blatt, &PageControl::tabGoesNowhere, this, [this] {
+        if (blatt->currentWidget() == trainer_)
+            tellHowToStart();
+    });
 
     connectGuarded(trainer_, &TrainerPage::solveClicked, this, errors_, &Tprog::bt_solveClick);
     connectGuarded(trainer_, &TrainerPage::markClicked, this, errors_, &Tprog::fragestellen);

@@ -126,6 +126,7 @@ public:
     void sprache();
     void sp1Click();
     void sp2Click();
+    void chooseLanguage(Language language);
     void Schrift1Click();
     void hfClick();
     void Vergleich1Click();
@@ -166,7 +167,6 @@ private:
     QMenu* createWindowsMenu(MenuBuilder& menus, QMenuBar* bar);
     QMenu* createSettingsMenu(MenuBuilder& menus, QMenuBar* bar);
     QMenu* createHelpMenu(MenuBuilder& menus, QMenuBar* bar);
-    void nameWhenReachedByArrows(QMenu* menu);
     void addShortcuts(QMenu* firstMenu);
     void createStatusBar();
     void acceptListDrops();
@@ -174,6 +174,7 @@ private:
     void scrollInfoPagesToTop();
     void readLastListAtCreation(const QString& fileName);
     void watchFocus(QWindow* now);
+    void tellHowToStart();
     void exchangeInfoTabs(Language language);
 
     Tstart& start_;
@@ -202,8 +203,6 @@ private:
     ProgressPage* progressPage_ = nullptr;
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
-    // A menu of the bar is being left for the next one with the arrow keys.
-    bool menuChanging_ = false;
     StatisticsPage* statistics_ = nullptr;
     ListsPage* lists_ = nullptr;
     EditorPage* editor_ = nullptr;

@@ -8,10 +8,13 @@
 #include <QShortcut>
 
 #include "app/answer_marks.h"
+#include "app/spoken_question.h"
 #include "app/statistics_page.h"
+#include "lang/speech_texts.h"
 #include "lang/trainer_texts.h"
 #include "widgets/controls.h"
 #include "widgets/long_word_wrap.h"
+#include "widgets/speaker.h"
 #include "widgets/status_bar.h"
 #include "widgets/text_field.h"
 #include "widgets/timestamp.h"
@@ -65,6 +68,7 @@ TrainerPage::TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar
       statusBar_(statusBar),
       log_(log),
       listName_(std::move(listName)),
+      speaker_(speaker),
       speech_(speaker)
 {
     setObjectName(QStringLiteral("tb1"));
@@ -93,21 +97,26 @@ TrainerPage::TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar
     connect(bt_correct, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Correct); });
     connect(bt_wrong, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Wrong); });
     connect(bt_clock, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Postponed); });
-
-    addShortcut(kSolveKey, bt_solve);
-    addShortcut(kCorrectKey, bt_correct);
-    addShortcut(kWrongKey, bt_wrong);
-    addShortcut(kClockKey, bt_clock);
 }
 
-void TrainerPage::addShortcut(const QKeySequence& keys, QPushButton* button)
+void TrainerPage::takeRoundKeysIn(QWidget& window)
 {
-    // Works while the page shows, wherever the cursor is in the window; a
-    // disabled button stays unpressed.
-    auto* shortcut = new QShortcut(keys, this);
-    connect(shortcut, &QShortcut::activated, button, [button] {
-        if (button->isEnabled())
+    for (const auto& [keys, button] : {std::pair{kSolveKey, bt_solve}, std::pair{kCorrectKey, bt_correct},
+                                       std::pair{kWrongKey, bt_wrong}, std::pair{kClockKey, bt_clock}})
+        addShortcut(window, keys, button);
+}
+
+void TrainerPage::addShortcut(QWidget& window, const QKeySequence& keys, QPushButton* button)
+{
+    // Works on every page of the window, wherever the cursor is. Where no
+    // round runs the button stays unpressed, and the learner hears why.
+    auto* shortcut = new QShortcut(keys, &window);
+    connect(shortcut, &QShortcut::activated, button, [this, keys, button] {
+        if (button->isEnabled()) {
             button->click();
+            return;
+        }
+        speaker_.say(speechTexts().noRound.in(language_.current()).arg(keys.toString(QKeySequence::NativeText)));
     });
 }
 
@@ -206,7 +215,7 @@ void TrainerPage::clear_fields()
 void TrainerPage::show_question(std::u16string_view text)
 {
     setWrappedText(*frage, fromView(text));
-    speech_.questionShown(frage->toPlainText());
+    speech_.questionShown(spokenQuestion(frage->toPlainText(), speechTexts().gap.in(language_.current())));
 }
 
 void TrainerPage::show_solution(std::u16string_view text)
@@ -214,7 +223,7 @@ void TrainerPage::show_solution(std::u16string_view text)
     setWrappedText(*loesung, fromView(text));
     marks_->mark(text, language_.current());
     // The marks leave their summary as the field's description.
-    speech_.solutionShown(loesung->toPlainText(), loesung->accessibleDescription());
+    speech_.solutionShown(spokenSolution(loesung->toPlainText()), loesung->accessibleDescription());
 }
 
 void TrainerPage::finish_trainer()

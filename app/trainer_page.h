@@ -48,6 +48,10 @@ public:
     static inline const QKeySequence kWrongKey{Qt::CTRL | Qt::Key_2};
     static inline const QKeySequence kClockKey{Qt::CTRL | Qt::Key_3};
 
+    // The round's keys work anywhere in `window`, the page's main window;
+    // pressed while no round runs, they say so.
+    void takeRoundKeysIn(QWidget& window);
+
     // Enter outside a text field presses "Richtig" when it can be pressed.
     QPushButton* correctButton() const { return bt_correct; }
 
@@ -78,12 +82,13 @@ private:
     void show_solution(std::u16string_view text) override;
     void finish_trainer() override;
 
-    void addShortcut(const QKeySequence& keys, QPushButton* button);
+    void addShortcut(QWidget& window, const QKeySequence& keys, QPushButton* button);
 
     const InterfaceLanguage& language_;
     StatusBar& statusBar_;
     StatisticsPage& log_;
     std::function<QString()> listName_;
+    Speaker& speaker_;
     RoundSpeech speech_;
 
     QLabel* Label10;

@@ -161,6 +161,8 @@ void CatalogueFrame::retranslate(Language interfaceLanguage)
         icons_[i]->setAccessibleName(
             openPage.in(interfaceLanguage).arg(catalogueTitle(static_cast<int>(i), language_)));
     softwareLink_->setAccessibleName(softwareLink_->text());
+    // The list scrolls with the keys once it has the focus; it is named by its heading.
+    scrollBox_->setAccessibleName(infoPageTexts().catalogueHeading.in(interfaceLanguage));
 }
 
 void CatalogueFrame::BrowseToHint(const QString& hint) { BrowseToAddress(hint, kReferrerPage, false); }

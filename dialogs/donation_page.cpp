@@ -37,6 +37,8 @@ void DonationPage::build()
     picture_ = new QLabel(panel);
     picture_->setObjectName(objectName() + QStringLiteral("Picture"));
     picture_->setGeometry(QRect(QPoint(kPictureInset, kPictureInset), kPictureSize));
+    // A Tab stop, so that a screen reader says what the picture asks.
+    picture_->setFocusPolicy(Qt::StrongFocus);
     const QString file =
         Text{QStringLiteral(":/pictures/donate_de.jpg"), QStringLiteral(":/pictures/donate_en.jpg")}.in(language());
     errors().guarded([&] { picture_->setPixmap(QPixmap::fromImage(loadPicture(file))); });

@@ -1,19 +1,25 @@
 #include "dialogs/font_dialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "lang/font_dialog_texts.h"
 
@@ -75,6 +81,13 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
     // Escape anywhere in the chooser cancels this whole dialog: left to
     // itself, the chooser would hide and leave this dialog without its list.
     fonts_->installEventFilter(this);
+    // Return in its lists and fields confirms this dialog: the chooser would
+    // take it from the face and style lists for itself and hide, as with
+    // Escape. Installed after the chooser's own filters, these come first.
+    for (QWidget* field : fonts_->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractItemView*>(field) || qobject_cast<QLineEdit*>(field))
+            field->installEventFilter(this);
+    }
     // The chooser's grid lines up with the colour row and the buttons below
     // it; the room it keeps for its own (absent) buttons goes.
     fonts_->layout()->setContentsMargins(0, 0, 0, 0);
@@ -95,6 +108,7 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
     colorRow->addStretch(1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -102,7 +116,54 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent)
     layout->addWidget(fonts_);
     layout->addLayout(colorRow);
     layout->addWidget(buttons);
+    // A box is heard with what it holds.
+    QList<QComboBox*> boxes = fonts_->findChildren<QComboBox*>();
+    boxes << colors_;
+    for (QComboBox* box : boxes)
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { nameControls(); });
     retranslate(Language::English);
+}
+
+// Each field and list of the chooser is named by the label above it, and
+// each box by its label and the value it holds: a screen reader reads the
+// labels with nothing, and a box without its value.
+void FontDialog::nameControls()
+{
+    const auto withoutAccessKey = [](QString text) {
+        return text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    };
+    // The label at the top of each column names its field and list.
+    QHash<int, std::pair<int, QString>> columnNames;
+    auto* grid = qobject_cast<QGridLayout*>(fonts_->layout());
+    for (int i = 0; grid && i < grid->count(); ++i) {
+        auto* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
+        if (!label || !label->buddy())
+            continue;
+        int row = 0;
+        int column = 0;
+        int rowSpan = 0;
+        int columnSpan = 0;
+        grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        if (!columnNames.contains(column) || columnNames.value(column).first > row)
+            columnNames.insert(column, {row, withoutAccessKey(label->text())});
+        label->buddy()->setAccessibleName(withoutAccessKey(label->text()));
+    }
+    for (int i = 0; grid && i < grid->count(); ++i) {
+        auto* list = qobject_cast<QAbstractItemView*>(grid->itemAt(i)->widget());
+        if (!list)
+            continue;
+        int row = 0;
+        int column = 0;
+        int rowSpan = 0;
+        int columnSpan = 0;
+        grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        list->setAccessibleName(columnNames.value(column).second);
+    }
+    // A box is named by its label through the label's buddy; its value goes
+    // into its description, which a screen reader says after the name.
+    for (QComboBox* box : fonts_->findChildren<QComboBox*>())
+        box->setAccessibleDescription(box->currentText());
+    colors_->setAccessibleDescription(colors_->currentText());
 }
 
 void FontDialog::retranslate(Language language)
@@ -122,6 +183,7 @@ void FontDialog::retranslate(Language language)
     colorLabel_->setText(texts.colorLabel.in(language));
     for (int i = 0; i < kFontDialogColors; ++i)
         colors_->setItemText(i, texts.colorNames[static_cast<std::size_t>(i)].in(language));
+    nameControls();
     // The hidden dialog lays its rows out anew for the names' width.
     layout()->invalidate();
     layout()->activate();
@@ -129,10 +191,17 @@ void FontDialog::retranslate(Language language)
 
 bool FontDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == fonts_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
-        reject();
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == fonts_ && key->matches(QKeySequence::Cancel)) {
+            reject();
+            return true;
+        }
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            accept();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -38,6 +38,7 @@ protected:
 private:
     void display(const QFont& font, const QColor& color);
     void retranslate(Language language);
+    void nameControls();
 
     QFontDialog* fonts_;
     QComboBox* colors_;

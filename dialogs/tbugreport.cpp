@@ -7,7 +7,6 @@
 
 #include "lang/report_texts.h"
 #include "widgets/click_label.h"
-#include "widgets/controls.h"
 #include "widgets/error_reporter.h"
 #include "widgets/web_links.h"
 
@@ -22,7 +21,9 @@ QLabel* paragraph(QWidget* parent, const char* name, const QString& text)
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
-    makeReadable(label);
+    // No Tab stop: a screen reader reads the paragraphs once, as the window
+    // opens, and Tab goes from link to link.
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 

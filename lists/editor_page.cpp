@@ -10,11 +10,13 @@
 #include <iterator>
 
 #include "lang/editor_texts.h"
+#include "lang/speech_texts.h"
 #include "lists/editor_rules.h"
 #include "textfile/encodings.h"
 #include "textfile/text_lines.h"
 #include "widgets/controls.h"
 #include "widgets/error_reporter.h"
+#include "widgets/speaker.h"
 #include "widgets/text_field.h"
 
 namespace lernwerk {
@@ -43,9 +45,10 @@ QPlainTextEdit* makeEditorField(QWidget* group, const char* name)
 
 }  // namespace
 
-EditorPage::EditorPage(ErrorReporter& errors, QWidget* parent)
+EditorPage::EditorPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     : QWidget(parent),
       errors_(errors),
+      speaker_(speaker),
       od2(this, {.name = "od2",
                  .filter = QStringLiteral("Textdateien (*.txt)"),
                  .save = false,
@@ -90,6 +93,10 @@ EditorPage::EditorPage(ErrorReporter& errors, QWidget* parent)
     cbt2->setChecked(true);
     Button7 = addButton(this, "Button7", &EditorPage::buildList);
     Button12 = addButton(this, "Button12", &EditorPage::closeEditor);
+    buildResult = new QLabel(this);
+    buildResult->setObjectName(QStringLiteral("buildResult"));
+    buildResult->setWordWrap(true);
+    buildResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Tab walks each group's field, then its buttons; then the settings and
     // the page's own buttons.
@@ -154,12 +161,20 @@ void EditorPage::layoutFor(int width, int height)
     const int buttonLeft = width - kMargin - kGroupButtonWidth - kMargin;
     Button7->setGeometry(buttonLeft, settingsTop + 8, kGroupButtonWidth, kButtonHeight);
     Button12->setGeometry(buttonLeft, settingsTop + 8 + kButtonHeight + 8, kGroupButtonWidth, kButtonHeight);
+    // What "Liste Erstellen" made stands between the settings and its button.
+    const int resultLeft = GroupBox3->geometry().right() + 1 + kMargin;
+    buildResult->setGeometry(resultLeft, settingsTop + 8, std::max(0, buttonLeft - kMargin - resultLeft),
+                             GroupBox3->height() - 8);
 }
 
 void EditorPage::buildList()
 {
-    const auto lines = buildQuestionLines(fieldLines(*m1), cbt1->isChecked(), cbt2->isChecked());
+    const auto input = fieldLines(*m1);
+    const auto lines = buildQuestionLines(input, cbt1->isChecked(), cbt2->isChecked());
     appendFieldLines(*m2, lines);
+    const QString made = listBuiltText(lines.size(), linesWithoutSeparator(input), language_);
+    buildResult->setText(made);
+    speaker_.say(made);
 }
 
 void EditorPage::clearInput() { m1->clear(); }
@@ -195,6 +210,8 @@ void EditorPage::handOverList()
 
 void EditorPage::retranslate(Language language)
 {
+    language_ = language;
+    buildResult->clear();
     const EditorTexts& texts = editorPageTexts();
     StaticText6->setText(texts.explanation.in(language));
     GroupBox3->setTitle(texts.settings.in(language));

@@ -16,6 +16,7 @@ class QPushButton;
 namespace lernwerk {
 
 class ErrorReporter;
+class Speaker;
 
 // The question-list editor `editor`: pairs "part 1 - part 2" in the input
 // become question lines in the output, which can be saved or handed over to
@@ -23,9 +24,11 @@ class ErrorReporter;
 class EditorPage : public QWidget {
     Q_OBJECT
 public:
-    explicit EditorPage(ErrorReporter& errors, QWidget* parent = nullptr);
+    // What "Liste Erstellen" made is also told to a screen reader through `speaker`.
+    EditorPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent = nullptr);
 
-    // "Liste Erstellen": appends the question lines built from the input.
+    // "Liste Erstellen": appends the question lines built from the input, and
+    // shows and says how many it made and how many lines it left out.
     void buildList();
     void clearInput();
     void loadInput();
@@ -53,7 +56,11 @@ private:
     QPushButton* addButton(QWidget* parent, const char* name, void (EditorPage::*handler)());
 
     ErrorReporter& errors_;
+    Speaker& speaker_;
+    Language language_ = Language::English;
     QLabel* StaticText6;
+    // What the last "Liste Erstellen" made.
+    QLabel* buildResult;
     QGroupBox* gb1;
     QGroupBox* gb2;
     QPlainTextEdit* m1;

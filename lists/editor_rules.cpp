@@ -23,6 +23,13 @@ std::vector<std::u16string> buildQuestionLines(const std::vector<std::u16string>
     return output;
 }
 
+std::size_t linesWithoutSeparator(const std::vector<std::u16string>& input)
+{
+    return static_cast<std::size_t>(std::count_if(input.begin(), input.end(), [](const std::u16string& line) {
+        return !line.empty() && line.find(kPartSeparator) == std::u16string::npos;
+    }));
+}
+
 bool needsUnicodeFile(std::u16string_view text)
 {
     return std::any_of(text.begin(), text.end(), [](char16_t unit) { return unit >= 0x100; });

@@ -16,6 +16,10 @@ inline constexpr std::u16string_view kPartSeparator = u" - ";
 // ask for), give nothing.
 std::vector<std::u16string> buildQuestionLines(const std::vector<std::u16string>& input, bool askFirst, bool askSecond);
 
+// How many lines of editor input hold text but no separator: the lines
+// `buildQuestionLines` leaves out.
+std::size_t linesWithoutSeparator(const std::vector<std::u16string>& input);
+
 // Whether a text needs more than the Windows-1252 range to be stored, judged
 // the simple way the editor's save does: any code unit from U+0100 up.
 bool needsUnicodeFile(std::u16string_view text);

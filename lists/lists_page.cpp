@@ -49,7 +49,9 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     Label7->setObjectName(QStringLiteral("Label7"));
     aktuelleliste = new QLabel(this);
     aktuelleliste->setObjectName(QStringLiteral("aktuelleliste"));
-    aktuelleliste->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A Tab stop, so that the keyboard and a screen reader reach the name.
+    aktuelleliste->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    aktuelleliste->setFocusPolicy(Qt::StrongFocus);
     nameRow->addWidget(Label7);
     nameRow->addWidget(aktuelleliste, 1);
     layout->addLayout(nameRow);
@@ -90,7 +92,8 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     connectGuarded(Button2, &QPushButton::clicked, this, errors_, &ListsPage::loadList);
     connect(Button1, &QPushButton::clicked, this, &ListsPage::newSessionRequested);
 
-    // The list and its status column, then the buttons below them.
+    // The list's name, the list and its status column, then the buttons below them.
+    QWidget::setTabOrder(aktuelleliste, Memo1);
     QWidget::setTabOrder(Memo1, Memo2);
     QWidget::setTabOrder(Memo2, Button2);
     QWidget::setTabOrder(Button2, Button1);
@@ -162,6 +165,8 @@ void ListsPage::retranslate(Language language)
     const ListsTexts& texts = listsPageTexts();
     Label6->setText(texts.heading.in(language));
     Label7->setText(texts.currentList.in(language));
+    // The name is heard with its heading.
+    aktuelleliste->setAccessibleDescription(texts.currentList.in(language));
     Button2->setText(texts.loadList.in(language));
     Button1->setText(texts.newSession.in(language));
     setListName(texts.sampleName.in(language));

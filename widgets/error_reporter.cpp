@@ -11,7 +11,11 @@ void ErrorReporter::show(const QString& message) const
         sink_(title_, message);
         return;
     }
-    QMessageBox::critical(QApplication::activeWindow(), title_, message);
+    QMessageBox box(QMessageBox::Critical, title_, message, QMessageBox::Ok, QApplication::activeWindow());
+    // A screen reader names the box by its caption and reads its description;
+    // the message's own label it does not read.
+    box.setAccessibleDescription(message);
+    box.exec();
 }
 
 }  // namespace lernwerk

@@ -25,8 +25,12 @@ private:
 // The tab row is as high as the window's design has it, so that the pages
 // get the height the layout of their fields is made for.
 class TabRow : public QTabBar {
+    Q_OBJECT
 public:
     static constexpr int kHeight = 26;
+
+signals:
+    void nowhereToGo();
 
 protected:
     // The arrow keys on the row move to the next tab the user can see.
@@ -47,6 +51,17 @@ protected:
         }
     }
 
+    // Tab and Shift+Tab from the row, when the page holds nothing that takes
+    // the keys (the trainer page before a round), leave the focus where it
+    // is; the row says so, so that a screen reader can say why.
+    bool focusNextPrevChild(bool next) override
+    {
+        const bool moved = QTabBar::focusNextPrevChild(next);
+        if (hasFocus())
+            emit nowhereToGo();
+        return moved;
+    }
+
     QSize tabSizeHint(int index) const override { return {QTabBar::tabSizeHint(index).width(), kHeight}; }
     QSize minimumTabSizeHint(int index) const override { return {QTabBar::minimumTabSizeHint(index).width(), kHeight}; }
 };
@@ -57,7 +72,9 @@ PageControl::PageControl(QWidget* parent) : QTabWidget(parent)
 {
     installPageControlAccessible();
     setObjectName(QStringLiteral("blatt"));
-    setTabBar(new TabRow);
+    auto* row = new TabRow;
+    setTabBar(row);
+    connect(row, &TabRow::nowhereToGo, this, &PageControl::tabGoesNowhere);
     tabBar()->setUsesScrollButtons(true);
     connect(this, &QTabWidget::currentChanged, this, [this] {
         if (programChanges_ == 0)
@@ -123,6 +140,10 @@ void PageControl::keyPressEvent(QKeyEvent* event)
             break;
     }
     setCurrentIndex(index);
+    // On the tab row a screen reader hears the tab that takes the focus; from
+    // inside a page it hears nothing of the change.
+    if (!tabBar()->hasFocus())
+        emit pageChosenByKeys(tabText(index));
 }
 
 bool PageControl::isPageVisible(QWidget* page) const { return isTabVisible(indexOf(page)); }
@@ -134,3 +155,5 @@ void PageControl::selectPage(QWidget* page)
 }
 
 }  // namespace lernwerk
+
+#include "page_control.moc"

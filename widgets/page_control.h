@@ -19,6 +19,10 @@ public:
 
 signals:
     void userChange();
+    // Ctrl+Tab or its kin chose the page of this caption from inside a page.
+    void pageChosenByKeys(const QString& caption);
+    // Tab or Shift+Tab on the tab row found nothing else to go to in the page.
+    void tabGoesNowhere();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,8 +1,6 @@
 #include "widgets/speaker.h"
 
-#include <QAccessible>
 #include <QApplication>
-#include <QPointer>
 #include <QWidget>
 
 #include <utility>
@@ -15,31 +13,10 @@ namespace {
 
 bool hasActiveFocus(const QWidget* control) { return control && control->isActiveWindow(); }
 
-// The control a screen reader was last told has the focus. While a menu is
-// open Qt's focus widget and the screen reader's may differ.
-QPointer<QWidget> lastPresentedControl;
-QAccessible::UpdateHandler forwardedHandler = nullptr;
-
-void watchFocusEvents(QAccessibleEvent* event)
-{
-    if (event->type() == QAccessible::Focus && event->child() < 0) {
-        if (auto* control = qobject_cast<QWidget*>(event->object()))
-            lastPresentedControl = control;
-    }
-    QAccessible::installUpdateHandler(forwardedHandler);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(watchFocusEvents);
-}
-
 }  // namespace
 
 Speaker::Speaker(QObject* parent) : QObject(parent)
 {
-    static const bool watching = [] {
-        forwardedHandler = QAccessible::installUpdateHandler(watchFocusEvents);
-        return true;
-    }();
-    Q_UNUSED(watching);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
 }
 
@@ -52,16 +29,6 @@ void Speaker::say(const QString& text)
     } else {
         waiting_ = text;
     }
-}
-
-void Speaker::sayOnAny(QList<QAccessibleInterface*> objects, const QString& text)
-{
-    if (QAccessibleInterface* presented = QAccessible::queryAccessibleInterface(lastPresentedControl.data());
-        presented && !objects.contains(presented))
-        objects << presented;
-    for (QAccessibleInterface* object : objects)
-        presentOn(object, text);
-    emit spoken(text, nullptr);
 }
 
 void Speaker::hold() { held_ = true; }

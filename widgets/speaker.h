@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QList>
 #include <QObject>
 #include <QString>
 
-class QAccessibleInterface;
 class QWidget;
 
 namespace lernwerk {
@@ -26,12 +24,6 @@ public:
 
     // Has `text` spoken once. A text that is still waiting is replaced.
     void say(const QString& text);
-
-    // Has `text` spoken at once on whichever of `objects`, or of the controls
-    // it was last told of, the screen reader presents now: for the moments it
-    // presents no control of the window with the focus (a menu of the menu
-    // bar is changing).
-    void sayOnAny(QList<QAccessibleInterface*> objects, const QString& text);
 
     // While a window is being activated, a screen reader still presents the
     // one that went: what is said meanwhile waits until `release`.

@@ -3,11 +3,19 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include <stdexcept>
+
 #include "widgets/sites.h"
 
 namespace lernwerk {
 
 namespace {
+
+QString& noBrowserMessage()
+{
+    static QString message = QStringLiteral("No web browser opened the address:\n%1");
+    return message;
+}
 
 void replaceFirst(QString& text, const QString& what, const QString& with)
 {
@@ -39,7 +47,13 @@ void BrowseToAddress(const QString& linkText, const QString& referrer, bool clea
     openAddress(linkAddress(linkText, referrer, cleanUp));
 }
 
-void openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode)); }
+void openAddress(const QString& address)
+{
+    if (!QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode)))
+        throw std::runtime_error(noBrowserMessage().arg(address).toStdString());
+}
+
+void setNoBrowserMessage(const QString& message) { noBrowserMessage() = message; }
 
 QString donationAddress(quiz::Language language)
 {

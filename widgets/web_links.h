@@ -11,12 +11,17 @@ namespace lernwerk {
 // removed first and a description after " - " is cut off.
 QString linkAddress(const QString& linkText, const QString& referrer, bool cleanUp);
 
-// Opens the link text's address in the desktop's web browser; failures are
-// not reported.
+// Opens the link text's address in the desktop's web browser, as
+// `openAddress` does.
 void BrowseToAddress(const QString& linkText, const QString& referrer, bool cleanUp);
 
-// Hands a complete address to the desktop's web browser.
+// Hands a complete address to the desktop's web browser. When no browser
+// takes it, throws with the message set below, which names the address.
 void openAddress(const QString& address);
+
+// The message for an address no browser took, in the interface language;
+// %1 stands for the address.
+void setNoBrowserMessage(const QString& message);
 
 // The donation page of the maker's site for the language, as the status bar's
 // link panel opens it.

@@ -106,13 +106,16 @@ class Journey:
         self.workdir = workdir
         self.transcript = []
 
-    def step(self, name, action, wanted):
-        """Runs `action` and waits for Orca to say `wanted`; the utterances of
-        the step go into the transcript. Returns the one that matched."""
+    def step(self, name, action, wanted, before=None):
+        """Runs `action` and waits for Orca to say `wanted`, after `before`
+        when given; the utterances of the step go into the transcript.
+        Returns the one that matched."""
         since = self.orca.mark()
         action()
         heard = self.orca.wait_for(since, wanted, name)
         self.transcript.append((name, heard))
+        if before is not None and not any(re.fullmatch(before, utterance.strip()) for utterance in heard[:-1]):
+            raise Failure(f"{name}: Orca did not say {before!r} before {wanted!r}; it said {heard!r}")
         return heard[-1].strip()
 
     def once(self, wanted, name):
@@ -144,15 +147,36 @@ class Journey:
             "clocked": "Zurückgestellt" if german else "Clocked",
             "ready": "Fertig!" if german else "Ready!",
             "new_session": "Neue Runde.. push button." if german else "New Session.. push button.",
+            "first_steps": (r"Erste Schritte: Programm > Neue Fragerunde, um zu starten\..*" if german
+                            else r"First Setps: File > New Question Session, to Start\..*"),
+            "no_round": ("Strg+Return: Keine Fragerunde läuft. Programm > Neue Fragerunde (Strg+N) startet eine."
+                         if german else
+                         "Ctrl+Return: No question session is running. File > New Question Session (Ctrl+N) "
+                         "starts one."),
+            "tabs": "Lernwerk page tab list." if german else "Drillbook page tab list.",
+            "menus": (("Programm", "Neue Fragerunde"), ("Fenster", "Lernwerk")) if german else
+                     (("File", "New Question Session"), ("Windows", "Drillbook")),
+            "settings": ("alt+e", "Einstellungen", "Schrift ändern..") if german else
+                        ("alt+s", "Settings", "Set Font.."),
+            "compare": "Antwort mit Lösung vergleichen" if german else "Compare Answer with Solution",
+            "not_checked": "nicht ausgewählt" if german else "not checked",
+            "on_off": ("an", "aus") if german else ("on", "off"),
         }
-        blanked = "|".join(re.escape(question) for question in QUESTIONS.values())
+        # Each gap is said as a word: the questions as they are heard.
+        gap = "Lücke" if german else "gap"
+        blanked = "|".join(re.escape(question.replace("_____", gap)) for question in QUESTIONS.values())
 
         env = dict(os.environ)
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         process = subprocess.Popen([self.program], cwd=self.workdir, env=env, stdin=subprocess.DEVNULL,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
-            self.step(f"{language}: the program starts", lambda: None, re.escape(title) + " frame.")
+            self.step(f"{language}: the program starts and says how to start", lambda: None,
+                      texts["first_steps"], before=re.escape(title) + " frame.")
+            self.step(f"{language}: Tab where it finds nothing says how to start", lambda: keys("Tab"),
+                      texts["first_steps"])
+            self.step(f"{language}: a round key where no round runs says so", lambda: keys("ctrl+Return"),
+                      re.escape(texts["no_round"]))
 
             self.step(f"{language}: Ctrl+O opens the open dialog", lambda: keys("ctrl+o"), r".*text\.")
             type_checked(process.pid, LIST_NAME, f"{language}: the list's name typed")
@@ -161,13 +185,15 @@ class Journey:
             question = self.step(f"{language}: Ctrl+N asks the first question", lambda: keys("ctrl+n"), blanked)
             self.step(f"{language}: Tab leaves the answer field", lambda: keys("Tab"), re.escape(texts["solution"]))
             self.step(f"{language}: Shift+Tab comes back", lambda: keys("shift+Tab"), re.escape(texts["answer"]))
+            self.menus(language, texts)
 
-            line = next(line for line, shown in QUESTIONS.items() if shown == question)
+            line = next(line for line, shown in QUESTIONS.items() if shown.replace("_____", gap) == question)
             # An answer that holds the gap's word: the solution comes with how
             # the answer stood to its gap.
             type_checked(process.pid, "zwei Italien", f"{language}: the answer typed")
             held = "1 von 1 Lücke wie eingegeben" if german else "1 of 1 gap as typed"
-            solution = line + (" " if line.endswith(".") else ". ") + held
+            # The solution says each gap by its text.
+            solution = line.replace("_", "") + (" " if line.endswith(".") else ". ") + held
             self.step(f"{language}: Ctrl+Return shows the solution", lambda: keys("ctrl+Return"),
                       re.escape(solution))
 
@@ -196,6 +222,27 @@ class Journey:
                 process.kill()
                 process.wait()
 
+
+    def menus(self, language, texts):
+        """From the answer field: the menus are named with their first entry,
+        a switch is heard with its state either way, and the keys come back
+        to the answer field whichever way a menu closes."""
+        (first, first_entry), (second, second_entry) = texts["menus"]
+        self.step(f"{language}: F10 names the first menu and its first entry", lambda: keys("F10"),
+                  re.escape(first_entry), before=re.escape(first) + r"\.")
+        self.step(f"{language}: Right names the next menu and its first entry", lambda: keys("Right"),
+                  re.escape(second_entry), before=re.escape(second) + r"\.")
+        self.step(f"{language}: Escape gives the keys back to the answer field", lambda: keys("Escape"),
+                  re.escape(texts["answer"]))
+        key, settings, settings_entry = texts["settings"]
+        on, off = texts["on_off"]
+        compare = re.escape(texts["compare"])
+        for switched, state in ((off, compare + r" checked\."), (on, re.escape(texts["not_checked"]))):
+            self.step(f"{language}: Alt and a letter name the menu and its first entry", lambda: keys(key),
+                      re.escape(settings_entry), before=re.escape(settings) + r"\.")
+            self.step(f"{language}: a switch is heard with its state", lambda: keys("Up"), state)
+            self.step(f"{language}: switching it is confirmed in the answer field", lambda: keys("Return"),
+                      compare + " " + switched, before=re.escape(texts["answer"]))
 
     def window_manager_hints(self, title):
         """Under a real window manager: the main window is no smaller than its

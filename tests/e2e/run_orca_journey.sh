@@ -128,5 +128,5 @@ PATH="$tmp/shim:$PATH" /usr/bin/python3 "$(command -v orca)" -u "$tmp/prefs" --d
 pids+=($!)
 
 echo "e2e orca: X server on $display"
-timeout --kill-after=5 170 /usr/bin/python3 -u "$here/orca_journey.py" \
+timeout --kill-after=5 400 /usr/bin/python3 -u "$here/orca_journey.py" \
   --program "$tmp/bin/lernwerk" --orca-log "$tmp/orca.log" --workdir "$tmp/work"

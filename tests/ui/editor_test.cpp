@@ -5,6 +5,7 @@
 
 #include "lists/editor_page.h"
 #include "lists/editor_rules.h"
+#include "widgets/speaker.h"
 
 namespace lernwerk::testing {
 namespace {
@@ -15,6 +16,7 @@ struct PairCase {
     bool askFirst;
     bool askSecond;
     std::vector<std::u16string> output;
+    std::size_t skipped;  // lines with text but no separator
 };
 
 class BuildQuestionLines : public ::testing::TestWithParam<PairCase> {};
@@ -22,16 +24,19 @@ class BuildQuestionLines : public ::testing::TestWithParam<PairCase> {};
 TEST_P(BuildQuestionLines, AsksForOnePartPerLine)
 {
     EXPECT_EQ(buildQuestionLines(GetParam().input, GetParam().askFirst, GetParam().askSecond), GetParam().output);
+    EXPECT_EQ(linesWithoutSeparator(GetParam().input), GetParam().skipped);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Editor, BuildQuestionLines,
-    ::testing::Values(PairCase{"both_parts", {u"Hund - dog"}, true, true, {u"dog - _Hund_", u"Hund - _dog_"}},
-                      PairCase{"first_split_wins", {u"a - b - c"}, true, true, {u"b - c - _a_", u"a - _b - c_"}},
-                      PairCase{"empty_first_part", {u" - x"}, true, false, {u"x - __"}},
-                      PairCase{"empty_and_unpaired_lines_give_nothing", {u"", u"no pair here", u"   "}, true, true, {}},
-                      PairCase{"neither_box", {u"Hund - dog"}, false, false, {}},
-                      PairCase{"nothing_trimmed", {u" a  -  b "}, false, true, {u" a  - _ b _"}}),
+    ::testing::Values(PairCase{"both_parts", {u"Hund - dog"}, true, true, {u"dog - _Hund_", u"Hund - _dog_"}, 0},
+                      PairCase{"first_split_wins", {u"a - b - c"}, true, true, {u"b - c - _a_", u"a - _b - c_"}, 0},
+                      PairCase{"empty_first_part", {u" - x"}, true, false, {u"x - __"}, 0},
+                      PairCase{
+                          "empty_and_unpaired_lines_give_nothing", {u"", u"no pair here", u"   "}, true, true, {}, 2},
+                      PairCase{"hyphen_without_spaces_is_no_pair", {u"a-b", u"a -b"}, true, true, {}, 2},
+                      PairCase{"neither_box", {u"Hund - dog"}, false, false, {}, 0},
+                      PairCase{"nothing_trimmed", {u" a  -  b "}, false, true, {u" a  - _ b _"}, 0}),
     [](const ::testing::TestParamInfo<PairCase>& param_info) { return std::string(param_info.param.name); });
 
 TEST(NeedsUnicodeFile, OnlyUnitsFromU0100Up)
@@ -46,7 +51,8 @@ TEST(NeedsUnicodeFile, OnlyUnitsFromU0100Up)
 TEST(EditorPage, HandsOverItsOutputAndAsksToClose)
 {
     ErrorReporter errors;
-    EditorPage editor(errors);
+    Speaker speaker;
+    EditorPage editor(errors, speaker);
     editor.retranslate(Language::English);
     QStringList handedLines;
     QString handedName;
@@ -92,6 +98,41 @@ TEST_F(EditorTest, ExampleInputBuildsFourLinesAndAppendsAgain)
     click("Button10");
     EXPECT_TRUE(text("m1").isEmpty());
     EXPECT_TRUE(text("m2").isEmpty());
+}
+
+// "Liste Erstellen" shows and says how many questions it made and how many
+// lines it left out, in the interface language.
+TEST_F(EditorTest, CreateListTellsWhatItMade)
+{
+    // A screen reader hears what the window with the focus says.
+    prog().show();
+    QApplication::setActiveWindow(&prog());
+    QStringList spoken;
+    QObject::connect(prog().findChild<Speaker*>(), &Speaker::spoken,
+                     [&spoken](const QString& said, QWidget*) { spoken << said; });
+    const struct {
+        const char* input;
+        bool askSecond;
+        bool german;
+        const char* told;
+    } cases[] = {
+        {"Hund - dog\nKatze - cat", true, true, "4 Fragen erstellt"},
+        {"Hund - dog\nkein Paar\n\nHund-dog", true, true, "2 Fragen erstellt, 2 Zeilen ohne \" - \" übersprungen"},
+        {"Hund - dog\nno pair", false, false, "1 question made, 1 line without \" - \" skipped"},
+        {"no pair\nnone either", true, false, "0 questions made, 2 lines without \" - \" skipped"},
+        {"a - b\nc - d\ne - f\nno pair", true, false, "6 questions made, 1 line without \" - \" skipped"},
+    };
+    for (const auto& each : cases) {
+        trigger(each.german ? "sp1" : "sp2");
+        trigger("p2");
+        memo("m1")->setPlainText(QString::fromUtf8(each.input));
+        find<QCheckBox>("cbt2")->setChecked(each.askSecond);
+        find("Button7")->setFocus();
+        spoken.clear();
+        click("Button7");
+        EXPECT_EQ(find<QLabel>("buildResult")->text(), QString::fromUtf8(each.told)) << each.input;
+        EXPECT_EQ(spoken, QStringList{QString::fromUtf8(each.told)}) << each.input;
+    }
 }
 
 TEST_F(EditorTest, HandOverStartsARoundOnTheOutput)

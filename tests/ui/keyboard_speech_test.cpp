@@ -1,8 +1,10 @@
 #include "program_fixture.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QFontDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,7 +44,7 @@ protected:
 };
 
 // What a screen reader is handed after each step of a round: one text a step,
-// the question as shown, the solution, the result line with the next question,
+// the question with each gap said as a word, the solution with each gap's text, the result line with the next question,
 // the end with the last result line; then the focus waits on "Neue Runde..".
 TEST_F(KeyboardSpeechTest, EachStepOfARoundIsSpokenOnce)
 {
@@ -52,12 +54,12 @@ TEST_F(KeyboardSpeechTest, EachStepOfARoundIsSpokenOnce)
         const char* answer;  // typed before the button is pressed
         const char* said;
     } steps[] = {
-        {"Button1", "", "Eins _____ drei"},
-        {"bt_solve", "", "Eins _zwei_ drei"},
-        {"bt_wrong", "", "0/1 Richtig - 1 Trials - 1 Falsch - 0 Zurückgestellt. Eins _____ drei"},
+        {"Button1", "", "Eins Lücke drei"},
+        {"bt_solve", "", "Eins zwei drei"},
+        {"bt_wrong", "", "0/1 Richtig - 1 Trials - 1 Falsch - 0 Zurückgestellt. Eins Lücke drei"},
         // A typed answer: its summary follows the solution in the same message.
-        {"bt_solve", "Zwei", "Eins _zwei_ drei. 0 von 1 Lücke wie eingegeben, 1 beinahe"},
-        {"bt_clock", "", "0/1 Richtig - 2 Trials - 1 Falsch - 1 Zurückgestellt. Eins _____ drei"},
+        {"bt_solve", "Zwei", "Eins zwei drei. 0 von 1 Lücke wie eingegeben, 1 beinahe"},
+        {"bt_clock", "", "0/1 Richtig - 2 Trials - 1 Falsch - 1 Zurückgestellt. Eins Lücke drei"},
         {"bt_correct", "", "Fertig! 1/1 Richtig - 3 Trials - 1 Falsch - 1 Zurückgestellt"},
     };
     for (const auto& step : steps) {
@@ -174,6 +176,38 @@ TEST_F(KeyboardSpeechTest, EscapeCancelsTheWholeFontDialog)
         EXPECT_TRUE(listShown) << opening;
         EXPECT_FALSE(find<FontDialog>("fd")->isVisible()) << opening;
     }
+}
+
+// Return in any list or field of the font dialog confirms the whole dialog;
+// the chooser inside never takes it for itself.
+TEST_F(KeyboardSpeechTest, ReturnConfirmsTheFontDialogFromEveryListAndField)
+{
+    qsizetype targets = 1;
+    for (qsizetype which = 0; which < targets; ++which) {
+        bool chooserShown = false;
+        int result = -1;
+        whenModal([&](QWidget* dialog) {
+            auto* fonts = dialog->findChild<QFontDialog*>();
+            ASSERT_NE(fonts, nullptr);
+            chooserShown = fonts->isVisible();
+            QList<QWidget*> fields;
+            for (QWidget* field : fonts->findChildren<QWidget*>()) {
+                if ((qobject_cast<QAbstractItemView*>(field) || qobject_cast<QLineEdit*>(field)) && field->isVisible())
+                    fields << field;
+            }
+            targets = fields.size();
+            ASSERT_LT(which, targets);
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(fields[which], &enter);
+            result = static_cast<QDialog*>(dialog)->result();
+            if (dialog->isVisible())
+                static_cast<QDialog*>(dialog)->reject();  // lets the test end; the check below fails
+        });
+        trigger("Schrift1");
+        EXPECT_TRUE(chooserShown) << which;
+        EXPECT_EQ(result, QDialog::Accepted) << which;
+    }
+    EXPECT_GE(targets, 6);  // face, style and size, each a field and a list
 }
 
 // A link (a click label) is reached by Tab and pressed with Enter or Space.

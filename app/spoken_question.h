@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace lernwerk {
+
+// A question as a screen reader hears it: underscores are read as silence or
+// as "underscore underscore ...", so each gap is said as a word.
+
+// `shown` is the question as the question field shows it: every closed gap
+// five underscores, an open one at the end two. Each gap becomes `gapWord`.
+QString spokenQuestion(const QString& shown, const QString& gapWord);
+
+// `line` is the whole question line as the solution field shows it: each gap
+// is said as the text it holds, without its underscores.
+QString spokenSolution(const QString& line);
+
+}  // namespace lernwerk
