@@ -57,6 +57,14 @@ void setRange(QValueAxis* axis, int largest)
 
 }  // namespace
 
+namespace {
+
+// Half a bar's width in category units, and the days between two labels.
+constexpr qreal kHalfBar = 0.5;
+constexpr int kDaysInWeek = 7;
+
+}  // namespace
+
 ProgressPage::Plot ProgressPage::makePlot(const char* viewName, const char* textName, bool stacked,
                                           std::vector<QColor> colors)
 {
@@ -114,6 +122,18 @@ ProgressPage::ProgressPage(const InterfaceLanguage& language, QWidget* parent)
       states_(makePlot("statesChart", "statesText", false, {QColor(0x7d, 0x5b, 0xa6)}))
 {
     setObjectName(QStringLiteral("progress"));
+    // Thirty day numbers do not fit side by side: the days are counted back
+    // from today (0), a label a week, on an axis of their own.
+    auto* daysBack = new QValueAxis;
+    daysBack->setRange(-kPastDays + kHalfBar, kHalfBar);
+    daysBack->setTickType(QValueAxis::TicksDynamic);
+    daysBack->setTickAnchor(0);
+    daysBack->setTickInterval(kDaysInWeek);
+    daysBack->setLabelFormat(QStringLiteral("%d"));
+    daysBack->setLabelsFont(reviews_.x->labelsFont());
+    daysBack->setGridLineVisible(false);
+    reviews_.x->setVisible(false);
+    reviews_.view->chart()->addAxis(daysBack, Qt::AlignBottom);
     auto* layout = new QGridLayout(this);
     int row = 0;
     for (const Plot* plot : {&reviews_, &due_, &states_}) {
