@@ -44,15 +44,12 @@ void setValues(QBarSet* set, const QList<qreal>& values)
 }
 
 // From 0 to at least 1, in whole numbers.
+// The counts' axis: from 0 to the largest count, labelled at both ends only,
+// since a plot this low has no room for more labels above each other.
 void setRange(QValueAxis* axis, int largest)
 {
-    if (largest <= 4) {
-        axis->setRange(0, std::max(largest, 1));
-        axis->setTickCount(std::max(largest, 1) + 1);
-    } else {
-        axis->setRange(0, largest);
-        axis->applyNiceNumbers();
-    }
+    axis->setRange(0, std::max(largest, 1));
+    axis->setTickCount(2);
 }
 
 }  // namespace
