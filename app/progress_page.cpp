@@ -111,14 +111,18 @@ ProgressPage::Plot ProgressPage::makePlot(const char* viewName, const char* text
     return plot;
 }
 
-ProgressPage::ProgressPage(const InterfaceLanguage& language, QWidget* parent)
-    : QWidget(parent),
-      language_(language),
-      reviews_(makePlot("reviewsChart", "reviewsText", true, {QColor(0x3c, 0x8d, 0x4f), QColor(0xc0, 0x39, 0x2b)})),
-      due_(makePlot("dueChart", "dueText", false, {QColor(0x2e, 0x6d, 0xb4)})),
-      states_(makePlot("statesChart", "statesText", false, {QColor(0x7d, 0x5b, 0xa6)}))
+ProgressPage::ProgressPage(const InterfaceLanguage& language, QWidget* parent) : QWidget(parent), language_(language)
 {
     setObjectName(QStringLiteral("progress"));
+}
+
+// The plots are made when the page is first drawn, not at the start: charts
+// are costly to make, and most runs never open the page.
+void ProgressPage::makePlots()
+{
+    reviews_ = makePlot("reviewsChart", "reviewsText", true, {QColor(0x3c, 0x8d, 0x4f), QColor(0xc0, 0x39, 0x2b)});
+    due_ = makePlot("dueChart", "dueText", false, {QColor(0x2e, 0x6d, 0xb4)});
+    states_ = makePlot("statesChart", "statesText", false, {QColor(0x7d, 0x5b, 0xa6)});
     // Thirty day numbers do not fit side by side: the days are counted back
     // from today (0), a label a week, on an axis of their own.
     auto* daysBack = new QValueAxis;
@@ -157,10 +161,16 @@ void ProgressPage::update(memory::ReviewStore* store, const std::vector<std::u16
     draw(language_.current());
 }
 
-void ProgressPage::retranslate(Language language) { draw(language); }
+void ProgressPage::retranslate(Language language)
+{
+    if (reviews_.view != nullptr)
+        draw(language);
+}
 
 void ProgressPage::draw(Language language)
 {
+    if (reviews_.view == nullptr)
+        makePlots();
     const ProgressPageTexts& texts = progressPageTexts();
 
     // Reviews per day, right the first time below, wrong on top.
@@ -226,6 +236,11 @@ void ProgressPage::draw(Language language)
     }
 }
 
-QStringList ProgressPage::summaries() const { return {reviews_.text->text(), due_.text->text(), states_.text->text()}; }
+QStringList ProgressPage::summaries() const
+{
+    if (reviews_.view == nullptr)
+        return {};
+    return {reviews_.text->text(), due_.text->text(), states_.text->text()};
+}
 
 }  // namespace lernwerk

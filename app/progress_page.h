@@ -33,7 +33,7 @@ public:
     void update(memory::ReviewStore* store, const std::vector<std::u16string>& list, memory::Day today);
     void retranslate(Language language);
 
-    // The texts beside the plots, in order.
+    // The texts beside the plots, in order; empty before the page was first drawn.
     QStringList summaries() const;
 
 private:
@@ -46,6 +46,7 @@ private:
         QLabel* text = nullptr;
     };
     Plot makePlot(const char* viewName, const char* textName, bool stacked, std::vector<QColor> colors);
+    void makePlots();
     void draw(Language language);
 
     const InterfaceLanguage& language_;
