@@ -199,8 +199,9 @@ void ProgressPage::draw(Language language)
     reviews_.x->setCategories(dayLabels(first, kPastDays));
     setRange(reviews_.y, largest);
     const int total = rightTotal + wrongTotal;
+    const Text& reviewsSummary = total == 1 ? texts.oneReviewSummary : texts.reviewsSummary;
     reviews_.text->setText(total == 0 ? texts.noReviews.in(language)
-                                      : texts.reviewsSummary.in(language).arg(total).arg(
+                                      : reviewsSummary.in(language).arg(total).arg(
                                             static_cast<int>(std::lround(100.0 * rightTotal / total))));
 
     // Questions due on each coming day, the overdue ones with today's.
@@ -218,7 +219,8 @@ void ProgressPage::draw(Language language)
     setValues(due_.sets[0], due);
     due_.x->setCategories(dayLabels(today_, kComingDays));
     setRange(due_.y, largest);
-    due_.text->setText(texts.dueSummary.in(language).arg(dueTotal).arg(dueDays_.empty() ? 0 : dueDays_.front()));
+    const Text& dueSummary = dueTotal == 1 ? texts.oneDueSummary : texts.dueSummary;
+    due_.text->setText(dueSummary.in(language).arg(dueTotal).arg(dueDays_.empty() ? 0 : dueDays_.front()));
 
     // The loaded list by memory state.
     states_.view->chart()->setTitle(texts.statesTitle.in(language));

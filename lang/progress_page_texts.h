@@ -17,11 +17,14 @@ struct ProgressPageTexts {
     Text learning;
     Text known;
     Text questions;
-    // "%1" reviews, "%2" percent right the first time.
+    // "%1" reviews, "%2" percent right the first time; the singular when %1 is 1.
     Text reviewsSummary;
+    Text oneReviewSummary;
     Text noReviews;
-    // "%1" questions due in the next 14 days, "%2" of them today (or overdue).
+    // "%1" questions due in the next 14 days, "%2" of them today (or overdue);
+    // the singular when %1 is 1.
     Text dueSummary;
+    Text oneDueSummary;
     // "%1" new, "%2" learning, "%3" known.
     Text statesSummary;
 };
