@@ -964,6 +964,39 @@ def screenshot(path):
         pass
 
 
+def run_in_order(journey_class, description):
+    """The entry of a journey whose steps build on each other: reads the
+    command line that run_journey.sh gives, runs `journey_class(binary,
+    workdir, log).steps()` in order until one fails, and ends the program.
+    Gives the exit status."""
+    parser = argparse.ArgumentParser(description=description)
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--workdir", required=True)
+    parser.add_argument("--log", required=True)
+    parser.add_argument("--artifacts")
+    parser.add_argument("--step", action="append", default=[])
+    args = parser.parse_args()
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    pyatspi.setTimeout(CALL_TIMEOUT_MS, STARTUP_TIMEOUT_MS)
+
+    journey = journey_class(os.path.abspath(args.program), os.path.abspath(args.workdir), args.log)
+    steps = journey.steps()
+    try:
+        for number, (title, step) in enumerate(steps, 1):
+            print(f"[{number}/{len(steps)}] {title} ...", flush=True)
+            started = time.monotonic()
+            try:
+                step()
+            except Exception as error:  # a failed step ends the run: the next one builds on it
+                kind = "" if isinstance(error, JourneyFailure) else f"{type(error).__name__}: "
+                print(f"   FAILED: {kind}{error}", flush=True)
+                return 1
+            print(f"   ok ({time.monotonic() - started:.1f} s)", flush=True)
+    finally:
+        journey.stop()
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--program", required=True, help="program binary, in a folder of its own")

@@ -8,20 +8,16 @@ Run by run_journey.sh (E2E_JOURNEY=memory_journey.py) inside an X server and a
 D-Bus session with the accessibility bus; the helpers are those of journey.py.
 """
 
-import argparse
 import os
-import signal
 import sqlite3
 import stat
 import sys
-import time
 
 import pyatspi
 
-from journey import (ENGLISH, ENGLISH_LAST_LIST, ENGLISH_TITLE, START_PICTURE_ENGLISH, CALL_TIMEOUT_MS,
-                     STARTUP_TIMEOUT_MS, JourneyFailure, Program, check, checked, fail, menu_entry, press,
-                     press_into_modal, sensitive, set_text, status_panels, text_of, wait_control, wait_equal,
-                     wait_until)
+from journey import (run_in_order, ENGLISH, ENGLISH_LAST_LIST, ENGLISH_TITLE, START_PICTURE_ENGLISH, Program,
+                     check, checked, menu_entry, press, press_into_modal, sensitive, set_text, status_panels,
+                     text_of, wait_control, wait_equal, wait_until)
 
 LIST_LINES = ["Hund - _dog_", "Katze - _cat_"]
 STORE = "progress.sqlite"
@@ -131,35 +127,5 @@ class MemoryJourney:
             self.program = None
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--workdir", required=True)
-    parser.add_argument("--log", required=True)
-    parser.add_argument("--artifacts")
-    parser.add_argument("--step", action="append", default=[])
-    args = parser.parse_args()
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
-    pyatspi.setTimeout(CALL_TIMEOUT_MS, STARTUP_TIMEOUT_MS)
-
-    journey = MemoryJourney(os.path.abspath(args.program), os.path.abspath(args.workdir), args.log)
-    failed = 0
-    try:
-        for number, (title, step) in enumerate(journey.steps(), 1):
-            print(f"[{number}/{len(journey.steps())}] {title} ...", flush=True)
-            started = time.monotonic()
-            try:
-                step()
-            except Exception as error:  # a failed step ends the run: the next one builds on it
-                failed = 1
-                kind = "" if isinstance(error, JourneyFailure) else f"{type(error).__name__}: "
-                print(f"   FAILED: {kind}{error}", flush=True)
-                break
-            print(f"   ok ({time.monotonic() - started:.1f} s)", flush=True)
-    finally:
-        journey.stop()
-    return failed
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_in_order(MemoryJourney, __doc__.splitlines()[0]))

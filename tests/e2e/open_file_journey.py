@@ -9,11 +9,9 @@ and a D-Bus session with the accessibility bus; the helpers are those of
 journey.py.
 """
 
-import argparse
 import os
 import pathlib
 import queue
-import signal
 import subprocess
 import sys
 import threading
@@ -21,9 +19,9 @@ import time
 
 import pyatspi
 
-from journey import (ENGLISH, ENGLISH_TITLE, START_PICTURE_ENGLISH, CALL_TIMEOUT_MS, POLL_SECONDS, STARTUP_TIMEOUT_MS,
-                     WAIT_SECONDS,
-                     JourneyFailure, Program, check, fail, press, press_into_modal, showing, text_of, wait_control, wait_equal, wait_until)
+from journey import (run_in_order, ENGLISH, ENGLISH_TITLE, START_PICTURE_ENGLISH, POLL_SECONDS, WAIT_SECONDS,
+                     Program, check, fail, press, press_into_modal, showing, text_of, wait_control,
+                     wait_equal)
 
 LIST_LINES = ["Hund - _dog_", "Katze - _cat_", "Grüße aus _Köln_"]
 SAMPLE_NAME = 'Examples ("Load List" for other Questionnaires)'
@@ -219,34 +217,5 @@ class OpenFileJourney:
             self.program = None
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--workdir", required=True)
-    parser.add_argument("--log", required=True)
-    parser.add_argument("--artifacts")
-    args = parser.parse_args()
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
-    pyatspi.setTimeout(CALL_TIMEOUT_MS, STARTUP_TIMEOUT_MS)
-
-    journey = OpenFileJourney(os.path.abspath(args.program), os.path.abspath(args.workdir), args.log)
-    failed = 0
-    try:
-        for number, (title, step) in enumerate(journey.steps(), 1):
-            print(f"[{number}/{len(journey.steps())}] {title} ...", flush=True)
-            started = time.monotonic()
-            try:
-                step()
-            except Exception as error:  # a failed step ends the run, as in journey.py
-                failed = 1
-                kind = "" if isinstance(error, JourneyFailure) else f"{type(error).__name__}: "
-                print(f"   FAILED: {kind}{error}", flush=True)
-                break
-            print(f"   ok ({time.monotonic() - started:.1f} s)", flush=True)
-    finally:
-        journey.stop()
-    return failed
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_in_order(OpenFileJourney, __doc__.splitlines()[0]))

@@ -20,27 +20,13 @@
 namespace lernwerk::testing {
 namespace {
 
-class KeyboardSpeechTest : public ProgramTest {
+class KeyboardSpeechTest : public SpokenProgramTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        writeFile(workingDir.filePath(QStringLiteral("de")), "");
-        startProgram();
-        prog().show();
-        prog().activateWindow();
-        QApplication::setActiveWindow(&prog());
-        QObject::connect(prog().findChild<Speaker*>(), &Speaker::spoken,
-                         [this](const QString& text, QWidget*) { spoken << text; });
-    }
-
     void press(QWidget* receiver, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QKeyEvent press(QEvent::KeyPress, key, modifiers);
         QApplication::sendEvent(receiver, &press);
     }
-
-    QStringList spoken;
 };
 
 // What a screen reader is handed after each step of a round: one text a step,

@@ -15,20 +15,8 @@
 namespace lernwerk::testing {
 namespace {
 
-class MenuFocusTest : public ProgramTest {
+class MenuFocusTest : public SpokenProgramTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        writeFile(workingDir.filePath(QStringLiteral("de")), "");
-        startProgram();
-        prog().show();
-        prog().activateWindow();
-        QApplication::setActiveWindow(&prog());
-        QObject::connect(prog().findChild<Speaker*>(), &Speaker::spoken,
-                         [this](const QString& said, QWidget*) { spoken << said; });
-    }
-
     // A key as the user presses it: to the open menu, or where the focus is.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -61,8 +49,6 @@ protected:
         press(Qt::Key_N, Qt::ControlModifier);
         ASSERT_EQ(QApplication::focusWidget(), memo("antwort"));
     }
-
-    QStringList spoken;
 };
 
 // However the last menu closes, the keys are back in the answer field, and

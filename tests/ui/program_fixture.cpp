@@ -4,12 +4,26 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
+#include "widgets/speaker.h"
+
 namespace lernwerk::testing {
 
 ErrorReporter& testErrorReporter()
 {
     static ErrorReporter reporter;
     return reporter;
+}
+
+void SpokenProgramTest::SetUp()
+{
+    ProgramTest::SetUp();
+    writeFile(workingDir.filePath(QStringLiteral("de")), "");
+    startProgram();
+    prog().show();
+    prog().activateWindow();
+    QApplication::setActiveWindow(&prog());
+    QObject::connect(prog().findChild<Speaker*>(), &Speaker::spoken,
+                     [this](const QString& said, QWidget*) { spoken << said; });
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)

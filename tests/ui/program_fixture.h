@@ -108,6 +108,15 @@ protected:
     QStringList errorCaptions;
 };
 
+// The German program shown and active, with what its speaker says collected
+// in `spoken`.
+class SpokenProgramTest : public ProgramTest {
+protected:
+    void SetUp() override;
+
+    QStringList spoken;
+};
+
 // Writes `bytes` to `path`, replacing the file.
 void writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
