@@ -135,15 +135,20 @@ void FontDialog::nameControls()
     // The label at the top of each column names its field and list.
     QHash<int, std::pair<int, QString>> columnNames;
     auto* grid = qobject_cast<QGridLayout*>(fonts_->layout());
-    for (int i = 0; grid && i < grid->count(); ++i) {
-        auto* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
-        if (!label || !label->buddy())
-            continue;
+    // The row and column of the grid's item `i`.
+    const auto cellOf = [grid](int i) {
         int row = 0;
         int column = 0;
         int rowSpan = 0;
         int columnSpan = 0;
         grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        return std::pair{row, column};
+    };
+    for (int i = 0; grid && i < grid->count(); ++i) {
+        auto* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
+        if (!label || !label->buddy())
+            continue;
+        const auto [row, column] = cellOf(i);
         if (!columnNames.contains(column) || columnNames.value(column).first > row)
             columnNames.insert(column, {row, withoutAccessKey(label->text())});
         label->buddy()->setAccessibleName(withoutAccessKey(label->text()));
@@ -152,12 +157,7 @@ void FontDialog::nameControls()
         auto* list = qobject_cast<QAbstractItemView*>(grid->itemAt(i)->widget());
         if (!list)
             continue;
-        int row = 0;
-        int column = 0;
-        int rowSpan = 0;
-        int columnSpan = 0;
-        grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-        list->setAccessibleName(columnNames.value(column).second);
+        list->setAccessibleName(columnNames.value(cellOf(i).second).second);
     }
     // A box is named by its label through the label's buddy; its value goes
     // into its description, which a screen reader says after the name.
