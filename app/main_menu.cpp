@@ -10,7 +10,7 @@
 #include "app/menu_focus.h"
 #include "app/tprog.h"
 #include "dialogs/info_topics.h"
-#include "dialogs/template_menu.h"
+#include "dialogs/software_menus.h"
 #include "lang/answer_check_texts.h"
 #include "lang/progress_page_texts.h"
 #include "lang/progress_texts.h"

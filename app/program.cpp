@@ -5,8 +5,8 @@
 #include "app/standard_dialog_texts.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
-#include "dialogs/tbugreport.h"
-#include "dialogs/tende.h"
+#include "dialogs/closing_dialog.h"
+#include "dialogs/report_dialog.h"
 #include "lang/interface_language.h"
 #include "lang/window_texts.h"
 #include "widgets/error_reporter.h"
@@ -21,13 +21,13 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
     start_ = std::make_unique<Tstart>(*language_, errors, workingFolder);
     dialogTexts_ = std::make_unique<StandardDialogTexts>(*language_);
     prog_ = std::make_unique<Tprog>(*start_, *language_, errors, programFolder);
-    ende_ = std::make_unique<Tende>(
+    ende_ = std::make_unique<ClosingDialog>(
         prog_.get(), *language_, errors, [this] { return prog_->programFolder(); },
         [this] { return prog_->questionListText(); });
-    bugreportDe_ = std::make_unique<Tbugreport_de>(errors);
-    bugreportEn_ = std::make_unique<Tbugreport_en>(errors);
+    bugreportDe_ = std::make_unique<ReportDialog>(errors, Language::German);
+    bugreportEn_ = std::make_unique<ReportDialog>(errors, Language::English);
     // OK in the closing dialog ends the program.
-    QObject::connect(ende_.get(), &Tende::confirmed, start_.get(), &Tstart::close);
+    QObject::connect(ende_.get(), &ClosingDialog::confirmed, start_.get(), &Tstart::close);
 
     prog_->setDialogs(ende_.get(), bugreportDe_.get(), bugreportEn_.get());
     start_->setHandOver([this] { prog_->handOver(); });

@@ -9,8 +9,8 @@ namespace lernwerk {
 class ErrorReporter;
 class InterfaceLanguage;
 class StandardDialogTexts;
-class Tbugreport;
-class Tende;
+class ReportDialog;
+class ClosingDialog;
 class Tprog;
 class Tstart;
 
@@ -35,9 +35,9 @@ public:
     InterfaceLanguage& language() { return *language_; }
     Tstart& start() { return *start_; }
     Tprog& prog() { return *prog_; }
-    Tende& ende() { return *ende_; }
-    Tbugreport& bugreportDe() { return *bugreportDe_; }
-    Tbugreport& bugreportEn() { return *bugreportEn_; }
+    ClosingDialog& ende() { return *ende_; }
+    ReportDialog& bugreportDe() { return *bugreportDe_; }
+    ReportDialog& bugreportEn() { return *bugreportEn_; }
 
     // True once the start screen was closed: the program has ended.
     bool ended() const { return ended_; }
@@ -47,9 +47,9 @@ private:
     std::unique_ptr<Tstart> start_;
     std::unique_ptr<StandardDialogTexts> dialogTexts_;
     std::unique_ptr<Tprog> prog_;
-    std::unique_ptr<Tende> ende_;
-    std::unique_ptr<Tbugreport> bugreportDe_;
-    std::unique_ptr<Tbugreport> bugreportEn_;
+    std::unique_ptr<ClosingDialog> ende_;
+    std::unique_ptr<ReportDialog> bugreportDe_;
+    std::unique_ptr<ReportDialog> bugreportEn_;
     bool ended_ = false;
 };
 

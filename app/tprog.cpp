@@ -24,16 +24,16 @@
 #include "app/statistics_page.h"
 #include "app/trainer_page.h"
 #include "app/tstart.h"
+#include "dialogs/closing_dialog.h"
 #include "dialogs/info_page_set.h"
-#include "dialogs/tbugreport.h"
-#include "dialogs/tende.h"
+#include "dialogs/report_dialog.h"
 #include "lang/editor_texts.h"
 #include "lang/interface_language.h"
 #include "lang/lists_texts.h"
 #include "lang/speech_texts.h"
 #include "lists/editor_page.h"
 #include "lists/lists_page.h"
-#include "textfile/u_WideFunc.h"
+#include "textfile/text_file_codec.h"
 #include "widgets/controls.h"
 #include "widgets/error_reporter.h"
 #include "widgets/focus_return.h"
@@ -95,7 +95,7 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
 
 Tprog::~Tprog() = default;
 
-void Tprog::setDialogs(Tende* ende, Tbugreport* bugreportDe, Tbugreport* bugreportEn)
+void Tprog::setDialogs(ClosingDialog* ende, ReportDialog* bugreportDe, ReportDialog* bugreportEn)
 {
     ende_ = ende;
     bugreportDe_ = bugreportDe;
@@ -456,7 +456,7 @@ void Tprog::f4Click() { p2Click(); }
 // File > Report Bug or Improvement..: shows the report window of the interface language.
 void Tprog::m_bugClick()
 {
-    Tbugreport* dialog = quiz::PerLanguage<Tbugreport*>{bugreportDe_, bugreportEn_}.in(language_.current());
+    ReportDialog* dialog = quiz::PerLanguage<ReportDialog*>{bugreportDe_, bugreportEn_}.in(language_.current());
     if (!dialog)
         return;
     dialog->show();

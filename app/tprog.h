@@ -41,8 +41,8 @@ class ProgressPage;
 class ProgressRecorder;
 class Speaker;
 class StatusBar;
-class Tbugreport;
-class Tende;
+class ReportDialog;
+class ClosingDialog;
 class Tstart;
 
 // The main window: trainer, statistics, lists, editor and information pages,
@@ -56,7 +56,7 @@ public:
     ~Tprog() override;
 
     // The windows created after this one.
-    void setDialogs(Tende* ende, Tbugreport* bugreportDe, Tbugreport* bugreportEn);
+    void setDialogs(ClosingDialog* ende, ReportDialog* bugreportDe, ReportDialog* bugreportEn);
 
     QString programFolder() const { return programFolder_; }
     // The question list as one text, lines separated by CR LF.
@@ -181,9 +181,9 @@ private:
     InterfaceLanguage& language_;
     ErrorReporter& errors_;
     QString programFolder_;
-    Tende* ende_ = nullptr;
-    Tbugreport* bugreportDe_ = nullptr;
-    Tbugreport* bugreportEn_ = nullptr;
+    ClosingDialog* ende_ = nullptr;
+    ReportDialog* bugreportDe_ = nullptr;
+    ReportDialog* bugreportEn_ = nullptr;
 
     PageControl* blatt = nullptr;
     StatusBar* anzeige = nullptr;

@@ -19,8 +19,8 @@
 #include <string_view>
 
 #include "textfile/encodings.h"
+#include "textfile/text_file_codec.h"
 #include "textfile/text_lines.h"
-#include "textfile/u_WideFunc.h"
 
 // The copies of the codec built with one optimisation off (see CMakeLists.txt).
 namespace textfile_plain_ascii_scan {

@@ -16,8 +16,8 @@
 #include <string_view>
 
 #include "textfile/encodings.h"
+#include "textfile/text_file_codec.h"
 #include "textfile/text_lines.h"
-#include "textfile/u_WideFunc.h"
 
 namespace {
 

@@ -56,9 +56,11 @@ QFont boldFont()
 
 }  // namespace
 
-CatalogueFrame::CatalogueFrame(Language language, const char* scrollBoxName, ErrorReporter& errors, QWidget* parent)
+CatalogueFrame::CatalogueFrame(Language language, ErrorReporter& errors, QWidget* parent)
     : QWidget(parent), errors_(errors), language_(language)
 {
+    setObjectName(QString::fromLatin1(quiz::PerLanguage<const char*>{"TFrame1", "TFrame2"}.in(language)));
+    const char* scrollBoxName = quiz::PerLanguage<const char*>{"ScrollBox1", "ScrollBox2"}.in(language);
     const InfoPageTexts& texts = infoPageTexts();
     setFixedSize(kWidth, kHeight);
 
@@ -97,7 +99,8 @@ CatalogueFrame::CatalogueFrame(Language language, const char* scrollBoxName, Err
         icon->setIconSize(QSize(kIconSize, kIconSize));
         icon->setToolTip(catalogueAddress(i, language));
         icon->setCursor(Qt::PointingHandCursor);
-        connectGuarded(icon, &QToolButton::clicked, this, errors_, [this, icon] { BrowseToHint(icon->toolTip()); });
+        connectGuarded(icon, &QToolButton::clicked, this, errors_,
+                       [icon] { BrowseToAddress(icon->toolTip(), kReferrerPage, false); });
         icons_.push_back(icon);
 
         QLabel* title = label(list, QStringLiteral("title%1").arg(i), catalogueTitle(i, language),
@@ -123,7 +126,8 @@ CatalogueFrame::CatalogueFrame(Language language, const char* scrollBoxName, Err
     more->adjustSize();
     more->move(kListWidth - kMargin - more->width(), kLinkTop);
     softwareLink_ = more;
-    connectGuarded(more, &ClickLabel::clicked, this, errors_, [this, more] { BrowseToCaption(more->text()); });
+    connectGuarded(more, &ClickLabel::clicked, this, errors_,
+                   [more] { BrowseToAddress(more->text(), kReferrerPage, false); });
 
     watch(scrollBox_->viewport());
     watch(list);
@@ -138,7 +142,7 @@ void CatalogueFrame::watch(QWidget* widget)
 bool CatalogueFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseMove) {
-        errors_.guarded([this] { ScrollBoxMouseMove(); });
+        errors_.guarded([this] { scrollBox_->setFocus(Qt::MouseFocusReason); });
     } else if (event->type() == QEvent::Wheel) {
         const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
         if (delta == 0)
@@ -146,9 +150,9 @@ bool CatalogueFrame::eventFilter(QObject* watched, QEvent* event)
         wheelRest_ += delta;
         // Turning the wheel away from the user moves the list up.
         for (; wheelRest_ >= kWheelNotch; wheelRest_ -= kWheelNotch)
-            errors_.guarded([this] { ScrollBoxMouseWheelUp(); });
+            errors_.guarded([this] { scrollByNotch(-1); });
         for (; wheelRest_ <= -kWheelNotch; wheelRest_ += kWheelNotch)
-            errors_.guarded([this] { ScrollBoxMouseWheelDown(); });
+            errors_.guarded([this] { scrollByNotch(1); });
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -165,34 +169,10 @@ void CatalogueFrame::retranslate(Language interfaceLanguage)
     scrollBox_->setAccessibleName(infoPageTexts().catalogueHeading.in(interfaceLanguage));
 }
 
-void CatalogueFrame::BrowseToHint(const QString& hint) { BrowseToAddress(hint, kReferrerPage, false); }
-
-void CatalogueFrame::BrowseToCaption(const QString& caption) { BrowseToAddress(caption, kReferrerPage, false); }
-
-void CatalogueFrame::ScrollBoxMouseMove() { scrollBox_->setFocus(Qt::MouseFocusReason); }
-
-void CatalogueFrame::ScrollBoxMouseWheelDown()
+void CatalogueFrame::scrollByNotch(int steps)
 {
     QScrollBar* bar = scrollBox_->verticalScrollBar();
-    bar->setValue(std::min(bar->value() + kWheelStep, bar->maximum()));
-}
-
-void CatalogueFrame::ScrollBoxMouseWheelUp()
-{
-    QScrollBar* bar = scrollBox_->verticalScrollBar();
-    bar->setValue(std::max(bar->value() - kWheelStep, bar->minimum()));
-}
-
-TFrame1::TFrame1(ErrorReporter& errors, QWidget* parent)
-    : CatalogueFrame(Language::German, "ScrollBox1", errors, parent)
-{
-    setObjectName(QStringLiteral("TFrame1"));
-}
-
-TFrame2::TFrame2(ErrorReporter& errors, QWidget* parent)
-    : CatalogueFrame(Language::English, "ScrollBox2", errors, parent)
-{
-    setObjectName(QStringLiteral("TFrame2"));
+    bar->setValue(std::clamp(bar->value() + steps * kWheelStep, bar->minimum(), bar->maximum()));
 }
 
 }  // namespace lernwerk

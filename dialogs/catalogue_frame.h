@@ -34,19 +34,17 @@ public:
     // the closing link by its address.
     void retranslate(Language interfaceLanguage);
 
-    void BrowseToHint(const QString& hint);
-    void BrowseToCaption(const QString& caption);
-    void ScrollBoxMouseMove();
-    void ScrollBoxMouseWheelDown();
-    void ScrollBoxMouseWheelUp();
+    // The catalogue in `language`: "TFrame1" with "ScrollBox1" in German,
+    // "TFrame2" with "ScrollBox2" in English.
+    CatalogueFrame(Language language, ErrorReporter& errors, QWidget* parent);
 
 protected:
-    CatalogueFrame(Language language, const char* scrollBoxName, ErrorReporter& errors, QWidget* parent);
-
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void watch(QWidget* widget);
+    // Moves the list by one wheel notch, down (`steps` > 0) or up.
+    void scrollByNotch(int steps);
 
     ErrorReporter& errors_;
     Language language_;
@@ -56,20 +54,6 @@ private:
     // Wheel movement not yet worth a whole notch (fine-grained wheels and
     // touchpads send parts of one).
     int wheelRest_ = 0;
-};
-
-// The German catalogue, on the page tbsoftde.
-class TFrame1 : public CatalogueFrame {
-    Q_OBJECT
-public:
-    TFrame1(ErrorReporter& errors, QWidget* parent);
-};
-
-// The English catalogue, on the page tbsoften.
-class TFrame2 : public CatalogueFrame {
-    Q_OBJECT
-public:
-    TFrame2(ErrorReporter& errors, QWidget* parent);
 };
 
 }  // namespace lernwerk

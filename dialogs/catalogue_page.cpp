@@ -25,10 +25,10 @@ void CataloguePage::build()
             panel = new QWidget(content());
             panel->setObjectName(QStringLiteral("Panel9"));
             panel->setGeometry(0, 0, kPanelWidth, CatalogueFrame::kHeight);
-            frame_ = new TFrame1(errors(), panel);
+            frame_ = new CatalogueFrame(Language::German, errors(), panel);
             break;
         case Language::English:
-            frame_ = new TFrame2(errors(), content());
+            frame_ = new CatalogueFrame(Language::English, errors(), content());
             panel = frame_;
             break;
     }

@@ -7,7 +7,8 @@ namespace lernwerk {
 class CatalogueFrame;
 
 // The page with the catalogue of the maker's programs in one language: the
-// German page holds `TFrame1` in a panel, the English page `TFrame2`.
+// German page holds its catalogue (`TFrame1`) in a panel, the English page
+// shows its catalogue (`TFrame2`) directly.
 class CataloguePage : public InfoPage {
     Q_OBJECT
 public:

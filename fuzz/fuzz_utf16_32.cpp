@@ -8,7 +8,7 @@
 #include "fuzz_check.h"
 #include "textfile/codec.h"
 #include "textfile/encodings.h"
-#include "textfile/u_WideFunc.h"
+#include "textfile/text_file_codec.h"
 #include "textfile/utf16_32.h"
 
 using namespace textfile;

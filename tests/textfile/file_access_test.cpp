@@ -14,8 +14,8 @@
 
 #include "temp_folder.h"
 #include "textfile/file_names.h"
+#include "textfile/text_file_codec.h"
 #include "textfile/text_lines.h"
-#include "textfile/u_WideFunc.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <random>
 
 #include "temp_folder.h"
-#include "textfile/u_WideFunc.h"
+#include "textfile/text_file_codec.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "textfile/u_WideFunc.h"
+#include "textfile/text_file_codec.h"
 
 namespace {
 

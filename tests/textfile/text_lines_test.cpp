@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "temp_folder.h"
+#include "textfile/text_file_codec.h"
 #include "textfile/text_lines.h"
-#include "textfile/u_WideFunc.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "temp_folder.h"
-#include "textfile/u_WideFunc.h"
+#include "textfile/text_file_codec.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "dialogs/tbugreport.h"
-#include "dialogs/tende.h"
+#include "dialogs/closing_dialog.h"
+#include "dialogs/report_dialog.h"
 
 namespace lernwerk::testing {
 namespace {

@@ -8,7 +8,7 @@
 #include <QTextLayout>
 
 #include "textfile/encodings.h"
-#include "textfile/u_WideFunc.h"
+#include "textfile/text_file_codec.h"
 #include "widgets/status_column.h"
 #include "widgets/text_field.h"
 

@@ -175,7 +175,7 @@ TEST_F(InfoPagesTest, PointerOverARowFocusesTheListAndTheWheelMovesItByTen)
     trigger("sp1");
     prog().show();
     trigger("Software1");
-    auto* frame = find<TFrame1>("TFrame1");
+    auto* frame = find<CatalogueFrame>("TFrame1");
     QScrollArea* list = frame->scrollBox();
     ASSERT_EQ(list->objectName(), QStringLiteral("ScrollBox1"));
     QScrollBar* bar = list->verticalScrollBar();

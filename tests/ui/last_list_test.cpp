@@ -8,8 +8,8 @@
 #include <QRadioButton>
 #include <QWindow>
 
-#include "dialogs/tbugreport.h"
-#include "dialogs/tende.h"
+#include "dialogs/closing_dialog.h"
+#include "dialogs/report_dialog.h"
 
 namespace lernwerk::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QScrollArea>
 
-#include "dialogs/tende.h"
+#include "dialogs/closing_dialog.h"
 
 namespace lernwerk::testing {
 namespace {

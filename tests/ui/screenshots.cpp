@@ -24,8 +24,8 @@
 #include "app/program.h"
 #include "app/tprog.h"
 #include "app/tstart.h"
-#include "dialogs/tbugreport.h"
-#include "dialogs/tende.h"
+#include "dialogs/closing_dialog.h"
+#include "dialogs/report_dialog.h"
 #include "widgets/error_reporter.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-#include "dialogs/tbugreport.h"
-#include "dialogs/tende.h"
+#include "dialogs/closing_dialog.h"
+#include "dialogs/report_dialog.h"
 
 namespace lernwerk::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <QScrollArea>
 
 #include "dialogs/catalogue_frame.h"
-#include "dialogs/tbugreport.h"
+#include "dialogs/report_dialog.h"
 #include "widgets/click_label.h"
 #include "widgets/web_links.h"
 
@@ -103,7 +103,7 @@ TEST_F(WebLinksTest, AClickOpensOnlyWherePressedAndReleasedOnTheLink)
     trigger("m_bug");
     trigger("Software1");
     find<QScrollArea>("ScrollBox2")->ensureVisible(0, 890);
-    Tbugreport& report = program->bugreportEn();
+    ReportDialog& report = program->bugreportEn();
     auto* software = find("TFrame2")->findChild<ClickLabel*>(QStringLiteral("softwareLink"));
     ClickLabel* introduction = nullptr;
     for (auto* link : find("tb5en")->findChildren<ClickLabel*>())
@@ -136,7 +136,7 @@ TEST_F(WebLinksTest, ReportDialogOfTheLanguageWithItsLinks)
 {
     trigger("m_bug");
     trigger("m_bug_i");
-    Tbugreport& english = program->bugreportEn();
+    ReportDialog& english = program->bugreportEn();
     EXPECT_TRUE(english.isVisible());
     EXPECT_FALSE(program->bugreportDe().isVisible());
     EXPECT_FALSE(english.isModal());

@@ -1,4 +1,4 @@
-#include "dialogs/template_menu.h"
+#include "dialogs/software_menus.h"
 
 #include <QAction>
 #include <QMenu>

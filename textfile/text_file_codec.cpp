@@ -1,4 +1,4 @@
-#include "textfile/u_WideFunc.h"
+#include "textfile/text_file_codec.h"
 
 #include <array>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "dialogs/tbugreport.h"
+#include "dialogs/report_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,18 +28,18 @@ QLabel* paragraph(QWidget* parent, const char* name, const QString& text)
 }
 
 // Each window keeps its design size, grown in height where its texts need more room.
-constexpr QSize kGermanSize(330, 368);
-constexpr QSize kEnglishSize(312, 346);
+const quiz::PerLanguage<QSize> kDesignSize{QSize(330, 368), QSize(312, 346)};
+const quiz::PerLanguage<const char*> kWindowName{"bugreport_de", "bugreport_en"};
 
 }  // namespace
 
-Tbugreport::Tbugreport(ErrorReporter& errors, Language language, const char* windowName, QSize clientSize)
+ReportDialog::ReportDialog(ErrorReporter& errors, Language language)
     : QDialog(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
       errors_(errors),
-      designSize_(clientSize)
+      designSize_(kDesignSize.in(language))
 {
     const ReportTexts& texts = reportTexts();
-    setObjectName(QString::fromLatin1(windowName));
+    setObjectName(QString::fromLatin1(kWindowName.in(language)));
     setWindowTitle(texts.caption.in(language));
     setModal(false);
 
@@ -63,7 +63,8 @@ Tbugreport::Tbugreport(ErrorReporter& errors, Language language, const char* win
         blue.setColor(QPalette::WindowText, QColor(kLinkBlue));
         label->setPalette(blue);
         label->setCursor(Qt::PointingHandCursor);
-        connectGuarded(label, &ClickLabel::clicked, this, errors_, [this, label] { BrowseToCaption(label->text()); });
+        connectGuarded(label, &ClickLabel::clicked, this, errors_,
+                       [label] { BrowseToAddress(label->text(), kReferrerReport, false); });
         // As wide as its caption: the room beside it is no link.
         layout->addWidget(label, 0, Qt::AlignLeft);
     };
@@ -80,31 +81,18 @@ Tbugreport::Tbugreport(ErrorReporter& errors, Language language, const char* win
     ok->setFixedSize(75, 25);
     row->addWidget(ok);
     layout->addLayout(row);
-    connectGuarded(ok, &QPushButton::clicked, this, errors_, &Tbugreport::Button1Click);
+    connectGuarded(ok, &QPushButton::clicked, this, errors_, &ReportDialog::hide);
 
-    setFixedSize(clientSize);
+    setFixedSize(designSize_);
 }
 
-void Tbugreport::setVisible(bool visible)
+void ReportDialog::setVisible(bool visible)
 {
     if (visible && !sized_) {
         sized_ = true;
         setFixedHeight(std::max(designSize_.height(), layout()->totalHeightForWidth(designSize_.width())));
     }
     QDialog::setVisible(visible);
-}
-
-void Tbugreport::BrowseToCaption(const QString& caption) { BrowseToAddress(caption, kReferrerReport, false); }
-
-void Tbugreport::Button1Click() { hide(); }
-
-Tbugreport_de::Tbugreport_de(ErrorReporter& errors) : Tbugreport(errors, Language::German, "bugreport_de", kGermanSize)
-{
-}
-
-Tbugreport_en::Tbugreport_en(ErrorReporter& errors)
-    : Tbugreport(errors, Language::English, "bugreport_en", kEnglishSize)
-{
 }
 
 }  // namespace lernwerk

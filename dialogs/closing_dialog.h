@@ -16,19 +16,20 @@ class ErrorReporter;
 
 // The closing dialog: asks whether the question list is to be remembered for
 // the next start, saves it if so, and ends the program.
-class Tende : public QDialog {
+class ClosingDialog : public QDialog {
     Q_OBJECT
 public:
     // The dialog belongs to `mainWindow`. `lastListFolder` gives the folder
     // of the last-list files (with a trailing separator), `questionListText`
     // the question list to remember.
-    Tende(QWidget* mainWindow, InterfaceLanguage& language, ErrorReporter& errors,
-          std::function<QString()> lastListFolder, std::function<std::u16string()> questionListText);
+    ClosingDialog(QWidget* mainWindow, InterfaceLanguage& language, ErrorReporter& errors,
+                  std::function<QString()> lastListFolder, std::function<std::u16string()> questionListText);
 
     // Sets the texts for the language; runs just before the dialog shows.
     void retranslate(Language language);
 
-    void Button1Click();
+    // OK: saves the list when that was chosen, and ends the program.
+    void confirm();
 
     // OK is the only way out: Escape, the system's close command and any
     // other rejection leave the dialog open with the choice as it is.
@@ -50,11 +51,11 @@ private:
     ErrorReporter& errors_;
     std::function<QString()> lastListFolder_;
     std::function<std::u16string()> questionListText_;
-    QLabel* Label18;
-    QLabel* StaticText1;
-    QLabel* StaticText2;
-    QRadioButton* RadioButton1;
-    QRadioButton* RadioButton2;
+    QLabel* question_;
+    QLabel* germanExplanation_;
+    QLabel* englishExplanation_;
+    QRadioButton* save_;
+    QRadioButton* dontSave_;
 };
 
 }  // namespace lernwerk

@@ -1,4 +1,4 @@
-#include "dialogs/tende.h"
+#include "dialogs/closing_dialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,8 +11,8 @@
 
 #include "lang/closing_texts.h"
 #include "textfile/encodings.h"
+#include "textfile/text_file_codec.h"
 #include "textfile/text_lines.h"
-#include "textfile/u_WideFunc.h"
 #include "widgets/error_reporter.h"
 #include "widgets/last_list_files.h"
 #include "widgets/window_frame_hints.h"
@@ -64,8 +64,8 @@ QLabel* makeExplanation(QWidget* parent, const char* name, const QString& text)
 
 }  // namespace
 
-Tende::Tende(QWidget* mainWindow, InterfaceLanguage& language, ErrorReporter& errors,
-             std::function<QString()> lastListFolder, std::function<std::u16string()> questionListText)
+ClosingDialog::ClosingDialog(QWidget* mainWindow, InterfaceLanguage& language, ErrorReporter& errors,
+                             std::function<QString()> lastListFolder, std::function<std::u16string()> questionListText)
     // A dialog of the main window: the window manager keeps it above the main
     // window and minimises and restores it with it. Its title bar has no
     // button and no window menu (see showEvent): OK is the only way out.
@@ -100,67 +100,67 @@ Tende::Tende(QWidget* mainWindow, InterfaceLanguage& language, ErrorReporter& er
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(4);
-    Label18 = new QLabel(panel);
-    Label18->setObjectName(QStringLiteral("Label18"));
-    QFont headingFont = Label18->font();
+    question_ = new QLabel(panel);
+    question_->setObjectName(QStringLiteral("Label18"));
+    QFont headingFont = question_->font();
     headingFont.setPixelSize(16);
-    Label18->setFont(headingFont);
-    QPalette grey = Label18->palette();
+    question_->setFont(headingFont);
+    QPalette grey = question_->palette();
     grey.setColor(QPalette::WindowText, QColor(kHeadingGrey));
-    Label18->setPalette(grey);
-    layout->addWidget(Label18);
-    StaticText1 = makeExplanation(panel, "StaticText1", closingTexts().explanation.german);
-    StaticText2 = makeExplanation(panel, "StaticText2", closingTexts().explanation.english);
-    StaticText2->hide();
-    layout->addWidget(StaticText1);
-    layout->addWidget(StaticText2);
+    question_->setPalette(grey);
+    layout->addWidget(question_);
+    germanExplanation_ = makeExplanation(panel, "StaticText1", closingTexts().explanation.german);
+    englishExplanation_ = makeExplanation(panel, "StaticText2", closingTexts().explanation.english);
+    englishExplanation_->hide();
+    layout->addWidget(germanExplanation_);
+    layout->addWidget(englishExplanation_);
     layout->addStretch(1);
-    RadioButton1 = new QRadioButton(panel);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton1->setChecked(true);
-    RadioButton2 = new QRadioButton(panel);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    layout->addWidget(RadioButton1);
-    layout->addWidget(RadioButton2);
+    save_ = new QRadioButton(panel);
+    save_->setObjectName(QStringLiteral("RadioButton1"));
+    save_->setChecked(true);
+    dontSave_ = new QRadioButton(panel);
+    dontSave_->setObjectName(QStringLiteral("RadioButton2"));
+    layout->addWidget(save_);
+    layout->addWidget(dontSave_);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setGeometry(346, 172, 75, 25);
     ok->setDefault(true);
-    connectGuarded(ok, &QPushButton::clicked, this, errors_, &Tende::Button1Click);
+    connectGuarded(ok, &QPushButton::clicked, this, errors_, &ClosingDialog::confirm);
 }
 
-void Tende::retranslate(Language language)
+void ClosingDialog::retranslate(Language language)
 {
     const ClosingTexts& texts = closingTexts();
     setWindowTitle(texts.caption.in(language));
-    Label18->setText(texts.question.in(language));
-    RadioButton1->setText(texts.save.in(language));
-    RadioButton2->setText(texts.dontSave.in(language));
+    question_->setText(texts.question.in(language));
+    save_->setText(texts.save.in(language));
+    dontSave_->setText(texts.dontSave.in(language));
     // Each language has its own explanation, wrapped in its own label. It
     // names the folder where the list is really kept when that is not the
     // program's own.
-    QLabel* shown = quiz::PerLanguage<QLabel*>{StaticText1, StaticText2}.in(language);
-    for (QLabel* explanation : {StaticText1, StaticText2})
+    QLabel* shown = quiz::PerLanguage<QLabel*>{germanExplanation_, englishExplanation_}.in(language);
+    for (QLabel* explanation : {germanExplanation_, englishExplanation_})
         explanation->setVisible(explanation == shown);
     const QString folder = lastListFolder_();
     const bool besideProgram = QDir(folder) == QDir(QCoreApplication::applicationDirPath());
     const QString home = QDir::homePath() + QLatin1Char('/');
     const QString shownFolder = folder.startsWith(home) ? QStringLiteral("~/") + folder.mid(home.size()) : folder;
-    for (QLabel* explanation : {StaticText1, StaticText2}) {
-        const Language of = explanation == StaticText1 ? Language::German : Language::English;
+    for (QLabel* explanation : {germanExplanation_, englishExplanation_}) {
+        const Language of = explanation == germanExplanation_ ? Language::German : Language::English;
         explanation->setText(besideProgram ? texts.explanation.in(of)
                                            : texts.explanationElsewhere.in(of).arg(shownFolder));
     }
 }
 
-void Tende::showEvent(QShowEvent* event)
+void ClosingDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     askForTitleBarOnly(this);
 }
 
-void Tende::setVisible(bool visible)
+void ClosingDialog::setVisible(bool visible)
 {
     // The window manager reads the hint when the window is mapped: the
     // native window is made first, with the toolkit's hint, which is then
@@ -172,14 +172,14 @@ void Tende::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
-QString Tende::lastListFile(const QString& programFolder, Language language)
+QString ClosingDialog::lastListFile(const QString& programFolder, Language language)
 {
     return programFolder + lastListFileName(language);
 }
 
-void Tende::Button1Click()
+void ClosingDialog::confirm()
 {
-    if (RadioButton1->isChecked()) {
+    if (save_->isChecked()) {
         // The folder may not exist yet (an installed program keeps its lists
         // in the user's data folder). If it cannot be made, the message says
         // which folder and why, and this dialog stays open.
@@ -194,6 +194,6 @@ void Tende::Button1Click()
     emit confirmed();
 }
 
-void Tende::reject() {}
+void ClosingDialog::reject() {}
 
 }  // namespace lernwerk
