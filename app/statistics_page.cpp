@@ -16,24 +16,24 @@ StatisticsPage::StatisticsPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("tb2"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(TrainerPage::kFieldLeft, 14, TrainerPage::kFieldRight, 8);
-    Label5 = makeHeading(this, "Label5");
-    layout->addWidget(Label5);
-    Memo3 = makeMemo(this, "Memo3");
+    heading_ = makeHeading(this, "Label5");
+    layout->addWidget(heading_);
+    log_ = makeMemo(this, "Memo3");
     QFont sans(QStringLiteral("MS Sans Serif"));
     sans.setPixelSize(11);
-    Memo3->setFont(sans);
-    Memo3->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    wrapLongRunsAnywhere(*Memo3);
-    Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    layout->addWidget(Memo3, 1);
+    log_->setFont(sans);
+    log_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    wrapLongRunsAnywhere(*log_);
+    log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(log_, 1);
 }
 
-void StatisticsPage::appendLog(const QString& line) { Memo3->appendPlainText(line); }
+void StatisticsPage::appendLog(const QString& line) { log_->appendPlainText(line); }
 
 void StatisticsPage::retranslate(Language language)
 {
-    Label5->setText(statisticsTexts().heading.in(language));
-    Memo3->setAccessibleName(statisticsTexts().heading.in(language));
+    heading_->setText(statisticsTexts().heading.in(language));
+    log_->setAccessibleName(statisticsTexts().heading.in(language));
 }
 
 }  // namespace lernwerk

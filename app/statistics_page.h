@@ -19,8 +19,8 @@ public:
     void retranslate(Language language);
 
 private:
-    QLabel* Label5;
-    QPlainTextEdit* Memo3;
+    QLabel* heading_;
+    QPlainTextEdit* log_;
 };
 
 }  // namespace lernwerk

@@ -49,58 +49,59 @@ EditorPage::EditorPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     : QWidget(parent),
       errors_(errors),
       speaker_(speaker),
-      od2(this, {.name = "od2",
-                 .filter = QStringLiteral("Textdateien (*.txt)"),
-                 .save = false,
-                 .defaultSuffix = {},
-                 .offeredFile = {}}),
-      sd1(this, {.name = "sd1",
-                 .filter = QStringLiteral("Fragenlisten (*.txt)"),
-                 .save = true,
-                 .defaultSuffix = QStringLiteral("txt"),
-                 .offeredFile = QStringLiteral("NeueFragenliste.txt")})
+      inputFileDialog_(this, {.name = "od2",
+                              .filter = QStringLiteral("Textdateien (*.txt)"),
+                              .save = false,
+                              .defaultSuffix = {},
+                              .offeredFile = {}}),
+      outputFileDialog_(this, {.name = "sd1",
+                               .filter = QStringLiteral("Fragenlisten (*.txt)"),
+                               .save = true,
+                               .defaultSuffix = QStringLiteral("txt"),
+                               .offeredFile = QStringLiteral("NeueFragenliste.txt")})
 {
     setObjectName(QStringLiteral("editor"));
 
     auto* heading = makeHeading(this, "Label1");
     heading->setText(QStringLiteral("Editor"));
     heading->move(kMargin + 8, 8);
-    StaticText6 = new QLabel(this);
-    StaticText6->setObjectName(QStringLiteral("StaticText6"));
-    StaticText6->setWordWrap(true);
-    StaticText6->setGeometry(kMargin + 8, 34, 600, 30);
+    explanation_ = new QLabel(this);
+    explanation_->setObjectName(QStringLiteral("StaticText6"));
+    explanation_->setWordWrap(true);
+    explanation_->setGeometry(kMargin + 8, 34, 600, 30);
 
-    gb1 = new QGroupBox(QStringLiteral("Input"), this);
-    gb1->setObjectName(QStringLiteral("gb1"));
-    m1 = makeEditorField(gb1, "m1");
-    gb2 = new QGroupBox(QStringLiteral("Output"), this);
-    gb2->setObjectName(QStringLiteral("gb2"));
-    m2 = makeEditorField(gb2, "m2");
+    inputGroup_ = new QGroupBox(QStringLiteral("Input"), this);
+    inputGroup_->setObjectName(QStringLiteral("gb1"));
+    input_ = makeEditorField(inputGroup_, "m1");
+    outputGroup_ = new QGroupBox(QStringLiteral("Output"), this);
+    outputGroup_->setObjectName(QStringLiteral("gb2"));
+    output_ = makeEditorField(outputGroup_, "m2");
 
-    Button9 = addButton(gb1, "Button9", &EditorPage::loadInput);
-    Button8 = addButton(gb1, "Button8", &EditorPage::clearInput);
-    Button11 = addButton(gb2, "Button11", &EditorPage::saveOutput);
-    Button10 = addButton(gb2, "Button10", &EditorPage::clearOutput);
-    Button13 = addButton(gb2, "Button13", &EditorPage::handOverList);
+    loadInput_ = addButton(inputGroup_, "Button9", &EditorPage::loadInput);
+    clearInput_ = addButton(inputGroup_, "Button8", &EditorPage::clearInput);
+    saveOutput_ = addButton(outputGroup_, "Button11", &EditorPage::saveOutput);
+    clearOutput_ = addButton(outputGroup_, "Button10", &EditorPage::clearOutput);
+    handOver_ = addButton(outputGroup_, "Button13", &EditorPage::handOverList);
 
-    GroupBox3 = new QGroupBox(this);
-    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    cbt1 = new QCheckBox(GroupBox3);
-    cbt1->setObjectName(QStringLiteral("cbt1"));
-    cbt1->setChecked(true);
-    cbt2 = new QCheckBox(GroupBox3);
-    cbt2->setObjectName(QStringLiteral("cbt2"));
-    cbt2->setChecked(true);
-    Button7 = addButton(this, "Button7", &EditorPage::buildList);
-    Button12 = addButton(this, "Button12", &EditorPage::closeEditor);
-    buildResult = new QLabel(this);
-    buildResult->setObjectName(QStringLiteral("buildResult"));
-    buildResult->setWordWrap(true);
-    buildResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    options_ = new QGroupBox(this);
+    options_->setObjectName(QStringLiteral("GroupBox3"));
+    askFirstPart_ = new QCheckBox(options_);
+    askFirstPart_->setObjectName(QStringLiteral("cbt1"));
+    askFirstPart_->setChecked(true);
+    askSecondPart_ = new QCheckBox(options_);
+    askSecondPart_->setObjectName(QStringLiteral("cbt2"));
+    askSecondPart_->setChecked(true);
+    buildList_ = addButton(this, "Button7", &EditorPage::buildList);
+    close_ = addButton(this, "Button12", &EditorPage::closeEditor);
+    buildResult_ = new QLabel(this);
+    buildResult_->setObjectName(QStringLiteral("buildResult"));
+    buildResult_->setWordWrap(true);
+    buildResult_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Tab walks each group's field, then its buttons; then the settings and
     // the page's own buttons.
-    QWidget* const order[] = {m1, Button9, Button8, m2, Button11, Button10, Button13, cbt1, cbt2, Button7, Button12};
+    QWidget* const order[] = {input_,    loadInput_,    clearInput_,    output_,    saveOutput_, clearOutput_,
+                              handOver_, askFirstPart_, askSecondPart_, buildList_, close_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -122,8 +123,8 @@ void EditorPage::layoutFor(int width, int height)
 {
     const int b = (height - kEditorReserve) / 2;
     const int groupWidth = std::max(0, width - 2 * kMargin);
-    gb1->setGeometry(kMargin, kGroupTop, groupWidth, b);
-    gb2->setGeometry(kMargin, b + kGroupGap, groupWidth, b);
+    inputGroup_->setGeometry(kMargin, kGroupTop, groupWidth, b);
+    outputGroup_->setGeometry(kMargin, b + kGroupGap, groupWidth, b);
 
     // Inside each group: the field on the left, its buttons on the right in
     // a column, or in as many columns as low groups need to show them whole.
@@ -131,7 +132,7 @@ void EditorPage::layoutFor(int width, int height)
     const struct {
         QPlainTextEdit* field;
         QList<QPushButton*> buttons;
-    } groups[] = {{m1, {Button9, Button8}}, {m2, {Button11, Button10, Button13}}};
+    } groups[] = {{input_, {loadInput_, clearInput_}}, {output_, {saveOutput_, clearOutput_, handOver_}}};
     const int innerHeight = b - kGroupInnerTop - kGroupInnerBottom;
     const int rows = std::max(1, (innerHeight + kGroupButtonGap) / (kButtonHeight + kGroupButtonGap));
     int mostButtons = 0;
@@ -154,46 +155,46 @@ void EditorPage::layoutFor(int width, int height)
 
     // Settings and the two page buttons keep their distance to the bottom edge.
     const int settingsTop = height - kEditorReserve + kGroupGap + 6;
-    GroupBox3->setGeometry(kMargin, settingsTop, std::min(420, groupWidth),
-                           std::min(kSettingsHeight, height - settingsTop - kMargin));
-    cbt1->setGeometry(10, 20, 400, 20);
-    cbt2->setGeometry(10, 42, 400, 20);
+    options_->setGeometry(kMargin, settingsTop, std::min(420, groupWidth),
+                          std::min(kSettingsHeight, height - settingsTop - kMargin));
+    askFirstPart_->setGeometry(10, 20, 400, 20);
+    askSecondPart_->setGeometry(10, 42, 400, 20);
     const int buttonLeft = width - kMargin - kGroupButtonWidth - kMargin;
-    Button7->setGeometry(buttonLeft, settingsTop + 8, kGroupButtonWidth, kButtonHeight);
-    Button12->setGeometry(buttonLeft, settingsTop + 8 + kButtonHeight + 8, kGroupButtonWidth, kButtonHeight);
+    buildList_->setGeometry(buttonLeft, settingsTop + 8, kGroupButtonWidth, kButtonHeight);
+    close_->setGeometry(buttonLeft, settingsTop + 8 + kButtonHeight + 8, kGroupButtonWidth, kButtonHeight);
     // What "Liste Erstellen" made stands between the settings and its button.
-    const int resultLeft = GroupBox3->geometry().right() + 1 + kMargin;
-    buildResult->setGeometry(resultLeft, settingsTop + 8, std::max(0, buttonLeft - kMargin - resultLeft),
-                             GroupBox3->height() - 8);
+    const int resultLeft = options_->geometry().right() + 1 + kMargin;
+    buildResult_->setGeometry(resultLeft, settingsTop + 8, std::max(0, buttonLeft - kMargin - resultLeft),
+                              options_->height() - 8);
 }
 
 void EditorPage::buildList()
 {
-    const auto input = fieldLines(*m1);
-    const auto lines = buildQuestionLines(input, cbt1->isChecked(), cbt2->isChecked());
-    appendFieldLines(*m2, lines);
+    const auto input = fieldLines(*input_);
+    const auto lines = buildQuestionLines(input, askFirstPart_->isChecked(), askSecondPart_->isChecked());
+    appendFieldLines(*output_, lines);
     const QString made = listBuiltText(lines.size(), linesWithoutSeparator(input), language_);
-    buildResult->setText(made);
+    buildResult_->setText(made);
     speaker_.say(made);
 }
 
-void EditorPage::clearInput() { m1->clear(); }
+void EditorPage::clearInput() { input_->clear(); }
 
-void EditorPage::clearOutput() { m2->clear(); }
+void EditorPage::clearOutput() { output_->clear(); }
 
 void EditorPage::loadInput()
 {
-    const QString fileName = od2.choose();
+    const QString fileName = inputFileDialog_.choose();
     if (!fileName.isEmpty())
-        LoadTextLines(fileName.toStdU16String(), *m1);
+        LoadTextLines(fileName.toStdU16String(), *input_);
 }
 
 void EditorPage::saveOutput()
 {
-    const QString fileName = sd1.choose();
+    const QString fileName = outputFileDialog_.choose();
     if (fileName.isEmpty())
         return;
-    const std::u16string text = fieldText(*m2);
+    const std::u16string text = fieldText(*output_);
     textfile::SaveTextLines(text, fileName.toStdU16String(),
                             needsUnicodeFile(text) ? textfile::kUtf8 : textfile::kAnsi);
 }
@@ -203,7 +204,7 @@ void EditorPage::closeEditor() { emit closeRequested(); }
 void EditorPage::handOverList()
 {
     QStringList lines;
-    for (const std::u16string& line : fieldLines(*m2))
+    for (const std::u16string& line : fieldLines(*output_))
         lines << QString::fromStdU16String(line);
     emit listHandedOver(lines, kEditorListName);
 }
@@ -211,24 +212,24 @@ void EditorPage::handOverList()
 void EditorPage::retranslate(Language language)
 {
     language_ = language;
-    buildResult->clear();
+    buildResult_->clear();
     const EditorTexts& texts = editorPageTexts();
-    StaticText6->setText(texts.explanation.in(language));
-    GroupBox3->setTitle(texts.settings.in(language));
-    Button13->setText(texts.handOver.in(language));
-    Button9->setText(texts.loadInput.in(language));
-    Button8->setText(texts.clearInput.in(language));
-    Button11->setText(texts.saveOutput.in(language));
-    Button10->setText(texts.clearOutput.in(language));
-    cbt1->setText(texts.askFirstPart.in(language));
-    cbt2->setText(texts.askSecondPart.in(language));
-    Button7->setText(texts.buildList.in(language));
-    Button12->setText(texts.close.in(language));
+    explanation_->setText(texts.explanation.in(language));
+    options_->setTitle(texts.settings.in(language));
+    handOver_->setText(texts.handOver.in(language));
+    loadInput_->setText(texts.loadInput.in(language));
+    clearInput_->setText(texts.clearInput.in(language));
+    saveOutput_->setText(texts.saveOutput.in(language));
+    clearOutput_->setText(texts.clearOutput.in(language));
+    askFirstPart_->setText(texts.askFirstPart.in(language));
+    askSecondPart_->setText(texts.askSecondPart.in(language));
+    buildList_->setText(texts.buildList.in(language));
+    close_->setText(texts.close.in(language));
     // The fields are named by their groups' captions.
-    m1->setAccessibleName(gb1->title());
-    m2->setAccessibleName(gb2->title());
+    input_->setAccessibleName(inputGroup_->title());
+    output_->setAccessibleName(outputGroup_->title());
     // Undo in the field brings back what the user had there.
-    replaceFieldLines(*m1, texts.sampleInput.in(language));
+    replaceFieldLines(*input_, texts.sampleInput.in(language));
 }
 
 }  // namespace lernwerk

@@ -58,25 +58,25 @@ private:
     ErrorReporter& errors_;
     Speaker& speaker_;
     Language language_ = Language::English;
-    QLabel* StaticText6;
+    QLabel* explanation_;
     // What the last "Liste Erstellen" made.
-    QLabel* buildResult;
-    QGroupBox* gb1;
-    QGroupBox* gb2;
-    QPlainTextEdit* m1;
-    QPlainTextEdit* m2;
-    QPushButton* Button9;
-    QPushButton* Button8;
-    QPushButton* Button11;
-    QPushButton* Button10;
-    QPushButton* Button13;
-    QGroupBox* GroupBox3;
-    QCheckBox* cbt1;
-    QCheckBox* cbt2;
-    QPushButton* Button7;
-    QPushButton* Button12;
-    ListFileDialog od2;
-    ListFileDialog sd1;
+    QLabel* buildResult_;
+    QGroupBox* inputGroup_;
+    QGroupBox* outputGroup_;
+    QPlainTextEdit* input_;
+    QPlainTextEdit* output_;
+    QPushButton* loadInput_;
+    QPushButton* clearInput_;
+    QPushButton* saveOutput_;
+    QPushButton* clearOutput_;
+    QPushButton* handOver_;
+    QGroupBox* options_;
+    QCheckBox* askFirstPart_;
+    QCheckBox* askSecondPart_;
+    QPushButton* buildList_;
+    QPushButton* close_;
+    ListFileDialog inputFileDialog_;
+    ListFileDialog outputFileDialog_;
 };
 
 }  // namespace lernwerk

@@ -32,86 +32,86 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     : QWidget(parent),
       errors_(errors),
       speaker_(speaker),
-      od(this, {.name = "od",
-                .filter = QStringLiteral("Fragenlisten (*.txt)"),
-                .save = false,
-                .defaultSuffix = {},
-                .offeredFile = {}})
+      listFileDialog_(this, {.name = "od",
+                             .filter = QStringLiteral("Fragenlisten (*.txt)"),
+                             .save = false,
+                             .defaultSuffix = {},
+                             .offeredFile = {}})
 {
     setObjectName(QStringLiteral("tb3"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 8, 8);
-    Label6 = makeHeading(this, "Label6");
-    layout->addWidget(Label6);
+    heading_ = makeHeading(this, "Label6");
+    layout->addWidget(heading_);
 
     auto* nameRow = new QHBoxLayout;
-    Label7 = new QLabel(this);
-    Label7->setObjectName(QStringLiteral("Label7"));
-    aktuelleliste = new QLabel(this);
-    aktuelleliste->setObjectName(QStringLiteral("aktuelleliste"));
+    listNameLabel_ = new QLabel(this);
+    listNameLabel_->setObjectName(QStringLiteral("Label7"));
+    listName_ = new QLabel(this);
+    listName_->setObjectName(QStringLiteral("aktuelleliste"));
     // A Tab stop, so that the keyboard and a screen reader reach the name.
-    aktuelleliste->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    aktuelleliste->setFocusPolicy(Qt::StrongFocus);
-    nameRow->addWidget(Label7);
-    nameRow->addWidget(aktuelleliste, 1);
+    listName_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    listName_->setFocusPolicy(Qt::StrongFocus);
+    nameRow->addWidget(listNameLabel_);
+    nameRow->addWidget(listName_, 1);
     layout->addLayout(nameRow);
 
     auto* listRow = new QHBoxLayout;
     listRow->setSpacing(0);
-    Memo2 = new StatusColumn(this);
-    Memo2->setObjectName(QStringLiteral("Memo2"));
-    keepLinesWhole(*Memo2);
-    Memo2->setTabChangesFocus(true);
-    Memo2->setFixedWidth(kStatusColumnWidth);
-    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo2->setPlainText(QStringLiteral("0"));
-    Memo1 = makeMemo(this, "Memo1");
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setFont(programFont());
-    Memo2->follow(Memo1);
-    listRow->addWidget(Memo2);
-    listRow->addWidget(Memo1, 1);
+    statusColumn_ = new StatusColumn(this);
+    statusColumn_->setObjectName(QStringLiteral("Memo2"));
+    keepLinesWhole(*statusColumn_);
+    statusColumn_->setTabChangesFocus(true);
+    statusColumn_->setFixedWidth(kStatusColumnWidth);
+    statusColumn_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    statusColumn_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    statusColumn_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    statusColumn_->setPlainText(QStringLiteral("0"));
+    questions_ = makeMemo(this, "Memo1");
+    questions_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    questions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    questions_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    questions_->setFont(programFont());
+    statusColumn_->follow(questions_);
+    listRow->addWidget(statusColumn_);
+    listRow->addWidget(questions_, 1);
     layout->addLayout(listRow, 1);
 
-    Memo5 = makeMemo(this, "Memo5");
-    Memo5->hide();
+    listPath_ = makeMemo(this, "Memo5");
+    listPath_->hide();
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
-    Button2 = makeButton(this, "Button2");
-    Button1 = makeButton(this, "Button1");
-    for (QPushButton* button : {Button2, Button1}) {
+    loadList_ = makeButton(this, "Button2");
+    newSession_ = makeButton(this, "Button1");
+    for (QPushButton* button : {loadList_, newSession_}) {
         button->setMinimumWidth(kButtonMinimumWidth);
         buttonRow->addWidget(button);
     }
     layout->addLayout(buttonRow);
-    connectGuarded(Button2, &QPushButton::clicked, this, errors_, &ListsPage::loadList);
-    connect(Button1, &QPushButton::clicked, this, &ListsPage::newSessionRequested);
+    connectGuarded(loadList_, &QPushButton::clicked, this, errors_, &ListsPage::loadList);
+    connect(newSession_, &QPushButton::clicked, this, &ListsPage::newSessionRequested);
 
     // The list's name, the list and its status column, then the buttons below them.
-    QWidget::setTabOrder(aktuelleliste, Memo1);
-    QWidget::setTabOrder(Memo1, Memo2);
-    QWidget::setTabOrder(Memo2, Button2);
-    QWidget::setTabOrder(Button2, Button1);
+    QWidget::setTabOrder(listName_, questions_);
+    QWidget::setTabOrder(questions_, statusColumn_);
+    QWidget::setTabOrder(statusColumn_, loadList_);
+    QWidget::setTabOrder(loadList_, newSession_);
 }
 
-void ListsPage::focusNewSession() { Button1->setFocus(Qt::OtherFocusReason); }
+void ListsPage::focusNewSession() { newSession_->setFocus(Qt::OtherFocusReason); }
 
-QString ListsPage::listName() const { return aktuelleliste->text(); }
+QString ListsPage::listName() const { return listName_->text(); }
 
 // A name whose bytes are not UTF-8 is shown as it was most likely meant.
 void ListsPage::setListName(const QString& name)
 {
-    aktuelleliste->setText(QString::fromStdU16String(textfile::ReadableName(name.toStdU16String())));
+    listName_->setText(QString::fromStdU16String(textfile::ReadableName(name.toStdU16String())));
 }
 
 void ListsPage::loadList()
 {
-    const QString fileName = od.choose();
+    const QString fileName = listFileDialog_.choose();
     if (fileName.isEmpty())
         return;
     loadFile(fileName);
@@ -119,19 +119,19 @@ void ListsPage::loadList()
 
 void ListsPage::loadFile(const QString& fileName)
 {
-    LoadTextLines(fileName.toStdU16String(), *Memo1);
+    LoadTextLines(fileName.toStdU16String(), *questions_);
     setListName(fileName);
     // The path stands in the first line of the hidden field, replacing that line.
-    QTextCursor first(Memo5->document()->firstBlock());
+    QTextCursor first(listPath_->document()->firstBlock());
     first.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     first.insertText(fileName);
     const ListsTexts& texts = listsPageTexts();
     // A round asks every line that is not empty.
-    const auto lines = fieldLines(*Memo1);
+    const auto lines = fieldLines(*questions_);
     const auto questions = std::count_if(lines.begin(), lines.end(), [](const auto& line) { return !line.empty(); });
     speaker_.say((questions == 1 ? texts.loadedOneQuestion : texts.loaded)
                      .in(language_)
-                     .arg(QFileInfo(aktuelleliste->text()).fileName())
+                     .arg(QFileInfo(listName_->text()).fileName())
                      .arg(questions));
 }
 
@@ -141,7 +141,7 @@ void ListsPage::takeList(const QStringList& lines, const QString& name)
     kept.reserve(static_cast<std::size_t>(lines.size()));
     for (const QString& line : lines)
         kept.push_back(line.toStdU16String());
-    setFieldLines(*Memo1, kept);
+    setFieldLines(*questions_, kept);
     setListName(name);
 }
 
@@ -149,13 +149,13 @@ bool ListsPage::restoreNamedList(const QString& lastListFile)
 {
     if (!textfile::IsRegularFile(lastListFile.toStdU16String()))
         return false;
-    LoadTextLines(lastListFile.toStdU16String(), *Memo5);
+    LoadTextLines(lastListFile.toStdU16String(), *listPath_);
 
-    const QString named = lineText(Memo5->document()->firstBlock());
+    const QString named = lineText(listPath_->document()->firstBlock());
     if (named.isEmpty() || !textfile::IsRegularFile(named.toStdU16String()))
         return false;
     setListName(named);
-    LoadTextLines(named.toStdU16String(), *Memo1);
+    LoadTextLines(named.toStdU16String(), *questions_);
     return true;
 }
 
@@ -163,20 +163,20 @@ void ListsPage::retranslate(Language language)
 {
     language_ = language;
     const ListsTexts& texts = listsPageTexts();
-    Label6->setText(texts.heading.in(language));
-    Label7->setText(texts.currentList.in(language));
+    heading_->setText(texts.heading.in(language));
+    listNameLabel_->setText(texts.currentList.in(language));
     // The name is heard with its heading.
-    aktuelleliste->setAccessibleDescription(texts.currentList.in(language));
-    Button2->setText(texts.loadList.in(language));
-    Button1->setText(texts.newSession.in(language));
+    listName_->setAccessibleDescription(texts.currentList.in(language));
+    loadList_->setText(texts.loadList.in(language));
+    newSession_->setText(texts.newSession.in(language));
     setListName(texts.sampleName.in(language));
-    Memo1->setAccessibleName(texts.questionListName.in(language));
-    Memo2->setAccessibleName(texts.statusColumnName.in(language));
-    Memo5->setAccessibleName(texts.pathFieldName.in(language));
-    Button2->setToolTip(texts.loadList.in(language) + QStringLiteral(" (") +
-                        kLoadListKey.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    questions_->setAccessibleName(texts.questionListName.in(language));
+    statusColumn_->setAccessibleName(texts.statusColumnName.in(language));
+    listPath_->setAccessibleName(texts.pathFieldName.in(language));
+    loadList_->setToolTip(texts.loadList.in(language) + QStringLiteral(" (") +
+                          kLoadListKey.toString(QKeySequence::NativeText) + QLatin1Char(')'));
     // Undo in the field brings back what the user had there.
-    replaceFieldLines(*Memo1, texts.sampleList.in(language));
+    replaceFieldLines(*questions_, texts.sampleList.in(language));
 }
 
 }  // namespace lernwerk

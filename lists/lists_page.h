@@ -28,8 +28,8 @@ public:
     // Loads a list from anywhere in the main window, as "Liste Laden.." does.
     static inline const QKeySequence kLoadListKey{Qt::CTRL | Qt::Key_O};
 
-    QPlainTextEdit* questionField() const { return Memo1; }
-    StatusColumn* statusField() const { return Memo2; }
+    QPlainTextEdit* questionField() const { return questions_; }
+    StatusColumn* statusField() const { return statusColumn_; }
 
     QString listName() const;
     void setListName(const QString& name);
@@ -60,15 +60,15 @@ private:
     ErrorReporter& errors_;
     Speaker& speaker_;
     Language language_ = Language::English;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* aktuelleliste;
-    StatusColumn* Memo2;
-    QPlainTextEdit* Memo1;
-    QPlainTextEdit* Memo5;
-    QPushButton* Button2;
-    QPushButton* Button1;
-    ListFileDialog od;
+    QLabel* heading_;
+    QLabel* listNameLabel_;
+    QLabel* listName_;
+    StatusColumn* statusColumn_;
+    QPlainTextEdit* questions_;
+    QPlainTextEdit* listPath_;
+    QPushButton* loadList_;
+    QPushButton* newSession_;
+    ListFileDialog listFileDialog_;
 };
 
 }  // namespace lernwerk
