@@ -3,7 +3,7 @@
 
 #include <QAction>
 
-#include "app/tprog.h"
+#include "app/main_window.h"
 #include "dialogs/info_page_set.h"
 #include "widgets/error_reporter.h"
 #include "widgets/page_control.h"
@@ -12,7 +12,7 @@
 
 namespace lernwerk {
 
-void Tprog::addInfoPages()
+void MainWindow::addInfoPages()
 {
     info_ = std::make_unique<InfoPageSet>(errors_, blatt);
     for (InfoPage* page : info_->pages()) {
@@ -28,9 +28,9 @@ void Tprog::addInfoPages()
     });
 }
 
-void Tprog::scrollInfoPagesToTop() { info_->scrollToTop(); }
+void MainWindow::scrollInfoPagesToTop() { info_->scrollToTop(); }
 
-void Tprog::showInfoPage(InfoTopic topic)
+void MainWindow::showInfoPage(InfoTopic topic)
 {
     InfoPage* shown = info_->page(topic, language_.current());
     showPage(shown);
@@ -39,21 +39,21 @@ void Tprog::showInfoPage(InfoTopic topic)
 }
 
 // Windows > Introduction, Help and Information > Introduction.
-void Tprog::f5Click() { showInfoPage(InfoTopic::introduction); }
+void MainWindow::f5Click() { showInfoPage(InfoTopic::introduction); }
 
 // Windows > Recommendations, Help and Information > Recommendations.
-void Tprog::f6Click() { showInfoPage(InfoTopic::recommendations); }
+void MainWindow::f6Click() { showInfoPage(InfoTopic::recommendations); }
 
 // Windows > Donation, Help and Information > Donation.
-void Tprog::f7Click() { showInfoPage(InfoTopic::donation); }
+void MainWindow::f7Click() { showInfoPage(InfoTopic::donation); }
 
 // Windows > Licence, Help and Information > Licence.
-void Tprog::f8Click() { showInfoPage(InfoTopic::licence); }
+void MainWindow::f8Click() { showInfoPage(InfoTopic::licence); }
 
 // Software > the catalogue, Windows > Software, Help and Information > Software.
-void Tprog::Software1Click() { showInfoPage(InfoTopic::catalogue); }
+void MainWindow::Software1Click() { showInfoPage(InfoTopic::catalogue); }
 
-void Tprog::showInfoPageByMenu(InfoTopic topic)
+void MainWindow::showInfoPageByMenu(InfoTopic topic)
 {
     switch (topic) {
         case InfoTopic::introduction:
@@ -70,10 +70,10 @@ void Tprog::showInfoPageByMenu(InfoTopic topic)
 }
 
 // A link entry of the Software or Help and Information menu: opens the address its caption begins with.
-void Tprog::BrowseToMenuCaption(QAction* entry) { BrowseToAddress(entry->text(), kReferrerMenu, true); }
+void MainWindow::BrowseToMenuCaption(QAction* entry) { BrowseToAddress(entry->text(), kReferrerMenu, true); }
 
 // Status bar > donation panel: opens the donation page of the language.
-void Tprog::anzeigeClick(int x)
+void MainWindow::anzeigeClick(int x)
 {
     if (StatusBar::panelAt(x) == StatusBar::kLinkPanel)
         openDonationPage(language_.current());

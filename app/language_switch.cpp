@@ -7,10 +7,10 @@
 
 #include <utility>
 
+#include "app/main_window.h"
 #include "app/memory_rounds.h"
 #include "app/progress_page.h"
 #include "app/statistics_page.h"
-#include "app/tprog.h"
 #include "app/trainer_page.h"
 #include "dialogs/info_page_set.h"
 #include "lang/editor_texts.h"
@@ -40,7 +40,7 @@ QString withAccessKey(const QString& caption, QChar key)
 
 }  // namespace
 
-void Tprog::sprache()
+void MainWindow::sprache()
 {
     const Language language = language_.current();
     const WindowTexts& window = windowTexts();
@@ -92,7 +92,7 @@ void Tprog::sprache()
         languageEntries.in(each)->setChecked(each == language);
 }
 
-void Tprog::exchangeInfoTabs(Language language)
+void MainWindow::exchangeInfoTabs(Language language)
 {
     const auto& twins = info_->twins();
     for (const InfoTwins& pair : twins) {
@@ -114,14 +114,14 @@ void Tprog::exchangeInfoTabs(Language language)
 }
 
 // Settings > Language > German: the interface speaks German.
-void Tprog::sp1Click() { chooseLanguage(Language::German); }
+void MainWindow::sp1Click() { chooseLanguage(Language::German); }
 
 // Settings > Language > English: the interface speaks English.
-void Tprog::sp2Click() { chooseLanguage(Language::English); }
+void MainWindow::sp2Click() { chooseLanguage(Language::English); }
 
 // The switch replaces the question list by the sample list of the language,
 // also in the middle of a round: the learner hears so.
-void Tprog::chooseLanguage(Language language)
+void MainWindow::chooseLanguage(Language language)
 {
     language_.set(language);
     speaker_->say(speechTexts().languageChosen.in(language));

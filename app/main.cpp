@@ -3,10 +3,10 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/late_key_warnings.h"
+#include "app/main_window.h"
 #include "app/program.h"
+#include "app/start_screen.h"
 #include "app/startup_report.h"
-#include "app/tprog.h"
-#include "app/tstart.h"
 #include "widgets/error_reporter.h"
 
 int main(int argc, char** argv)

@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/main_window.h"
 #include "app/memory_rounds.h"
 #include "app/menu_focus.h"
-#include "app/tprog.h"
 #include "dialogs/info_topics.h"
 #include "dialogs/software_menus.h"
 #include "lang/answer_check_texts.h"
@@ -25,7 +25,8 @@ namespace lernwerk {
 // It lives while the menus are made; the handlers hold the window itself.
 class MenuBuilder {
 public:
-    MenuBuilder(Tprog& window, const ErrorReporter& errors, std::vector<std::pair<QAction*, const Text*>>& captions)
+    MenuBuilder(MainWindow& window, const ErrorReporter& errors,
+                std::vector<std::pair<QAction*, const Text*>>& captions)
         : window_(window), errors_(errors), captions_(captions)
     {
     }
@@ -80,7 +81,7 @@ private:
         return action;
     }
 
-    Tprog& window_;
+    MainWindow& window_;
     const ErrorReporter& errors_;
     std::vector<std::pair<QAction*, const Text*>>& captions_;
 };
@@ -96,7 +97,7 @@ void addSeparator(QMenu* menu, const char* name = nullptr)
 
 }  // namespace
 
-void Tprog::createMenus()
+void MainWindow::createMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -120,74 +121,74 @@ void Tprog::createMenus()
     addShortcuts(program);
 }
 
-QMenu* Tprog::createProgramMenu(MenuBuilder& menus, QMenuBar* bar)
+QMenu* MainWindow::createProgramMenu(MenuBuilder& menus, QMenuBar* bar)
 {
     const MenuTexts& texts = menuTexts();
     QMenu* menu = menus.menu(bar, "p0", texts.p0);
-    menus.entry(menu, "p1", texts.p1, &Tprog::p1Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    menus.entry(menu, "p1", texts.p1, &MainWindow::p1Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     const ProgressTexts& progress = progressTexts();
-    reviewDue_ = menus.entry(menu, "reviewDue", progress.reviewDueEntry, &Tprog::reviewDueClick);
+    reviewDue_ = menus.entry(menu, "reviewDue", progress.reviewDueEntry, &MainWindow::reviewDueClick);
     reviewDue_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    repeatMissed_ = menus.entry(menu, "repeatMissed", progress.repeatMissedEntry, &Tprog::repeatMissedClick);
+    repeatMissed_ = menus.entry(menu, "repeatMissed", progress.repeatMissedEntry, &MainWindow::repeatMissedClick);
     repeatMissed_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
-    saveMissed_ = menus.entry(menu, "saveMissed", progress.saveMissedEntry, &Tprog::saveMissedClick);
-    continueRound_ = menus.entry(menu, "continueRound", progress.continueEntry, &Tprog::continueRoundClick);
+    saveMissed_ = menus.entry(menu, "saveMissed", progress.saveMissedEntry, &MainWindow::saveMissedClick);
+    continueRound_ = menus.entry(menu, "continueRound", progress.continueEntry, &MainWindow::continueRoundClick);
     // The due count is brought up to date whenever the menu opens.
     connect(menu, &QMenu::aboutToShow, this, [this] { rounds_->refresh(); });
     addSeparator(menu);
-    menus.entry(menu, "p2", texts.p2, &Tprog::p2Click);
+    menus.entry(menu, "p2", texts.p2, &MainWindow::p2Click);
     addSeparator(menu);
-    menus.entry(menu, "m_bug", texts.m_bug, &Tprog::m_bugClick);
+    menus.entry(menu, "m_bug", texts.m_bug, &MainWindow::m_bugClick);
     addSeparator(menu);
-    menus.entry(menu, "p3", texts.p3, &Tprog::p3Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    menus.entry(menu, "p3", texts.p3, &MainWindow::p3Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     return menu;
 }
 
-QMenu* Tprog::createWindowsMenu(MenuBuilder& menus, QMenuBar* bar)
+QMenu* MainWindow::createWindowsMenu(MenuBuilder& menus, QMenuBar* bar)
 {
     const MenuTexts& texts = menuTexts();
     QMenu* menu = menus.menu(bar, "f0", texts.f0);
-    menus.entry(menu, "f1", texts.f1, &Tprog::f1Click);
-    menus.entry(menu, "f2", texts.f2, &Tprog::f2Click);
-    menus.entry(menu, "f3", texts.f3, &Tprog::f3Click);
+    menus.entry(menu, "f1", texts.f1, &MainWindow::f1Click);
+    menus.entry(menu, "f2", texts.f2, &MainWindow::f2Click);
+    menus.entry(menu, "f3", texts.f3, &MainWindow::f3Click);
     addSeparator(menu);
-    menus.entry(menu, "f4", texts.f4, &Tprog::f4Click);
-    menus.entry(menu, "fProgress", progressPageTexts().tab, &Tprog::progressClick);
+    menus.entry(menu, "f4", texts.f4, &MainWindow::f4Click);
+    menus.entry(menu, "fProgress", progressPageTexts().tab, &MainWindow::progressClick);
     addSeparator(menu, "About1");
     for (const InfoTopicRow& row : infoTopics())
         menus.shows(menu, row.windowsEntry, row.topic);
     return menu;
 }
 
-QMenu* Tprog::createSettingsMenu(MenuBuilder& menus, QMenuBar* bar)
+QMenu* MainWindow::createSettingsMenu(MenuBuilder& menus, QMenuBar* bar)
 {
     const MenuTexts& texts = menuTexts();
     QMenu* menu = menus.menu(bar, "Einstellungen1", texts.Einstellungen1);
-    menus.entry(menu, "Schrift1", texts.Schrift1, &Tprog::Schrift1Click);
-    menus.entry(menu, "hf", texts.hf, &Tprog::hfClick);
+    menus.entry(menu, "Schrift1", texts.Schrift1, &MainWindow::Schrift1Click);
+    menus.entry(menu, "hf", texts.hf, &MainWindow::hfClick);
     addSeparator(menu);
     QMenu* language = menus.submenu(menu, "Sprache1", texts.Sprache1);
     auto* languages = new QActionGroup(language);
-    sp1 = menus.entry(language, "sp1", texts.sp1, &Tprog::sp1Click);
-    sp2 = menus.entry(language, "sp2", texts.sp2, &Tprog::sp2Click);
+    sp1 = menus.entry(language, "sp1", texts.sp1, &MainWindow::sp1Click);
+    sp2 = menus.entry(language, "sp2", texts.sp2, &MainWindow::sp2Click);
     for (QAction* choice : {sp1, sp2}) {
         choice->setCheckable(true);
         languages->addAction(choice);
     }
     addSeparator(menu);
     rememberProgress_ =
-        menus.entry(menu, "rememberProgress", progressTexts().rememberEntry, &Tprog::rememberProgressClick);
+        menus.entry(menu, "rememberProgress", progressTexts().rememberEntry, &MainWindow::rememberProgressClick);
     rememberProgress_->setCheckable(true);
     rememberProgress_->setChecked(true);
-    menus.entry(menu, "forgetProgress", progressTexts().forgetEntry, &Tprog::forgetProgressClick);
+    menus.entry(menu, "forgetProgress", progressTexts().forgetEntry, &MainWindow::forgetProgressClick);
     addSeparator(menu);
-    Vergleich1 = menus.entry(menu, "Vergleich1", answerCheckTexts().menuEntry, &Tprog::Vergleich1Click);
+    Vergleich1 = menus.entry(menu, "Vergleich1", answerCheckTexts().menuEntry, &MainWindow::Vergleich1Click);
     Vergleich1->setCheckable(true);
     Vergleich1->setChecked(true);
     return menu;
 }
 
-QMenu* Tprog::createHelpMenu(MenuBuilder& menus, QMenuBar* bar)
+QMenu* MainWindow::createHelpMenu(MenuBuilder& menus, QMenuBar* bar)
 {
     const MenuTexts& texts = menuTexts();
     QMenu* menu = menus.menu(bar, "i0", texts.i0);
@@ -196,7 +197,7 @@ QMenu* Tprog::createHelpMenu(MenuBuilder& menus, QMenuBar* bar)
         // F1 shows the introduction, and the bug report stands under it.
         if (&row == &infoTopics().front()) {
             shows->setShortcut(QKeySequence(Qt::Key_F1));
-            menus.entry(menu, "m_bug_i", texts.m_bug_i, &Tprog::m_bug_iClick);
+            menus.entry(menu, "m_bug_i", texts.m_bug_i, &MainWindow::m_bug_iClick);
         }
     }
     addSeparator(menu);
@@ -208,7 +209,7 @@ QMenu* Tprog::createHelpMenu(MenuBuilder& menus, QMenuBar* bar)
     return menu;
 }
 
-void Tprog::addShortcuts(QMenu* firstMenu)
+void MainWindow::addShortcuts(QMenu* firstMenu)
 {
     // F10 opens the first menu; the arrow keys walk on from there.
     auto* openMenuBar = new QAction(this);
@@ -220,7 +221,7 @@ void Tprog::addShortcuts(QMenu* firstMenu)
     // Ctrl+O loads a list as the lists page's "Load List.." does.
     auto* loadList = new QAction(this);
     loadList->setShortcut(ListsPage::kLoadListKey);
-    connectGuarded(loadList, &QAction::triggered, this, errors_, &Tprog::Button2Click);
+    connectGuarded(loadList, &QAction::triggered, this, errors_, &MainWindow::Button2Click);
     addAction(loadList);
 }
 

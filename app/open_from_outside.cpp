@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "app/file_drop.h"
-#include "app/tprog.h"
+#include "app/main_window.h"
 #include "app/trainer_page.h"
 #include "lang/lists_texts.h"
 #include "lists/lists_page.h"
@@ -16,7 +16,7 @@
 
 namespace lernwerk {
 
-void Tprog::acceptListDrops()
+void MainWindow::acceptListDrops()
 {
     // The file is opened once the drop is over, so that the program it came
     // from is not kept waiting by the list's loading or by a message box.
@@ -44,13 +44,13 @@ void Tprog::acceptListDrops()
             new FileDrop(field->viewport(), open);
 }
 
-void Tprog::openListFile(const QString& fileName)
+void MainWindow::openListFile(const QString& fileName)
 {
     lists_->loadFile(fileName);
     // The list shows where it was loaded, with its name above it.
     showPage(lists_);
 }
 
-void Tprog::openAfterHandOver(const QString& fileName) { givenList_ = fileName; }
+void MainWindow::openAfterHandOver(const QString& fileName) { givenList_ = fileName; }
 
 }  // namespace lernwerk

@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "app/main_window.h"
 #include "app/standard_dialog_texts.h"
-#include "app/tprog.h"
-#include "app/tstart.h"
+#include "app/start_screen.h"
 #include "dialogs/closing_dialog.h"
 #include "dialogs/report_dialog.h"
 #include "lang/interface_language.h"
@@ -18,20 +18,20 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
 {
     errors.setTitle(windowTexts().caption.in(Language::German));
     language_ = std::make_unique<InterfaceLanguage>();
-    start_ = std::make_unique<Tstart>(*language_, errors, workingFolder);
+    start_ = std::make_unique<StartScreen>(*language_, errors, workingFolder);
     dialogTexts_ = std::make_unique<StandardDialogTexts>(*language_);
-    prog_ = std::make_unique<Tprog>(*start_, *language_, errors, programFolder);
+    prog_ = std::make_unique<MainWindow>(*start_, *language_, errors, programFolder);
     ende_ = std::make_unique<ClosingDialog>(
         prog_.get(), *language_, errors, [this] { return prog_->programFolder(); },
         [this] { return prog_->questionListText(); });
     bugreportDe_ = std::make_unique<ReportDialog>(errors, Language::German);
     bugreportEn_ = std::make_unique<ReportDialog>(errors, Language::English);
     // OK in the closing dialog ends the program.
-    QObject::connect(ende_.get(), &ClosingDialog::confirmed, start_.get(), &Tstart::close);
+    QObject::connect(ende_.get(), &ClosingDialog::confirmed, start_.get(), &StartScreen::close);
 
     prog_->setDialogs(ende_.get(), bugreportDe_.get(), bugreportEn_.get());
     start_->setHandOver([this] { prog_->handOver(); });
-    QObject::connect(start_.get(), &Tstart::closed, [this] {
+    QObject::connect(start_.get(), &StartScreen::closed, [this] {
         ended_ = true;
         QCoreApplication::quit();
     });

@@ -11,8 +11,8 @@ class InterfaceLanguage;
 class StandardDialogTexts;
 class ReportDialog;
 class ClosingDialog;
-class Tprog;
-class Tstart;
+class MainWindow;
+class StartScreen;
 
 // The program's five windows, created in their order: the start screen, the
 // main window, the closing dialog and the two report dialogs. The entry point
@@ -33,8 +33,8 @@ public:
     static QString defaultLastListFolder();
 
     InterfaceLanguage& language() { return *language_; }
-    Tstart& start() { return *start_; }
-    Tprog& prog() { return *prog_; }
+    StartScreen& start() { return *start_; }
+    MainWindow& prog() { return *prog_; }
     ClosingDialog& ende() { return *ende_; }
     ReportDialog& bugreportDe() { return *bugreportDe_; }
     ReportDialog& bugreportEn() { return *bugreportEn_; }
@@ -44,9 +44,9 @@ public:
 
 private:
     std::unique_ptr<InterfaceLanguage> language_;
-    std::unique_ptr<Tstart> start_;
+    std::unique_ptr<StartScreen> start_;
     std::unique_ptr<StandardDialogTexts> dialogTexts_;
-    std::unique_ptr<Tprog> prog_;
+    std::unique_ptr<MainWindow> prog_;
     std::unique_ptr<ClosingDialog> ende_;
     std::unique_ptr<ReportDialog> bugreportDe_;
     std::unique_ptr<ReportDialog> bugreportEn_;

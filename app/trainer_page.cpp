@@ -73,36 +73,36 @@ TrainerPage::TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar
 {
     setObjectName(QStringLiteral("tb1"));
 
-    Label10 = makeHeading(this, "Label10");
-    Label10->move(kFieldLeft, 14);
-    frage = makeTrainerField(this, "frage");
-    Label11 = makeHeading(this, "Label11");
-    antwort = makeTrainerField(this, "antwort");
-    Label12 = makeHeading(this, "Label12");
-    loesung = makeTrainerField(this, "loesung");
-    marks_ = new AnswerMarks(*antwort, *loesung);
+    questionHeading_ = makeHeading(this, "Label10");
+    questionHeading_->move(kFieldLeft, 14);
+    question_ = makeTrainerField(this, "frage");
+    answerHeading_ = makeHeading(this, "Label11");
+    answer_ = makeTrainerField(this, "antwort");
+    solutionHeading_ = makeHeading(this, "Label12");
+    solution_ = makeTrainerField(this, "loesung");
+    marks_ = new AnswerMarks(*answer_, *solution_);
 
-    bt_solve = makeTrainerButton(this, "bt_solve", "solve");
-    bt_correct = makeTrainerButton(this, "bt_correct", "correct");
-    bt_wrong = makeTrainerButton(this, "bt_wrong", "wrong");
-    bt_clock = makeTrainerButton(this, "bt_clock", "clock");
-    QWidget::setTabOrder(frage, antwort);
-    QWidget::setTabOrder(antwort, loesung);
-    QWidget::setTabOrder(loesung, bt_solve);
-    QWidget::setTabOrder(bt_solve, bt_correct);
-    QWidget::setTabOrder(bt_correct, bt_wrong);
-    QWidget::setTabOrder(bt_wrong, bt_clock);
+    solve_ = makeTrainerButton(this, "bt_solve", "solve");
+    correct_ = makeTrainerButton(this, "bt_correct", "correct");
+    wrong_ = makeTrainerButton(this, "bt_wrong", "wrong");
+    clock_ = makeTrainerButton(this, "bt_clock", "clock");
+    QWidget::setTabOrder(question_, answer_);
+    QWidget::setTabOrder(answer_, solution_);
+    QWidget::setTabOrder(solution_, solve_);
+    QWidget::setTabOrder(solve_, correct_);
+    QWidget::setTabOrder(correct_, wrong_);
+    QWidget::setTabOrder(wrong_, clock_);
 
-    connect(bt_solve, &QPushButton::clicked, this, &TrainerPage::solveClicked);
-    connect(bt_correct, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Correct); });
-    connect(bt_wrong, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Wrong); });
-    connect(bt_clock, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Postponed); });
+    connect(solve_, &QPushButton::clicked, this, &TrainerPage::solveClicked);
+    connect(correct_, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Correct); });
+    connect(wrong_, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Wrong); });
+    connect(clock_, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Postponed); });
 }
 
 void TrainerPage::takeRoundKeysIn(QWidget& window)
 {
-    for (const auto& [keys, button] : {std::pair{kSolveKey, bt_solve}, std::pair{kCorrectKey, bt_correct},
-                                       std::pair{kWrongKey, bt_wrong}, std::pair{kClockKey, bt_clock}})
+    for (const auto& [keys, button] : {std::pair{kSolveKey, solve_}, std::pair{kCorrectKey, correct_},
+                                       std::pair{kWrongKey, wrong_}, std::pair{kClockKey, clock_}})
         addShortcut(window, keys, button);
 }
 
@@ -124,18 +124,18 @@ void TrainerPage::layoutFor(int width, int height)
 {
     const int a = (height - 74) / 5;
     const int fieldWidth = std::max(0, width - kFieldLeft - kFieldRight);
-    Label10->resize(fieldWidth, Label10->height());
+    questionHeading_->resize(fieldWidth, questionHeading_->height());
 
-    frage->setGeometry(kFieldLeft, 40, fieldWidth, 2 * a - 40);
-    Label11->setGeometry(kFieldLeft, 2 * a + 8, fieldWidth, Label11->height());
-    antwort->setGeometry(kFieldLeft, Label11->y() + kHeadingToField, fieldWidth, a);
-    Label12->setGeometry(kFieldLeft, 3 * a + 40, fieldWidth, Label12->height());
-    loesung->setGeometry(kFieldLeft, Label12->y() + kHeadingToField, fieldWidth, 2 * a - 40);
+    question_->setGeometry(kFieldLeft, 40, fieldWidth, 2 * a - 40);
+    answerHeading_->setGeometry(kFieldLeft, 2 * a + 8, fieldWidth, answerHeading_->height());
+    answer_->setGeometry(kFieldLeft, answerHeading_->y() + kHeadingToField, fieldWidth, a);
+    solutionHeading_->setGeometry(kFieldLeft, 3 * a + 40, fieldWidth, solutionHeading_->height());
+    solution_->setGeometry(kFieldLeft, solutionHeading_->y() + kHeadingToField, fieldWidth, 2 * a - 40);
 
     const int buttonTop = height - kButtonHeight - kButtonBottom;
-    bt_solve->move(kFieldLeft, buttonTop);
+    solve_->move(kFieldLeft, buttonTop);
     int x = width - kFieldRight - kButtonWidth;
-    for (QPushButton* button : {bt_clock, bt_wrong, bt_correct}) {
+    for (QPushButton* button : {clock_, wrong_, correct_}) {
         button->move(x, buttonTop);
         x -= kButtonWidth + kButtonGap;
     }
@@ -149,20 +149,20 @@ void TrainerPage::retranslate(Language language)
         button->setToolTip(text.in(language) + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) +
                            QLatin1Char(')'));
     };
-    caption(bt_correct, texts.correct, kCorrectKey);
-    caption(bt_wrong, texts.wrong, kWrongKey);
-    caption(bt_clock, texts.clock, kClockKey);
-    caption(bt_solve, texts.solve, kSolveKey);
-    Label10->setText(texts.questionHeading.in(language));
-    Label11->setText(texts.answerHeading.in(language));
-    Label12->setText(texts.solutionHeading.in(language));
+    caption(correct_, texts.correct, kCorrectKey);
+    caption(wrong_, texts.wrong, kWrongKey);
+    caption(clock_, texts.clock, kClockKey);
+    caption(solve_, texts.solve, kSolveKey);
+    questionHeading_->setText(texts.questionHeading.in(language));
+    answerHeading_->setText(texts.answerHeading.in(language));
+    solutionHeading_->setText(texts.solutionHeading.in(language));
     // A screen reader names each field by its heading.
-    frage->setAccessibleName(texts.questionHeading.in(language));
-    antwort->setAccessibleName(texts.answerHeading.in(language));
-    loesung->setAccessibleName(texts.solutionHeading.in(language));
-    replaceFieldLines(*antwort, texts.answerField.in(language));
-    replaceFieldLines(*loesung, texts.solutionField.in(language));
-    replaceFieldLines(*frage, texts.questionField.in(language));
+    question_->setAccessibleName(texts.questionHeading.in(language));
+    answer_->setAccessibleName(texts.answerHeading.in(language));
+    solution_->setAccessibleName(texts.solutionHeading.in(language));
+    replaceFieldLines(*answer_, texts.answerField.in(language));
+    replaceFieldLines(*solution_, texts.solutionField.in(language));
+    replaceFieldLines(*question_, texts.questionField.in(language));
 }
 
 // ---------------------------------------------------------------- the round's view
@@ -179,7 +179,7 @@ std::u16string TrainerPage::list_name() const { return listName_().toStdU16Strin
 void TrainerPage::enable_trainer()
 {
     for (QWidget* control :
-         std::initializer_list<QWidget*>{bt_correct, bt_wrong, bt_clock, bt_solve, frage, antwort, loesung})
+         std::initializer_list<QWidget*>{correct_, wrong_, clock_, solve_, question_, answer_, solution_})
         control->setEnabled(true);
 }
 
@@ -188,7 +188,7 @@ void TrainerPage::show_trainer_page()
     emit showRequested();
     // A new round: the cursor waits in the answer field, where the keys of
     // the round work too.
-    antwort->setFocus(Qt::OtherFocusReason);
+    answer_->setFocus(Qt::OtherFocusReason);
     speech_.roundStarted();
 }
 
@@ -207,31 +207,31 @@ void TrainerPage::append_log(std::u16string_view line) { log_.appendLog(fromView
 
 void TrainerPage::clear_fields()
 {
-    frage->clear();
-    antwort->clear();
-    loesung->clear();
+    question_->clear();
+    answer_->clear();
+    solution_->clear();
 }
 
 void TrainerPage::show_question(std::u16string_view text)
 {
-    setWrappedText(*frage, fromView(text));
-    speech_.questionShown(spokenQuestion(frage->toPlainText(), speechTexts().gap.in(language_.current())));
+    setWrappedText(*question_, fromView(text));
+    speech_.questionShown(spokenQuestion(question_->toPlainText(), speechTexts().gap.in(language_.current())));
 }
 
 void TrainerPage::show_solution(std::u16string_view text)
 {
-    setWrappedText(*loesung, fromView(text));
+    setWrappedText(*solution_, fromView(text));
     marks_->mark(text, language_.current());
     // The marks leave their summary as the field's description.
-    speech_.solutionShown(spokenSolution(loesung->toPlainText()), loesung->accessibleDescription());
+    speech_.solutionShown(spokenSolution(solution_->toPlainText()), solution_->accessibleDescription());
 }
 
 void TrainerPage::finish_trainer()
 {
-    for (QPushButton* button : {bt_correct, bt_wrong, bt_clock, bt_solve})
+    for (QPushButton* button : {correct_, wrong_, clock_, solve_})
         button->setEnabled(false);
     clear_fields();
-    for (QPlainTextEdit* field : {frage, antwort, loesung})
+    for (QPlainTextEdit* field : {question_, answer_, solution_})
         field->setEnabled(false);
     speech_.roundEnded(statusBar_.panelText(StatusBar::kPhasePanel));
     emit finished();

@@ -40,7 +40,7 @@ public:
     void retranslate(Language language);
 
     // The three fields whose font and colour the settings menu changes.
-    std::array<QPlainTextEdit*, 3> questionFields() const { return {frage, antwort, loesung}; }
+    std::array<QPlainTextEdit*, 3> questionFields() const { return {question_, answer_, solution_}; }
     // The keys that press the buttons from anywhere in the window, also from
     // the answer field.
     static inline const QKeySequence kSolveKey{Qt::CTRL | Qt::Key_Return};
@@ -53,7 +53,7 @@ public:
     void takeRoundKeysIn(QWidget& window);
 
     // Enter outside a text field presses "Richtig" when it can be pressed.
-    QPushButton* correctButton() const { return bt_correct; }
+    QPushButton* correctButton() const { return correct_; }
 
     // Whether revealing marks the gaps against the typed answer.
     AnswerMarks& answerMarks() const { return *marks_; }
@@ -91,16 +91,16 @@ private:
     Speaker& speaker_;
     RoundSpeech speech_;
 
-    QLabel* Label10;
-    QLabel* Label11;
-    QLabel* Label12;
-    QPlainTextEdit* frage;
-    QPlainTextEdit* antwort;
-    QPlainTextEdit* loesung;
-    QPushButton* bt_solve;
-    QPushButton* bt_correct;
-    QPushButton* bt_wrong;
-    QPushButton* bt_clock;
+    QLabel* questionHeading_;
+    QLabel* answerHeading_;
+    QLabel* solutionHeading_;
+    QPlainTextEdit* question_;
+    QPlainTextEdit* answer_;
+    QPlainTextEdit* solution_;
+    QPushButton* solve_;
+    QPushButton* correct_;
+    QPushButton* wrong_;
+    QPushButton* clock_;
     AnswerMarks* marks_;
 };
 

@@ -16,8 +16,8 @@
 
 #include "app/application.h"
 #include "app/program.h"
-#include "app/tprog.h"
-#include "app/tstart.h"
+#include "app/main_window.h"
+#include "app/start_screen.h"
 #include "widgets/error_reporter.h"
 
 namespace bench {
@@ -46,7 +46,7 @@ public:
     }
     QPlainTextEdit* memo(const char* name) const { return control<QPlainTextEdit>(name); }
     QPushButton* button(const char* name) const { return control<QPushButton>(name); }
-    lernwerk::Tprog& prog() { return program_->prog(); }
+    lernwerk::MainWindow& prog() { return program_->prog(); }
 
 private:
     QTemporaryDir folder_;

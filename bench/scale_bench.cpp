@@ -38,8 +38,8 @@
 
 #include "app/application.h"
 #include "app/program.h"
-#include "app/tprog.h"
-#include "app/tstart.h"
+#include "app/main_window.h"
+#include "app/start_screen.h"
 #include "program_window.h"
 #include "textfile/text_lines.h"
 #include "widgets/controls.h"

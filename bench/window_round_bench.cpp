@@ -13,8 +13,8 @@
 #include <string>
 
 #include "app/program.h"
-#include "app/tprog.h"
-#include "app/tstart.h"
+#include "app/main_window.h"
+#include "app/start_screen.h"
 #include "program_window.h"
 #include "widgets/error_reporter.h"
 #include "widgets/text_field.h"

@@ -23,7 +23,7 @@ protected:
         ProgramTest::SetUp();
         startProgram();
         start().show();
-        start().Image1Click();
+        start().handOverNow();
         prog().activateWindow();
         QApplication::processEvents();
     }

@@ -38,7 +38,7 @@ protected:
     void handOver()
     {
         start().show();
-        start().Image1Click();
+        start().handOverNow();
         processEvents();
     }
 

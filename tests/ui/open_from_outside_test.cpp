@@ -152,7 +152,7 @@ TEST_F(OpenFromOutsideTest, AListNamedAtStartWinsOverTheRestoredOne)
         prog().openAfterHandOver(file);
         EXPECT_EQ(listName(), QStringLiteral("Examples (\"Load List\" for other Questionnaires)"));
         start().show();
-        start().Image1Click();
+        start().handOverNow();
         for (int i = 0; i < 5; ++i)
             QApplication::processEvents();
 

@@ -14,9 +14,9 @@
 #include <functional>
 #include <memory>
 
+#include "app/main_window.h"
 #include "app/program.h"
-#include "app/tprog.h"
-#include "app/tstart.h"
+#include "app/start_screen.h"
 #include "dialogs/info_page.h"
 #include "lang/interface_language.h"
 #include "widgets/error_reporter.h"
@@ -68,8 +68,8 @@ protected:
 
     QString programFolder() const { return programDir.path() + QLatin1Char('/'); }
 
-    Tstart& start() { return program->start(); }
-    Tprog& prog() { return program->prog(); }
+    StartScreen& start() { return program->start(); }
+    MainWindow& prog() { return program->prog(); }
 
     template <typename Control = QWidget>
     Control* find(const char* name)

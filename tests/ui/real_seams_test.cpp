@@ -58,7 +58,7 @@ TEST_F(RealSeamsTest, BackToTheMainWindowAfterAnErrorBoxKeepsTheRound)
 {
     startProgram();
     start().show();
-    start().Image1Click();
+    start().handOverNow();
     processEventsFor(50);
     click("Button1");
     click("bt_wrong");

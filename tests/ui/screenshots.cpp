@@ -21,9 +21,9 @@
 #include <cstdio>
 
 #include "app/application.h"
+#include "app/main_window.h"
 #include "app/program.h"
-#include "app/tprog.h"
-#include "app/tstart.h"
+#include "app/start_screen.h"
 #include "dialogs/closing_dialog.h"
 #include "dialogs/report_dialog.h"
 #include "widgets/error_reporter.h"

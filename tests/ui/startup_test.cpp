@@ -88,7 +88,7 @@ TEST_F(StartupTest, TickTable)
         {true, true, true},  {true, false, true}, {true, false, true}, {true, false, false},
     };
     for (int tick = 1; tick <= 8; ++tick) {
-        start().Timer1Timer();
+        start().tick();
         const auto& want = expected[tick - 1];
         EXPECT_EQ(start().ticks(), tick);
         EXPECT_EQ(prog().isVisible(), want.mainShown) << "tick " << tick;
@@ -102,7 +102,7 @@ TEST_F(StartupTest, AClickHandsOverAtOnce)
 {
     startProgram();
     start().show();
-    start().Image1Click();
+    start().handOverNow();
     EXPECT_TRUE(prog().isVisible());
     EXPECT_FALSE(start().isVisible());
     EXPECT_FALSE(start().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());

@@ -1,4 +1,4 @@
-#include "app/tstart.h"
+#include "app/start_screen.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -34,7 +34,7 @@ ClickLabel* makePicture(QWidget* parent, ErrorReporter& errors, const char* name
 
 }  // namespace
 
-Tstart::Tstart(InterfaceLanguage& language, ErrorReporter& errors, const QString& workingFolder)
+StartScreen::StartScreen(InterfaceLanguage& language, ErrorReporter& errors, const QString& workingFolder)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       language_(language),
       errors_(errors)
@@ -43,56 +43,50 @@ Tstart::Tstart(InterfaceLanguage& language, ErrorReporter& errors, const QString
     setWindowTitle(QStringLiteral("start"));
     setFixedSize(300, 215);
 
-    Image1 = makePicture(this, errors_, "Image1", ":/pictures/start_de.jpg", {0, 0, 300, 215});
-    Image2 = makePicture(this, errors_, "Image2", ":/pictures/start_en.jpg", {101, 83, 191, 132});
-    connect(Image1, &ClickLabel::clicked, this, &Tstart::Image1Click);
-    connect(Image2, &ClickLabel::clicked, this, &Tstart::Image1Click);
+    germanPicture_ = makePicture(this, errors_, "Image1", ":/pictures/start_de.jpg", {0, 0, 300, 215});
+    englishPicture_ = makePicture(this, errors_, "Image2", ":/pictures/start_en.jpg", {101, 83, 191, 132});
+    connect(germanPicture_, &ClickLabel::clicked, this, &StartScreen::handOverNow);
+    connect(englishPicture_, &ClickLabel::clicked, this, &StartScreen::handOverNow);
 
-    spr = new QLabel(this);
-    spr->setObjectName(QStringLiteral("spr"));
-    spr->hide();
-    language_.showIn(spr);
+    languageCaption_ = new QLabel(this);
+    languageCaption_->setObjectName(QStringLiteral("spr"));
+    languageCaption_->hide();
+    language_.showIn(languageCaption_);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(kTickMilliseconds);
-    connectGuarded(Timer1, &QTimer::timeout, this, errors_, &Tstart::Timer1Timer);
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(kTickMilliseconds);
+    connectGuarded(timer_, &QTimer::timeout, this, errors_, &StartScreen::tick);
 
-    FormCreate(workingFolder);
-}
-
-void Tstart::FormCreate(const QString& workingFolder)
-{
-    ticks_ = 0;
     language_.readMarkers(workingFolder);
-    startsprache();
+    applyLanguage();
 }
 
-QString Tstart::language() const { return spr->text(); }
+QString StartScreen::language() const { return languageCaption_->text(); }
 
-void Tstart::setHandOver(std::function<void()> showMainWindow) { showMainWindow_ = std::move(showMainWindow); }
+void StartScreen::setHandOver(std::function<void()> showMainWindow) { showMainWindow_ = std::move(showMainWindow); }
 
-void Tstart::startWaiting()
+void StartScreen::startWaiting()
 {
     // Queued: the call runs when the program's event loop runs, after every
     // window was created and any error box of their creation was answered.
-    QMetaObject::invokeMethod(Timer1, qOverload<>(&QTimer::start), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(timer_, qOverload<>(&QTimer::start), Qt::QueuedConnection);
 }
 
-void Tstart::startsprache()
+void StartScreen::applyLanguage()
 {
     const QString& title = windowTexts().caption.in(language_.current());
     errors_.setTitle(title);
     setAccessibleName(title);
     // The English picture lies over the German one.
-    Image2->setVisible(quiz::PerLanguage<bool>{false, true}.in(language_.current()));
+    englishPicture_->setVisible(quiz::PerLanguage<bool>{false, true}.in(language_.current()));
     // Either picture hands over to the main window when clicked.
     const QString pictureName = windowTexts().startPicture.in(language_.current());
-    Image1->setAccessibleName(pictureName);
-    Image2->setAccessibleName(pictureName);
+    germanPicture_->setAccessibleName(pictureName);
+    englishPicture_->setAccessibleName(pictureName);
 }
 
-void Tstart::Timer1Timer()
+void StartScreen::tick()
 {
     ++ticks_;
     if (ticks_ > kShowMainAfter && showMainWindow_)
@@ -100,18 +94,18 @@ void Tstart::Timer1Timer()
     if (ticks_ > kHideAfter)
         hide();
     if (ticks_ > kStopAfter)
-        Timer1->stop();
+        timer_->stop();
 }
 
-void Tstart::Image1Click()
+void StartScreen::handOverNow()
 {
     if (showMainWindow_)
         showMainWindow_();
     hide();
-    Timer1->stop();
+    timer_->stop();
 }
 
-void Tstart::showEvent(QShowEvent* event)
+void StartScreen::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // Centred on the desktop. The splash window type keeps it off the taskbar.
@@ -119,7 +113,7 @@ void Tstart::showEvent(QShowEvent* event)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void Tstart::closeEvent(QCloseEvent* event)
+void StartScreen::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
     if (event->isAccepted())

@@ -43,17 +43,17 @@ class Speaker;
 class StatusBar;
 class ReportDialog;
 class ClosingDialog;
-class Tstart;
+class StartScreen;
 
 // The main window: trainer, statistics, lists, editor and information pages,
 // the menus and the status bar. Its handlers keep the names of the events they
 // answer.
-class Tprog : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // `programFolder` holds the last-list files and ends with a separator.
-    Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, QString programFolder);
-    ~Tprog() override;
+    MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorReporter& errors, QString programFolder);
+    ~MainWindow() override;
 
     // The windows created after this one.
     void setDialogs(ClosingDialog* ende, ReportDialog* bugreportDe, ReportDialog* bugreportEn);
@@ -177,7 +177,7 @@ private:
     void tellHowToStart();
     void exchangeInfoTabs(Language language);
 
-    Tstart& start_;
+    StartScreen& start_;
     InterfaceLanguage& language_;
     ErrorReporter& errors_;
     QString programFolder_;

@@ -1,4 +1,4 @@
-#include "app/tprog.h"
+#include "app/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,9 +21,9 @@
 #include "app/progress_page.h"
 #include "app/progress_recorder.h"
 #include "app/question_field_look.h"
+#include "app/start_screen.h"
 #include "app/statistics_page.h"
 #include "app/trainer_page.h"
-#include "app/tstart.h"
 #include "dialogs/closing_dialog.h"
 #include "dialogs/info_page_set.h"
 #include "dialogs/report_dialog.h"
@@ -57,7 +57,7 @@ constexpr int kMinimumHeight = 440;
 
 }  // namespace
 
-Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, QString programFolder)
+MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorReporter& errors, QString programFolder)
     : QMainWindow(nullptr),
       start_(start),
       language_(language),
@@ -88,33 +88,33 @@ Tprog::Tprog(Tstart& start, InterfaceLanguage& language, ErrorReporter& errors, 
     auto* focusReturn = new FocusReturn(*this);
     connect(focusReturn, &FocusReturn::returnStarted, speaker_, &Speaker::hold);
     connect(focusReturn, &FocusReturn::returned, speaker_, &Speaker::release);
-    connectGuarded(&language_, &InterfaceLanguage::changed, this, errors_, &Tprog::sprache);
+    connectGuarded(&language_, &InterfaceLanguage::changed, this, errors_, &MainWindow::sprache);
 
     FormCreate();
 }
 
-Tprog::~Tprog() = default;
+MainWindow::~MainWindow() = default;
 
-void Tprog::setDialogs(ClosingDialog* ende, ReportDialog* bugreportDe, ReportDialog* bugreportEn)
+void MainWindow::setDialogs(ClosingDialog* ende, ReportDialog* bugreportDe, ReportDialog* bugreportEn)
 {
     ende_ = ende;
     bugreportDe_ = bugreportDe;
     bugreportEn_ = bugreportEn;
 }
 
-std::u16string Tprog::questionListText() const { return fieldText(*lists_->questionField()); }
+std::u16string MainWindow::questionListText() const { return fieldText(*lists_->questionField()); }
 
-void Tprog::showPage(QWidget* target)
+void MainWindow::showPage(QWidget* target)
 {
     blatt->setPageVisible(target, true);
     blatt->selectPage(target);
 }
 
-void Tprog::hidePage(QWidget* target) { blatt->setPageVisible(target, false); }
+void MainWindow::hidePage(QWidget* target) { blatt->setPageVisible(target, false); }
 
 // ---------------------------------------------------------------- life cycle
 
-void Tprog::FormCreate()
+void MainWindow::FormCreate()
 {
     sprache();
     scrollInfoPagesToTop();
@@ -125,7 +125,7 @@ void Tprog::FormCreate()
     errors_.guarded([this] { readLastListAtCreation(lastListFileName(Language::English)); });
 }
 
-void Tprog::readLastListAtCreation(const QString& fileName)
+void MainWindow::readLastListAtCreation(const QString& fileName)
 {
     const QString path = programFolder_ + fileName;
     if (!QFileInfo(path).isFile())
@@ -133,7 +133,7 @@ void Tprog::readLastListAtCreation(const QString& fileName)
     setFieldText(*lists_->questionField(), textfile::ReadTextFile(path.toStdU16String()));
 }
 
-void Tprog::handOver()
+void MainWindow::handOver()
 {
     const bool first = !shownOnce_;
     if (first) {
@@ -160,13 +160,13 @@ void Tprog::handOver()
     activateWindow();
 }
 
-void Tprog::FormShow()
+void MainWindow::FormShow()
 {
     // The main window carries its own taskbar entry on this platform; the
     // start screen never has one. Nothing to do.
 }
 
-void Tprog::watchFocus(QWindow* now)
+void MainWindow::watchFocus(QWindow* now)
 {
     if (now && (now->type() == Qt::Popup || now->type() == Qt::ToolTip))
         return;  // menus and tool tips come and go without counting
@@ -190,7 +190,7 @@ void Tprog::watchFocus(QWindow* now)
 
 // A newcomer hears what a sighted one reads in the question field: how to
 // start. Queued: the screen reader first hears of the window and its focus.
-void Tprog::tellHowToStart()
+void MainWindow::tellHowToStart()
 {
     QMetaObject::invokeMethod(
         this,
@@ -201,7 +201,7 @@ void Tprog::tellHowToStart()
         Qt::QueuedConnection);
 }
 
-void Tprog::FormActivate()
+void MainWindow::FormActivate()
 {
     round_->clear_tallies();
     if (std::exchange(givenListWins_, false))
@@ -210,27 +210,27 @@ void Tprog::FormActivate()
         Button1Click();
 }
 
-bool Tprog::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && (watched == trainer_ || watched == editor_))
         FormResize();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Tprog::resizeEvent(QResizeEvent* event)
+void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     keepMinimumOuterSize();
     FormResize();
 }
 
-void Tprog::moveEvent(QMoveEvent* event)
+void MainWindow::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
     keepMinimumOuterSize();
 }
 
-void Tprog::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     // The window manager has framed the window by the time it activates it.
@@ -240,7 +240,7 @@ void Tprog::changeEvent(QEvent* event)
 
 // The smallest size is that of the whole window, frame and title bar
 // included, once the window manager has told how large its frame is.
-void Tprog::keepMinimumOuterSize()
+void MainWindow::keepMinimumOuterSize()
 {
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize minimum(kMinimumWidth - frame.width(), kMinimumHeight - frame.height());
@@ -248,9 +248,9 @@ void Tprog::keepMinimumOuterSize()
         setMinimumSize(minimum);
 }
 
-void Tprog::FormResize() { trainer_->layoutFor(trainer_->width(), trainer_->height()); }
+void MainWindow::FormResize() { trainer_->layoutFor(trainer_->width(), trainer_->height()); }
 
-void Tprog::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (event->spontaneous())
@@ -263,7 +263,7 @@ void Tprog::showEvent(QShowEvent* event)
     FormShow();
 }
 
-void Tprog::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!FormCloseQuery()) {
         event->ignore();
@@ -273,7 +273,7 @@ void Tprog::closeEvent(QCloseEvent* event)
     FormClose();
 }
 
-bool Tprog::FormCloseQuery()
+bool MainWindow::FormCloseQuery()
 {
     if (!ende_)
         return true;
@@ -283,13 +283,13 @@ bool Tprog::FormCloseQuery()
     return ende_->exec() == QDialog::Accepted;
 }
 
-void Tprog::FormClose()
+void MainWindow::FormClose()
 {
     rounds_->keepOpenRound();
     start_.close();
 }
 
-void Tprog::keyPressEvent(QKeyEvent* event)
+void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!enter || event->modifiers() & ~Qt::KeypadModifier) {
@@ -310,14 +310,14 @@ void Tprog::keyPressEvent(QKeyEvent* event)
 
 // ---------------------------------------------------------------- pages
 
-void Tprog::createStatusBar()
+void MainWindow::createStatusBar()
 {
     anzeige = new StatusBar(this);
     setStatusBar(anzeige);
-    connectGuarded(anzeige, &StatusBar::clicked, this, errors_, &Tprog::anzeigeClick);
+    connectGuarded(anzeige, &StatusBar::clicked, this, errors_, &MainWindow::anzeigeClick);
 }
 
-void Tprog::createPages()
+void MainWindow::createPages()
 {
     auto* client = new QWidget(this);
     auto* layout = new QVBoxLayout(client);
@@ -334,7 +334,7 @@ void Tprog::createPages()
     blatt->addTab(trainer_, QString());
     blatt->addTab(statistics_, QString());
     lists_ = new ListsPage(errors_, *speaker_);
-    connectGuarded(lists_, &ListsPage::newSessionRequested, this, errors_, &Tprog::Button1Click);
+    connectGuarded(lists_, &ListsPage::newSessionRequested, this, errors_, &MainWindow::Button1Click);
     editor_ = new EditorPage(errors_, *speaker_);
     connectGuarded(editor_, &EditorPage::closeRequested, this, errors_, [this] { hidePage(editor_); });
     connectGuarded(editor_, &EditorPage::listHandedOver, this, errors_,
@@ -352,7 +352,7 @@ void Tprog::createPages()
     blatt->setPageVisible(progressPage_, false);
     trainer_->installEventFilter(this);
     editor_->installEventFilter(this);
-    connectGuarded(blatt, &PageControl::userChange, this, errors_, &Tprog::blattChange);
+    connectGuarded(blatt, &PageControl::userChange, this, errors_, &MainWindow::blattChange);
     connect(blatt, &PageControl::pageChosenByKeys, speaker_, &Speaker::say);
     // Before a round the trainer page holds nothing Tab can reach: it says
     // how to start instead.
@@ -361,8 +361,8 @@ void Tprog::createPages()
             tellHowToStart();
     });
 
-    connectGuarded(trainer_, &TrainerPage::solveClicked, this, errors_, &Tprog::bt_solveClick);
-    connectGuarded(trainer_, &TrainerPage::markClicked, this, errors_, &Tprog::fragestellen);
+    connectGuarded(trainer_, &TrainerPage::solveClicked, this, errors_, &MainWindow::bt_solveClick);
+    connectGuarded(trainer_, &TrainerPage::markClicked, this, errors_, &MainWindow::fragestellen);
     connect(trainer_, &TrainerPage::showRequested, this, [this] { blatt->selectPage(trainer_); });
     // At the end of a round the learner goes on from "Neue Runde..".
     connect(trainer_, &TrainerPage::finished, this, [this] {
@@ -374,22 +374,22 @@ void Tprog::createPages()
 }
 
 // Lists page > "Neue Runde..": starts a round on the current list.
-void Tprog::Button1Click()
+void MainWindow::Button1Click()
 {
     rounds_->wholeListStarted();
     round_->restart();
 }
 
 // Trainer > "Richtig", "Falsch", "Zurückstellen": marks the question and asks the next.
-void Tprog::fragestellen(quiz::Marking marking) { rounds_->mark(marking); }
+void MainWindow::fragestellen(quiz::Marking marking) { rounds_->mark(marking); }
 
 // Trainer > "Auflösen": shows the whole line with its gaps.
-void Tprog::bt_solveClick() { rounds_->active().reveal(); }
+void MainWindow::bt_solveClick() { rounds_->active().reveal(); }
 
-const quiz::RoundState& Tprog::roundState() const { return rounds_->active().state(); }
+const quiz::RoundState& MainWindow::roundState() const { return rounds_->active().state(); }
 
 // A click on a tab: the information pages start at their top.
-void Tprog::blattChange()
+void MainWindow::blattChange()
 {
     scrollInfoPagesToTop();
     if (blatt->currentWidget() == progressPage_)
@@ -397,34 +397,34 @@ void Tprog::blattChange()
 }
 
 // Settings > Set Font..: font and colour of the trainer's fields.
-void Tprog::Schrift1Click() { look_->chooseFont(trainer_->questionFields()); }
+void MainWindow::Schrift1Click() { look_->chooseFont(trainer_->questionFields()); }
 
 // Settings > Set Background Color..: background of the trainer's fields.
-void Tprog::hfClick() { look_->chooseBackground(trainer_->questionFields()); }
+void MainWindow::hfClick() { look_->chooseBackground(trainer_->questionFields()); }
 
 // Settings > Compare Answer with Solution: whether revealing marks the gaps
 // against the typed answer.
-void Tprog::Vergleich1Click() { trainer_->answerMarks().setEnabled(Vergleich1->isChecked()); }
+void MainWindow::Vergleich1Click() { trainer_->answerMarks().setEnabled(Vergleich1->isChecked()); }
 
 // Settings > Remember Progress: whether markings are recorded for the rest of the run.
-void Tprog::rememberProgressClick() { progress_->setRecording(rememberProgress_->isChecked()); }
+void MainWindow::rememberProgressClick() { progress_->setRecording(rememberProgress_->isChecked()); }
 
 // Settings > Forget Progress of This List..: asks, then deletes the list's questions' history.
-void Tprog::forgetProgressClick() { rounds_->forgetList(); }
+void MainWindow::forgetProgressClick() { rounds_->forgetList(); }
 
 // File > Review Due Questions: a round over the due questions of the list, then new ones.
-void Tprog::reviewDueClick() { rounds_->startDue(); }
+void MainWindow::reviewDueClick() { rounds_->startDue(); }
 
 // File > Repeat Missed: a round over the questions missed in the last round.
-void Tprog::repeatMissedClick() { rounds_->startMissed(); }
+void MainWindow::repeatMissedClick() { rounds_->startMissed(); }
 
 // File > Save Missed As...: the missed questions' lines to a new file.
-void Tprog::saveMissedClick() { rounds_->saveMissed(); }
+void MainWindow::saveMissedClick() { rounds_->saveMissed(); }
 
 // File > Continue Last Round: the round the program was closed in goes on.
-void Tprog::continueRoundClick() { rounds_->continueRound(); }
+void MainWindow::continueRoundClick() { rounds_->continueRound(); }
 
-void Tprog::progressClick()
+void MainWindow::progressClick()
 {
     rounds_->drawProgress(*progressPage_);
     showPage(progressPage_);
@@ -433,28 +433,28 @@ void Tprog::progressClick()
 // ---------------------------------------------------------------- menus
 
 // File > New Question Session: starts a round on the current list.
-void Tprog::p1Click() { Button1Click(); }
+void MainWindow::p1Click() { Button1Click(); }
 
 // File > Editor for Questionnaires: shows the editor page.
-void Tprog::p2Click() { showPage(editor_); }
+void MainWindow::p2Click() { showPage(editor_); }
 
 // File > Close: closes the window through the closing dialog.
-void Tprog::p3Click() { close(); }
+void MainWindow::p3Click() { close(); }
 
 // Windows > Drillbook: shows the trainer page.
-void Tprog::f1Click() { showPage(trainer_); }
+void MainWindow::f1Click() { showPage(trainer_); }
 
 // Windows > Statistics: shows the round log.
-void Tprog::f2Click() { showPage(statistics_); }
+void MainWindow::f2Click() { showPage(statistics_); }
 
 // Windows > Questionnaire: shows the lists page.
-void Tprog::f3Click() { showPage(lists_); }
+void MainWindow::f3Click() { showPage(lists_); }
 
 // Windows > Editor: shows the editor page.
-void Tprog::f4Click() { p2Click(); }
+void MainWindow::f4Click() { p2Click(); }
 
 // File > Report Bug or Improvement..: shows the report window of the interface language.
-void Tprog::m_bugClick()
+void MainWindow::m_bugClick()
 {
     ReportDialog* dialog = quiz::PerLanguage<ReportDialog*>{bugreportDe_, bugreportEn_}.in(language_.current());
     if (!dialog)
@@ -465,25 +465,25 @@ void Tprog::m_bugClick()
 }
 
 // Help and Information > Report Bug or Improvement..: as in the File menu.
-void Tprog::m_bug_iClick() { m_bugClick(); }
+void MainWindow::m_bug_iClick() { m_bugClick(); }
 
 // ---------------------------------------------------------------- lists and editor pages
 
 // Lists > "Liste Laden..": loads a list file into the question list.
-void Tprog::Button2Click() { lists_->loadList(); }
+void MainWindow::Button2Click() { lists_->loadList(); }
 // Editor > "Liste Erstellen": appends the question lines built from the input.
-void Tprog::Button7Click() { editor_->buildList(); }
+void MainWindow::Button7Click() { editor_->buildList(); }
 // Editor > "Input Löschen": empties the input.
-void Tprog::Button8Click() { editor_->clearInput(); }
+void MainWindow::Button8Click() { editor_->clearInput(); }
 // Editor > "Input Laden": loads a text file into the input.
-void Tprog::Button9Click() { editor_->loadInput(); }
+void MainWindow::Button9Click() { editor_->loadInput(); }
 // Editor > "Output Löschen": empties the output.
-void Tprog::Button10Click() { editor_->clearOutput(); }
+void MainWindow::Button10Click() { editor_->clearOutput(); }
 // Editor > "Output Speichern": saves the output as a list file.
-void Tprog::Button11Click() { editor_->saveOutput(); }
+void MainWindow::Button11Click() { editor_->saveOutput(); }
 // Editor > "Editor Schließen": hides the editor page.
-void Tprog::Button12Click() { editor_->closeEditor(); }
+void MainWindow::Button12Click() { editor_->closeEditor(); }
 // Editor > "Lernwerk..": the output becomes the question list and a round starts.
-void Tprog::Button13Click() { editor_->handOverList(); }
+void MainWindow::Button13Click() { editor_->handOverList(); }
 
 }  // namespace lernwerk

@@ -17,11 +17,11 @@ class InterfaceLanguage;
 // The borderless start screen. It is the principal window: the program runs
 // exactly as long as it has not been closed. Its hidden caption `spr` shows
 // the language flag.
-class Tstart : public QWidget {
+class StartScreen : public QWidget {
     Q_OBJECT
 public:
     // Reads the language marker files in `workingFolder` (the working directory).
-    Tstart(InterfaceLanguage& language, ErrorReporter& errors, const QString& workingFolder);
+    StartScreen(InterfaceLanguage& language, ErrorReporter& errors, const QString& workingFolder);
 
     // The flag as the hidden caption shows it: "de" or "en".
     QString language() const;
@@ -35,10 +35,11 @@ public:
     // there, never while the other windows are still being created.
     void startWaiting();
 
-    void FormCreate(const QString& workingFolder);
-    void startsprache();
-    void Timer1Timer();
-    void Image1Click();
+    // One step of the timer: the main window comes with the 4th, the start
+    // screen goes with the 6th, the timer stops with the 8th.
+    void tick();
+    // A click on the picture: hands over at once.
+    void handOverNow();
 
 signals:
     // The start screen was closed: the program ends.
@@ -49,12 +50,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The start screen's caption and pictures in the interface language.
+    void applyLanguage();
+
     InterfaceLanguage& language_;
     ErrorReporter& errors_;
-    ClickLabel* Image1;
-    ClickLabel* Image2;
-    QLabel* spr;
-    QTimer* Timer1;
+    ClickLabel* germanPicture_;
+    ClickLabel* englishPicture_;
+    QLabel* languageCaption_;
+    QTimer* timer_;
     int ticks_ = 0;
     std::function<void()> showMainWindow_;
 };
