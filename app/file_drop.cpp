@@ -2,12 +2,16 @@
 
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
+#include <stdexcept>
 
+#include "lang/lists_texts.h"
 #include "textfile/file_names.h"
+#include "widgets/error_reporter.h"
 
 namespace lernwerk {
 
@@ -85,6 +89,29 @@ bool FileDrop::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::Drop)
         open_(droppedFile(data));
     return true;
+}
+
+void acceptListDrops(QWidget& window, std::initializer_list<QWidget*> pages, ErrorReporter& errors,
+                     const InterfaceLanguage& language, std::function<void(const QString&)> open)
+{
+    const auto openLater = [&window, &errors, &language, open](const DroppedFile& dropped) {
+        QMetaObject::invokeMethod(
+            &window,
+            [&errors, &language, open, dropped] {
+                errors.guarded([&] {
+                    if (dropped.name.isEmpty())
+                        throw std::runtime_error(
+                            listsPageTexts().otherComputer.in(language.current()).arg(dropped.otherHost).toStdString());
+                    open(dropped.name);
+                });
+            },
+            Qt::QueuedConnection);
+    };
+    new FileDrop(&window, openLater);
+    // The editor's fields are not among them: they keep taking what is dropped as their own text.
+    for (QWidget* page : pages)
+        for (QPlainTextEdit* field : page->findChildren<QPlainTextEdit*>())
+            new FileDrop(field->viewport(), openLater);
 }
 
 }  // namespace lernwerk

@@ -4,11 +4,16 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
+
+#include "lang/interface_language.h"
 
 class QMimeData;
 class QWidget;
 
 namespace lernwerk {
+
+class ErrorReporter;
 
 // What a drag offers to load.
 struct DroppedFile {
@@ -42,5 +47,13 @@ protected:
 private:
     std::function<void(const DroppedFile&)> open_;
 };
+
+// Lets `window` and the text fields of `pages` take dropped list files, whether
+// or not the drag offers a file's name as text too; each file is handed to
+// `open` once the drop is over, so that the program it came from is not kept
+// waiting by the list's loading or by a message box. A file on another
+// computer gets a message instead.
+void acceptListDrops(QWidget& window, std::initializer_list<QWidget*> pages, ErrorReporter& errors,
+                     const InterfaceLanguage& language, std::function<void(const QString&)> open);
 
 }  // namespace lernwerk

@@ -1,50 +1,41 @@
 #include "app/main_window.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBlock>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
-#include "app/answer_marks.h"
+#include "app/file_drop.h"
 #include "app/memory_rounds.h"
 #include "app/progress_page.h"
 #include "app/progress_recorder.h"
 #include "app/question_field_look.h"
+#include "app/round_presenter.h"
+#include "app/session_start.h"
 #include "app/start_screen.h"
 #include "app/statistics_page.h"
 #include "app/trainer_page.h"
 #include "dialogs/closing_dialog.h"
 #include "dialogs/info_page_set.h"
 #include "dialogs/report_dialog.h"
-#include "lang/editor_texts.h"
-#include "lang/interface_language.h"
-#include "lang/lists_texts.h"
 #include "lang/speech_texts.h"
+#include "lang/window_texts.h"
 #include "lists/editor_page.h"
 #include "lists/lists_page.h"
-#include "textfile/text_file_codec.h"
 #include "widgets/controls.h"
 #include "widgets/error_reporter.h"
 #include "widgets/focus_return.h"
-#include "widgets/last_list_files.h"
 #include "widgets/memo_lists.h"
 #include "widgets/page_control.h"
 #include "widgets/speaker.h"
 #include "widgets/status_bar.h"
 #include "widgets/status_column.h"
 #include "widgets/text_field.h"
-#include "widgets/timestamp.h"
+#include "widgets/web_links.h"
 
 namespace lernwerk {
 
@@ -68,160 +59,198 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     setFont(programFont());
 
     progress_ = std::make_unique<ProgressRecorder>(programFolder_, language_, errors_);
-    createStatusBar();
+    statusBar_ = new StatusBar(this);
+    setStatusBar(statusBar_);
+    // The donation panel opens the donation page of the language.
+    connectGuarded(statusBar_, &StatusBar::clicked, this, errors_, [this](int x) {
+        if (StatusBar::panelAt(x) == StatusBar::kLinkPanel)
+            openDonationPage(language_.current());
+    });
     createPages();
-    createMenus();
-    acceptListDrops();
 
     questions_ = std::make_unique<MemoQuestionList>(*lists_->questionField());
     status_ = std::make_unique<MemoStatusList>(*lists_->statusField());
-    round_ = std::make_unique<quiz::Round>(*questions_, *status_, static_cast<quiz::RoundView&>(*trainer_));
-    rounds_ = new MemoryRounds(*progress_, *questions_, *lists_->statusField(), *round_, *trainer_, language_, this);
-    rounds_->setActions({reviewDue_, repeatMissed_, saveMissed_, continueRound_});
+    presenter_ =
+        new RoundPresenter({language_, *trainer_, *statusBar_, *statistics_, *lists_, *pages_, *speaker_}, this);
+    presenter_->takeRoundKeysIn(*this);
+    round_ = std::make_unique<quiz::Round>(*questions_, *status_, *presenter_);
+    rounds_ = new MemoryRounds(*progress_, *questions_, *lists_->statusField(), *round_, *presenter_, language_, this);
+    connect(presenter_, &RoundPresenter::ended, rounds_, &MemoryRounds::finished);
+    connectGuarded(trainer_, &TrainerPage::solveClicked, rounds_, errors_, &MemoryRounds::reveal);
+    connectGuarded(trainer_, &TrainerPage::markClicked, rounds_, errors_, &MemoryRounds::mark);
+    connectGuarded(lists_, &ListsPage::newSessionRequested, rounds_, errors_, &MemoryRounds::startWholeList);
+    connectGuarded(editor_, &EditorPage::listHandedOver, this, errors_,
+                   [this](const QStringList& lines, const QString& name) {
+                       lists_->takeList(lines, name);
+                       rounds_->startWholeList();
+                   });
     connect(lists_->questionField(), &QPlainTextEdit::textChanged, rounds_, &MemoryRounds::listChanged);
+    look_ = std::make_unique<QuestionFieldLook>(this, language_);
+    createMenus();
+
+    // Files dropped on the window, the question list or the trainer's fields are loaded as lists.
+    acceptListDrops(*this, {trainer_, lists_}, errors_, language_, [this](const QString& file) { openListFile(file); });
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     setMinimumSize(kMinimumWidth, kMinimumHeight);
 
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) { watchFocus(now); });
+    session_ = new SessionStart({*this, language_, errors_, programFolder_, *lists_, *trainer_, *rounds_, *progress_,
+                                 *speaker_, [this](const QString& file) { openListFile(file); }});
+    // Before a round the trainer page holds nothing Tab can reach: it says how to start instead.
+    connect(pages_, &PageControl::tabGoesNowhere, this, [this] {
+        if (pages_->currentWidget() == trainer_)
+            session_->tellHowToStart();
+    });
     // What is said while the focus returns from a dialog is said once it is back.
     auto* focusReturn = new FocusReturn(*this);
     connect(focusReturn, &FocusReturn::returnStarted, speaker_, &Speaker::hold);
     connect(focusReturn, &FocusReturn::returned, speaker_, &Speaker::release);
-    connectGuarded(&language_, &InterfaceLanguage::changed, this, errors_, &MainWindow::sprache);
+    connectGuarded(&language_, &InterfaceLanguage::changed, this, errors_, &MainWindow::applyLanguage);
 
-    FormCreate();
+    applyLanguage(language_.current());
+    info_->scrollToTop();
+    session_->readLastLists();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::setDialogs(ClosingDialog* ende, ReportDialog* bugreportDe, ReportDialog* bugreportEn)
+void MainWindow::setDialogs(ClosingDialog* closing, ReportDialog* reportGerman, ReportDialog* reportEnglish)
 {
-    ende_ = ende;
-    bugreportDe_ = bugreportDe;
-    bugreportEn_ = bugreportEn;
+    closing_ = closing;
+    reportGerman_ = reportGerman;
+    reportEnglish_ = reportEnglish;
 }
 
 std::u16string MainWindow::questionListText() const { return fieldText(*lists_->questionField()); }
 
-void MainWindow::showPage(QWidget* target)
+void MainWindow::handOver() { session_->handOver(); }
+
+void MainWindow::openListFile(const QString& fileName)
 {
-    blatt->setPageVisible(target, true);
-    blatt->selectPage(target);
+    lists_->loadFile(fileName);
+    // The list shows where it was loaded, with its name above it.
+    showPage(lists_);
 }
 
-void MainWindow::hidePage(QWidget* target) { blatt->setPageVisible(target, false); }
+void MainWindow::openAfterHandOver(const QString& fileName) { session_->openAfterHandOver(fileName); }
 
-// ---------------------------------------------------------------- life cycle
+const quiz::RoundState& MainWindow::roundState() const { return rounds_->active().state(); }
 
-void MainWindow::FormCreate()
+void MainWindow::createPages()
 {
-    sprache();
-    scrollInfoPagesToTop();
-    // Each file is read on its own: an unreadable German list shows its error
-    // and the English one is still read, so closing in English cannot replace
-    // the user's English list with the sample.
-    errors_.guarded([this] { readLastListAtCreation(lastListFileName(Language::German)); });
-    errors_.guarded([this] { readLastListAtCreation(lastListFileName(Language::English)); });
-}
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    // The page control keeps these distances to the window's edges.
+    layout->setContentsMargins(9, 8, 8, 6);
+    pages_ = new PageControl(client);
+    layout->addWidget(pages_);
+    setCentralWidget(client);
 
-void MainWindow::readLastListAtCreation(const QString& fileName)
-{
-    const QString path = programFolder_ + fileName;
-    if (!QFileInfo(path).isFile())
-        return;
-    setFieldText(*lists_->questionField(), textfile::ReadTextFile(path.toStdU16String()));
-}
+    speaker_ = new Speaker(this);
+    statistics_ = new StatisticsPage;
+    trainer_ = new TrainerPage;
+    lists_ = new ListsPage(errors_, *speaker_);
+    editor_ = new EditorPage(errors_, *speaker_);
+    progressPage_ = new ProgressPage(language_);
+    for (QWidget* page : std::initializer_list<QWidget*>{trainer_, statistics_, lists_, editor_, progressPage_})
+        pages_->addPage(page);
+    info_ = std::make_unique<InfoPageSet>(errors_, *pages_);
+    pages_->setPageVisible(editor_, false);
+    pages_->setPageVisible(progressPage_, false);
 
-void MainWindow::handOver()
-{
-    const bool first = !shownOnce_;
-    if (first) {
-        shownOnce_ = true;
-        handOverPending_ = true;
-    }
-    show();
-    raise();
-    // The progress file is opened once the window is up, so that start-up does not wait for it.
-    QTimer::singleShot(0, this, [this] {
-        progress_->open();
-        rounds_->refresh();
+    connectGuarded(editor_, &EditorPage::closeRequested, this, errors_,
+                   [this] { pages_->setPageVisible(editor_, false); });
+    // A click on a tab: the information pages start at their top.
+    connectGuarded(pages_, &PageControl::userChange, this, errors_, [this] {
+        info_->scrollToTop();
+        if (pages_->currentWidget() == progressPage_)
+            rounds_->drawProgress(*progressPage_);
     });
-    // The list named on the command line is loaded before the window is
-    // activated, so that the activation step of the hand-over, which would
-    // restore a named list, leaves it in place. One that cannot be read shows
-    // its error and changes nothing.
-    if (first && !givenList_.isEmpty()) {
-        errors_.guarded([this] {
-            openListFile(std::exchange(givenList_, QString()));
-            givenListWins_ = true;
-        });
+    connect(pages_, &PageControl::pageChosenByKeys, speaker_, &Speaker::say);
+}
+
+void MainWindow::applyLanguage(Language language)
+{
+    const WindowTexts& window = windowTexts();
+    setWindowTitle(window.caption.in(language));
+    statusBar_->setPanelText(StatusBar::kPhasePanel, window.phase.in(language));
+    statusBar_->setPanelText(StatusBar::kResultPanel, window.result.in(language));
+    statusBar_->setPanelText(StatusBar::kLinkPanel, window.donation.in(language));
+    statusBar_->setAccessibleName(window.statusBar.in(language));
+    setNoBrowserMessage(speechTexts().noBrowser.in(language));
+    trainer_->retranslate(language);
+    statistics_->retranslate(language);
+    lists_->retranslate(language);
+    info_->retranslate(language);
+    for (const auto& [action, text] : menuCaptions_)
+        action->setText(text->in(language));
+    rounds_->retranslate(language);
+    progressPage_->retranslate(language);
+    // One software menu a language; the other language's menu hides, and only
+    // the shown one has a letter that opens it with Alt.
+    for (std::size_t i = 0; i < softwareMenus_.size(); ++i) {
+        const bool shown = quiz::kLanguages[i] == language;
+        QString title = softwareMenuTexts().title.in(language);
+        softwareMenus_[i]->menuAction()->setVisible(shown);
+        softwareMenus_[i]->menuAction()->setText(shown ? title : title.remove(QLatin1Char('&')));
     }
-    activateWindow();
+    editor_->retranslate(language);
+
+    pages_->selectPage(trainer_);
+    for (std::size_t i = 0; i < languageEntries_.size(); ++i)
+        languageEntries_[i]->setChecked(quiz::kLanguages[i] == language);
 }
 
-void MainWindow::FormShow()
+void MainWindow::showPage(QWidget* page)
 {
-    // The main window carries its own taskbar entry on this platform; the
-    // start screen never has one. Nothing to do.
+    pages_->setPageVisible(page, true);
+    pages_->selectPage(page);
 }
 
-void MainWindow::watchFocus(QWindow* now)
+// The report window of the interface language.
+void MainWindow::showReportDialog()
 {
-    if (now && (now->type() == Qt::Popup || now->type() == Qt::ToolTip))
-        return;  // menus and tool tips come and go without counting
-    // A guarded pointer: the window that had the focus before (a message box,
-    // a file dialog) may be destroyed by now.
-    const QPointer<QWindow> before = lastFocusWindow_;
-    lastFocusWindow_ = now;
-    if (!now || now != windowHandle())
+    ReportDialog* dialog = quiz::PerLanguage<ReportDialog*>{reportGerman_, reportEnglish_}.in(language_.current());
+    if (!dialog)
         return;
-
-    // The hand-over counts as coming from the start screen even where the
-    // window manager never gave the borderless start screen the focus.
-    const bool fromHandOver = handOverPending_;
-    handOverPending_ = false;
-    const bool fromOwnWindow = before && before != now && before->modality() == Qt::NonModal;
-    if (fromHandOver || fromOwnWindow)
-        errors_.guarded([this] { FormActivate(); });
-    if (fromHandOver)
-        tellHowToStart();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
-// A newcomer hears what a sighted one reads in the question field: how to
-// start. Queued: the screen reader first hears of the window and its focus.
-void MainWindow::tellHowToStart()
-{
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (!trainer_->correctButton()->isEnabled())
-                speaker_->say(firstStepsText(language_.current()));
-        },
-        Qt::QueuedConnection);
-}
+// ---------------------------------------------------------------- the window itself
 
-void MainWindow::FormActivate()
+void MainWindow::showEvent(QShowEvent* event)
 {
-    round_->clear_tallies();
-    if (std::exchange(givenListWins_, false))
+    QMainWindow::showEvent(event);
+    if (event->spontaneous() || centred_)
         return;
-    if (lists_->restoreNamedList(programFolder_ + lastListFileName(Language::German)))
-        Button1Click();
+    centred_ = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (event->type() == QEvent::Resize && (watched == trainer_ || watched == editor_))
-        FormResize();
-    return QMainWindow::eventFilter(watched, event);
+    // The closing dialog is left through its OK only; should it return any
+    // other way, nothing was decided and the program goes on.
+    if (closing_) {
+        closing_->retranslate(language_.current());
+        if (closing_->exec() != QDialog::Accepted) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    rounds_->keepOpenRound();
+    start_.close();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     keepMinimumOuterSize();
-    FormResize();
+    trainer_->layoutFor(trainer_->width(), trainer_->height());
 }
 
 void MainWindow::moveEvent(QMoveEvent* event)
@@ -248,47 +277,6 @@ void MainWindow::keepMinimumOuterSize()
         setMinimumSize(minimum);
 }
 
-void MainWindow::FormResize() { trainer_->layoutFor(trainer_->width(), trainer_->height()); }
-
-void MainWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (event->spontaneous())
-        return;
-    if (!centred_) {
-        centred_ = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - frameGeometry().center() + pos());
-    }
-    FormShow();
-}
-
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    if (!FormCloseQuery()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    FormClose();
-}
-
-bool MainWindow::FormCloseQuery()
-{
-    if (!ende_)
-        return true;
-    ende_->retranslate(language_.current());
-    // The dialog is left through its OK only; should it return any other
-    // way, nothing was decided and the program goes on.
-    return ende_->exec() == QDialog::Accepted;
-}
-
-void MainWindow::FormClose()
-{
-    rounds_->keepOpenRound();
-    start_.close();
-}
-
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -307,183 +295,5 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     if (correct->isVisible() && correct->isEnabled())
         correct->click();
 }
-
-// ---------------------------------------------------------------- pages
-
-void MainWindow::createStatusBar()
-{
-    anzeige = new StatusBar(this);
-    setStatusBar(anzeige);
-    connectGuarded(anzeige, &StatusBar::clicked, this, errors_, &MainWindow::anzeigeClick);
-}
-
-void MainWindow::createPages()
-{
-    auto* client = new QWidget(this);
-    auto* layout = new QVBoxLayout(client);
-    // The page control keeps these distances to the window's edges.
-    layout->setContentsMargins(9, 8, 8, 6);
-    blatt = new PageControl(client);
-    layout->addWidget(blatt);
-    setCentralWidget(client);
-
-    speaker_ = new Speaker(this);
-    statistics_ = new StatisticsPage;
-    trainer_ = new TrainerPage(language_, *anzeige, *statistics_, *speaker_, [this] { return lists_->listName(); });
-    trainer_->takeRoundKeysIn(*this);
-    blatt->addTab(trainer_, QString());
-    blatt->addTab(statistics_, QString());
-    lists_ = new ListsPage(errors_, *speaker_);
-    connectGuarded(lists_, &ListsPage::newSessionRequested, this, errors_, &MainWindow::Button1Click);
-    editor_ = new EditorPage(errors_, *speaker_);
-    connectGuarded(editor_, &EditorPage::closeRequested, this, errors_, [this] { hidePage(editor_); });
-    connectGuarded(editor_, &EditorPage::listHandedOver, this, errors_,
-                   [this](const QStringList& lines, const QString& name) {
-                       lists_->takeList(lines, name);
-                       Button1Click();
-                   });
-    blatt->addTab(lists_, QString());
-    blatt->addTab(editor_, QStringLiteral("Editor"));
-    progressPage_ = new ProgressPage(language_);
-    blatt->addTab(progressPage_, QString());
-    addInfoPages();
-
-    blatt->setPageVisible(editor_, false);
-    blatt->setPageVisible(progressPage_, false);
-    trainer_->installEventFilter(this);
-    editor_->installEventFilter(this);
-    connectGuarded(blatt, &PageControl::userChange, this, errors_, &MainWindow::blattChange);
-    connect(blatt, &PageControl::pageChosenByKeys, speaker_, &Speaker::say);
-    // Before a round the trainer page holds nothing Tab can reach: it says
-    // how to start instead.
-    connect(blatt, &PageControl::tabGoesNowhere, this, [this] {
-        if (blatt->currentWidget() == trainer_)
-            tellHowToStart();
-    });
-
-    connectGuarded(trainer_, &TrainerPage::solveClicked, this, errors_, &MainWindow::bt_solveClick);
-    connectGuarded(trainer_, &TrainerPage::markClicked, this, errors_, &MainWindow::fragestellen);
-    connect(trainer_, &TrainerPage::showRequested, this, [this] { blatt->selectPage(trainer_); });
-    // At the end of a round the learner goes on from "Neue Runde..".
-    connect(trainer_, &TrainerPage::finished, this, [this] {
-        rounds_->finished();
-        showPage(lists_);
-        lists_->focusNewSession();
-    });
-    look_ = std::make_unique<QuestionFieldLook>(this, language_);
-}
-
-// Lists page > "Neue Runde..": starts a round on the current list.
-void MainWindow::Button1Click()
-{
-    rounds_->wholeListStarted();
-    round_->restart();
-}
-
-// Trainer > "Richtig", "Falsch", "Zurückstellen": marks the question and asks the next.
-void MainWindow::fragestellen(quiz::Marking marking) { rounds_->mark(marking); }
-
-// Trainer > "Auflösen": shows the whole line with its gaps.
-void MainWindow::bt_solveClick() { rounds_->active().reveal(); }
-
-const quiz::RoundState& MainWindow::roundState() const { return rounds_->active().state(); }
-
-// A click on a tab: the information pages start at their top.
-void MainWindow::blattChange()
-{
-    scrollInfoPagesToTop();
-    if (blatt->currentWidget() == progressPage_)
-        rounds_->drawProgress(*progressPage_);
-}
-
-// Settings > Set Font..: font and colour of the trainer's fields.
-void MainWindow::Schrift1Click() { look_->chooseFont(trainer_->questionFields()); }
-
-// Settings > Set Background Color..: background of the trainer's fields.
-void MainWindow::hfClick() { look_->chooseBackground(trainer_->questionFields()); }
-
-// Settings > Compare Answer with Solution: whether revealing marks the gaps
-// against the typed answer.
-void MainWindow::Vergleich1Click() { trainer_->answerMarks().setEnabled(Vergleich1->isChecked()); }
-
-// Settings > Remember Progress: whether markings are recorded for the rest of the run.
-void MainWindow::rememberProgressClick() { progress_->setRecording(rememberProgress_->isChecked()); }
-
-// Settings > Forget Progress of This List..: asks, then deletes the list's questions' history.
-void MainWindow::forgetProgressClick() { rounds_->forgetList(); }
-
-// File > Review Due Questions: a round over the due questions of the list, then new ones.
-void MainWindow::reviewDueClick() { rounds_->startDue(); }
-
-// File > Repeat Missed: a round over the questions missed in the last round.
-void MainWindow::repeatMissedClick() { rounds_->startMissed(); }
-
-// File > Save Missed As...: the missed questions' lines to a new file.
-void MainWindow::saveMissedClick() { rounds_->saveMissed(); }
-
-// File > Continue Last Round: the round the program was closed in goes on.
-void MainWindow::continueRoundClick() { rounds_->continueRound(); }
-
-void MainWindow::progressClick()
-{
-    rounds_->drawProgress(*progressPage_);
-    showPage(progressPage_);
-}
-
-// ---------------------------------------------------------------- menus
-
-// File > New Question Session: starts a round on the current list.
-void MainWindow::p1Click() { Button1Click(); }
-
-// File > Editor for Questionnaires: shows the editor page.
-void MainWindow::p2Click() { showPage(editor_); }
-
-// File > Close: closes the window through the closing dialog.
-void MainWindow::p3Click() { close(); }
-
-// Windows > Drillbook: shows the trainer page.
-void MainWindow::f1Click() { showPage(trainer_); }
-
-// Windows > Statistics: shows the round log.
-void MainWindow::f2Click() { showPage(statistics_); }
-
-// Windows > Questionnaire: shows the lists page.
-void MainWindow::f3Click() { showPage(lists_); }
-
-// Windows > Editor: shows the editor page.
-void MainWindow::f4Click() { p2Click(); }
-
-// File > Report Bug or Improvement..: shows the report window of the interface language.
-void MainWindow::m_bugClick()
-{
-    ReportDialog* dialog = quiz::PerLanguage<ReportDialog*>{bugreportDe_, bugreportEn_}.in(language_.current());
-    if (!dialog)
-        return;
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
-
-// Help and Information > Report Bug or Improvement..: as in the File menu.
-void MainWindow::m_bug_iClick() { m_bugClick(); }
-
-// ---------------------------------------------------------------- lists and editor pages
-
-// Lists > "Liste Laden..": loads a list file into the question list.
-void MainWindow::Button2Click() { lists_->loadList(); }
-// Editor > "Liste Erstellen": appends the question lines built from the input.
-void MainWindow::Button7Click() { editor_->buildList(); }
-// Editor > "Input Löschen": empties the input.
-void MainWindow::Button8Click() { editor_->clearInput(); }
-// Editor > "Input Laden": loads a text file into the input.
-void MainWindow::Button9Click() { editor_->loadInput(); }
-// Editor > "Output Löschen": empties the output.
-void MainWindow::Button10Click() { editor_->clearOutput(); }
-// Editor > "Output Speichern": saves the output as a list file.
-void MainWindow::Button11Click() { editor_->saveOutput(); }
-// Editor > "Editor Schließen": hides the editor page.
-void MainWindow::Button12Click() { editor_->closeEditor(); }
-// Editor > "Lernwerk..": the output becomes the question list and a round starts.
-void MainWindow::Button13Click() { editor_->handOverList(); }
 
 }  // namespace lernwerk

@@ -55,12 +55,15 @@ void MemoryRounds::setActions(Actions actions)
     refresh();
 }
 
-void MemoryRounds::wholeListStarted()
+void MemoryRounds::startWholeList()
 {
     chosenActive_ = false;
     progress_.roundStarted(view_.list_name());
     updateMissedEntries();
+    wholeList_.restart();
 }
+
+void MemoryRounds::reveal() { active().reveal(); }
 
 void MemoryRounds::mark(quiz::Marking marking)
 {

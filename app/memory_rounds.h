@@ -46,8 +46,12 @@ public:
 
     // The round the trainer's buttons drive: the whole list's or a chosen one.
     quiz::Round& active() { return chosenActive_ ? *chosen_ : wholeList_; }
-    // "Neue Runde.." started a round over the whole list.
-    void wholeListStarted();
+    // "Neue Runde..": a round over the whole list.
+    void startWholeList();
+    // "Auflösen": the question on display with its gaps filled.
+    void reveal();
+    // The whole list's tallies start from 0 again (the window was activated).
+    void clearWholeListTallies() { wholeList_.clear_tallies(); }
     // A marking of the question on display: remembered, then the round steps on.
     void mark(quiz::Marking marking);
     // The round in progress came to its end.

@@ -163,6 +163,7 @@ void ProgressPage::update(memory::ReviewStore* store, const std::vector<std::u16
 
 void ProgressPage::retranslate(Language language)
 {
+    setWindowTitle(progressPageTexts().tab.in(language));
     if (reviews_.view != nullptr)
         draw(language);
 }

@@ -32,6 +32,7 @@ void StatisticsPage::appendLog(const QString& line) { log_->appendPlainText(line
 
 void StatisticsPage::retranslate(Language language)
 {
+    setWindowTitle(statisticsTexts().tab.in(language));
     heading_->setText(statisticsTexts().heading.in(language));
     log_->setAccessibleName(statisticsTexts().heading.in(language));
 }

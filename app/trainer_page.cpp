@@ -1,23 +1,14 @@
 #include "app/trainer_page.h"
 
-#include <QDateTime>
 #include <QLabel>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 #include "app/answer_marks.h"
-#include "app/spoken_question.h"
-#include "app/statistics_page.h"
-#include "lang/speech_texts.h"
 #include "lang/trainer_texts.h"
 #include "widgets/controls.h"
 #include "widgets/long_word_wrap.h"
-#include "widgets/speaker.h"
-#include "widgets/status_bar.h"
 #include "widgets/text_field.h"
-#include "widgets/timestamp.h"
 
 namespace lernwerk {
 
@@ -54,22 +45,9 @@ QPushButton* makeTrainerButton(QWidget* page, const char* name, const char* glyp
     return button;
 }
 
-QString fromView(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
-TrainerPage::TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar, StatisticsPage& log, Speaker& speaker,
-                         std::function<QString()> listName, QWidget* parent)
-    : QWidget(parent),
-      language_(language),
-      statusBar_(statusBar),
-      log_(log),
-      listName_(std::move(listName)),
-      speaker_(speaker),
-      speech_(speaker)
+TrainerPage::TrainerPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tb1"));
 
@@ -99,25 +77,10 @@ TrainerPage::TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar
     connect(clock_, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Postponed); });
 }
 
-void TrainerPage::takeRoundKeysIn(QWidget& window)
+void TrainerPage::resizeEvent(QResizeEvent* event)
 {
-    for (const auto& [keys, button] : {std::pair{kSolveKey, solve_}, std::pair{kCorrectKey, correct_},
-                                       std::pair{kWrongKey, wrong_}, std::pair{kClockKey, clock_}})
-        addShortcut(window, keys, button);
-}
-
-void TrainerPage::addShortcut(QWidget& window, const QKeySequence& keys, QPushButton* button)
-{
-    // Works on every page of the window, wherever the cursor is. Where no
-    // round runs the button stays unpressed, and the learner hears why.
-    auto* shortcut = new QShortcut(keys, &window);
-    connect(shortcut, &QShortcut::activated, button, [this, keys, button] {
-        if (button->isEnabled()) {
-            button->click();
-            return;
-        }
-        speaker_.say(speechTexts().noRound.in(language_.current()).arg(keys.toString(QKeySequence::NativeText)));
-    });
+    QWidget::resizeEvent(event);
+    layoutFor(width(), height());
 }
 
 void TrainerPage::layoutFor(int width, int height)
@@ -144,6 +107,7 @@ void TrainerPage::layoutFor(int width, int height)
 void TrainerPage::retranslate(Language language)
 {
     const TrainerTexts& texts = trainerTexts();
+    setWindowTitle(texts.tab.in(language));
     const auto caption = [language](QPushButton* button, const Text& text, const QKeySequence& keys) {
         button->setText(text.in(language));
         button->setToolTip(text.in(language) + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) +
@@ -165,76 +129,47 @@ void TrainerPage::retranslate(Language language)
     replaceFieldLines(*question_, texts.questionField.in(language));
 }
 
-// ---------------------------------------------------------------- the round's view
+// ---------------------------------------------------------------- what a round shows
 
-quiz::Language TrainerPage::language() const { return language_.current(); }
+bool TrainerPage::roundRunning() const { return correct_->isEnabled(); }
 
-std::u16string TrainerPage::timestamp() const
-{
-    return logTimestamp(QDateTime::currentDateTime(), QLocale::system()).toStdU16String();
-}
-
-std::u16string TrainerPage::list_name() const { return listName_().toStdU16String(); }
-
-void TrainerPage::enable_trainer()
+void TrainerPage::startRound()
 {
     for (QWidget* control :
          std::initializer_list<QWidget*>{correct_, wrong_, clock_, solve_, question_, answer_, solution_})
         control->setEnabled(true);
-}
-
-void TrainerPage::show_trainer_page()
-{
-    emit showRequested();
-    // A new round: the cursor waits in the answer field, where the keys of
-    // the round work too.
     answer_->setFocus(Qt::OtherFocusReason);
-    speech_.roundStarted();
 }
 
-void TrainerPage::set_phase(std::u16string_view text)
-{
-    statusBar_.setPanelText(StatusBar::kPhasePanel, fromView(text));
-}
-
-void TrainerPage::set_result(std::u16string_view text)
-{
-    statusBar_.setPanelText(StatusBar::kResultPanel, fromView(text));
-    speech_.resultShown(fromView(text));
-}
-
-void TrainerPage::append_log(std::u16string_view line) { log_.appendLog(fromView(line)); }
-
-void TrainerPage::clear_fields()
+void TrainerPage::clearFields()
 {
     question_->clear();
     answer_->clear();
     solution_->clear();
 }
 
-void TrainerPage::show_question(std::u16string_view text)
+void TrainerPage::showQuestion(const QString& question) { setWrappedText(*question_, question); }
+
+void TrainerPage::showSolution(std::u16string_view line, Language language)
 {
-    setWrappedText(*question_, fromView(text));
-    speech_.questionShown(spokenQuestion(question_->toPlainText(), speechTexts().gap.in(language_.current())));
+    setWrappedText(*solution_, QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size())));
+    marks_->mark(line, language);
 }
 
-void TrainerPage::show_solution(std::u16string_view text)
-{
-    setWrappedText(*solution_, fromView(text));
-    marks_->mark(text, language_.current());
-    // The marks leave their summary as the field's description.
-    speech_.solutionShown(spokenSolution(solution_->toPlainText()), solution_->accessibleDescription());
-}
+QString TrainerPage::question() const { return question_->toPlainText(); }
 
-void TrainerPage::finish_trainer()
+QString TrainerPage::solution() const { return solution_->toPlainText(); }
+
+// The marks leave their summary as the field's description.
+QString TrainerPage::answerCheck() const { return solution_->accessibleDescription(); }
+
+void TrainerPage::endRound()
 {
     for (QPushButton* button : {correct_, wrong_, clock_, solve_})
         button->setEnabled(false);
-    clear_fields();
+    clearFields();
     for (QPlainTextEdit* field : {question_, answer_, solution_})
         field->setEnabled(false);
-    speech_.roundEnded(statusBar_.panelText(StatusBar::kPhasePanel));
-    emit finished();
 }
 
 }  // namespace lernwerk

@@ -4,9 +4,8 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
+#include <utility>
 
-#include "app/round_speech.h"
 #include "lang/interface_language.h"
 #include "quiz/round.h"
 
@@ -17,27 +16,22 @@ class QPushButton;
 namespace lernwerk {
 
 class AnswerMarks;
-class Speaker;
-class StatisticsPage;
-class StatusBar;
 
 // The trainer page `tb1`: question, answer and solution, and the buttons that
-// reveal and mark. It is what a question round shows: the round writes its
-// phase and result into the status bar and its log into the statistics page.
-class TrainerPage : public QWidget, public quiz::RoundView {
+// reveal and mark. It shows what the round's presenter gives it and reports
+// which button the learner pressed.
+class TrainerPage : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kFieldLeft = 16;
     static constexpr int kFieldRight = 8;
 
-    // `listName` tells the name of the list the round is asked from; what a
-    // step of the round shows is told to a screen reader through `speaker`.
-    TrainerPage(const InterfaceLanguage& language, StatusBar& statusBar, StatisticsPage& log, Speaker& speaker,
-                std::function<QString()> listName, QWidget* parent = nullptr);
+    explicit TrainerPage(QWidget* parent = nullptr);
 
-    // Places the fields and buttons for a page of this size.
-    void layoutFor(int width, int height);
     void retranslate(Language language);
+    // Places the fields and buttons for a page of this size; the main window
+    // also calls it while the page is hidden, which gets no resize events.
+    void layoutFor(int width, int height);
 
     // The three fields whose font and colour the settings menu changes.
     std::array<QPlainTextEdit*, 3> questionFields() const { return {question_, answer_, solution_}; }
@@ -48,49 +42,42 @@ public:
     static inline const QKeySequence kWrongKey{Qt::CTRL | Qt::Key_2};
     static inline const QKeySequence kClockKey{Qt::CTRL | Qt::Key_3};
 
-    // The round's keys work anywhere in `window`, the page's main window;
-    // pressed while no round runs, they say so.
-    void takeRoundKeysIn(QWidget& window);
-
+    // Each button with the keys that press it.
+    std::array<std::pair<QKeySequence, QPushButton*>, 4> buttonKeys() const
+    {
+        return {{{kSolveKey, solve_}, {kCorrectKey, correct_}, {kWrongKey, wrong_}, {kClockKey, clock_}}};
+    }
     // Enter outside a text field presses "Richtig" when it can be pressed.
     QPushButton* correctButton() const { return correct_; }
+    // True while a round runs: its buttons can be pressed.
+    bool roundRunning() const;
 
     // Whether revealing marks the gaps against the typed answer.
     AnswerMarks& answerMarks() const { return *marks_; }
 
+    // What a round shows.
+    // The buttons and fields become usable, and the cursor waits in the
+    // answer field, where the keys of the round work too.
+    void startRound();
+    void clearFields();
+    void showQuestion(const QString& question);
+    // The line with its gaps; the gaps are marked against the typed answer.
+    void showSolution(std::u16string_view line, Language language);
+    QString question() const;
+    QString solution() const;
+    // How the typed answer stood to the gaps ("2 of 3 gaps as typed"), empty when it was not held against them.
+    QString answerCheck() const;
+    // The buttons are disabled, the fields emptied and disabled.
+    void endRound();
+
 signals:
     void solveClicked();
     void markClicked(quiz::Marking marking);
-    // The round wants the page in front.
-    void showRequested();
-    // The round has ended and the page's controls are disabled: the keyboard
-    // focus has to go where the user can go on.
-    void finished();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // quiz::RoundView
-    quiz::Language language() const override;
-    std::u16string timestamp() const override;
-    std::u16string list_name() const override;
-    void enable_trainer() override;
-    void show_trainer_page() override;
-    void set_phase(std::u16string_view text) override;
-    void set_result(std::u16string_view text) override;
-    void append_log(std::u16string_view line) override;
-    void clear_fields() override;
-    void show_question(std::u16string_view text) override;
-    void show_solution(std::u16string_view text) override;
-    void finish_trainer() override;
-
-    void addShortcut(QWidget& window, const QKeySequence& keys, QPushButton* button);
-
-    const InterfaceLanguage& language_;
-    StatusBar& statusBar_;
-    StatisticsPage& log_;
-    std::function<QString()> listName_;
-    Speaker& speaker_;
-    RoundSpeech speech_;
-
     QLabel* questionHeading_;
     QLabel* answerHeading_;
     QLabel* solutionHeading_;

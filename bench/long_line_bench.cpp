@@ -21,7 +21,7 @@
 #include <memory>
 #include <string>
 
-#include "app/trainer_page.h"
+#include "app/round_presenter.h"
 #include "program_window.h"
 #include "widgets/text_field.h"
 
@@ -62,7 +62,7 @@ void showLine(benchmark::State& state, bool solution)
     lernwerk::setFieldText(*window.memo("Memo1"), line);
     window.button("Button1")->click();
     QCoreApplication::processEvents();
-    auto* page = window.prog().findChild<lernwerk::TrainerPage*>(QStringLiteral("tb1"));
+    auto* presenter = window.prog().findChild<lernwerk::RoundPresenter*>();
     QPlainTextEdit* field = window.memo(solution ? "loesung" : "frage");
     const std::u16string shown = solution ? line : window.memo("frage")->toPlainText().toStdU16String();
 
@@ -86,7 +86,7 @@ void showLine(benchmark::State& state, bool solution)
         return seconds(Clock::now() - start);
     };
     auto showInProgram = [&] {
-        quiz::RoundView& view = *page;
+        quiz::RoundView& view = *presenter;
         if (solution)
             view.show_solution(shown);
         else

@@ -18,18 +18,30 @@ namespace {
 
 class SilentView : public quiz::RoundView {
 public:
-    quiz::Language language() const override { return quiz::Language::German; }
+    const quiz::RoundTexts& texts() const override { return texts_; }
     std::u16string timestamp() const override { return u"07.12.2026 08:00:00"; }
     std::u16string list_name() const override { return u"bench"; }
-    void enable_trainer() override {}
-    void show_trainer_page() override {}
+    void round_started() override {}
     void set_phase(std::u16string_view) override {}
     void set_result(std::u16string_view text) override { benchmark::DoNotOptimize(text.data()); }
     void append_log(std::u16string_view) override {}
     void clear_fields() override {}
     void show_question(std::u16string_view text) override { benchmark::DoNotOptimize(text.data()); }
     void show_solution(std::u16string_view) override {}
-    void finish_trainer() override {}
+    void round_ended() override {}
+
+private:
+    quiz::RoundTexts texts_{.phase_asking = u"Fragerunde...",
+                            .phase_finished = u"Fertig!",
+                            .log_restart = u"Neustart...",
+                            .log_start = u"Start: ",
+                            .log_list = u"Ausgewählte Liste: ",
+                            .log_end = u"Ende: ",
+                            .log_closing = u"Fragerunde mit folgendem Ergebnis beendet:",
+                            .label_correct = u" Richtig - ",
+                            .label_trials = u" Trials - ",
+                            .label_wrong = u" Falsch - ",
+                            .label_clocked = u" Zurückgestellt"};
 };
 
 // `open` questions of `range(0)` are still open; each iteration is one

@@ -37,13 +37,14 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/program.h"
 #include "app/main_window.h"
+#include "app/program.h"
 #include "app/start_screen.h"
 #include "program_window.h"
 #include "textfile/text_lines.h"
 #include "widgets/controls.h"
 #include "widgets/error_reporter.h"
+#include "widgets/page_control.h"
 #include "widgets/text_field.h"
 
 namespace {
@@ -211,7 +212,8 @@ void keystroke(benchmark::State& state, const char* field)
     for (Window* w : {&reference, &window}) {
         w->load(w == &reference ? 1'000 : questions);
         w->restart();
-        w->prog().showPage(w->prog().findChild<QWidget*>(QStringLiteral("tb3")));
+        auto* pages = w->prog().findChild<lernwerk::PageControl*>(QStringLiteral("blatt"));
+        pages->selectPage(pages->findChild<QWidget*>(QStringLiteral("tb3")));
         w->prog().show();
         QPlainTextEdit* memo = w->memo(field);
         // In the middle of the list, at the end of a line.

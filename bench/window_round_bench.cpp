@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "app/program.h"
 #include "app/main_window.h"
+#include "app/program.h"
 #include "app/start_screen.h"
 #include "program_window.h"
 #include "widgets/error_reporter.h"

@@ -30,6 +30,8 @@ InfoPage::InfoPage(const InfoTopicRow& row, Language language, int bottomMargin,
 {
     const InfoPageShape& shape = row.shape.in(language);
     setObjectName(QString::fromLatin1(shape.page));
+    // The page's tab caption, in the page's own language.
+    setWindowTitle(row.tab.in(language));
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QString::fromLatin1(shape.scrollBox));
     scroll_->setFrameShape(QFrame::NoFrame);

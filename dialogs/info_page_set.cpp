@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "widgets/error_reporter.h"
+#include "widgets/page_control.h"
+
 namespace lernwerk {
 
 namespace {
@@ -26,12 +29,34 @@ std::vector<PagePlace> pagesInTabOrder()
 
 }  // namespace
 
-InfoPageSet::InfoPageSet(ErrorReporter& errors, QWidget* pageControl)
+InfoPageSet::InfoPageSet(ErrorReporter& errors, PageControl& pageControl) : pageControl_(pageControl)
 {
+    // Made inside the page control, so that their texts are measured in the window's font.
     for (const PagePlace& place : pagesInTabOrder())
-        pages_.push_back(place.row->makePage(*place.row, place.language, errors, pageControl));
+        pages_.push_back(place.row->makePage(*place.row, place.language, errors, &pageControl));
     for (const InfoTopicRow& row : infoTopics())
         twins_.push_back({page(row.topic, Language::German), page(row.topic, Language::English)});
+    for (InfoPage* page : pages_) {
+        pageControl.addPage(page);
+        pageControl.setPageVisible(page, false);
+        connectGuarded(page, &InfoPage::closeRequested, &pageControl, errors,
+                       [&pageControl, page] { pageControl.setPageVisible(page, false); });
+    }
+    // The page that becomes the current one gets its content at once, even
+    // while the window is hidden, so that its controls exist from then on.
+    QObject::connect(&pageControl, &QTabWidget::currentChanged, &pageControl, [&pageControl](int index) {
+        if (auto* page = qobject_cast<InfoPage*>(pageControl.widget(index)))
+            page->ensureBuilt();
+    });
+}
+
+void InfoPageSet::show(InfoTopic topic, Language language)
+{
+    InfoPage* shown = page(topic, language);
+    pageControl_.setPageVisible(shown, true);
+    pageControl_.selectPage(shown);
+    if (shown->row().opensAtTop)
+        shown->scrollToTop();
 }
 
 InfoPage* InfoPageSet::page(InfoTopic topic, Language language) const
@@ -50,8 +75,28 @@ void InfoPageSet::scrollToTop()
 
 void InfoPageSet::retranslate(Language interfaceLanguage)
 {
+    showTwinsIn(interfaceLanguage);
     for (InfoPage* page : pages_)
         page->retranslate(interfaceLanguage);
+}
+
+void InfoPageSet::showTwinsIn(Language language)
+{
+    for (const InfoTwins& pair : twins_) {
+        InfoPage* wanted = pair.in(language);
+        // The introduction of the new language always shows; any other page
+        // shows when the user had it open in another language.
+        bool wasOpen = &pair == &twins_.front();
+        for (const Language other : quiz::kLanguages) {
+            InfoPage* page = pair.in(other);
+            if (page == wanted)
+                continue;
+            wasOpen = wasOpen || pageControl_.isPageVisible(page);
+            pageControl_.setPageVisible(page, false);
+        }
+        if (wasOpen)
+            pageControl_.setPageVisible(wanted, true);
+    }
 }
 
 }  // namespace lernwerk

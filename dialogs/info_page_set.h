@@ -6,6 +6,8 @@
 
 namespace lernwerk {
 
+class PageControl;
+
 // A German information page and its English twin.
 struct InfoTwins {
     InfoPage* german;
@@ -15,12 +17,11 @@ struct InfoTwins {
 };
 
 // The information pages of the main window: a German and an English page for
-// each row of `infoTopics()`.
+// each row of `infoTopics()`, as hidden tabs of the window's page control.
+// A page's content is built when it is first shown; its OK hides it again.
 class InfoPageSet {
 public:
-    // Builds the pages inside `pageControl`, so that their texts are measured
-    // in the window's font; the caller adds them to it as tabs.
-    InfoPageSet(ErrorReporter& errors, QWidget* pageControl);
+    InfoPageSet(ErrorReporter& errors, PageControl& pageControl);
 
     // In the order of the page control's tabs.
     const std::vector<InfoPage*>& pages() const { return pages_; }
@@ -28,10 +29,17 @@ public:
     const std::vector<InfoTwins>& twins() const { return twins_; }
     InfoPage* page(InfoTopic topic, Language language) const;
 
+    // Shows the page of `topic` in `language` and brings it to the front.
+    void show(InfoTopic topic, Language language);
     void scrollToTop();
+    // The pages name their controls in the interface language, and the open
+    // pages of another language give way to their twins in this one.
     void retranslate(Language interfaceLanguage);
 
 private:
+    void showTwinsIn(Language language);
+
+    PageControl& pageControl_;
     std::vector<InfoPage*> pages_;
     std::vector<InfoTwins> twins_;
 };

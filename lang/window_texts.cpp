@@ -35,23 +35,23 @@ const MenuTexts& menuTexts()
     using sites::kPersonalEnglish;
     using sites::kPersonalGerman;
     static const MenuTexts texts{
-        .p0 = {QStringLiteral("Programm"), QStringLiteral("File")},
+        .p0 = {QStringLiteral("&Programm"), QStringLiteral("&File")},
         .p1 = {QStringLiteral("Neue Fragerunde"), QStringLiteral("New Question Session")},
         .p2 = {QStringLiteral("Editor für Fragelisten"), QStringLiteral("Editor for Questionnaires")},
         .m_bug = {QStringLiteral("Fehler oder Verbesserung melden.."), QStringLiteral("Report Bug or Improvement..")},
         .p3 = {QStringLiteral("Beenden"), QStringLiteral("Close")},
-        .f0 = {QStringLiteral("Fenster"), QStringLiteral("Windows")},
+        .f0 = {QStringLiteral("&Fenster"), QStringLiteral("&Windows")},
         .f1 = {QStringLiteral("Lernwerk"), QStringLiteral("Drillbook")},
         .f2 = {QStringLiteral("Statistik"), QStringLiteral("Statistics")},
         .f3 = {QStringLiteral("Fragenkatalog"), QStringLiteral("Questionnaire")},
         .f4 = {QStringLiteral("Editor"), QStringLiteral("Editor")},
-        .Einstellungen1 = {QStringLiteral("Einstellungen"), QStringLiteral("Settings")},
+        .Einstellungen1 = {QStringLiteral("&Einstellungen"), QStringLiteral("&Settings")},
         .Schrift1 = {QStringLiteral("Schrift ändern.."), QStringLiteral("Set Font..")},
         .hf = {QStringLiteral("Hintergrundfarbe ändern.."), QStringLiteral("Set Background Color..")},
         .Sprache1 = {QStringLiteral("Sprache"), QStringLiteral("Language")},
         .sp1 = {QStringLiteral("Deutsch"), QStringLiteral("German")},
         .sp2 = {QStringLiteral("Englisch"), QStringLiteral("English")},
-        .i0 = {QStringLiteral("Hilfe und Info"), QStringLiteral("Help and Information")},
+        .i0 = {QStringLiteral("&Hilfe und Info"), QStringLiteral("&Help and Information")},
         .i5 = site(kGerman, kEnglish, "/lernwerk - Homepage dieser Software", "/drillbook - Website of this Software"),
         .i9 = site(kGerman, kEnglish, "/lernwerk-hilfe - Einführung in diese Software",
                    "/drillbook-help - Introduction to this Software"),
@@ -72,7 +72,7 @@ const MenuTexts& menuTexts()
 const SoftwareMenuTexts& softwareMenuTexts()
 {
     static const SoftwareMenuTexts texts{
-        .title = {QStringLiteral("Software"), QStringLiteral("Software")},
+        .title = {QStringLiteral("&Software"), QStringLiteral("S&oftware")},
         .catalogue = {QStringLiteral("Kurzbeschreibung aller Programme"),
                       QStringLiteral("Brief Description of the Software")},
         .individual =

@@ -212,6 +212,7 @@ void EditorPage::handOverList()
 void EditorPage::retranslate(Language language)
 {
     language_ = language;
+    setWindowTitle(editorPageTexts().tab.in(language));
     buildResult_->clear();
     const EditorTexts& texts = editorPageTexts();
     explanation_->setText(texts.explanation.in(language));

@@ -163,6 +163,7 @@ void ListsPage::retranslate(Language language)
 {
     language_ = language;
     const ListsTexts& texts = listsPageTexts();
+    setWindowTitle(texts.tab.in(language));
     heading_->setText(texts.heading.in(language));
     listNameLabel_->setText(texts.currentList.in(language));
     // The name is heard with its heading.

@@ -31,9 +31,8 @@ void RoundState::clear_tallies()
     result_line.clear();
 }
 
-std::u16string format_result_line(const RoundState& state, Language language)
+std::u16string format_result_line(const RoundState& state, const RoundTexts& texts)
 {
-    const RoundTexts& texts = round_texts(language);
     std::u16string line;
     line += decimal(state.n_correct);
     line += u'/';
@@ -53,8 +52,6 @@ Round::Round(QuestionList& questions, StatusList& status, RoundView& view)
 {
 }
 
-const RoundTexts& Round::texts() const { return round_texts(view_.language()); }
-
 void Round::restart()
 {
     state_.n_correct = 0;
@@ -62,11 +59,10 @@ void Round::restart()
     state_.n_clocked = 0;
     state_.n_trials = -1;  // the first step, which marks nothing, brings it to 0
 
-    view_.enable_trainer();
     questions_.remove_empty_lines();
     state_.n_questions = questions_.count();
     status_.reset(state_.n_questions);
-    view_.show_trainer_page();
+    view_.round_started();
     view_.set_phase(texts().phase_asking);
 
     view_.append_log(texts().log_restart);
@@ -82,8 +78,7 @@ void Round::resume(const RoundState& state)
     state_.n_questions = questions_.count();
     // The question on display when the round was left counted as a trial already.
     --state_.n_trials;
-    view_.enable_trainer();
-    view_.show_trainer_page();
+    view_.round_started();
     view_.set_phase(texts().phase_asking);
     view_.append_log(std::u16string(texts().log_start) + view_.timestamp());
     view_.append_log(std::u16string(texts().log_list) + view_.list_name());
@@ -100,7 +95,7 @@ void Round::step(Marking marking)
     else
         ask_next(marking);
 
-    state_.result_line = format_result_line(state_, view_.language());
+    state_.result_line = format_result_line(state_, texts());
     view_.set_result(state_.result_line);
 }
 
@@ -137,9 +132,9 @@ void Round::end_round(Marking marking)
     view_.set_phase(texts().phase_finished);
     view_.append_log(std::u16string(texts().log_end) + view_.timestamp());
     view_.append_log(texts().log_closing);
-    view_.append_log(format_result_line(state_, view_.language()));
+    view_.append_log(format_result_line(state_, texts()));
     view_.append_log(u" ");
-    view_.finish_trainer();
+    view_.round_ended();
 }
 
 void Round::reveal() { view_.show_solution(questions_.line(state_.cur_index)); }

@@ -13,20 +13,22 @@ namespace quiz {
 // with None, so that nothing is marked.
 enum class Marking { None, Correct, Wrong, Postponed };
 
-// What a round shows and where it writes; the trainer page implements it.
+// What a round shows and where it writes. The program's presenter of the
+// round implements it; the texts come from there too, so that the engine
+// keeps none of its own.
 class RoundView {
 public:
     virtual ~RoundView() = default;
-    // Read at the moment a text is written, so a log can mix languages.
-    virtual Language language() const = 0;
+    // The texts of the language of the moment: read each time a text is
+    // written, so a log can mix languages.
+    virtual const RoundTexts& texts() const = 0;
     // The current date and time as the log writes them.
     virtual std::u16string timestamp() const = 0;
     // The name of the list the round is asked from.
     virtual std::u16string list_name() const = 0;
 
-    // The four buttons, then the three fields become usable.
-    virtual void enable_trainer() = 0;
-    virtual void show_trainer_page() = 0;
+    // A round begins: the buttons and fields become usable.
+    virtual void round_started() = 0;
     virtual void set_phase(std::u16string_view text) = 0;
     virtual void set_result(std::u16string_view text) = 0;
     virtual void append_log(std::u16string_view line) = 0;
@@ -34,8 +36,8 @@ public:
     virtual void clear_fields() = 0;
     virtual void show_question(std::u16string_view text) = 0;
     virtual void show_solution(std::u16string_view text) = 0;
-    // The buttons are disabled, the fields emptied and disabled.
-    virtual void finish_trainer() = 0;
+    // The round has ended: the buttons are disabled, the fields emptied and disabled.
+    virtual void round_ended() = 0;
 };
 
 // The tallies of the round in progress (or of the last one).
@@ -54,8 +56,8 @@ struct RoundState {
     void clear_tallies();
 };
 
-// "c/n Richtig - t Trials - w Falsch - p Zurückgestellt" in the given language.
-std::u16string format_result_line(const RoundState& state, Language language);
+// "c/n Richtig - t Trials - w Falsch - p Zurückgestellt" with the labels of `texts`.
+std::u16string format_result_line(const RoundState& state, const RoundTexts& texts);
 
 // One question round: the user is asked every question in random order until
 // each has been answered correctly once.
@@ -80,7 +82,7 @@ public:
 private:
     void ask_next(Marking marking);
     void end_round(Marking marking);
-    const RoundTexts& texts() const;
+    const RoundTexts& texts() const { return view_.texts(); }
 
     QuestionList& questions_;
     StatusList& status_;

@@ -2,11 +2,10 @@
 
 #include <string_view>
 
-#include "quiz/language.h"
-
 namespace quiz {
 
-// The texts a round writes into the status bar and the log, per language.
+// The texts a round writes into the status bar and the log, in one language.
+// The program gives them through the round's view.
 struct RoundTexts {
     std::u16string_view phase_asking;
     std::u16string_view phase_finished;
@@ -20,7 +19,5 @@ struct RoundTexts {
     std::u16string_view label_wrong;
     std::u16string_view label_clocked;
 };
-
-const RoundTexts& round_texts(Language language);
 
 }  // namespace quiz

@@ -53,12 +53,14 @@ QMetaObject::Connection connectGuarded(const Sender* sender, Signal signal, Rece
 {
     return QObject::connect(sender, signal, receiver, [&errors, receiver, handler](const auto&... arguments) -> void {
         errors.guarded([&] {
+            // The signal's arguments are tried before the receiver alone: a
+            // handler taking a bool would take the receiver's pointer as one.
             if constexpr (std::is_invocable_v<Handler, Receiver*, decltype(arguments)...>)
                 std::invoke(handler, receiver, arguments...);
-            else if constexpr (std::is_invocable_v<Handler, Receiver*>)
-                std::invoke(handler, receiver);
             else if constexpr (std::is_invocable_v<Handler, decltype(arguments)...>)
                 std::invoke(handler, arguments...);
+            else if constexpr (std::is_invocable_v<Handler, Receiver*>)
+                std::invoke(handler, receiver);
             else
                 std::invoke(handler);
         });

@@ -93,6 +93,21 @@ void PageControl::resizeEvent(QResizeEvent* event)
     }
 }
 
+void PageControl::addPage(QWidget* page)
+{
+    addTab(page, page->windowTitle());
+    page->installEventFilter(this);
+}
+
+bool PageControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::WindowTitleChange) {
+        auto* page = static_cast<QWidget*>(watched);
+        setTabText(indexOf(page), page->windowTitle());
+    }
+    return QTabWidget::eventFilter(watched, event);
+}
+
 void PageControl::setPageVisible(QWidget* page, bool visible)
 {
     const ProgramChange change(programChanges_);

@@ -13,6 +13,9 @@ class PageControl : public QTabWidget {
 public:
     explicit PageControl(QWidget* parent);
 
+    // Adds `page` as a tab captioned by the page's window title: each page
+    // keeps its own caption in the interface language, and the tab follows it.
+    void addPage(QWidget* page);
     void setPageVisible(QWidget* page, bool visible);
     bool isPageVisible(QWidget* page) const;
     void selectPage(QWidget* page);
@@ -28,6 +31,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     int programChanges_ = 0;

@@ -7,8 +7,38 @@
 
 namespace {
 
-using quiz::Language;
 using quiz::Marking;
+
+// The round's texts as the program gives them, in two languages.
+enum class Language { German, English };
+
+constexpr quiz::RoundTexts kGerman{
+    .phase_asking = u"Fragerunde...",
+    .phase_finished = u"Fertig!",
+    .log_restart = u"Neustart...",
+    .log_start = u"Start: ",
+    .log_list = u"Ausgewählte Liste: ",
+    .log_end = u"Ende: ",
+    .log_closing = u"Fragerunde mit folgendem Ergebnis beendet:",
+    .label_correct = u" Richtig - ",
+    .label_trials = u" Trials - ",
+    .label_wrong = u" Falsch - ",
+    .label_clocked = u" Zurückgestellt",
+};
+
+constexpr quiz::RoundTexts kEnglish{
+    .phase_asking = u"Question Session...",
+    .phase_finished = u"Ready!",
+    .log_restart = u"Restart...",
+    .log_start = u"Start: ",
+    .log_list = u"Choosen List: ",
+    .log_end = u"Finished: ",
+    .log_closing = u"Question Session ended with this result:",
+    .label_correct = u" Correct - ",
+    .label_trials = u" Trials - ",
+    .label_wrong = u" Wrong - ",
+    .label_clocked = u" Clocked",
+};
 
 class RecordingView : public quiz::RoundView {
 public:
@@ -16,13 +46,16 @@ public:
     std::vector<std::u16string> log;
     std::u16string phase, result, question, solution, list = u"Liste";
     bool enabled = false;
-    bool trainer_shown = false;
+    bool started = false;
 
-    Language language() const override { return lang; }
+    const quiz::RoundTexts& texts() const override { return lang == Language::German ? kGerman : kEnglish; }
     std::u16string timestamp() const override { return u"07.12.2026 08:00:00"; }
     std::u16string list_name() const override { return list; }
-    void enable_trainer() override { enabled = true; }
-    void show_trainer_page() override { trainer_shown = true; }
+    void round_started() override
+    {
+        enabled = true;
+        started = true;
+    }
     void set_phase(std::u16string_view text) override { phase = text; }
     void set_result(std::u16string_view text) override { result = text; }
     void append_log(std::u16string_view line) override { log.emplace_back(line); }
@@ -33,7 +66,7 @@ public:
     }
     void show_question(std::u16string_view text) override { question = text; }
     void show_solution(std::u16string_view text) override { solution = text; }
-    void finish_trainer() override
+    void round_ended() override
     {
         enabled = false;
         clear_fields();
@@ -53,7 +86,7 @@ TEST_F(RoundTest, OneQuestionMarkedWrongThenCorrect)
     questions.lines = {u"Blau, _Gelb_ und _Rot_ sind die drei Grundfarben."};
     round.restart();
     EXPECT_TRUE(view.enabled);
-    EXPECT_TRUE(view.trainer_shown);
+    EXPECT_TRUE(view.started);
     EXPECT_EQ(view.phase, u"Fragerunde...");
     EXPECT_EQ(view.question, u"Blau, _____ und _____ sind die drei Grundfarben.");
     EXPECT_EQ(view.result, u"0/1 Richtig - 0 Trials - 0 Falsch - 0 Zurückgestellt");
@@ -215,7 +248,7 @@ TEST(ResultLine, NegativeTrialsArePlainDecimal)
 {
     quiz::RoundState state;
     state.n_trials = -1;
-    EXPECT_EQ(quiz::format_result_line(state, Language::English), u"0/0 Correct - -1 Trials - 0 Wrong - 0 Clocked");
+    EXPECT_EQ(quiz::format_result_line(state, kEnglish), u"0/0 Correct - -1 Trials - 0 Wrong - 0 Clocked");
 }
 
 TEST_F(RoundTest, ResumedRoundGoesOnWithItsTalliesAndOpenQuestions)

@@ -39,7 +39,7 @@ protected:
 TEST_F(LayoutTest, InformationPagesKeepTheirScrollAreaInside)
 {
     for (const auto& [pageName, scrollName] : {std::pair{"tb5en", "ScrollBox5"}, std::pair{"tbsen", "ScrollBox8"}}) {
-        prog().showPage(find(pageName));
+        showPage(pageName);
         QApplication::processEvents();
         EXPECT_EQ(find(scrollName)->x(), 101) << scrollName;
     }
@@ -55,7 +55,7 @@ TEST_F(LayoutTest, EditorButtonsStayWholeAtTheMinimumSize)
 {
     resizeWindow(600, 440);
     QWidget* editor = find("editor");
-    prog().showPage(editor);
+    trigger("f4");
     QApplication::processEvents();
     QList<QRect> taken;
     for (const char* group : {"gb1", "gb2"})
@@ -79,7 +79,7 @@ TEST_F(LayoutTest, EditorButtonsStayWholeAtTheMinimumSize)
 TEST_F(LayoutTest, EditorSettingsKeepTheirDistanceToTheBottom)
 {
     QWidget* editor = find("editor");
-    prog().showPage(editor);
+    trigger("f4");
     QList<int> gaps;
     for (int height : {440, 441, 442, 443}) {
         resizeWindow(600, height);

@@ -170,8 +170,12 @@ TEST_F(OpenFromOutsideTest, AListNamedAtStartWinsOverTheRestoredOne)
             EXPECT_EQ(listName(), named);
         }
 
-        // Later activations restore the named list again, as always.
-        prog().FormActivate();
+        // Later activations, back from another window of the program, restore
+        // the named list again, as always.
+        trigger("m_bug");
+        QApplication::processEvents();
+        prog().activateWindow();
+        QApplication::processEvents();
         EXPECT_EQ(listName(), named);
         EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
     }

@@ -20,6 +20,7 @@
 #include "dialogs/info_page.h"
 #include "lang/interface_language.h"
 #include "widgets/error_reporter.h"
+#include "widgets/page_control.h"
 #include "widgets/status_bar.h"
 
 namespace lernwerk::testing {
@@ -84,6 +85,13 @@ protected:
     void click(const char* name) { find<QPushButton>(name)->click(); }
     void trigger(const char* name) { find<QAction>(name)->trigger(); }
     QString panel(int index) { return find<StatusBar>("anzeige")->panelText(index); }
+    // Brings the named page to the front, as a click on its tab does.
+    void showPage(const char* name)
+    {
+        auto* pages = find<PageControl>("blatt");
+        pages->setPageVisible(find(name), true);
+        pages->selectPage(find(name));
+    }
     // Builds the content of every information page, as showing each would.
     void buildInfoPages()
     {

@@ -221,7 +221,9 @@ TEST_F(ProgressTest, ARoundLeftByClosingGoesOnInTheNextRun)
     const QString status = text("Memo2");
     const QString result = panel(1);
     EXPECT_EQ(result, QStringLiteral("1/3 Richtig - 2 Trials - 1 Falsch - 0 Zurückgestellt"));
-    prog().FormClose();
+    // Closed through the closing dialog's OK.
+    whenModal([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click(); });
+    prog().close();
     program.reset();
 
     struct Case {

@@ -1,10 +1,10 @@
-#include "quiz/round_texts.h"
+#include "lang/round_texts.h"
 
-namespace quiz {
+namespace lernwerk {
 
 namespace {
 
-constexpr RoundTexts kGerman{
+constexpr quiz::RoundTexts kGerman{
     .phase_asking = u"Fragerunde...",
     .phase_finished = u"Fertig!",
     .log_restart = u"Neustart...",
@@ -18,7 +18,7 @@ constexpr RoundTexts kGerman{
     .label_clocked = u" Zurückgestellt",
 };
 
-constexpr RoundTexts kEnglish{
+constexpr quiz::RoundTexts kEnglish{
     .phase_asking = u"Question Session...",
     .phase_finished = u"Ready!",
     .log_restart = u"Restart...",
@@ -32,10 +32,10 @@ constexpr RoundTexts kEnglish{
     .label_clocked = u" Clocked",
 };
 
-constexpr PerLanguage<RoundTexts> kTexts{kGerman, kEnglish};
+constexpr quiz::PerLanguage<quiz::RoundTexts> kTexts{kGerman, kEnglish};
 
 }  // namespace
 
-const RoundTexts& round_texts(Language language) { return kTexts.in(language); }
+const quiz::RoundTexts& roundTexts(Language language) { return kTexts.in(language); }
 
-}  // namespace quiz
+}  // namespace lernwerk

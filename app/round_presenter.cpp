@@ -1,0 +1,101 @@
+#include "app/round_presenter.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "app/spoken_question.h"
+#include "app/statistics_page.h"
+#include "app/trainer_page.h"
+#include "lang/round_texts.h"
+#include "lang/speech_texts.h"
+#include "lists/lists_page.h"
+#include "widgets/page_control.h"
+#include "widgets/speaker.h"
+#include "widgets/status_bar.h"
+#include "widgets/timestamp.h"
+
+namespace lernwerk {
+
+namespace {
+
+QString fromView(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+RoundPresenter::RoundPresenter(Parts parts, QObject* parent) : QObject(parent), parts_(parts), speech_(parts.speaker) {}
+
+void RoundPresenter::takeRoundKeysIn(QWidget& window)
+{
+    for (const auto& [keys, button] : parts_.trainer.buttonKeys()) {
+        auto* shortcut = new QShortcut(keys, &window);
+        connect(shortcut, &QShortcut::activated, button, [this, keys = keys, button = button] {
+            if (button->isEnabled()) {
+                button->click();
+                return;
+            }
+            parts_.speaker.say(
+                speechTexts().noRound.in(parts_.language.current()).arg(keys.toString(QKeySequence::NativeText)));
+        });
+    }
+}
+
+const quiz::RoundTexts& RoundPresenter::texts() const { return roundTexts(parts_.language.current()); }
+
+std::u16string RoundPresenter::timestamp() const
+{
+    return logTimestamp(QDateTime::currentDateTime(), QLocale::system()).toStdU16String();
+}
+
+std::u16string RoundPresenter::list_name() const { return parts_.lists.listName().toStdU16String(); }
+
+void RoundPresenter::round_started()
+{
+    parts_.pages.selectPage(&parts_.trainer);
+    parts_.trainer.startRound();
+    speech_.roundStarted();
+}
+
+void RoundPresenter::set_phase(std::u16string_view text)
+{
+    parts_.statusBar.setPanelText(StatusBar::kPhasePanel, fromView(text));
+}
+
+void RoundPresenter::set_result(std::u16string_view text)
+{
+    parts_.statusBar.setPanelText(StatusBar::kResultPanel, fromView(text));
+    speech_.resultShown(fromView(text));
+}
+
+void RoundPresenter::append_log(std::u16string_view line) { parts_.log.appendLog(fromView(line)); }
+
+void RoundPresenter::clear_fields() { parts_.trainer.clearFields(); }
+
+void RoundPresenter::show_question(std::u16string_view text)
+{
+    parts_.trainer.showQuestion(fromView(text));
+    speech_.questionShown(spokenQuestion(parts_.trainer.question(), speechTexts().gap.in(parts_.language.current())));
+}
+
+void RoundPresenter::show_solution(std::u16string_view text)
+{
+    parts_.trainer.showSolution(text, parts_.language.current());
+    speech_.solutionShown(spokenSolution(parts_.trainer.solution()), parts_.trainer.answerCheck());
+}
+
+void RoundPresenter::round_ended()
+{
+    parts_.trainer.endRound();
+    speech_.roundEnded(parts_.statusBar.panelText(StatusBar::kPhasePanel));
+    emit ended();
+    // The learner goes on from "Neue Runde..".
+    parts_.pages.setPageVisible(&parts_.lists, true);
+    parts_.pages.selectPage(&parts_.lists);
+    parts_.lists.focusNewSession();
+}
+
+}  // namespace lernwerk

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QObject>
+
+#include "app/round_speech.h"
+#include "lang/interface_language.h"
+#include "quiz/round.h"
+
+namespace lernwerk {
+
+class ListsPage;
+class PageControl;
+class Speaker;
+class StatisticsPage;
+class StatusBar;
+class TrainerPage;
+
+// Presents the question round: the round engine's one view. What a step shows
+// goes to the trainer page, the phase and the result line to the status bar,
+// the log to the statistics page, and each step to a screen reader. A round
+// brings the trainer page to the front; its end brings the lists page, where
+// the next round starts.
+class RoundPresenter : public QObject, public quiz::RoundView {
+    Q_OBJECT
+public:
+    struct Parts {
+        const InterfaceLanguage& language;
+        TrainerPage& trainer;
+        StatusBar& statusBar;
+        StatisticsPage& log;
+        ListsPage& lists;
+        PageControl& pages;
+        Speaker& speaker;
+    };
+
+    RoundPresenter(Parts parts, QObject* parent);
+
+    // The round's keys press the trainer's buttons anywhere in `window`;
+    // pressed while no round runs, they say so.
+    void takeRoundKeysIn(QWidget& window);
+
+signals:
+    // The round has come to its end; the lists page is in front.
+    void ended();
+
+private:
+    const quiz::RoundTexts& texts() const override;
+    std::u16string timestamp() const override;
+    std::u16string list_name() const override;
+    void round_started() override;
+    void set_phase(std::u16string_view text) override;
+    void set_result(std::u16string_view text) override;
+    void append_log(std::u16string_view line) override;
+    void clear_fields() override;
+    void show_question(std::u16string_view text) override;
+    void show_solution(std::u16string_view text) override;
+    void round_ended() override;
+
+    Parts parts_;
+    RoundSpeech speech_;
+};
+
+}  // namespace lernwerk
