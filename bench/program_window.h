@@ -15,8 +15,8 @@
 #include <benchmark/benchmark.h>
 
 #include "app/application.h"
-#include "app/program.h"
 #include "app/main_window.h"
+#include "app/program.h"
 #include "app/start_screen.h"
 #include "widgets/error_reporter.h"
 
