@@ -1,10 +1,10 @@
 #!/usr/bin/python3
 """A keyboard-only round heard with the Orca screen reader, in both languages.
 
-Run by run_orca_journey.sh, which starts the X server, the buses and Orca.
+Run by run_journey.sh --orca, which starts the X server, the buses and Orca.
 Keys go in through xdotool, as a learner types them; what Orca says is read
 from its debug log. Each step waits until Orca has said what the step must
-say, and fails with the transcript when it does not. Standard library only.
+say, and fails with the transcript when it does not.
 """
 
 import argparse
@@ -16,7 +16,9 @@ import time
 
 import pyatspi
 
-WAIT_SECONDS = 20.0
+from e2e import WAIT_SECONDS, JourneyFailure as Failure
+
+# Orca's debug log is read whole each time: a little less often than the tree.
 POLL_SECONDS = 0.1
 # "SPEECH OUTPUT: 'text' {'established': False}"; the voice's settings may follow the text.
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*(?:\[?\{'established'.*|ACSS\(.*)?$")
@@ -27,10 +29,6 @@ QUESTIONS = {
     "Rom ist die Hauptstadt von _Italien_.": "Rom ist die Hauptstadt von _____.",
     "Eins, _zwei_, drei": "Eins, _____, drei",
 }
-
-
-class Failure(Exception):
-    pass
 
 
 class Orca:
