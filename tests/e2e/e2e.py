@@ -95,8 +95,9 @@ def check(what, expected, found):
         fail(what, expected, found)
 
 
-def wait_until(what, read, accept, expected, seconds=WAIT_SECONDS):
-    """Reads a value until `accept` takes it; fails with the last value read."""
+def wait_until(what, read, accept, expected, seconds=WAIT_SECONDS, poll=POLL_SECONDS):
+    """Reads a value every `poll` seconds until `accept` takes it; fails with
+    the last value read."""
     deadline = time.monotonic() + seconds
     found = None
     while True:
@@ -110,7 +111,7 @@ def wait_until(what, read, accept, expected, seconds=WAIT_SECONDS):
             found = f"<{type(error).__name__}: {error}>"
         if time.monotonic() >= deadline:
             fail(f"{what} (waited {seconds:.0f} s)", expected, found)
-        time.sleep(POLL_SECONDS)
+        time.sleep(poll)
 
 
 def wait_equal(what, read, expected, seconds=WAIT_SECONDS):
@@ -417,9 +418,10 @@ class Program:
 class Session:
     """One journey's runs of the program: its copy of the binary (whose folder
     takes the last-list files and the progress), the working folder and the
-    output log."""
+    output log; `options` holds the command line."""
 
-    def __init__(self, binary, workdir, log_path):
+    def __init__(self, binary, workdir, log_path, options=None):
+        self.options = options
         self.binary = binary
         self.program_folder = os.path.dirname(binary)
         self.workdir = workdir
@@ -483,10 +485,10 @@ def screenshot(path):
         pass
 
 
-def run(journeys):
+def run(journeys, *options):
     """The entry of a journey script: runs the one journey that run_journey.sh
     names, `journeys[name](session)`, from a fresh program, and ends the
-    program. On failure it says what and where, lists the shown windows, takes
+    program. `options` names further options the script needs. On failure it says what and where, lists the shown windows, takes
     a screenshot and prints the program's output. Gives the exit status."""
     parser = argparse.ArgumentParser(description="One journey through the real program.")
     parser.add_argument("--program", required=True, help="program binary, in a folder of its own")
@@ -494,12 +496,14 @@ def run(journeys):
     parser.add_argument("--log", required=True, help="file that takes the program's output")
     parser.add_argument("--artifacts", help="folder for a screenshot when the journey fails")
     parser.add_argument("--journey", required=True, choices=sorted(journeys))
+    for option in options:
+        parser.add_argument(option, required=True)
     args = parser.parse_args()
     # A termination from outside (the run's time limit) still ends the program.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     pyatspi.setTimeout(CALL_TIMEOUT_MS, STARTUP_TIMEOUT_MS)
 
-    session = Session(os.path.abspath(args.program), os.path.abspath(args.workdir), args.log)
+    session = Session(os.path.abspath(args.program), os.path.abspath(args.workdir), args.log, args)
     journey = journeys[args.journey]
     print(f"{args.journey}: {journey.__doc__.strip().splitlines()[0]} ...", flush=True)
     started = time.monotonic()

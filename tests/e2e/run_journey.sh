@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Runs one end-to-end journey against a built program binary:
-#   run_journey.sh PROGRAM ARTIFACT_FOLDER SCRIPT JOURNEY   one journey of SCRIPT, read from the tree
-#   run_journey.sh --orca PROGRAM                            the round heard with Orca (orca_journey.py)
-# Each run has a fresh temporary folder: a copy of the program (it writes its
-# last-list files and the learner's progress beside itself), a working folder
-# and HOME; a private X server on a free display and a private D-Bus session
-# with the accessibility bus; with --orca also a window manager,
-# speech-dispatcher speaking into ALSA's null device, and Orca writing what it
-# says into its debug log. Everything started here is ended on exit, also on
-# failure or interruption.
+#   run_journey.sh [--orca] PROGRAM ARTIFACT_FOLDER SCRIPT JOURNEY
+# JOURNEY is one of the journeys of SCRIPT, a script of this folder; a failed
+# one leaves a screenshot in ARTIFACT_FOLDER. Each run has a fresh temporary
+# folder: a copy of the program (it writes its last-list files and the
+# learner's progress beside itself), a working folder and HOME; a private X
+# server on a free display and a private D-Bus session with the accessibility
+# bus; with --orca also a window manager, speech-dispatcher speaking into
+# ALSA's null device, and Orca writing what it says into its debug log.
+# Everything started here is ended on exit, also on failure or interruption.
 set -euo pipefail
 
 orca=false
@@ -16,12 +16,12 @@ if [[ ${1:-} == --orca ]]; then
   orca=true
   shift
 fi
-if { $orca && (($# != 1)); } || { ! $orca && (($# != 4)); }; then
-  echo "usage: $0 PROGRAM ARTIFACT_FOLDER SCRIPT JOURNEY | $0 --orca PROGRAM" >&2
+if (($# != 4)); then
+  echo "usage: $0 [--orca] PROGRAM ARTIFACT_FOLDER SCRIPT JOURNEY" >&2
   exit 2
 fi
 program=$(realpath "$1")
-artifacts=${2:-} script=${3:-orca_journey.py} journey=${4:-}
+artifacts=$2 script=$3 journey=$4
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 python=/usr/bin/python3
 bus_launcher=/usr/libexec/at-spi-bus-launcher
@@ -50,6 +50,7 @@ xvfb_pid=
 # Every process of this run carries its HOME: the X server, the buses, the
 # program, Orca and the speech-dispatcher Orca starts. Read with builtins
 # only, so that the search starts no process of its own.
+# shellcheck disable=SC2317  # runs from the EXIT trap
 run_processes() {
   local proc variable
   for proc in /proc/[0-9]*; do
@@ -167,12 +168,12 @@ PY
 else
   start_x_server "${E2E_DISPLAYS:-90-129}"
   limit=100
-  arguments=(--log "$tmp/program.log" --journey "$journey")
-  [[ -n $artifacts ]] && arguments+=(--artifacts "$artifacts")
+  arguments=()
 fi
 
 # Inside the D-Bus session: the accessibility bus, for Orca its desktop, and
 # the journey. What it starts in the background ends with the run (cleanup).
+# shellcheck disable=SC2317  # runs in the session's shell
 in_session() {
   "$bus_launcher" --launch-immediately >"$tmp/atspi.log" 2>&1 &
   for _ in $(seq 1 100); do
@@ -187,13 +188,15 @@ in_session() {
     PATH="$tmp/shim:$PATH" "$python" "$(command -v orca)" -u "$tmp/prefs" --debug-file="$tmp/orca.log" \
       >"$tmp/orca.out" 2>&1 &
   fi
-  "$python" -u "$here/$script" --program "$tmp/bin/lernwerk" --workdir "$tmp/work" "${arguments[@]}"
+  "$python" -u "$here/$script" --program "$tmp/bin/lernwerk" --workdir "$tmp/work" --log "$tmp/program.log" \
+    --artifacts "$artifacts" --journey "$journey" "${arguments[@]}"
 }
 
 # The time limit keeps a stuck call from hanging the run.
 status=0
 timeout --kill-after=5 "$limit" dbus-run-session -- bash -c \
-  "set -u; $(declare -p orca tmp python here script bus_launcher arguments); $(declare -f in_session); in_session" ||
+  "set -u; $(declare -p orca tmp python here script journey artifacts bus_launcher arguments)
+   $(declare -f in_session); in_session" ||
   status=$?
 if ((status == 124 || status == 137)); then
   echo "e2e: the journey did not finish within its time limit" >&2
