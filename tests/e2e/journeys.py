@@ -433,6 +433,8 @@ def keyboard(session):
     wait_true("the introduction page shown after F1", lambda: showing(welcome))
     send_control_key(ord("o"))
     dialog = session.program.window("Open", roles=(pyatspi.ROLE_DIALOG,))
+    # Shown is not yet active: a key sent before then goes to the main window.
+    wait_true("the file dialog to be active", lambda: active(dialog))
     send_key(KEY_ESCAPE)
     wait_until("the file dialog to close", lambda: showing(dialog), lambda shown: not shown, False)
     wait_true("the main window to be active again", lambda: active(window))

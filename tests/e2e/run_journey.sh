@@ -188,7 +188,7 @@ in_session() {
     PATH="$tmp/shim:$PATH" "$python" "$(command -v orca)" -u "$tmp/prefs" --debug-file="$tmp/orca.log" \
       >"$tmp/orca.out" 2>&1 &
   fi
-  "$python" -u "$here/$script" --program "$tmp/bin/lernwerk" --workdir "$tmp/work" --log "$tmp/program.log" \
+  "$python" -u -B "$here/$script" --program "$tmp/bin/lernwerk" --workdir "$tmp/work" --log "$tmp/program.log" \
     --artifacts "$artifacts" --journey "$journey" "${arguments[@]}"
 }
 
