@@ -488,8 +488,9 @@ def screenshot(path):
 def run(journeys, *options):
     """The entry of a journey script: runs the one journey that run_journey.sh
     names, `journeys[name](session)`, from a fresh program, and ends the
-    program. `options` names further options the script needs. On failure it says what and where, lists the shown windows, takes
-    a screenshot and prints the program's output. Gives the exit status."""
+    program; `options` names further options the script needs. On failure
+    it says what and where, lists the shown windows, takes a screenshot and
+    prints the program's output. Gives the exit status."""
     parser = argparse.ArgumentParser(description="One journey through the real program.")
     parser.add_argument("--program", required=True, help="program binary, in a folder of its own")
     parser.add_argument("--workdir", required=True, help="working folder for the program")

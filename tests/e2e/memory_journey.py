@@ -68,7 +68,8 @@ def memory(session):
 
     wait_true("Correct enabled in the continued round", lambda: sensitive(correct))
     press(correct)  # the one question still open
-    wait_equal("the result at the end", lambda: status_panels(window)[1], "2/2 Correct - 3 Trials - 1 Wrong - 0 Clocked")
+    wait_equal("the result at the end", lambda: status_panels(window)[1],
+               "2/2 Correct - 3 Trials - 1 Wrong - 0 Clocked")
     check("reviews of both runs", 2, store_value(session, "SELECT count(*) FROM reviews"))
     check("the finished round remembered", 1, store_value(session, "SELECT count(*) FROM rounds"))
     wait_true("Repeat Missed enabled", lambda: sensitive(menu_entry(window, "File", "Repeat Missed")))

@@ -95,7 +95,8 @@ mkdir -p "$tmp/bin" "$tmp/work" "$tmp/home" "$tmp/runtime"
 chmod 700 "$tmp/runtime"
 cp "$program" "$tmp/bin/lernwerk"
 export HOME=$tmp/home XDG_RUNTIME_DIR=$tmp/runtime
-unset QT_QPA_PLATFORM
+# Nothing of the calling user's desktop: its own HOME and no folders named past it.
+unset QT_QPA_PLATFORM XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_STATE_HOME
 
 # Starts an X server on the first free display of FIRST-LAST and sets
 # DISPLAY. Xvfb reports the display on the given descriptor once it accepts
