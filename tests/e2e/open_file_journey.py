@@ -4,9 +4,7 @@ file on its command line, as the desktop's "Open With" starts it; files
 dragged onto it from another program, as from a file manager; and asked for
 --help and --version on a terminal.
 
-Run by run_journey.sh (E2E_JOURNEY=open_file_journey.py) inside an X server
-and a D-Bus session with the accessibility bus; the helpers are those of
-journey.py.
+Run by run_journey.sh (SCRIPT open_file_journey.py, JOURNEY one of the names below).
 """
 
 import os
@@ -19,9 +17,8 @@ import time
 
 import pyatspi
 
-from journey import (run_in_order, ENGLISH, ENGLISH_TITLE, START_PICTURE_ENGLISH, POLL_SECONDS, WAIT_SECONDS,
-                     Program, check, fail, press, press_into_modal, showing, text_of, wait_control,
-                     wait_equal)
+from e2e import (ENGLISH, ENGLISH_TITLE, POLL_SECONDS, START_PICTURE_ENGLISH, WAIT_SECONDS, check, fail, press,
+                 press_into_modal, run, showing, text_of, wait_control, wait_equal)
 
 LIST_LINES = ["Hund - _dog_", "Katze - _cat_", "Grüße aus _Köln_"]
 SAMPLE_NAME = 'Examples ("Load List" for other Questionnaires)'
@@ -82,140 +79,110 @@ def drag_files(files, target):
     fail("a drop on the control", "the drop taken", "no window took it three times")
 
 
-class OpenFileJourney:
-    def __init__(self, binary, workdir, log_path):
-        self.binary = binary
-        self.workdir = workdir
-        self.log_path = log_path
-        self.program = None
+def list_file(session):
+    # A name from an old archive: Latin-1, not UTF-8.
+    path = os.path.join(session.workdir, os.fsdecode(b"vokabeln-\xe4.txt"))
+    with open(path, "wb") as file:
+        file.write(b"\xef\xbb\xbf" + "\r\n".join(LIST_LINES).encode("utf-8"))
+    return path
 
-    def start_with(self, *arguments):
-        self.stop()
-        self.program = Program(self.binary, self.workdir, self.log_path, list(arguments))
-        self.program.start()
-        start = self.program.window(ENGLISH_TITLE, roles=(pyatspi.ROLE_FILLER, pyatspi.ROLE_WINDOW))
-        return start
 
-    def hand_over(self, start, into_error_box=False):
-        picture = wait_control(start, pyatspi.ROLE_PUSH_BUTTON, START_PICTURE_ENGLISH)
-        # An error box of the hand-over is modal: the press is answered only once it closes.
-        (press_into_modal if into_error_box else press)(picture)
+def file_argument(session):
+    """a list named on the command line is loaded"""
+    path = list_file(session)
+    # Named relative to the working folder, as a terminal user types it.
+    window = session.main_window(os.path.basename(path))
+    memo1 = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question_list)
+    wait_equal("the question list after the start", lambda: text_of(memo1), "\n".join(LIST_LINES))
+    # The full path names the list, as after "Load List..", readably.
+    wait_control(window, pyatspi.ROLE_LABEL, os.path.join(session.workdir, "vokabeln-ä.txt"))
+    wait_equal("the lists page in front", lambda: showing(memo1), True)
 
-    def list_file(self):
-        # A name from an old archive: Latin-1, not UTF-8.
-        path = os.path.join(self.workdir, os.fsdecode(b"vokabeln-\xe4.txt"))
-        with open(path, "wb") as file:
-            file.write(b"\xef\xbb\xbf" + "\r\n".join(LIST_LINES).encode("utf-8"))
-        return path
+    # A round on it works as on any loaded list.
+    press(wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "New Session.."))
+    frage = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question)
+    wait_equal("a question of the list asked",
+               lambda: text_of(frage) in ("Hund - _____", "Katze - _____", "Grüße aus _____"), True)
 
-    # 1
-    def file_argument(self):
-        path = self.list_file()
-        # Named relative to the working folder, as a terminal user types it.
-        self.hand_over(self.start_with(os.path.basename(path)))
-        window = self.program.window(ENGLISH_TITLE)
-        memo1 = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question_list)
-        wait_equal("the question list after the start", lambda: text_of(memo1), "\n".join(LIST_LINES))
-        # The full path names the list, as after "Load List..", readably.
-        wait_control(window, pyatspi.ROLE_LABEL, os.path.join(self.workdir, "vokabeln-ä.txt"))
-        wait_equal("the lists page in front", lambda: showing(memo1), True)
 
-        # A round on it works as on any loaded list.
-        press(wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "New Session.."))
-        frage = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question)
-        wait_equal("a question of the list asked",
-                   lambda: text_of(frage) in ("Hund - _____", "Katze - _____", "Grüße aus _____"), True)
+def missing_file(session):
+    """a missing list shows the error box and the program goes on"""
+    missing = os.path.join(session.workdir, "fehlt.txt")
+    # The error box of the hand-over is modal: the press is answered only once it closes.
+    press_into_modal(wait_control(session.start_screen(missing), pyatspi.ROLE_PUSH_BUTTON, START_PICTURE_ENGLISH))
+    session.program.confirm_error_box(f'Cannot open file "{missing}". No such file or directory')
+    window = session.program.window(ENGLISH_TITLE)
+    memo1 = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question_list)
+    if not text_of(memo1).startswith("_Blue_, _Yellow_ and _Red_"):
+        fail("the sample list after a missing file", "_Blue_, _Yellow_ and _Red_ ...", text_of(memo1))
+    wait_control(window, pyatspi.ROLE_LABEL, SAMPLE_NAME)
+    session.program.check_running("after the error box")
 
-    # 2
-    def missing_file_argument(self):
-        missing = os.path.join(self.workdir, "fehlt.txt")
-        self.hand_over(self.start_with(missing), into_error_box=True)
-        self.program.confirm_error_box(f'Cannot open file "{missing}". No such file or directory')
-        window = self.program.window(ENGLISH_TITLE)
-        memo1 = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question_list)
-        if not text_of(memo1).startswith("_Blue_, _Yellow_ and _Red_"):
-            fail("the sample list after a missing file", "_Blue_, _Yellow_ and _Red_ ...", text_of(memo1))
-        wait_control(window, pyatspi.ROLE_LABEL, SAMPLE_NAME)
-        self.program.check_running("after the error box")
 
-    # 3
-    def dropped_files(self):
-        first = os.path.join(self.workdir, "erste.txt")
-        second = os.path.join(self.workdir, "zweite.txt")
-        with open(first, "w", encoding="utf-8", newline="\r\n") as file:
-            file.write("erste _Liste_\n")
-        with open(second, "w", encoding="utf-8") as file:
-            file.write("zweite _Liste_")
-        self.hand_over(self.start_with())
-        window = self.program.window(ENGLISH_TITLE)
-        memo1 = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question_list)
+def dropped_files(session):
+    """files dragged from another program onto the window and the question list"""
+    first = os.path.join(session.workdir, "erste.txt")
+    second = os.path.join(session.workdir, "zweite.txt")
+    with open(first, "w", encoding="utf-8", newline="\r\n") as file:
+        file.write("erste _Liste_\n")
+    with open(second, "w", encoding="utf-8") as file:
+        file.write("zweite _Liste_")
+    window = session.main_window()
+    memo1 = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question_list)
 
-        # Two files on the trainer page's question heading: the first is loaded.
-        drag_files([first, second], wait_control(window, pyatspi.ROLE_LABEL, "Question"))
-        wait_equal("the question list after two files were dropped on the window", lambda: text_of(memo1),
-                   "erste _Liste_\n")
-        wait_control(window, pyatspi.ROLE_LABEL, first)
-        wait_equal("the lists page in front", lambda: showing(memo1), True)
+    # Two files on the trainer page's question heading: the first is loaded.
+    drag_files([first, second], wait_control(window, pyatspi.ROLE_LABEL, "Question"))
+    wait_equal("the question list after two files were dropped on the window", lambda: text_of(memo1),
+               "erste _Liste_\n")
+    wait_control(window, pyatspi.ROLE_LABEL, first)
+    wait_equal("the lists page in front", lambda: showing(memo1), True)
 
-        # A folder, then a file, on the question list itself: the file is loaded.
-        drag_files([self.workdir, second], memo1)
-        wait_equal("the question list after a folder and a file were dropped on it", lambda: text_of(memo1),
-                   "zweite _Liste_")
-        wait_control(window, pyatspi.ROLE_LABEL, second)
+    # A folder, then a file, on the question list itself: the file is loaded.
+    drag_files([session.workdir, second], memo1)
+    wait_equal("the question list after a folder and a file were dropped on it", lambda: text_of(memo1),
+               "zweite _Liste_")
+    wait_control(window, pyatspi.ROLE_LABEL, second)
 
-        # A file whose name is not UTF-8.
-        drag_files([self.list_file()], memo1)
-        wait_equal("the question list after a Latin-1 name was dropped", lambda: text_of(memo1),
-                   "\n".join(LIST_LINES))
+    # A file whose name is not UTF-8.
+    drag_files([list_file(session)], memo1)
+    wait_equal("the question list after a Latin-1 name was dropped", lambda: text_of(memo1), "\n".join(LIST_LINES))
 
-        # A file on another computer is refused, and says so.
-        drag_files(["file://otherhost/srv/listen/dritte.txt"], memo1)
-        self.program.confirm_error_box('The file "file://otherhost/srv/listen/dritte.txt" is on another computer '
-                                       'and cannot be loaded from here. Copy it to this computer first.')
-        check("the list after the refused drop", "\n".join(LIST_LINES), text_of(memo1))
-        self.program.check_running("after the drops")
+    # A file on another computer is refused, and says so.
+    drag_files(["file://otherhost/srv/listen/dritte.txt"], memo1)
+    session.program.confirm_error_box('The file "file://otherhost/srv/listen/dritte.txt" is on another computer '
+                                      'and cannot be loaded from here. Copy it to this computer first.')
+    check("the list after the refused drop", "\n".join(LIST_LINES), text_of(memo1))
+    session.program.check_running("after the drops")
 
-    # 4
-    def terminal_answers(self):
-        self.stop()
-        # No display at all: the answers need none, and no window comes up.
-        env = {key: value for key, value in os.environ.items() if key not in ("DISPLAY", "WAYLAND_DISPLAY")}
-        german = os.path.join(self.workdir, "deutsch")
-        os.makedirs(german, exist_ok=True)
-        open(os.path.join(german, "de"), "w").close()
-        answers = (
-            ("en", ["--help"], 0, "Question list to load after the start"),
-            ("en", ["--help-all"], 0, "Question list to load after the start"),
-            ("en", ["--version"], 0, "lernwerk "),
-            ("en", ["--bogus"], 1, "Unknown option 'bogus'."),
-            ("en", ["--version", "--bogus"], 1, "Unknown option 'bogus'."),
-            ("en", ["--bogus", "--help"], 1, "Unknown option 'bogus'."),
-            ("de", ["--help"], 0, "Frageliste, die nach dem Start geladen wird"),
-            ("de", ["--bogus"], 1, "Unbekannte Option 'bogus'."),
-        )
-        for language, options, status, expected in answers:
-            what = f"{' '.join(options)} ({language})"
-            started = time.monotonic()
-            done = subprocess.run([self.binary, *options], cwd=german if language == "de" else self.workdir,
-                                  env=env, capture_output=True, text=True, timeout=20)
-            check(f"exit status of {what}", status, done.returncode)
-            if expected not in done.stdout + done.stderr:
-                fail(f"what {what} prints", expected, done.stdout + done.stderr)
-            check(f"{what} answers at once", True, time.monotonic() - started < 10)
 
-    def steps(self):
-        return [
-            ("a list named on the command line is loaded", self.file_argument),
-            ("a missing list shows the error box and the program goes on", self.missing_file_argument),
-            ("files dragged from another program onto the window and the question list", self.dropped_files),
-            ("every option is answered on the terminal, without a display", self.terminal_answers),
-        ]
-
-    def stop(self):
-        if self.program is not None:
-            self.program.kill()
-            self.program = None
+def terminal_answers(session):
+    """every option is answered on the terminal, without a display"""
+    # No display at all: the answers need none, and no window comes up.
+    env = {key: value for key, value in os.environ.items() if key not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    german = os.path.join(session.workdir, "deutsch")
+    os.makedirs(german, exist_ok=True)
+    open(os.path.join(german, "de"), "w").close()
+    answers = (
+        ("en", ["--help"], 0, "Question list to load after the start"),
+        ("en", ["--help-all"], 0, "Question list to load after the start"),
+        ("en", ["--version"], 0, "lernwerk "),
+        ("en", ["--bogus"], 1, "Unknown option 'bogus'."),
+        ("en", ["--version", "--bogus"], 1, "Unknown option 'bogus'."),
+        ("en", ["--bogus", "--help"], 1, "Unknown option 'bogus'."),
+        ("de", ["--help"], 0, "Frageliste, die nach dem Start geladen wird"),
+        ("de", ["--bogus"], 1, "Unbekannte Option 'bogus'."),
+    )
+    for language, options, status, expected in answers:
+        what = f"{' '.join(options)} ({language})"
+        started = time.monotonic()
+        done = subprocess.run([session.binary, *options], cwd=german if language == "de" else session.workdir,
+                              env=env, capture_output=True, text=True, timeout=20)
+        check(f"exit status of {what}", status, done.returncode)
+        if expected not in done.stdout + done.stderr:
+            fail(f"what {what} prints", expected, done.stdout + done.stderr)
+        check(f"{what} answers at once", True, time.monotonic() - started < 10)
 
 
 if __name__ == "__main__":
-    sys.exit(run_in_order(OpenFileJourney, __doc__.splitlines()[0]))
+    sys.exit(run({"open_file": file_argument, "missing_file": missing_file, "drop": dropped_files,
+                  "terminal": terminal_answers}))

@@ -1,22 +1,23 @@
 #!/usr/bin/python3
 """A keyboard-only round heard with the Orca screen reader, in both languages.
 
-Run by run_orca_journey.sh, which starts the X server, the buses and Orca.
+Run by run_journey.sh --orca, which starts the X server, the buses and Orca.
 Keys go in through xdotool, as a learner types them; what Orca says is read
 from its debug log. Each step waits until Orca has said what the step must
-say, and fails with the transcript when it does not. Standard library only.
+say, and fails with the transcript when it does not.
 """
 
-import argparse
 import os
 import re
 import subprocess
 import sys
-import time
 
 import pyatspi
 
-WAIT_SECONDS = 20.0
+from e2e import JourneyFailure as Failure
+from e2e import run, wait_equal, wait_until
+
+# Orca's debug log is read whole each time: a little less often than the tree.
 POLL_SECONDS = 0.1
 # "SPEECH OUTPUT: 'text' {'established': False}"; the voice's settings may follow the text.
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)'\s*(?:\[?\{'established'.*|ACSS\(.*)?$")
@@ -27,10 +28,6 @@ QUESTIONS = {
     "Rom ist die Hauptstadt von _Italien_.": "Rom ist die Hauptstadt von _____.",
     "Eins, _zwei_, drei": "Eins, _____, drei",
 }
-
-
-class Failure(Exception):
-    pass
 
 
 class Orca:
@@ -52,15 +49,15 @@ class Orca:
     def wait_for(self, since, wanted, what):
         """Waits until an utterance after `since` matches `wanted` (a regular
         expression); returns the utterances from `since` to that one."""
-        deadline = time.monotonic() + WAIT_SECONDS
-        while True:
-            heard = self.said()[since:]
-            for index, utterance in enumerate(heard):
-                if re.fullmatch(wanted, utterance.strip()):
-                    return heard[: index + 1]
-            if time.monotonic() > deadline:
-                raise Failure(f"{what}: Orca did not say {wanted!r}; it said {heard!r}")
-            time.sleep(POLL_SECONDS)
+
+        def matching(heard):
+            return next((index for index, utterance in enumerate(heard) if re.fullmatch(wanted, utterance.strip())),
+                        None)
+
+        heard = wait_until(f"{what}: what Orca said", lambda: self.said()[since:],
+                           lambda heard: matching(heard) is not None, f"an utterance matching {wanted!r}",
+                           poll=POLL_SECONDS)
+        return heard[: matching(heard) + 1]
 
 
 def keys(*combos):
@@ -71,39 +68,32 @@ def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "20", text], check=True)
 
 
-def focused_text(pid):
+def focused_text(app):
     """The text of the program's focused text field, or None."""
-    for app in pyatspi.Registry.getDesktop(0):
-        try:
-            if app is None or app.get_process_id() != pid:
-                continue
-            focused = pyatspi.findDescendant(
-                app, lambda acc: acc.getState().contains(pyatspi.STATE_FOCUSED) and acc.queryText() is not None)
-            return focused.queryText().getText(0, -1) if focused is not None else None
-        except Exception:  # a window that went away while it was looked at
-            return None
-    return None
+    focused = pyatspi.findDescendant(
+        app, lambda acc: acc.getState().contains(pyatspi.STATE_FOCUSED) and acc.queryText() is not None)
+    return focused.queryText().getText(0, -1) if focused is not None else None
 
 
-def type_checked(pid, text, what):
+def type_checked(app, text, what):
     """Types `text` into the focused field, replacing what it held, until the
     field reads it back exactly."""
-    for _ in range(3):
+    for attempt in range(3):
         keys("ctrl+a")
         type_text(text)
-        deadline = time.monotonic() + WAIT_SECONDS
-        while time.monotonic() < deadline:
-            if focused_text(pid) == text:
-                return
-            time.sleep(POLL_SECONDS)
-    raise Failure(f"{what}: the field does not read {text!r} back but {focused_text(pid)!r}")
+        try:
+            wait_equal(f"{what}: the field to read the typed text back", lambda: focused_text(app), text)
+            return
+        except Failure:
+            if attempt == 2:
+                raise
 
 
 class Journey:
-    def __init__(self, program, orca, workdir):
-        self.program = program
+    def __init__(self, session, orca):
+        self.session = session
         self.orca = orca
-        self.workdir = workdir
+        self.workdir = session.workdir
         self.transcript = []
 
     def step(self, name, action, wanted, before=None):
@@ -166,20 +156,17 @@ class Journey:
         gap = "Lücke" if german else "gap"
         blanked = "|".join(re.escape(question.replace("_____", gap)) for question in QUESTIONS.values())
 
-        env = dict(os.environ)
-        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        process = subprocess.Popen([self.program], cwd=self.workdir, env=env, stdin=subprocess.DEVNULL,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
-            self.step(f"{language}: the program starts and says how to start", lambda: None,
+            self.step(f"{language}: the program starts and says how to start", self.session.launch,
                       texts["first_steps"], before=re.escape(title) + " frame.")
+            app = self.session.program.app
             self.step(f"{language}: Tab where it finds nothing says how to start", lambda: keys("Tab"),
                       texts["first_steps"])
             self.step(f"{language}: a round key where no round runs says so", lambda: keys("ctrl+Return"),
                       re.escape(texts["no_round"]))
 
             self.step(f"{language}: Ctrl+O opens the open dialog", lambda: keys("ctrl+o"), r".*text\.")
-            type_checked(process.pid, LIST_NAME, f"{language}: the list's name typed")
+            type_checked(app, LIST_NAME, f"{language}: the list's name typed")
             self.step(f"{language}: a list is loaded", lambda: keys("Return"), re.escape(texts["loaded"]))
 
             question = self.step(f"{language}: Ctrl+N asks the first question", lambda: keys("ctrl+n"), blanked)
@@ -190,7 +177,7 @@ class Journey:
             line = next(line for line, shown in QUESTIONS.items() if shown.replace("_____", gap) == question)
             # An answer that holds the gap's word: the solution comes with how
             # the answer stood to its gap.
-            type_checked(process.pid, "zwei Italien", f"{language}: the answer typed")
+            type_checked(app, "zwei Italien", f"{language}: the answer typed")
             held = "1 von 1 Lücke wie eingegeben" if german else "1 of 1 gap as typed"
             # The solution says each gap by its text.
             solution = line.replace("_", "") + (" " if line.endswith(".") else ". ") + held
@@ -215,12 +202,7 @@ class Journey:
             if not german:
                 self.window_manager_hints(title)
         finally:
-            process.terminate()
-            try:
-                process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+            self.session.stop()
 
 
     def menus(self, language, texts):
@@ -276,31 +258,19 @@ def xprop(window, prop):
     return subprocess.run(["xprop", "-id", window, prop], capture_output=True, text=True, check=True).stdout
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--orca-log", required=True)
-    parser.add_argument("--workdir", required=True)
-    args = parser.parse_args()
-
-    orca = Orca(args.orca_log)
-    journey = Journey(args.program, orca, args.workdir)
-    started = time.monotonic()
-    status = 0
+def orca(session):
+    """a keyboard-only round heard with Orca, in English and in German"""
+    journey = Journey(session, Orca(session.options.orca_log))
     try:
         journey.orca.wait_for(0, r"Screen reader on\.", "Orca starts")
         for language in ("en", "de"):
             journey.round(language)
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        status = 1
-    for name, heard in journey.transcript:
-        print(f"{name}:")
-        for utterance in heard:
-            print(f"    {utterance}")
-    print(f"e2e orca: {'passed' if status == 0 else 'failed'} in {time.monotonic() - started:.0f} s")
-    return status
+    finally:
+        for name, heard in journey.transcript:
+            print(f"{name}:")
+            for utterance in heard:
+                print(f"    {utterance}")
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run({"orca": orca}, "--orca-log"))
