@@ -69,17 +69,17 @@ void Tprog::sprache()
     for (const Language each : quiz::kLanguages) {
         QMenu* menu = softwareMenus.in(each);
         menu->menuAction()->setVisible(menu == software);
-        menu->menuAction()->setText(QStringLiteral("Software"));
+        menu->menuAction()->setText(softwareMenuTexts().title.in(each));
     }
     // Alt and a letter open the menus of the bar, a different letter for each
     // menu; the hidden software menu has none.
-    using AccessKey = quiz::PerLanguage<QChar>;
-    const std::pair<QAction*, AccessKey> accessKeys[] = {
-        {menuBar()->findChild<QMenu*>(QStringLiteral("p0"))->menuAction(), AccessKey{u'P', u'F'}},
-        {menuBar()->findChild<QMenu*>(QStringLiteral("f0"))->menuAction(), AccessKey{u'F', u'W'}},
-        {menuBar()->findChild<QMenu*>(QStringLiteral("Einstellungen1"))->menuAction(), AccessKey{u'E', u'S'}},
-        {software->menuAction(), AccessKey{u'S', u'o'}},
-        {menuBar()->findChild<QMenu*>(QStringLiteral("i0"))->menuAction(), AccessKey{u'H', u'H'}},
+    const MenuAccessKeys& keys = menuAccessKeys();
+    const std::pair<QAction*, const AccessKey&> accessKeys[] = {
+        {menuBar()->findChild<QMenu*>(QStringLiteral("p0"))->menuAction(), keys.p0},
+        {menuBar()->findChild<QMenu*>(QStringLiteral("f0"))->menuAction(), keys.f0},
+        {menuBar()->findChild<QMenu*>(QStringLiteral("Einstellungen1"))->menuAction(), keys.Einstellungen1},
+        {software->menuAction(), keys.software},
+        {menuBar()->findChild<QMenu*>(QStringLiteral("i0"))->menuAction(), keys.i0},
     };
     for (const auto& [menu, key] : accessKeys)
         menu->setText(withAccessKey(menu->text(), key.in(language)));

@@ -69,6 +69,18 @@ const MenuTexts& menuTexts()
     return texts;
 }
 
+const MenuAccessKeys& menuAccessKeys()
+{
+    static const MenuAccessKeys keys{
+        .p0 = {u'P', u'F'},
+        .f0 = {u'F', u'W'},
+        .Einstellungen1 = {u'E', u'S'},
+        .software = {u'S', u'o'},
+        .i0 = {u'H', u'H'},
+    };
+    return keys;
+}
+
 const SoftwareMenuTexts& softwareMenuTexts()
 {
     static const SoftwareMenuTexts texts{

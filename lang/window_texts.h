@@ -28,6 +28,16 @@ struct MenuTexts {
 };
 const MenuTexts& menuTexts();
 
+// The letter that opens a menu of the bar with Alt; the first such letter of
+// the menu's caption is marked.
+using AccessKey = quiz::PerLanguage<QChar>;
+struct MenuAccessKeys {
+    AccessKey p0, f0, Einstellungen1;
+    AccessKey software;  // the menu of the interface language
+    AccessKey i0;
+};
+const MenuAccessKeys& menuAccessKeys();
+
 // The software menus, one for each language; each shows its own language's
 // texts only.
 struct SoftwareMenuTexts {

@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "lang/editor_texts.h"
+#include "lang/lists_texts.h"
 #include "lang/speech_texts.h"
 #include "lists/editor_rules.h"
 #include "textfile/encodings.h"
@@ -49,31 +50,26 @@ EditorPage::EditorPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     : QWidget(parent),
       errors_(errors),
       speaker_(speaker),
-      od2(this, {.name = "od2",
-                 .filter = QStringLiteral("Textdateien (*.txt)"),
-                 .save = false,
-                 .defaultSuffix = {},
-                 .offeredFile = {}}),
+      od2(this, {.name = "od2", .filter = kEditorInputFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}}),
       sd1(this, {.name = "sd1",
-                 .filter = QStringLiteral("Fragenlisten (*.txt)"),
+                 .filter = kQuestionListFilter,
                  .save = true,
                  .defaultSuffix = QStringLiteral("txt"),
-                 .offeredFile = QStringLiteral("NeueFragenliste.txt")})
+                 .offeredFile = kEditorOfferedFile})
 {
     setObjectName(QStringLiteral("editor"));
 
-    auto* heading = makeHeading(this, "Label1");
-    heading->setText(QStringLiteral("Editor"));
-    heading->move(kMargin + 8, 8);
+    Label1 = makeHeading(this, "Label1");
+    Label1->move(kMargin + 8, 8);
     StaticText6 = new QLabel(this);
     StaticText6->setObjectName(QStringLiteral("StaticText6"));
     StaticText6->setWordWrap(true);
     StaticText6->setGeometry(kMargin + 8, 34, 600, 30);
 
-    gb1 = new QGroupBox(QStringLiteral("Input"), this);
+    gb1 = new QGroupBox(this);
     gb1->setObjectName(QStringLiteral("gb1"));
     m1 = makeEditorField(gb1, "m1");
-    gb2 = new QGroupBox(QStringLiteral("Output"), this);
+    gb2 = new QGroupBox(this);
     gb2->setObjectName(QStringLiteral("gb2"));
     m2 = makeEditorField(gb2, "m2");
 
@@ -213,7 +209,11 @@ void EditorPage::retranslate(Language language)
     language_ = language;
     buildResult->clear();
     const EditorTexts& texts = editorPageTexts();
+    Label1->setText(texts.heading.in(language));
+    Label1->adjustSize();
     StaticText6->setText(texts.explanation.in(language));
+    gb1->setTitle(texts.input.in(language));
+    gb2->setTitle(texts.output.in(language));
     GroupBox3->setTitle(texts.settings.in(language));
     Button13->setText(texts.handOver.in(language));
     Button9->setText(texts.loadInput.in(language));

@@ -58,6 +58,7 @@ private:
     ErrorReporter& errors_;
     Speaker& speaker_;
     Language language_ = Language::English;
+    QLabel* Label1;  // the heading
     QLabel* StaticText6;
     // What the last "Liste Erstellen" made.
     QLabel* buildResult;

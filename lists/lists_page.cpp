@@ -32,11 +32,7 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     : QWidget(parent),
       errors_(errors),
       speaker_(speaker),
-      od(this, {.name = "od",
-                .filter = QStringLiteral("Fragenlisten (*.txt)"),
-                .save = false,
-                .defaultSuffix = {},
-                .offeredFile = {}})
+      od(this, {.name = "od", .filter = kQuestionListFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}})
 {
     setObjectName(QStringLiteral("tb3"));
     auto* layout = new QVBoxLayout(this);

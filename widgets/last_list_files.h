@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <iterator>
+
 #include "quiz/language.h"
 
 namespace lernwerk {
@@ -9,6 +11,11 @@ namespace lernwerk {
 // Where the list is remembered between runs: one file per interface language,
 // "LetzteFrageliste.txt" for German and "LastQuestionnaire.txt" for English.
 QString lastListFileName(quiz::Language language);
+
+// The main window reads the German file and then the English one when it is
+// made (Tprog::FormCreate), naming each language; a language added to
+// quiz::Language stops the build here until its file is read there too.
+static_assert(std::size(quiz::kLanguages) == 2, "the main window reads the last-list file of German and English only");
 
 // The folder of the last-list files, with its trailing separator. Run from a build folder or
 // from a folder the user unpacked, the files sit beside the program (`programDir`). Installed
