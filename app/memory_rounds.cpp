@@ -12,6 +12,7 @@
 
 #include "app/progress_page.h"
 #include "app/progress_recorder.h"
+#include "lang/lists_texts.h"
 #include "lang/progress_texts.h"
 #include "memory/question_key.h"
 #include "memory/round_choice.h"
@@ -149,7 +150,7 @@ void MemoryRounds::saveMissed()
         sdMissed->setObjectName(QStringLiteral("sdMissed"));
         sdMissed->setOption(QFileDialog::DontUseNativeDialog);
         sdMissed->setAcceptMode(QFileDialog::AcceptSave);
-        sdMissed->setNameFilter(QStringLiteral("Fragenlisten (*.txt)"));
+        sdMissed->setNameFilter(kQuestionListFilter);
         sdMissed->setDefaultSuffix(QStringLiteral("txt"));
         // Asked below, once it is clear that the file is no question list.
         sdMissed->setOption(QFileDialog::DontConfirmOverwrite);

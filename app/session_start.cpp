@@ -29,8 +29,8 @@ void SessionStart::readLastLists()
     // Each file is read on its own: an unreadable German list shows its error
     // and the English one is still read, so closing in English cannot replace
     // the user's English list with the sample.
-    parts_.errors.guarded([this] { readLastList(lastListFileName(Language::German)); });
-    parts_.errors.guarded([this] { readLastList(lastListFileName(Language::English)); });
+    for (const Language language : quiz::kLanguages)
+        parts_.errors.guarded([this, language] { readLastList(lastListFileName(language)); });
 }
 
 void SessionStart::readLastList(const QString& fileName)

@@ -45,7 +45,8 @@ public:
 
     explicit SessionStart(Parts parts);
 
-    // Reads both last-list files into the question list, the English one last.
+    // Reads the last-list file of each language into the question list, in
+    // the order of the languages: the last one read stands.
     void readLastLists();
     // The start screen hands over: the window is shown and brought to the front.
     void handOver();

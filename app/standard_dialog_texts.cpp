@@ -9,8 +9,11 @@ namespace lernwerk {
 StandardDialogTexts::StandardDialogTexts(InterfaceLanguage& language)
 {
     // Without the translations installed the dialogs simply stay English.
-    (void)german_.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    for (const Language each : quiz::kLanguages)
+        if (const auto translation = standardDialogTranslation(each))
+            (void)translations_[quiz::languageIndex(each)].load(QLocale(*translation), QStringLiteral("qtbase"),
+                                                                QStringLiteral("_"),
+                                                                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     follow(language.current());
     connect(&language, &InterfaceLanguage::changed, this, &StandardDialogTexts::follow);
 }
@@ -18,22 +21,22 @@ StandardDialogTexts::StandardDialogTexts(InterfaceLanguage& language)
 StandardDialogTexts::~StandardDialogTexts()
 {
     if (installed_)
-        QCoreApplication::removeTranslator(&german_);
+        QCoreApplication::removeTranslator(installed_);
 }
 
 void StandardDialogTexts::follow(Language language)
 {
-    // The toolkit speaks English by itself; German needs its translation.
-    const bool wanted = quiz::PerLanguage<bool>{!german_.isEmpty(), false}.in(language);
+    QTranslator& translation = translations_[quiz::languageIndex(language)];
+    QTranslator* wanted = translation.isEmpty() ? nullptr : &translation;
     if (wanted == installed_)
         return;
-    installed_ = wanted;
     // Both send a LanguageChange event to every widget: the dialogs already
     // made retranslate their own texts.
+    if (installed_)
+        QCoreApplication::removeTranslator(installed_);
+    installed_ = wanted;
     if (wanted)
-        QCoreApplication::installTranslator(&german_);
-    else
-        QCoreApplication::removeTranslator(&german_);
+        QCoreApplication::installTranslator(wanted);
 }
 
 }  // namespace lernwerk

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "dialogs/software_catalogue.h"
+#include "lang/catalogue_texts.h"
 #include "lang/info_page_texts.h"
 #include "widgets/click_label.h"
 #include "widgets/controls.h"

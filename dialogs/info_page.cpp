@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "lang/info_page_texts.h"
 #include "widgets/click_label.h"
 #include "widgets/error_reporter.h"
 #include "widgets/page_control.h"
@@ -61,7 +62,7 @@ void InfoPage::scrollToTop() { scroll_->verticalScrollBar()->setValue(0); }
 int InfoPage::addOkButton(const QWidget* panel)
 {
     const int top = panel->geometry().bottom() + 1 + kButtonGap;
-    ok_ = new QPushButton(QStringLiteral("OK"), content_);
+    ok_ = new QPushButton(infoPageTexts().ok.in(language_), content_);
     ok_->setObjectName(QString::fromLatin1(row_.shape.in(language_).okButton));
     ok_->setGeometry(kPanelWidth - kButtonWidth, top, kButtonWidth, kButtonHeight);
     connect(ok_, &QPushButton::clicked, this, &InfoPage::closeRequested);

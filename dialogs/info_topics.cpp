@@ -3,6 +3,7 @@
 #include "dialogs/catalogue_page.h"
 #include "dialogs/donation_page.h"
 #include "dialogs/info_text_page.h"
+#include "lang/info_page_texts.h"
 
 namespace lernwerk {
 
@@ -28,9 +29,9 @@ const std::vector<InfoTopicRow>& infoTopics()
     static const std::vector<InfoTopicRow> topics{
         {
             .topic = InfoTopic::introduction,
-            .tab = {QStringLiteral("Einführung"), QStringLiteral("Introduction")},
-            .windowsEntry = {"f5", {QStringLiteral("Einführung"), QStringLiteral("Introduction")}},
-            .helpEntry = {"i1", {QStringLiteral("Einführung"), QStringLiteral("Introduction")}},
+            .tab = infoTopicCaptions(InfoTopic::introduction).tab,
+            .windowsEntry = {"f5", infoTopicCaptions(InfoTopic::introduction).windowsEntry},
+            .helpEntry = {"i1", infoTopicCaptions(InfoTopic::introduction).helpEntry},
             .shape = {{"tb5", "ScrollBox4", "Button5", 850}, {"tb5en", "ScrollBox5", "Button14", 730}},
             .tabPlace = {0, 4},
             .opensAtTop = false,
@@ -39,9 +40,9 @@ const std::vector<InfoTopicRow>& infoTopics()
         },
         {
             .topic = InfoTopic::recommendations,
-            .tab = {QStringLiteral("Empfehlungen"), QStringLiteral("Regards")},
-            .windowsEntry = {"f6", {QStringLiteral("Empfehlungen"), QStringLiteral("Regards")}},
-            .helpEntry = {"i2", {QStringLiteral("Empfehlungen"), QStringLiteral("Regards")}},
+            .tab = infoTopicCaptions(InfoTopic::recommendations).tab,
+            .windowsEntry = {"f6", infoTopicCaptions(InfoTopic::recommendations).windowsEntry},
+            .helpEntry = {"i2", infoTopicCaptions(InfoTopic::recommendations).helpEntry},
             .shape = {{"tbe", "ScrollBox1", "Button6", 460}, {"tbeen", "ScrollBox6", "Button15", 460}},
             .tabPlace = {1, 5},
             .opensAtTop = false,
@@ -50,9 +51,9 @@ const std::vector<InfoTopicRow>& infoTopics()
         },
         {
             .topic = InfoTopic::catalogue,
-            .tab = {QStringLiteral("Software"), QStringLiteral("Software")},
-            .windowsEntry = {"Software2", {QStringLiteral("Software"), QStringLiteral("Software")}},
-            .helpEntry = {"Software1", {QStringLiteral("Software"), QStringLiteral("Software")}},
+            .tab = infoTopicCaptions(InfoTopic::catalogue).tab,
+            .windowsEntry = {"Software2", infoTopicCaptions(InfoTopic::catalogue).windowsEntry},
+            .helpEntry = {"Software1", infoTopicCaptions(InfoTopic::catalogue).helpEntry},
             .shape = {{"tbsoftde", "ScrollBox9", "Button18", 460}, {"tbsoften", "ScrollBox10", "Button19", 460}},
             .tabPlace = {8, 9},
             .opensAtTop = true,
@@ -61,9 +62,9 @@ const std::vector<InfoTopicRow>& infoTopics()
         },
         {
             .topic = InfoTopic::donation,
-            .tab = {QStringLiteral("Wieso spenden?"), QStringLiteral("Why Donate?")},
-            .windowsEntry = {"f7", {QStringLiteral("Wieso spenen?"), QStringLiteral("Why Donate?")}},
-            .helpEntry = {"i3", {QStringLiteral("Wieso Spenden?"), QStringLiteral("Why Donate?")}},
+            .tab = infoTopicCaptions(InfoTopic::donation).tab,
+            .windowsEntry = {"f7", infoTopicCaptions(InfoTopic::donation).windowsEntry},
+            .helpEntry = {"i3", infoTopicCaptions(InfoTopic::donation).helpEntry},
             .shape = {{"tbs", "ScrollBox2", "Button3", 350}, {"tbsen", "ScrollBox8", "Button17", 350}},
             .tabPlace = {2, 7},
             .opensAtTop = false,
@@ -72,9 +73,9 @@ const std::vector<InfoTopicRow>& infoTopics()
         },
         {
             .topic = InfoTopic::licence,
-            .tab = {QStringLiteral("Lizenz"), QStringLiteral("Licence")},
-            .windowsEntry = {"f8", {QStringLiteral("Lizenz"), QStringLiteral("Licence")}},
-            .helpEntry = {"i4", {QStringLiteral("Lizenz"), QStringLiteral("Licence")}},
+            .tab = infoTopicCaptions(InfoTopic::licence).tab,
+            .windowsEntry = {"f8", infoTopicCaptions(InfoTopic::licence).windowsEntry},
+            .helpEntry = {"i4", infoTopicCaptions(InfoTopic::licence).helpEntry},
             .shape = {{"tbl", "ScrollBox3", "Button4", 300}, {"tblen", "ScrollBox7", "Button16", 300}},
             .tabPlace = {3, 6},
             .opensAtTop = false,

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "dialogs/info_texts.h"
+#include "lang/info_texts.h"
 
 class QWidget;
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "dialogs/software_catalogue.h"
+#include "lang/catalogue_texts.h"
 #include "lang/window_texts.h"
 #include "widgets/deferred_icon.h"
 #include "widgets/error_reporter.h"

@@ -6,6 +6,9 @@ const EditorTexts& editorPageTexts()
 {
     static const EditorTexts texts{
         .tab = {QStringLiteral("Editor"), QStringLiteral("Editor")},
+        .heading = {QStringLiteral("Editor"), QStringLiteral("Editor")},
+        .input = {QStringLiteral("Input"), QStringLiteral("Input")},
+        .output = {QStringLiteral("Output"), QStringLiteral("Output")},
         .explanation = {QStringLiteral("Der Editor erstellt aus Sätzen der Form \"Teil 1 - Teil 2\" Fragenlisten "
                                        "für den Lernwerk."),
                         QStringLiteral("The Editor creates Questionnaires for the Drillbook from sentences like "

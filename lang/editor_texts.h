@@ -7,6 +7,9 @@ namespace lernwerk {
 // The texts of the question-list editor.
 struct EditorTexts {
     Text tab;
+    Text heading;        // Label1
+    Text input;          // gb1, also the name of its field
+    Text output;         // gb2, also the name of its field
     Text explanation;    // StaticText6
     Text settings;       // GroupBox3
     Text handOver;       // Button13
@@ -25,5 +28,11 @@ const EditorTexts& editorPageTexts();
 
 // The name of the current list when it is the editor's output, in both languages.
 inline const QString kEditorListName = QStringLiteral("Fragenliste aus dem Editor");
+
+// The editor's file dialogs, in both languages: the file type of the input
+// (od2) and the file name the output's dialog (sd1) offers first; the output
+// is saved as a question list (`kQuestionListFilter`).
+inline const QString kEditorInputFilter = QStringLiteral("Textdateien (*.txt)");
+inline const QString kEditorOfferedFile = QStringLiteral("NeueFragenliste.txt");
 
 }  // namespace lernwerk

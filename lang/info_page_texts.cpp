@@ -1,10 +1,56 @@
 #include "lang/info_page_texts.h"
 
+#include <stdexcept>
+
 namespace lernwerk {
+
+const InfoTopicCaptions& infoTopicCaptions(InfoTopic topic)
+{
+    static const InfoTopicCaptions introduction{
+        .tab = {QStringLiteral("Einführung"), QStringLiteral("Introduction")},
+        .windowsEntry = {QStringLiteral("Einführung"), QStringLiteral("Introduction")},
+        .helpEntry = {QStringLiteral("Einführung"), QStringLiteral("Introduction")},
+    };
+    static const InfoTopicCaptions recommendations{
+        .tab = {QStringLiteral("Empfehlungen"), QStringLiteral("Regards")},
+        .windowsEntry = {QStringLiteral("Empfehlungen"), QStringLiteral("Regards")},
+        .helpEntry = {QStringLiteral("Empfehlungen"), QStringLiteral("Regards")},
+    };
+    static const InfoTopicCaptions catalogue{
+        .tab = {QStringLiteral("Software"), QStringLiteral("Software")},
+        .windowsEntry = {QStringLiteral("Software"), QStringLiteral("Software")},
+        .helpEntry = {QStringLiteral("Software"), QStringLiteral("Software")},
+    };
+    // The three German captions of the donation page are spelt three ways.
+    static const InfoTopicCaptions donation{
+        .tab = {QStringLiteral("Wieso spenden?"), QStringLiteral("Why Donate?")},
+        .windowsEntry = {QStringLiteral("Wieso spenen?"), QStringLiteral("Why Donate?")},
+        .helpEntry = {QStringLiteral("Wieso Spenden?"), QStringLiteral("Why Donate?")},
+    };
+    static const InfoTopicCaptions licence{
+        .tab = {QStringLiteral("Lizenz"), QStringLiteral("Licence")},
+        .windowsEntry = {QStringLiteral("Lizenz"), QStringLiteral("Licence")},
+        .helpEntry = {QStringLiteral("Lizenz"), QStringLiteral("Licence")},
+    };
+    switch (topic) {
+        case InfoTopic::introduction:
+            return introduction;
+        case InfoTopic::recommendations:
+            return recommendations;
+        case InfoTopic::catalogue:
+            return catalogue;
+        case InfoTopic::donation:
+            return donation;
+        case InfoTopic::licence:
+            return licence;
+    }
+    throw std::out_of_range("no such information topic");
+}
 
 const InfoPageTexts& infoPageTexts()
 {
     static const InfoPageTexts texts{
+        .ok = {QStringLiteral("OK"), QStringLiteral("OK")},
         .donationPicture = {QStringLiteral("Bitte um eine Spende"), QStringLiteral("Asking for a donation")},
         .donationPictureWords =
             {QStringLiteral("Ein Herz neben einer Liste mit Häkchen. Gefällt Ihnen Lernwerk? Lernwerk ist kostenlos. "

@@ -1,16 +1,28 @@
 #pragma once
 
+#include "lang/info_texts.h"
 #include "lang/interface_language.h"
 
 namespace lernwerk {
 
-// The texts of the donation and catalogue pages that are not their content
-// (the captions of every page's tab and menu entries stand in its row of
-// `infoTopics()`). A page and
+// The captions an information topic is known by.
+struct InfoTopicCaptions {
+    Text tab;  // each page's tab caption, in the page's own language
+    // Its entries in the Windows menu and in the Help and Information menu,
+    // in the interface language.
+    Text windowsEntry;
+    Text helpEntry;
+};
+const InfoTopicCaptions& infoTopicCaptions(InfoTopic topic);
+
+// The texts of the information pages that are not their content. A page and
 // its twin share one entry: the German page shows the German text, the
 // English page the English one. Accessible names follow the interface
 // language instead.
 struct InfoPageTexts {
+    // The button under every page that closes it.
+    Text ok;
+
     // The donation picture: what it is, and the words it shows.
     Text donationPicture;
     Text donationPictureWords;

@@ -13,6 +13,9 @@ bool markerFileExists(const QString& folder, const QString& name)
     return QFileInfo(QDir(folder).filePath(name)).isFile();
 }
 
+// Which marker wins when several exist: the higher the stronger.
+const quiz::PerLanguage<int> kMarkerStrength{2, 1};
+
 }  // namespace
 
 InterfaceLanguage::InterfaceLanguage(QObject* parent) : QObject(parent) {}
@@ -26,7 +29,12 @@ void InterfaceLanguage::set(Language language)
 
 void InterfaceLanguage::readMarkers(const QString& folder)
 {
-    current_ = markerFileExists(folder, flagText(Language::German)) ? Language::German : Language::English;
+    std::optional<Language> strongest;
+    for (const Language each : quiz::kLanguages)
+        if (markerFileExists(folder, flagText(each)) &&
+            (!strongest || kMarkerStrength.in(each) > kMarkerStrength.in(*strongest)))
+            strongest = each;
+    current_ = strongest.value_or(kStartLanguage);
     showFlag();
 }
 
@@ -39,6 +47,11 @@ void InterfaceLanguage::showIn(QLabel* caption)
 QString InterfaceLanguage::flagText(Language language)
 {
     return Text{QStringLiteral("de"), QStringLiteral("en")}.in(language);
+}
+
+std::optional<QLocale::Language> standardDialogTranslation(Language language)
+{
+    return quiz::PerLanguage<std::optional<QLocale::Language>>{QLocale::German, std::nullopt}.in(language);
 }
 
 void InterfaceLanguage::showFlag()

@@ -27,4 +27,7 @@ struct ListsTexts {
 
 const ListsTexts& listsPageTexts();
 
+// The file type the dialogs for question lists show, in both languages.
+inline const QString kQuestionListFilter = QStringLiteral("Fragenlisten (*.txt)");
+
 }  // namespace lernwerk

@@ -63,6 +63,8 @@ QString colourName(const QColor& colour, Language language)
     const Text grey{QStringLiteral("grau"), QStringLiteral("grey")};
     const Text dark{QStringLiteral("dunkel"), QStringLiteral("dark ")};
     const Text light{QStringLiteral("hell"), QStringLiteral("light ")};
+    // German writes a colour's name as one word with a capital.
+    const quiz::PerLanguage<bool> capitalised{true, false};
     const QColor hsl = colour.toHsl();
     const double lightness = hsl.lightnessF();
     QString name;
@@ -84,8 +86,7 @@ QString colourName(const QColor& colour, Language language)
             name = light.in(language) + hue;
         else
             name = hue;
-        // German writes it as one word with a capital.
-        if (language == Language::German)
+        if (capitalised.in(language))
             name[0] = name[0].toUpper();
     }
     return name + QStringLiteral(", ") + colour.name().toUpper();

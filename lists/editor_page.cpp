@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "lang/editor_texts.h"
+#include "lang/lists_texts.h"
 #include "lang/speech_texts.h"
 #include "lists/editor_rules.h"
 #include "textfile/encodings.h"
@@ -49,31 +50,26 @@ EditorPage::EditorPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     : QWidget(parent),
       errors_(errors),
       speaker_(speaker),
-      inputFileDialog_(this, {.name = "od2",
-                              .filter = QStringLiteral("Textdateien (*.txt)"),
-                              .save = false,
-                              .defaultSuffix = {},
-                              .offeredFile = {}}),
+      inputFileDialog_(this, {.name = "od2", .filter = kEditorInputFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}}),
       outputFileDialog_(this, {.name = "sd1",
-                               .filter = QStringLiteral("Fragenlisten (*.txt)"),
-                               .save = true,
-                               .defaultSuffix = QStringLiteral("txt"),
-                               .offeredFile = QStringLiteral("NeueFragenliste.txt")})
+                 .filter = kQuestionListFilter,
+                 .save = true,
+                 .defaultSuffix = QStringLiteral("txt"),
+                 .offeredFile = kEditorOfferedFile})
 {
     setObjectName(QStringLiteral("editor"));
 
-    auto* heading = makeHeading(this, "Label1");
-    heading->setText(QStringLiteral("Editor"));
-    heading->move(kMargin + 8, 8);
+    heading_ = makeHeading(this, "Label1");
+    heading_->move(kMargin + 8, 8);
     explanation_ = new QLabel(this);
     explanation_->setObjectName(QStringLiteral("StaticText6"));
     explanation_->setWordWrap(true);
     explanation_->setGeometry(kMargin + 8, 34, 600, 30);
 
-    inputGroup_ = new QGroupBox(QStringLiteral("Input"), this);
+    inputGroup_ = new QGroupBox(this);
     inputGroup_->setObjectName(QStringLiteral("gb1"));
     input_ = makeEditorField(inputGroup_, "m1");
-    outputGroup_ = new QGroupBox(QStringLiteral("Output"), this);
+    outputGroup_ = new QGroupBox(this);
     outputGroup_->setObjectName(QStringLiteral("gb2"));
     output_ = makeEditorField(outputGroup_, "m2");
 
@@ -100,8 +96,7 @@ EditorPage::EditorPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
 
     // Tab walks each group's field, then its buttons; then the settings and
     // the page's own buttons.
-    QWidget* const order[] = {input_,    loadInput_,    clearInput_,    output_,    saveOutput_, clearOutput_,
-                              handOver_, askFirstPart_, askSecondPart_, buildList_, close_};
+    QWidget* const order[] = {input_, loadInput_, clearInput_, output_, saveOutput_, clearOutput_, handOver_, askFirstPart_, askSecondPart_, buildList_, close_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -156,7 +151,7 @@ void EditorPage::layoutFor(int width, int height)
     // Settings and the two page buttons keep their distance to the bottom edge.
     const int settingsTop = height - kEditorReserve + kGroupGap + 6;
     options_->setGeometry(kMargin, settingsTop, std::min(420, groupWidth),
-                          std::min(kSettingsHeight, height - settingsTop - kMargin));
+                           std::min(kSettingsHeight, height - settingsTop - kMargin));
     askFirstPart_->setGeometry(10, 20, 400, 20);
     askSecondPart_->setGeometry(10, 42, 400, 20);
     const int buttonLeft = width - kMargin - kGroupButtonWidth - kMargin;
@@ -165,7 +160,7 @@ void EditorPage::layoutFor(int width, int height)
     // What "Liste Erstellen" made stands between the settings and its button.
     const int resultLeft = options_->geometry().right() + 1 + kMargin;
     buildResult_->setGeometry(resultLeft, settingsTop + 8, std::max(0, buttonLeft - kMargin - resultLeft),
-                              options_->height() - 8);
+                             options_->height() - 8);
 }
 
 void EditorPage::buildList()
@@ -215,7 +210,11 @@ void EditorPage::retranslate(Language language)
     setWindowTitle(editorPageTexts().tab.in(language));
     buildResult_->clear();
     const EditorTexts& texts = editorPageTexts();
+    heading_->setText(texts.heading.in(language));
+    heading_->adjustSize();
     explanation_->setText(texts.explanation.in(language));
+    inputGroup_->setTitle(texts.input.in(language));
+    outputGroup_->setTitle(texts.output.in(language));
     options_->setTitle(texts.settings.in(language));
     handOver_->setText(texts.handOver.in(language));
     loadInput_->setText(texts.loadInput.in(language));

@@ -58,6 +58,7 @@ private:
     ErrorReporter& errors_;
     Speaker& speaker_;
     Language language_ = Language::English;
+    QLabel* heading_;
     QLabel* explanation_;
     // What the last "Liste Erstellen" made.
     QLabel* buildResult_;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <iterator>
+
 #include "quiz/language.h"
 
 namespace lernwerk {

@@ -13,7 +13,9 @@ namespace {
 
 QString& noBrowserMessage()
 {
-    static QString message = QStringLiteral("No web browser opened the address:\n%1");
+    // The interface language gives its text with its first texts; until
+    // then the message is the address alone.
+    static QString message = QStringLiteral("%1");
     return message;
 }
 

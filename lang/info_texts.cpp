@@ -1,4 +1,4 @@
-#include "dialogs/info_texts.h"
+#include "lang/info_texts.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "dialogs/software_catalogue.h"
+#include "lang/catalogue_texts.h"
 
 #include <array>
 

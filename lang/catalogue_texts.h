@@ -8,9 +8,10 @@ namespace lernwerk {
 
 using quiz::Language;
 
-// The maker's sixteen programs, this one first. Row i of the catalogue pages,
-// entry i of the software menus and icon i belong together; an index outside
-// 0..15 throws std::out_of_range.
+// The software catalogue: the maker's sixteen programs, this one first, with
+// their titles, addresses, summaries and descriptions in every language. Row i
+// of the catalogue pages, entry i of the software menus and icon i belong
+// together; an index outside 0..15 throws std::out_of_range.
 constexpr int kCatalogueSize = 16;
 
 // The program's address as a link text: the German or English site followed by
