@@ -24,6 +24,7 @@
 #include "widgets/page_control.h"
 #include "widgets/speaker.h"
 #include "widgets/status_bar.h"
+#include "widgets/text_field_accessible.h"
 #include "widgets/web_links.h"
 
 namespace lernwerk {
@@ -50,6 +51,7 @@ void Tprog::sprache()
     anzeige->setPanelText(StatusBar::kLinkPanel, window.donation.in(language));
     anzeige->setAccessibleName(window.statusBar.in(language));
     setNoBrowserMessage(speechTexts().noBrowser.in(language));
+    TextFieldAccessible::setLanguage(language);
     blatt->setTabText(blatt->indexOf(trainer_), trainerTexts().tab.in(language));
     trainer_->retranslate(language);
     blatt->setTabText(blatt->indexOf(statistics_), statisticsTexts().tab.in(language));
