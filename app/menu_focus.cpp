@@ -119,8 +119,8 @@ void MenuFocus::nameMenu(QMenu* menu)
 
 void MenuFocus::nameSubmenu(QMenu* submenu)
 {
-    // The open menu that holds the submenu's entry; none for a menu of
-    // another kind (a context menu).
+    // The open menu that holds the submenu's entry; a menu that pops up on
+    // its own (a context menu) has none.
     QMenu* holder = nullptr;
     for (QObject* object : submenu->menuAction()->associatedObjects()) {
         if (auto* menu = qobject_cast<QMenu*>(object); menu && menu != submenu && menu->isVisible())
