@@ -35,6 +35,7 @@
 #include "widgets/status_bar.h"
 #include "widgets/status_column.h"
 #include "widgets/text_field.h"
+#include "widgets/text_field_accessible.h"
 #include "widgets/web_links.h"
 
 namespace lernwerk {
@@ -178,6 +179,7 @@ void MainWindow::applyLanguage(Language language)
     statusBar_->setPanelText(StatusBar::kLinkPanel, window.donation.in(language));
     statusBar_->setAccessibleName(window.statusBar.in(language));
     setNoBrowserMessage(speechTexts().noBrowser.in(language));
+    TextFieldAccessible::setLanguage(language);
     trainer_->retranslate(language);
     statistics_->retranslate(language);
     lists_->retranslate(language);

@@ -84,6 +84,9 @@ bool MenuFocus::eventFilter(QObject* watched, QEvent* event)
         if (auto* menu = qobject_cast<QMenu*>(watched); menu && bar_.actions().contains(menu->menuAction()))
             QMetaObject::invokeMethod(
                 this, [this, menu] { nameMenu(menu); }, Qt::QueuedConnection);
+        else if (menu)
+            QMetaObject::invokeMethod(
+                this, [this, menu] { nameSubmenu(menu); }, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -112,6 +115,41 @@ void MenuFocus::nameMenu(QMenu* menu)
     QAccessibleInterface* titleItem = bar->child(static_cast<int>(title));
     presentFocus(titleItem);
     presentOn(titleItem, spokenCaption(entry));
+}
+
+void MenuFocus::nameSubmenu(QMenu* submenu)
+{
+    // The open menu that holds the submenu's entry; a menu that pops up on
+    // its own (a context menu) has none.
+    QMenu* holder = nullptr;
+    for (QObject* object : submenu->menuAction()->associatedObjects()) {
+        if (auto* menu = qobject_cast<QMenu*>(object); menu && menu != submenu && menu->isVisible())
+            holder = menu;
+    }
+    QAccessibleInterface* entries = holder ? QAccessible::queryAccessibleInterface(holder) : nullptr;
+    if (!submenu->isVisible() || !entries)
+        return;
+    QAction* entry = submenu->activeAction();
+    if (!entry) {
+        const auto actions = submenu->actions();
+        const auto first = std::find_if(actions.begin(), actions.end(), canBeReached);
+        if (first == actions.end())
+            return;
+        entry = *first;
+        submenu->setActiveAction(entry);
+    }
+    // The focus is on the entry that opened the submenu, where it stays
+    // unheard: the submenu itself takes the focus, named by that entry's
+    // caption in the language of the moment, and the entry is said on it.
+    submenu->setAccessibleName(spokenCaption(submenu->menuAction()));
+    QAccessibleInterface* opened = QAccessible::queryAccessibleInterface(submenu);
+    const Language language = language_.current();
+    QString said = spokenCaption(entry);
+    if (entry->isCheckable())
+        said = entry->isChecked() ? speechTexts().entryChecked.in(language).arg(said)
+                                  : said + QLatin1Char(' ') + speechTexts().notChecked.in(language);
+    presentFocus(opened);
+    presentOn(opened, said);
 }
 
 void MenuFocus::entryReached(QMenu* menu, QAction* entry)

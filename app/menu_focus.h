@@ -23,7 +23,8 @@ class Speaker;
 // - A menu of the bar that opens is named, then its first entry, whether it
 //   was reached with Alt and a letter, F10 or the arrow keys; Qt tells a
 //   screen reader of an entry before the menu is shown, so the entry a menu
-//   opens on goes unheard.
+//   opens on goes unheard. A submenu reached with the Right arrow is named
+//   the same way, with its first entry and that entry's state.
 // - An entry that is switched on and off is heard with its state when it is
 //   reached, off as well as on, and its switch is confirmed.
 class MenuFocus : public QObject {
@@ -39,6 +40,7 @@ protected:
 
 private:
     void nameMenu(QMenu* menu);
+    void nameSubmenu(QMenu* submenu);
     void menuClosing(QMenu* menu);
     void afterMenus(QMenu* closed);
     void entryReached(QMenu* menu, QAction* entry);

@@ -11,12 +11,14 @@
 #include "lang/window_texts.h"
 #include "widgets/error_reporter.h"
 #include "widgets/last_list_files.h"
+#include "widgets/web_links.h"
 
 namespace lernwerk {
 
 Program::Program(ErrorReporter& errors, const QString& programFolder, const QString& workingFolder)
 {
     errors.setTitle(windowTexts().caption.in(Language::German));
+    watchBrowserStarts(&errors);
     language_ = std::make_unique<InterfaceLanguage>();
     start_ = std::make_unique<StartScreen>(*language_, errors, workingFolder);
     dialogTexts_ = std::make_unique<StandardDialogTexts>(*language_);
@@ -38,7 +40,7 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
     start_->startWaiting();
 }
 
-Program::~Program() = default;
+Program::~Program() { watchBrowserStarts(nullptr); }
 
 QString Program::defaultLastListFolder() { return lastListFolder(QCoreApplication::applicationDirPath()); }
 

@@ -235,6 +235,8 @@ void ProgressPage::draw(Language language)
     // A plot is heard by the text beside it.
     for (const Plot* plot : {&reviews_, &due_, &states_}) {
         plot->view->setAccessibleName(plot->text->text());
+        // The drawing area takes the keys for the view: it has its name too.
+        plot->view->viewport()->setAccessibleName(plot->text->text());
         plot->text->setAccessibleName(plot->text->text());
     }
 }

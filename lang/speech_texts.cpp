@@ -16,6 +16,7 @@ const SpeechTexts& speechTexts()
     static const SpeechTexts texts{
         .gap = {QStringLiteral("Lücke"), QStringLiteral("gap")},
         .notChecked = {QStringLiteral("nicht ausgewählt"), QStringLiteral("not checked")},
+        .entryChecked = {QStringLiteral("%1 ausgewählt"), QStringLiteral("%1 checked")},
         .switchedOn = {QStringLiteral("%1 an"), QStringLiteral("%1 on")},
         .switchedOff = {QStringLiteral("%1 aus"), QStringLiteral("%1 off")},
         .languageChosen = {QStringLiteral("Deutsch ausgewählt. Die Fragenliste ist jetzt die Beispielliste."),

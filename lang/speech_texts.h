@@ -11,8 +11,10 @@ namespace lernwerk {
 struct SpeechTexts {
     // A gap of a question as it is spoken: the word for the underscores.
     Text gap;
-    // A menu entry that can be switched on and off, while it is off.
+    // A menu entry that can be switched on and off, while it is off; and while
+    // it is on, where the program names the entry itself: %1 its caption.
     Text notChecked;
+    Text entryChecked;
     // Such an entry was switched: %1 its caption.
     Text switchedOn;
     Text switchedOff;

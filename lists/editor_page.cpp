@@ -50,12 +50,13 @@ EditorPage::EditorPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     : QWidget(parent),
       errors_(errors),
       speaker_(speaker),
-      inputFileDialog_(this, {.name = "od2", .filter = kEditorInputFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}}),
+      inputFileDialog_(
+          this, {.name = "od2", .filter = kEditorInputFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}}),
       outputFileDialog_(this, {.name = "sd1",
-                 .filter = kQuestionListFilter,
-                 .save = true,
-                 .defaultSuffix = QStringLiteral("txt"),
-                 .offeredFile = kEditorOfferedFile})
+                               .filter = kQuestionListFilter,
+                               .save = true,
+                               .defaultSuffix = QStringLiteral("txt"),
+                               .offeredFile = kEditorOfferedFile})
 {
     setObjectName(QStringLiteral("editor"));
 
@@ -96,7 +97,8 @@ EditorPage::EditorPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
 
     // Tab walks each group's field, then its buttons; then the settings and
     // the page's own buttons.
-    QWidget* const order[] = {input_, loadInput_, clearInput_, output_, saveOutput_, clearOutput_, handOver_, askFirstPart_, askSecondPart_, buildList_, close_};
+    QWidget* const order[] = {input_,    loadInput_,    clearInput_,    output_,    saveOutput_, clearOutput_,
+                              handOver_, askFirstPart_, askSecondPart_, buildList_, close_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -151,7 +153,7 @@ void EditorPage::layoutFor(int width, int height)
     // Settings and the two page buttons keep their distance to the bottom edge.
     const int settingsTop = height - kEditorReserve + kGroupGap + 6;
     options_->setGeometry(kMargin, settingsTop, std::min(420, groupWidth),
-                           std::min(kSettingsHeight, height - settingsTop - kMargin));
+                          std::min(kSettingsHeight, height - settingsTop - kMargin));
     askFirstPart_->setGeometry(10, 20, 400, 20);
     askSecondPart_->setGeometry(10, 42, 400, 20);
     const int buttonLeft = width - kMargin - kGroupButtonWidth - kMargin;
@@ -160,7 +162,7 @@ void EditorPage::layoutFor(int width, int height)
     // What "Liste Erstellen" made stands between the settings and its button.
     const int resultLeft = options_->geometry().right() + 1 + kMargin;
     buildResult_->setGeometry(resultLeft, settingsTop + 8, std::max(0, buttonLeft - kMargin - resultLeft),
-                             options_->height() - 8);
+                              options_->height() - 8);
 }
 
 void EditorPage::buildList()

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "widgets/text_field.h"
+#include "widgets/text_field_accessible.h"
 
 namespace lernwerk {
 
@@ -38,6 +39,7 @@ QLabel* makeHeading(QWidget* parent, const char* name)
 
 QPlainTextEdit* makeMemo(QWidget* parent, const char* name)
 {
+    TextFieldAccessible::install();
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QString::fromLatin1(name));
     keepLinesWhole(*memo);

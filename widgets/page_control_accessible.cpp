@@ -193,8 +193,27 @@ private:
     QPointer<PageControl> pages_;
 };
 
+// The page control itself, the frame around its tab row and its pages. Its
+// tab row takes the keys for it (the row is its focus proxy): the frame is no
+// Tab stop of its own, and a screen reader is not told of an unnamed area
+// that has the focus beside the row that has it.
+class PageFrameAccessible : public QAccessibleWidget {
+public:
+    explicit PageFrameAccessible(PageControl* pages) : QAccessibleWidget(pages, QAccessible::Client) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focusable = false;
+        state.focused = false;
+        return state;
+    }
+};
+
 QAccessibleInterface* makePageControlAccessible(const QString&, QObject* object)
 {
+    if (auto* pages = qobject_cast<PageControl*>(object))
+        return new PageFrameAccessible(pages);
     auto* control = qobject_cast<PageControl*>(object ? object->parent() : nullptr);
     if (!control)
         return nullptr;

@@ -1,10 +1,9 @@
 #include "widgets/web_links.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 #include <stdexcept>
 
+#include "widgets/browser_start.h"
+#include "widgets/error_reporter.h"
 #include "widgets/sites.h"
 
 namespace lernwerk {
@@ -51,8 +50,17 @@ void BrowseToAddress(const QString& linkText, const QString& referrer, bool clea
 
 void openAddress(const QString& address)
 {
-    if (!QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode)))
+    if (!BrowserStart::instance().open(address))
         throw std::runtime_error(noBrowserMessage().arg(address).toStdString());
+}
+
+void watchBrowserStarts(const ErrorReporter* errors)
+{
+    if (!errors) {
+        BrowserStart::instance().watch({});
+        return;
+    }
+    BrowserStart::instance().watch([errors](const QString& address) { errors->show(noBrowserMessage().arg(address)); });
 }
 
 void setNoBrowserMessage(const QString& message) { noBrowserMessage() = message; }

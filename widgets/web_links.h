@@ -19,6 +19,12 @@ void BrowseToAddress(const QString& linkText, const QString& referrer, bool clea
 // takes it, throws with the message set below, which names the address.
 void openAddress(const QString& address);
 
+class ErrorReporter;
+// From now on a browser start that fails after `openAddress` has returned
+// (xdg-open found no browser) is shown through `errors` with the same
+// message; nullptr: through nothing.
+void watchBrowserStarts(const ErrorReporter* errors);
+
 // The message for an address no browser took, in the interface language;
 // %1 stands for the address.
 void setNoBrowserMessage(const QString& message);

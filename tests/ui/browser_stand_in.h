@@ -26,8 +26,9 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
         startProgram();
+        // After the program, which takes web addresses itself.
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
     }
 
     void TearDown() override

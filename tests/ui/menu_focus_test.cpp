@@ -3,6 +3,7 @@
 
 #include "program_fixture.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMenu>
@@ -94,6 +95,25 @@ TEST_F(MenuFocusTest, AMenuOpensOnItsFirstEntry)
     press(Qt::Key_Right);
     EXPECT_EQ(find<QMenu>("f0")->activeAction(), find<QAction>("f1"));
     press(Qt::Key_Escape);
+}
+
+// A submenu that opens is on its first entry and named by its entry in the
+// menu, in the interface language.
+TEST_F(MenuFocusTest, ASubmenuIsNamedAndOpensOnItsFirstEntry)
+{
+    prog().show();
+    for (const auto& [choice, name] : {std::pair{"sp2", "Language"}, std::pair{"sp1", "Sprache"}}) {
+        trigger(choice);
+        open("Einstellungen1");
+        auto* submenu = find<QMenu>("Sprache1");
+        // Opens the submenu as the Right arrow does.
+        find<QMenu>("Einstellungen1")->setActiveAction(submenu->menuAction());
+        settle();
+        EXPECT_TRUE(submenu->isVisible()) << name;
+        EXPECT_EQ(submenu->activeAction(), find<QAction>("sp1")) << name;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(submenu)->text(QAccessible::Name), QLatin1String(name));
+        press(Qt::Key_Escape), press(Qt::Key_Escape);
+    }
 }
 
 // Tab where the page holds nothing to reach says how to start; a switch

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+#include "quiz/language.h"
+
+class QPlainTextEdit;
+class QTextCursor;
+
+namespace lernwerk {
+
+// A multi-line field as a screen reader sees it: what Qt's own interface for
+// it offers (its text, caret, selection and editing), and besides the
+// language its text is in, the interface language, as the text attribute
+// "language". Qt 6.4's interface reports no language at all.
+class TextFieldAccessible : public QAccessibleWidget,
+                            public QAccessibleTextInterface,
+                            public QAccessibleEditableTextInterface {
+public:
+    explicit TextFieldAccessible(QPlainTextEdit* field);
+
+    void* interface_cast(QAccessible::InterfaceType type) override;
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString& text) override;
+    QAccessible::State state() const override;
+
+    // The text interface.
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                             int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                            int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                         int* endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+    // The editable text interface.
+    void deleteText(int startOffset, int endOffset) override;
+    void insertText(int offset, const QString& text) override;
+    void replaceText(int startOffset, int endOffset, const QString& text) override;
+
+    // The language every field's text is given in; the language switch sets it.
+    static void setLanguage(quiz::Language language);
+    // The value of the "language" attribute for `language` ("de", "en").
+    static QString languageTag(quiz::Language language);
+    // Lets Qt build this interface for every multi-line field; once is enough,
+    // later calls do nothing.
+    static void install();
+
+private:
+    QPlainTextEdit* field() const;
+    QTextCursor cursorAt(int offset) const;
+    QTextCursor range(int startOffset, int endOffset) const;
+};
+
+}  // namespace lernwerk
