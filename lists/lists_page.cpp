@@ -32,7 +32,8 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     : QWidget(parent),
       errors_(errors),
       speaker_(speaker),
-      listFileDialog_(this, {.name = "od", .filter = kQuestionListFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}})
+      listFileDialog_(
+          this, {.name = "od", .filter = kQuestionListFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}})
 {
     setObjectName(QStringLiteral("tb3"));
     auto* layout = new QVBoxLayout(this);
@@ -171,7 +172,7 @@ void ListsPage::retranslate(Language language)
     statusColumn_->setAccessibleName(texts.statusColumnName.in(language));
     listPath_->setAccessibleName(texts.pathFieldName.in(language));
     loadList_->setToolTip(texts.loadList.in(language) + QStringLiteral(" (") +
-                        kLoadListKey.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+                          kLoadListKey.toString(QKeySequence::NativeText) + QLatin1Char(')'));
     // Undo in the field brings back what the user had there.
     replaceFieldLines(*questions_, texts.sampleList.in(language));
 }
