@@ -1,12 +1,9 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/file_drop.h"
@@ -19,9 +16,11 @@
 #include "app/start_screen.h"
 #include "app/statistics_page.h"
 #include "app/trainer_page.h"
+#include "app/window_placement.h"
 #include "dialogs/closing_dialog.h"
 #include "dialogs/info_page_set.h"
 #include "dialogs/report_dialog.h"
+#include "dialogs/software_menus.h"
 #include "lang/speech_texts.h"
 #include "lang/window_texts.h"
 #include "lists/editor_page.h"
@@ -93,7 +92,7 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     acceptListDrops(*this, {trainer_, lists_}, errors_, language_, [this](const QString& file) { openListFile(file); });
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    new WindowPlacement(*this, {kMinimumWidth, kMinimumHeight});
 
     session_ = new SessionStart({*this, language_, errors_, programFolder_, *lists_, *trainer_, *rounds_, *progress_,
                                  *speaker_, [this](const QString& file) { openListFile(file); }});
@@ -118,8 +117,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::setDialogs(ClosingDialog* closing, ReportDialog* reportGerman, ReportDialog* reportEnglish)
 {
     closing_ = closing;
-    reportGerman_ = reportGerman;
-    reportEnglish_ = reportEnglish;
+    reports_ = {reportGerman, reportEnglish};
 }
 
 std::u16string MainWindow::questionListText() const { return fieldText(*lists_->questionField()); }
@@ -188,19 +186,18 @@ void MainWindow::applyLanguage(Language language)
         action->setText(text->in(language));
     rounds_->retranslate(language);
     progressPage_->retranslate(language);
-    // One software menu a language; the other language's menu hides, and only
-    // the shown one has a letter that opens it with Alt.
-    for (std::size_t i = 0; i < softwareMenus_.size(); ++i) {
-        const bool shown = quiz::kLanguages[i] == language;
-        QString title = softwareMenuTexts().title.in(language);
-        softwareMenus_[i]->menuAction()->setVisible(shown);
-        softwareMenus_[i]->menuAction()->setText(shown ? title : title.remove(QLatin1Char('&')));
-    }
+    showSoftwareMenuOf(softwareMenus_, language);
     editor_->retranslate(language);
 
     pages_->selectPage(trainer_);
     for (std::size_t i = 0; i < languageEntries_.size(); ++i)
         languageEntries_[i]->setChecked(quiz::kLanguages[i] == language);
+}
+
+void MainWindow::showReportDialog()
+{
+    if (ReportDialog* dialog = reports_.in(language_.current()))
+        dialog->showInFront();
 }
 
 void MainWindow::showPage(QWidget* page)
@@ -209,93 +206,25 @@ void MainWindow::showPage(QWidget* page)
     pages_->selectPage(page);
 }
 
-// The report window of the interface language.
-void MainWindow::showReportDialog()
-{
-    ReportDialog* dialog = quiz::PerLanguage<ReportDialog*>{reportGerman_, reportEnglish_}.in(language_.current());
-    if (!dialog)
-        return;
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
-
 // ---------------------------------------------------------------- the window itself
-
-void MainWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (event->spontaneous() || centred_)
-        return;
-    centred_ = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
-}
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // The closing dialog is left through its OK only; should it return any
-    // other way, nothing was decided and the program goes on.
-    if (closing_) {
-        closing_->retranslate(language_.current());
-        if (closing_->exec() != QDialog::Accepted) {
-            event->ignore();
-            return;
-        }
+    if (closing_ && !closing_->ask()) {
+        event->ignore();
+        return;
     }
     event->accept();
     rounds_->keepOpenRound();
     start_.close();
 }
 
+// The trainer page is laid out for its size also while it is hidden, which
+// brings it no resize events.
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    keepMinimumOuterSize();
     trainer_->layoutFor(trainer_->width(), trainer_->height());
-}
-
-void MainWindow::moveEvent(QMoveEvent* event)
-{
-    QMainWindow::moveEvent(event);
-    keepMinimumOuterSize();
-}
-
-void MainWindow::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    // The window manager has framed the window by the time it activates it.
-    if (event->type() == QEvent::ActivationChange)
-        keepMinimumOuterSize();
-}
-
-// The smallest size is that of the whole window, frame and title bar
-// included, once the window manager has told how large its frame is.
-void MainWindow::keepMinimumOuterSize()
-{
-    const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize minimum(kMinimumWidth - frame.width(), kMinimumHeight - frame.height());
-    if (minimum != minimumSize())
-        setMinimumSize(minimum);
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event)
-{
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!enter || event->modifiers() & ~Qt::KeypadModifier) {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
-    // A focused button takes Enter for itself; anywhere else but in a text
-    // field Enter means "Richtig", when that button can be pressed.
-    if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
-        if (focused->isEnabled())
-            focused->click();
-        return;
-    }
-    QPushButton* correct = trainer_->correctButton();
-    if (correct->isVisible() && correct->isEnabled())
-        correct->click();
 }
 
 }  // namespace lernwerk

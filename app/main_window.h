@@ -67,12 +67,9 @@ public:
     ProgressRecorder& progress() const { return *progress_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    // Asks the closing dialog first; the program ends once it was confirmed.
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createPages();
@@ -84,16 +81,15 @@ private:
     void addWindowKeys(QMenu* firstMenu);
     void applyLanguage(Language language);
     void showPage(QWidget* page);
+    // The report window of the interface language.
     void showReportDialog();
-    void keepMinimumOuterSize();
 
     StartScreen& start_;
     InterfaceLanguage& language_;
     ErrorReporter& errors_;
     QString programFolder_;
     ClosingDialog* closing_ = nullptr;
-    ReportDialog* reportGerman_ = nullptr;
-    ReportDialog* reportEnglish_ = nullptr;
+    quiz::PerLanguage<ReportDialog*> reports_{nullptr, nullptr};
 
     PageControl* pages_ = nullptr;
     StatusBar* statusBar_ = nullptr;
@@ -105,12 +101,11 @@ private:
     ProgressPage* progressPage_ = nullptr;
     std::unique_ptr<InfoPageSet> info_;
     // The software menu of each language; one shows at a time.
-    std::vector<QMenu*> softwareMenus_;
+    quiz::PerLanguage<QMenu*> softwareMenus_{nullptr, nullptr};
     // The entries of Settings > Language, in the order of the languages.
     std::vector<QAction*> languageEntries_;
     // The menu entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
-    bool centred_ = false;
 
     std::unique_ptr<ProgressRecorder> progress_;
     std::unique_ptr<MemoQuestionList> questions_;

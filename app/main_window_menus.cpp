@@ -38,16 +38,14 @@ void MainWindow::createMenus()
     QMenu* windows = createWindowsMenu(menus);
     QMenu* settings = createSettingsMenu(menus);
     // The catalogue's menus, one shown at a time by the language.
-    const quiz::PerLanguage<QMenu*> software =
+    softwareMenus_ =
         addSoftwareMenus(bar, errors_,
                          {.showCatalogue = [this] { info_->show(InfoTopic::catalogue, language_.current()); },
                           .browse = [](QAction* entry) { BrowseToAddress(entry->text(), kReferrerMenu, true); }});
-    for (const Language language : quiz::kLanguages)
-        softwareMenus_.push_back(software.in(language));
     QMenu* help = createHelpMenu(menus);
 
     auto* focus = new MenuFocus(*bar, *speaker_, language_);
-    for (QMenu* menu : {file, windows, settings, software.english, software.german, help})
+    for (QMenu* menu : {file, windows, settings, softwareMenus_.english, softwareMenus_.german, help})
         focus->watch(menu);
     addWindowKeys(file);
 }

@@ -1,6 +1,8 @@
 #include "app/round_presenter.h"
 
+#include <QApplication>
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
@@ -42,6 +44,28 @@ void RoundPresenter::takeRoundKeysIn(QWidget& window)
                 speechTexts().noRound.in(parts_.language.current()).arg(keys.toString(QKeySequence::NativeText)));
         });
     }
+    window.installEventFilter(this);
+}
+
+bool RoundPresenter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (!enter || key->modifiers() & ~Qt::KeypadModifier)
+        return QObject::eventFilter(watched, event);
+    // A focused button takes Enter for itself; anywhere else but in a text
+    // field, which keeps Enter, it means "Richtig" when that can be pressed.
+    if (auto* focused = qobject_cast<QPushButton*>(static_cast<QWidget*>(watched)->focusWidget())) {
+        if (focused->isEnabled())
+            focused->click();
+        return true;
+    }
+    QPushButton* correct = parts_.trainer.correctButton();
+    if (correct->isVisible() && correct->isEnabled())
+        correct->click();
+    return true;
 }
 
 const quiz::RoundTexts& RoundPresenter::texts() const { return roundTexts(parts_.language.current()); }

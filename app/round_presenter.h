@@ -36,8 +36,12 @@ public:
     RoundPresenter(Parts parts, QObject* parent);
 
     // The round's keys press the trainer's buttons anywhere in `window`;
-    // pressed while no round runs, they say so.
+    // pressed while no round runs, they say so. Enter, where no text field or
+    // button takes it, means "Richtig".
     void takeRoundKeysIn(QWidget& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // The round has come to its end; the lists page is in front.

@@ -154,6 +154,14 @@ void ClosingDialog::retranslate(Language language)
     }
 }
 
+bool ClosingDialog::ask()
+{
+    retranslate(language_.current());
+    // The dialog is left through its OK only; should it return any other
+    // way, nothing was decided.
+    return exec() == QDialog::Accepted;
+}
+
 void ClosingDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

@@ -27,6 +27,9 @@ public:
 
     // Sets the texts for the language; runs just before the dialog shows.
     void retranslate(Language language);
+    // Shows the dialog in the interface language and waits for its answer:
+    // true once OK was pressed and the choice carried out.
+    bool ask();
 
     // OK: saves the list when that was chosen, and ends the program.
     void confirm();

@@ -86,6 +86,13 @@ ReportDialog::ReportDialog(ErrorReporter& errors, Language language)
     setFixedSize(designSize_);
 }
 
+void ReportDialog::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
 void ReportDialog::setVisible(bool visible)
 {
     if (visible && !sized_) {

@@ -16,6 +16,9 @@ public:
     // The window in `language`, named "bugreport_de" or "bugreport_en".
     ReportDialog(ErrorReporter& errors, Language language);
 
+    // Shows the window in front of the others, with the keyboard focus.
+    void showInFront();
+
     // Takes the design size, grown in height where the texts need more room,
     // the first time the window is shown: measuring the texts is left until
     // then, so that it does not slow the program's start.

@@ -76,4 +76,14 @@ quiz::PerLanguage<QMenu*> addSoftwareMenus(QMenuBar* bar, const ErrorReporter& e
     return {german, english};
 }
 
+void showSoftwareMenuOf(const quiz::PerLanguage<QMenu*>& menus, Language language)
+{
+    for (const Language each : quiz::kLanguages) {
+        QAction* title = menus.in(each)->menuAction();
+        QString caption = softwareMenuTexts().title.in(language);
+        title->setVisible(each == language);
+        title->setText(each == language ? caption : caption.remove(QLatin1Char('&')));
+    }
+}
+
 }  // namespace lernwerk

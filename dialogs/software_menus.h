@@ -27,4 +27,8 @@ struct SoftwareMenuHandlers {
 quiz::PerLanguage<QMenu*> addSoftwareMenus(QMenuBar* bar, const ErrorReporter& errors,
                                            const SoftwareMenuHandlers& handlers);
 
+// Shows the software menu of `language` and hides the others; only the shown
+// one has a letter that opens it with Alt.
+void showSoftwareMenuOf(const quiz::PerLanguage<QMenu*>& menus, quiz::Language language);
+
 }  // namespace lernwerk
