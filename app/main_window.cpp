@@ -28,11 +28,9 @@
 #include "widgets/controls.h"
 #include "widgets/error_reporter.h"
 #include "widgets/focus_return.h"
-#include "widgets/memo_lists.h"
 #include "widgets/page_control.h"
 #include "widgets/speaker.h"
 #include "widgets/status_bar.h"
-#include "widgets/status_column.h"
 #include "widgets/text_field.h"
 #include "widgets/text_field_accessible.h"
 #include "widgets/web_links.h"
@@ -68,13 +66,10 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     });
     createPages();
 
-    questions_ = std::make_unique<MemoQuestionList>(*lists_->questionField());
-    status_ = std::make_unique<MemoStatusList>(*lists_->statusField());
     presenter_ =
         new RoundPresenter({language_, *trainer_, *statusBar_, *statistics_, *lists_, *pages_, *speaker_}, this);
     presenter_->takeRoundKeysIn(*this);
-    round_ = std::make_unique<quiz::Round>(*questions_, *status_, *presenter_);
-    rounds_ = new MemoryRounds(*progress_, *questions_, *lists_->statusField(), *round_, *presenter_, language_, this);
+    rounds_ = new MemoryRounds(*progress_, *lists_, *presenter_, language_, this);
     connect(presenter_, &RoundPresenter::ended, rounds_, &MemoryRounds::finished);
     connectGuarded(trainer_, &TrainerPage::solveClicked, rounds_, errors_, &MemoryRounds::reveal);
     connectGuarded(trainer_, &TrainerPage::markClicked, rounds_, errors_, &MemoryRounds::mark);
@@ -84,7 +79,6 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
                        lists_->takeList(lines, name);
                        rounds_->startWholeList();
                    });
-    connect(lists_->questionField(), &QPlainTextEdit::textChanged, rounds_, &MemoryRounds::listChanged);
     look_ = std::make_unique<QuestionFieldLook>(this, language_);
     createMenus();
 

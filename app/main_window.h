@@ -20,8 +20,6 @@ class EditorPage;
 class ErrorReporter;
 class InfoPageSet;
 class ListsPage;
-class MemoQuestionList;
-class MemoStatusList;
 class MemoryRounds;
 class MenuBuilder;
 class PageControl;
@@ -78,7 +76,6 @@ private:
     QMenu* createWindowsMenu(MenuBuilder& menus);
     QMenu* createSettingsMenu(MenuBuilder& menus);
     QMenu* createHelpMenu(MenuBuilder& menus);
-    void addWindowKeys(QMenu* firstMenu);
     void applyLanguage(Language language);
     void showPage(QWidget* page);
     // The report window of the interface language.
@@ -108,11 +105,8 @@ private:
     std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
 
     std::unique_ptr<ProgressRecorder> progress_;
-    std::unique_ptr<MemoQuestionList> questions_;
-    std::unique_ptr<MemoStatusList> status_;
     std::unique_ptr<QuestionFieldLook> look_;
     RoundPresenter* presenter_ = nullptr;
-    std::unique_ptr<quiz::Round> round_;
     MemoryRounds* rounds_ = nullptr;
     SessionStart* session_ = nullptr;
 };

@@ -47,7 +47,7 @@ void MainWindow::createMenus()
     auto* focus = new MenuFocus(*bar, *speaker_, language_);
     for (QMenu* menu : {file, windows, settings, softwareMenus_.english, softwareMenus_.german, help})
         focus->watch(menu);
-    addWindowKeys(file);
+    lists_->takeLoadKeyIn(*this);
 }
 
 QMenu* MainWindow::createFileMenu(MenuBuilder& menus)
@@ -158,22 +158,6 @@ QMenu* MainWindow::createHelpMenu(MenuBuilder& menus)
           std::pair{"i8", &texts.i8}, std::pair{"i12", &texts.i12}})
         menus.link(menu, name, *text);
     return menu;
-}
-
-void MainWindow::addWindowKeys(QMenu* firstMenu)
-{
-    // F10 opens the first menu; the arrow keys walk on from there.
-    auto* openMenuBar = new QAction(this);
-    openMenuBar->setShortcut(QKeySequence(Qt::Key_F10));
-    QMenuBar* bar = menuBar();
-    connect(openMenuBar, &QAction::triggered, bar, [bar, firstMenu] { bar->setActiveAction(firstMenu->menuAction()); });
-    addAction(openMenuBar);
-
-    // Ctrl+O loads a list as the lists page's "Load List.." does.
-    auto* loadList = new QAction(this);
-    loadList->setShortcut(ListsPage::kLoadListKey);
-    connectGuarded(loadList, &QAction::triggered, lists_, errors_, &ListsPage::loadList);
-    addAction(loadList);
 }
 
 }  // namespace lernwerk

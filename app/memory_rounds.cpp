@@ -14,10 +14,12 @@
 #include "app/progress_recorder.h"
 #include "lang/lists_texts.h"
 #include "lang/progress_texts.h"
+#include "lists/lists_page.h"
 #include "memory/question_key.h"
 #include "memory/round_choice.h"
 #include "textfile/text_lines.h"
 #include "widgets/last_list_files.h"
+#include "widgets/status_column.h"
 
 namespace lernwerk {
 
@@ -30,14 +32,14 @@ memory::Day today() { return memory::local_day(QDateTime::currentSecsSinceEpoch(
 
 }  // namespace
 
-MemoryRounds::MemoryRounds(ProgressRecorder& progress, quiz::QuestionList& list, QPlainTextEdit& statusField,
-                           quiz::Round& wholeList, quiz::RoundView& view, const InterfaceLanguage& language,
-                           QWidget* window)
+MemoryRounds::MemoryRounds(ProgressRecorder& progress, ListsPage& lists, quiz::RoundView& view,
+                           const InterfaceLanguage& language, QWidget* window)
     : QObject(window),
       progress_(progress),
-      list_(list),
-      wholeList_(wholeList),
-      statusField_(statusField),
+      listField_(*lists.questionField()),
+      statusColumn_(*lists.statusField()),
+      wholeList_(listField_, statusColumn_, view),
+      statusField_(*lists.statusField()),
       view_(view),
       language_(language),
       chosen_(std::make_unique<quiz::Round>(chosenQuestions_, chosenStatus_, view)),
@@ -46,6 +48,7 @@ MemoryRounds::MemoryRounds(ProgressRecorder& progress, quiz::QuestionList& list,
     recount_->setSingleShot(true);
     recount_->setInterval(kRecountPauseMs);
     connect(recount_, &QTimer::timeout, this, &MemoryRounds::refresh);
+    connect(lists.questionField(), &QPlainTextEdit::textChanged, this, &MemoryRounds::listChanged);
 }
 
 MemoryRounds::~MemoryRounds() = default;
@@ -74,7 +77,7 @@ void MemoryRounds::mark(quiz::Marking marking)
         if (shown >= 0 && shown < static_cast<int>(chosenLines_.size()))
             progress_.marked(chosenLines_[static_cast<std::size_t>(shown)], chosenQuestions_.line(shown), marking);
     } else {
-        progress_.marked(shown, list_.line(shown), marking);
+        progress_.marked(shown, listField_.line(shown), marking);
     }
     round.step(marking);
     updateMissedEntries();
@@ -93,9 +96,9 @@ MemoryRounds::Lines MemoryRounds::dueLines(bool openStore)
         return {};
     Lines lines;
     std::vector<std::u16string> texts;
-    const int count = list_.count();
+    const int count = listField_.count();
     for (int i = 0; i < count; ++i) {
-        std::u16string text = list_.line(i);
+        std::u16string text = listField_.line(i);
         if (text.empty())
             continue;
         lines.emplace_back(i, text);
@@ -196,10 +199,10 @@ void MemoryRounds::saveMissed()
 std::vector<std::u16string> MemoryRounds::listLines() const
 {
     std::vector<std::u16string> lines;
-    const int count = list_.count();
+    const int count = listField_.count();
     lines.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
-        lines.push_back(list_.line(i));
+        lines.push_back(listField_.line(i));
     return lines;
 }
 

@@ -12,6 +12,7 @@
 #include "memory/review_store.h"
 #include "quiz/in_memory_lists.h"
 #include "quiz/round.h"
+#include "widgets/memo_lists.h"
 
 class QAction;
 class QFileDialog;
@@ -20,6 +21,7 @@ class QTimer;
 
 namespace lernwerk {
 
+class ListsPage;
 class ProgressPage;
 class ProgressRecorder;
 
@@ -38,14 +40,17 @@ public:
         QAction* continueRound = nullptr;
     };
 
-    MemoryRounds(ProgressRecorder& progress, quiz::QuestionList& list, QPlainTextEdit& statusField,
-                 quiz::Round& wholeList, quiz::RoundView& view, const InterfaceLanguage& language, QWidget* window);
+    // Rounds over the list of `lists`, shown through `view`; the list's
+    // changes are followed.
+    MemoryRounds(ProgressRecorder& progress, ListsPage& lists, quiz::RoundView& view, const InterfaceLanguage& language,
+                 QWidget* window);
     ~MemoryRounds() override;
 
     void setActions(Actions actions);
 
     // The round the trainer's buttons drive: the whole list's or a chosen one.
     quiz::Round& active() { return chosenActive_ ? *chosen_ : wholeList_; }
+    const quiz::Round& active() const { return chosenActive_ ? *chosen_ : wholeList_; }
     // "Neue Runde..": a round over the whole list.
     void startWholeList();
     // "Auflösen": the question on display with its gaps filled.
@@ -94,8 +99,9 @@ private:
     std::optional<memory::SavedRound> keptRoundForList();
 
     ProgressRecorder& progress_;
-    quiz::QuestionList& list_;
-    quiz::Round& wholeList_;
+    MemoQuestionList listField_;
+    MemoStatusList statusColumn_;
+    quiz::Round wholeList_;
     QPlainTextEdit& statusField_;
     quiz::RoundView& view_;
     const InterfaceLanguage& language_;

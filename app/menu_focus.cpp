@@ -49,6 +49,11 @@ MenuFocus::MenuFocus(QMenuBar& bar, Speaker& speaker, const InterfaceLanguage& l
         if (now && now != &bar_ && now->window() == bar_.window())
             lastControl_ = now;
     });
+    // F10 opens the first menu; the arrow keys walk on from there.
+    auto* openBar = new QAction(this);
+    openBar->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(openBar, &QAction::triggered, &bar_, [this] { bar_.setActiveAction(bar_.actions().value(0)); });
+    bar_.window()->addAction(openBar);
 }
 
 void MenuFocus::watch(QMenu* menu)

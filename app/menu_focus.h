@@ -30,6 +30,7 @@ class Speaker;
 class MenuFocus : public QObject {
     Q_OBJECT
 public:
+    // Made once the bar holds its menus; F10 in the bar's window opens the first.
     MenuFocus(QMenuBar& bar, Speaker& speaker, const InterfaceLanguage& language);
 
     // Looks after `menu`, one of the bar's, and its submenus.

@@ -1,5 +1,7 @@
 #include "lists/lists_page.h"
 
+#include <QAction>
+
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -97,6 +99,14 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
 }
 
 void ListsPage::focusNewSession() { newSession_->setFocus(Qt::OtherFocusReason); }
+
+void ListsPage::takeLoadKeyIn(QWidget& window)
+{
+    auto* loadKey = new QAction(&window);
+    loadKey->setShortcut(kLoadListKey);
+    connectGuarded(loadKey, &QAction::triggered, this, errors_, &ListsPage::loadList);
+    window.addAction(loadKey);
+}
 
 QString ListsPage::listName() const { return listName_->text(); }
 

@@ -25,8 +25,9 @@ public:
     // A loaded list is confirmed to a screen reader through `speaker`.
     ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent = nullptr);
 
-    // Loads a list from anywhere in the main window, as "Liste Laden.." does.
+    // Loads a list from anywhere in `window`, as "Liste Laden.." does.
     static inline const QKeySequence kLoadListKey{Qt::CTRL | Qt::Key_O};
+    void takeLoadKeyIn(QWidget& window);
 
     QPlainTextEdit* questionField() const { return questions_; }
     StatusColumn* statusField() const { return statusColumn_; }
