@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/file_drop.h"
+#include "app/main_menus.h"
 #include "app/memory_rounds.h"
 #include "app/progress_page.h"
 #include "app/progress_recorder.h"
@@ -20,7 +21,6 @@
 #include "dialogs/closing_dialog.h"
 #include "dialogs/info_page_set.h"
 #include "dialogs/report_dialog.h"
-#include "dialogs/software_menus.h"
 #include "lang/speech_texts.h"
 #include "lang/window_texts.h"
 #include "lists/editor_page.h"
@@ -80,7 +80,21 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
                        rounds_->startWholeList();
                    });
     look_ = std::make_unique<QuestionFieldLook>(this, language_);
-    createMenus();
+    menus_ = new MainMenus({*this,
+                            errors_,
+                            language_,
+                            *speaker_,
+                            *rounds_,
+                            *info_,
+                            *look_,
+                            *progress_,
+                            *trainer_,
+                            *lists_,
+                            {trainer_, statistics_, lists_, editor_},
+                            *progressPage_,
+                            [this](QWidget* page) { showPage(page); },
+                            [this] { showReportDialog(); }});
+    lists_->takeLoadKeyIn(*this);
 
     // Files dropped on the window, the question list or the trainer's fields are loaded as lists.
     acceptListDrops(*this, {trainer_, lists_}, errors_, language_, [this](const QString& file) { openListFile(file); });
@@ -176,16 +190,12 @@ void MainWindow::applyLanguage(Language language)
     statistics_->retranslate(language);
     lists_->retranslate(language);
     info_->retranslate(language);
-    for (const auto& [action, text] : menuCaptions_)
-        action->setText(text->in(language));
+    menus_->retranslate(language);
     rounds_->retranslate(language);
     progressPage_->retranslate(language);
-    showSoftwareMenuOf(softwareMenus_, language);
     editor_->retranslate(language);
 
     pages_->selectPage(trainer_);
-    for (std::size_t i = 0; i < languageEntries_.size(); ++i)
-        languageEntries_[i]->setChecked(quiz::kLanguages[i] == language);
 }
 
 void MainWindow::showReportDialog()

@@ -10,9 +10,6 @@
 #include "lang/interface_language.h"
 #include "quiz/round.h"
 
-class QAction;
-class QMenu;
-
 namespace lernwerk {
 
 class ClosingDialog;
@@ -21,7 +18,7 @@ class ErrorReporter;
 class InfoPageSet;
 class ListsPage;
 class MemoryRounds;
-class MenuBuilder;
+class MainMenus;
 class PageControl;
 class ProgressPage;
 class ProgressRecorder;
@@ -71,11 +68,6 @@ protected:
 
 private:
     void createPages();
-    void createMenus();
-    QMenu* createFileMenu(MenuBuilder& menus);
-    QMenu* createWindowsMenu(MenuBuilder& menus);
-    QMenu* createSettingsMenu(MenuBuilder& menus);
-    QMenu* createHelpMenu(MenuBuilder& menus);
     void applyLanguage(Language language);
     void showPage(QWidget* page);
     // The report window of the interface language.
@@ -97,12 +89,7 @@ private:
     EditorPage* editor_ = nullptr;
     ProgressPage* progressPage_ = nullptr;
     std::unique_ptr<InfoPageSet> info_;
-    // The software menu of each language; one shows at a time.
-    quiz::PerLanguage<QMenu*> softwareMenus_{nullptr, nullptr};
-    // The entries of Settings > Language, in the order of the languages.
-    std::vector<QAction*> languageEntries_;
-    // The menu entries and the texts they show, for the language switch.
-    std::vector<std::pair<QAction*, const Text*>> menuCaptions_;
+    MainMenus* menus_ = nullptr;
 
     std::unique_ptr<ProgressRecorder> progress_;
     std::unique_ptr<QuestionFieldLook> look_;
