@@ -26,8 +26,8 @@ int main(int argc, char** argv)
 
     lernwerk::Program program(errors, lernwerk::Program::defaultLastListFolder(), QDir::currentPath());
     if (!listFile.isEmpty())
-        program.prog().openAfterHandOver(listFile);
-    lernwerk::StartupReport startupReport(program.start());
-    program.start().show();
+        program.mainWindow().openAfterHandOver(listFile);
+    lernwerk::StartupReport startupReport(program.startScreen());
+    program.startScreen().show();
     return application.exec();
 }

@@ -61,8 +61,8 @@ QMenu* MainMenus::createFileMenu(MenuBuilder& menus)
 {
     const MenuTexts& texts = menuTexts();
     const ProgressTexts& progress = progressTexts();
-    QMenu* menu = menus.menu(parts_.window.menuBar(), "p0", texts.p0);
-    menus.entry(menu, "p1", texts.p1, &parts_.rounds, &MemoryRounds::startWholeList)
+    QMenu* menu = menus.menu(parts_.window.menuBar(), "p0", texts.file);
+    menus.entry(menu, "p1", texts.newSession, &parts_.rounds, &MemoryRounds::startWholeList)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     MemoryRounds::Actions memory;
     memory.reviewDue = menus.entry(menu, "reviewDue", progress.reviewDueEntry, &parts_.rounds, &MemoryRounds::startDue);
@@ -78,11 +78,11 @@ QMenu* MainMenus::createFileMenu(MenuBuilder& menus)
     // The due count is brought up to date whenever the menu opens.
     connect(menu, &QMenu::aboutToShow, &parts_.rounds, &MemoryRounds::refresh);
     MenuBuilder::addSeparator(menu);
-    menus.entry(menu, "p2", texts.p2, this, [this] { parts_.showPage(parts_.pages[3]); });
+    menus.entry(menu, "p2", texts.questionEditor, this, [this] { parts_.showPage(parts_.pages[3]); });
     MenuBuilder::addSeparator(menu);
-    menus.entry(menu, "m_bug", texts.m_bug, this, parts_.showReport);
+    menus.entry(menu, "m_bug", texts.reportBug, this, parts_.showReport);
     MenuBuilder::addSeparator(menu);
-    menus.entry(menu, "p3", texts.p3, &parts_.window, &QMainWindow::close)
+    menus.entry(menu, "p3", texts.close, &parts_.window, &QMainWindow::close)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     return menu;
 }
@@ -90,9 +90,9 @@ QMenu* MainMenus::createFileMenu(MenuBuilder& menus)
 QMenu* MainMenus::createWindowsMenu(MenuBuilder& menus)
 {
     const MenuTexts& texts = menuTexts();
-    QMenu* menu = menus.menu(parts_.window.menuBar(), "f0", texts.f0);
+    QMenu* menu = menus.menu(parts_.window.menuBar(), "f0", texts.windows);
     const std::pair<const char*, const Text*> pages[] = {
-        {"f1", &texts.f1}, {"f2", &texts.f2}, {"f3", &texts.f3}, {"f4", &texts.f4}};
+        {"f1", &texts.trainer}, {"f2", &texts.statistics}, {"f3", &texts.questionnaire}, {"f4", &texts.editor}};
     for (std::size_t i = 0; i < std::size(pages); ++i) {
         if (i == 3)
             MenuBuilder::addSeparator(menu);
@@ -113,14 +113,15 @@ QMenu* MainMenus::createWindowsMenu(MenuBuilder& menus)
 QMenu* MainMenus::createSettingsMenu(MenuBuilder& menus)
 {
     const MenuTexts& texts = menuTexts();
-    QMenu* menu = menus.menu(parts_.window.menuBar(), "Einstellungen1", texts.Einstellungen1);
-    menus.entry(menu, "Schrift1", texts.Schrift1, this,
+    QMenu* menu = menus.menu(parts_.window.menuBar(), "Einstellungen1", texts.settings);
+    menus.entry(menu, "Schrift1", texts.font, this,
                 [this] { parts_.look.chooseFont(parts_.trainer.questionFields()); });
-    menus.entry(menu, "hf", texts.hf, this, [this] { parts_.look.chooseBackground(parts_.trainer.questionFields()); });
+    menus.entry(menu, "hf", texts.background, this,
+                [this] { parts_.look.chooseBackground(parts_.trainer.questionFields()); });
     MenuBuilder::addSeparator(menu);
-    QMenu* languageMenu = menus.submenu(menu, "Sprache1", texts.Sprache1);
+    QMenu* languageMenu = menus.submenu(menu, "Sprache1", texts.language);
     auto* languages = new QActionGroup(languageMenu);
-    const std::pair<const char*, const Text*> entries[] = {{"sp1", &texts.sp1}, {"sp2", &texts.sp2}};
+    const std::pair<const char*, const Text*> entries[] = {{"sp1", &texts.german}, {"sp2", &texts.english}};
     for (std::size_t i = 0; i < std::size(entries); ++i) {
         // The switch replaces the question list by the sample list of the
         // language, also in the middle of a round: the learner hears so.
@@ -151,21 +152,21 @@ QMenu* MainMenus::createSettingsMenu(MenuBuilder& menus)
 QMenu* MainMenus::createHelpMenu(MenuBuilder& menus)
 {
     const MenuTexts& texts = menuTexts();
-    QMenu* menu = menus.menu(parts_.window.menuBar(), "i0", texts.i0);
+    QMenu* menu = menus.menu(parts_.window.menuBar(), "i0", texts.help);
     for (const InfoTopicRow& row : infoTopics()) {
         QAction* shows = menus.entry(menu, row.helpEntry.name, row.helpEntry.caption, this,
                                      [this, topic = row.topic] { showInfoPage(topic); });
         // F1 shows the introduction, and the bug report stands under it.
         if (&row == &infoTopics().front()) {
             shows->setShortcut(QKeySequence(Qt::Key_F1));
-            menus.entry(menu, "m_bug_i", texts.m_bug_i, this, parts_.showReport);
+            menus.entry(menu, "m_bug_i", texts.reportBugFromHelp, this, parts_.showReport);
         }
     }
     MenuBuilder::addSeparator(menu);
-    for (const auto& [name, text] :
-         {std::pair{"i5", &texts.i5}, std::pair{"i9", &texts.i9}, std::pair{"i11", &texts.i11},
-          std::pair{"i6", &texts.i6}, std::pair{"i7", &texts.i7}, std::pair{"i10", &texts.i10},
-          std::pair{"i8", &texts.i8}, std::pair{"i12", &texts.i12}})
+    for (const auto& [name, text] : {std::pair{"i5", &texts.homepage}, std::pair{"i9", &texts.introductionSite},
+                                     std::pair{"i11", &texts.functionsSite}, std::pair{"i6", &texts.makerSite},
+                                     std::pair{"i7", &texts.personalSite}, std::pair{"i10", &texts.webdesignSite},
+                                     std::pair{"i8", &texts.donationSite}, std::pair{"i12", &texts.customisationSite}})
         menus.link(menu, name, *text);
     return menu;
 }

@@ -20,24 +20,24 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
     errors.setTitle(windowTexts().caption.in(Language::German));
     watchBrowserStarts(&errors);
     language_ = std::make_unique<InterfaceLanguage>();
-    start_ = std::make_unique<StartScreen>(*language_, errors, workingFolder);
+    startScreen_ = std::make_unique<StartScreen>(*language_, errors, workingFolder);
     dialogTexts_ = std::make_unique<StandardDialogTexts>(*language_);
-    prog_ = std::make_unique<MainWindow>(*start_, *language_, errors, programFolder);
-    ende_ = std::make_unique<ClosingDialog>(
-        prog_.get(), *language_, errors, [this] { return prog_->programFolder(); },
-        [this] { return prog_->questionListText(); });
-    bugreportDe_ = std::make_unique<ReportDialog>(errors, Language::German);
-    bugreportEn_ = std::make_unique<ReportDialog>(errors, Language::English);
+    mainWindow_ = std::make_unique<MainWindow>(*startScreen_, *language_, errors, programFolder);
+    closingDialog_ = std::make_unique<ClosingDialog>(
+        mainWindow_.get(), *language_, errors, [this] { return mainWindow_->programFolder(); },
+        [this] { return mainWindow_->questionListText(); });
+    germanReport_ = std::make_unique<ReportDialog>(errors, Language::German);
+    englishReport_ = std::make_unique<ReportDialog>(errors, Language::English);
     // OK in the closing dialog ends the program.
-    QObject::connect(ende_.get(), &ClosingDialog::confirmed, start_.get(), &StartScreen::close);
+    QObject::connect(closingDialog_.get(), &ClosingDialog::confirmed, startScreen_.get(), &StartScreen::close);
 
-    prog_->setDialogs(ende_.get(), bugreportDe_.get(), bugreportEn_.get());
-    start_->setHandOver([this] { prog_->handOver(); });
-    QObject::connect(start_.get(), &StartScreen::closed, [this] {
+    mainWindow_->setDialogs(closingDialog_.get(), germanReport_.get(), englishReport_.get());
+    startScreen_->setHandOver([this] { mainWindow_->handOver(); });
+    QObject::connect(startScreen_.get(), &StartScreen::closed, [this] {
         ended_ = true;
         QCoreApplication::quit();
     });
-    start_->startWaiting();
+    startScreen_->startWaiting();
 }
 
 Program::~Program() { watchBrowserStarts(nullptr); }

@@ -33,23 +33,23 @@ public:
     static QString defaultLastListFolder();
 
     InterfaceLanguage& language() { return *language_; }
-    StartScreen& start() { return *start_; }
-    MainWindow& prog() { return *prog_; }
-    ClosingDialog& ende() { return *ende_; }
-    ReportDialog& bugreportDe() { return *bugreportDe_; }
-    ReportDialog& bugreportEn() { return *bugreportEn_; }
+    StartScreen& startScreen() { return *startScreen_; }
+    MainWindow& mainWindow() { return *mainWindow_; }
+    ClosingDialog& closingDialog() { return *closingDialog_; }
+    ReportDialog& germanReport() { return *germanReport_; }
+    ReportDialog& englishReport() { return *englishReport_; }
 
     // True once the start screen was closed: the program has ended.
     bool ended() const { return ended_; }
 
 private:
     std::unique_ptr<InterfaceLanguage> language_;
-    std::unique_ptr<StartScreen> start_;
+    std::unique_ptr<StartScreen> startScreen_;
     std::unique_ptr<StandardDialogTexts> dialogTexts_;
-    std::unique_ptr<MainWindow> prog_;
-    std::unique_ptr<ClosingDialog> ende_;
-    std::unique_ptr<ReportDialog> bugreportDe_;
-    std::unique_ptr<ReportDialog> bugreportEn_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<ClosingDialog> closingDialog_;
+    std::unique_ptr<ReportDialog> germanReport_;
+    std::unique_ptr<ReportDialog> englishReport_;
     bool ended_ = false;
 };
 

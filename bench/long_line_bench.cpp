@@ -58,11 +58,11 @@ void showLine(benchmark::State& state, bool solution)
 {
     const std::u16string line = longLine(state.range(0));
     bench::ProgramWindow window;
-    window.prog().show();
+    window.mainWindow().show();
     lernwerk::setFieldText(*window.memo("Memo1"), line);
     window.button("Button1")->click();
     QCoreApplication::processEvents();
-    auto* presenter = window.prog().findChild<lernwerk::RoundPresenter*>();
+    auto* presenter = window.mainWindow().findChild<lernwerk::RoundPresenter*>();
     QPlainTextEdit* field = window.memo(solution ? "loesung" : "frage");
     const std::u16string shown = solution ? line : window.memo("frage")->toPlainText().toStdU16String();
 

@@ -36,17 +36,17 @@ public:
             std::make_unique<lernwerk::Program>(benchReporter(), folder_.path() + QLatin1Char('/'), folder_.path());
         // The timer starts once the event loop runs; let that happen, then hold it.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-        program_->start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+        program_->startScreen().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     }
 
     template <typename Control>
     Control* control(const char* name) const
     {
-        return program_->prog().findChild<Control*>(QString::fromLatin1(name));
+        return program_->mainWindow().findChild<Control*>(QString::fromLatin1(name));
     }
     QPlainTextEdit* memo(const char* name) const { return control<QPlainTextEdit>(name); }
     QPushButton* button(const char* name) const { return control<QPushButton>(name); }
-    lernwerk::MainWindow& prog() { return program_->prog(); }
+    lernwerk::MainWindow& mainWindow() { return program_->mainWindow(); }
 
 private:
     QTemporaryDir folder_;

@@ -212,9 +212,9 @@ void keystroke(benchmark::State& state, const char* field)
     for (Window* w : {&reference, &window}) {
         w->load(w == &reference ? 1'000 : questions);
         w->restart();
-        auto* pages = w->prog().findChild<lernwerk::PageControl*>(QStringLiteral("blatt"));
+        auto* pages = w->mainWindow().findChild<lernwerk::PageControl*>(QStringLiteral("blatt"));
         pages->selectPage(pages->findChild<QWidget*>(QStringLiteral("tb3")));
-        w->prog().show();
+        w->mainWindow().show();
         QPlainTextEdit* memo = w->memo(field);
         // In the middle of the list, at the end of a line.
         QTextCursor cursor(memo->document()->findBlockByNumber(memo->document()->blockCount() / 2));
@@ -266,10 +266,10 @@ void keystroke(benchmark::State& state, const char* field)
     state.counters["bare_us"] = benchmark::Counter(bareTime * 1e6 / static_cast<double>(state.iterations()));
     state.counters["ratio"] = time / referenceTime;
 }
-void KeystrokeMemo1(benchmark::State& state) { keystroke(state, "Memo1"); }
-void KeystrokeMemo2(benchmark::State& state) { keystroke(state, "Memo2"); }
-BENCHMARK(KeystrokeMemo1)->Apply(sizes)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(KeystrokeMemo2)->Apply(sizes)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
+void KeystrokeQuestionList(benchmark::State& state) { keystroke(state, "Memo1"); }
+void KeystrokeStatusColumn(benchmark::State& state) { keystroke(state, "Memo2"); }
+BENCHMARK(KeystrokeQuestionList)->Apply(sizes)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(KeystrokeStatusColumn)->Apply(sizes)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 // ---------------------------------------------------------------- peak memory
 

@@ -17,14 +17,15 @@ struct WindowTexts {
 };
 const WindowTexts& windowTexts();
 
-// The menu bar, entry by entry under the names of the window descriptions;
-// the entries that show the information pages take theirs from
-// `infoTopics()`.
+// The menu bar's captions, entry by entry (app/main_menus.cpp gives each
+// entry its object name); the entries that show the information pages take
+// theirs from `infoTopics()`.
 struct MenuTexts {
-    Text p0, p1, p2, m_bug, p3;
-    Text f0, f1, f2, f3, f4;
-    Text Einstellungen1, Schrift1, hf, Sprache1, sp1, sp2;
-    Text i0, i5, i9, i11, i6, i7, i10, i8, i12, m_bug_i;
+    Text file, newSession, questionEditor, reportBug, close;
+    Text windows, trainer, statistics, questionnaire, editor;
+    Text settings, font, background, language, german, english;
+    Text help, homepage, introductionSite, functionsSite, makerSite, personalSite, webdesignSite, donationSite,
+        customisationSite, reportBugFromHelp;
 };
 const MenuTexts& menuTexts();
 

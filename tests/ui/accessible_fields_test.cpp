@@ -81,7 +81,7 @@ TEST_F(AccessibleFieldsTest, TheTextInterfaceWorksOnTheFieldsLines)
 TEST_F(AccessibleFieldsTest, EveryFocusableControlOfEveryPageIsNamed)
 {
     startProgram();
-    prog().show();
+    mainWindow().show();
     auto* pages = find<PageControl>("blatt");
     // The progress page draws its plots when it is first opened.
     trigger("fProgress");

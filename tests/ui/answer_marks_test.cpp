@@ -104,7 +104,7 @@ TEST_F(AnswerMarksTest, RevealMarksEachGapAndKeepsTheLine)
         trigger(c.language);
         revealWith(c.answer);
         const QString status = text("Memo2");
-        const quiz::RoundState before = prog().roundState();
+        const quiz::RoundState before = mainWindow().roundState();
 
         EXPECT_EQ(text("loesung"), kLine);
         EXPECT_EQ(marks(), c.marks);
@@ -113,8 +113,8 @@ TEST_F(AnswerMarksTest, RevealMarksEachGapAndKeepsTheLine)
         EXPECT_TRUE(memo("loesung")->toolTip().startsWith(c.summary));
         // The verdict stays the learner's: nothing is marked for them.
         EXPECT_EQ(text("Memo2"), status);
-        EXPECT_EQ(prog().roundState().n_trials, before.n_trials);
-        EXPECT_EQ(prog().roundState().result_line, before.result_line);
+        EXPECT_EQ(mainWindow().roundState().n_trials, before.n_trials);
+        EXPECT_EQ(mainWindow().roundState().result_line, before.result_line);
         EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
 
         // The next question takes the marks away.

@@ -22,16 +22,16 @@ protected:
     {
         ProgramTest::SetUp();
         startProgram();
-        start().show();
-        start().handOverNow();
-        prog().activateWindow();
+        startScreen().show();
+        startScreen().handOverNow();
+        mainWindow().activateWindow();
         QApplication::processEvents();
     }
 
     // A key pressed as the user does, where the keyboard focus is.
     void press(QKeyCombination keys)
     {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &prog();
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &mainWindow();
         QKeyEvent down(QEvent::KeyPress, keys.key(), keys.keyboardModifiers());
         QApplication::sendEvent(target, &down);
         QKeyEvent up(QEvent::KeyRelease, keys.key(), keys.keyboardModifiers());
@@ -51,7 +51,7 @@ TEST_F(DesktopTest, AWholeRoundByKeyboard)
 {
     memo("Memo1")->setPlainText(QStringLiteral("Hund - _dog_\nKatze - _cat_"));
     press(Qt::CTRL | Qt::Key_N);
-    ASSERT_EQ(prog().roundState().n_questions, 2);
+    ASSERT_EQ(mainWindow().roundState().n_questions, 2);
     // The cursor waits in the answer field.
     EXPECT_EQ(QApplication::focusWidget(), memo("antwort"));
 
@@ -59,21 +59,21 @@ TEST_F(DesktopTest, AWholeRoundByKeyboard)
     EXPECT_FALSE(text("loesung").isEmpty());
     press(Qt::CTRL | Qt::Key_2);
     press(Qt::CTRL | Qt::Key_3);
-    EXPECT_EQ(prog().roundState().n_wrong, 1);
-    EXPECT_EQ(prog().roundState().n_clocked, 1);
+    EXPECT_EQ(mainWindow().roundState().n_wrong, 1);
+    EXPECT_EQ(mainWindow().roundState().n_clocked, 1);
     for (int step = 0; step < 2; ++step)
         press(Qt::CTRL | Qt::Key_1);
-    EXPECT_EQ(prog().roundState().n_correct, 2);
+    EXPECT_EQ(mainWindow().roundState().n_correct, 2);
     EXPECT_EQ(panel(0), QStringLiteral("Ready!"));
     // With the round over the keys press nothing.
     press(Qt::CTRL | Qt::Key_1);
-    EXPECT_EQ(prog().roundState().n_trials, 4);
+    EXPECT_EQ(mainWindow().roundState().n_trials, 4);
 
     press(Qt::Key_F1);
     EXPECT_EQ(find<QTabWidget>("blatt")->currentWidget()->objectName(), QStringLiteral("tb5en"));
     press(Qt::Key_F10);
-    EXPECT_EQ(prog().menuBar()->activeAction(), find<QMenu>("p0")->menuAction());
-    prog().menuBar()->setActiveAction(nullptr);
+    EXPECT_EQ(mainWindow().menuBar()->activeAction(), find<QMenu>("p0")->menuAction());
+    mainWindow().menuBar()->setActiveAction(nullptr);
 
     bool asked = false;
     whenModal([&asked](QWidget* dialog) {
@@ -82,7 +82,7 @@ TEST_F(DesktopTest, AWholeRoundByKeyboard)
     });
     press(Qt::CTRL | Qt::Key_O);
     EXPECT_TRUE(asked);
-    prog().activateWindow();
+    mainWindow().activateWindow();
     QApplication::processEvents();
 
     whenModal([](QWidget* dialog) {
@@ -144,15 +144,16 @@ TEST_F(DesktopTest, AccessibleNamesFollowTheLanguage)
             EXPECT_EQ(accessibleName(find(name.control)), QString::fromUtf8(german ? name.german : name.english))
                 << name.control;
         // No control is spoken by its internal name.
-        QList<QWidget*> everything = prog().findChildren<QWidget*>();
-        everything << &program->ende() << &program->bugreportDe() << &program->bugreportEn() << &start();
+        QList<QWidget*> everything = mainWindow().findChildren<QWidget*>();
+        everything << &program->closingDialog() << &program->germanReport() << &program->englishReport()
+                   << &startScreen();
         for (QWidget* widget : everything) {
             if (widget->objectName().isEmpty())
                 continue;
             EXPECT_NE(accessibleName(widget), widget->objectName()) << widget->objectName().toStdString();
         }
     }
-    QWidget* picture = start().findChild<QWidget*>(QStringLiteral("Image1"));
+    QWidget* picture = startScreen().findChild<QWidget*>(QStringLiteral("Image1"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(picture)->role(), QAccessible::Button);
     EXPECT_EQ(accessibleName(picture), QStringLiteral("Continue to the program"));
 }

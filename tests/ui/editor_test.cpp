@@ -105,10 +105,10 @@ TEST_F(EditorTest, ExampleInputBuildsFourLinesAndAppendsAgain)
 TEST_F(EditorTest, CreateListTellsWhatItMade)
 {
     // A screen reader hears what the window with the focus says.
-    prog().show();
-    QApplication::setActiveWindow(&prog());
+    mainWindow().show();
+    QApplication::setActiveWindow(&mainWindow());
     QStringList spoken;
-    QObject::connect(prog().findChild<Speaker*>(), &Speaker::spoken,
+    QObject::connect(mainWindow().findChild<Speaker*>(), &Speaker::spoken,
                      [&spoken](const QString& said, QWidget*) { spoken << said; });
     const struct {
         const char* input;

@@ -55,7 +55,7 @@ protected:
             dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->setChecked(true);
             dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
         });
-        prog().close();
+        mainWindow().close();
         ASSERT_TRUE(program->ended());
     }
 

@@ -43,13 +43,13 @@ protected:
 // interface language of that moment.
 TEST_F(BrowserTest, InformationPagesAreBuiltWhenFirstShown)
 {
-    const QList<InfoPage*> pages = prog().findChildren<InfoPage*>();
+    const QList<InfoPage*> pages = mainWindow().findChildren<InfoPage*>();
     ASSERT_EQ(pages.size(), 10);
     for (InfoPage* page : pages)
         EXPECT_FALSE(page->isBuilt()) << page->objectName().toStdString();
 
     trigger("sp1");
-    prog().show();
+    mainWindow().show();
     trigger("f7");  // the German donation page, through the menu
     auto* donation = find<InfoPage>("tbs");
     EXPECT_TRUE(donation->isBuilt());
@@ -173,7 +173,7 @@ TEST_F(InfoPagesTest, ControlsAreNamedForPeopleInTheInterfaceLanguage)
 TEST_F(InfoPagesTest, PointerOverARowFocusesTheListAndTheWheelMovesItByTen)
 {
     trigger("sp1");
-    prog().show();
+    mainWindow().show();
     trigger("Software1");
     auto* frame = find<CatalogueFrame>("TFrame1");
     QScrollArea* list = frame->scrollBox();
@@ -185,7 +185,7 @@ TEST_F(InfoPagesTest, PointerOverARowFocusesTheListAndTheWheelMovesItByTen)
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), description->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(description, &move);
-    EXPECT_EQ(prog().focusWidget(), list);
+    EXPECT_EQ(mainWindow().focusWidget(), list);
 
     const auto wheel = [](QWidget* over, int delta) {
         QWheelEvent event(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,

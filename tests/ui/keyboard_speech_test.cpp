@@ -72,7 +72,7 @@ TEST_F(KeyboardSpeechTest, TabLeavesMultiLineFieldsAndPastedTabsStay)
 // visible tabs only.
 TEST_F(KeyboardSpeechTest, HiddenPagesAreOutOfReach)
 {
-    auto* blatt = find<PageControl>("blatt");
+    auto* pageControl = find<PageControl>("blatt");
     const struct {
         const char* from;
         int key;
@@ -86,25 +86,25 @@ TEST_F(KeyboardSpeechTest, HiddenPagesAreOutOfReach)
         {"tb5", Qt::Key_PageUp, Qt::ControlModifier, "tb3"},
     };
     for (const auto& move : moves) {
-        blatt->selectPage(find(move.from));
-        press(blatt, move.key, move.modifiers);
-        EXPECT_EQ(blatt->currentWidget()->objectName(), QString::fromLatin1(move.to)) << move.from;
+        pageControl->selectPage(find(move.from));
+        press(pageControl, move.key, move.modifiers);
+        EXPECT_EQ(pageControl->currentWidget()->objectName(), QString::fromLatin1(move.to)) << move.from;
     }
     // The arrow keys on the tab row itself.
-    blatt->selectPage(find("tb3"));
-    press(blatt->tabBar(), Qt::Key_Right);
-    EXPECT_EQ(blatt->currentWidget()->objectName(), QStringLiteral("tb5"));
+    pageControl->selectPage(find("tb3"));
+    press(pageControl->tabBar(), Qt::Key_Right);
+    EXPECT_EQ(pageControl->currentWidget()->objectName(), QStringLiteral("tb5"));
 
     // The row's scroll buttons leave the German of the start for English.
     trigger("sp2");
     QCoreApplication::sendPostedEvents();
     QStringList scrollNames;
-    for (auto* button : blatt->tabBar()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+    for (auto* button : pageControl->tabBar()->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
         scrollNames << button->accessibleName();
     EXPECT_EQ(scrollNames, (QStringList{QStringLiteral("Scroll Left"), QStringLiteral("Scroll Right")}));
     trigger("sp1");
 
-    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(blatt->tabBar());
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(pageControl->tabBar());
     ASSERT_NE(tabs, nullptr);
     QStringList names;
     for (int i = 0; i < tabs->childCount(); ++i)
@@ -134,7 +134,7 @@ TEST_F(KeyboardSpeechTest, MenusHaveAccessKeysInBothLanguages)
         EXPECT_EQ(find<QMenu>(german ? "m_soft_de" : "m_soft_en")->title(),
                   german ? QStringLiteral("&Software") : QStringLiteral("S&oftware"));
         QStringList keys;
-        for (QAction* menu : prog().menuBar()->actions()) {
+        for (QAction* menu : mainWindow().menuBar()->actions()) {
             if (menu->isVisible())
                 keys << QKeySequence::mnemonic(menu->text()).toString();
         }

@@ -29,18 +29,18 @@ protected:
         startProgram();
     }
 
-    PageControl* blatt() { return find<PageControl>("blatt"); }
+    PageControl* pageControl() { return find<PageControl>("blatt"); }
 
     // What the window shows for one table entry.
     QString shown(const Shown& text)
     {
         const QString name = QString::fromLatin1(text.object);
-        QObject* object = name == prog().objectName() ? &prog() : prog().findChild<QObject*>(name);
+        QObject* object = name == mainWindow().objectName() ? &mainWindow() : mainWindow().findChild<QObject*>(name);
         if (!object)
             return QStringLiteral("<missing %1>").arg(name);
         switch (text.slot) {
             case Slot::Tab:
-                return blatt()->tabText(blatt()->indexOf(qobject_cast<QWidget*>(object)));
+                return pageControl()->tabText(pageControl()->indexOf(qobject_cast<QWidget*>(object)));
             case Slot::Panel0:
                 return panel(0);
             case Slot::Panel1:
@@ -115,10 +115,10 @@ protected:
         EXPECT_EQ(find<QAction>("sp2")->isChecked(), !german);
         EXPECT_EQ(find<QMenu>("m_soft_de")->menuAction()->isVisible(), german);
         EXPECT_EQ(find<QMenu>("m_soft_en")->menuAction()->isVisible(), !german);
-        EXPECT_EQ(blatt()->currentWidget()->objectName(), QStringLiteral("tb1"));
+        EXPECT_EQ(pageControl()->currentWidget()->objectName(), QStringLiteral("tb1"));
     }
 
-    bool tabVisible(const char* page) { return blatt()->isPageVisible(find(page)); }
+    bool tabVisible(const char* page) { return pageControl()->isPageVisible(find(page)); }
 };
 
 TEST_F(LanguageTest, RoundTripMatchesTheTables)
@@ -132,7 +132,7 @@ TEST_F(LanguageTest, RoundTripMatchesTheTables)
     memo("Memo1")->setPlainText(QStringLiteral("loaded"));
     trigger("sp2");
     expectLanguage(false);
-    EXPECT_EQ(start().language(), QStringLiteral("en"));
+    EXPECT_EQ(startScreen().language(), QStringLiteral("en"));
 }
 
 TEST_F(LanguageTest, OpenInformationPagesChangeSides)
@@ -149,7 +149,7 @@ TEST_F(LanguageTest, OpenInformationPagesChangeSides)
     EXPECT_FALSE(tabVisible("tbsen"));
     EXPECT_FALSE(tabVisible("tb5en"));
     EXPECT_FALSE(tabVisible("tbe"));
-    EXPECT_EQ(blatt()->currentWidget()->objectName(), QStringLiteral("tb1"));
+    EXPECT_EQ(pageControl()->currentWidget()->objectName(), QStringLiteral("tb1"));
 
     trigger("sp2");
     EXPECT_TRUE(tabVisible("tblen"));

@@ -67,7 +67,7 @@ TEST_F(LastListFolderProgramTest, FolderIsMadeByTheFirstSaveNotAtStart)
 {
     const QString folder = programDir.filePath(QStringLiteral("share/lernwerk")) + QLatin1Char('/');
     program = std::make_unique<Program>(errorReporter(), folder, workingDir.path());
-    start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+    startScreen().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     EXPECT_FALSE(QFileInfo::exists(folder));
 
     memo("Memo1")->setPlainText(QStringLiteral("Die Hauptstadt von Peru ist _Lima_."));
@@ -77,7 +77,7 @@ TEST_F(LastListFolderProgramTest, FolderIsMadeByTheFirstSaveNotAtStart)
         dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->setChecked(true);
         dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     });
-    prog().close();
+    mainWindow().close();
 
     EXPECT_TRUE(program->ended());
     // The dialog said where the list goes: not beside the program.

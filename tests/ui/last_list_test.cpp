@@ -30,15 +30,15 @@ protected:
                 ->setChecked(true);
             dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
         });
-        prog().close();
+        mainWindow().close();
         EXPECT_EQ(shown, 1);
     }
 
     // The start screen hands over to the main window, as a click on it does.
     void handOver()
     {
-        start().show();
-        start().handOverNow();
+        startScreen().show();
+        startScreen().handOverNow();
         processEvents();
     }
 
@@ -105,7 +105,7 @@ TEST_F(LastListTest, OnlyOkLeavesTheClosingDialog)
 {
     writeFile(lastList("LastQuestionnaire.txt"), kSignature + "alt");
     startProgram();
-    prog().show();
+    mainWindow().show();
     memo("Memo1")->setPlainText(QStringLiteral("neu"));
     bool stillOpen = true;
     whenModal([&](QWidget* dialog) {
@@ -120,15 +120,15 @@ TEST_F(LastListTest, OnlyOkLeavesTheClosingDialog)
         stillOpen = stillOpen && dialog->isVisible() && !program->ended();
         // It is the main window's dialog, above it and minimised with it, and
         // has no minimise or maximise of its own.
-        EXPECT_EQ(dialog->windowHandle()->transientParent(), prog().windowHandle());
+        EXPECT_EQ(dialog->windowHandle()->transientParent(), mainWindow().windowHandle());
         EXPECT_FALSE(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         // Should the dialog still go away without its OK, nothing is decided.
         qobject_cast<QDialog*>(dialog)->done(QDialog::Rejected);
     });
-    EXPECT_FALSE(prog().close());
+    EXPECT_FALSE(mainWindow().close());
     EXPECT_TRUE(stillOpen);
     EXPECT_FALSE(program->ended());
-    EXPECT_TRUE(prog().isVisible());
+    EXPECT_TRUE(mainWindow().isVisible());
     EXPECT_EQ(readFile(lastList("LastQuestionnaire.txt")), kSignature + "alt");
 
     // The next close asks again, and OK saves and ends.
@@ -144,7 +144,7 @@ TEST_F(LastListTest, UnwritableProgramFolderKeepsTheDialogOpen)
     program =
         std::make_unique<Program>(errorReporter(), programDir.filePath(QStringLiteral("gone/")), workingDir.path());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+    startScreen().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     bool stillOpen = false;
     whenModal([&](QWidget* dialog) {
         auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("Button1"));
@@ -153,7 +153,7 @@ TEST_F(LastListTest, UnwritableProgramFolderKeepsTheDialogOpen)
         dialog->findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->setChecked(true);
         ok->click();
     });
-    prog().close();
+    mainWindow().close();
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(program->ended());
     ASSERT_EQ(errors.size(), 1);
@@ -206,17 +206,17 @@ TEST_F(LastListTest, ReturningFromAReportDialogClearsTheTallies)
     handOver();
     click("Button1");
     click("bt_wrong");
-    ASSERT_EQ(prog().roundState().n_wrong, 1);
+    ASSERT_EQ(mainWindow().roundState().n_wrong, 1);
 
     trigger("m_bug");
     processEvents();
-    EXPECT_TRUE(program->bugreportEn().isVisible());
-    EXPECT_FALSE(program->bugreportDe().isVisible());
-    program->bugreportEn().findChild<QPushButton*>(QStringLiteral("Button1"))->click();
-    prog().activateWindow();
+    EXPECT_TRUE(program->englishReport().isVisible());
+    EXPECT_FALSE(program->germanReport().isVisible());
+    program->englishReport().findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    mainWindow().activateWindow();
     processEvents();
-    EXPECT_EQ(prog().roundState().n_wrong, 0);
-    EXPECT_EQ(prog().roundState().n_trials, 0);
+    EXPECT_EQ(mainWindow().roundState().n_wrong, 0);
+    EXPECT_EQ(mainWindow().roundState().n_trials, 0);
     EXPECT_EQ(text("Memo2"), QStringLiteral("0\n0\n0\n0"));
     EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
 }
@@ -239,8 +239,8 @@ TEST_F(LastListTest, ReturningFromAModalDialogKeepsTheTallies)
     click("Button2");
     EXPECT_TRUE(dialogHadFocus);
     processEvents();
-    EXPECT_EQ(prog().roundState().n_wrong, 1);
-    EXPECT_EQ(prog().roundState().n_trials, 1);
+    EXPECT_EQ(mainWindow().roundState().n_wrong, 1);
+    EXPECT_EQ(mainWindow().roundState().n_trials, 1);
 }
 
 }  // namespace

@@ -18,13 +18,13 @@ protected:
     {
         ProgramTest::SetUp();
         startProgram();
-        prog().show();
+        mainWindow().show();
         QApplication::processEvents();
     }
 
     void resizeWindow(int width, int height)
     {
-        prog().resize(width, height);
+        mainWindow().resize(width, height);
         QApplication::processEvents();
     }
 
@@ -116,7 +116,7 @@ TEST_F(LayoutTest, FontDialogColourRowLinesUpWithTheChooser)
 // The closing dialog's panel: a lowered outer and a raised inner bevel.
 TEST_F(LayoutTest, ClosingDialogPanelHasTwoBevels)
 {
-    auto* panel = program->ende().findChild<QWidget*>(QStringLiteral("Panel4"));
+    auto* panel = program->closingDialog().findChild<QWidget*>(QStringLiteral("Panel4"));
     const QImage picture = panel->grab().toImage();
     const auto dark = [&picture](int x, int y) { return qGray(picture.pixel(x, y)) < 200; };
     const int w = picture.width();

@@ -93,7 +93,7 @@ TEST_F(ListsTest, LoadingDuringARoundKeepsTheRound)
     EXPECT_EQ(text("Memo2"), status);
     EXPECT_EQ(text("frage"), question);
     EXPECT_EQ(find<QTabWidget>("blatt")->currentWidget()->objectName(), QStringLiteral("tb3"));
-    EXPECT_EQ(prog().roundState().n_questions, 3);
+    EXPECT_EQ(mainWindow().roundState().n_questions, 3);
     EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
 
     click("Button1");  // the restart adopts the new list, without its empty line
@@ -108,7 +108,7 @@ TEST_F(ListsTest, StatusColumnScrollsWithTheList)
     memo("Memo1")->setPlainText(lines.join(QLatin1Char('\n')));
     click("Button1");
     trigger("f3");
-    prog().show();
+    mainWindow().show();
     auto* list = memo("Memo1");
     auto* status = memo("Memo2");
     list->verticalScrollBar()->setValue(120);
@@ -151,7 +151,7 @@ TEST_F(ListsTest, TypedEntriesKeepOneRowBesideTheirQuestions)
     for (int i = 0; i < 300; ++i)
         lines << QStringLiteral("Frage _%1_").arg(i);
     trigger("f3");
-    prog().show();
+    mainWindow().show();
     auto* list = memo("Memo1");
     auto* status = memo("Memo2");
     for (const auto& c : cases) {
@@ -196,7 +196,7 @@ TEST_F(ListsTest, StatusColumnStaysBesideItsQuestionsHoweverEitherFieldScrolls)
     for (int i = 0; i < 40; ++i)
         lines << QStringLiteral("Frage _%1_").arg(i);
     trigger("f3");
-    prog().show();
+    mainWindow().show();
     auto* list = memo("Memo1");
     auto* status = memo("Memo2");
     list->setPlainText(lines.join(QLatin1Char('\n')));
@@ -261,7 +261,7 @@ TEST_F(ListsTest, StatusColumnStaysBesideItsQuestionsHoweverEitherFieldScrolls)
         {"a smaller window",
          [&] {
              press(list, Qt::Key_End, Qt::ControlModifier);
-             prog().resize(prog().width(), prog().height() - 120);
+             mainWindow().resize(mainWindow().width(), mainWindow().height() - 120);
              QApplication::processEvents();
          },
          true},

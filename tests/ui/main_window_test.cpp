@@ -20,16 +20,16 @@ protected:
         startProgram();
     }
 
-    PageControl* blatt() { return find<PageControl>("blatt"); }
+    PageControl* pageControl() { return find<PageControl>("blatt"); }
     QStringList visibleTabs()
     {
         QStringList names;
-        for (int i = 0; i < blatt()->count(); ++i)
-            if (blatt()->isTabVisible(i))
-                names << blatt()->widget(i)->objectName();
+        for (int i = 0; i < pageControl()->count(); ++i)
+            if (pageControl()->isTabVisible(i))
+                names << pageControl()->widget(i)->objectName();
         return names;
     }
-    QString currentPage() { return blatt()->currentWidget()->objectName(); }
+    QString currentPage() { return pageControl()->currentWidget()->objectName(); }
     int top(const char* name) { return find(name)->geometry().top(); }
     int bottom(const char* name) { return find(name)->geometry().top() + find(name)->height(); }
 };
@@ -39,8 +39,8 @@ TEST_F(MainWindowTest, PagesInTheirOrder)
     const QStringList order{"tb1", "tb2",   "tb3",   "editor", "progress", "tb5",      "tbe",     "tbs",
                             "tbl", "tb5en", "tbeen", "tblen",  "tbsen",    "tbsoftde", "tbsoften"};
     QStringList actual;
-    for (int i = 0; i < blatt()->count(); ++i)
-        actual << blatt()->widget(i)->objectName();
+    for (int i = 0; i < pageControl()->count(); ++i)
+        actual << pageControl()->widget(i)->objectName();
     EXPECT_EQ(actual, order);
     EXPECT_EQ(visibleTabs(), (QStringList{"tb1", "tb2", "tb3", "tb5en"}));
     EXPECT_EQ(currentPage(), QStringLiteral("tb1"));
@@ -48,12 +48,13 @@ TEST_F(MainWindowTest, PagesInTheirOrder)
 
 TEST_F(MainWindowTest, SizeAndResizeRule)
 {
-    prog().show();
-    EXPECT_EQ(prog().centralWidget()->width(), 771);
-    EXPECT_EQ(prog().centralWidget()->height() + find("anzeige")->height(), 543);
+    mainWindow().show();
+    EXPECT_EQ(mainWindow().centralWidget()->width(), 771);
+    EXPECT_EQ(mainWindow().centralWidget()->height() + find("anzeige")->height(), 543);
     // The smallest size holds for the whole window, frame included.
-    EXPECT_EQ(prog().minimumSize() + (prog().frameGeometry().size() - prog().size()), QSize(600, 440));
-    EXPECT_EQ(blatt()->geometry(), QRect(9, 8, 754, 512));
+    EXPECT_EQ(mainWindow().minimumSize() + (mainWindow().frameGeometry().size() - mainWindow().size()),
+              QSize(600, 440));
+    EXPECT_EQ(pageControl()->geometry(), QRect(9, 8, 754, 512));
     // The page area is 484 high in the window's design; the tab row's height
     // depends on the style, and the rule gives the same fields for 484 to 488.
     ASSERT_EQ((find("tb1")->height() - 74) / 5, 82);
@@ -74,7 +75,7 @@ TEST_F(MainWindowTest, SizeAndResizeRule)
     EXPECT_EQ(bottom("gb2"), 369);
 
     // At the minimum size the fields keep their order and spacing.
-    prog().resize(prog().minimumSize());
+    mainWindow().resize(mainWindow().minimumSize());
     EXPECT_EQ(find("editor")->height(), find("tb1")->height());
     const int h = find("tb1")->height();
     const int a = (h - 74) / 5;
@@ -138,7 +139,7 @@ TEST_F(MainWindowTest, UserTabChoiceScrollsInformationPagesToTop)
     scroll->verticalScrollBar()->setValue(120);
     trigger("f1");  // a program change keeps the position
     EXPECT_EQ(scroll->verticalScrollBar()->value(), 120);
-    blatt()->setCurrentIndex(1);  // as a click on a tab does
+    pageControl()->setCurrentIndex(1);  // as a click on a tab does
     EXPECT_EQ(scroll->verticalScrollBar()->value(), 0);
 }
 

@@ -23,7 +23,7 @@ protected:
     {
         QWidget* target = QApplication::activePopupWidget();
         if (!target)
-            target = QApplication::focusWidget() ? QApplication::focusWidget() : &prog();
+            target = QApplication::focusWidget() ? QApplication::focusWidget() : &mainWindow();
         QKeyEvent down(QEvent::KeyPress, key, modifiers);
         QApplication::sendEvent(target, &down);
         QKeyEvent up(QEvent::KeyRelease, key, modifiers);
@@ -40,7 +40,7 @@ protected:
     // Opens a menu of the bar as Alt and its letter do.
     void open(const char* menu)
     {
-        prog().menuBar()->setActiveAction(find<QMenu>(menu)->menuAction());
+        mainWindow().menuBar()->setActiveAction(find<QMenu>(menu)->menuAction());
         settle();
     }
 
@@ -82,8 +82,8 @@ TEST_F(MenuFocusTest, TheKeysComeBackWhereTheyWere)
         way.keys();
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << way.name;
         EXPECT_EQ(QApplication::focusWidget(), memo("antwort")) << way.name;
-        EXPECT_EQ(prog().menuBar()->activeAction(), nullptr) << way.name;
-        EXPECT_FALSE(prog().menuBar()->hasFocus()) << way.name;
+        EXPECT_EQ(mainWindow().menuBar()->activeAction(), nullptr) << way.name;
+        EXPECT_FALSE(mainWindow().menuBar()->hasFocus()) << way.name;
     }
 }
 
@@ -101,7 +101,7 @@ TEST_F(MenuFocusTest, AMenuOpensOnItsFirstEntry)
 // menu, in the interface language.
 TEST_F(MenuFocusTest, ASubmenuIsNamedAndOpensOnItsFirstEntry)
 {
-    prog().show();
+    mainWindow().show();
     for (const auto& [choice, name] : {std::pair{"sp2", "Language"}, std::pair{"sp1", "Sprache"}}) {
         trigger(choice);
         open("Einstellungen1");

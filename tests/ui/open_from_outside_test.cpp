@@ -36,7 +36,7 @@ protected:
 TEST_F(OpenFromOutsideTest, DroppedFilesLoadLikeLoadList)
 {
     startProgram();
-    prog().show();
+    mainWindow().show();
     const QString first = workingDir.filePath(QStringLiteral("erste.txt"));
     const QString second = workingDir.filePath(QStringLiteral("zweite.txt"));
     writeFile(first, kSignature + "Hund - _dog_\r\nKatze - _cat_");
@@ -149,10 +149,10 @@ TEST_F(OpenFromOutsideTest, AListNamedAtStartWinsOverTheRestoredOne)
         SCOPED_TRACE(file.toStdString());
         errors.clear();
         startProgram();
-        prog().openAfterHandOver(file);
+        mainWindow().openAfterHandOver(file);
         EXPECT_EQ(listName(), QStringLiteral("Examples (\"Load List\" for other Questionnaires)"));
-        start().show();
-        start().handOverNow();
+        startScreen().show();
+        startScreen().handOverNow();
         for (int i = 0; i < 5; ++i)
             QApplication::processEvents();
 
@@ -174,7 +174,7 @@ TEST_F(OpenFromOutsideTest, AListNamedAtStartWinsOverTheRestoredOne)
         // the named list again, as always.
         trigger("m_bug");
         QApplication::processEvents();
-        prog().activateWindow();
+        mainWindow().activateWindow();
         QApplication::processEvents();
         EXPECT_EQ(listName(), named);
         EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());

@@ -19,10 +19,10 @@ void SpokenProgramTest::SetUp()
     ProgramTest::SetUp();
     writeFile(workingDir.filePath(QStringLiteral("de")), "");
     startProgram();
-    prog().show();
-    prog().activateWindow();
-    QApplication::setActiveWindow(&prog());
-    QObject::connect(prog().findChild<Speaker*>(), &Speaker::spoken,
+    mainWindow().show();
+    mainWindow().activateWindow();
+    QApplication::setActiveWindow(&mainWindow());
+    QObject::connect(mainWindow().findChild<Speaker*>(), &Speaker::spoken,
                      [this](const QString& said, QWidget*) { spoken << said; });
 }
 

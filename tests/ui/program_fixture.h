@@ -60,7 +60,7 @@ protected:
     {
         program = std::make_unique<Program>(errorReporter(), programFolder(), workingDir.path());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-        start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+        startScreen().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     }
 
     // The reporter every window of the program under test sends its failures
@@ -69,13 +69,13 @@ protected:
 
     QString programFolder() const { return programDir.path() + QLatin1Char('/'); }
 
-    StartScreen& start() { return program->start(); }
-    MainWindow& prog() { return program->prog(); }
+    StartScreen& startScreen() { return program->startScreen(); }
+    MainWindow& mainWindow() { return program->mainWindow(); }
 
     template <typename Control = QWidget>
     Control* find(const char* name)
     {
-        auto* found = prog().findChild<Control*>(QString::fromLatin1(name));
+        auto* found = mainWindow().findChild<Control*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
@@ -95,7 +95,7 @@ protected:
     // Builds the content of every information page, as showing each would.
     void buildInfoPages()
     {
-        for (InfoPage* page : prog().findChildren<InfoPage*>())
+        for (InfoPage* page : mainWindow().findChildren<InfoPage*>())
             page->ensureBuilt();
     }
 

@@ -52,7 +52,7 @@ TEST_F(ProgressTest, EveryFirstAnswerOfARoundIsRemembered)
     playRound();
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 
-    memory::ReviewStore& store = *prog().progress().store();
+    memory::ReviewStore& store = *mainWindow().progress().store();
     const auto found = store.lookup({u"Haus | _house_", u"Baum | _tree_"});
     ASSERT_TRUE(found[0]);
     ASSERT_TRUE(found[1]);
@@ -64,7 +64,7 @@ TEST_F(ProgressTest, EveryFirstAnswerOfARoundIsRemembered)
     EXPECT_EQ(store.rounds()[0].questions, 2);
     EXPECT_EQ(store.rounds()[0].wrong, 1);
     EXPECT_EQ(store.rounds()[0].clocked, 1);
-    EXPECT_EQ(prog().progress().marks().missed().size(), 2u);
+    EXPECT_EQ(mainWindow().progress().marks().missed().size(), 2u);
 
     // Settings > Forget Progress of This List..: "No" keeps it, "Yes" forgets it.
     for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
@@ -122,7 +122,7 @@ TEST_F(ProgressTest, RepeatMissedAndSaveMissedAs)
     const QString list = QStringLiteral("Haus | _house_\nKatze | _cat_\nBaum | _tree_");
     const QString listFile = workingDir.filePath(QStringLiteral("tiere.txt"));
     writeFile(listFile, list.toUtf8());
-    prog().openListFile(listFile);
+    mainWindow().openListFile(listFile);
     ASSERT_EQ(text("Memo1"), list);
     EXPECT_FALSE(find<QAction>("repeatMissed")->isEnabled());
     EXPECT_FALSE(find<QAction>("saveMissed")->isEnabled());
@@ -190,7 +190,7 @@ TEST_F(ProgressTest, ReviewDueAsksTheNewQuestionsThenNothingUntilTheyAreDue)
 {
     startProgram();
     memo("Memo1")->setPlainText(QStringLiteral("Haus | _house_\n\nKatze | _cat_\nBaum | _tree_"));
-    prog().progress().open();
+    mainWindow().progress().open();
     // Opening the File menu counts anew.
     emit find<QMenu>("p0")->aboutToShow();
     QAction* due = find<QAction>("reviewDue");
@@ -203,7 +203,7 @@ TEST_F(ProgressTest, ReviewDueAsksTheNewQuestionsThenNothingUntilTheyAreDue)
         click("bt_correct");
     EXPECT_EQ(due->text(), QStringLiteral("Fällige Fragen üben (0)"));
     EXPECT_FALSE(due->isEnabled());
-    EXPECT_EQ(prog().progress().store()->review_count(), 3);
+    EXPECT_EQ(mainWindow().progress().store()->review_count(), 3);
 
     // The count follows the language.
     trigger("sp2");
@@ -223,7 +223,7 @@ TEST_F(ProgressTest, ARoundLeftByClosingGoesOnInTheNextRun)
     EXPECT_EQ(result, QStringLiteral("1/3 Richtig - 2 Trials - 1 Falsch - 0 Zurückgestellt"));
     // Closed through the closing dialog's OK.
     whenModal([](QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("Button1"))->click(); });
-    prog().close();
+    mainWindow().close();
     program.reset();
 
     struct Case {
@@ -241,7 +241,7 @@ TEST_F(ProgressTest, ARoundLeftByClosingGoesOnInTheNextRun)
         // Starting shows what it always shows; continuing is the learner's choice.
         EXPECT_FALSE(find<QPushButton>("bt_correct")->isEnabled());
         memo("Memo1")->setPlainText(c.list);
-        prog().progress().open();
+        mainWindow().progress().open();
         emit find<QMenu>("p0")->aboutToShow();
         EXPECT_EQ(find<QAction>("continueRound")->isEnabled(), c.offered);
         if (!c.offered) {
@@ -262,8 +262,8 @@ TEST_F(ProgressTest, ARoundLeftByClosingGoesOnInTheNextRun)
         // The round was finished; it is no longer offered, and it is remembered once.
         emit find<QMenu>("p0")->aboutToShow();
         EXPECT_FALSE(find<QAction>("continueRound")->isEnabled());
-        EXPECT_EQ(prog().progress().store()->rounds().size(), 1u);
-        EXPECT_EQ(prog().progress().store()->review_count(), 3);
+        EXPECT_EQ(mainWindow().progress().store()->rounds().size(), 1u);
+        EXPECT_EQ(mainWindow().progress().store()->review_count(), 3);
     }
 }
 
@@ -290,7 +290,7 @@ TEST_F(ProgressTest, TheProgressPageShowsAndSaysTheFigures)
     if (qEnvironmentVariableIsSet("LERNWERK_PROGRESS_SHOT")) {
         find<PageControl>("blatt")->selectPage(page);
         QCoreApplication::processEvents();
-        prog().grab().save(qEnvironmentVariable("LERNWERK_PROGRESS_SHOT"));
+        mainWindow().grab().save(qEnvironmentVariable("LERNWERK_PROGRESS_SHOT"));
     }
 }
 

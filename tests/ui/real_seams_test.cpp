@@ -57,26 +57,26 @@ private:
 TEST_F(RealSeamsTest, BackToTheMainWindowAfterAnErrorBoxKeepsTheRound)
 {
     startProgram();
-    start().show();
-    start().handOverNow();
+    startScreen().show();
+    startScreen().handOverNow();
     processEventsFor(50);
     click("Button1");
     click("bt_wrong");
-    ASSERT_EQ(prog().roundState().n_wrong, 1);
+    ASSERT_EQ(mainWindow().roundState().n_wrong, 1);
 
     answerRealBoxes(0);
     answerFileDialog(workingDir.filePath(QStringLiteral("missing.txt")));
     click("Button2");
     // The box's window is gone; focus comes back to the main window.
-    prog().activateWindow();
+    mainWindow().activateWindow();
     processEventsFor(100);
 
     ASSERT_EQ(boxTexts.size(), 1);
     EXPECT_TRUE(boxTexts.first().startsWith(QStringLiteral("Drillbook - Jorin Malke Studio | Cannot open file \"")))
         << boxTexts.first().toStdString();
     // Returning from a modal box is no activation: the tallies stay.
-    EXPECT_EQ(prog().roundState().n_wrong, 1);
-    EXPECT_EQ(prog().roundState().n_trials, 1);
+    EXPECT_EQ(mainWindow().roundState().n_wrong, 1);
+    EXPECT_EQ(mainWindow().roundState().n_trials, 1);
 }
 
 TEST_F(RealSeamsTest, AnErrorBoxDuringCreationNeitherEatsTheWaitingNorTheHandOver)
@@ -90,21 +90,21 @@ TEST_F(RealSeamsTest, AnErrorBoxDuringCreationNeitherEatsTheWaitingNorTheHandOve
     ASSERT_EQ(boxTexts.size(), 1);
     EXPECT_EQ(boxTexts.first(), QStringLiteral("Drillbook - Jorin Malke Studio | Invalid UTF7"));
     EXPECT_EQ(text("Memo1"), QStringLiteral("deutsche Liste"));
-    EXPECT_EQ(start().ticks(), 0);
+    EXPECT_EQ(startScreen().ticks(), 0);
 
-    start().show();
+    startScreen().show();
     QElapsedTimer waited;
     waited.start();
-    while (!prog().isVisible() && waited.elapsed() < 6000)
+    while (!mainWindow().isVisible() && waited.elapsed() < 6000)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_TRUE(prog().isVisible());
-    EXPECT_EQ(start().ticks(), 4);
+    EXPECT_TRUE(mainWindow().isVisible());
+    EXPECT_EQ(startScreen().ticks(), 4);
     // Counted from the running event loop: the fourth tick, not earlier.
     EXPECT_GE(waited.elapsed(), 3 * 700);
-    while (start().isVisible() && waited.elapsed() < 8000)
+    while (startScreen().isVisible() && waited.elapsed() < 8000)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
-    EXPECT_FALSE(start().isVisible());
-    EXPECT_EQ(start().ticks(), 6);
+    EXPECT_FALSE(startScreen().isVisible());
+    EXPECT_EQ(startScreen().ticks(), 6);
 }
 
 TEST_F(RealSeamsTest, AnUnreadableLastListDoesNotHideTheOther)

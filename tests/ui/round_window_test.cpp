@@ -94,7 +94,7 @@ TEST_F(RoundWindowTest, EnterPressesCorrectOutsideTextFields)
 {
     memo("Memo1")->setPlainText(QStringLiteral("one\ntwo"));
     click("Button1");
-    prog().show();
+    mainWindow().show();
     auto* correct = find<QPushButton>("bt_correct");
     QWidget* tabBar = find<QTabWidget>("blatt")->tabBar();
     tabBar->setFocus();
@@ -171,7 +171,7 @@ TEST_F(RoundWindowTest, LoadedListShorterThanTheRound)
     for (int i = 0; i < 15 && trainerEnabled(); ++i) {
         click("bt_wrong");
         click("bt_solve");
-        const int index = prog().roundState().cur_index;
+        const int index = mainWindow().roundState().cur_index;
         EXPECT_EQ(text("frage"), index == 0 ? QStringLiteral("only _____") : QString());
         EXPECT_EQ(text("loesung"), index == 0 ? QStringLiteral("only _one_") : QString());
     }
@@ -195,7 +195,7 @@ TEST_F(RoundWindowTest, LongRunsWrapAnywhereWordsAtTheirBoundaries)
         {"a long run inside the gap", QStringLiteral("Das Wort ist _") + run + QLatin1Char('_'),
          QStringLiteral("Das Wort ist _____"), true},
     };
-    prog().show();
+    mainWindow().show();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         memo("Memo1")->setPlainText(c.line);

@@ -119,12 +119,12 @@ int main(int argc, char** argv)
 
     Program program(errors, programFolder.path() + QLatin1Char('/'), workingFolder.path());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
-    program.start().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
-    QWidget& window = program.prog();
+    program.startScreen().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+    QWidget& window = program.mainWindow();
     window.resize(760, 560);
     window.show();
     Pictures pictures(QString::fromLocal8Bit(argv[1]), window);
-    pictures.take(program.start(), QStringLiteral("start"));
+    pictures.take(program.startScreen(), QStringLiteral("start"));
 
     const QStringList pages{QStringLiteral("f1"), QStringLiteral("f2"), QStringLiteral("f3"), QStringLiteral("f4"),
                             QStringLiteral("fProgress")};
@@ -149,7 +149,7 @@ int main(int argc, char** argv)
             pictures.entry(dialog);
 
         // A round of one question: asked, then solved.
-        program.prog().openListFile(workingFolder.filePath(QStringLiteral("one.txt")));
+        program.mainWindow().openListFile(workingFolder.filePath(QStringLiteral("one.txt")));
         pictures.entry(QStringLiteral("p1"));
         pictures.button(QStringLiteral("bt_solve"));
         pictures.take(window, QStringLiteral("solved"));
@@ -157,9 +157,9 @@ int main(int argc, char** argv)
         pictures.take(window, QStringLiteral("marked"));
     }
     pictures.setPrefix(QString());
-    for (auto [dialog, name] : {std::pair<QWidget*, const char*>{&program.ende(), "closing"},
-                                {&program.bugreportDe(), "report-de"},
-                                {&program.bugreportEn(), "report-en"}}) {
+    for (auto [dialog, name] : {std::pair<QWidget*, const char*>{&program.closingDialog(), "closing"},
+                                {&program.germanReport(), "report-de"},
+                                {&program.englishReport(), "report-en"}}) {
         dialog->show();
         pictures.take(*dialog, QString::fromLatin1(name));
         dialog->hide();

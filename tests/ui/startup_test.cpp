@@ -10,22 +10,22 @@ namespace {
 
 class StartupTest : public ProgramTest {
 protected:
-    QWidget* image2() { return start().findChild<QWidget*>(QStringLiteral("Image2")); }
+    QWidget* image2() { return startScreen().findChild<QWidget*>(QStringLiteral("Image2")); }
 };
 
 TEST_F(StartupTest, CreatesTheFiveWindowsHidden)
 {
     startProgram();
-    EXPECT_EQ(start().objectName(), QStringLiteral("start"));
-    EXPECT_EQ(prog().objectName(), QStringLiteral("prog"));
-    EXPECT_EQ(program->ende().objectName(), QStringLiteral("ende"));
-    EXPECT_EQ(program->bugreportDe().objectName(), QStringLiteral("bugreport_de"));
-    EXPECT_EQ(program->bugreportEn().objectName(), QStringLiteral("bugreport_en"));
-    EXPECT_FALSE(prog().isVisible());
-    EXPECT_FALSE(program->ende().isVisible());
-    EXPECT_EQ(start().size(), QSize(300, 215));
-    EXPECT_TRUE(start().windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(start().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(startScreen().objectName(), QStringLiteral("start"));
+    EXPECT_EQ(mainWindow().objectName(), QStringLiteral("prog"));
+    EXPECT_EQ(program->closingDialog().objectName(), QStringLiteral("ende"));
+    EXPECT_EQ(program->germanReport().objectName(), QStringLiteral("bugreport_de"));
+    EXPECT_EQ(program->englishReport().objectName(), QStringLiteral("bugreport_en"));
+    EXPECT_FALSE(mainWindow().isVisible());
+    EXPECT_FALSE(program->closingDialog().isVisible());
+    EXPECT_EQ(startScreen().size(), QSize(300, 215));
+    EXPECT_TRUE(startScreen().windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(startScreen().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 struct MarkerCase {
@@ -51,10 +51,10 @@ TEST_P(MarkerFiles, ChooseTheLanguageFromTheWorkingDirectory)
     // Markers in the program folder do not count.
     writeFile(programDir.filePath(QStringLiteral("de")), "");
     startProgram();
-    EXPECT_EQ(start().language(), GetParam().flag);
+    EXPECT_EQ(startScreen().language(), GetParam().flag);
     EXPECT_EQ(errorReporter().title(), GetParam().title);
     EXPECT_EQ(!image2()->isHidden(), GetParam().englishPicture);
-    EXPECT_EQ(prog().windowTitle(), GetParam().title);
+    EXPECT_EQ(mainWindow().windowTitle(), GetParam().title);
 }
 
 INSTANTIATE_TEST_SUITE_P(Start, MarkerFiles,
@@ -70,14 +70,14 @@ TEST_F(StartupTest, AFolderNamedLikeAMarkerDoesNotCount)
 {
     ASSERT_TRUE(QDir(workingDir.path()).mkdir(QStringLiteral("de")));
     startProgram();
-    EXPECT_EQ(start().language(), QStringLiteral("en"));
+    EXPECT_EQ(startScreen().language(), QStringLiteral("en"));
 }
 
 TEST_F(StartupTest, TickTable)
 {
     startProgram();
-    start().show();
-    auto* timer = start().findChild<QTimer*>(QStringLiteral("Timer1"));
+    startScreen().show();
+    auto* timer = startScreen().findChild<QTimer*>(QStringLiteral("Timer1"));
     timer->start();
     const struct {
         bool mainShown;
@@ -88,11 +88,11 @@ TEST_F(StartupTest, TickTable)
         {true, true, true},  {true, false, true}, {true, false, true}, {true, false, false},
     };
     for (int tick = 1; tick <= 8; ++tick) {
-        start().tick();
+        startScreen().tick();
         const auto& want = expected[tick - 1];
-        EXPECT_EQ(start().ticks(), tick);
-        EXPECT_EQ(prog().isVisible(), want.mainShown) << "tick " << tick;
-        EXPECT_EQ(start().isVisible(), want.startShown) << "tick " << tick;
+        EXPECT_EQ(startScreen().ticks(), tick);
+        EXPECT_EQ(mainWindow().isVisible(), want.mainShown) << "tick " << tick;
+        EXPECT_EQ(startScreen().isVisible(), want.startShown) << "tick " << tick;
         EXPECT_EQ(timer->isActive(), want.timerRunning) << "tick " << tick;
     }
     EXPECT_FALSE(program->ended());
@@ -101,20 +101,20 @@ TEST_F(StartupTest, TickTable)
 TEST_F(StartupTest, AClickHandsOverAtOnce)
 {
     startProgram();
-    start().show();
-    start().handOverNow();
-    EXPECT_TRUE(prog().isVisible());
-    EXPECT_FALSE(start().isVisible());
-    EXPECT_FALSE(start().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+    startScreen().show();
+    startScreen().handOverNow();
+    EXPECT_TRUE(mainWindow().isVisible());
+    EXPECT_FALSE(startScreen().isVisible());
+    EXPECT_FALSE(startScreen().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
 
 TEST_F(StartupTest, ClosingTheStartScreenEndsTheProgramWithoutSaving)
 {
     startProgram();
-    start().show();
-    start().close();
+    startScreen().show();
+    startScreen().close();
     EXPECT_TRUE(program->ended());
-    EXPECT_FALSE(program->ende().isVisible());
+    EXPECT_FALSE(program->closingDialog().isVisible());
     EXPECT_FALSE(QFileInfo::exists(programDir.filePath(QStringLiteral("LastQuestionnaire.txt"))));
 }
 

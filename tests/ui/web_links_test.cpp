@@ -73,7 +73,7 @@ TEST_F(WebLinksTest, MenuEntriesOpenTheirAddresses)
 
 TEST_F(WebLinksTest, OnlyTheThirdStatusPanelOpensTheDonationPage)
 {
-    prog().show();
+    mainWindow().show();
     auto* bar = find<StatusBar>("anzeige");
     const auto click = [bar](int x) { pressAndRelease(bar, {x, 5}, {x, 5}); };
     for (int x : {0, 119, 300, 600, 700})
@@ -88,7 +88,7 @@ TEST_F(WebLinksTest, OnlyTheThirdStatusPanelOpensTheDonationPage)
 
 TEST_F(WebLinksTest, AClickOpensOnlyWherePressedAndReleasedOnTheLink)
 {
-    prog().show();
+    mainWindow().show();
     buildInfoPages();
     auto* bar = find<StatusBar>("anzeige");
     const int y = bar->height() / 2;
@@ -106,7 +106,7 @@ TEST_F(WebLinksTest, AClickOpensOnlyWherePressedAndReleasedOnTheLink)
     trigger("m_bug");
     trigger("Software1");
     find<QScrollArea>("ScrollBox2")->ensureVisible(0, 890);
-    ReportDialog& report = program->bugreportEn();
+    ReportDialog& report = program->englishReport();
     auto* software = find("TFrame2")->findChild<ClickLabel*>(QStringLiteral("softwareLink"));
     ClickLabel* introduction = nullptr;
     for (auto* link : find("tb5en")->findChildren<ClickLabel*>())
@@ -139,9 +139,9 @@ TEST_F(WebLinksTest, ReportDialogOfTheLanguageWithItsLinks)
 {
     trigger("m_bug");
     trigger("m_bug_i");
-    ReportDialog& english = program->bugreportEn();
+    ReportDialog& english = program->englishReport();
     EXPECT_TRUE(english.isVisible());
-    EXPECT_FALSE(program->bugreportDe().isVisible());
+    EXPECT_FALSE(program->germanReport().isVisible());
     EXPECT_FALSE(english.isModal());
 
     english.findChild<ClickLabel*>(QStringLiteral("Label70"))->clicked();
@@ -153,7 +153,7 @@ TEST_F(WebLinksTest, ReportDialogOfTheLanguageWithItsLinks)
     // After a switch both windows can be open at once.
     trigger("sp1");
     trigger("m_bug");
-    EXPECT_TRUE(program->bugreportDe().isVisible());
+    EXPECT_TRUE(program->germanReport().isVisible());
     EXPECT_TRUE(english.isVisible());
     english.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     EXPECT_FALSE(english.isVisible());
