@@ -148,27 +148,27 @@ void MemoryRounds::saveMissed()
     const Language language = language_.current();
     const ProgressTexts& texts = progressTexts();
     const QFileInfo loaded(QString::fromStdU16String(view_.list_name()));
-    if (!sdMissed) {
-        sdMissed = new QFileDialog(qobject_cast<QWidget*>(parent()));
-        sdMissed->setObjectName(QStringLiteral("sdMissed"));
-        sdMissed->setOption(QFileDialog::DontUseNativeDialog);
-        sdMissed->setAcceptMode(QFileDialog::AcceptSave);
-        sdMissed->setNameFilter(kQuestionListFilter);
-        sdMissed->setDefaultSuffix(QStringLiteral("txt"));
+    if (!missedFileDialog_) {
+        missedFileDialog_ = new QFileDialog(qobject_cast<QWidget*>(parent()));
+        missedFileDialog_->setObjectName(QStringLiteral("sdMissed"));
+        missedFileDialog_->setOption(QFileDialog::DontUseNativeDialog);
+        missedFileDialog_->setAcceptMode(QFileDialog::AcceptSave);
+        missedFileDialog_->setNameFilter(kQuestionListFilter);
+        missedFileDialog_->setDefaultSuffix(QStringLiteral("txt"));
         // Asked below, once it is clear that the file is no question list.
-        sdMissed->setOption(QFileDialog::DontConfirmOverwrite);
-        sdMissed->setDirectory(loaded.isFile() ? loaded.absolutePath() : QDir::currentPath());
+        missedFileDialog_->setOption(QFileDialog::DontConfirmOverwrite);
+        missedFileDialog_->setDirectory(loaded.isFile() ? loaded.absolutePath() : QDir::currentPath());
     }
     // A name no file has yet, so that the default never replaces anything.
-    const QDir folder = sdMissed->directory();
+    const QDir folder = missedFileDialog_->directory();
     const QString base = texts.missedFileName.in(language);
     QString offered = base + QStringLiteral(".txt");
     for (int n = 2; folder.exists(offered); ++n)
         offered = base + QLatin1Char(' ') + QString::number(n) + QStringLiteral(".txt");
-    sdMissed->selectFile(offered);
-    if (sdMissed->exec() != QDialog::Accepted || sdMissed->selectedFiles().isEmpty())
+    missedFileDialog_->selectFile(offered);
+    if (missedFileDialog_->exec() != QDialog::Accepted || missedFileDialog_->selectedFiles().isEmpty())
         return;
-    const QString fileName = sdMissed->selectedFiles().first();
+    const QString fileName = missedFileDialog_->selectedFiles().first();
 
     // The missed lines never replace a list: the loaded one or a last-list file.
     const QString target = QFileInfo(fileName).absoluteFilePath();
@@ -182,7 +182,7 @@ void MemoryRounds::saveMissed()
                                      : list == target)
             throw std::runtime_error(texts.notOverList.in(language).arg(target).toStdString());
     if (QFileInfo::exists(target) &&
-        QMessageBox::question(sdMissed->parentWidget(), sdMissed->parentWidget()->windowTitle(),
+        QMessageBox::question(missedFileDialog_->parentWidget(), missedFileDialog_->parentWidget()->windowTitle(),
                               texts.replaceQuestion.in(language).arg(target), QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes)
         return;

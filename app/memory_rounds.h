@@ -114,7 +114,7 @@ private:
     int dueCount_ = 0;
     QTimer* recount_;
     // Kept once built, so that it remembers its folder.
-    QFileDialog* sdMissed = nullptr;
+    QFileDialog* missedFileDialog_ = nullptr;
 };
 
 }  // namespace lernwerk

@@ -22,12 +22,12 @@ FontDialog* makeFontDialog(QWidget* parent)
 
 void QuestionFieldLook::chooseFont(std::span<QPlainTextEdit* const> fields)
 {
-    if (!fd)
-        fd = makeFontDialog(parent_);
-    if (!fd->choose(language_.current()))
+    if (!fontDialog_)
+        fontDialog_ = makeFontDialog(parent_);
+    if (!fontDialog_->choose(language_.current()))
         return;
-    const QFont chosen = fd->chosenFont();
-    const QColor color = fd->chosenColor();
+    const QFont chosen = fontDialog_->chosenFont();
+    const QColor color = fontDialog_->chosenColor();
     for (QPlainTextEdit* field : fields) {
         field->setFont(chosen);
         QPalette palette = field->palette();
@@ -38,11 +38,11 @@ void QuestionFieldLook::chooseFont(std::span<QPlainTextEdit* const> fields)
 
 void QuestionFieldLook::chooseBackground(std::span<QPlainTextEdit* const> fields)
 {
-    if (!cd)
-        cd = new ColorDialog(Qt::black, parent_);
-    if (!cd->choose(language_.current()))
+    if (!colorDialog_)
+        colorDialog_ = new ColorDialog(Qt::black, parent_);
+    if (!colorDialog_->choose(language_.current()))
         return;
-    const QColor chosen = cd->chosenColor();
+    const QColor chosen = colorDialog_->chosenColor();
     for (QPlainTextEdit* field : fields) {
         QPalette palette = field->palette();
         palette.setColor(QPalette::Base, chosen);

@@ -30,8 +30,8 @@ public:
 private:
     QWidget* parent_;
     const InterfaceLanguage& language_;
-    QPointer<FontDialog> fd;
-    QPointer<ColorDialog> cd;
+    QPointer<FontDialog> fontDialog_;
+    QPointer<ColorDialog> colorDialog_;
 };
 
 }  // namespace lernwerk
