@@ -6,7 +6,7 @@ namespace lernwerk {
 
 class Speaker;
 
-// What a screen reader hears of a question round. The trainer page tells it
+// What a screen reader hears of a question round. The round's presenter tells it
 // what each step of the round showed; once the step is complete it is said in
 // one piece, so that nothing of a step is said twice and the tallies of one
 // step never cut off the question of the next:
