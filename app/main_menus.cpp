@@ -121,15 +121,17 @@ QMenu* MainMenus::createSettingsMenu(MenuBuilder& menus)
     MenuBuilder::addSeparator(menu);
     QMenu* languageMenu = menus.submenu(menu, "Sprache1", texts.language);
     auto* languages = new QActionGroup(languageMenu);
-    const std::pair<const char*, const Text*> entries[] = {{"sp1", &texts.german}, {"sp2", &texts.english}};
-    for (std::size_t i = 0; i < std::size(entries); ++i) {
+    // One entry a language, named and captioned.
+    const quiz::PerLanguage<std::pair<const char*, const Text*>> entries{{"sp1", &texts.german},
+                                                                         {"sp2", &texts.english}};
+    for (const Language language : quiz::kLanguages) {
         // The switch replaces the question list by the sample list of the
         // language, also in the middle of a round: the learner hears so.
-        QAction* choice = menus.entry(languageMenu, entries[i].first, *entries[i].second, this,
-                                      [this, language = quiz::kLanguages[i]] {
-                                          parts_.language.set(language);
-                                          parts_.speaker.say(speechTexts().languageChosen.in(language));
-                                      });
+        const auto& [name, caption] = entries.in(language);
+        QAction* choice = menus.entry(languageMenu, name, *caption, this, [this, language] {
+            parts_.language.set(language);
+            parts_.speaker.say(speechTexts().languageChosen.in(language));
+        });
         choice->setCheckable(true);
         languages->addAction(choice);
         languageEntries_.push_back(choice);

@@ -19,8 +19,9 @@ using quiz::Language;
 inline constexpr Language kStartLanguage = Language::English;
 
 // The interface language of the running program. It starts from the marker
-// files of the working directory and changes through the Settings menu; every
-// page and dialog follows its `changed` signal with `retranslate`. The start
+// files of the working directory and changes through the Settings menu; on its
+// `changed` signal the main window has every page, the menus and the rounds
+// `retranslate`, and the standard dialogs take Qt's translation. The start
 // screen's hidden caption `spr` is its visible form ("de" or "en").
 class InterfaceLanguage : public QObject {
     Q_OBJECT
