@@ -12,15 +12,17 @@
 
 // What the program adds to Qt 6.4's accessibility for Orca 43, and why.
 //
-// Interfaces (Qt asks each in turn for an object it has none for; they build
-// interfaces for different classes, so none hides another):
+// Interfaces (for an object it has none for, Qt asks the factories from the
+// last installed to the first; each builds interfaces for classes of its own,
+// so none hides another):
 // - Page control: Qt's tab row lists every tab, hidden ones included, and
 //   the page stack and the frame around it show up as unnamed, focusable
 //   areas; Orca would offer tabs that cannot be reached and speak the frame.
 // - Click label: Qt sees a plain label, which Orca reads as text and cannot
 //   press; the program's labels act as buttons and links.
-// - Status bar: Qt gives the status bar no children, so Orca cannot read its
-//   three panels one by one nor hear them change.
+// - Status bar: its three panels are painted, not widgets, so Qt's interface
+//   has no child for them and Orca can neither read them one by one nor be
+//   told that one changed.
 // - Multi-line field: Qt's interface reports no "language" text attribute, so
 //   Orca speaks every field with the voice of the desktop's language.
 //
@@ -69,6 +71,9 @@ void deliver(QAccessibleEvent* event)
         return;
     }
     // What QAccessible::updateAccessibility does when no handler is installed.
+    // QAccessible has no public way to hand an event on to Qt's bridge once a
+    // handler is in place; its platform interface (Qt's private headers) does
+    // it, without taking the hub's handler out and putting it back each time.
     if (QPlatformIntegration* platform = QGuiApplicationPrivate::platformIntegration()) {
         if (QPlatformAccessibility* bridge = platform->accessibility())
             bridge->notifyAccessibilityUpdate(event);
