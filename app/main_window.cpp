@@ -185,7 +185,7 @@ void MainWindow::applyLanguage(Language language)
     statusBar_->setPanelText(StatusBar::kLinkPanel, window.donation.in(language));
     statusBar_->setAccessibleName(window.statusBar.in(language));
     setNoBrowserMessage(speechTexts().noBrowser.in(language));
-    TextFieldAccessible::setLanguage(language);
+    TextFieldAccessible::setLanguage(*this, language);
     trainer_->retranslate(language);
     statistics_->retranslate(language);
     lists_->retranslate(language);

@@ -5,29 +5,19 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
-#include "widgets/click_label_accessible.h"
+#include "widgets/accessibility_hub.h"
 
 namespace lernwerk {
 
-namespace {
-
-void installAccessibility()
-{
-    static const bool installed = (ClickLabelAccessible::install(), true);
-    Q_UNUSED(installed);
-}
-
-}  // namespace
-
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
 {
-    installAccessibility();
+    installAccessibilityHub();
     setFocusPolicy(Qt::StrongFocus);
 }
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
-    installAccessibility();
+    installAccessibilityHub();
     setFocusPolicy(Qt::StrongFocus);
 }
 

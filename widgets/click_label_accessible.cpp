@@ -11,13 +11,6 @@ QAccessible::Role roleOf(const ClickLabel* label)
     return label->text().isEmpty() ? QAccessible::Button : QAccessible::Link;
 }
 
-QAccessibleInterface* makeClickLabelAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("lernwerk::ClickLabel"))
-        return new ClickLabelAccessible(static_cast<ClickLabel*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 ClickLabelAccessible::ClickLabelAccessible(ClickLabel* label) : QAccessibleWidget(label) {}
@@ -40,6 +33,11 @@ void ClickLabelAccessible::doAction(const QString& actionName)
         emit static_cast<ClickLabel*>(widget())->clicked();
 }
 
-void ClickLabelAccessible::install() { QAccessible::installFactory(makeClickLabelAccessible); }
+QAccessibleInterface* ClickLabelAccessible::make(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("lernwerk::ClickLabel"))
+        return new ClickLabelAccessible(static_cast<ClickLabel*>(object));
+    return nullptr;
+}
 
 }  // namespace lernwerk

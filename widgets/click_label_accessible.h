@@ -17,8 +17,9 @@ public:
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
 
-    // Lets Qt build this interface for every click label; run once.
-    static void install();
+    // Builds this interface for a click label; the accessibility hub hands
+    // it to Qt.
+    static QAccessibleInterface* make(const QString& className, QObject* object);
 };
 
 }  // namespace lernwerk

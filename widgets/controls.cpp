@@ -4,8 +4,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "widgets/accessibility_hub.h"
 #include "widgets/text_field.h"
-#include "widgets/text_field_accessible.h"
 
 namespace lernwerk {
 
@@ -39,7 +39,7 @@ QLabel* makeHeading(QWidget* parent, const char* name)
 
 QPlainTextEdit* makeMemo(QWidget* parent, const char* name)
 {
-    TextFieldAccessible::install();
+    installAccessibilityHub();
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QString::fromLatin1(name));
     keepLinesWhole(*memo);

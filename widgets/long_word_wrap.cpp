@@ -18,8 +18,9 @@ constexpr int kLongestWord = 256;
 // so until its text is replaced.
 constexpr int kWholeTextLimit = 1 << 20;
 
-// Set while setWrappedText puts in a text whose wrap mode it has chosen.
-bool wrapChosen = false;
+// The field property that is true while setWrappedText puts in a text whose
+// wrap mode it has chosen.
+constexpr const char* kWrapChosen = "lernwerkWrapChosen";
 
 bool breaksWords(QChar unit) { return unit.isSpace() || unit == QChar::ParagraphSeparator; }
 
@@ -48,7 +49,7 @@ private:
     {
         QTextDocument* document = field_.document();
         const int size = document->characterCount();
-        if (document->isEmpty() || wrapChosen)
+        if (document->isEmpty() || field_.property(kWrapChosen).toBool())
             return;  // nothing to wrap, or chosen already
         const bool whole = size <= kWholeTextLimit || (position == 0 && added >= size - 1);
         bool longRun = false;
@@ -84,9 +85,9 @@ void setWrappedText(QPlainTextEdit& field, const QString& text)
         field.clear();
         field.setWordWrapMode(mode);
     }
-    wrapChosen = true;
+    field.setProperty(kWrapChosen, true);
     field.setPlainText(text);
-    wrapChosen = false;
+    field.setProperty(kWrapChosen, false);
 }
 
 }  // namespace lernwerk

@@ -92,7 +92,7 @@ void MemoStatusList::reset(int n)
         text[i] = QLatin1Char('\n');
     // The new content is known: the tally is set, not read back line by line.
     resetting_ = true;
-    const PreparedFill prepared;
+    const PreparedFill prepared(memo_);
     memo_.setPlainText(text);
     resetting_ = false;
     if (n > 0) {

@@ -4,7 +4,7 @@
 #include <QTabBar>
 #include <QToolButton>
 
-#include "widgets/page_control_accessible.h"
+#include "widgets/accessibility_hub.h"
 
 namespace lernwerk {
 
@@ -70,7 +70,7 @@ protected:
 
 PageControl::PageControl(QWidget* parent) : QTabWidget(parent)
 {
-    installPageControlAccessible();
+    installAccessibilityHub();
     setObjectName(QStringLiteral("blatt"));
     auto* row = new TabRow;
     setTabBar(row);

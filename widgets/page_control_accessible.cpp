@@ -210,6 +210,8 @@ public:
     }
 };
 
+}  // namespace
+
 QAccessibleInterface* makePageControlAccessible(const QString&, QObject* object)
 {
     if (auto* pages = qobject_cast<PageControl*>(object))
@@ -224,39 +226,19 @@ QAccessibleInterface* makePageControlAccessible(const QString&, QObject* object)
     return nullptr;
 }
 
-QAccessible::UpdateHandler relayedHandler = nullptr;
-
-// The tab row's own events (a tab selected, a tab focused) name the tab by its
-// place among all tabs; the screen reader knows it by its place among the
-// visible ones. Every event passes through here on its way to the screen
-// reader, and those of a tab row are told in the row's own counting.
-void relayEvent(QAccessibleEvent* event)
+bool countTabsAmongVisible(QAccessibleEvent* event)
 {
     auto* row = qobject_cast<QTabBar*>(event->object());
     if (row && qobject_cast<PageControl*>(row->parent()) && event->child() >= 0) {
         const int index = event->child();
         if (index >= row->count() || !row->isTabVisible(index))
-            return;
+            return false;
         int visible = 0;
         for (int before = 0; before < index; ++before)
             visible += row->isTabVisible(before) ? 1 : 0;
         event->setChild(visible);
     }
-    QAccessible::installUpdateHandler(relayedHandler);
-    QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(relayEvent);
-}
-
-}  // namespace
-
-void installPageControlAccessible()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(makePageControlAccessible);
-        relayedHandler = QAccessible::installUpdateHandler(relayEvent);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    return true;
 }
 
 }  // namespace lernwerk

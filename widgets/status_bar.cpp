@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyleOptionFrame>
 
+#include "widgets/accessibility_hub.h"
 #include "widgets/status_bar_accessible.h"
 
 namespace lernwerk {
@@ -16,8 +17,7 @@ constexpr int kSmallestPixels = 9;
 
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 {
-    static const bool accessible = (StatusBarAccessible::install(), true);
-    Q_UNUSED(accessible);
+    installAccessibilityHub();
     setObjectName(QStringLiteral("anzeige"));
     setSizeGripEnabled(false);
     setFixedHeight(kHeight);

@@ -52,13 +52,6 @@ private:
     int panel_;
 };
 
-QAccessibleInterface* makeStatusBarAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("lernwerk::StatusBar"))
-        return new StatusBarAccessible(static_cast<StatusBar*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 StatusBarAccessible::StatusBarAccessible(StatusBar* bar) : QAccessibleWidget(bar, QAccessible::StatusBar) {}
@@ -113,6 +106,11 @@ void StatusBarAccessible::announce(StatusBar* bar, int panel)
     }
 }
 
-void StatusBarAccessible::install() { QAccessible::installFactory(makeStatusBarAccessible); }
+QAccessibleInterface* StatusBarAccessible::make(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("lernwerk::StatusBar"))
+        return new StatusBarAccessible(static_cast<StatusBar*>(object));
+    return nullptr;
+}
 
 }  // namespace lernwerk

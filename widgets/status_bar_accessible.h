@@ -22,8 +22,9 @@ public:
 
     // Tells assistive technology that a panel's text changed.
     static void announce(StatusBar* bar, int panel);
-    // Lets Qt build this interface for every status bar; run once.
-    static void install();
+    // Builds this interface for a status bar; the accessibility hub hands it
+    // to Qt.
+    static QAccessibleInterface* make(const QString& className, QObject* object);
 
 private:
     mutable std::array<QAccessible::Id, 3> panels_{};

@@ -20,6 +20,9 @@ namespace {
 // format.
 constexpr char16_t kStandIn = 0xFFFD;
 constexpr int kStandInFor = QTextFormat::UserProperty + 1;
+// The document property that is true while the program fills the document
+// with prepared text.
+constexpr const char* kPreparedFill = "lernwerkPreparedFill";
 
 bool needsStandIn(char16_t unit)
 {
@@ -97,7 +100,7 @@ private:
 // Replaces the field's content by `lines`; the undo history starts afresh.
 void fill(QPlainTextEdit& field, const PreparedLines& lines)
 {
-    const PreparedFill prepared;
+    const PreparedFill prepared(field);
     field.setPlainText(lines.text());
     if (!lines.hasStandIns())
         return;
@@ -138,7 +141,7 @@ public:
 private:
     void changed(int position, int, int added)
     {
-        if (busy_ || PreparedFill::active() || added <= 0)
+        if (busy_ || PreparedFill::active(*field_.document()) || added <= 0)
             return;
         QTextDocument* document = field_.document();
         const int end = position + added;
@@ -194,7 +197,14 @@ protected:
 
 }  // namespace
 
-bool PreparedFill::active_ = false;
+PreparedFill::PreparedFill(QPlainTextEdit& field) : document_(field.document()), was_(active(*document_))
+{
+    document_->setProperty(kPreparedFill, true);
+}
+
+PreparedFill::~PreparedFill() { document_->setProperty(kPreparedFill, was_); }
+
+bool PreparedFill::active(const QTextDocument& document) { return document.property(kPreparedFill).toBool(); }
 
 QString lineText(const QTextBlock& block)
 {
@@ -304,7 +314,7 @@ void replaceFieldLines(QPlainTextEdit& field, const QString& lines)
         fill(field, prepared);
         return;
     }
-    const PreparedFill filling;
+    const PreparedFill filling(field);
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
@@ -321,7 +331,7 @@ void appendFieldLines(QPlainTextEdit& field, const std::vector<std::u16string>& 
         return;
     const PreparedLines prepared = prepare(lines);
     QTextDocument* document = field.document();
-    const PreparedFill filling;
+    const PreparedFill filling(field);
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
@@ -366,7 +376,7 @@ void dropEmptyFieldLines(QPlainTextEdit& field)
         start = end + 1;
     }
     raw.truncate(out);
-    const PreparedFill prepared;
+    const PreparedFill prepared(field);
     field.setPlainText(raw);
 }
 

@@ -8,6 +8,7 @@
 
 class QPlainTextEdit;
 class QTextBlock;
+class QTextDocument;
 
 namespace lernwerk {
 
@@ -18,19 +19,21 @@ namespace lernwerk {
 // U+2029, U+FDD0, U+FDD1): the field shows those as a stand-in, so that one
 // shown line is always one line of the list.
 
-// Marks text that the program puts into a field and that holds no character
+// Marks text that the program puts into `field` and that holds no character
 // needing a stand-in, for as long as the object lives: it is not searched for
-// them.
+// them. The mark belongs to the field's document; other fields are searched
+// as before.
 class PreparedFill {
 public:
-    PreparedFill() : was_(active_) { active_ = true; }
+    explicit PreparedFill(QPlainTextEdit& field);
     PreparedFill(const PreparedFill&) = delete;
     PreparedFill& operator=(const PreparedFill&) = delete;
-    ~PreparedFill() { active_ = was_; }
-    static bool active() { return active_; }
+    ~PreparedFill();
+    // Whether the program is filling the document with prepared text now.
+    static bool active(const QTextDocument& document);
 
 private:
-    static bool active_;
+    QTextDocument* document_;
     bool was_;
 };
 

@@ -20,10 +20,20 @@ namespace lernwerk {
 
 namespace {
 
-quiz::Language& fieldLanguage()
+// The window property that holds the language of its fields' text.
+constexpr const char* kFieldLanguage = "lernwerkFieldLanguage";
+
+// The language of the nearest window, from the field's own outwards, that
+// was given one.
+quiz::Language languageOf(const QWidget* field)
 {
-    static quiz::Language language = quiz::Language::German;
-    return language;
+    for (const QWidget* window = field->window(); window;
+         window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
+        const QVariant language = window->property(kFieldLanguage);
+        if (language.isValid())
+            return static_cast<quiz::Language>(language.toInt());
+    }
+    return quiz::Language::German;
 }
 
 // A font family as an attribute value: quoted, with the separators of the
@@ -33,14 +43,6 @@ QString quotedFamily(QString family)
     for (const QChar special : {u'\\', u':', u',', u'=', u';', u'"'})
         family.replace(special, QStringLiteral("\\") + special);
     return QLatin1Char('"') + family + QLatin1Char('"');
-}
-
-QAccessibleInterface* makeTextFieldAccessible(const QString& className, QObject* object)
-{
-    if (className != QLatin1String("QPlainTextEdit"))
-        return nullptr;
-    auto* field = qobject_cast<QPlainTextEdit*>(object);
-    return field ? new TextFieldAccessible(field) : nullptr;
 }
 
 }  // namespace
@@ -224,7 +226,7 @@ QString TextFieldAccessible::attributes(int offset, int* startOffset, int* endOf
     }
     *startOffset = 0;
     *endOffset = count;
-    QString attributes = QStringLiteral("language:") + languageTag(fieldLanguage()) + QLatin1Char(';');
+    QString attributes = QStringLiteral("language:") + languageTag(languageOf(field())) + QLatin1Char(';');
     const QFont font = field()->font();
     if (!font.family().isEmpty())
         attributes += QStringLiteral("font-family:") + quotedFamily(font.family()) + QLatin1Char(';');
@@ -253,17 +255,22 @@ void TextFieldAccessible::replaceText(int startOffset, int endOffset, const QStr
     cursor.insertText(text);
 }
 
-void TextFieldAccessible::setLanguage(quiz::Language language) { fieldLanguage() = language; }
+void TextFieldAccessible::setLanguage(QWidget& window, quiz::Language language)
+{
+    window.setProperty(kFieldLanguage, static_cast<int>(language));
+}
 
 QString TextFieldAccessible::languageTag(quiz::Language language)
 {
     return quiz::PerLanguage<QString>{QStringLiteral("de"), QStringLiteral("en")}.in(language);
 }
 
-void TextFieldAccessible::install()
+QAccessibleInterface* TextFieldAccessible::make(const QString& className, QObject* object)
 {
-    static const bool installed = (QAccessible::installFactory(makeTextFieldAccessible), true);
-    Q_UNUSED(installed);
+    if (className != QLatin1String("QPlainTextEdit"))
+        return nullptr;
+    auto* field = qobject_cast<QPlainTextEdit*>(object);
+    return field ? new TextFieldAccessible(field) : nullptr;
 }
 
 }  // namespace lernwerk

@@ -6,6 +6,7 @@
 
 class QPlainTextEdit;
 class QTextCursor;
+class QWidget;
 
 namespace lernwerk {
 
@@ -50,13 +51,15 @@ public:
     void insertText(int offset, const QString& text) override;
     void replaceText(int startOffset, int endOffset, const QString& text) override;
 
-    // The language every field's text is given in; the language switch sets it.
-    static void setLanguage(quiz::Language language);
+    // The language the text of every field in `window` and in the windows it
+    // owns (its dialogs) is given in; the window's language switch sets it.
+    // A field whose windows were given none is German.
+    static void setLanguage(QWidget& window, quiz::Language language);
     // The value of the "language" attribute for `language` ("de", "en").
     static QString languageTag(quiz::Language language);
-    // Lets Qt build this interface for every multi-line field; once is enough,
-    // later calls do nothing.
-    static void install();
+    // Builds this interface for a multi-line field; the accessibility hub
+    // hands it to Qt.
+    static QAccessibleInterface* make(const QString& className, QObject* object);
 
 private:
     QPlainTextEdit* field() const;
