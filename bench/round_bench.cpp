@@ -31,17 +31,18 @@ public:
     void round_ended() override {}
 
 private:
-    quiz::RoundTexts texts_{.phase_asking = u"Fragerunde...",
-                            .phase_finished = u"Fertig!",
-                            .log_restart = u"Neustart...",
-                            .log_start = u"Start: ",
-                            .log_list = u"Ausgewählte Liste: ",
-                            .log_end = u"Ende: ",
-                            .log_closing = u"Fragerunde mit folgendem Ergebnis beendet:",
-                            .label_correct = u" Richtig - ",
-                            .label_trials = u" Trials - ",
-                            .label_wrong = u" Falsch - ",
-                            .label_clocked = u" Zurückgestellt"};
+    // Texts of the lengths a round writes; what they say does not matter here.
+    quiz::RoundTexts texts_{.phase_asking = u"asking...",
+                            .phase_finished = u"done",
+                            .log_restart = u"restart...",
+                            .log_start = u"start: ",
+                            .log_list = u"list: ",
+                            .log_end = u"end: ",
+                            .log_closing = u"round ended with this result:",
+                            .label_correct = u" correct - ",
+                            .label_trials = u" trials - ",
+                            .label_wrong = u" wrong - ",
+                            .label_clocked = u" postponed"};
 };
 
 // `open` questions of `range(0)` are still open; each iteration is one
