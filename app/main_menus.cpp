@@ -42,8 +42,11 @@ MainMenus::MainMenus(Parts parts) : QObject(&parts.window), parts_(std::move(par
     QMenu* help = createHelpMenu(menus);
 
     auto* focus = new MenuFocus(*bar, parts_.speaker, parts_.language);
-    for (QMenu* menu : {file, windows, settings, softwareMenus_.english, softwareMenus_.german, help})
+    for (QMenu* menu : {file, windows, settings})
         focus->watch(menu);
+    for (const Language language : quiz::kLanguages)
+        focus->watch(softwareMenus_.in(language));
+    focus->watch(help);
 }
 
 void MainMenus::retranslate(Language language)
