@@ -31,6 +31,20 @@ QString spokenCaption(const QAction* entry)
 
 bool canBeReached(const QAction* entry) { return entry->isVisible() && entry->isEnabled() && !entry->isSeparator(); }
 
+// The entry `menu` is on; when it opened without one, its first reachable
+// entry, made the active one. None when nothing can be reached.
+QAction* entryToSay(QMenu* menu)
+{
+    if (QAction* active = menu->activeAction())
+        return active;
+    const auto actions = menu->actions();
+    const auto first = std::find_if(actions.begin(), actions.end(), canBeReached);
+    if (first == actions.end())
+        return nullptr;
+    menu->setActiveAction(*first);
+    return *first;
+}
+
 void presentFocus(QAccessibleInterface* object)
 {
     if (!object)
@@ -100,16 +114,9 @@ void MenuFocus::nameMenu(QMenu* menu)
 {
     if (!menu->isVisible())
         return;
-    // The entry the menu is on, the first one when it opened without one.
-    QAction* entry = menu->activeAction();
-    if (!entry) {
-        const auto actions = menu->actions();
-        const auto first = std::find_if(actions.begin(), actions.end(), canBeReached);
-        if (first == actions.end())
-            return;
-        entry = *first;
-        menu->setActiveAction(entry);
-    }
+    QAction* entry = entryToSay(menu);
+    if (!entry)
+        return;
     // The screen reader takes the newest of several focus changes in a row
     // and drops the others: the menu's title in the bar takes the focus,
     // and the entry is said on it.
@@ -134,15 +141,9 @@ void MenuFocus::nameSubmenu(QMenu* submenu)
     QAccessibleInterface* entries = holder ? QAccessible::queryAccessibleInterface(holder) : nullptr;
     if (!submenu->isVisible() || !entries)
         return;
-    QAction* entry = submenu->activeAction();
-    if (!entry) {
-        const auto actions = submenu->actions();
-        const auto first = std::find_if(actions.begin(), actions.end(), canBeReached);
-        if (first == actions.end())
-            return;
-        entry = *first;
-        submenu->setActiveAction(entry);
-    }
+    QAction* entry = entryToSay(submenu);
+    if (!entry)
+        return;
     // The focus is on the entry that opened the submenu, where it stays
     // unheard: the submenu itself takes the focus, named by that entry's
     // caption in the language of the moment, and the entry is said on it.
