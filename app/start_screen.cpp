@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "lang/interface_language.h"
 #include "lang/window_texts.h"
@@ -60,6 +61,12 @@ StartScreen::StartScreen(InterfaceLanguage& language, ErrorReporter& errors, con
 
     language_.readMarkers(workingFolder);
     applyLanguage();
+    // A message box of the hand-over (a list that cannot be read) would open
+    // under the start screen, which stays on top: the start screen makes way.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
+        if (now && now->modality() != Qt::NonModal && isVisible())
+            hide();
+    });
 }
 
 QString StartScreen::language() const { return languageCaption_->text(); }

@@ -1,6 +1,10 @@
 #include "program_fixture.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
 
 #include "dialogs/closing_dialog.h"
 #include "dialogs/report_dialog.h"
@@ -106,6 +110,30 @@ TEST_F(StartupTest, AClickHandsOverAtOnce)
     EXPECT_TRUE(mainWindow().isVisible());
     EXPECT_FALSE(startScreen().isVisible());
     EXPECT_FALSE(startScreen().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+}
+
+// A real message box of the hand-over is not hidden under the start screen,
+// which stays on top: the start screen makes way for it.
+TEST_F(StartupTest, TheStartScreenMakesWayForAMessageBox)
+{
+    startProgram();
+    startScreen().show();
+    bool startScreenShown = true;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        // The box takes the focus once it is shown; then the start screen has gone.
+        QTimer* poll = new QTimer(box);
+        QObject::connect(poll, &QTimer::timeout, box, [&, box] {
+            if (QGuiApplication::focusWindow() == box->windowHandle()) {
+                startScreenShown = startScreen().isVisible();
+                box->close();
+            }
+        });
+        poll->start(10);
+    });
+    QMessageBox::warning(nullptr, QStringLiteral("Drillbook"), QStringLiteral("Cannot open file"));
+    EXPECT_FALSE(startScreenShown);
 }
 
 TEST_F(StartupTest, ClosingTheStartScreenEndsTheProgramWithoutSaving)
