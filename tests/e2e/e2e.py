@@ -332,6 +332,18 @@ class NameChanges:
 # ---------------------------------------------------------------- the program
 
 
+def noon_time_zone():
+    """A POSIX time zone in which it is about noon now. The learner's days
+    are local calendar days; a journey run near midnight would see the
+    reviews of its first run fall due "today" in its second."""
+    west = (int(time.time()) % 86400 - 12 * 3600) % 86400  # seconds behind UTC
+    if west > 12 * 3600:
+        west -= 86400
+    sign = "-" if west < 0 else "+"
+    west = abs(west)
+    return f"NOON{sign}{west // 3600}:{west % 3600 // 60:02d}:{west % 60:02d}"
+
+
 class Program:
     """One run of the program binary, with `arguments` after its name, found in
     the tree by its process id."""
@@ -504,6 +516,7 @@ def run(journeys, *options):
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     pyatspi.setTimeout(CALL_TIMEOUT_MS, STARTUP_TIMEOUT_MS)
 
+    os.environ["TZ"] = noon_time_zone()  # for every run of the program
     session = Session(os.path.abspath(args.program), os.path.abspath(args.workdir), args.log, args)
     journey = journeys[args.journey]
     print(f"{args.journey}: {journey.__doc__.strip().splitlines()[0]} ...", flush=True)

@@ -1,3 +1,5 @@
+#include <ctime>
+
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -21,7 +23,25 @@ protected:
     {
         ProgramTest::SetUp();
         writeFile(workingDir.filePath(QStringLiteral("de")), "");
+        // The learner's days are local calendar days: in a zone where it is
+        // about noon, no test sees its reviews fall due on a new day.
+        savedZone_ = qgetenv("TZ");
+        const long west = ((std::time(nullptr) % 86400) - 12 * 3600 + 86400) % 86400;
+        qputenv("TZ", QStringLiteral("NOON+%1:%2").arg(west / 3600).arg(west % 3600 / 60, 2, 10, QLatin1Char('0')).toLatin1());
+        tzset();
     }
+
+    void TearDown() override
+    {
+        if (savedZone_.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", savedZone_);
+        tzset();
+        ProgramTest::TearDown();
+    }
+
+    QByteArray savedZone_;
 
     std::filesystem::path storePath() const
     {
