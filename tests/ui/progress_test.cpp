@@ -27,7 +27,9 @@ protected:
         // about noon, no test sees its reviews fall due on a new day.
         savedZone_ = qgetenv("TZ");
         const long west = ((std::time(nullptr) % 86400) - 12 * 3600 + 86400) % 86400;
-        qputenv("TZ", QStringLiteral("NOON+%1:%2").arg(west / 3600).arg(west % 3600 / 60, 2, 10, QLatin1Char('0')).toLatin1());
+        qputenv(
+            "TZ",
+            QStringLiteral("NOON+%1:%2").arg(west / 3600).arg(west % 3600 / 60, 2, 10, QLatin1Char('0')).toLatin1());
         tzset();
     }
 
