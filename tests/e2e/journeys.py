@@ -120,6 +120,21 @@ def english_with_kept_list(session):
     return window
 
 
+def check_idle_window(window, names, panels, menus, language_menu, language_entries):
+    """The main window with no round: the question field's idle text, the
+    status bar's panels (the last one by its end), the menu captions and which
+    entry of the Language submenu (`language_menu`, its path) is checked."""
+    idle = text_of(field(window, names.question))
+    if not idle.startswith(f"{names.question}\n> "):
+        fail("the question field's idle text", f"{names.question}\\n> ...", idle)
+    shown = status_panels(window, names.status_bar)
+    if len(shown) < 3 or shown[:2] != panels[:2] or not shown[2].endswith(panels[2]):
+        fail("status bar panels", panels[:2] + ["..." + panels[2]], shown)
+    check("menu captions", menus, shown_menu_titles(window))
+    check("language entries checked", language_entries,
+          {entry: checked(menu_entry(window, *language_menu, entry)) for entry in language_entries})
+
+
 def start(session):
     """English start without language markers"""
     for marker in ("de", "en"):
@@ -132,21 +147,10 @@ def start(session):
     check("trainer buttons enabled before any round", {caption: False for caption in ENGLISH_TRAINER_BUTTONS},
           {b.name: sensitive(b) for b in buttons})
 
-    frage = field(window, ENGLISH.question)
-    idle = text_of(frage)
-    if not idle.startswith("Question\n> "):
-        fail("the question field's idle text", "Question\\n> ...", idle)
-    check("question field enabled before any round", False, sensitive(frage))
-
-    panels = status_panels(window)
-    if not panels or panels[:2] != ["Welcome", "Status"] or not panels[2].endswith("/donate - Thank you!"):
-        fail("status bar panels", ["Welcome", "Status", ".../donate - Thank you!"], panels)
-
-    check("menu captions", ["File", "Windows", "Settings", "Software", "Help and Information"],
-          shown_menu_titles(window))
-    check("language entries checked (German, English)", (False, True),
-          (checked(menu_entry(window, "Settings", "Language", "German")),
-           checked(menu_entry(window, "Settings", "Language", "English"))))
+    check_idle_window(window, ENGLISH, ["Welcome", "Status", "/donate - Thank you!"],
+                      ["File", "Windows", "Settings", "Software", "Help and Information"],
+                      ("Settings", "Language"), {"German": False, "English": True})
+    check("question field enabled before any round", False, sensitive(field(window, ENGLISH.question)))
 
 
 def round_by_buttons(session):
@@ -255,18 +259,9 @@ def language(session):
 
     memo1 = field(window, GERMAN.question_list)
     check("question list after the switch", "\n".join(GERMAN_SAMPLE_LIST), text_of(memo1))
-    frage = field(window, GERMAN.question)
-    if not text_of(frage).startswith("Frage\n> "):
-        fail("the question field's idle text", "Frage\\n> ...", text_of(frage))
-    panels = status_panels(window, GERMAN.status_bar)
-    if not panels or panels[:2] != ["Herzlich Willkommen", "Status"] \
-            or not panels[2].endswith("/spenden - Vielen Dank!"):
-        fail("status bar panels", ["Herzlich Willkommen", "Status", ".../spenden - Vielen Dank!"], panels)
-    check("menu captions", ["Programm", "Fenster", "Einstellungen", "Software", "Hilfe und Info"],
-          shown_menu_titles(window))
-    check("language entries checked (Deutsch, Englisch)", (True, False),
-          (checked(menu_entry(window, "Einstellungen", "Sprache", "Deutsch")),
-           checked(menu_entry(window, "Einstellungen", "Sprache", "Englisch"))))
+    check_idle_window(window, GERMAN, ["Herzlich Willkommen", "Status", "/spenden - Vielen Dank!"],
+                      ["Programm", "Fenster", "Einstellungen", "Software", "Hilfe und Info"],
+                      ("Einstellungen", "Sprache"), {"Deutsch": True, "Englisch": False})
 
 
 def last_list(session):
