@@ -1,6 +1,8 @@
 #include "app/memory_rounds.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QScopeGuard>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -17,6 +19,8 @@
 #include "lists/lists_page.h"
 #include "memory/question_key.h"
 #include "memory/round_choice.h"
+#include "quiz/status_tally.h"
+#include "textfile/file_names.h"
 #include "textfile/text_lines.h"
 #include "widgets/last_list_files.h"
 #include "widgets/status_column.h"
@@ -27,6 +31,8 @@ namespace {
 
 // Typing in a long list is not slowed down by counting after every key.
 constexpr int kRecountPauseMs = 400;
+// Counted a little after midnight, so that the clock has surely passed it.
+constexpr int kAfterMidnightMs = 1000;
 
 memory::Day today() { return memory::local_day(QDateTime::currentSecsSinceEpoch()); }
 
@@ -43,11 +49,15 @@ MemoryRounds::MemoryRounds(ProgressRecorder& progress, ListsPage& lists, quiz::R
       view_(view),
       language_(language),
       chosen_(std::make_unique<quiz::Round>(chosenQuestions_, chosenStatus_, view)),
-      recount_(new QTimer(this))
+      recount_(new QTimer(this)),
+      midnight_(new QTimer(this))
 {
     recount_->setSingleShot(true);
     recount_->setInterval(kRecountPauseMs);
     connect(recount_, &QTimer::timeout, this, &MemoryRounds::refresh);
+    midnight_->setSingleShot(true);
+    midnight_->setTimerType(Qt::VeryCoarseTimer);
+    connect(midnight_, &QTimer::timeout, this, &MemoryRounds::refresh);
     connect(lists.questionField(), &QPlainTextEdit::textChanged, this, &MemoryRounds::listChanged);
 }
 
@@ -62,9 +72,33 @@ void MemoryRounds::setActions(Actions actions)
 void MemoryRounds::startWholeList()
 {
     chosenActive_ = false;
-    progress_.roundStarted(view_.list_name());
-    updateMissedEntries();
+    beginRound();
     wholeList_.restart();
+    progress_.writeMarking({}, wholeList_.state(), false);
+    updateMissedEntries();
+    refresh();
+}
+
+void MemoryRounds::beginRound()
+{
+    memory::OpenRound round = openRound(false);
+    round.started_ms = QDateTime::currentMSecsSinceEpoch();
+    round.updated_ms = round.started_ms;
+    round.reviewed.clear();
+    round.missed.clear();
+    round.correct = round.wrong = round.clocked = round.trials = 0;
+    round.current = round.last = 0;
+    if (chosenActive_) {
+        round.questions = static_cast<std::int32_t>(chosenQuestions_.lines.size());
+    } else {
+        // The round removes the empty lines when it starts, and every entry is "0" then.
+        const auto lines = listLines();
+        round.questions =
+            static_cast<std::int32_t>(std::count_if(lines.begin(), lines.end(), [](const auto& l) { return !l.empty(); }));
+    }
+    round.status_count = round.questions;
+    round.status.clear();
+    progress_.roundStarted(round);
 }
 
 void MemoryRounds::reveal() { active().reveal(); }
@@ -72,19 +106,34 @@ void MemoryRounds::reveal() { active().reveal(); }
 void MemoryRounds::mark(quiz::Marking marking)
 {
     quiz::Round& round = active();
+    // The question as it was asked: the list may have been edited since.
     const int shown = round.state().last_index;
-    if (chosenActive_) {
-        if (shown >= 0 && shown < static_cast<int>(chosenLines_.size()))
-            progress_.marked(chosenLines_[static_cast<std::size_t>(shown)], chosenQuestions_.line(shown), marking);
-    } else {
-        progress_.marked(shown, listField_.line(shown), marking);
-    }
+    const std::u16string asked = round.state().asked_line;
+    int listIndex = shown;
+    if (chosenActive_)
+        listIndex = shown >= 0 && shown < static_cast<int>(chosenLines_.size())
+                        ? chosenLines_[static_cast<std::size_t>(shown)]
+                        : -1;
+    memory::MarkingRecord record;
+    progress_.marked(listIndex, asked, marking, record);
+    if (marking == quiz::Marking::Correct)
+        record.status_entry = {{shown, std::u16string(quiz::kCorrectEntry)}};
+    stepping_ = true;
+    endedInStep_ = false;
     round.step(marking);
+    stepping_ = false;
+    progress_.writeMarking(std::move(record), round.state(), endedInStep_);
     updateMissedEntries();
+    if (endedInStep_)
+        refresh();
 }
 
 void MemoryRounds::finished()
 {
+    if (stepping_) {
+        endedInStep_ = true;  // written with the marking that ended it
+        return;
+    }
     progress_.roundFinished(active().state());
     refresh();
 }
@@ -103,6 +152,18 @@ MemoryRounds::Lines MemoryRounds::dueLines(bool openStore)
             continue;
         lines.emplace_back(i, text);
         texts.push_back(std::move(text));
+    }
+    // A question that stands twice is asked and counted once.
+    const auto distinct = memory::distinct_questions(texts);
+    if (distinct.size() < texts.size()) {
+        Lines once;
+        std::vector<std::u16string> onceTexts;
+        for (const std::size_t i : distinct) {
+            once.push_back(std::move(lines[i]));
+            onceTexts.push_back(std::move(texts[i]));
+        }
+        lines = std::move(once);
+        texts = std::move(onceTexts);
     }
     memory::DueChoice choice;
     try {
@@ -127,17 +188,48 @@ void MemoryRounds::startChosen(const Lines& lines)
         chosenQuestions_.lines.push_back(text);
     }
     chosenActive_ = true;
-    progress_.roundStarted(view_.list_name());
+    beginRound();
     chosen_->restart();
+    progress_.writeMarking({}, chosen_->state(), false);
     updateMissedEntries();
+    refresh();
 }
 
-void MemoryRounds::startDue() { startChosen(dueLines(true)); }
+void MemoryRounds::startDue()
+{
+    const Lines due = dueLines(true);
+    if (due.empty() || !mayReplaceRound())
+        return;
+    startChosen(due);
+}
 
 void MemoryRounds::startMissed()
 {
     const auto& missed = progress_.missedLines();
+    if (missed.empty() || !mayReplaceRound())
+        return;
+    // A copy: the round about to begin clears the missed lines of the last one.
     startChosen(Lines(missed.begin(), missed.end()));
+}
+
+bool MemoryRounds::mayReplaceRound()
+{
+    if (!progress_.inRound() || !progress_.anyMarked())
+        return true;
+    auto* window = qobject_cast<QWidget*>(parent());
+    return QMessageBox::question(window, window->windowTitle(),
+                                 progressTexts().replaceRoundQuestion.in(language_.current())
+                                     .arg(QString::fromStdU16String(active().state().result_line)),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+QStringList MemoryRounds::keptFiles() const
+{
+    QStringList files = lernwerk::keptFiles(progress_.folder());
+    const QString loaded = QString::fromStdU16String(view_.list_name());
+    if (!loaded.isEmpty() && textfile::IsRegularFile(loaded.toStdU16String()))
+        files << loaded;
+    return files;
 }
 
 void MemoryRounds::saveMissed()
@@ -153,12 +245,13 @@ void MemoryRounds::saveMissed()
         missedFileDialog_->setObjectName(QStringLiteral("sdMissed"));
         missedFileDialog_->setOption(QFileDialog::DontUseNativeDialog);
         missedFileDialog_->setAcceptMode(QFileDialog::AcceptSave);
-        missedFileDialog_->setNameFilter(kQuestionListFilter);
         missedFileDialog_->setDefaultSuffix(QStringLiteral("txt"));
-        // Asked below, once it is clear that the file is no question list.
+        // Asked below, once it is clear that the file is none the program keeps.
         missedFileDialog_->setOption(QFileDialog::DontConfirmOverwrite);
         missedFileDialog_->setDirectory(loaded.isFile() ? loaded.absolutePath() : QDir::currentPath());
     }
+    missedFileDialog_->setWindowTitle(texts.saveMissedTitle.in(language));
+    missedFileDialog_->setNameFilter(texts.saveMissedFilter.in(language));
     // A name no file has yet, so that the default never replaces anything.
     const QDir folder = missedFileDialog_->directory();
     const QString base = texts.missedFileName.in(language);
@@ -170,17 +263,12 @@ void MemoryRounds::saveMissed()
         return;
     const QString fileName = missedFileDialog_->selectedFiles().first();
 
-    // The missed lines never replace a list: the loaded one or a last-list file.
+    // The missed lines never replace a list or a file the program keeps.
     const QString target = QFileInfo(fileName).absoluteFilePath();
-    QStringList lists;
-    if (loaded.isFile())
-        lists << loaded.absoluteFilePath();
-    for (const Language each : quiz::kLanguages)
-        lists << QFileInfo(progress_.folder() + lastListFileName(each)).absoluteFilePath();
-    for (const QString& list : lists)
-        if (QFileInfo(list).exists() ? QFileInfo(list).canonicalFilePath() == QFileInfo(target).canonicalFilePath()
-                                     : list == target)
-            throw std::runtime_error(texts.notOverList.in(language).arg(target).toStdString());
+    if (loaded.isFile() && isOneOf(target, {loaded.absoluteFilePath()}))
+        throw std::runtime_error(texts.notOverList.in(language).arg(target).toStdString());
+    if (isOneOf(target, keptFiles()))
+        throw std::runtime_error(texts.notOverKept.in(language).arg(target).toStdString());
     if (QFileInfo::exists(target) &&
         QMessageBox::question(missedFileDialog_->parentWidget(), missedFileDialog_->parentWidget()->windowTitle(),
                               texts.replaceQuestion.in(language).arg(target), QMessageBox::Yes | QMessageBox::No,
@@ -206,15 +294,17 @@ std::vector<std::u16string> MemoryRounds::listLines() const
     return lines;
 }
 
-std::optional<memory::SavedRound> MemoryRounds::keptRoundForList()
+std::optional<memory::OpenRound> MemoryRounds::keptRoundForList()
 {
     memory::ReviewStore* store = progress_.storeIfOpen();
-    if (!store)
+    if (!store || progress_.inRound())
         return std::nullopt;
     try {
         auto kept = store->open_round();
+        if (!kept || kept->finished)
+            return std::nullopt;
         const auto lines = listLines();
-        if (!kept || kept->list_key != memory::list_key(lines.data(), lines.size()))
+        if (kept->list_key != memory::list_key(lines.data(), lines.size()))
             return std::nullopt;
         return kept;
     } catch (const memory::StoreError&) {
@@ -237,6 +327,8 @@ void MemoryRounds::forgetList()
     if (answer != QMessageBox::Yes)
         return;
     try {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         store->forget(lines);
     } catch (const memory::StoreError& error) {
         throw std::runtime_error(storeFailureMessage(error, language_.current()).toStdString());
@@ -256,45 +348,47 @@ void MemoryRounds::drawProgress(ProgressPage& page)
     }
 }
 
+memory::OpenRound MemoryRounds::openRound(bool status) const
+{
+    const quiz::RoundState& state = active().state();
+    memory::OpenRound round;
+    const auto lines = listLines();
+    round.list_key = memory::list_key(lines.data(), lines.size());
+    round.list_name = view_.list_name();
+    round.started_ms = progress_.roundStartedMs();
+    round.updated_ms = QDateTime::currentMSecsSinceEpoch();
+    round.questions = state.n_questions;
+    round.current = state.cur_index;
+    round.last = state.last_index;
+    round.correct = state.n_correct;
+    round.wrong = state.n_wrong;
+    round.clocked = state.n_clocked;
+    round.trials = state.n_trials;
+    if (chosenActive_) {
+        round.chosen = chosenQuestions_.lines;
+        round.status_count = chosenStatus_.column.size();
+        if (status)
+            for (int i = 0; i < chosenStatus_.column.size(); ++i)
+                if (chosenStatus_.column.kind(i) == quiz::EntryKind::Correct)
+                    round.status[i] = std::u16string(quiz::kCorrectEntry);
+    } else if (status) {
+        int place = 0;
+        for (QTextBlock block = statusField_.document()->begin(); block.isValid(); block = block.next(), ++place)
+            if (block.text() != QLatin1String("0"))
+                round.status[place] = block.text().toStdU16String();
+        round.status_count = place;
+    }
+    round.reviewed = progress_.marks().reviewed();
+    round.missed = progress_.missedLines();
+    return round;
+}
+
 void MemoryRounds::keepOpenRound()
 {
-    if (!progress_.recording() || !progress_.inRound())
+    if (!progress_.recording() || !progress_.inRound() || !progress_.storeIfOpen())
         return;
-    memory::ReviewStore* store = progress_.store();
-    if (!store)
-        return;
-    const quiz::RoundState& state = active().state();
-    memory::SavedRound kept;
-    const auto lines = listLines();
-    kept.list_key = memory::list_key(lines.data(), lines.size());
-    kept.list_name = view_.list_name();
-    kept.started_ms = progress_.roundStartedMs();
-    if (chosenActive_) {
-        kept.chosen.assign(chosenLines_.begin(), chosenLines_.end());
-        for (int i = 0; i < chosenStatus_.column.size(); ++i)
-            kept.status.push_back(chosenStatus_.column.kind(i) == quiz::EntryKind::Correct
-                                      ? std::u16string(quiz::kCorrectEntry)
-                                      : std::u16string(quiz::kOpenEntry));
-    } else {
-        for (QTextBlock block = statusField_.document()->begin(); block.isValid(); block = block.next())
-            kept.status.push_back(block.text().toStdU16String());
-    }
-    kept.questions = state.n_questions;
-    kept.current = state.cur_index;
-    kept.last = state.last_index;
-    kept.correct = state.n_correct;
-    kept.wrong = state.n_wrong;
-    kept.clocked = state.n_clocked;
-    kept.trials = state.n_trials;
-    const auto& reviewed = progress_.marks().reviewed();
-    kept.marked.assign(reviewed.begin(), reviewed.end());
-    for (const auto& entry : progress_.missedLines())
-        kept.missed.push_back(entry.first);
-    try {
-        store->save_open_round(kept);
-    } catch (const memory::StoreError&) {
-        // Closing goes on; the round is not kept.
-    }
+    // Written whole once more, for what the markings do not show (a status entry typed by hand).
+    progress_.keepRound(openRound(true));
 }
 
 void MemoryRounds::continueRound()
@@ -303,14 +397,6 @@ void MemoryRounds::continueRound()
     auto kept = keptRoundForList();
     if (!kept)
         return;
-    const auto lines = listLines();
-    auto lineAt = [&lines](int index) {
-        return index >= 0 && index < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(index)]
-                                                                    : std::u16string();
-    };
-    std::map<int, std::u16string> missed;
-    for (const int index : kept->missed)
-        missed.emplace(index, lineAt(index));
     quiz::RoundState state;
     state.n_questions = kept->questions;
     state.cur_index = kept->current;
@@ -319,38 +405,59 @@ void MemoryRounds::continueRound()
     state.n_wrong = kept->wrong;
     state.n_clocked = kept->clocked;
     state.n_trials = kept->trials;
-    progress_.roundResumed(kept->list_name, kept->started_ms, kept->marked, std::move(missed));
+    progress_.roundResumed(*kept);
     if (kept->chosen.empty()) {
         chosenActive_ = false;
+        // As when the round began: its status column stands beside the list without its empty lines.
+        listField_.remove_empty_lines();
         QStringList entries;
-        for (const auto& entry : kept->status)
-            entries << QString::fromStdU16String(entry);
+        for (int i = 0; i < kept->status_count; ++i) {
+            const auto entry = kept->status.find(i);
+            entries << (entry == kept->status.end() ? QStringLiteral("0") : QString::fromStdU16String(entry->second));
+        }
         statusField_.setPlainText(entries.join(QLatin1Char('\n')));
         wholeList_.resume(state);
     } else {
         chosenActive_ = true;
-        chosenLines_.assign(kept->chosen.begin(), kept->chosen.end());
-        chosenQuestions_.lines.clear();
-        for (const int index : chosenLines_)
-            chosenQuestions_.lines.push_back(lineAt(index));
-        chosenStatus_.column.reset(static_cast<int>(chosenLines_.size()));
-        for (std::size_t i = 0; i < kept->status.size() && i < chosenLines_.size(); ++i)
-            chosenStatus_.column.set(static_cast<int>(i), kept->status[i]);
+        // Each chosen line's place in the list, for the order of the missed lines.
+        const auto lines = listLines();
+        std::map<std::int64_t, int> places;
+        for (int i = static_cast<int>(lines.size()) - 1; i >= 0; --i)
+            places[memory::question_key(lines[static_cast<std::size_t>(i)])] = i;
+        chosenQuestions_.lines = kept->chosen;
+        chosenLines_.clear();
+        for (const auto& line : kept->chosen) {
+            const auto place = places.find(memory::question_key(line));
+            chosenLines_.push_back(place == places.end() ? -1 : place->second);
+        }
+        chosenStatus_.column.reset(static_cast<int>(kept->chosen.size()));
+        for (const auto& [place, entry] : kept->status)
+            chosenStatus_.column.set(place, entry);
         chosen_->resume(state);
     }
-    progress_.store()->clear_open_round();
+    progress_.writeMarking({}, active().state(), false);
     refresh();
 }
 
 void MemoryRounds::refresh()
 {
     recount_->stop();
+    watchMidnight();
     // Counting never opens the file: it is opened after the window shows.
     dueCount_ = static_cast<int>(dueLines(false).size());
     if (actions_.continueRound)
         actions_.continueRound->setEnabled(keptRoundForList().has_value());
     retranslate(language_.current());
     updateMissedEntries();
+    emit countsChanged();
+}
+
+void MemoryRounds::watchMidnight()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
+    midnight_->start(static_cast<int>(std::clamp<qint64>(now.msecsTo(midnight), 0, 24 * 3600 * 1000)) +
+                     kAfterMidnightMs);
 }
 
 void MemoryRounds::listChanged() { recount_->start(); }

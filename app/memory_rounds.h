@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -32,6 +33,9 @@ class ProgressRecorder;
 // menu's entries for them up to date.
 class MemoryRounds : public QObject {
     Q_OBJECT
+signals:
+    void countsChanged();
+
 public:
     struct Actions {
         QAction* reviewDue = nullptr;
@@ -67,18 +71,21 @@ public:
     // File > Repeat Missed.
     void startMissed();
     // File > Save Missed As...: the missed lines, in list order, to a new file.
-    // Offered is a name no file has yet; the loaded list and the last-list files
-    // are never written.
+    // Offered is a name no file has yet; the loaded list and the files the
+    // program keeps are never written.
     void saveMissed();
+    // The files no save may go over: the loaded list and the files the program keeps.
+    QStringList keptFiles() const;
 
     // Settings > Forget Progress of This List..: asks, then deletes the history
     // of the list's questions.
     void forgetList();
     // Draws the progress page from the store and the loaded list.
     void drawProgress(ProgressPage& page);
-    // The program closes: a round in progress is kept for the next run.
+    // The program closes: the round in progress is written whole once more
+    // (its markings were written as they came), for the next run.
     void keepOpenRound();
-    // File > Continue Last Round: the kept round goes on, when the list has the same lines.
+    // File > Continue Last Round: the kept round goes on, when the list has the same questions.
     void continueRound();
 
     // Counts the due questions anew and sets the entries' captions and states.
@@ -95,8 +102,16 @@ private:
     void startChosen(const Lines& lines);
     void updateMissedEntries();
     std::vector<std::u16string> listLines() const;
-    // The kept round, when there is one for the list as it is.
-    std::optional<memory::SavedRound> keptRoundForList();
+    // The kept round, when there is one for the list as it is and no round of this run goes on.
+    std::optional<memory::OpenRound> keptRoundForList();
+    // The round in progress as the store keeps it; with `status`, its status column too.
+    memory::OpenRound openRound(bool status) const;
+    // The round begins: the store keeps it from now on.
+    void beginRound();
+    // Asks before a round with markings is replaced by another; true to go on.
+    bool mayReplaceRound();
+    // Counts anew at the next local midnight, when the due questions change.
+    void watchMidnight();
 
     ProgressRecorder& progress_;
     MemoQuestionList listField_;
@@ -113,6 +128,10 @@ private:
     Actions actions_;
     int dueCount_ = 0;
     QTimer* recount_;
+    QTimer* midnight_;
+    // A marking steps the round on; when that ends the round, the end is written with the marking.
+    bool stepping_ = false;
+    bool endedInStep_ = false;
     // Kept once built, so that it remembers its folder.
     QFileDialog* missedFileDialog_ = nullptr;
 };

@@ -42,6 +42,6 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
 
 Program::~Program() { watchBrowserStarts(nullptr); }
 
-QString Program::defaultLastListFolder() { return lastListFolder(QCoreApplication::applicationDirPath()); }
+QString Program::defaultLastListFolder() { return lastListFolder(programFolderPath()); }
 
 }  // namespace lernwerk

@@ -4,6 +4,8 @@
 
 #include "lang/interface_language.h"
 #include "lang/progress_texts.h"
+#include "memory/question_key.h"
+#include "textfile/file_names.h"
 #include "widgets/error_reporter.h"
 
 namespace lernwerk {
@@ -13,6 +15,17 @@ namespace {
 std::int64_t nowMs() { return QDateTime::currentMSecsSinceEpoch(); }
 
 memory::Day today(std::int64_t ms) { return memory::local_day(ms / 1000); }
+
+// The path as the file system has it, whatever bytes the folder's name holds.
+std::filesystem::path systemPath(const QString& path)
+{
+    return std::filesystem::path(textfile::NameBytes(path.toStdU16String()));
+}
+
+QString shownPath(const std::filesystem::path& path)
+{
+    return QString::fromStdU16String(textfile::ReadableName(textfile::NameFromBytes(path.native())));
+}
 
 }  // namespace
 
@@ -28,10 +41,14 @@ void ProgressRecorder::open()
     if (store_ || failed_)
         return;
     try {
-        store_ = std::make_unique<memory::ReviewStore>(path_.toStdString());
+        store_ = std::make_unique<memory::ReviewStore>(systemPath(path_));
         if (const auto& aside = store_->moved_aside())
-            errors_.show(
-                progressTexts().movedAside.in(language_.current()).arg(path_, QString::fromStdString(aside->string())));
+            errors_.show(progressTexts().movedAside.in(language_.current()).arg(shownPath(systemPath(path_)),
+                                                                                 shownPath(*aside)));
+        // What the last round of the run before missed can be repeated or saved.
+        if (!inRound_ && missedLines_.empty())
+            if (const auto kept = store_->open_round())
+                missedLines_ = kept->missed;
     } catch (const memory::StoreError& error) {
         failed_ = true;
         errors_.show(storeFailureMessage(error, language_.current()));
@@ -64,10 +81,10 @@ void ProgressRecorder::write(Write&& action)
     // Damage found only now, in a part of the file not read at opening: the file
     // is moved aside as at opening, and the marking goes into a fresh one.
     try {
-        const auto aside = memory::ReviewStore::move_aside(path_.toStdString());
-        store_ = std::make_unique<memory::ReviewStore>(path_.toStdString());
+        const auto aside = memory::ReviewStore::move_aside(systemPath(path_));
+        store_ = std::make_unique<memory::ReviewStore>(systemPath(path_));
         errors_.show(
-            progressTexts().movedAside.in(language_.current()).arg(path_, QString::fromStdString(aside.string())));
+            progressTexts().movedAside.in(language_.current()).arg(shownPath(systemPath(path_)), shownPath(aside)));
         action(*store_);
     } catch (const memory::StoreError& error) {
         store_.reset();
@@ -76,53 +93,101 @@ void ProgressRecorder::write(Write&& action)
     }
 }
 
-void ProgressRecorder::roundStarted(const std::u16string& listName)
+memory::RoundRecord ProgressRecorder::roundRecord(const quiz::RoundState& state, std::int64_t endedMs) const
+{
+    return {listName_,       startedMs_,     endedMs,       state.n_questions,
+            state.n_correct, state.n_trials, state.n_wrong, state.n_clocked};
+}
+
+std::optional<memory::RoundRecord> ProgressRecorder::replacedRound()
+{
+    const auto kept = store_ ? store_->open_round() : std::nullopt;
+    if (!kept || kept->finished || (kept->trials <= 0 && kept->reviewed.empty() && kept->missed.empty()))
+        return std::nullopt;
+    return memory::RoundRecord{kept->list_name, kept->started_ms, std::max(kept->updated_ms, kept->started_ms),
+                               kept->questions,  kept->correct,    kept->trials,
+                               kept->wrong,      kept->clocked};
+}
+
+void ProgressRecorder::roundStarted(const memory::OpenRound& round)
 {
     marks_.start();
     missedLines_.clear();
-    listName_ = listName;
-    startedMs_ = nowMs();
+    listName_ = round.list_name;
+    listKey_ = round.list_key;
+    startedMs_ = round.started_ms;
     inRound_ = true;
+    marked_ = false;
+    write([&](memory::ReviewStore& store) { store.begin_round(round, replacedRound()); });
 }
 
-void ProgressRecorder::roundResumed(const std::u16string& listName, std::int64_t startedMs,
-                                    const std::vector<std::int32_t>& reviewed,
-                                    std::map<int, std::u16string> missedLines)
+void ProgressRecorder::roundResumed(const memory::OpenRound& kept)
 {
-    std::vector<std::int32_t> missed;
-    for (const auto& entry : missedLines)
-        missed.push_back(entry.first);
-    marks_.restore(reviewed, missed);
-    missedLines_ = std::move(missedLines);
-    listName_ = listName;
-    startedMs_ = startedMs;
+    std::set<std::int64_t> missed;
+    for (const auto& entry : kept.missed)
+        missed.insert(memory::question_key(entry.second));
+    marks_.restore(kept.reviewed, std::move(missed));
+    missedLines_ = kept.missed;
+    listName_ = kept.list_name;
+    listKey_ = kept.list_key;
+    startedMs_ = kept.started_ms;
     inRound_ = true;
+    marked_ = kept.trials > 0;
 }
 
-void ProgressRecorder::marked(int index, const std::u16string& line, quiz::Marking marking)
+void ProgressRecorder::marked(int index, const std::u16string& line, quiz::Marking marking,
+                              memory::MarkingRecord& record)
 {
     if (!inRound_ || marking == quiz::Marking::None)
         return;
+    marked_ = true;
     const auto mark = marking == quiz::Marking::Correct ? memory::Mark::Correct
                       : marking == quiz::Marking::Wrong ? memory::Mark::Wrong
                                                         : memory::Mark::Clock;
-    if (mark != memory::Mark::Correct)
+    const std::int64_t question = memory::question_key(line);
+    // A line that stands twice in the list is one question: missed once, reviewed once.
+    if (mark != memory::Mark::Correct && !marks_.missed().contains(question)) {
         missedLines_.emplace(index, line);
-    const auto rating = marks_.mark(index, mark);
-    if (!rating)
+        record.missed = {{index, line}};
+    }
+    if (const auto rating = marks_.mark(question, mark)) {
+        const std::int64_t ms = nowMs();
+        record.review = memory::MarkingRecord::Review{line, *rating, ms, today(ms)};
+    }
+}
+
+void ProgressRecorder::writeMarking(memory::MarkingRecord record, const quiz::RoundState& state, bool ended)
+{
+    if (!inRound_)
         return;
     const std::int64_t ms = nowMs();
-    write([&](memory::ReviewStore& store) { store.record(line, *rating, ms, today(ms)); });
+    record.tallies.list_key = listKey_;
+    record.tallies.started_ms = startedMs_;
+    record.tallies.updated_ms = ms;
+    record.tallies.questions = state.n_questions;
+    record.tallies.current = state.cur_index;
+    record.tallies.last = state.last_index;
+    record.tallies.correct = state.n_correct;
+    record.tallies.wrong = state.n_wrong;
+    record.tallies.clocked = state.n_clocked;
+    record.tallies.trials = state.n_trials;
+    if (ended) {
+        inRound_ = false;
+        record.ended = roundRecord(state, ms);
+    }
+    write([&](memory::ReviewStore& store) { store.record_marking(record); });
 }
 
 void ProgressRecorder::roundFinished(const quiz::RoundState& state)
 {
+    writeMarking(memory::MarkingRecord{}, state, true);
+}
+
+void ProgressRecorder::keepRound(const memory::OpenRound& round)
+{
     if (!inRound_)
         return;
-    inRound_ = false;
-    const memory::RoundRecord round{listName_,       startedMs_,     nowMs(),       state.n_questions,
-                                    state.n_correct, state.n_trials, state.n_wrong, state.n_clocked};
-    write([&](memory::ReviewStore& store) { store.record_round(round); });
+    write([&](memory::ReviewStore& store) { store.keep_round(round, std::nullopt); });
 }
 
 }  // namespace lernwerk

@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "memory/review_store.h"
 #include "memory/round_choice.h"
 #include "quiz/round.h"
+#include "widgets/last_list_files.h"
 
 namespace lernwerk {
 
@@ -21,15 +22,20 @@ class InterfaceLanguage;
 // files. The file is opened when first needed after the main window shows; a
 // file that cannot be used is named once, and the program goes on without
 // memory for the rest of the run. Nothing here ever writes a list file.
+//
+// The round in progress is written with every marking, in the same
+// transaction as the marking's review, so that a program ended in any way
+// (closed, logged out, killed) loses at most the marking in flight.
 class ProgressRecorder {
 public:
-    static constexpr const char* kFileName = "progress.sqlite";
+    static constexpr const char* kFileName = kProgressFileName;
 
     ProgressRecorder(QString folder, const InterfaceLanguage& language, const ErrorReporter& errors);
     ~ProgressRecorder();
 
     // The folder of the file, which holds the last-list files too; ends with a separator.
     QString folder() const { return folder_; }
+    QString path() const { return path_; }
     // Opens the file now, unless it is open or has failed already.
     void open();
     // Settings > Remember Progress: off, nothing is recorded for the rest of the run.
@@ -40,25 +46,39 @@ public:
     // The same, but only when already open: never opens it.
     memory::ReviewStore* storeIfOpen() const { return store_.get(); }
 
-    void roundStarted(const std::u16string& listName);
-    // The question on display, line `index` of the list with the text `line`, was marked.
-    void marked(int index, const std::u16string& line, quiz::Marking marking);
+    // A round begins, as `round` describes it; it takes the place of the kept
+    // round, which is recorded as ended when it was still going on.
+    void roundStarted(const memory::OpenRound& round);
+    // The question on display, with the text `line` (line `index` of the list,
+    // for the order of the missed lines), was marked. Fills in what `record`
+    // is to write of it: the review, and the missed line.
+    void marked(int index, const std::u16string& line, quiz::Marking marking, memory::MarkingRecord& record);
+    // Writes the marking `record` (see marked()), the round's record with it when the round ended.
+    void writeMarking(memory::MarkingRecord record, const quiz::RoundState& state, bool ended);
+    // The round ended without a marking (a list whose questions were all done).
     void roundFinished(const quiz::RoundState& state);
-    // A round kept from an earlier run goes on: started then, with these
-    // questions reviewed and these missed (indices in the list).
-    void roundResumed(const std::u16string& listName, std::int64_t startedMs, const std::vector<std::int32_t>& reviewed,
-                      std::map<int, std::u16string> missedLines);
+    // A round kept from an earlier run goes on.
+    void roundResumed(const memory::OpenRound& kept);
+    // The whole round as it stands, written in place of the kept one (the program closes).
+    void keepRound(const memory::OpenRound& round);
+
     bool inRound() const { return inRound_; }
+    // Something was marked in the round in progress.
+    bool anyMarked() const { return marked_; }
     std::int64_t roundStartedMs() const { return startedMs_; }
 
     const memory::RoundMarks& marks() const { return marks_; }
     // The lines missed ("Wrong" or "Clock" at least once) in the last round or
-    // the one in progress, by their index in the list.
+    // the one in progress, by their index in the list; after a restart, those
+    // of the last round of the run before.
     const std::map<int, std::u16string>& missedLines() const { return missedLines_; }
 
 private:
     template <typename Write>
     void write(Write&& action);
+    memory::RoundRecord roundRecord(const quiz::RoundState& state, std::int64_t endedMs) const;
+    // The kept round, when it is still going on, as a round ended now.
+    std::optional<memory::RoundRecord> replacedRound();
 
     QString folder_;
     QString path_;
@@ -70,8 +90,10 @@ private:
     memory::RoundMarks marks_;
     std::map<int, std::u16string> missedLines_;
     std::u16string listName_;
+    std::int64_t listKey_ = 0;
     std::int64_t startedMs_ = 0;
     bool inRound_ = false;
+    bool marked_ = false;
 };
 
 }  // namespace lernwerk

@@ -14,6 +14,7 @@
 #include "textfile/text_file_codec.h"
 #include "textfile/text_lines.h"
 #include "widgets/error_reporter.h"
+#include "textfile/file_names.h"
 #include "widgets/last_list_files.h"
 #include "widgets/window_frame_hints.h"
 
@@ -144,9 +145,11 @@ void ClosingDialog::retranslate(Language language)
     for (QLabel* explanation : {germanExplanation_, englishExplanation_})
         explanation->setVisible(explanation == shown);
     const QString folder = lastListFolder_();
-    const bool besideProgram = QDir(folder) == QDir(QCoreApplication::applicationDirPath());
+    const bool besideProgram = QDir::cleanPath(folder) == QDir::cleanPath(programFolderPath());
     const QString home = QDir::homePath() + QLatin1Char('/');
-    const QString shownFolder = folder.startsWith(home) ? QStringLiteral("~/") + folder.mid(home.size()) : folder;
+    const QString readable = QString::fromStdU16String(textfile::ReadableName(folder.toStdU16String()));
+    const QString shownFolder =
+        readable.startsWith(home) ? QStringLiteral("~/") + readable.mid(home.size()) : readable;
     for (QLabel* explanation : {germanExplanation_, englishExplanation_}) {
         const Language of = explanation == germanExplanation_ ? Language::German : Language::English;
         explanation->setText(besideProgram ? texts.explanation.in(of)

@@ -1,5 +1,7 @@
 #include "lang/progress_texts.h"
 
+#include "textfile/file_names.h"
+
 namespace lernwerk {
 
 const ProgressTexts& progressTexts()
@@ -19,6 +21,14 @@ const ProgressTexts& progressTexts()
         .notOverList = {QStringLiteral("%1 ist eine Fragenliste und wird nicht überschrieben. Bitte einen anderen "
                                        "Namen wählen."),
                         QStringLiteral("%1 is a question list and is not overwritten. Please choose another name.")},
+        .notOverKept = {QStringLiteral("In %1 merkt sich das Programm Ihre Liste oder Ihren Fortschritt; es wird "
+                                       "nicht überschrieben. Bitte einen anderen Namen wählen."),
+                        QStringLiteral("%1 is where the program keeps your list or your progress and is not "
+                                       "overwritten. Please choose another name.")},
+        .saveMissedTitle = {QStringLiteral("Verpasste speichern unter"), QStringLiteral("Save Missed As")},
+        .saveMissedFilter = {QStringLiteral("Fragenlisten (*.txt)"), QStringLiteral("Question lists (*.txt)")},
+        .replaceRoundQuestion = {QStringLiteral("Eine Runde läuft (%1). Sie beenden und eine neue beginnen?"),
+                                 QStringLiteral("A round is in progress (%1). End it and begin a new one?")},
         .replaceQuestion = {QStringLiteral("%1 gibt es schon. Ersetzen?"),
                             QStringLiteral("%1 already exists. Replace it?")},
         .cannotUse = {QStringLiteral("Der Fortschritt kann nicht gemerkt werden: %1 %2.\n"
@@ -36,6 +46,9 @@ const ProgressTexts& progressTexts()
                    QStringLiteral("is locked by another program")},
         .diskFull = {QStringLiteral("kann nicht geschrieben werden, der Datenträger ist voll"),
                      QStringLiteral("cannot be written, the disk is full")},
+        .notAFile = {QStringLiteral("ist keine gewöhnliche Datei"), QStringLiteral("is no regular file")},
+        .folderReadOnly = {QStringLiteral("kann nicht angelegt werden, sein Ordner ist schreibgeschützt"),
+                           QStringLiteral("cannot be made, its folder is read-only")},
         .other = {QStringLiteral("kann nicht benutzt werden"), QStringLiteral("cannot be used")},
     };
     return texts;
@@ -64,13 +77,21 @@ QString storeFailureMessage(const memory::StoreError& error, Language language)
         case memory::StoreProblem::DiskFull:
             reason = &texts.diskFull;
             break;
+        case memory::StoreProblem::NotAFile:
+            reason = &texts.notAFile;
+            break;
+        case memory::StoreProblem::FolderReadOnly:
+            reason = &texts.folderReadOnly;
+            break;
         case memory::StoreProblem::Other:
             break;
     }
     QString why = reason->in(language);
     if (!error.detail().empty())
         why += QStringLiteral(" (") + QString::fromStdString(error.detail()) + QLatin1Char(')');
-    return texts.cannotUse.in(language).arg(QString::fromStdString(error.path().string()), why);
+    const QString file =
+        QString::fromStdU16String(textfile::ReadableName(textfile::NameFromBytes(error.path().native())));
+    return texts.cannotUse.in(language).arg(file, why);
 }
 
 }  // namespace lernwerk

@@ -20,6 +20,13 @@ struct ProgressTexts {
     Text missedFileName;
     // "%1" is the file chosen for the missed questions that is a question list.
     Text notOverList;
+    // "%1" is the chosen file, which the program keeps (its progress or the last list).
+    Text notOverKept;
+    // The Save Missed dialog's title and its name filter.
+    Text saveMissedTitle;
+    Text saveMissedFilter;
+    // "%1" is the result line of the round in progress, which a new round would replace.
+    Text replaceRoundQuestion;
     // "%1" is the chosen file, which exists already.
     Text replaceQuestion;
     // "%1" is the file, "%2" the reason; the round goes on without memory.
@@ -32,6 +39,8 @@ struct ProgressTexts {
     Text readOnly;
     Text locked;
     Text diskFull;
+    Text notAFile;
+    Text folderReadOnly;
     Text other;
 };
 const ProgressTexts& progressTexts();

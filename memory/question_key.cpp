@@ -1,5 +1,11 @@
 #include "memory/question_key.h"
 
+#include <stdexcept>
+
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
 namespace memory {
 
 namespace {
@@ -43,20 +49,60 @@ void append_utf8(std::string& out, char32_t c)
     }
 }
 
+bool is_blank(char16_t unit) { return u_isUWhiteSpace(unit) || unit == u'\t'; }
+
+const icu::Normalizer2& nfc()
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* normalizer = icu::Normalizer2::getNFCInstance(status);
+    if (U_FAILURE(status) || normalizer == nullptr)
+        throw std::runtime_error("the Unicode normalisation data cannot be loaded");
+    return *normalizer;
+}
+
 }  // namespace
 
-std::int64_t question_key(std::u16string_view line)
+std::u16string question_text(std::u16string_view line)
+{
+    std::size_t end = line.size();
+    while (end > 0 && is_blank(line[end - 1]))
+        --end;
+    line = line.substr(0, end);
+    const icu::Normalizer2& normalizer = nfc();
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::UnicodeString source(false, line.data(), static_cast<int32_t>(line.size()));
+    // Most lines are in NFC already (every line of plain ASCII is): they are taken as they are.
+    const int32_t normal_prefix = normalizer.spanQuickCheckYes(source, status);
+    if (U_SUCCESS(status) && normal_prefix == source.length())
+        return std::u16string(line);
+    status = U_ZERO_ERROR;
+    const icu::UnicodeString composed = normalizer.normalize(source, status);
+    if (U_FAILURE(status))
+        return std::u16string(line);
+    std::u16string text(static_cast<std::size_t>(composed.length()), u'\0');
+    composed.extract(0, composed.length(), text.data());
+    // The trailing blanks of the decomposed text are gone already; composing adds none.
+    return text;
+}
+
+std::int64_t raw_line_key(std::u16string_view line)
 {
     return static_cast<std::int64_t>(mix(feed(kOffset, line) ^ line.size()));
 }
 
+std::int64_t question_key(std::u16string_view line) { return raw_line_key(question_text(line)); }
+
 std::int64_t list_key(const std::u16string* lines, std::size_t count)
 {
-    std::uint64_t hash = kOffset ^ count;
+    std::uint64_t hash = kOffset;
+    std::uint64_t questions = 0;
     for (std::size_t i = 0; i < count; ++i) {
+        if (lines[i].empty())
+            continue;
         hash = mix(hash ^ static_cast<std::uint64_t>(question_key(lines[i])));
+        ++questions;
     }
-    return static_cast<std::int64_t>(hash);
+    return static_cast<std::int64_t>(mix(hash ^ questions));
 }
 
 std::string to_utf8(std::u16string_view text)

@@ -12,7 +12,9 @@
 #include <chrono>
 #include <cstring>
 #include <ctime>
-#include <sstream>
+#include <cmath>
+#include <limits>
+#include <sys/stat.h>
 
 #include "memory/question_key.h"
 
@@ -20,7 +22,12 @@ namespace memory {
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+// 1: questions keyed by their raw line; 2: by question_text, and the round kept with every marking.
+constexpr int kSchemaVersion = 2;
+// Days a value read from the file may name: from 1900 to 2200. Anything
+// outside is damage (a hand edit, a broken write), never an index.
+constexpr std::int64_t kFirstDay = -25567;
+constexpr std::int64_t kLastDay = 84000;
 // Below this many lines a lookup asks for each line; above, it reads every
 // question once, which is faster than as many index searches.
 constexpr std::size_t kPointLookupLimit = 2000;
@@ -96,6 +103,10 @@ std::string problem_words(StoreProblem problem)
             return "another program holds it locked";
         case StoreProblem::DiskFull:
             return "the disk is full";
+        case StoreProblem::NotAFile:
+            return "it is no regular file";
+        case StoreProblem::FolderReadOnly:
+            return "its folder cannot be written";
         case StoreProblem::Other:
             break;
     }
@@ -119,37 +130,89 @@ std::filesystem::path aside_name(const std::filesystem::path& path)
     return aside;
 }
 
-std::string join_numbers(const std::vector<std::int32_t>& numbers)
+// A value read from the file that no version of the program writes: the file is damaged.
+class DamagedValue : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void damaged(const char* what) { throw DamagedValue(std::string("a stored value is out of range: ") + what); }
+
+Day checked_day(std::int64_t day)
 {
-    std::string text;
-    for (const auto n : numbers) {
-        if (!text.empty())
-            text += ' ';
-        text += std::to_string(n);
-    }
-    return text;
+    if (day < kFirstDay || day > kLastDay)
+        damaged("day");
+    return static_cast<Day>(day);
 }
 
-std::vector<std::int32_t> split_numbers(const std::string& text)
+std::int32_t checked_count(std::int64_t count)
 {
-    std::vector<std::int32_t> numbers;
-    std::istringstream in(text);
-    for (std::int32_t n = 0; in >> n;)
-        numbers.push_back(n);
-    return numbers;
+    if (count < 0 || count > std::numeric_limits<std::int32_t>::max())
+        damaged("count");
+    return static_cast<std::int32_t>(count);
 }
 
-QuestionMemory memory_from(SQLite::Statement& row, int first_column)
+// One row of the questions table, from its seven columns (in the order of
+// kMemoryColumns) as SQLite gives them.
+QuestionMemory checked_memory(double stability, double difficulty, std::int64_t first_day, std::int64_t last_day,
+                              std::int64_t due_day, std::int64_t reviews, std::int64_t lapses)
 {
+    if (!std::isfinite(stability) || stability <= 0 || !(difficulty >= 1 && difficulty <= 10))
+        damaged("stability or difficulty");
     QuestionMemory memory;
-    memory.state.stability = row.getColumn(first_column).getDouble();
-    memory.state.difficulty = row.getColumn(first_column + 1).getDouble();
-    memory.first_day = row.getColumn(first_column + 2).getInt();
-    memory.last_day = row.getColumn(first_column + 3).getInt();
-    memory.due_day = row.getColumn(first_column + 4).getInt();
-    memory.reviews = row.getColumn(first_column + 5).getInt();
-    memory.lapses = row.getColumn(first_column + 6).getInt();
+    memory.state.stability = stability;
+    memory.state.difficulty = difficulty;
+    memory.first_day = checked_day(first_day);
+    memory.last_day = checked_day(last_day);
+    memory.due_day = checked_day(due_day);
+    memory.reviews = checked_count(reviews);
+    memory.lapses = checked_count(lapses);
     return memory;
+}
+
+QuestionMemory memory_from(sqlite3_stmt* row, int first)
+{
+    return checked_memory(sqlite3_column_double(row, first), sqlite3_column_double(row, first + 1),
+                          sqlite3_column_int64(row, first + 2), sqlite3_column_int64(row, first + 3),
+                          sqlite3_column_int64(row, first + 4), sqlite3_column_int64(row, first + 5),
+                          sqlite3_column_int64(row, first + 6));
+}
+
+QuestionMemory memory_from(SQLite::Statement& row, int first)
+{
+    return checked_memory(row.getColumn(first).getDouble(), row.getColumn(first + 1).getDouble(),
+                          row.getColumn(first + 2).getInt64(), row.getColumn(first + 3).getInt64(),
+                          row.getColumn(first + 4).getInt64(), row.getColumn(first + 5).getInt64(),
+                          row.getColumn(first + 6).getInt64());
+}
+
+// Lines joined by line breaks, which no line holds.
+std::string join_lines(const std::vector<std::u16string>& lines)
+{
+    std::u16string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += u'\n';
+        text += lines[i];
+    }
+    return to_utf8(text);
+}
+
+std::vector<std::u16string> split_lines(const std::string& joined)
+{
+    std::vector<std::u16string> lines;
+    if (joined.empty())
+        return lines;
+    const std::u16string text = from_utf8(joined);
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = text.find(u'\n', start);
+        lines.push_back(text.substr(start, end - start));
+        if (end == std::u16string::npos)
+            break;
+        start = end + 1;
+    }
+    return lines;
 }
 
 constexpr const char* kMemoryColumns = "stability, difficulty, first_day, last_day, due_day, reviews, lapses";
@@ -225,22 +288,49 @@ void ReviewStore::open(Options options)
             throw StoreError(is_disk_full(error.value()) ? StoreProblem::DiskFull : StoreProblem::Unreadable, path_,
                              error.message());
     }
+    const std::filesystem::path folder = path_.has_parent_path() ? path_.parent_path() : ".";
     // Made by us, so that only its owner may read it; SQLite gives its journal the same rights.
-    int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Not blocking: a pipe put in its place must not hold the program up.
+    int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600);
     if (fd < 0) {
         const int open_error = errno;
         StoreProblem problem = StoreProblem::Other;
         if (is_disk_full(open_error)) {
             problem = StoreProblem::DiskFull;
+        } else if (open_error == ENXIO || open_error == ENODEV) {
+            problem = StoreProblem::NotAFile;
         } else if (open_error == EACCES || open_error == EPERM || open_error == EROFS) {
-            const int read_fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-            problem = read_fd >= 0 ? StoreProblem::ReadOnly : StoreProblem::Unreadable;
-            if (read_fd >= 0)
-                ::close(read_fd);
+            struct stat existing {};
+            if (::stat(path_.c_str(), &existing) != 0) {
+                problem = StoreProblem::FolderReadOnly;  // the file is to be made, and may not be
+            } else {
+                const int read_fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+                problem = read_fd >= 0 ? StoreProblem::ReadOnly : StoreProblem::Unreadable;
+                if (read_fd >= 0)
+                    ::close(read_fd);
+            }
         }
         throw StoreError(problem, path_, system_error_text(open_error));
     }
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    // A file from an older version, or copied in, may be readable by others: no longer.
+    if (regular && (info.st_mode & 077) != 0 && info.st_uid == ::geteuid())
+        ::fchmod(fd, 0600);
     ::close(fd);
+    if (!regular)
+        throw StoreError(StoreProblem::NotAFile, path_, "");
+    for (const char* suffix : {"-wal", "-shm"}) {
+        auto companion = path_;
+        companion += suffix;
+        struct stat companion_info {};
+        if (::lstat(companion.c_str(), &companion_info) == 0 && S_ISREG(companion_info.st_mode) &&
+            (companion_info.st_mode & 077) != 0 && companion_info.st_uid == ::geteuid())
+            ::chmod(companion.c_str(), 0600);
+    }
+    // The journal and the shared memory file are made beside the file.
+    if (::access(folder.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
+        throw StoreError(StoreProblem::FolderReadOnly, path_, system_error_text(errno));
 
     try {
         db_ = std::make_unique<SQLite::Database>(path_.string(), SQLite::OPEN_READWRITE, options.busy_timeout_ms);
@@ -319,12 +409,20 @@ void ReviewStore::create_schema()
             trials INTEGER NOT NULL,
             wrong INTEGER NOT NULL,
             clocked INTEGER NOT NULL);
+    )sql");
+        if (found == 1) {
+            rekey_questions();
+            // Kept under the old keys, and with only its indices: it cannot be matched any more.
+            db_->exec("DROP TABLE IF EXISTS open_round");
+        }
+        db_->exec(R"sql(
         CREATE TABLE IF NOT EXISTS open_round (
             only INTEGER PRIMARY KEY CHECK (only = 1),
             list_key INTEGER NOT NULL,
             list_name TEXT NOT NULL,
             started_ms INTEGER NOT NULL,
-            status TEXT NOT NULL,
+            updated_ms INTEGER NOT NULL,
+            finished INTEGER NOT NULL,
             questions INTEGER NOT NULL,
             current INTEGER NOT NULL,
             last INTEGER NOT NULL,
@@ -332,14 +430,76 @@ void ReviewStore::create_schema()
             wrong INTEGER NOT NULL,
             clocked INTEGER NOT NULL,
             trials INTEGER NOT NULL,
-            marked TEXT NOT NULL,
-            missed TEXT NOT NULL,
+            status_count INTEGER NOT NULL,
             chosen TEXT NOT NULL);
+        CREATE TABLE IF NOT EXISTS open_status (place INTEGER PRIMARY KEY, entry TEXT NOT NULL);
+        CREATE TABLE IF NOT EXISTS open_reviewed (question INTEGER PRIMARY KEY);
+        CREATE TABLE IF NOT EXISTS open_missed (place INTEGER PRIMARY KEY, line TEXT NOT NULL);
     )sql");
         if (found < kSchemaVersion)
             db_->exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
         return 0;
     });
+}
+
+void ReviewStore::rekey_questions()
+{
+    // Each question under the key of its normalised text. Two old questions that
+    // are one now keep the state of the one reviewed last and the reviews of both.
+    struct Row {
+        std::int64_t old_key;
+        std::string text;
+        QuestionMemory memory;
+    };
+    std::map<std::int64_t, Row> merged;
+    std::vector<std::pair<std::int64_t, std::int64_t>> moves;
+    SQLite::Statement all(*db_, std::string("SELECT key, text, ") + kMemoryColumns + " FROM questions");
+    while (all.executeStep()) {
+        const std::int64_t old_key = all.getColumn(0).getInt64();
+        const std::u16string text = question_text(from_utf8(all.getColumn(1).getString()));
+        const std::int64_t key = raw_line_key(text);
+        Row row{old_key, to_utf8(text), memory_from(all, 2)};
+        moves.emplace_back(old_key, key);
+        auto [place, fresh] = merged.try_emplace(key, row);
+        if (fresh)
+            continue;
+        Row& kept = place->second;
+        const bool later = row.memory.last_day > kept.memory.last_day;
+        const QuestionMemory& newer = later ? row.memory : kept.memory;
+        QuestionMemory both = newer;
+        both.first_day = std::min(row.memory.first_day, kept.memory.first_day);
+        both.reviews = row.memory.reviews + kept.memory.reviews;
+        both.lapses = row.memory.lapses + kept.memory.lapses;
+        kept.memory = both;
+    }
+    db_->exec("CREATE TEMP TABLE moved (old_key INTEGER PRIMARY KEY, key INTEGER NOT NULL)");
+    SQLite::Statement move(*db_, "INSERT INTO moved (old_key, key) VALUES (?, ?)");
+    for (const auto& [old_key, key] : moves) {
+        move.bind(1, old_key);
+        move.bind(2, key);
+        move.exec();
+        move.reset();
+    }
+    db_->exec("UPDATE reviews SET question = (SELECT key FROM moved WHERE old_key = reviews.question) "
+              "WHERE question IN (SELECT old_key FROM moved)");
+    db_->exec("DELETE FROM questions");
+    SQLite::Statement write(*db_,
+                            "INSERT INTO questions (key, text, stability, difficulty, first_day, last_day, due_day, "
+                            "reviews, lapses) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    for (const auto& [key, row] : merged) {
+        write.bind(1, key);
+        write.bind(2, row.text);
+        write.bind(3, row.memory.state.stability);
+        write.bind(4, row.memory.state.difficulty);
+        write.bind(5, row.memory.first_day);
+        write.bind(6, row.memory.last_day);
+        write.bind(7, row.memory.due_day);
+        write.bind(8, row.memory.reviews);
+        write.bind(9, row.memory.lapses);
+        write.exec();
+        write.reset();
+    }
+    db_->exec("DROP TABLE temp.moved");
 }
 
 void ReviewStore::fail(const std::exception& error) const
@@ -351,6 +511,8 @@ void ReviewStore::fail(const std::exception& error, int system_error) const
 {
     if (const auto* store_error = dynamic_cast<const StoreError*>(&error))
         throw *store_error;
+    if (dynamic_cast<const DamagedValue*>(&error) != nullptr)
+        throw StoreError(StoreProblem::Corrupt, path_, error.what());
     if (const auto* sqlite_error = dynamic_cast<const SQLite::Exception*>(&error)) {
         auto problem = problem_of(sqlite_error->getExtendedErrorCode(), system_error);
         if ((sqlite_error->getErrorCode() & 0xff) == SQLITE_IOERR && problem == StoreProblem::Other &&
@@ -363,46 +525,50 @@ void ReviewStore::fail(const std::exception& error, int system_error) const
 
 QuestionMemory ReviewStore::record(std::u16string_view line, Rating rating, std::int64_t time_ms, Day day)
 {
-    const std::int64_t key = question_key(line);
-    return in_transaction([&] {
-        SQLite::Statement find(*db_, std::string("SELECT ") + kMemoryColumns + " FROM questions WHERE key = ?");
-        find.bind(1, key);
-        std::optional<QuestionMemory> before;
-        if (find.executeStep())
-            before = memory_from(find, 0);
+    return in_transaction([&] { return write_review(line, rating, time_ms, day); });
+}
 
-        QuestionMemory after;
-        const auto review = before ? scheduler_.review(before->state, std::max(0, day - before->last_day), rating)
-                                   : scheduler_.review(std::nullopt, 0, rating);
-        after.state = review.state;
-        after.first_day = before ? before->first_day : day;
-        after.last_day = day;
-        after.due_day = day + review.interval_days;
-        after.reviews = (before ? before->reviews : 0) + 1;
-        after.lapses = (before ? before->lapses : 0) + (before && rating == Rating::Again ? 1 : 0);
+QuestionMemory ReviewStore::write_review(std::u16string_view line, Rating rating, std::int64_t time_ms, Day day)
+{
+    const std::u16string text = question_text(line);
+    const std::int64_t key = raw_line_key(text);
+    SQLite::Statement find(*db_, std::string("SELECT ") + kMemoryColumns + " FROM questions WHERE key = ?");
+    find.bind(1, key);
+    std::optional<QuestionMemory> before;
+    if (find.executeStep())
+        before = memory_from(find, 0);
 
-        SQLite::Statement write(*db_,
-                                "INSERT OR REPLACE INTO questions (key, text, stability, difficulty, first_day, "
-                                "last_day, due_day, reviews, lapses) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        write.bind(1, key);
-        write.bind(2, to_utf8(line));
-        write.bind(3, after.state.stability);
-        write.bind(4, after.state.difficulty);
-        write.bind(5, after.first_day);
-        write.bind(6, after.last_day);
-        write.bind(7, after.due_day);
-        write.bind(8, after.reviews);
-        write.bind(9, after.lapses);
-        write.exec();
+    QuestionMemory after;
+    const auto review = before ? scheduler_.review(before->state, std::max(0, day - before->last_day), rating)
+                               : scheduler_.review(std::nullopt, 0, rating);
+    after.state = review.state;
+    after.first_day = before ? before->first_day : day;
+    after.last_day = day;
+    after.due_day = day + review.interval_days;
+    after.reviews = (before ? before->reviews : 0) + 1;
+    after.lapses = (before ? before->lapses : 0) + (before && rating == Rating::Again ? 1 : 0);
 
-        SQLite::Statement log(*db_, "INSERT INTO reviews (question, time_ms, day, rating) VALUES (?, ?, ?, ?)");
-        log.bind(1, key);
-        log.bind(2, time_ms);
-        log.bind(3, day);
-        log.bind(4, static_cast<int>(rating));
-        log.exec();
-        return after;
-    });
+    SQLite::Statement write(*db_,
+                            "INSERT OR REPLACE INTO questions (key, text, stability, difficulty, first_day, "
+                            "last_day, due_day, reviews, lapses) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    write.bind(1, key);
+    write.bind(2, to_utf8(text));
+    write.bind(3, after.state.stability);
+    write.bind(4, after.state.difficulty);
+    write.bind(5, after.first_day);
+    write.bind(6, after.last_day);
+    write.bind(7, after.due_day);
+    write.bind(8, after.reviews);
+    write.bind(9, after.lapses);
+    write.exec();
+
+    SQLite::Statement log(*db_, "INSERT INTO reviews (question, time_ms, day, rating) VALUES (?, ?, ?, ?)");
+    log.bind(1, key);
+    log.bind(2, time_ms);
+    log.bind(3, day);
+    log.bind(4, static_cast<int>(rating));
+    log.exec();
+    return after;
 }
 
 std::vector<std::optional<QuestionMemory>> ReviewStore::lookup(const std::vector<std::u16string>& lines) const
@@ -442,14 +608,7 @@ std::vector<std::optional<QuestionMemory>> ReviewStore::lookup(const std::vector
                 ++next;
             if (next == wanted.end() || next->first != key)
                 continue;
-            QuestionMemory memory;
-            memory.state.stability = sqlite3_column_double(row, 1);
-            memory.state.difficulty = sqlite3_column_double(row, 2);
-            memory.first_day = sqlite3_column_int(row, 3);
-            memory.last_day = sqlite3_column_int(row, 4);
-            memory.due_day = sqlite3_column_int(row, 5);
-            memory.reviews = sqlite3_column_int(row, 6);
-            memory.lapses = sqlite3_column_int(row, 7);
+            const QuestionMemory memory = memory_from(row, 1);
             for (; next != wanted.end() && next->first == key; ++next)
                 found[next->second] = memory;
         }
@@ -463,39 +622,59 @@ std::vector<std::optional<QuestionMemory>> ReviewStore::lookup(const std::vector
 
 void ReviewStore::forget(const std::vector<std::u16string>& lines)
 {
+    std::vector<std::int64_t> keys;
+    keys.reserve(lines.size());
+    for (const auto& line : lines)
+        keys.push_back(question_key(line));
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     in_transaction([&] {
-        SQLite::Statement reviews(*db_, "DELETE FROM reviews WHERE question = ?");
-        SQLite::Statement questions(*db_, "DELETE FROM questions WHERE key = ?");
-        for (const auto& line : lines) {
-            const auto key = question_key(line);
-            reviews.bind(1, key);
-            reviews.exec();
-            reviews.reset();
-            questions.bind(1, key);
-            questions.exec();
-            questions.reset();
+        // The keys in a table of their own, then two deletions in one pass each:
+        // far fewer pages written than a deletion per line.
+        db_->exec("CREATE TEMP TABLE IF NOT EXISTS forgotten (key INTEGER PRIMARY KEY)");
+        db_->exec("DELETE FROM temp.forgotten");
+        SQLite::Statement add(*db_, "INSERT INTO temp.forgotten (key) VALUES (?)");
+        for (const auto key : keys) {
+            add.bind(1, key);
+            add.exec();
+            add.reset();
         }
+        db_->exec("DELETE FROM reviews WHERE question IN (SELECT key FROM temp.forgotten)");
+        db_->exec("DELETE FROM questions WHERE key IN (SELECT key FROM temp.forgotten)");
+        db_->exec("DELETE FROM open_reviewed WHERE question IN (SELECT key FROM temp.forgotten)");
+        db_->exec("DELETE FROM temp.forgotten");
         return 0;
     });
+    try {
+        // The log held every page the deletion touched: give its room back.
+        db_->exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    } catch (const std::exception&) {
+        // Another copy of the program reads: the log is checkpointed later.
+    }
 }
 
 void ReviewStore::record_round(const RoundRecord& round)
 {
     in_transaction([&] {
-        SQLite::Statement insert(*db_,
-                                 "INSERT INTO rounds (list_name, started_ms, ended_ms, questions, correct, trials, "
-                                 "wrong, clocked) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
-        insert.bind(1, to_utf8(round.list_name));
-        insert.bind(2, round.started_ms);
-        insert.bind(3, round.ended_ms);
-        insert.bind(4, round.questions);
-        insert.bind(5, round.correct);
-        insert.bind(6, round.trials);
-        insert.bind(7, round.wrong);
-        insert.bind(8, round.clocked);
-        insert.exec();
+        record_round_row(round);
         return 0;
     });
+}
+
+void ReviewStore::record_round_row(const RoundRecord& round)
+{
+    SQLite::Statement insert(*db_,
+                             "INSERT INTO rounds (list_name, started_ms, ended_ms, questions, correct, trials, "
+                             "wrong, clocked) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    insert.bind(1, to_utf8(round.list_name));
+    insert.bind(2, round.started_ms);
+    insert.bind(3, round.ended_ms);
+    insert.bind(4, round.questions);
+    insert.bind(5, round.correct);
+    insert.bind(6, round.trials);
+    insert.bind(7, round.wrong);
+    insert.bind(8, round.clocked);
+    insert.exec();
 }
 
 std::vector<RoundRecord> ReviewStore::rounds() const
@@ -516,76 +695,161 @@ std::vector<RoundRecord> ReviewStore::rounds() const
     }
 }
 
-void ReviewStore::save_open_round(const SavedRound& round)
+void ReviewStore::write_round(const OpenRound& round)
+{
+    db_->exec("DELETE FROM open_round; DELETE FROM open_status; DELETE FROM open_reviewed; DELETE FROM open_missed");
+    SQLite::Statement save(*db_,
+                           "INSERT INTO open_round (only, list_key, list_name, started_ms, updated_ms, finished, "
+                           "questions, current, last, correct, wrong, clocked, trials, status_count, chosen) "
+                           "VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    save.bind(1, round.list_key);
+    save.bind(2, to_utf8(round.list_name));
+    save.bind(3, round.started_ms);
+    save.bind(4, round.updated_ms);
+    save.bind(5, round.finished ? 1 : 0);
+    save.bind(6, round.questions);
+    save.bind(7, round.current);
+    save.bind(8, round.last);
+    save.bind(9, round.correct);
+    save.bind(10, round.wrong);
+    save.bind(11, round.clocked);
+    save.bind(12, round.trials);
+    save.bind(13, round.status_count);
+    save.bind(14, join_lines(round.chosen));
+    save.exec();
+    SQLite::Statement status(*db_, "INSERT INTO open_status (place, entry) VALUES (?, ?)");
+    for (const auto& [place, entry] : round.status) {
+        status.bind(1, place);
+        status.bind(2, to_utf8(entry));
+        status.exec();
+        status.reset();
+    }
+    SQLite::Statement reviewed(*db_, "INSERT INTO open_reviewed (question) VALUES (?)");
+    for (const auto key : round.reviewed) {
+        reviewed.bind(1, key);
+        reviewed.exec();
+        reviewed.reset();
+    }
+    SQLite::Statement missed(*db_, "INSERT INTO open_missed (place, line) VALUES (?, ?)");
+    for (const auto& [place, line] : round.missed) {
+        missed.bind(1, place);
+        missed.bind(2, to_utf8(line));
+        missed.exec();
+        missed.reset();
+    }
+}
+
+void ReviewStore::begin_round(const OpenRound& round, const std::optional<RoundRecord>& replaced)
 {
     in_transaction([&] {
-        std::u16string status;
-        for (std::size_t i = 0; i < round.status.size(); ++i) {
-            if (i > 0)
-                status += u'\n';
-            status += round.status[i];
+        if (replaced)
+            record_round_row(*replaced);
+        write_round(round);
+        return 0;
+    });
+}
+
+void ReviewStore::keep_round(const OpenRound& round, const std::optional<RoundRecord>& ended)
+{
+    in_transaction([&] {
+        if (ended)
+            record_round_row(*ended);
+        write_round(round);
+        return 0;
+    });
+}
+
+void ReviewStore::record_marking(const MarkingRecord& marking)
+{
+    in_transaction([&] {
+        if (marking.review)
+            write_review(marking.review->line, marking.review->rating, marking.review->time_ms, marking.review->day);
+        const OpenRound& round = marking.tallies;
+        // Another copy of the program may have begun a round of its own since: its round stays.
+        SQLite::Statement update(*db_,
+                                 "UPDATE open_round SET updated_ms = ?, finished = ?, questions = ?, current = ?, "
+                                 "last = ?, correct = ?, wrong = ?, clocked = ?, trials = ? "
+                                 "WHERE list_key = ? AND started_ms = ?");
+        update.bind(1, round.updated_ms);
+        update.bind(2, marking.ended ? 1 : 0);
+        update.bind(3, round.questions);
+        update.bind(4, round.current);
+        update.bind(5, round.last);
+        update.bind(6, round.correct);
+        update.bind(7, round.wrong);
+        update.bind(8, round.clocked);
+        update.bind(9, round.trials);
+        update.bind(10, round.list_key);
+        update.bind(11, round.started_ms);
+        if (update.exec() == 1) {
+            if (marking.review) {
+                SQLite::Statement reviewed(*db_, "INSERT OR IGNORE INTO open_reviewed (question) VALUES (?)");
+                reviewed.bind(1, question_key(marking.review->line));
+                reviewed.exec();
+            }
+            if (marking.status_entry) {
+                SQLite::Statement status(*db_, "INSERT OR REPLACE INTO open_status (place, entry) VALUES (?, ?)");
+                status.bind(1, marking.status_entry->first);
+                status.bind(2, to_utf8(marking.status_entry->second));
+                status.exec();
+            }
+            if (marking.missed) {
+                SQLite::Statement missed(*db_, "INSERT OR REPLACE INTO open_missed (place, line) VALUES (?, ?)");
+                missed.bind(1, marking.missed->first);
+                missed.bind(2, to_utf8(marking.missed->second));
+                missed.exec();
+            }
         }
-        SQLite::Statement save(*db_,
-                               "INSERT OR REPLACE INTO open_round (only, list_key, list_name, started_ms, status, "
-                               "questions, current, last, correct, wrong, clocked, trials, marked, missed, chosen) "
-                               "VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        save.bind(1, round.list_key);
-        save.bind(2, to_utf8(round.list_name));
-        save.bind(3, round.started_ms);
-        save.bind(4, to_utf8(status));
-        save.bind(5, round.questions);
-        save.bind(6, round.current);
-        save.bind(7, round.last);
-        save.bind(8, round.correct);
-        save.bind(9, round.wrong);
-        save.bind(10, round.clocked);
-        save.bind(11, round.trials);
-        save.bind(12, join_numbers(round.marked));
-        save.bind(13, join_numbers(round.missed));
-        save.bind(14, join_numbers(round.chosen));
-        save.exec();
+        if (marking.ended)
+            record_round_row(*marking.ended);
         return 0;
     });
 }
 
 void ReviewStore::clear_open_round()
 {
-    in_transaction([&] { return db_->exec("DELETE FROM open_round"); });
+    in_transaction([&] {
+        return db_->exec("DELETE FROM open_round; DELETE FROM open_status; DELETE FROM open_reviewed; "
+                         "DELETE FROM open_missed");
+    });
 }
 
-std::optional<SavedRound> ReviewStore::open_round() const
+std::optional<OpenRound> ReviewStore::open_round() const
 {
     try {
         SQLite::Statement find(*db_,
-                               "SELECT list_key, list_name, started_ms, status, questions, current, last, correct, "
-                               "wrong, clocked, trials, marked, missed, chosen FROM open_round");
+                               "SELECT list_key, list_name, started_ms, updated_ms, finished, questions, current, "
+                               "last, correct, wrong, clocked, trials, status_count, chosen FROM open_round");
         if (!find.executeStep())
             return std::nullopt;
-        SavedRound round;
+        OpenRound round;
         round.list_key = find.getColumn(0).getInt64();
         round.list_name = from_utf8(find.getColumn(1).getString());
         round.started_ms = find.getColumn(2).getInt64();
-        const std::u16string status = from_utf8(find.getColumn(3).getString());
-        round.questions = find.getColumn(4).getInt();
-        if (round.questions > 0) {
-            std::size_t start = 0;
-            for (;;) {
-                const auto end = status.find(u'\n', start);
-                round.status.push_back(status.substr(start, end - start));
-                if (end == std::u16string::npos)
-                    break;
-                start = end + 1;
-            }
+        round.updated_ms = find.getColumn(3).getInt64();
+        round.finished = find.getColumn(4).getInt() != 0;
+        round.questions = checked_count(find.getColumn(5).getInt64());
+        round.current = checked_count(find.getColumn(6).getInt64());
+        round.last = checked_count(find.getColumn(7).getInt64());
+        round.correct = checked_count(find.getColumn(8).getInt64());
+        round.wrong = checked_count(find.getColumn(9).getInt64());
+        round.clocked = checked_count(find.getColumn(10).getInt64());
+        round.trials = checked_count(find.getColumn(11).getInt64());
+        round.status_count = checked_count(find.getColumn(12).getInt64());
+        round.chosen = split_lines(find.getColumn(13).getString());
+        SQLite::Statement status(*db_, "SELECT place, entry FROM open_status");
+        while (status.executeStep()) {
+            const std::int64_t place = status.getColumn(0).getInt64();
+            if (place < 0 || place >= round.status_count)
+                damaged("status entry");
+            round.status[static_cast<std::int32_t>(place)] = from_utf8(status.getColumn(1).getString());
         }
-        round.current = find.getColumn(5).getInt();
-        round.last = find.getColumn(6).getInt();
-        round.correct = find.getColumn(7).getInt();
-        round.wrong = find.getColumn(8).getInt();
-        round.clocked = find.getColumn(9).getInt();
-        round.trials = find.getColumn(10).getInt();
-        round.marked = split_numbers(find.getColumn(11).getString());
-        round.missed = split_numbers(find.getColumn(12).getString());
-        round.chosen = split_numbers(find.getColumn(13).getString());
+        SQLite::Statement reviewed(*db_, "SELECT question FROM open_reviewed");
+        while (reviewed.executeStep())
+            round.reviewed.insert(reviewed.getColumn(0).getInt64());
+        SQLite::Statement missed(*db_, "SELECT place, line FROM open_missed");
+        while (missed.executeStep())
+            round.missed[checked_count(missed.getColumn(0).getInt64())] = from_utf8(missed.getColumn(1).getString());
         return round;
     } catch (const std::exception& e) {
         fail(e);
@@ -604,7 +868,10 @@ std::vector<DayReviews> ReviewStore::reviews_per_day(Day first, Day last) const
         count.bind(1, first);
         count.bind(2, last);
         while (count.executeStep()) {
-            auto& entry = days[static_cast<std::size_t>(count.getColumn(0).getInt() - first)];
+            const std::int64_t day = count.getColumn(0).getInt64();
+            if (day < first || day > last)
+                damaged("review day");
+            auto& entry = days[static_cast<std::size_t>(day - first)];
             const int n = count.getColumn(2).getInt();
             if (count.getColumn(1).getInt() == static_cast<int>(Rating::Again))
                 entry.wrong += n;
@@ -623,10 +890,15 @@ std::vector<std::int32_t> ReviewStore::due_per_day(Day first, int days) const
         std::vector<std::int32_t> due(static_cast<std::size_t>(std::max(days, 0)), 0);
         if (days <= 0)
             return due;
-        SQLite::Statement count(*db_, "SELECT due_day, count(*) FROM questions WHERE due_day < ? GROUP BY due_day");
+        // Days no version writes are read too, so that they are found as damage.
+        SQLite::Statement count(
+            *db_, "SELECT due_day, count(*) FROM questions WHERE due_day < ? OR due_day > ? GROUP BY due_day");
         count.bind(1, first + days);
+        count.bind(2, static_cast<std::int64_t>(kLastDay));
         while (count.executeStep()) {
-            const Day day = std::max(count.getColumn(0).getInt(), first);
+            const Day day = std::max(checked_day(count.getColumn(0).getInt64()), first);
+            if (day >= first + days)
+                continue;
             due[static_cast<std::size_t>(day - first)] += count.getColumn(1).getInt();
         }
         return due;

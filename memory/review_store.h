@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,7 +23,17 @@ using Day = std::int32_t;
 Day local_day(std::int64_t unix_seconds);
 
 // Why the store could not be opened or written.
-enum class StoreProblem { Corrupt, Folder, Unreadable, ReadOnly, Locked, DiskFull, Other };
+enum class StoreProblem {
+    Corrupt,
+    Folder,
+    Unreadable,
+    ReadOnly,
+    Locked,
+    DiskFull,
+    Other,
+    NotAFile,        // a device, a pipe or a socket
+    FolderReadOnly,  // the folder the file and its journal go in cannot be written
+};
 
 class StoreError : public std::runtime_error {
 public:
@@ -63,12 +75,17 @@ struct RoundRecord {
     std::int32_t clocked = 0;
 };
 
-// A round the program was closed in, to be continued on a list with the same lines.
-struct SavedRound {
+// The round in progress, or the last one, as the store keeps it with every
+// marking, so that a later run can continue it (on a list with the same
+// questions) and repeat or save what it missed.
+struct OpenRound {
+    // Of the list's questions (list_key), not of its file: see question_key.h.
     std::int64_t list_key = 0;
     std::u16string list_name;
     std::int64_t started_ms = 0;
-    std::vector<std::u16string> status;  // the status column's entries
+    std::int64_t updated_ms = 0;
+    // Ended: only its missed questions are still of use.
+    bool finished = false;
     std::int32_t questions = 0;
     std::int32_t current = 0;
     std::int32_t last = 0;
@@ -76,10 +93,33 @@ struct SavedRound {
     std::int32_t wrong = 0;
     std::int32_t clocked = 0;
     std::int32_t trials = 0;
-    std::vector<std::int32_t> marked;  // indices marked at least once
-    std::vector<std::int32_t> missed;  // indices marked "Wrong" or "Clock" at least once
-    // For a round over chosen lines, their indices in the list; empty for the whole list.
-    std::vector<std::int32_t> chosen;
+    // The status column: this many entries, all "0" but those given here.
+    std::int32_t status_count = 0;
+    std::map<std::int32_t, std::u16string> status;
+    // For a round over chosen lines, those lines in the round's order; empty for the whole list.
+    std::vector<std::u16string> chosen;
+    // The questions reviewed in the round, by question_key.
+    std::set<std::int64_t> reviewed;
+    // The lines marked "Wrong" or "Clock" at least once, by their place in the list.
+    std::map<std::int32_t, std::u16string> missed;
+};
+
+// One marking of the round in progress, written as one transaction: the
+// review it makes (none for "Clock" or a question reviewed already in the
+// round), the round's tallies after it, what it changed in the status column
+// and the missed lines, and, when it was the last one, the round's record.
+struct MarkingRecord {
+    struct Review {
+        std::u16string line;
+        Rating rating = Rating::Good;
+        std::int64_t time_ms = 0;
+        Day day = 0;
+    };
+    std::optional<Review> review;
+    OpenRound tallies;  // only list_key, updated_ms and the tallies are read
+    std::optional<std::pair<std::int32_t, std::u16string>> status_entry;
+    std::optional<std::pair<std::int32_t, std::u16string>> missed;
+    std::optional<RoundRecord> ended;
 };
 
 // Reviews of one day: the answers right the first time, and the wrong ones.
@@ -123,15 +163,22 @@ public:
     // What the store knows of each of `lines`, in their order; nothing for a line never reviewed.
     std::vector<std::optional<QuestionMemory>> lookup(const std::vector<std::u16string>& lines) const;
 
-    // Deletes the reviews and states of `lines`.
+    // Deletes the reviews and states of `lines`, then gives the log's room back.
     void forget(const std::vector<std::u16string>& lines);
 
     void record_round(const RoundRecord& round);
     std::vector<RoundRecord> rounds() const;
 
-    void save_open_round(const SavedRound& round);
+    // A new round takes the place of the kept one. When that one was still
+    // going on, `replaced` records it as ended.
+    void begin_round(const OpenRound& round, const std::optional<RoundRecord>& replaced);
+    // Writes the marking and its review together (see MarkingRecord).
+    void record_marking(const MarkingRecord& marking);
+    // Rewrites the kept round whole: the program closes, or the round ended without a marking.
+    void keep_round(const OpenRound& round, const std::optional<RoundRecord>& ended);
     void clear_open_round();
-    std::optional<SavedRound> open_round() const;
+    // The kept round, finished or not; nothing when there is none.
+    std::optional<OpenRound> open_round() const;
 
     // Reviews per day from `first` to `last`, one entry for each day.
     std::vector<DayReviews> reviews_per_day(Day first, Day last) const;
@@ -142,6 +189,11 @@ public:
 private:
     void open(Options options);
     void create_schema();
+    // Keys from before questions were normalised become the keys of today (version 1 to 2).
+    void rekey_questions();
+    void write_round(const OpenRound& round);
+    QuestionMemory write_review(std::u16string_view line, Rating rating, std::int64_t time_ms, Day day);
+    void record_round_row(const RoundRecord& round);
     // Throws the StoreError that names what went wrong.
     [[noreturn]] void fail(const std::exception& error) const;
     [[noreturn]] void fail(const std::exception& error, int system_error) const;

@@ -1,6 +1,9 @@
 #include "memory/round_choice.h"
 
 #include <algorithm>
+#include <unordered_set>
+
+#include "memory/question_key.h"
 
 namespace memory {
 
@@ -53,19 +56,30 @@ void RoundMarks::start()
     missed_.clear();
 }
 
-std::optional<Rating> RoundMarks::mark(int index, Mark mark)
+std::optional<Rating> RoundMarks::mark(std::int64_t question, Mark mark)
 {
     if (mark != Mark::Correct)
-        missed_.insert(index);
-    if (mark == Mark::Clock || !reviewed_.insert(index).second)
+        missed_.insert(question);
+    if (mark == Mark::Clock || !reviewed_.insert(question).second)
         return std::nullopt;
     return mark == Mark::Correct ? Rating::Good : Rating::Again;
 }
 
-void RoundMarks::restore(const std::vector<std::int32_t>& reviewed, const std::vector<std::int32_t>& missed)
+void RoundMarks::restore(std::set<std::int64_t> reviewed, std::set<std::int64_t> missed)
 {
-    reviewed_ = std::set<int>(reviewed.begin(), reviewed.end());
-    missed_ = std::set<int>(missed.begin(), missed.end());
+    reviewed_ = std::move(reviewed);
+    missed_ = std::move(missed);
+}
+
+std::vector<std::size_t> distinct_questions(const std::vector<std::u16string>& lines)
+{
+    std::vector<std::size_t> first;
+    std::unordered_set<std::int64_t> seen;
+    seen.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (seen.insert(question_key(lines[i])).second)
+            first.push_back(i);
+    return first;
 }
 
 }  // namespace memory

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "memory/review_store.h"
@@ -44,21 +45,26 @@ enum class Mark { Correct, Wrong, Clock };
 
 // Follows the markings of one round: which of them are reviews (the first
 // "Correct" or "Wrong" of each question; "Clock" is none) and which questions
-// were missed ("Wrong" or "Clock" at least once). Indices are the round's own.
+// were missed ("Wrong" or "Clock" at least once). Questions are known by their
+// question_key, so a line that stands twice in a list is one question.
 class RoundMarks {
 public:
     void start();
     // The rating to record for this marking, or nothing when it is no review.
-    std::optional<Rating> mark(int index, Mark mark);
+    std::optional<Rating> mark(std::int64_t question, Mark mark);
 
-    const std::set<int>& missed() const { return missed_; }
-    const std::set<int>& reviewed() const { return reviewed_; }
-    // Puts back what a saved round had marked.
-    void restore(const std::vector<std::int32_t>& reviewed, const std::vector<std::int32_t>& missed);
+    const std::set<std::int64_t>& missed() const { return missed_; }
+    const std::set<std::int64_t>& reviewed() const { return reviewed_; }
+    // Puts back what a kept round had marked.
+    void restore(std::set<std::int64_t> reviewed, std::set<std::int64_t> missed);
 
 private:
-    std::set<int> reviewed_;
-    std::set<int> missed_;
+    std::set<std::int64_t> reviewed_;
+    std::set<std::int64_t> missed_;
 };
+
+// The first line of each question among `lines`, by index: a question that
+// stands twice is asked, counted and reviewed once.
+std::vector<std::size_t> distinct_questions(const std::vector<std::u16string>& lines);
 
 }  // namespace memory

@@ -85,6 +85,8 @@ MemoryState Scheduler::next_state(const std::optional<MemoryState>& before, Rati
 int Scheduler::interval(double stability) const
 {
     const double days = round_half_up(stability * interval_modifier_);
+    if (!std::isfinite(days))
+        return days > 0 ? kMaxIntervalDays : 1;
     return static_cast<int>(std::clamp(days, 1.0, static_cast<double>(kMaxIntervalDays)));
 }
 
@@ -94,14 +96,24 @@ Review Scheduler::review(const std::optional<MemoryState>& before, int elapsed_d
         throw std::invalid_argument("a review cannot come before the one it follows");
     // The first review counts as one on its own day.
     const int days = before ? elapsed_days : 0;
-    const double recall = before ? retrievability(days, before->stability) : 1;
+    // A state no review gives (a stability of 0 or less, a value that is no
+    // number) is taken as the smallest there is, so that no result is NaN.
+    std::optional<MemoryState> known = before;
+    if (known) {
+        if (!std::isfinite(known->stability) || known->stability < kMinStability)
+            known->stability = kMinStability;
+        if (!std::isfinite(known->difficulty))
+            known->difficulty = 10;
+        known->difficulty = std::clamp(known->difficulty, 1.0, 10.0);
+    }
+    const double recall = known ? retrievability(days, known->stability) : 1;
 
     // The four answers are scheduled together and their intervals kept apart:
     // Again no later than Hard, then each better answer at least a day later.
     std::array<int, 4> intervals{};
     std::array<MemoryState, 4> states{};
     for (int g = 1; g <= 4; ++g) {
-        states[g - 1] = next_state(before, static_cast<Rating>(g), recall);
+        states[g - 1] = next_state(known, static_cast<Rating>(g), recall);
         intervals[g - 1] = interval(states[g - 1].stability);
     }
     intervals[0] = std::min(intervals[0], intervals[1]);

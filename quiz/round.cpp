@@ -76,12 +76,23 @@ void Round::resume(const RoundState& state)
 {
     state_ = state;
     state_.n_questions = questions_.count();
-    // The question on display when the round was left counted as a trial already.
-    --state_.n_trials;
     view_.round_started();
     view_.set_phase(texts().phase_asking);
     view_.append_log(std::u16string(texts().log_start) + view_.timestamp());
     view_.append_log(std::u16string(texts().log_list) + view_.list_name());
+    const int shown = state_.last_index;
+    if (shown >= 0 && shown < state_.n_questions && status_.tally().kind(shown) != EntryKind::Correct) {
+        // The question on display when the round was left is asked again; it counted as a trial already.
+        view_.clear_fields();
+        state_.cur_index = shown;
+        state_.asked_line = questions_.line(shown);
+        view_.show_question(blank_gaps(state_.asked_line));
+        state_.n_correct = status_.tally().correct_count();
+        state_.result_line = format_result_line(state_, texts());
+        view_.set_result(state_.result_line);
+        return;
+    }
+    --state_.n_trials;
     step(Marking::None);
 }
 
@@ -113,7 +124,8 @@ void Round::ask_next(Marking marking)
 
     view_.clear_fields();
     state_.cur_index = *picked;
-    view_.show_question(blank_gaps(questions_.line(state_.cur_index)));
+    state_.asked_line = questions_.line(state_.cur_index);
+    view_.show_question(blank_gaps(state_.asked_line));
     state_.last_index = state_.cur_index;
     ++state_.n_trials;
     if (marking == Marking::Wrong)

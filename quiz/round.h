@@ -50,6 +50,9 @@ struct RoundState {
     std::int32_t n_clocked = 0;
     std::int32_t n_trials = 0;
     std::u16string result_line;
+    // The line of the question on display, as it was when it was asked: the
+    // list may be edited while it shows.
+    std::u16string asked_line;
 
     // Correct, wrong and postponed tallies and trials become 0, the result line
     // empty; the question count and indices stay.
@@ -69,7 +72,8 @@ public:
     void restart();
     // Continues a round kept from an earlier run: the status column already
     // holds its entries again; the tallies are put back as they were, and the
-    // next open question is asked in place of the one left unanswered.
+    // question on display when it was left is asked again (when it is still
+    // open; otherwise the next open one).
     void resume(const RoundState& state);
     // Marks the question on display, then asks the next one or ends the round.
     void step(Marking marking);

@@ -1,12 +1,17 @@
 #include "widgets/last_list_files.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
+#include <filesystem>
 #include <vector>
+
+#include "textfile/file_names.h"
 
 namespace lernwerk {
 
@@ -65,5 +70,46 @@ QString userDataFolder()
 }
 
 QString lastListFolder(const QString& programDir) { return lastListFolder(programDir, userDataFolder()); }
+
+QString programFolderPath()
+{
+    // Read from the system, not from Qt, which cannot keep bytes that are no UTF-8.
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || !program.has_parent_path())
+        return QCoreApplication::applicationDirPath();
+    return QString::fromStdU16String(textfile::NameFromBytes(program.parent_path().native()));
+}
+
+QStringList keptFiles(const QString& folder)
+{
+    const QString progress = withSeparator(folder) + QString::fromLatin1(kProgressFileName);
+    QStringList files{progress, progress + QStringLiteral("-wal"), progress + QStringLiteral("-shm")};
+    for (const quiz::Language language : quiz::kLanguages)
+        files << withSeparator(folder) + lastListFileName(language);
+    return files;
+}
+
+bool isOneOf(const QString& target, const QStringList& files)
+{
+    namespace fs = std::filesystem;
+    const auto systemPath = [](const QString& name) { return fs::path(textfile::NameBytes(name.toStdU16String())); };
+    std::error_code error;
+    const fs::path wanted = fs::weakly_canonical(fs::absolute(systemPath(target), error), error);
+    struct stat wantedFile {};
+    const bool exists = ::stat(systemPath(target).c_str(), &wantedFile) == 0;
+    for (const QString& file : files) {
+        if (file.isEmpty())
+            continue;
+        std::error_code ignored;
+        if (fs::weakly_canonical(fs::absolute(systemPath(file), ignored), ignored) == wanted)
+            return true;
+        struct stat kept {};
+        if (exists && ::stat(systemPath(file).c_str(), &kept) == 0 && kept.st_dev == wantedFile.st_dev &&
+            kept.st_ino == wantedFile.st_ino)
+            return true;
+    }
+    return false;
+}
 
 }  // namespace lernwerk

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <iterator>
 
@@ -30,5 +31,20 @@ QString userDataFolder();
 
 // The folder of the last-list files for the running program, with the user's data folder.
 QString lastListFolder(const QString& programDir);
+
+// The folder of the running program as the file system names it, in any bytes
+// (see textfile/file_names.h), with its trailing separator.
+QString programFolderPath();
+
+// The learner's progress, beside the last-list files.
+inline constexpr const char* kProgressFileName = "progress.sqlite";
+
+// Every file the program keeps in `folder`: the progress file with its journal
+// and shared memory, and the last-list files. No save goes over one of them.
+QStringList keptFiles(const QString& folder);
+
+// True when `target` is one of `files`: by name, through links, or as the same
+// file under another name; whether it exists yet or not.
+bool isOneOf(const QString& target, const QStringList& files);
 
 }  // namespace lernwerk

@@ -68,7 +68,7 @@ TEST_F(StoreTest, AQuestionIsKnownByItsLineAlone)
     store.record(u"Haus | house", Rating::Again, 2000, kToday + 3);
 
     // The same line in another list, in another place, is the same question; a changed line is a new one.
-    const auto found = store.lookup({u"Baum | tree", u"Haus | house", u"Haus | house ", u"Haus | house"});
+    const auto found = store.lookup({u"Baum | tree", u"Haus | house", u"Haus | House", u"Haus | house"});
     ASSERT_EQ(found.size(), 4u);
     EXPECT_FALSE(found[0]);
     ASSERT_TRUE(found[1]);
@@ -93,12 +93,25 @@ TEST_F(StoreTest, AQuestionIsKnownByItsLineAlone)
 
 TEST_F(StoreTest, OnlyItsOwnerMayReadTheFile)
 {
+    const auto mode = [](const std::filesystem::path& path) {
+        struct stat info {};
+        EXPECT_EQ(stat(path.c_str(), &info), 0) << path;
+        return info.st_mode & 0777;
+    };
     {
         ReviewStore store(Path("progress.sqlite"));
+        store.record(u"a", Rating::Good, 0, kToday);
+        EXPECT_EQ(mode(Path("progress.sqlite-wal")), 0600u);
     }
-    struct stat info {};
-    ASSERT_EQ(stat(Path("progress.sqlite").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(mode(Path("progress.sqlite")), 0600u);
+
+    // A file an older version or a copy left readable by others is narrowed, its journal too.
+    chmod(Path("progress.sqlite").c_str(), 0644);
+    std::ofstream(Path("progress.sqlite-wal")).close();
+    chmod(Path("progress.sqlite-wal").c_str(), 0666);
+    ReviewStore store(Path("progress.sqlite"));
+    EXPECT_EQ(mode(Path("progress.sqlite")), 0600u);
+    EXPECT_EQ(mode(Path("progress.sqlite-wal")), 0600u);
 }
 
 TEST_F(StoreTest, CountsPerDayForTheProgressPage)
@@ -118,40 +131,113 @@ TEST_F(StoreTest, CountsPerDayForTheProgressPage)
     EXPECT_EQ(due, (std::vector<std::int32_t>{0, 1, 0, 2, 0}));
 }
 
-TEST_F(StoreTest, KeepsTheRoundToContinue)
+TEST_F(StoreTest, KeepsTheRoundWithEveryMarking)
 {
     ReviewStore store(Path("progress.sqlite"));
     EXPECT_FALSE(store.open_round());
-    memory::SavedRound round;
+    memory::OpenRound round;
     round.list_key = -42;
     round.list_name = u"Wörter.txt";
-    round.status = {u"X", u"0", u"", u"?"};
+    round.started_ms = 100;
     round.questions = 4;
-    round.current = 1;
-    round.last = 1;
-    round.correct = 1;
-    round.wrong = 2;
-    round.clocked = 1;
-    round.trials = 4;
-    round.marked = {0, 1};
-    round.missed = {1};
-    round.chosen = {3, 7, 9, 12};
-    store.save_open_round(round);
-    const auto kept = store.open_round();
-    ASSERT_TRUE(kept);
-    EXPECT_EQ(kept->list_name, round.list_name);
-    EXPECT_EQ(kept->status, round.status);
-    EXPECT_EQ(kept->list_key, round.list_key);
-    EXPECT_EQ(kept->wrong, 2);
-    EXPECT_EQ(kept->missed, round.missed);
-    EXPECT_EQ(kept->marked, round.marked);
-    EXPECT_EQ(kept->chosen, round.chosen);
-    store.clear_open_round();
-    EXPECT_FALSE(store.open_round());
+    round.status_count = 4;
+    round.status = {{3, u"?"}};
+    round.chosen = {u"Haus - _house_", u"Baum - _tree_", u"", u"Hund - _dog_"};
+    store.begin_round(round, std::nullopt);
 
-    store.record_round({u"Wörter.txt", 1, 2, 4, 4, 7, 2, 1});
+    // Each marking, its review and its changes to the round are written together.
+    memory::MarkingRecord marking;
+    marking.review = memory::MarkingRecord::Review{u"Haus - _house_", Rating::Again, 1000, kToday};
+    marking.tallies = round;
+    marking.tallies.wrong = 1;
+    marking.tallies.trials = 2;
+    marking.tallies.last = 2;
+    marking.missed = {{0, u"Haus - _house_"}};
+    store.record_marking(marking);
+    marking = {};
+    marking.review = memory::MarkingRecord::Review{u"Haus - _house_ ", Rating::Good, 2000, kToday};
+    marking.tallies = round;
+    marking.tallies.correct = 1;
+    marking.status_entry = {{0, u"X"}};
+    store.record_marking(marking);
+
+    auto kept = store.open_round();
+    ASSERT_TRUE(kept);
+    EXPECT_FALSE(kept->finished);
+    EXPECT_EQ(kept->list_name, round.list_name);
+    EXPECT_EQ(kept->chosen, round.chosen);
+    EXPECT_EQ(kept->correct, 1);
+    EXPECT_EQ(kept->status, (std::map<std::int32_t, std::u16string>{{0, u"X"}, {3, u"?"}}));
+    EXPECT_EQ(kept->missed, (std::map<std::int32_t, std::u16string>{{0, u"Haus - _house_"}}));
+    EXPECT_EQ(kept->reviewed, (std::set<std::int64_t>{memory::question_key(u"Haus - _house_")}));
+    EXPECT_EQ(store.review_count(), 2);
+
+    // The last marking ends the round: recorded, and never offered again, but its misses stay.
+    marking = {};
+    marking.tallies = round;
+    marking.ended = memory::RoundRecord{u"Wörter.txt", 100, 3000, 4, 4, 7, 2, 1};
+    store.record_marking(marking);
+    kept = store.open_round();
+    ASSERT_TRUE(kept);
+    EXPECT_TRUE(kept->finished);
+    EXPECT_EQ(kept->missed.size(), 1u);
     ASSERT_EQ(store.rounds().size(), 1u);
     EXPECT_EQ(store.rounds()[0].trials, 7);
+
+    // A marking of a round another copy of the program has replaced changes nothing of the new one.
+    memory::OpenRound other = round;
+    other.started_ms = 200;
+    store.begin_round(other, memory::RoundRecord{u"Wörter.txt", 100, 300, 4, 0, 1, 0, 0});
+    marking = {};
+    marking.tallies = round;
+    marking.tallies.correct = 3;
+    store.record_marking(marking);
+    EXPECT_EQ(store.open_round()->correct, 0);
+    EXPECT_TRUE(store.open_round()->missed.empty());
+    EXPECT_EQ(store.rounds().size(), 2u);
+    store.clear_open_round();
+    EXPECT_FALSE(store.open_round());
+}
+
+TEST_F(StoreTest, AFileOfTheFirstVersionIsKeyedAnewAndKeepsItsHistory)
+{
+    // Made as the first version made it: questions under the key of their raw line.
+    const auto path = Path("progress.sqlite");
+    {
+        ReviewStore store(path);
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    const std::u16string composed = u"Caf\u00e9 - _coffee_";
+    const std::u16string decomposed = u"Cafe\u0301 - _coffee_ ";
+    const auto old_row = [&](const std::u16string& line, int last_day, int due_day) {
+        return "INSERT INTO questions VALUES (" + std::to_string(memory::raw_line_key(line)) + ", '" +
+               memory::to_utf8(line) + "', 3.0, 5.0, " + std::to_string(kToday) + ", " + std::to_string(last_day) +
+               ", " + std::to_string(due_day) + ", 1, 0); INSERT INTO reviews VALUES (" +
+               std::to_string(memory::raw_line_key(line)) + ", 0, " + std::to_string(last_day) + ", 3);";
+    };
+    const std::string sql = "DROP TABLE open_round; DROP TABLE open_status; DROP TABLE open_reviewed; "
+                            "DROP TABLE open_missed; PRAGMA user_version = 1; "
+                            "CREATE TABLE open_round (only INTEGER PRIMARY KEY, list_key INTEGER); " +
+                            old_row(composed, kToday, kToday + 3) + old_row(decomposed, kToday + 1, kToday + 4) +
+                            old_row(u"Haus - _house_", kToday, kToday + 3);
+    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    ReviewStore store(path);
+    EXPECT_FALSE(store.moved_aside());
+    EXPECT_EQ(first_value(path, "PRAGMA user_version"), "2");
+    const auto found = store.lookup({composed, decomposed, u"Haus - _house_"});
+    ASSERT_TRUE(found[0] && found[2]);
+    EXPECT_EQ(found[0]->reviews, 2);  // both old rows, one question now
+    EXPECT_EQ(found[0]->due_day, kToday + 4);
+    EXPECT_EQ(found[1]->reviews, 2);
+    EXPECT_EQ(found[2]->reviews, 1);
+    EXPECT_EQ(first_value(path, "SELECT count(*) FROM questions"), "2");
+    EXPECT_EQ(store.review_count(), 3);
+    store.forget({decomposed});
+    EXPECT_EQ(store.review_count(), 1);
+    EXPECT_FALSE(store.open_round());
 }
 
 TEST_F(StoreTest, EachReasonItCannotBeOpenedIsNamed)
@@ -182,18 +268,77 @@ TEST_F(StoreTest, EachReasonItCannotBeOpenedIsNamed)
              chmod(path.c_str(), 0644);
          },
          true, StoreProblem::ReadOnly},
+        {"a link to a device",
+         [](const auto& path) { std::filesystem::create_symlink("/dev/null", path); }, false, StoreProblem::NotAFile},
+        {"a pipe", [](const auto& path) { mkfifo(path.c_str(), 0600); }, false, StoreProblem::NotAFile},
+        {"in a read-only folder",
+         [](const auto& path) {
+             std::filesystem::create_directory(path.parent_path());
+             chmod(path.parent_path().c_str(), 0555);
+         },
+         true, StoreProblem::FolderReadOnly},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto path = Path(std::string(c.name) + ".sqlite");
+        const bool own_folder = c.expected == StoreProblem::FolderReadOnly;
+        const auto path = own_folder ? Path(c.name) / "progress.sqlite" : Path(std::string(c.name) + ".sqlite");
         c.prepare(path);
-        if (c.as_other_user) {
+        if (c.as_other_user && !own_folder) {
             if (!root)
                 chmod(path.c_str(), c.expected == StoreProblem::Unreadable ? 0000 : 0400);
             EXPECT_EQ(root ? problem_opening_as_other_user(path) : 10 + static_cast<int>(*problem_opening(path)),
                       10 + static_cast<int>(c.expected));
+        } else if (c.as_other_user) {
+            EXPECT_EQ(root ? problem_opening_as_other_user(path) : 10 + static_cast<int>(*problem_opening(path)),
+                      10 + static_cast<int>(c.expected));
         } else {
             EXPECT_EQ(problem_opening(path), c.expected);
+        }
+    }
+    // Nothing was made beside the device the link led to.
+    EXPECT_FALSE(std::filesystem::exists("/dev/null-journal"));
+    EXPECT_FALSE(std::filesystem::exists("/dev/null-wal"));
+}
+
+TEST_F(StoreTest, AValueNoVersionWritesIsDamageNeverARead)
+{
+    // Hand edits of the file: each makes the question's row unusable.
+    const char* edits[] = {
+        "UPDATE questions SET due_day = 4294967301",
+        "UPDATE questions SET due_day = -4294967000",
+        "UPDATE questions SET stability = 0",
+        "UPDATE questions SET stability = -1",
+        "UPDATE questions SET difficulty = 'many'",
+        "UPDATE questions SET reviews = -3",
+    };
+    for (const char* edit : edits) {
+        SCOPED_TRACE(edit);
+        const auto path = Path("edited.sqlite");
+        std::filesystem::remove(path);
+        {
+            ReviewStore store(path, kQuick);
+            store.record(u"a", Rating::Good, 0, kToday);
+        }
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, edit, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        ReviewStore store(path, kQuick);
+        const auto problem = [](auto&& read) -> std::optional<StoreProblem> {
+            try {
+                read();
+                return std::nullopt;
+            } catch (const StoreError& error) {
+                return error.problem();
+            }
+        };
+        std::vector<std::u16string> many(3000, u"b");
+        many.push_back(u"a");
+        EXPECT_EQ(problem([&] { store.lookup({u"a"}); }), StoreProblem::Corrupt);
+        EXPECT_EQ(problem([&] { store.lookup(many); }), StoreProblem::Corrupt);
+        EXPECT_EQ(problem([&] { store.record(u"a", Rating::Good, 0, kToday + 1); }), StoreProblem::Corrupt);
+        if (std::string(edit).find("due_day") != std::string::npos) {
+            EXPECT_EQ(problem([&] { store.due_per_day(kToday, 14); }), StoreProblem::Corrupt);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "memory/question_key.h"
 #include "memory/round_choice.h"
 
 namespace {
@@ -90,7 +91,7 @@ TEST(RoundMarks, OnlyTheFirstAnswerIsAReviewAndEveryMissCounts)
         SCOPED_TRACE(step.index);
         EXPECT_EQ(marks.mark(step.index, step.mark), step.review);
     }
-    EXPECT_EQ(marks.missed(), (std::set<int>{0, 1, 2, 3}));
+    EXPECT_EQ(marks.missed(), (std::set<std::int64_t>{0, 1, 2, 3}));
 
     marks.start();
     EXPECT_TRUE(marks.missed().empty());
@@ -98,7 +99,25 @@ TEST(RoundMarks, OnlyTheFirstAnswerIsAReviewAndEveryMissCounts)
 
     marks.restore({4}, {5});
     EXPECT_EQ(marks.mark(4, Mark::Correct), std::nullopt);
-    EXPECT_EQ(marks.missed(), (std::set<int>{5}));
+    EXPECT_EQ(marks.missed(), (std::set<std::int64_t>{5}));
+}
+
+TEST(Questions, ALineIsOneQuestionHoweverItIsWrittenOrRepeated)
+{
+    // One question: the same text, in the other Unicode form, with blanks at its end.
+    const std::vector<std::u16string> lines = {
+        u"Caf\u00e9 _au lait_", u"Tee", u"Cafe\u0301 _au lait_", u"Caf\u00e9 _au lait_ \t", u"Tee", u"tee", u" Tee",
+    };
+    EXPECT_EQ(memory::distinct_questions(lines), (std::vector<std::size_t>{0, 1, 5, 6}));
+    EXPECT_EQ(memory::question_text(lines[2]), u"Caf\u00e9 _au lait_");
+    EXPECT_EQ(memory::question_key(lines[3]), memory::question_key(lines[0]));
+
+    // A list is known by its questions, however its file ended.
+    const std::vector<std::u16string> with_break = {u"a", u"b", u""};
+    const std::vector<std::u16string> without = {u"a", u"b"};
+    const std::vector<std::u16string> other = {u"b", u"a"};
+    EXPECT_EQ(memory::list_key(with_break.data(), 3), memory::list_key(without.data(), 2));
+    EXPECT_NE(memory::list_key(other.data(), 2), memory::list_key(without.data(), 2));
 }
 
 }  // namespace

@@ -258,11 +258,12 @@ TEST_F(RoundTest, ResumedRoundGoesOnWithItsTalliesAndOpenQuestions)
     round.step(Marking::Wrong);
     round.step(Marking::Postponed);
     const quiz::RoundState kept = round.state();  // 2 trials, a question on display
+    const std::u16string on_display = view.question;
 
-    // The next run: the status column holds what it held, one question answered right.
+    // The next run: the status column holds what it held, another question answered right.
     quiz::InMemoryStatus restored;
     restored.column.reset(3);
-    restored.column.set(1, u"X");
+    restored.column.set((kept.last_index + 1) % 3, u"X");
     RecordingView next_view;
     quiz::Round next{questions, restored, next_view};
     next.resume(kept);
@@ -271,7 +272,8 @@ TEST_F(RoundTest, ResumedRoundGoesOnWithItsTalliesAndOpenQuestions)
     EXPECT_EQ(next.state().n_wrong, 1);
     EXPECT_EQ(next.state().n_clocked, 1);
     EXPECT_EQ(next.state().n_correct, 1);
-    EXPECT_NE(next_view.question, u"zwei");  // answered already: never asked again
+    EXPECT_EQ(next_view.question, on_display);  // the question left unanswered, asked again
+    EXPECT_EQ(next.state().asked_line, questions.lines[static_cast<std::size_t>(kept.last_index)]);
     next.step(Marking::Correct);
     next.step(Marking::Correct);
     EXPECT_EQ(next_view.phase, u"Fertig!");
