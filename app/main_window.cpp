@@ -1,11 +1,14 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSessionManager>
 #include <QVBoxLayout>
 
+#include "app/end_signals.h"
 #include "app/file_drop.h"
 #include "app/main_menus.h"
 #include "app/memory_rounds.h"
@@ -114,6 +117,11 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     connect(focusReturn, &FocusReturn::returnStarted, speaker_, &Speaker::hold);
     connect(focusReturn, &FocusReturn::returned, speaker_, &Speaker::release);
     connectGuarded(&language_, &InterfaceLanguage::changed, this, errors_, &MainWindow::applyLanguage);
+    // Logout, shutdown, SIGTERM: the program ends in good order, without asking.
+    connect(new EndSignals(this), &EndSignals::endRequested, this, &MainWindow::endWithoutAsking);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { endWithoutAsking(); });
+    // No save goes over the loaded list or a file the program keeps.
+    editor_->setKeptFiles([this] { return rounds_->keptFiles(); });
 
     applyLanguage(language_.current());
     info_->scrollToTop();
@@ -212,6 +220,16 @@ void MainWindow::showPage(QWidget* page)
 
 // ---------------------------------------------------------------- the window itself
 
+void MainWindow::endWithoutAsking()
+{
+    if (ending_)
+        return;
+    ending_ = true;
+    rounds_->keepOpenRound();
+    // Ends every event loop, also that of a dialog or message box still open.
+    start_.close();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (closing_ && !closing_->ask()) {
@@ -219,8 +237,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-    rounds_->keepOpenRound();
-    start_.close();
+    endWithoutAsking();
 }
 
 // The trainer page is laid out for its size also while it is hidden, which

@@ -60,6 +60,9 @@ public:
     const quiz::RoundState& roundState() const;
     // The learner's memory of markings and rounds.
     ProgressRecorder& progress() const { return *progress_; }
+    // Ends the program as Ctrl+Q does, without asking: the round is kept and
+    // the last list left as it was (the desktop's session ends, SIGTERM).
+    void endWithoutAsking();
 
 protected:
     // Asks the closing dialog first; the program ends once it was confirmed.
@@ -77,6 +80,7 @@ private:
     InterfaceLanguage& language_;
     ErrorReporter& errors_;
     QString programFolder_;
+    bool ending_ = false;
     ClosingDialog* closing_ = nullptr;
     quiz::PerLanguage<ReportDialog*> reports_{nullptr, nullptr};
 

@@ -11,12 +11,14 @@
 
 #include "lang/editor_texts.h"
 #include "lang/lists_texts.h"
+#include "lang/progress_texts.h"
 #include "lang/speech_texts.h"
 #include "lists/editor_rules.h"
 #include "textfile/encodings.h"
 #include "textfile/text_lines.h"
 #include "widgets/controls.h"
 #include "widgets/error_reporter.h"
+#include "widgets/last_list_files.h"
 #include "widgets/speaker.h"
 #include "widgets/text_field.h"
 
@@ -191,6 +193,8 @@ void EditorPage::saveOutput()
     const QString fileName = outputFileDialog_.choose();
     if (fileName.isEmpty())
         return;
+    if (keptFiles_ && isOneOf(fileName, keptFiles_()))
+        throw std::runtime_error(progressTexts().notOverKept.in(language_).arg(fileName).toStdString());
     const std::u16string text = fieldText(*output_);
     textfile::SaveTextLines(text, fileName.toStdU16String(),
                             needsUnicodeFile(text) ? textfile::kUtf8 : textfile::kAnsi);

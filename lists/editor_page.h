@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 #include "lang/interface_language.h"
 #include "lists/list_file_dialog.h"
 
@@ -34,6 +36,8 @@ public:
     void loadInput();
     void clearOutput();
     void saveOutput();
+    // The files "Save" refuses to write over: the loaded list and the files the program keeps.
+    void setKeptFiles(std::function<QStringList()> keptFiles) { keptFiles_ = std::move(keptFiles); }
     // "Editor Schließen"
     void closeEditor();
     // "Lernwerk..": hands the output over as the question list.
@@ -78,6 +82,7 @@ private:
     QPushButton* close_;
     ListFileDialog inputFileDialog_;
     ListFileDialog outputFileDialog_;
+    std::function<QStringList()> keptFiles_;
 };
 
 }  // namespace lernwerk
