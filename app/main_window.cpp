@@ -232,6 +232,11 @@ void MainWindow::endWithoutAsking()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Ending already (the application closes every window as it quits): nothing more to ask.
+    if (ending_) {
+        event->accept();
+        return;
+    }
     if (closing_ && !closing_->ask()) {
         event->ignore();
         return;
