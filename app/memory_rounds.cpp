@@ -2,13 +2,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QScopeGuard>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTextBlock>
 #include <QTimer>
 
@@ -93,8 +93,8 @@ void MemoryRounds::beginRound()
     } else {
         // The round removes the empty lines when it starts, and every entry is "0" then.
         const auto lines = listLines();
-        round.questions =
-            static_cast<std::int32_t>(std::count_if(lines.begin(), lines.end(), [](const auto& l) { return !l.empty(); }));
+        round.questions = static_cast<std::int32_t>(
+            std::count_if(lines.begin(), lines.end(), [](const auto& l) { return !l.empty(); }));
     }
     round.status_count = round.questions;
     round.status.clear();
@@ -218,7 +218,8 @@ bool MemoryRounds::mayReplaceRound()
         return true;
     auto* window = qobject_cast<QWidget*>(parent());
     return QMessageBox::question(window, window->windowTitle(),
-                                 progressTexts().replaceRoundQuestion.in(language_.current())
+                                 progressTexts()
+                                     .replaceRoundQuestion.in(language_.current())
                                      .arg(QString::fromStdU16String(active().state().result_line)),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }

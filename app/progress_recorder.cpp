@@ -43,8 +43,9 @@ void ProgressRecorder::open()
     try {
         store_ = std::make_unique<memory::ReviewStore>(systemPath(path_));
         if (const auto& aside = store_->moved_aside())
-            errors_.show(progressTexts().movedAside.in(language_.current()).arg(shownPath(systemPath(path_)),
-                                                                                 shownPath(*aside)));
+            errors_.show(progressTexts()
+                             .movedAside.in(language_.current())
+                             .arg(shownPath(systemPath(path_)), shownPath(*aside)));
         // What the last round of the run before missed can be repeated or saved.
         if (!inRound_ && missedLines_.empty())
             if (const auto kept = store_->open_round())
@@ -105,8 +106,8 @@ std::optional<memory::RoundRecord> ProgressRecorder::replacedRound()
     if (!kept || kept->finished || (kept->trials <= 0 && kept->reviewed.empty() && kept->missed.empty()))
         return std::nullopt;
     return memory::RoundRecord{kept->list_name, kept->started_ms, std::max(kept->updated_ms, kept->started_ms),
-                               kept->questions,  kept->correct,    kept->trials,
-                               kept->wrong,      kept->clocked};
+                               kept->questions, kept->correct,    kept->trials,
+                               kept->wrong,     kept->clocked};
 }
 
 void ProgressRecorder::roundStarted(const memory::OpenRound& round)

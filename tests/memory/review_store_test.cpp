@@ -89,6 +89,8 @@ TEST_F(StoreTest, AQuestionIsKnownByItsLineAlone)
     store.forget({u"Haus | house"});
     EXPECT_FALSE(store.lookup({u"Haus | house"})[0]);
     EXPECT_EQ(store.review_count(), 0);
+    // Forgetting gives the log's room back.
+    EXPECT_EQ(std::filesystem::file_size(Path("progress.sqlite-wal")), 0u);
 }
 
 TEST_F(StoreTest, OnlyItsOwnerMayReadTheFile)
@@ -216,11 +218,12 @@ TEST_F(StoreTest, AFileOfTheFirstVersionIsKeyedAnewAndKeepsItsHistory)
                ", " + std::to_string(due_day) + ", 1, 0); INSERT INTO reviews VALUES (" +
                std::to_string(memory::raw_line_key(line)) + ", 0, " + std::to_string(last_day) + ", 3);";
     };
-    const std::string sql = "DROP TABLE open_round; DROP TABLE open_status; DROP TABLE open_reviewed; "
-                            "DROP TABLE open_missed; PRAGMA user_version = 1; "
-                            "CREATE TABLE open_round (only INTEGER PRIMARY KEY, list_key INTEGER); " +
-                            old_row(composed, kToday, kToday + 3) + old_row(decomposed, kToday + 1, kToday + 4) +
-                            old_row(u"Haus - _house_", kToday, kToday + 3);
+    const std::string sql =
+        "DROP TABLE open_round; DROP TABLE open_status; DROP TABLE open_reviewed; "
+        "DROP TABLE open_missed; PRAGMA user_version = 1; "
+        "CREATE TABLE open_round (only INTEGER PRIMARY KEY, list_key INTEGER); " +
+        old_row(composed, kToday, kToday + 3) + old_row(decomposed, kToday + 1, kToday + 4) +
+        old_row(u"Haus - _house_", kToday, kToday + 3);
     ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
 
@@ -268,8 +271,8 @@ TEST_F(StoreTest, EachReasonItCannotBeOpenedIsNamed)
              chmod(path.c_str(), 0644);
          },
          true, StoreProblem::ReadOnly},
-        {"a link to a device",
-         [](const auto& path) { std::filesystem::create_symlink("/dev/null", path); }, false, StoreProblem::NotAFile},
+        {"a link to a device", [](const auto& path) { std::filesystem::create_symlink("/dev/null", path); }, false,
+         StoreProblem::NotAFile},
         {"a pipe", [](const auto& path) { mkfifo(path.c_str(), 0600); }, false, StoreProblem::NotAFile},
         {"in a read-only folder",
          [](const auto& path) {
@@ -304,12 +307,9 @@ TEST_F(StoreTest, AValueNoVersionWritesIsDamageNeverARead)
 {
     // Hand edits of the file: each makes the question's row unusable.
     const char* edits[] = {
-        "UPDATE questions SET due_day = 4294967301",
-        "UPDATE questions SET due_day = -4294967000",
-        "UPDATE questions SET stability = 0",
-        "UPDATE questions SET stability = -1",
-        "UPDATE questions SET difficulty = 'many'",
-        "UPDATE questions SET reviews = -3",
+        "UPDATE questions SET due_day = 4294967301", "UPDATE questions SET due_day = -4294967000",
+        "UPDATE questions SET stability = 0",        "UPDATE questions SET stability = -1",
+        "UPDATE questions SET difficulty = 'many'",  "UPDATE questions SET reviews = -3",
     };
     for (const char* edit : edits) {
         SCOPED_TRACE(edit);

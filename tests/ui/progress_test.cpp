@@ -1,4 +1,6 @@
+#include <csignal>
 #include <ctime>
+#include <filesystem>
 
 #include <QFile>
 #include <QFileDialog>
@@ -12,6 +14,7 @@
 #include "app/progress_recorder.h"
 #include "memory/review_store.h"
 #include "program_fixture.h"
+#include "textfile/file_names.h"
 #include "widgets/page_control.h"
 
 namespace lernwerk::testing {
@@ -136,6 +139,24 @@ TEST_F(ProgressTest, AFileThatCannotBeUsedIsNamedOnceAndTheRoundGoesOn)
         EXPECT_TRUE(panel(1).startsWith(QStringLiteral("2/2 Richtig")));
         program.reset();
     }
+}
+
+TEST_F(ProgressTest, AFolderNamedInAnyBytesIsUsedAsItIs)
+{
+    // A folder from an old archive: its name holds a Latin-1 byte that is no UTF-8.
+    const std::string bytes = workingDir.path().toStdString() + "/Caf\xe9/";
+    std::filesystem::create_directory(bytes);
+    const QString folder = QString::fromStdU16String(textfile::NameFromBytes(bytes));
+    program = std::make_unique<Program>(errorReporter(), folder, workingDir.path());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    startScreen().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+    playRound();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(std::filesystem::is_regular_file(bytes + "progress.sqlite"));
+    // A file-size limit gives a failed write, never the end of the program.
+    struct sigaction action {};
+    sigaction(SIGXFSZ, nullptr, &action);
+    EXPECT_EQ(action.sa_handler, SIG_IGN);
 }
 
 TEST_F(ProgressTest, RepeatMissedAndSaveMissedAs)
