@@ -56,6 +56,7 @@ public:
     }
 
     memory::ReviewStore& store() { return *store_; }
+    const std::filesystem::path& path() const { return path_; }
     const std::vector<std::u16string>& lines() const { return lines_; }
 
 private:
