@@ -55,6 +55,7 @@ MemoryRounds::MemoryRounds(ProgressRecorder& progress, ListsPage& lists, quiz::R
     recount_->setSingleShot(true);
     recount_->setInterval(kRecountPauseMs);
     connect(recount_, &QTimer::timeout, this, &MemoryRounds::refresh);
+    midnight_->setObjectName(QStringLiteral("midnightRecount"));
     midnight_->setSingleShot(true);
     midnight_->setTimerType(Qt::VeryCoarseTimer);
     connect(midnight_, &QTimer::timeout, this, &MemoryRounds::refresh);

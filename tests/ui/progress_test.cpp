@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <QChartView>
 
@@ -255,9 +256,22 @@ TEST_F(ProgressTest, ReviewDueAsksTheNewQuestionsThenNothingUntilTheyAreDue)
     EXPECT_FALSE(due->isEnabled());
     EXPECT_EQ(mainWindow().progress().store()->review_count(), 3);
 
+    // A new day begins while the program runs: a question due then is counted without a menu opened.
+    auto& store = *mainWindow().progress().store();
+    const memory::Day today = memory::local_day(std::time(nullptr));
+    store.forget({u"Katze | _cat_"});
+    store.record(u"Katze | _cat_", memory::Rating::Again, 0, today - 5);
+    auto* midnight = mainWindow().findChild<QTimer*>(QStringLiteral("midnightRecount"));
+    ASSERT_NE(midnight, nullptr);
+    EXPECT_TRUE(midnight->isActive());
+    EXPECT_LE(midnight->remainingTime(), 24 * 3600 * 1000 + 1000);
+    ASSERT_TRUE(QMetaObject::invokeMethod(midnight, "timeout"));
+    EXPECT_EQ(due->text(), QStringLiteral("Fällige Fragen üben (1)"));
+    EXPECT_TRUE(due->isEnabled());
+
     // The count follows the language.
     trigger("sp2");
-    EXPECT_EQ(due->text(), QStringLiteral("Review Due Questions (0)"));
+    EXPECT_EQ(due->text(), QStringLiteral("Review Due Questions (1)"));
 }
 
 TEST_F(ProgressTest, ARoundLeftByClosingGoesOnInTheNextRun)
