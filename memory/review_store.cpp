@@ -7,14 +7,14 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <ctime>
-#include <cmath>
 #include <limits>
-#include <sys/stat.h>
 
 #include "memory/question_key.h"
 
@@ -136,7 +136,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-[[noreturn]] void damaged(const char* what) { throw DamagedValue(std::string("a stored value is out of range: ") + what); }
+[[noreturn]] void damaged(const char* what)
+{
+    throw DamagedValue(std::string("a stored value is out of range: ") + what);
+}
 
 Day checked_day(std::int64_t day)
 {
@@ -216,6 +219,61 @@ std::vector<std::u16string> split_lines(const std::string& joined)
 }
 
 constexpr const char* kMemoryColumns = "stability, difficulty, first_day, last_day, due_day, reviews, lapses";
+
+// The tables of reviews and questions, with their indexes; also made anew when most of their rows are forgotten.
+constexpr const char* kQuestionsTable = R"sql(
+        CREATE TABLE IF NOT EXISTS questions (
+            key INTEGER PRIMARY KEY,
+            text TEXT NOT NULL,
+            stability REAL NOT NULL,
+            difficulty REAL NOT NULL,
+            first_day INTEGER NOT NULL,
+            last_day INTEGER NOT NULL,
+            due_day INTEGER NOT NULL,
+            reviews INTEGER NOT NULL,
+            lapses INTEGER NOT NULL);)sql";
+constexpr const char* kQuestionsIndex = "CREATE INDEX IF NOT EXISTS questions_by_due_day ON questions (due_day);";
+constexpr const char* kReviewsTable = R"sql(
+        CREATE TABLE IF NOT EXISTS reviews (
+            question INTEGER NOT NULL,
+            time_ms INTEGER NOT NULL,
+            day INTEGER NOT NULL,
+            rating INTEGER NOT NULL);)sql";
+constexpr const char* kReviewsIndexes =
+    "CREATE INDEX IF NOT EXISTS reviews_by_day ON reviews (day, rating);"
+    "CREATE INDEX IF NOT EXISTS reviews_by_question ON reviews (question);";
+constexpr const char* kRoundsTable = R"sql(
+        CREATE TABLE IF NOT EXISTS rounds (
+            list_name TEXT NOT NULL,
+            started_ms INTEGER NOT NULL,
+            ended_ms INTEGER NOT NULL,
+            questions INTEGER NOT NULL,
+            correct INTEGER NOT NULL,
+            trials INTEGER NOT NULL,
+            wrong INTEGER NOT NULL,
+            clocked INTEGER NOT NULL);)sql";
+
+// Deletes the rows of `table` whose `column` is in temp.forgotten. When they are most of
+// the table, the rest is copied into a new table instead: deleting a million rows one by
+// one, with their indexes, writes many times the pages.
+void delete_forgotten(SQLite::Database& db, const std::string& table, const std::string& column,
+                      const std::string& create_table, const std::string& create_indexes)
+{
+    const std::string forgotten = column + " IN (SELECT key FROM temp.forgotten)";
+    const std::int64_t all = db.execAndGet("SELECT count(*) FROM " + table).getInt64();
+    const std::int64_t gone = db.execAndGet("SELECT count(*) FROM " + table + " WHERE " + forgotten).getInt64();
+    if (gone * 2 <= all) {
+        db.exec("DELETE FROM " + table + " WHERE " + forgotten);
+        return;
+    }
+    db.exec("ALTER TABLE " + table + " RENAME TO forgetting");
+    db.exec("DROP INDEX IF EXISTS " + table + "_by_day; DROP INDEX IF EXISTS " + table + "_by_question; " +
+            "DROP INDEX IF EXISTS " + table + "_by_due_day");
+    db.exec(create_table);
+    db.exec("INSERT INTO " + table + " SELECT * FROM forgetting WHERE NOT " + forgotten);
+    db.exec("DROP TABLE forgetting");
+    db.exec(create_indexes);
+}
 
 }  // namespace
 
@@ -381,35 +439,7 @@ void ReviewStore::create_schema()
         const int found = db_->execAndGet("PRAGMA user_version").getInt();
         if (found > kSchemaVersion)
             throw StoreError(StoreProblem::Other, path_, "it was written by a newer version of the program");
-        db_->exec(R"sql(
-        CREATE TABLE IF NOT EXISTS questions (
-            key INTEGER PRIMARY KEY,
-            text TEXT NOT NULL,
-            stability REAL NOT NULL,
-            difficulty REAL NOT NULL,
-            first_day INTEGER NOT NULL,
-            last_day INTEGER NOT NULL,
-            due_day INTEGER NOT NULL,
-            reviews INTEGER NOT NULL,
-            lapses INTEGER NOT NULL);
-        CREATE INDEX IF NOT EXISTS questions_by_due_day ON questions (due_day);
-        CREATE TABLE IF NOT EXISTS reviews (
-            question INTEGER NOT NULL,
-            time_ms INTEGER NOT NULL,
-            day INTEGER NOT NULL,
-            rating INTEGER NOT NULL);
-        CREATE INDEX IF NOT EXISTS reviews_by_day ON reviews (day, rating);
-        CREATE INDEX IF NOT EXISTS reviews_by_question ON reviews (question);
-        CREATE TABLE IF NOT EXISTS rounds (
-            list_name TEXT NOT NULL,
-            started_ms INTEGER NOT NULL,
-            ended_ms INTEGER NOT NULL,
-            questions INTEGER NOT NULL,
-            correct INTEGER NOT NULL,
-            trials INTEGER NOT NULL,
-            wrong INTEGER NOT NULL,
-            clocked INTEGER NOT NULL);
-    )sql");
+        db_->exec(std::string(kQuestionsTable) + kQuestionsIndex + kReviewsTable + kReviewsIndexes + kRoundsTable);
         if (found == 1) {
             rekey_questions();
             // Kept under the old keys, and with only its indices: it cannot be matched any more.
@@ -480,8 +510,9 @@ void ReviewStore::rekey_questions()
         move.exec();
         move.reset();
     }
-    db_->exec("UPDATE reviews SET question = (SELECT key FROM moved WHERE old_key = reviews.question) "
-              "WHERE question IN (SELECT old_key FROM moved)");
+    db_->exec(
+        "UPDATE reviews SET question = (SELECT key FROM moved WHERE old_key = reviews.question) "
+        "WHERE question IN (SELECT old_key FROM moved)");
     db_->exec("DELETE FROM questions");
     SQLite::Statement write(*db_,
                             "INSERT INTO questions (key, text, stability, difficulty, first_day, last_day, due_day, "
@@ -639,8 +670,8 @@ void ReviewStore::forget(const std::vector<std::u16string>& lines)
             add.exec();
             add.reset();
         }
-        db_->exec("DELETE FROM reviews WHERE question IN (SELECT key FROM temp.forgotten)");
-        db_->exec("DELETE FROM questions WHERE key IN (SELECT key FROM temp.forgotten)");
+        delete_forgotten(*db_, "reviews", "question", kReviewsTable, kReviewsIndexes);
+        delete_forgotten(*db_, "questions", "key", kQuestionsTable, kQuestionsIndex);
         db_->exec("DELETE FROM open_reviewed WHERE question IN (SELECT key FROM temp.forgotten)");
         db_->exec("DELETE FROM temp.forgotten");
         return 0;
@@ -809,8 +840,9 @@ void ReviewStore::record_marking(const MarkingRecord& marking)
 void ReviewStore::clear_open_round()
 {
     in_transaction([&] {
-        return db_->exec("DELETE FROM open_round; DELETE FROM open_status; DELETE FROM open_reviewed; "
-                         "DELETE FROM open_missed");
+        return db_->exec(
+            "DELETE FROM open_round; DELETE FROM open_status; DELETE FROM open_reviewed; "
+            "DELETE FROM open_missed");
     });
 }
 
