@@ -87,17 +87,17 @@ void MemoryRounds::beginRound()
     round.updated_ms = round.started_ms;
     round.reviewed.clear();
     round.missed.clear();
-    round.correct = round.wrong = round.clocked = round.trials = 0;
+    round.tallies = {};
     round.current = round.last = 0;
     if (chosenActive_) {
-        round.questions = static_cast<std::int32_t>(chosenQuestions_.lines.size());
+        round.tallies.questions = static_cast<std::int32_t>(chosenQuestions_.lines.size());
     } else {
         // The round removes the empty lines when it starts, and every entry is "0" then.
         const auto lines = listLines();
-        round.questions = static_cast<std::int32_t>(
+        round.tallies.questions = static_cast<std::int32_t>(
             std::count_if(lines.begin(), lines.end(), [](const auto& l) { return !l.empty(); }));
     }
-    round.status_count = round.questions;
+    round.status_count = round.tallies.questions;
     round.status.clear();
     progress_.roundStarted(round);
 }
@@ -359,13 +359,9 @@ memory::OpenRound MemoryRounds::openRound(bool status) const
     round.list_name = view_.list_name();
     round.started_ms = progress_.roundStartedMs();
     round.updated_ms = QDateTime::currentMSecsSinceEpoch();
-    round.questions = state.n_questions;
+    round.tallies = state.tallies;
     round.current = state.cur_index;
     round.last = state.last_index;
-    round.correct = state.n_correct;
-    round.wrong = state.n_wrong;
-    round.clocked = state.n_clocked;
-    round.trials = state.n_trials;
     if (chosenActive_) {
         round.chosen = chosenQuestions_.lines;
         round.status_count = chosenStatus_.column.size();
@@ -400,13 +396,9 @@ void MemoryRounds::continueRound()
     if (!kept)
         return;
     quiz::RoundState state;
-    state.n_questions = kept->questions;
+    state.tallies = kept->tallies;
     state.cur_index = kept->current;
     state.last_index = kept->last;
-    state.n_correct = kept->correct;
-    state.n_wrong = kept->wrong;
-    state.n_clocked = kept->clocked;
-    state.n_trials = kept->trials;
     progress_.roundResumed(*kept);
     if (kept->chosen.empty()) {
         chosenActive_ = false;

@@ -96,18 +96,16 @@ void ProgressRecorder::write(Write&& action)
 
 memory::RoundRecord ProgressRecorder::roundRecord(const quiz::RoundState& state, std::int64_t endedMs) const
 {
-    return {listName_,       startedMs_,     endedMs,       state.n_questions,
-            state.n_correct, state.n_trials, state.n_wrong, state.n_clocked};
+    return {listName_, startedMs_, endedMs, state.tallies};
 }
 
 std::optional<memory::RoundRecord> ProgressRecorder::replacedRound()
 {
     const auto kept = store_ ? store_->open_round() : std::nullopt;
-    if (!kept || kept->finished || (kept->trials <= 0 && kept->reviewed.empty() && kept->missed.empty()))
+    if (!kept || kept->finished || (kept->tallies.trials <= 0 && kept->reviewed.empty() && kept->missed.empty()))
         return std::nullopt;
     return memory::RoundRecord{kept->list_name, kept->started_ms, std::max(kept->updated_ms, kept->started_ms),
-                               kept->questions, kept->correct,    kept->trials,
-                               kept->wrong,     kept->clocked};
+                               kept->tallies};
 }
 
 void ProgressRecorder::roundStarted(const memory::OpenRound& round)
@@ -133,7 +131,7 @@ void ProgressRecorder::roundResumed(const memory::OpenRound& kept)
     listKey_ = kept.list_key;
     startedMs_ = kept.started_ms;
     inRound_ = true;
-    marked_ = kept.trials > 0;
+    marked_ = kept.tallies.trials > 0;
 }
 
 void ProgressRecorder::marked(int index, const std::u16string& line, quiz::Marking marking,
@@ -162,16 +160,12 @@ void ProgressRecorder::writeMarking(memory::MarkingRecord record, const quiz::Ro
     if (!inRound_)
         return;
     const std::int64_t ms = nowMs();
-    record.tallies.list_key = listKey_;
-    record.tallies.started_ms = startedMs_;
-    record.tallies.updated_ms = ms;
-    record.tallies.questions = state.n_questions;
-    record.tallies.current = state.cur_index;
-    record.tallies.last = state.last_index;
-    record.tallies.correct = state.n_correct;
-    record.tallies.wrong = state.n_wrong;
-    record.tallies.clocked = state.n_clocked;
-    record.tallies.trials = state.n_trials;
+    record.round.list_key = listKey_;
+    record.round.started_ms = startedMs_;
+    record.round.updated_ms = ms;
+    record.round.tallies = state.tallies;
+    record.round.current = state.cur_index;
+    record.round.last = state.last_index;
     if (ended) {
         inRound_ = false;
         record.ended = roundRecord(state, ms);

@@ -700,11 +700,11 @@ void ReviewStore::record_round_row(const RoundRecord& round)
     insert.bind(1, to_utf8(round.list_name));
     insert.bind(2, round.started_ms);
     insert.bind(3, round.ended_ms);
-    insert.bind(4, round.questions);
-    insert.bind(5, round.correct);
-    insert.bind(6, round.trials);
-    insert.bind(7, round.wrong);
-    insert.bind(8, round.clocked);
+    insert.bind(4, round.tallies.questions);
+    insert.bind(5, round.tallies.correct);
+    insert.bind(6, round.tallies.trials);
+    insert.bind(7, round.tallies.wrong);
+    insert.bind(8, round.tallies.clocked);
     insert.exec();
 }
 
@@ -716,9 +716,11 @@ std::vector<RoundRecord> ReviewStore::rounds() const
                               "SELECT list_name, started_ms, ended_ms, questions, correct, trials, wrong, clocked "
                               "FROM rounds ORDER BY rowid");
         while (all.executeStep()) {
-            rounds.push_back({from_utf8(all.getColumn(0).getString()), all.getColumn(1).getInt64(),
-                              all.getColumn(2).getInt64(), all.getColumn(3).getInt(), all.getColumn(4).getInt(),
-                              all.getColumn(5).getInt(), all.getColumn(6).getInt(), all.getColumn(7).getInt()});
+            rounds.push_back({from_utf8(all.getColumn(0).getString()),
+                              all.getColumn(1).getInt64(),
+                              all.getColumn(2).getInt64(),
+                              {all.getColumn(3).getInt(), all.getColumn(4).getInt(), all.getColumn(5).getInt(),
+                               all.getColumn(6).getInt(), all.getColumn(7).getInt()}});
         }
         return rounds;
     } catch (const std::exception& e) {
@@ -738,13 +740,13 @@ void ReviewStore::write_round(const OpenRound& round)
     save.bind(3, round.started_ms);
     save.bind(4, round.updated_ms);
     save.bind(5, round.finished ? 1 : 0);
-    save.bind(6, round.questions);
+    save.bind(6, round.tallies.questions);
     save.bind(7, round.current);
     save.bind(8, round.last);
-    save.bind(9, round.correct);
-    save.bind(10, round.wrong);
-    save.bind(11, round.clocked);
-    save.bind(12, round.trials);
+    save.bind(9, round.tallies.correct);
+    save.bind(10, round.tallies.wrong);
+    save.bind(11, round.tallies.clocked);
+    save.bind(12, round.tallies.trials);
     save.bind(13, round.status_count);
     save.bind(14, join_lines(round.chosen));
     save.exec();
@@ -795,7 +797,7 @@ void ReviewStore::record_marking(const MarkingRecord& marking)
     in_transaction([&] {
         if (marking.review)
             write_review(marking.review->line, marking.review->rating, marking.review->time_ms, marking.review->day);
-        const OpenRound& round = marking.tallies;
+        const OpenRound& round = marking.round;
         // Another copy of the program may have begun a round of its own since: its round stays.
         SQLite::Statement update(*db_,
                                  "UPDATE open_round SET updated_ms = ?, finished = ?, questions = ?, current = ?, "
@@ -803,13 +805,13 @@ void ReviewStore::record_marking(const MarkingRecord& marking)
                                  "WHERE list_key = ? AND started_ms = ?");
         update.bind(1, round.updated_ms);
         update.bind(2, marking.ended ? 1 : 0);
-        update.bind(3, round.questions);
+        update.bind(3, round.tallies.questions);
         update.bind(4, round.current);
         update.bind(5, round.last);
-        update.bind(6, round.correct);
-        update.bind(7, round.wrong);
-        update.bind(8, round.clocked);
-        update.bind(9, round.trials);
+        update.bind(6, round.tallies.correct);
+        update.bind(7, round.tallies.wrong);
+        update.bind(8, round.tallies.clocked);
+        update.bind(9, round.tallies.trials);
         update.bind(10, round.list_key);
         update.bind(11, round.started_ms);
         if (update.exec() == 1) {
@@ -860,13 +862,13 @@ std::optional<OpenRound> ReviewStore::open_round() const
         round.started_ms = find.getColumn(2).getInt64();
         round.updated_ms = find.getColumn(3).getInt64();
         round.finished = find.getColumn(4).getInt() != 0;
-        round.questions = checked_count(find.getColumn(5).getInt64());
+        round.tallies.questions = checked_count(find.getColumn(5).getInt64());
         round.current = checked_count(find.getColumn(6).getInt64());
         round.last = checked_count(find.getColumn(7).getInt64());
-        round.correct = checked_count(find.getColumn(8).getInt64());
-        round.wrong = checked_count(find.getColumn(9).getInt64());
-        round.clocked = checked_count(find.getColumn(10).getInt64());
-        round.trials = checked_count(find.getColumn(11).getInt64());
+        round.tallies.correct = checked_count(find.getColumn(8).getInt64());
+        round.tallies.wrong = checked_count(find.getColumn(9).getInt64());
+        round.tallies.clocked = checked_count(find.getColumn(10).getInt64());
+        round.tallies.trials = checked_count(find.getColumn(11).getInt64());
         round.status_count = checked_count(find.getColumn(12).getInt64());
         round.chosen = split_lines(find.getColumn(13).getString());
         SQLite::Statement status(*db_, "SELECT place, entry FROM open_status");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "memory/scheduler.h"
+#include "quiz/round.h"
 
 namespace SQLite {
 class Database;
@@ -68,11 +69,7 @@ struct RoundRecord {
     std::u16string list_name;
     std::int64_t started_ms = 0;
     std::int64_t ended_ms = 0;
-    std::int32_t questions = 0;
-    std::int32_t correct = 0;
-    std::int32_t trials = 0;
-    std::int32_t wrong = 0;
-    std::int32_t clocked = 0;
+    quiz::Tallies tallies;
 };
 
 // The round in progress, or the last one, as the store keeps it with every
@@ -86,13 +83,9 @@ struct OpenRound {
     std::int64_t updated_ms = 0;
     // Ended: only its missed questions are still of use.
     bool finished = false;
-    std::int32_t questions = 0;
+    quiz::Tallies tallies;
     std::int32_t current = 0;
     std::int32_t last = 0;
-    std::int32_t correct = 0;
-    std::int32_t wrong = 0;
-    std::int32_t clocked = 0;
-    std::int32_t trials = 0;
     // The status column: this many entries, all "0" but those given here.
     std::int32_t status_count = 0;
     std::map<std::int32_t, std::u16string> status;
@@ -116,7 +109,7 @@ struct MarkingRecord {
         Day day = 0;
     };
     std::optional<Review> review;
-    OpenRound tallies;  // only list_key, updated_ms and the tallies are read
+    OpenRound round;  // only list_key, started_ms, updated_ms, the tallies, current and last are read
     std::optional<std::pair<std::int32_t, std::u16string>> status_entry;
     std::optional<std::pair<std::int32_t, std::u16string>> missed;
     std::optional<RoundRecord> ended;

@@ -24,25 +24,22 @@ std::u16string decimal(std::int32_t value)
 
 void RoundState::clear_tallies()
 {
-    n_correct = 0;
-    n_wrong = 0;
-    n_clocked = 0;
-    n_trials = 0;
+    tallies = Tallies{.questions = tallies.questions};
     result_line.clear();
 }
 
 std::u16string format_result_line(const RoundState& state, const RoundTexts& texts)
 {
     std::u16string line;
-    line += decimal(state.n_correct);
+    line += decimal(state.tallies.correct);
     line += u'/';
-    line += decimal(state.n_questions);
+    line += decimal(state.tallies.questions);
     line += texts.label_correct;
-    line += decimal(state.n_trials);
+    line += decimal(state.tallies.trials);
     line += texts.label_trials;
-    line += decimal(state.n_wrong);
+    line += decimal(state.tallies.wrong);
     line += texts.label_wrong;
-    line += decimal(state.n_clocked);
+    line += decimal(state.tallies.clocked);
     line += texts.label_clocked;
     return line;
 }
@@ -54,14 +51,14 @@ Round::Round(QuestionList& questions, StatusList& status, RoundView& view)
 
 void Round::restart()
 {
-    state_.n_correct = 0;
-    state_.n_wrong = 0;
-    state_.n_clocked = 0;
-    state_.n_trials = -1;  // the first step, which marks nothing, brings it to 0
+    state_.tallies.correct = 0;
+    state_.tallies.wrong = 0;
+    state_.tallies.clocked = 0;
+    state_.tallies.trials = -1;  // the first step, which marks nothing, brings it to 0
 
     questions_.remove_empty_lines();
-    state_.n_questions = questions_.count();
-    status_.reset(state_.n_questions);
+    state_.tallies.questions = questions_.count();
+    status_.reset(state_.tallies.questions);
     view_.round_started();
     view_.set_phase(texts().phase_asking);
 
@@ -75,24 +72,24 @@ void Round::restart()
 void Round::resume(const RoundState& state)
 {
     state_ = state;
-    state_.n_questions = questions_.count();
+    state_.tallies.questions = questions_.count();
     view_.round_started();
     view_.set_phase(texts().phase_asking);
     view_.append_log(std::u16string(texts().log_start) + view_.timestamp());
     view_.append_log(std::u16string(texts().log_list) + view_.list_name());
     const int shown = state_.last_index;
-    if (shown >= 0 && shown < state_.n_questions && status_.tally().kind(shown) != EntryKind::Correct) {
+    if (shown >= 0 && shown < state_.tallies.questions && status_.tally().kind(shown) != EntryKind::Correct) {
         // The question on display when the round was left is asked again; it counted as a trial already.
         view_.clear_fields();
         state_.cur_index = shown;
         state_.asked_line = questions_.line(shown);
         view_.show_question(blank_gaps(state_.asked_line));
-        state_.n_correct = status_.tally().correct_count();
+        state_.tallies.correct = status_.tally().correct_count();
         state_.result_line = format_result_line(state_, texts());
         view_.set_result(state_.result_line);
         return;
     }
-    --state_.n_trials;
+    --state_.tallies.trials;
     step(Marking::None);
 }
 
@@ -114,7 +111,7 @@ void Round::ask_next(Marking marking)
 {
     // Seeded anew from the high-resolution clock before every pick.
     std::mt19937_64 random(clock_seed());
-    const auto picked = status_.tally().pick(state_.n_questions, random);
+    const auto picked = status_.tally().pick(state_.tallies.questions, random);
     if (!picked) {
         // Open entries remain, but none of them belongs to a question of this
         // round (the column was edited by hand): nothing is left to ask.
@@ -127,19 +124,19 @@ void Round::ask_next(Marking marking)
     state_.asked_line = questions_.line(state_.cur_index);
     view_.show_question(blank_gaps(state_.asked_line));
     state_.last_index = state_.cur_index;
-    ++state_.n_trials;
+    ++state_.tallies.trials;
     if (marking == Marking::Wrong)
-        ++state_.n_wrong;
+        ++state_.tallies.wrong;
     else if (marking == Marking::Postponed)
-        ++state_.n_clocked;
-    state_.n_correct = status_.tally().correct_count();
+        ++state_.tallies.clocked;
+    state_.tallies.correct = status_.tally().correct_count();
 }
 
 void Round::end_round(Marking marking)
 {
-    ++state_.n_trials;
+    ++state_.tallies.trials;
     if (marking == Marking::Correct)
-        ++state_.n_correct;
+        ++state_.tallies.correct;
 
     view_.set_phase(texts().phase_finished);
     view_.append_log(std::u16string(texts().log_end) + view_.timestamp());

@@ -40,15 +40,23 @@ public:
     virtual void round_ended() = 0;
 };
 
-// The tallies of the round in progress (or of the last one).
+// The counts of a round, as its result line shows them; the round keeps them,
+// the store records them, the window shows them.
+struct Tallies {
+    std::int32_t questions = 0;
+    std::int32_t correct = 0;
+    std::int32_t trials = 0;
+    std::int32_t wrong = 0;
+    std::int32_t clocked = 0;
+
+    bool operator==(const Tallies&) const = default;
+};
+
+// The round in progress (or the last one): its tallies and where it stands.
 struct RoundState {
-    std::int32_t n_questions = 0;
+    Tallies tallies;
     std::int32_t cur_index = 0;
     std::int32_t last_index = 0;
-    std::int32_t n_correct = 0;
-    std::int32_t n_wrong = 0;
-    std::int32_t n_clocked = 0;
-    std::int32_t n_trials = 0;
     std::u16string result_line;
     // The line of the question on display, as it was when it was asked: the
     // list may be edited while it shows.

@@ -141,7 +141,7 @@ TEST_F(StoreTest, KeepsTheRoundWithEveryMarking)
     round.list_key = -42;
     round.list_name = u"Wörter.txt";
     round.started_ms = 100;
-    round.questions = 4;
+    round.tallies.questions = 4;
     round.status_count = 4;
     round.status = {{3, u"?"}};
     round.chosen = {u"Haus - _house_", u"Baum - _tree_", u"", u"Hund - _dog_"};
@@ -150,16 +150,16 @@ TEST_F(StoreTest, KeepsTheRoundWithEveryMarking)
     // Each marking, its review and its changes to the round are written together.
     memory::MarkingRecord marking;
     marking.review = memory::MarkingRecord::Review{u"Haus - _house_", Rating::Again, 1000, kToday};
-    marking.tallies = round;
-    marking.tallies.wrong = 1;
-    marking.tallies.trials = 2;
-    marking.tallies.last = 2;
+    marking.round = round;
+    marking.round.tallies.wrong = 1;
+    marking.round.tallies.trials = 2;
+    marking.round.last = 2;
     marking.missed = {{0, u"Haus - _house_"}};
     store.record_marking(marking);
     marking = {};
     marking.review = memory::MarkingRecord::Review{u"Haus - _house_ ", Rating::Good, 2000, kToday};
-    marking.tallies = round;
-    marking.tallies.correct = 1;
+    marking.round = round;
+    marking.round.tallies.correct = 1;
     marking.status_entry = {{0, u"X"}};
     store.record_marking(marking);
 
@@ -168,7 +168,7 @@ TEST_F(StoreTest, KeepsTheRoundWithEveryMarking)
     EXPECT_FALSE(kept->finished);
     EXPECT_EQ(kept->list_name, round.list_name);
     EXPECT_EQ(kept->chosen, round.chosen);
-    EXPECT_EQ(kept->correct, 1);
+    EXPECT_EQ(kept->tallies.correct, 1);
     EXPECT_EQ(kept->status, (std::map<std::int32_t, std::u16string>{{0, u"X"}, {3, u"?"}}));
     EXPECT_EQ(kept->missed, (std::map<std::int32_t, std::u16string>{{0, u"Haus - _house_"}}));
     EXPECT_EQ(kept->reviewed, (std::set<std::int64_t>{memory::question_key(u"Haus - _house_")}));
@@ -176,25 +176,25 @@ TEST_F(StoreTest, KeepsTheRoundWithEveryMarking)
 
     // The last marking ends the round: recorded, and never offered again, but its misses stay.
     marking = {};
-    marking.tallies = round;
-    marking.ended = memory::RoundRecord{u"Wörter.txt", 100, 3000, 4, 4, 7, 2, 1};
+    marking.round = round;
+    marking.ended = memory::RoundRecord{u"Wörter.txt", 100, 3000, {4, 4, 7, 2, 1}};
     store.record_marking(marking);
     kept = store.open_round();
     ASSERT_TRUE(kept);
     EXPECT_TRUE(kept->finished);
     EXPECT_EQ(kept->missed.size(), 1u);
     ASSERT_EQ(store.rounds().size(), 1u);
-    EXPECT_EQ(store.rounds()[0].trials, 7);
+    EXPECT_EQ(store.rounds()[0].tallies.trials, 7);
 
     // A marking of a round another copy of the program has replaced changes nothing of the new one.
     memory::OpenRound other = round;
     other.started_ms = 200;
-    store.begin_round(other, memory::RoundRecord{u"Wörter.txt", 100, 300, 4, 0, 1, 0, 0});
+    store.begin_round(other, memory::RoundRecord{u"Wörter.txt", 100, 300, {4, 0, 1, 0, 0}});
     marking = {};
-    marking.tallies = round;
-    marking.tallies.correct = 3;
+    marking.round = round;
+    marking.round.tallies.correct = 3;
     store.record_marking(marking);
-    EXPECT_EQ(store.open_round()->correct, 0);
+    EXPECT_EQ(store.open_round()->tallies.correct, 0);
     EXPECT_TRUE(store.open_round()->missed.empty());
     EXPECT_EQ(store.rounds().size(), 2u);
     store.clear_open_round();

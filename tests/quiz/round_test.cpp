@@ -146,7 +146,7 @@ TEST_F(RoundTest, TalliesAddUpAndEveryQuestionIsAnsweredOnce)
 {
     questions.lines = {u"a _1_", u"", u"b _2_", u"   ", u"c _3_"};
     round.restart();
-    EXPECT_EQ(round.state().n_questions, 4);  // the line of blanks stays a question
+    EXPECT_EQ(round.state().tallies.questions, 4);  // the line of blanks stays a question
     EXPECT_EQ(status.column.open_count(), 4);
 
     int steps = 0;
@@ -158,11 +158,11 @@ TEST_F(RoundTest, TalliesAddUpAndEveryQuestionIsAnsweredOnce)
         ++steps;
         const auto& s = round.state();
         if (view.enabled) {
-            EXPECT_EQ(s.n_trials, s.n_correct + s.n_wrong + s.n_clocked);
+            EXPECT_EQ(s.tallies.trials, s.tallies.correct + s.tallies.wrong + s.tallies.clocked);
         }
     }
     EXPECT_FALSE(view.enabled);
-    EXPECT_EQ(round.state().n_correct, 4);
+    EXPECT_EQ(round.state().tallies.correct, 4);
     EXPECT_EQ(status.column.correct_count(), 4);
     EXPECT_EQ(view.log[view.log.size() - 2], round.state().result_line);
 }
@@ -207,7 +207,7 @@ TEST_F(RoundTest, ListShortenedAfterRestart)
         round.reveal();
         EXPECT_EQ(view.solution, index == 0 ? u"only _one_" : u"");
     }
-    EXPECT_EQ(round.state().n_questions, 3);
+    EXPECT_EQ(round.state().tallies.questions, 3);
 }
 
 TEST_F(RoundTest, LanguageIsReadWhenWriting)
@@ -226,10 +226,10 @@ TEST_F(RoundTest, ClearTalliesKeepsTheRoundGoing)
     round.restart();
     round.step(Marking::Wrong);
     round.clear_tallies();
-    EXPECT_EQ(round.state().n_trials, 0);
-    EXPECT_EQ(round.state().n_wrong, 0);
+    EXPECT_EQ(round.state().tallies.trials, 0);
+    EXPECT_EQ(round.state().tallies.wrong, 0);
     EXPECT_TRUE(round.state().result_line.empty());
-    EXPECT_EQ(round.state().n_questions, 2);
+    EXPECT_EQ(round.state().tallies.questions, 2);
     EXPECT_EQ(status.column.open_count(), 2);
 }
 
@@ -247,7 +247,7 @@ TEST_F(RoundTest, RestartMidRoundWritesANewStartBlock)
 TEST(ResultLine, NegativeTrialsArePlainDecimal)
 {
     quiz::RoundState state;
-    state.n_trials = -1;
+    state.tallies.trials = -1;
     EXPECT_EQ(quiz::format_result_line(state, kEnglish), u"0/0 Correct - -1 Trials - 0 Wrong - 0 Clocked");
 }
 
@@ -268,10 +268,10 @@ TEST_F(RoundTest, ResumedRoundGoesOnWithItsTalliesAndOpenQuestions)
     quiz::Round next{questions, restored, next_view};
     next.resume(kept);
     EXPECT_TRUE(next_view.enabled);
-    EXPECT_EQ(next.state().n_trials, kept.n_trials);
-    EXPECT_EQ(next.state().n_wrong, 1);
-    EXPECT_EQ(next.state().n_clocked, 1);
-    EXPECT_EQ(next.state().n_correct, 1);
+    EXPECT_EQ(next.state().tallies.trials, kept.tallies.trials);
+    EXPECT_EQ(next.state().tallies.wrong, 1);
+    EXPECT_EQ(next.state().tallies.clocked, 1);
+    EXPECT_EQ(next.state().tallies.correct, 1);
     EXPECT_EQ(next_view.question, on_display);  // the question left unanswered, asked again
     EXPECT_EQ(next.state().asked_line, questions.lines[static_cast<std::size_t>(kept.last_index)]);
     next.step(Marking::Correct);

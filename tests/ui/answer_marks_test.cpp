@@ -113,7 +113,7 @@ TEST_F(AnswerMarksTest, RevealMarksEachGapAndKeepsTheLine)
         EXPECT_TRUE(memo("loesung")->toolTip().startsWith(c.summary));
         // The verdict stays the learner's: nothing is marked for them.
         EXPECT_EQ(text("Memo2"), status);
-        EXPECT_EQ(mainWindow().roundState().n_trials, before.n_trials);
+        EXPECT_EQ(mainWindow().roundState().tallies.trials, before.tallies.trials);
         EXPECT_EQ(mainWindow().roundState().result_line, before.result_line);
         EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
 

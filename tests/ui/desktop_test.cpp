@@ -51,7 +51,7 @@ TEST_F(DesktopTest, AWholeRoundByKeyboard)
 {
     memo("Memo1")->setPlainText(QStringLiteral("Hund - _dog_\nKatze - _cat_"));
     press(Qt::CTRL | Qt::Key_N);
-    ASSERT_EQ(mainWindow().roundState().n_questions, 2);
+    ASSERT_EQ(mainWindow().roundState().tallies.questions, 2);
     // The cursor waits in the answer field.
     EXPECT_EQ(QApplication::focusWidget(), memo("antwort"));
 
@@ -59,15 +59,15 @@ TEST_F(DesktopTest, AWholeRoundByKeyboard)
     EXPECT_FALSE(text("loesung").isEmpty());
     press(Qt::CTRL | Qt::Key_2);
     press(Qt::CTRL | Qt::Key_3);
-    EXPECT_EQ(mainWindow().roundState().n_wrong, 1);
-    EXPECT_EQ(mainWindow().roundState().n_clocked, 1);
+    EXPECT_EQ(mainWindow().roundState().tallies.wrong, 1);
+    EXPECT_EQ(mainWindow().roundState().tallies.clocked, 1);
     for (int step = 0; step < 2; ++step)
         press(Qt::CTRL | Qt::Key_1);
-    EXPECT_EQ(mainWindow().roundState().n_correct, 2);
+    EXPECT_EQ(mainWindow().roundState().tallies.correct, 2);
     EXPECT_EQ(panel(0), QStringLiteral("Ready!"));
     // With the round over the keys press nothing.
     press(Qt::CTRL | Qt::Key_1);
-    EXPECT_EQ(mainWindow().roundState().n_trials, 4);
+    EXPECT_EQ(mainWindow().roundState().tallies.trials, 4);
 
     press(Qt::Key_F1);
     EXPECT_EQ(find<QTabWidget>("blatt")->currentWidget()->objectName(), QStringLiteral("tb5en"));

@@ -206,7 +206,7 @@ TEST_F(LastListTest, ReturningFromAReportDialogClearsTheTallies)
     handOver();
     click("Button1");
     click("bt_wrong");
-    ASSERT_EQ(mainWindow().roundState().n_wrong, 1);
+    ASSERT_EQ(mainWindow().roundState().tallies.wrong, 1);
 
     trigger("m_bug");
     processEvents();
@@ -215,8 +215,8 @@ TEST_F(LastListTest, ReturningFromAReportDialogClearsTheTallies)
     program->englishReport().findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     mainWindow().activateWindow();
     processEvents();
-    EXPECT_EQ(mainWindow().roundState().n_wrong, 0);
-    EXPECT_EQ(mainWindow().roundState().n_trials, 0);
+    EXPECT_EQ(mainWindow().roundState().tallies.wrong, 0);
+    EXPECT_EQ(mainWindow().roundState().tallies.trials, 0);
     EXPECT_EQ(text("Memo2"), QStringLiteral("0\n0\n0\n0"));
     EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
 }
@@ -239,8 +239,8 @@ TEST_F(LastListTest, ReturningFromAModalDialogKeepsTheTallies)
     click("Button2");
     EXPECT_TRUE(dialogHadFocus);
     processEvents();
-    EXPECT_EQ(mainWindow().roundState().n_wrong, 1);
-    EXPECT_EQ(mainWindow().roundState().n_trials, 1);
+    EXPECT_EQ(mainWindow().roundState().tallies.wrong, 1);
+    EXPECT_EQ(mainWindow().roundState().tallies.trials, 1);
 }
 
 }  // namespace

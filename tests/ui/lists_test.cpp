@@ -93,7 +93,7 @@ TEST_F(ListsTest, LoadingDuringARoundKeepsTheRound)
     EXPECT_EQ(text("Memo2"), status);
     EXPECT_EQ(text("frage"), question);
     EXPECT_EQ(find<QTabWidget>("blatt")->currentWidget()->objectName(), QStringLiteral("tb3"));
-    EXPECT_EQ(mainWindow().roundState().n_questions, 3);
+    EXPECT_EQ(mainWindow().roundState().tallies.questions, 3);
     EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
 
     click("Button1");  // the restart adopts the new list, without its empty line

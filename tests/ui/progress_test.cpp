@@ -87,9 +87,9 @@ TEST_F(ProgressTest, EveryFirstAnswerOfARoundIsRemembered)
     EXPECT_EQ(found[1]->reviews, 1);  // "Zurückstellen" is none; the "Richtig" after it is the review
     EXPECT_EQ(found[1]->state.stability, 2.3065);
     ASSERT_EQ(store.rounds().size(), 1u);
-    EXPECT_EQ(store.rounds()[0].questions, 2);
-    EXPECT_EQ(store.rounds()[0].wrong, 1);
-    EXPECT_EQ(store.rounds()[0].clocked, 1);
+    EXPECT_EQ(store.rounds()[0].tallies.questions, 2);
+    EXPECT_EQ(store.rounds()[0].tallies.wrong, 1);
+    EXPECT_EQ(store.rounds()[0].tallies.clocked, 1);
     EXPECT_EQ(mainWindow().progress().marks().missed().size(), 2u);
 
     // Settings > Forget Progress of This List..: "No" keeps it, "Yes" forgets it.
@@ -382,7 +382,7 @@ TEST_F(ProgressTest, AMarkingBelongsToTheQuestionAskedAndALineTwiceIsOneQuestion
         EXPECT_EQ(panel(1) == before, button == QMessageBox::No);
     }
     EXPECT_EQ(store.rounds().size(), rounds + 1);
-    EXPECT_EQ(store.rounds().back().wrong, 1);
+    EXPECT_EQ(store.rounds().back().tallies.wrong, 1);
 }
 
 TEST_F(ProgressTest, TheProgressPageShowsAndSaysTheFigures)

@@ -62,7 +62,7 @@ TEST_F(RealSeamsTest, BackToTheMainWindowAfterAnErrorBoxKeepsTheRound)
     processEventsFor(50);
     click("Button1");
     click("bt_wrong");
-    ASSERT_EQ(mainWindow().roundState().n_wrong, 1);
+    ASSERT_EQ(mainWindow().roundState().tallies.wrong, 1);
 
     answerRealBoxes(0);
     answerFileDialog(workingDir.filePath(QStringLiteral("missing.txt")));
@@ -75,8 +75,8 @@ TEST_F(RealSeamsTest, BackToTheMainWindowAfterAnErrorBoxKeepsTheRound)
     EXPECT_TRUE(boxTexts.first().startsWith(QStringLiteral("Drillbook - Jorin Malke Studio | Cannot open file \"")))
         << boxTexts.first().toStdString();
     // Returning from a modal box is no activation: the tallies stay.
-    EXPECT_EQ(mainWindow().roundState().n_wrong, 1);
-    EXPECT_EQ(mainWindow().roundState().n_trials, 1);
+    EXPECT_EQ(mainWindow().roundState().tallies.wrong, 1);
+    EXPECT_EQ(mainWindow().roundState().tallies.trials, 1);
 }
 
 TEST_F(RealSeamsTest, AnErrorBoxDuringCreationNeitherEatsTheWaitingNorTheHandOver)
