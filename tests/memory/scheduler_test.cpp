@@ -29,6 +29,8 @@ std::vector<ReferenceRow> read_table()
 {
     std::ifstream in(FSRS_REFERENCE_TABLE);
     EXPECT_TRUE(in) << FSRS_REFERENCE_TABLE;
+    const std::map<std::string, Rating> ratings = {
+        {"again", Rating::Again}, {"hard", Rating::Hard}, {"good", Rating::Good}};
     std::vector<ReferenceRow> rows;
     std::string line;
     std::getline(in, line);  // heading
@@ -37,12 +39,12 @@ std::vector<ReferenceRow> read_table()
         std::stringstream split(line);
         for (std::string cell; std::getline(split, cell, ',');)
             cells.push_back(cell);
-        if (cells.size() != 7) {
+        if (cells.size() != 7 || !ratings.contains(cells[3])) {
             ADD_FAILURE() << "malformed row: " << line;
             continue;
         }
-        rows.push_back({std::stoi(cells[0]), std::stoi(cells[2]), cells[3] == "good" ? Rating::Good : Rating::Again,
-                        std::stod(cells[4]), std::stod(cells[5]), std::stoi(cells[6])});
+        rows.push_back({std::stoi(cells[0]), std::stoi(cells[2]), ratings.at(cells[3]), std::stod(cells[4]),
+                        std::stod(cells[5]), std::stoi(cells[6])});
     }
     return rows;
 }
@@ -53,9 +55,12 @@ TEST(Scheduler, MatchesTheReferenceImplementation)
     ASSERT_GE(rows.size(), 200u);
     const Scheduler scheduler;
     std::map<int, int> sequences;
+    std::map<Rating, int> after_again;  // each rating counted where it follows a lapse
+    std::map<Rating, int> first;
     int last_sequence = -1;
     std::optional<memory::MemoryState> state;
     int last_day = 0;
+    Rating last_rating = Rating::Good;
     for (const auto& row : rows) {
         if (row.sequence != last_sequence) {
             state.reset();
@@ -63,6 +68,10 @@ TEST(Scheduler, MatchesTheReferenceImplementation)
             last_sequence = row.sequence;
         }
         ++sequences[row.sequence];
+        if (!state)
+            ++first[row.rating];
+        else if (last_rating == Rating::Again)
+            ++after_again[row.rating];
         const auto review = scheduler.review(state, row.day - last_day, row.rating);
         SCOPED_TRACE("sequence " + std::to_string(row.sequence) + ", day " + std::to_string(row.day));
         EXPECT_NEAR(review.state.stability, row.stability, 1e-6);
@@ -70,8 +79,13 @@ TEST(Scheduler, MatchesTheReferenceImplementation)
         EXPECT_EQ(row.day + review.interval_days, row.due_day);
         state = review.state;
         last_day = row.day;
+        last_rating = row.rating;
     }
     EXPECT_GE(sequences.size(), 200u);
+    for (const Rating rating : {Rating::Again, Rating::Hard, Rating::Good}) {
+        EXPECT_GE(first[rating], 20) << static_cast<int>(rating);
+        EXPECT_GE(after_again[rating], 20) << static_cast<int>(rating);
+    }
 }
 
 TEST(Scheduler, EveryIntervalIsAWholeDayOrMore)
