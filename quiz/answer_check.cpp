@@ -90,24 +90,6 @@ std::u32string nearly(const std::u32string& text, LetterFolder& folder, Umlauts 
 
 // ---------------------------------------------------------------- the gaps
 
-struct Gap {
-    std::size_t open;
-    std::size_t close;
-    std::u16string_view text;
-};
-
-std::vector<Gap> gaps_of(std::u16string_view line)
-{
-    std::vector<Gap> gaps;
-    std::size_t open = line.find(kGapMark);
-    while (open != std::u16string_view::npos) {
-        const std::size_t close = std::min(line.find(kGapMark, open + 1), line.size());
-        gaps.push_back({open, close, line.substr(open + 1, close - open - 1)});
-        open = close < line.size() ? line.find(kGapMark, close + 1) : std::u16string_view::npos;
-    }
-    return gaps;
-}
-
 // Gives the gaps with the same key one group and returns the size of each
 // group. A key is `width` piece numbers below `limit`, from `keys` in the
 // order of the gaps; sorting them by radix keeps the work linear.
@@ -200,7 +182,7 @@ std::vector<GapCheck> check_answer(std::u16string_view line, std::u16string_view
     const std::u32string answerText = comparable_text(answer);
     if (std::all_of(answerText.begin(), answerText.end(), is_space))
         return {};  // nothing but characters that are never seen
-    const std::vector<Gap> gaps = gaps_of(line);
+    const std::vector<Gap> gaps = find_gaps(line);
     std::vector<GapCheck> checks;
     checks.reserve(gaps.size());
     for (const Gap& gap : gaps)
