@@ -16,6 +16,7 @@ constexpr quiz::RoundTexts kGerman{
     .label_trials = u" Trials - ",
     .label_wrong = u" Falsch - ",
     .label_clocked = u" Zurückgestellt",
+    .log_hints = u"Tipps: ",
 };
 
 constexpr quiz::RoundTexts kEnglish{
@@ -30,12 +31,13 @@ constexpr quiz::RoundTexts kEnglish{
     .label_trials = u" Trials - ",
     .label_wrong = u" Wrong - ",
     .label_clocked = u" Clocked",
+    .log_hints = u"Hints: ",
 };
 
 constexpr quiz::PerLanguage<quiz::RoundTexts> kTexts{kGerman, kEnglish};
 
 }  // namespace
 
-const quiz::RoundTexts& roundTexts(Language language) { return kTexts.in(language); }
+const quiz::RoundTexts& roundTexts(quiz::Language language) { return kTexts.in(language); }
 
 }  // namespace lernwerk

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "quiz/gaps.h"
 
 #include "quiz/status_tally.h"
 
@@ -16,6 +20,10 @@ public:
     virtual int count() const = 0;
     // Line `index`, or the empty text at or beyond the end.
     virtual std::u16string line(int index) const = 0;
+    // The one gap question `index` asks of its line; nothing when it asks them all.
+    virtual std::optional<int> gap(int /*index*/) const { return std::nullopt; }
+    // How the gaps of question `index` show when it is asked: blank, unless given here.
+    virtual std::vector<GapShown> shown_gaps(int /*index*/) const { return {}; }
 };
 
 // The status column beside the question list. Its tally follows every change,

@@ -1,5 +1,6 @@
 #include "quiz/round.h"
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 
@@ -55,6 +56,7 @@ void Round::restart()
     state_.tallies.wrong = 0;
     state_.tallies.clocked = 0;
     state_.tallies.trials = -1;  // the first step, which marks nothing, brings it to 0
+    state_.round_hints = 0;
 
     questions_.remove_empty_lines();
     state_.tallies.questions = questions_.count();
@@ -69,6 +71,47 @@ void Round::restart()
     step(Marking::None);
 }
 
+Marking Round::counted(Marking marking) const
+{
+    return marking == Marking::Correct && hint_counts_wrong_ && state_.question_hints > 0 ? Marking::Wrong : marking;
+}
+
+void Round::ask(int index)
+{
+    view_.clear_fields();
+    state_.cur_index = index;
+    state_.asked_line = questions_.line(index);
+    state_.asked_gap = questions_.gap(index);
+    state_.question_hints = 0;
+    shown_ = questions_.shown_gaps(index);
+    asking_ = true;
+    view_.show_question(show_question(question_pieces(state_.asked_line, shown_)));
+}
+
+bool Round::hint()
+{
+    if (!asking_)
+        return false;
+    const auto gaps = find_gaps(state_.asked_line);
+    shown_.resize(std::max(shown_.size(), gaps.size()));
+    // In one-gap questions, only the asked gap: the later ones stay blank.
+    std::vector<GapShown> candidate = shown_;
+    if (state_.asked_gap)
+        for (std::size_t g = 0; g < candidate.size(); ++g)
+            if (static_cast<int>(g) != *state_.asked_gap)
+                candidate[g].filled = true;
+    const auto hinted = give_hint(state_.asked_line, candidate);
+    if (!hinted)
+        return false;
+    shown_[*hinted] = candidate[*hinted];
+    ++state_.question_hints;
+    ++state_.round_hints;
+    const Gap& gap = gaps[*hinted];
+    const std::u16string_view revealed = gap.text.substr(0, std::min(shown_[*hinted].revealed, gap.text.size()));
+    view_.show_hint(show_question(question_pieces(state_.asked_line, shown_)), revealed);
+    return true;
+}
+
 void Round::resume(const RoundState& state)
 {
     state_ = state;
@@ -80,10 +123,7 @@ void Round::resume(const RoundState& state)
     const int shown = state_.last_index;
     if (shown >= 0 && shown < state_.tallies.questions && status_.tally().kind(shown) != EntryKind::Correct) {
         // The question on display when the round was left is asked again; it counted as a trial already.
-        view_.clear_fields();
-        state_.cur_index = shown;
-        state_.asked_line = questions_.line(shown);
-        view_.show_question(blank_gaps(state_.asked_line));
+        ask(shown);
         state_.tallies.correct = status_.tally().correct_count();
         state_.result_line = format_result_line(state_, texts());
         view_.set_result(state_.result_line);
@@ -95,6 +135,7 @@ void Round::resume(const RoundState& state)
 
 void Round::step(Marking marking)
 {
+    marking = counted(marking);
     if (marking == Marking::Correct)
         status_.mark_correct(state_.last_index);
 
@@ -119,10 +160,7 @@ void Round::ask_next(Marking marking)
         return;
     }
 
-    view_.clear_fields();
-    state_.cur_index = *picked;
-    state_.asked_line = questions_.line(state_.cur_index);
-    view_.show_question(blank_gaps(state_.asked_line));
+    ask(*picked);
     state_.last_index = state_.cur_index;
     ++state_.tallies.trials;
     if (marking == Marking::Wrong)
@@ -134,6 +172,7 @@ void Round::ask_next(Marking marking)
 
 void Round::end_round(Marking marking)
 {
+    asking_ = false;
     ++state_.tallies.trials;
     if (marking == Marking::Correct)
         ++state_.tallies.correct;
@@ -142,6 +181,8 @@ void Round::end_round(Marking marking)
     view_.append_log(std::u16string(texts().log_end) + view_.timestamp());
     view_.append_log(texts().log_closing);
     view_.append_log(format_result_line(state_, texts()));
+    if (state_.round_hints > 0)
+        view_.append_log(std::u16string(texts().log_hints) + decimal(state_.round_hints));
     view_.append_log(u" ");
     view_.round_ended();
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "quiz/gaps.h"
 #include "quiz/lists.h"
 #include "quiz/round_texts.h"
 
@@ -35,6 +38,9 @@ public:
     // Empties the question, answer and solution fields.
     virtual void clear_fields() = 0;
     virtual void show_question(std::u16string_view text) = 0;
+    // A hint showed more of the question on display: `text` is the question
+    // now, `revealed` what shows of the gap the hint was on.
+    virtual void show_hint(std::u16string_view text, std::u16string_view /*revealed*/) { show_question(text); }
     virtual void show_solution(std::u16string_view text) = 0;
     // The round has ended: the buttons are disabled, the fields emptied and disabled.
     virtual void round_ended() = 0;
@@ -59,8 +65,12 @@ struct RoundState {
     std::int32_t last_index = 0;
     std::u16string result_line;
     // The line of the question on display, as it was when it was asked: the
-    // list may be edited while it shows.
+    // list may be edited while it shows; and the one gap it asks, if it asks one.
     std::u16string asked_line;
+    std::optional<int> asked_gap;
+    // Hints given on the question on display, and in the whole round.
+    std::int32_t question_hints = 0;
+    std::int32_t round_hints = 0;
 
     // Correct, wrong and postponed tallies and trials become 0, the result line
     // empty; the question count and indices stay.
@@ -87,12 +97,21 @@ public:
     void step(Marking marking);
     // Shows the stored line of the question on display, gaps and all.
     void reveal();
+    // Shows the next letter of the question's first gap not yet wholly shown
+    // (of the gap it asks, when it asks one). False when there is none.
+    bool hint();
+    // "Correct" after a hint counts as "Wrong" (the question stays in the round).
+    void set_hint_counts_wrong(bool on) { hint_counts_wrong_ = on; }
+    // How `marking` of the question on display counts.
+    Marking counted(Marking marking) const;
     void clear_tallies() { state_.clear_tallies(); }
 
     const RoundState& state() const { return state_; }
 
 private:
     void ask_next(Marking marking);
+    // Shows question `index`, its gaps as its list says.
+    void ask(int index);
     void end_round(Marking marking);
     const RoundTexts& texts() const { return view_.texts(); }
 
@@ -100,6 +119,9 @@ private:
     StatusList& status_;
     RoundView& view_;
     RoundState state_;
+    std::vector<GapShown> shown_;  // how the gaps of the question on display show
+    bool asking_ = false;
+    bool hint_counts_wrong_ = false;
 };
 
 }  // namespace quiz

@@ -18,6 +18,8 @@ struct RoundTexts {
     std::u16string_view label_trials;
     std::u16string_view label_wrong;
     std::u16string_view label_clocked;
+    // Before the number of hints a round used, in the log at its end (when it used any).
+    std::u16string_view log_hints;
 };
 
 }  // namespace quiz

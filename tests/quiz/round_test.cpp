@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "lang/round_texts.h"
 #include "quiz/in_memory_lists.h"
 #include "quiz/round.h"
 
@@ -9,46 +10,15 @@ namespace {
 
 using quiz::Marking;
 
-// The round's texts as the program gives them, in two languages.
-enum class Language { German, English };
-
-constexpr quiz::RoundTexts kGerman{
-    .phase_asking = u"Fragerunde...",
-    .phase_finished = u"Fertig!",
-    .log_restart = u"Neustart...",
-    .log_start = u"Start: ",
-    .log_list = u"Ausgewählte Liste: ",
-    .log_end = u"Ende: ",
-    .log_closing = u"Fragerunde mit folgendem Ergebnis beendet:",
-    .label_correct = u" Richtig - ",
-    .label_trials = u" Trials - ",
-    .label_wrong = u" Falsch - ",
-    .label_clocked = u" Zurückgestellt",
-};
-
-constexpr quiz::RoundTexts kEnglish{
-    .phase_asking = u"Question Session...",
-    .phase_finished = u"Ready!",
-    .log_restart = u"Restart...",
-    .log_start = u"Start: ",
-    .log_list = u"Choosen List: ",
-    .log_end = u"Finished: ",
-    .log_closing = u"Question Session ended with this result:",
-    .label_correct = u" Correct - ",
-    .label_trials = u" Trials - ",
-    .label_wrong = u" Wrong - ",
-    .label_clocked = u" Clocked",
-};
-
 class RecordingView : public quiz::RoundView {
 public:
-    Language lang = Language::German;
+    quiz::Language lang = quiz::Language::German;
     std::vector<std::u16string> log;
     std::u16string phase, result, question, solution, list = u"Liste";
     bool enabled = false;
     bool started = false;
 
-    const quiz::RoundTexts& texts() const override { return lang == Language::German ? kGerman : kEnglish; }
+    const quiz::RoundTexts& texts() const override { return lernwerk::roundTexts(lang); }
     std::u16string timestamp() const override { return u"07.12.2026 08:00:00"; }
     std::u16string list_name() const override { return list; }
     void round_started() override
@@ -124,7 +94,7 @@ TEST_F(RoundTest, OneQuestionMarkedWrongThenCorrect)
 TEST_F(RoundTest, EmptyListEndsAtOnce)
 {
     questions.lines = {u"", u""};
-    view.lang = Language::English;
+    view.lang = quiz::Language::English;
     round.restart();
     EXPECT_EQ(questions.count(), 0);
     EXPECT_EQ(status.column.size(), 0);
@@ -214,7 +184,7 @@ TEST_F(RoundTest, LanguageIsReadWhenWriting)
 {
     questions.lines = {u"q"};
     round.restart();
-    view.lang = Language::English;
+    view.lang = quiz::Language::English;
     round.step(Marking::Postponed);
     EXPECT_EQ(view.result, u"0/1 Correct - 1 Trials - 0 Wrong - 1 Clocked");
     EXPECT_EQ(view.log[0], u"Neustart...");
@@ -248,7 +218,8 @@ TEST(ResultLine, NegativeTrialsArePlainDecimal)
 {
     quiz::RoundState state;
     state.tallies.trials = -1;
-    EXPECT_EQ(quiz::format_result_line(state, kEnglish), u"0/0 Correct - -1 Trials - 0 Wrong - 0 Clocked");
+    EXPECT_EQ(quiz::format_result_line(state, lernwerk::roundTexts(quiz::Language::English)),
+              u"0/0 Correct - -1 Trials - 0 Wrong - 0 Clocked");
 }
 
 TEST_F(RoundTest, ResumedRoundGoesOnWithItsTalliesAndOpenQuestions)
