@@ -351,6 +351,7 @@ void MemoryRounds::refresh()
         actions_.continueRound->setEnabled(keptRoundForList().has_value());
     retranslate(language_.current());
     updateMissedEntries();
+    emit countsChanged();
 }
 
 void MemoryRounds::listChanged() { recount_->start(); }

@@ -88,6 +88,9 @@ public:
     void retranslate(Language language);
     int dueCount() const { return dueCount_; }
 
+signals:
+    void countsChanged();
+
 private:
     // The chosen lines as (index in the list, text), in list order.
     using Lines = std::vector<std::pair<int, std::u16string>>;
