@@ -132,8 +132,8 @@ void ProgressPage::build()
         missing_ = new QLabel(content);
         missing_->setObjectName(QStringLiteral("plotsMissing"));
         missing_->setWordWrap(true);
-        missing_->setFocusPolicy(Qt::TabFocus);
         missing_->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+        missing_->setFocusPolicy(Qt::TabFocus);
         layout->addWidget(missing_, 0, 0, 1, 2);
     }
     const std::array<const char*, 3> plotNames{"reviewsChart", "dueChart", "statesChart"};
@@ -151,9 +151,9 @@ void ProgressPage::build()
         texts_[i]->setObjectName(QString::fromLatin1(textNames[i]));
         texts_[i]->setWordWrap(true);
         texts_[i]->setFixedWidth(kTextWidth);
+        texts_[i]->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
         // Reached with Tab, so that a screen reader reads it: the plots themselves are not.
         texts_[i]->setFocusPolicy(Qt::TabFocus);
-        texts_[i]->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
         layout->addWidget(texts_[i], row, 1, Qt::AlignVCenter);
         layout->setRowStretch(row, 1);
     }
@@ -270,6 +270,8 @@ void ProgressPage::draw(Language language)
     const std::array<QString, 3> sentences{reviewsText, dueText, statesText};
     for (std::size_t i = 0; i < plots_.size(); ++i) {
         texts_[i]->setText(sentences[i]);
+        // The scroll area does not ask the page for a height at its width: the text asks for its own.
+        texts_[i]->setMinimumHeight(texts_[i]->heightForWidth(kTextWidth));
         if (plots_[i] != nullptr) {
             plots_[i]->draw(plots[i]);
             // Not in the Tab chain: named by its title, its figures are in the text beside it.

@@ -19,7 +19,7 @@ namespace lernwerk {
 namespace {
 
 // At most this many steps up the count axis, so that its labels never crowd.
-constexpr int kMostSteps = 4;
+constexpr int kMostSteps = 3;
 // Room above the highest bar for its value label, as a share of the bar.
 constexpr qreal kLabelRoom = 0.25;
 
