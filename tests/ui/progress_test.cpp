@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QLabel>
 #include <QMessageBox>
 
 #include "app/progress_page.h"
@@ -308,11 +308,11 @@ TEST_F(ProgressTest, TheProgressPageShowsAndSaysTheFigures)
     EXPECT_EQ(find<QWidget>("dueChart")->accessibleName(), QStringLiteral(u"Fällig aus dieser Liste, nächste 14 Tage"));
 
     trigger("sp2");
-    EXPECT_EQ(page->summaries(),
-              (QStringList{
-                  QStringLiteral(u"This list, last 30\u00A0days: 2\u00A0reviews, 50\u00A0% right the first time."),
-                  QStringLiteral(u"This list, next 14\u00A0days: 2\u00A0questions due (today: 0)."),
-                  QStringLiteral(u"This list, 2\u00A0questions: 0\u00A0new, 2\u00A0learning, 0\u00A0known.")}));
+    EXPECT_EQ(
+        page->summaries(),
+        (QStringList{QStringLiteral(u"This list, last 30\u00A0days: 2\u00A0reviews, 50\u00A0% right the first time."),
+                     QStringLiteral(u"This list, next 14\u00A0days: 2\u00A0questions due (today: 0)."),
+                     QStringLiteral(u"This list, 2\u00A0questions: 0\u00A0new, 2\u00A0learning, 0\u00A0known.")}));
     auto* tabs = find<PageControl>("blatt");
     EXPECT_EQ(tabs->tabText(tabs->indexOf(page)), QStringLiteral("Progress"));
     if (qEnvironmentVariableIsSet("LERNWERK_PROGRESS_SHOT")) {
@@ -332,22 +332,24 @@ TEST_F(ProgressTest, ThePlotsCountTheLoadedListAndFollowIt)
     EXPECT_EQ(find<QAction>("reviewDue")->text(), QStringLiteral("Fällige Fragen üben (1)"));
     trigger("fProgress");
     auto* page = find<ProgressPage>("progress");
-    EXPECT_EQ(page->summaries(),
-              (QStringList{QStringLiteral(u"Diese Liste, letzte 30\u00A0Tage: 1\u00A0Wiederholung, 0\u00A0% beim ersten "
-                                          u"Mal richtig. Alle Listen: 2\u00A0Wiederholungen."),
-                           QStringLiteral(u"Diese Liste, nächste 14\u00A0Tage: 1\u00A0Frage fällig (heute: 0). "
-                                          u"„Fällige Fragen üben“ nimmt heute dazu 1\u00A0neue Frage."),
-                           QStringLiteral(u"Diese Liste, 2\u00A0Fragen: 1\u00A0neu, 1\u00A0im Lernen, 0\u00A0gekonnt.")}));
+    EXPECT_EQ(
+        page->summaries(),
+        (QStringList{QStringLiteral(u"Diese Liste, letzte 30\u00A0Tage: 1\u00A0Wiederholung, 0\u00A0% beim ersten "
+                                    u"Mal richtig. Alle Listen: 2\u00A0Wiederholungen."),
+                     QStringLiteral(u"Diese Liste, nächste 14\u00A0Tage: 1\u00A0Frage fällig (heute: 0). "
+                                    u"„Fällige Fragen üben“ nimmt heute dazu 1\u00A0neue Frage."),
+                     QStringLiteral(u"Diese Liste, 2\u00A0Fragen: 1\u00A0neu, 1\u00A0im Lernen, 0\u00A0gekonnt.")}));
 
     // Forgetting the list while the page shows draws it anew.
     whenModal([](QWidget* dialog) { qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Yes)->click(); });
     trigger("forgetProgress");
-    EXPECT_EQ(page->summaries(),
-              (QStringList{QStringLiteral(u"Diese Liste, letzte 30\u00A0Tage: keine Wiederholungen. Alle Listen: "
-                                          u"1\u00A0Wiederholung."),
-                           QStringLiteral(u"Diese Liste, nächste 14\u00A0Tage: 0\u00A0Fragen fällig (heute: 0). "
-                                          u"„Fällige Fragen üben“ nimmt heute dazu 2\u00A0neue Fragen."),
-                           QStringLiteral(u"Diese Liste, 2\u00A0Fragen: 2\u00A0neu, 0\u00A0im Lernen, 0\u00A0gekonnt.")}));
+    EXPECT_EQ(
+        page->summaries(),
+        (QStringList{QStringLiteral(u"Diese Liste, letzte 30\u00A0Tage: keine Wiederholungen. Alle Listen: "
+                                    u"1\u00A0Wiederholung."),
+                     QStringLiteral(u"Diese Liste, nächste 14\u00A0Tage: 0\u00A0Fragen fällig (heute: 0). "
+                                    u"„Fällige Fragen üben“ nimmt heute dazu 2\u00A0neue Fragen."),
+                     QStringLiteral(u"Diese Liste, 2\u00A0Fragen: 2\u00A0neu, 0\u00A0im Lernen, 0\u00A0gekonnt.")}));
 
     // At the window's smallest size every plot and text is whole; the page scrolls.
     mainWindow().resize(mainWindow().minimumSize());
