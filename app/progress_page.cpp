@@ -150,14 +150,20 @@ void ProgressPage::build()
         texts_[i] = new QLabel(content);
         texts_[i]->setObjectName(QString::fromLatin1(textNames[i]));
         texts_[i]->setWordWrap(true);
-        texts_[i]->setFixedWidth(kTextWidth);
         texts_[i]->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
         // Reached with Tab, so that a screen reader reads it: the plots themselves are not.
         texts_[i]->setFocusPolicy(Qt::TabFocus);
-        layout->addWidget(texts_[i], row, 1, Qt::AlignVCenter);
-        layout->setRowStretch(row, 1);
+        if (make != nullptr) {
+            texts_[i]->setFixedWidth(kTextWidth);
+            layout->addWidget(texts_[i], row, 1, Qt::AlignVCenter);
+            layout->setRowStretch(row, 1);
+        } else {
+            layout->addWidget(texts_[i], row, 0, 1, 2);
+        }
     }
     layout->setColumnStretch(0, 1);
+    if (make == nullptr)
+        layout->setRowStretch(static_cast<int>(plots_.size()) + 1, 1);
 
     midnight_ = new QTimer(this);
     midnight_->setSingleShot(true);
@@ -270,9 +276,9 @@ void ProgressPage::draw(Language language)
     const std::array<QString, 3> sentences{reviewsText, dueText, statesText};
     for (std::size_t i = 0; i < plots_.size(); ++i) {
         texts_[i]->setText(sentences[i]);
-        // The scroll area does not ask the page for a height at its width: the text asks for its own.
-        texts_[i]->setMinimumHeight(texts_[i]->heightForWidth(kTextWidth));
         if (plots_[i] != nullptr) {
+            // The scroll area does not ask the page for a height at its width: the text asks for its own.
+            texts_[i]->setMinimumHeight(texts_[i]->heightForWidth(kTextWidth));
             plots_[i]->draw(plots[i]);
             // Not in the Tab chain: named by its title, its figures are in the text beside it.
             plots_[i]->widget()->setAccessibleName(plots[i].title);
