@@ -44,6 +44,7 @@ public:
         setRenderHint(QPainter::Antialiasing);
         // The page's text beside the plot is what the keys reach and a screen reader reads.
         setFocusPolicy(Qt::NoFocus);
+        viewport()->setFocusPolicy(Qt::NoFocus);
         chart()->legend()->setAlignment(Qt::AlignBottom);
         chart()->legend()->setFont(labels);
         chart()->setMargins(QMargins(4, 4, 4, 4));

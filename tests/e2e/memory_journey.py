@@ -76,9 +76,9 @@ def memory(session):
 
     # The progress page says what the plots show.
     press(menu_entry(window, "Windows", "Progress"))
-    for text in ("Last 30 days: 2 reviews, 50 % right first time",
-                 "Next 14 days: 2 questions due, 0 of them today",
-                 "This list: 0 new, 2 learning, 0 known"):
+    for text in ("This list, last 30\u00a0days: 2\u00a0reviews, 50\u00a0% right the first time.",
+                 "This list, next 14\u00a0days: 2\u00a0questions due (today: 0).",
+                 "This list, 2\u00a0questions: 0\u00a0new, 2\u00a0learning, 0\u00a0known."):
         wait_control(window, pyatspi.ROLE_LABEL, text)
 
     # Both questions reviewed today, none new: nothing is due.
