@@ -78,7 +78,8 @@ public:
             auto* barSet = new QBarSet(set.name);
             barSet->setColor(set.color);
             barSet->setBorderColor(set.color);
-            barSet->setLabelColor(palette().color(QPalette::WindowText));
+            // In the chart's own colours, which do not follow the desktop's.
+            barSet->setLabelColor(y_->labelsBrush().color());
             barSet->append(set.values);
             series->append(barSet);
             bars = std::max(bars, set.values.size());
