@@ -40,9 +40,11 @@ public:
 
 // The plots module (Qt Charts) is loaded when the progress page is first
 // drawn; it holds one function of this type under this name. The plot is a
-// child of `parent`, its labels in `labels`.
+// child of `parent`, its labels in `labels`. The name carries the version of
+// this header: a module built from another one is not found, rather than
+// misread. Count it up with every change above.
 using MakeBarPlot = BarPlot* (*)(QWidget* parent, const QFont& labels);
-inline constexpr char kMakeBarPlot[] = "lernwerk_make_bar_plot";
+inline constexpr char kMakeBarPlot[] = "lernwerk_make_bar_plot_1";
 inline constexpr char kPlotsModule[] = "lernwerk_plots";
 
 }  // namespace lernwerk

@@ -130,7 +130,8 @@ private:
 }  // namespace
 }  // namespace lernwerk
 
-extern "C" Q_DECL_EXPORT lernwerk::BarPlot* lernwerk_make_bar_plot(QWidget* parent, const QFont& labels)
+// Found by the name lernwerk::kMakeBarPlot.
+extern "C" Q_DECL_EXPORT lernwerk::BarPlot* lernwerk_make_bar_plot_1(QWidget* parent, const QFont& labels)
 {
     return new lernwerk::BarChart(parent, labels);
 }
