@@ -74,6 +74,10 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     presenter_->takeRoundKeysIn(*this);
     rounds_ = new MemoryRounds(*progress_, *lists_, *presenter_, language_, this);
     connect(presenter_, &RoundPresenter::ended, rounds_, &MemoryRounds::finished);
+    // The progress page, while it shows, follows the counts (after a round, a
+    // forgotten list, a changed list) and the day.
+    connectGuarded(rounds_, &MemoryRounds::countsChanged, this, errors_, &MainWindow::redrawProgress);
+    connectGuarded(progressPage_, &ProgressPage::dayChanged, this, errors_, &MainWindow::redrawProgress);
     connectGuarded(trainer_, &TrainerPage::solveClicked, rounds_, errors_, &MemoryRounds::reveal);
     connectGuarded(trainer_, &TrainerPage::markClicked, rounds_, errors_, &MemoryRounds::mark);
     connectGuarded(lists_, &ListsPage::newSessionRequested, rounds_, errors_, &MemoryRounds::startWholeList);
@@ -182,6 +186,12 @@ void MainWindow::createPages()
             rounds_->drawProgress(*progressPage_);
     });
     connect(pages_, &PageControl::pageChosenByKeys, speaker_, &Speaker::say);
+}
+
+void MainWindow::redrawProgress()
+{
+    if (pages_->currentWidget() == progressPage_)
+        rounds_->drawProgress(*progressPage_);
 }
 
 void MainWindow::applyLanguage(Language language)

@@ -72,6 +72,8 @@ protected:
 private:
     void createPages();
     void applyLanguage(Language language);
+    // Draws the progress page anew when it is the page on display.
+    void redrawProgress();
     void showPage(QWidget* page);
     // The report window of the interface language.
     void showReportDialog();

@@ -33,9 +33,6 @@ class ProgressRecorder;
 // menu's entries for them up to date.
 class MemoryRounds : public QObject {
     Q_OBJECT
-signals:
-    void countsChanged();
-
 public:
     struct Actions {
         QAction* reviewDue = nullptr;
@@ -94,6 +91,9 @@ public:
     void listChanged();
     void retranslate(Language language);
     int dueCount() const { return dueCount_; }
+
+signals:
+    void countsChanged();
 
 private:
     // The chosen lines as (index in the list, text), in list order.

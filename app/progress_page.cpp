@@ -1,115 +1,103 @@
 #include "app/progress_page.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
+#include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
-#include <QStackedBarSeries>
-#include <QValueAxis>
+#include <QLibrary>
+#include <QLocale>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
 
+#include "app/bar_plot.h"
 #include "lang/progress_page_texts.h"
 
 namespace lernwerk {
 
 namespace {
 
-QDate dateOf(memory::Day day) { return QDate(1970, 1, 1).addDays(day); }
-
-// The days below their bars by the day of the month; a day number met again
-// (a month of fewer days in between) gets invisible marks, since the axis
-// takes each category once.
-QStringList dayLabels(memory::Day first, int days)
-{
-    QStringList labels;
-    for (int i = 0; i < days; ++i) {
-        QString label = QString::number(dateOf(first + i).day());
-        while (labels.contains(label))
-            label += QChar(0x200B);
-        labels << label;
-    }
-    return labels;
-}
-
-void setValues(QBarSet* set, const QList<qreal>& values)
-{
-    set->remove(0, set->count());
-    set->append(values);
-}
-
-// From 0 to at least 1, in whole numbers.
-// The counts' axis: from 0 to the largest count, labelled at both ends only,
-// since a plot this low has no room for more labels above each other.
-void setRange(QValueAxis* axis, int largest)
-{
-    axis->setRange(0, std::max(largest, 1));
-    axis->setTickCount(2);
-}
-
-}  // namespace
-
-namespace {
-
-// Half a bar's width in category units, and the days between two labels.
-constexpr qreal kHalfBar = 0.5;
+constexpr int kPlotHeight = 140;
+constexpr int kTextWidth = 200;
+// The day axes are labelled once a week, and the due plot on its last day too.
 constexpr int kDaysInWeek = 7;
+// The figures are drawn anew this long after midnight, once the new day has surely begun.
+constexpr int kAfterMidnightMs = 1000;
+
+const QColor kRight(0x3c, 0x8d, 0x4f);
+const QColor kWrong(0xc0, 0x39, 0x2b);
+const QColor kDue(0x2e, 0x6d, 0xb4);
+const QColor kNew(0xe6, 0x9f, 0x00);
+const QColor kStates(0x7d, 0x5b, 0xa6);
+
+// The plots module: beside the program (a build or an unpacked folder), in the
+// program's library folder when installed, or where the build made it (the
+// tests and benchmarks run from other folders). Loaded once, kept to the end.
+MakeBarPlot plotsModule(QString& why)
+{
+    static MakeBarPlot make = nullptr;
+    static QString problem;
+    if (make != nullptr || !problem.isEmpty()) {
+        why = problem;
+        return make;
+    }
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString name = QStringLiteral("/%1.so").arg(QLatin1String(kPlotsModule));
+    for (const QString& folder :
+         {program, program + QStringLiteral("/" LERNWERK_PLOTS_INSTALLED), QStringLiteral(LERNWERK_PLOTS_BUILT)}) {
+        if (!QFileInfo::exists(folder + name))
+            continue;
+        QLibrary library(folder + name);
+        make = reinterpret_cast<MakeBarPlot>(library.resolve(kMakeBarPlot));
+        if (make != nullptr)
+            return make;
+        problem = library.errorString();
+        break;
+    }
+    if (problem.isEmpty())
+        problem = QStringLiteral("%1 not found").arg(name.mid(1));
+    why = problem;
+    return nullptr;
+}
+
+QLocale localeOf(Language language)
+{
+    switch (language) {
+        case Language::German:
+            return QLocale(QLocale::German, QLocale::Germany);
+        case Language::English:
+            return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    }
+    return QLocale::c();
+}
+
+// Labels of a day axis that starts on `first`: today as such, the other days
+// by their date, at the given bars (in ascending order).
+QList<QPair<int, QString>> dayMarks(memory::Day first, memory::Day today, const QList<int>& bars, Language language)
+{
+    const ProgressPageTexts& texts = progressPageTexts();
+    const QLocale locale = localeOf(language);
+    QList<QPair<int, QString>> marks;
+    for (const int bar : bars) {
+        const memory::Day day = first + bar;
+        marks.append({bar, day == today
+                               ? texts.today.in(language)
+                               : locale.toString(QDate(1970, 1, 1).addDays(day), texts.dateFormat.in(language))});
+    }
+    return marks;
+}
+
+QString counted(int n, const Text& one, const Text& many, Language language)
+{
+    return n == 1 ? one.in(language) : many.in(language).arg(n);
+}
 
 }  // namespace
-
-ProgressPage::Plot ProgressPage::makePlot(const char* viewName, const char* textName, bool stacked,
-                                          std::vector<QColor> colors)
-{
-    Plot plot;
-    auto* chart = new QChart;
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    plot.view = new QChartView(chart, this);
-    plot.view->setObjectName(QString::fromLatin1(viewName));
-    plot.view->setRenderHint(QPainter::Antialiasing);
-    plot.view->setMinimumHeight(140);
-
-    QAbstractBarSeries* series = stacked ? static_cast<QAbstractBarSeries*>(new QStackedBarSeries)
-                                         : static_cast<QAbstractBarSeries*>(new QBarSeries);
-    for (const QColor& color : colors) {
-        auto* set = new QBarSet(QString());
-        set->setColor(color);
-        set->setBorderColor(color);
-        series->append(set);
-        plot.sets.push_back(set);
-    }
-    chart->addSeries(series);
-
-    QFont small = font();
-    if (small.pixelSize() > 0)
-        small.setPixelSize(std::max(8, small.pixelSize() * 4 / 5));
-    else
-        small.setPointSizeF(small.pointSizeF() * 0.8);
-    plot.x = new QBarCategoryAxis;
-    plot.x->setLabelsFont(small);
-    plot.x->setGridLineVisible(false);
-    chart->addAxis(plot.x, Qt::AlignBottom);
-    series->attachAxis(plot.x);
-    plot.y = new QValueAxis;
-    plot.y->setLabelsFont(small);
-    plot.y->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(plot.y, Qt::AlignLeft);
-    series->attachAxis(plot.y);
-
-    plot.text = new QLabel(this);
-    plot.text->setObjectName(QString::fromLatin1(textName));
-    plot.text->setWordWrap(true);
-    plot.text->setFixedWidth(200);
-    // Reached with Tab, so that a screen reader reads it.
-    plot.text->setFocusPolicy(Qt::TabFocus);
-    plot.text->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
-    return plot;
-}
 
 ProgressPage::ProgressPage(const InterfaceLanguage& language, QWidget* parent) : QWidget(parent), language_(language)
 {
@@ -117,135 +105,194 @@ ProgressPage::ProgressPage(const InterfaceLanguage& language, QWidget* parent) :
 }
 
 // The plots are made when the page is first drawn, not at the start: charts
-// are costly to make, and most runs never open the page.
-void ProgressPage::makePlots()
+// are costly to make and to load, and most runs never open the page.
+void ProgressPage::build()
 {
-    reviews_ = makePlot("reviewsChart", "reviewsText", true, {QColor(0x3c, 0x8d, 0x4f), QColor(0xc0, 0x39, 0x2b)});
-    due_ = makePlot("dueChart", "dueText", false, {QColor(0x2e, 0x6d, 0xb4)});
-    states_ = makePlot("statesChart", "statesText", false, {QColor(0x7d, 0x5b, 0xa6)});
-    // Thirty day numbers do not fit side by side: the days are counted back
-    // from today (0), a label a week, on an axis of their own.
-    auto* daysBack = new QValueAxis;
-    daysBack->setRange(-kPastDays + kHalfBar, kHalfBar);
-    daysBack->setTickType(QValueAxis::TicksDynamic);
-    daysBack->setTickAnchor(0);
-    daysBack->setTickInterval(kDaysInWeek);
-    daysBack->setLabelFormat(QStringLiteral("%d"));
-    daysBack->setLabelsFont(reviews_.x->labelsFont());
-    daysBack->setGridLineVisible(false);
-    reviews_.x->setVisible(false);
-    reviews_.view->chart()->addAxis(daysBack, Qt::AlignBottom);
-    auto* layout = new QGridLayout(this);
-    int row = 0;
-    for (const Plot* plot : {&reviews_, &due_, &states_}) {
-        layout->addWidget(plot->view, row, 0);
-        layout->addWidget(plot->text, row, 1);
-        ++row;
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    // Scrolls where the window is too small for all three plots.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("progressScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    outer->addWidget(scroll);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("progressPlots"));
+    auto* layout = new QGridLayout(content);
+    scroll->setWidget(content);
+
+    QFont small = font();
+    if (small.pixelSize() > 0)
+        small.setPixelSize(std::max(8, small.pixelSize() * 4 / 5));
+    else
+        small.setPointSizeF(small.pointSizeF() * 0.8);
+    const MakeBarPlot make = plotsModule(whyMissing_);
+    if (make == nullptr) {
+        missing_ = new QLabel(content);
+        missing_->setObjectName(QStringLiteral("plotsMissing"));
+        missing_->setWordWrap(true);
+        missing_->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+        missing_->setFocusPolicy(Qt::TabFocus);
+        layout->addWidget(missing_, 0, 0, 1, 2);
+    }
+    const std::array<const char*, 3> plotNames{"reviewsChart", "dueChart", "statesChart"};
+    const std::array<const char*, 3> textNames{"reviewsText", "dueText", "statesText"};
+    for (std::size_t i = 0; i < plots_.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        if (make != nullptr) {
+            plots_[i] = make(content, small);
+            QWidget* plot = plots_[i]->widget();
+            plot->setObjectName(QString::fromLatin1(plotNames[i]));
+            plot->setMinimumHeight(kPlotHeight);
+            layout->addWidget(plot, row, 0);
+        }
+        texts_[i] = new QLabel(content);
+        texts_[i]->setObjectName(QString::fromLatin1(textNames[i]));
+        texts_[i]->setWordWrap(true);
+        texts_[i]->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+        // Reached with Tab, so that a screen reader reads it: the plots themselves are not.
+        texts_[i]->setFocusPolicy(Qt::TabFocus);
+        if (make != nullptr) {
+            texts_[i]->setFixedWidth(kTextWidth);
+            layout->addWidget(texts_[i], row, 1, Qt::AlignVCenter);
+            layout->setRowStretch(row, 1);
+        } else {
+            layout->addWidget(texts_[i], row, 0, 1, 2);
+        }
     }
     layout->setColumnStretch(0, 1);
+    if (make == nullptr)
+        layout->setRowStretch(static_cast<int>(plots_.size()) + 1, 1);
+
+    midnight_ = new QTimer(this);
+    midnight_->setSingleShot(true);
+    connect(midnight_, &QTimer::timeout, this, &ProgressPage::dayChanged);
 }
 
 void ProgressPage::update(memory::ReviewStore* store, const std::vector<std::u16string>& list, memory::Day today)
 {
-    today_ = today;
-    reviewDays_.clear();
-    dueDays_.assign(kComingDays, 0);
-    stateCounts_ = {};
+    std::vector<std::optional<memory::QuestionMemory>> memories(list.size());
+    std::vector<memory::DayReviews> reviews;
+    int allReviews = 0;
+    const memory::Day first = today - kPastDays + 1;
     if (store) {
-        reviewDays_ = store->reviews_per_day(today - kPastDays + 1, today);
-        dueDays_ = store->due_per_day(today, kComingDays);
-        stateCounts_ = memory::count_states(store->lookup(list));
-    } else {
-        stateCounts_.fresh = static_cast<int>(list.size());
+        memories = store->lookup(list);
+        reviews = store->list_reviews_per_day(list, first, today);
+        for (const memory::DayReviews& day : store->reviews_per_day(first, today))
+            allReviews += day.right + day.wrong;
     }
+    today_ = today;
+    figures_ = memory::list_figures(memories, reviews, today, kPastDays, kComingDays);
+    allReviews_ = allReviews;
     draw(language_.current());
+    awaitMidnight();
 }
 
 void ProgressPage::retranslate(Language language)
 {
     setWindowTitle(progressPageTexts().tab.in(language));
-    if (reviews_.view != nullptr)
+    if (texts_[0] != nullptr)
         draw(language);
+}
+
+void ProgressPage::awaitMidnight()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
+    midnight_->start(static_cast<int>(std::max<qint64>(now.msecsTo(midnight), 0) + kAfterMidnightMs));
 }
 
 void ProgressPage::draw(Language language)
 {
-    if (reviews_.view == nullptr)
-        makePlots();
+    if (texts_[0] == nullptr)
+        build();
     const ProgressPageTexts& texts = progressPageTexts();
+    std::array<BarPlotData, 3> plots;
 
     // Reviews per day, right the first time below, wrong on top.
-    QList<qreal> right;
-    QList<qreal> wrong;
-    int rightTotal = 0;
-    int wrongTotal = 0;
-    int largest = 0;
-    const memory::Day first = today_ - kPastDays + 1;
-    for (int i = 0; i < kPastDays; ++i) {
-        const auto found = std::find_if(reviewDays_.begin(), reviewDays_.end(),
-                                        [day = first + i](const auto& d) { return d.day == day; });
-        const int r = found == reviewDays_.end() ? 0 : found->right;
-        const int w = found == reviewDays_.end() ? 0 : found->wrong;
-        right << r;
-        wrong << w;
-        rightTotal += r;
-        wrongTotal += w;
-        largest = std::max(largest, r + w);
+    BarPlotData& reviews = plots[0];
+    reviews.title = texts.reviewsTitle.in(language);
+    reviews.stacked = true;
+    reviews.sets = {{texts.right.in(language), kRight, {}}, {texts.wrong.in(language), kWrong, {}}};
+    int right = 0;
+    int wrong = 0;
+    for (const memory::DayReviews& day : figures_.reviews) {
+        reviews.sets[0].values << day.right;
+        reviews.sets[1].values << day.wrong;
+        right += day.right;
+        wrong += day.wrong;
     }
-    reviews_.view->chart()->setTitle(texts.reviewsTitle.in(language));
-    reviews_.sets[0]->setLabel(texts.right.in(language));
-    reviews_.sets[1]->setLabel(texts.wrong.in(language));
-    setValues(reviews_.sets[0], right);
-    setValues(reviews_.sets[1], wrong);
-    reviews_.x->setCategories(dayLabels(first, kPastDays));
-    setRange(reviews_.y, largest);
-    const int total = rightTotal + wrongTotal;
-    const Text& reviewsSummary = total == 1 ? texts.oneReviewSummary : texts.reviewsSummary;
-    reviews_.text->setText(total == 0 ? texts.noReviews.in(language)
-                                      : reviewsSummary.in(language).arg(total).arg(
-                                            static_cast<int>(std::lround(100.0 * rightTotal / total))));
+    QList<int> bars;
+    for (int bar = (kPastDays - 1) % kDaysInWeek; bar < kPastDays; bar += kDaysInWeek)
+        bars << bar;
+    reviews.marks = dayMarks(today_ - kPastDays + 1, today_, bars, language);
+    const int total = right + wrong;
+    QString reviewsText = total == 0 ? texts.noReviews.in(language)
+                                     : texts.reviewsSummary.in(language).arg(
+                                           counted(total, texts.oneReview, texts.reviews, language),
+                                           QString::number(static_cast<int>(std::lround(100.0 * right / total))));
+    if (allReviews_ > total)
+        reviewsText +=
+            texts.allListsReviews.in(language).arg(counted(allReviews_, texts.oneReview, texts.reviews, language));
 
-    // Questions due on each coming day, the overdue ones with today's.
-    QList<qreal> due;
+    // Questions due on each coming day, the overdue ones with today's, and on
+    // top of today's the new ones a due round takes.
+    BarPlotData& due = plots[1];
+    due.title = texts.dueTitle.in(language);
+    due.stacked = true;
+    due.sets = {{texts.due.in(language), kDue, {}}, {texts.newToday.in(language), kNew, {}}};
     int dueTotal = 0;
-    largest = 0;
-    for (int i = 0; i < kComingDays; ++i) {
-        const int n = i < static_cast<int>(dueDays_.size()) ? dueDays_[static_cast<std::size_t>(i)] : 0;
-        due << n;
+    for (const std::int32_t n : figures_.due) {
+        due.sets[0].values << n;
+        due.sets[1].values << (due.sets[1].values.isEmpty() ? figures_.new_today : 0);
         dueTotal += n;
-        largest = std::max(largest, n);
     }
-    due_.view->chart()->setTitle(texts.dueTitle.in(language));
-    due_.sets[0]->setLabel(texts.due.in(language));
-    setValues(due_.sets[0], due);
-    due_.x->setCategories(dayLabels(today_, kComingDays));
-    setRange(due_.y, largest);
-    const Text& dueSummary = dueTotal == 1 ? texts.oneDueSummary : texts.dueSummary;
-    due_.text->setText(dueSummary.in(language).arg(dueTotal).arg(dueDays_.empty() ? 0 : dueDays_.front()));
+    bars.clear();
+    for (int ahead = 0; ahead < kComingDays; ahead += kDaysInWeek)
+        bars << ahead;
+    if (bars.back() != kComingDays - 1)
+        bars << kComingDays - 1;
+    due.marks = dayMarks(today_, today_, bars, language);
+    QString dueText =
+        texts.dueSummary.in(language).arg(counted(dueTotal, texts.oneQuestion, texts.questionCount, language),
+                                          QString::number(figures_.due.empty() ? 0 : figures_.due.front()));
+    if (figures_.new_today > 0)
+        dueText += texts.newTodaySummary.in(language).arg(
+            counted(figures_.new_today, texts.oneNewQuestion, texts.newQuestions, language));
 
-    // The loaded list by memory state.
-    states_.view->chart()->setTitle(texts.statesTitle.in(language));
-    states_.sets[0]->setLabel(texts.questions.in(language));
-    setValues(states_.sets[0], {qreal(stateCounts_.fresh), qreal(stateCounts_.learning), qreal(stateCounts_.known)});
-    states_.x->setCategories({texts.fresh.in(language), texts.learning.in(language), texts.known.in(language)});
-    setRange(states_.y, std::max({stateCounts_.fresh, stateCounts_.learning, stateCounts_.known}));
-    states_.text->setText(
-        texts.statesSummary.in(language).arg(stateCounts_.fresh).arg(stateCounts_.learning).arg(stateCounts_.known));
+    // The loaded list by memory state, each bar with its count.
+    const memory::StateCounts& states = figures_.states;
+    BarPlotData& state = plots[2];
+    state.title = texts.statesTitle.in(language);
+    state.valueLabels = true;
+    state.sets = {
+        {texts.questions.in(language), kStates, {qreal(states.fresh), qreal(states.learning), qreal(states.known)}}};
+    state.categories = {texts.fresh.in(language), texts.learning.in(language), texts.known.in(language)};
+    const QString statesText = texts.statesSummary.in(language).arg(
+        QString::number(states.fresh), QString::number(states.learning), QString::number(states.known),
+        counted(states.fresh + states.learning + states.known, texts.oneQuestion, texts.questionCount, language));
 
-    // A plot is heard by the text beside it.
-    for (const Plot* plot : {&reviews_, &due_, &states_}) {
-        plot->view->setAccessibleName(plot->text->text());
-        // The drawing area takes the keys for the view: it has its name too.
-        plot->view->viewport()->setAccessibleName(plot->text->text());
-        plot->text->setAccessibleName(plot->text->text());
+    const std::array<QString, 3> sentences{reviewsText, dueText, statesText};
+    for (std::size_t i = 0; i < plots_.size(); ++i) {
+        texts_[i]->setText(sentences[i]);
+        if (plots_[i] != nullptr) {
+            // The scroll area does not ask the page for a height at its width: the text asks for its own.
+            texts_[i]->setMinimumHeight(texts_[i]->heightForWidth(kTextWidth));
+            plots_[i]->draw(plots[i]);
+            // Not in the Tab chain: named by its title, its figures are in the text beside it.
+            plots_[i]->widget()->setAccessibleName(plots[i].title);
+        }
     }
+    if (missing_ != nullptr)
+        missing_->setText(texts.plotsMissing.in(language).arg(whyMissing_));
 }
 
 QStringList ProgressPage::summaries() const
 {
-    if (reviews_.view == nullptr)
+    if (texts_[0] == nullptr)
         return {};
-    return {reviews_.text->text(), due_.text->text(), states_.text->text()};
+    return {texts_[0]->text(), texts_[1]->text(), texts_[2]->text()};
 }
 
 }  // namespace lernwerk

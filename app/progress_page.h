@@ -2,25 +2,27 @@
 
 #include <QWidget>
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "lang/interface_language.h"
+#include "memory/list_figures.h"
 #include "memory/review_store.h"
-#include "memory/round_choice.h"
 
-class QBarCategoryAxis;
-class QBarSet;
-class QChartView;
 class QLabel;
-class QValueAxis;
+class QTimer;
 
 namespace lernwerk {
 
-// Windows > Progress: three plots of the learner's memory, each with a short
-// text beside it that a screen reader reads: the reviews of the last 30 days
-// (right the first time and wrong, stacked), the questions due on each of the
-// next 14 days, and the loaded list's questions by memory state.
+class BarPlot;
+
+// Windows > Progress: three plots of the loaded list's questions, each with a
+// short text beside it that a screen reader reads: the reviews of the last 30
+// days (right the first time and wrong, stacked), the questions due on each of
+// the next 14 days (with the new ones a due round takes today), and the list's
+// questions by memory state. The plots come from a module of their own, loaded
+// when the page is first drawn.
 class ProgressPage : public QWidget {
     Q_OBJECT
 public:
@@ -29,35 +31,33 @@ public:
 
     explicit ProgressPage(const InterfaceLanguage& language, QWidget* parent = nullptr);
 
-    // Asks the store for the figures and draws them; without a store, all are empty.
+    // Asks the store for the figures of `list` and draws them; without a store, all are empty.
     void update(memory::ReviewStore* store, const std::vector<std::u16string>& list, memory::Day today);
     void retranslate(Language language);
 
     // The texts beside the plots, in order; empty before the page was first drawn.
     QStringList summaries() const;
 
+signals:
+    // A new day began since the page was drawn: its figures are out of date.
+    void dayChanged();
+
 private:
-    // One plot: a bar chart whose sets and axes stay, only their values change.
-    struct Plot {
-        QChartView* view = nullptr;
-        QBarCategoryAxis* x = nullptr;
-        QValueAxis* y = nullptr;
-        std::vector<QBarSet*> sets;
-        QLabel* text = nullptr;
-    };
-    Plot makePlot(const char* viewName, const char* textName, bool stacked, std::vector<QColor> colors);
-    void makePlots();
+    void build();
     void draw(Language language);
+    void awaitMidnight();
 
     const InterfaceLanguage& language_;
-    Plot reviews_;
-    Plot due_;
-    Plot states_;
+    std::array<BarPlot*, 3> plots_{};
+    std::array<QLabel*, 3> texts_{};
+    QLabel* missing_ = nullptr;
+    QString whyMissing_;
+    QTimer* midnight_ = nullptr;
 
     memory::Day today_ = 0;
-    std::vector<memory::DayReviews> reviewDays_;
-    std::vector<std::int32_t> dueDays_;
-    memory::StateCounts stateCounts_;
+    memory::ListFigures figures_;
+    // Reviews of every list in the last 30 days.
+    int allReviews_ = 0;
 };
 
 }  // namespace lernwerk

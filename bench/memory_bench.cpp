@@ -5,6 +5,7 @@
 #include <random>
 
 #include "filled_store.h"
+#include "memory/list_figures.h"
 #include "memory/round_choice.h"
 
 namespace {
@@ -39,18 +40,18 @@ void CountDue(benchmark::State& state)
 }
 BENCHMARK(CountDue)->Unit(benchmark::kMillisecond);
 
-// What the progress page asks the store: 30 days of reviews, 14 days of due
-// questions and the loaded list's questions by memory state.
+// What the progress page asks the store for the loaded list: its questions'
+// reviews of 30 days, all reviews of those days, and each question's memory,
+// from which the due questions of 14 days and the states are counted.
 void ProgressFigures(benchmark::State& state)
 {
     auto& store = filled();
     for (auto _ : state) {
-        const auto reviews = store.store().reviews_per_day(kToday - 29, kToday);
-        const auto due = store.store().due_per_day(kToday, 14);
-        const auto states = memory::count_states(store.store().lookup(store.lines()));
-        benchmark::DoNotOptimize(reviews.data());
-        benchmark::DoNotOptimize(due.data());
-        benchmark::DoNotOptimize(states.known);
+        const auto reviews = store.store().list_reviews_per_day(store.lines(), kToday - 29, kToday);
+        const auto all = store.store().reviews_per_day(kToday - 29, kToday);
+        const auto figures = memory::list_figures(store.store().lookup(store.lines()), reviews, kToday, 30, 14);
+        benchmark::DoNotOptimize(all.data());
+        benchmark::DoNotOptimize(figures.due.data());
     }
 }
 BENCHMARK(ProgressFigures)->Unit(benchmark::kMillisecond);

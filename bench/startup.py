@@ -10,7 +10,8 @@ window is on screen and ends. The time from just before the process is started
 to that moment is the start-up; the median over the runs is reported, with the
 ratio. Then each is started once more without the variable, left idle (the
 program on its trainer page, once the start screen has handed over), and its
-resident memory is read from /proc.
+resident memory is read from /proc, with the plot libraries (Qt Charts, Qt OpenGL) that
+are mapped by then: none, since the progress page loads them when it is first opened.
 """
 import argparse
 import os
@@ -29,18 +30,23 @@ def mapped_after(command, env, cwd):
 
 
 def idle_kilobytes(command, env, cwd, seconds):
+    """The resident memory when idle, and the libraries mapped then whose names hold "Charts"
+    or "OpenGL" (the progress page's plots load them when the page is first opened)."""
     process = subprocess.Popen(command, env=env, cwd=cwd, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     try:
         time.sleep(seconds)
+        with open(f"/proc/{process.pid}/maps") as maps:
+            late = sorted({line.split()[-1].rsplit("/", 1)[-1] for line in maps
+                           if "Charts" in line or "libQt6OpenGL" in line})
         with open(f"/proc/{process.pid}/status") as status:
             for line in status:
                 if line.startswith("VmRSS:"):
-                    return int(line.split()[1])
+                    return int(line.split()[1]), late
     finally:
         process.kill()
         process.wait()
-    return 0
+    return 0, []
 
 
 def main():
@@ -71,10 +77,11 @@ def main():
         print(f"start-up to the first window on screen, median of {args.runs}:")
         print(f"  program {p:7.1f} ms   bare {b:7.1f} ms   ratio {p / b:.2f}")
 
-        p_kb = idle_kilobytes(program, env, folder, args.idle_seconds)
-        b_kb = idle_kilobytes(bare, env, folder, args.idle_seconds)
+        p_kb, late = idle_kilobytes(program, env, folder, args.idle_seconds)
+        b_kb, _ = idle_kilobytes(bare, env, folder, args.idle_seconds)
         print(f"resident when idle after {args.idle_seconds:.0f} s:")
         print(f"  program {p_kb / 1024:7.1f} MB   bare {b_kb / 1024:7.1f} MB   ratio {p_kb / b_kb:.2f}")
+        print(f"  loaded before the progress page opens: {', '.join(late) or 'no Qt Charts, no Qt OpenGL'}")
     finally:
         server.terminate()
         server.wait()

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <ctime>
 #include <limits>
+#include <unordered_set>
 
 #include "memory/question_key.h"
 
@@ -945,6 +946,42 @@ std::int64_t ReviewStore::review_count() const
 {
     try {
         return db_->execAndGet("SELECT count(*) FROM reviews").getInt64();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+std::vector<DayReviews> ReviewStore::list_reviews_per_day(const std::vector<std::u16string>& lines, Day first,
+                                                          Day last) const
+{
+    try {
+        std::vector<DayReviews> days;
+        for (Day day = first; day <= last; ++day)
+            days.push_back({day, 0, 0});
+        if (days.empty() || lines.empty())
+            return days;
+        std::unordered_set<std::int64_t> keys;
+        keys.reserve(lines.size());
+        for (const auto& line : lines)
+            keys.insert(question_key(line));
+        // The window's reviews of every list, sorted out here: a list may hold
+        // more questions than a statement takes parameters.
+        SQLite::Statement reviews(*db_, "SELECT question, day, rating FROM reviews WHERE day BETWEEN ? AND ?");
+        reviews.bind(1, first);
+        reviews.bind(2, last);
+        while (reviews.executeStep()) {
+            if (!keys.contains(reviews.getColumn(0).getInt64()))
+                continue;
+            const std::int64_t offset = reviews.getColumn(1).getInt64() - first;
+            if (offset < 0 || offset >= static_cast<std::int64_t>(days.size()))
+                continue;
+            auto& entry = days[static_cast<std::size_t>(offset)];
+            if (reviews.getColumn(2).getInt() == static_cast<int>(Rating::Again))
+                ++entry.wrong;
+            else
+                ++entry.right;
+        }
+        return days;
     } catch (const std::exception& e) {
         fail(e);
     }

@@ -179,6 +179,10 @@ public:
     std::vector<std::int32_t> due_per_day(Day first, int days) const;
     std::int64_t review_count() const;
 
+    // Reviews per day of the questions of `lines` only, from `first` to `last`,
+    // one entry for each day; a line held twice counts once.
+    std::vector<DayReviews> list_reviews_per_day(const std::vector<std::u16string>& lines, Day first, Day last) const;
+
 private:
     void open(Options options);
     void create_schema();

@@ -101,9 +101,9 @@ def memory(session):
 
     # The progress page says what the plots show.
     press(menu_entry(window, "Windows", "Progress"))
-    for text in ("Last 30 days: 3 reviews, 67 % right first time",
-                 "Next 14 days: 3 questions due, 0 of them today",
-                 "This list: 0 new, 3 learning, 0 known"):
+    for text in ("This list, last 30\u00a0days: 3\u00a0reviews, 67\u00a0% right the first time.",
+                 "This list, next 14\u00a0days: 3\u00a0questions due (today: 0).",
+                 "This list, 3\u00a0questions: 0\u00a0new, 3\u00a0learning, 0\u00a0known."):
         wait_control(window, pyatspi.ROLE_LABEL, text)
 
     # Every question reviewed today, none new: nothing is due.

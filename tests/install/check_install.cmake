@@ -1,4 +1,4 @@
-# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -P check_install.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DAPP_ID=... -DPLOTS=... -P check_install.cmake
 #
 # Installs the build into PREFIX, checks that exactly the files the program needs at run time
 # are there, and runs the desktop's validators on the desktop entry and the metainfo.
@@ -12,6 +12,7 @@ endif()
 
 set(expected
     bin/lernwerk
+    ${PLOTS}
     share/applications/${APP_ID}.desktop
     share/icons/hicolor/128x128/apps/lernwerk.png
     share/icons/hicolor/256x256/apps/lernwerk.png

@@ -4,12 +4,11 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
-
-#include <QChartView>
 
 #include "app/progress_page.h"
 #include "app/progress_recorder.h"
@@ -394,15 +393,22 @@ TEST_F(ProgressTest, TheProgressPageShowsAndSaysTheFigures)
     trigger("fProgress");
     EXPECT_EQ(find<PageControl>("blatt")->currentWidget(), page);
     EXPECT_EQ(page->summaries(),
-              (QStringList{QStringLiteral("Letzte 30 Tage: 2 Wiederholungen, 50 % beim ersten Mal richtig"),
-                           QStringLiteral("Nächste 14 Tage: 2 Fragen fällig, 0 davon heute"),
-                           QStringLiteral("Diese Liste: 0 neu, 2 im Lernen, 0 gekonnt")}));
-    EXPECT_EQ(find<QChartView>("dueChart")->accessibleName(), page->summaries()[1]);
+              (QStringList{
+                  QStringLiteral(u"Diese Liste, letzte 30\u00A0Tage: 2\u00A0Wiederholungen, 50\u00A0% beim ersten Mal "
+                                 u"richtig."),
+                  QStringLiteral(u"Diese Liste, nächste 14\u00A0Tage: 2\u00A0Fragen fällig (heute: 0)."),
+                  QStringLiteral(u"Diese Liste, 2\u00A0Fragen: 0\u00A0neu, 2\u00A0im Lernen, 0\u00A0gekonnt.")}));
+    // The keys reach each text once; the plots are named by their titles.
+    EXPECT_EQ(find<QLabel>("dueText")->focusPolicy(), Qt::TabFocus);
+    EXPECT_EQ(find<QWidget>("dueChart")->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(find<QWidget>("dueChart")->accessibleName(), QStringLiteral(u"Fällig aus dieser Liste, nächste 14 Tage"));
 
     trigger("sp2");
-    EXPECT_EQ(page->summaries(), (QStringList{QStringLiteral("Last 30 days: 2 reviews, 50 % right first time"),
-                                              QStringLiteral("Next 14 days: 2 questions due, 0 of them today"),
-                                              QStringLiteral("This list: 0 new, 2 learning, 0 known")}));
+    EXPECT_EQ(
+        page->summaries(),
+        (QStringList{QStringLiteral(u"This list, last 30\u00A0days: 2\u00A0reviews, 50\u00A0% right the first time."),
+                     QStringLiteral(u"This list, next 14\u00A0days: 2\u00A0questions due (today: 0)."),
+                     QStringLiteral(u"This list, 2\u00A0questions: 0\u00A0new, 2\u00A0learning, 0\u00A0known.")}));
     auto* tabs = find<PageControl>("blatt");
     EXPECT_EQ(tabs->tabText(tabs->indexOf(page)), QStringLiteral("Progress"));
     if (qEnvironmentVariableIsSet("LERNWERK_PROGRESS_SHOT")) {
@@ -410,6 +416,46 @@ TEST_F(ProgressTest, TheProgressPageShowsAndSaysTheFigures)
         QCoreApplication::processEvents();
         mainWindow().grab().save(qEnvironmentVariable("LERNWERK_PROGRESS_SHOT"));
     }
+}
+
+TEST_F(ProgressTest, ThePlotsCountTheLoadedListAndFollowIt)
+{
+    startProgram();
+    playRound();  // "Haus" and "Baum" reviewed
+    // Another list: "Haus" again and a new question.
+    memo("Memo1")->setPlainText(QStringLiteral("Katze | _cat_\nHaus | _house_"));
+    emit find<QMenu>("p0")->aboutToShow();
+    EXPECT_EQ(find<QAction>("reviewDue")->text(), QStringLiteral("Fällige Fragen üben (1)"));
+    trigger("fProgress");
+    auto* page = find<ProgressPage>("progress");
+    EXPECT_EQ(
+        page->summaries(),
+        (QStringList{QStringLiteral(u"Diese Liste, letzte 30\u00A0Tage: 1\u00A0Wiederholung, 0\u00A0% beim ersten "
+                                    u"Mal richtig. Alle Listen: 2\u00A0Wiederholungen."),
+                     QStringLiteral(u"Diese Liste, nächste 14\u00A0Tage: 1\u00A0Frage fällig (heute: 0). "
+                                    u"„Fällige Fragen üben“ nimmt heute dazu 1\u00A0neue Frage."),
+                     QStringLiteral(u"Diese Liste, 2\u00A0Fragen: 1\u00A0neu, 1\u00A0im Lernen, 0\u00A0gekonnt.")}));
+
+    // Forgetting the list while the page shows draws it anew.
+    whenModal([](QWidget* dialog) { qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Yes)->click(); });
+    trigger("forgetProgress");
+    EXPECT_EQ(
+        page->summaries(),
+        (QStringList{QStringLiteral(u"Diese Liste, letzte 30\u00A0Tage: keine Wiederholungen. Alle Listen: "
+                                    u"1\u00A0Wiederholung."),
+                     QStringLiteral(u"Diese Liste, nächste 14\u00A0Tage: 0\u00A0Fragen fällig (heute: 0). "
+                                    u"„Fällige Fragen üben“ nimmt heute dazu 2\u00A0neue Fragen."),
+                     QStringLiteral(u"Diese Liste, 2\u00A0Fragen: 2\u00A0neu, 0\u00A0im Lernen, 0\u00A0gekonnt.")}));
+
+    // At the window's smallest size every plot and text is whole; the page scrolls.
+    mainWindow().resize(mainWindow().minimumSize());
+    QCoreApplication::processEvents();
+    for (const char* name : {"reviewsText", "dueText", "statesText"}) {
+        auto* label = find<QLabel>(name);
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name;
+    }
+    for (const char* name : {"reviewsChart", "dueChart", "statesChart"})
+        EXPECT_GE(find<QWidget>(name)->height(), 140) << name;
 }
 
 }  // namespace
