@@ -644,4 +644,19 @@ std::int64_t ReviewStore::review_count() const
     }
 }
 
+std::optional<LastReview> ReviewStore::last_review(std::u16string_view line) const
+{
+    try {
+        SQLite::Statement find(*db_,
+                               "SELECT rating, day FROM reviews WHERE question = ? ORDER BY time_ms DESC, rowid DESC "
+                               "LIMIT 1");
+        find.bind(1, question_key(line));
+        if (!find.executeStep())
+            return std::nullopt;
+        return LastReview{static_cast<Rating>(find.getColumn(0).getInt()), find.getColumn(1).getInt()};
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
 }  // namespace memory

@@ -89,6 +89,12 @@ struct DayReviews {
     std::int32_t wrong = 0;
 };
 
+// The most recent review of a question.
+struct LastReview {
+    Rating rating = Rating::Good;
+    Day day = 0;
+};
+
 // The learner's progress in one SQLite file: every review, each question's
 // memory state, the rounds, and the round to continue. Every write is one
 // transaction; the file is in WAL mode with a busy timeout, so that two copies
@@ -138,6 +144,9 @@ public:
     // Questions due on each of `days` days from `first` on; those overdue count on `first`.
     std::vector<std::int32_t> due_per_day(Day first, int days) const;
     std::int64_t review_count() const;
+
+    // The last review of `line`: its rating and day; nothing when it was never reviewed.
+    std::optional<LastReview> last_review(std::u16string_view line) const;
 
 private:
     void open(Options options);
