@@ -12,6 +12,7 @@
 
 #include "app/progress_page.h"
 #include "app/progress_recorder.h"
+#include "lang/glance_texts.h"
 #include "lang/lists_texts.h"
 #include "lang/progress_texts.h"
 #include "lists/lists_page.h"
@@ -132,11 +133,19 @@ void MemoryRounds::startChosen(const Lines& lines)
     updateMissedEntries();
 }
 
-void MemoryRounds::startDue() { startChosen(dueLines(true)); }
+void MemoryRounds::startDue()
+{
+    const Lines due = dueLines(true);
+    if (due.empty())
+        return tellNothingToAsk(nothingDueSentence());
+    startChosen(due);
+}
 
 void MemoryRounds::startMissed()
 {
     const auto& missed = progress_.missedLines();
+    if (missed.empty())
+        return tellNothingToAsk(glanceTexts().nothingMissed.in(language_.current()));
     startChosen(Lines(missed.begin(), missed.end()));
 }
 
@@ -351,6 +360,7 @@ void MemoryRounds::refresh()
         actions_.continueRound->setEnabled(keptRoundForList().has_value());
     retranslate(language_.current());
     updateMissedEntries();
+    emit countsChanged();
 }
 
 void MemoryRounds::listChanged() { recount_->start(); }
@@ -371,5 +381,50 @@ void MemoryRounds::updateMissedEntries()
         if (action)
             action->setEnabled(any);
 }
+
+std::optional<memory::DayOutlook> MemoryRounds::outlook(memory::Day day)
+{
+    memory::ReviewStore* store = progress_.storeIfOpen();
+    if (!store)
+        return std::nullopt;
+    std::vector<std::u16string> lines = listLines();
+    std::erase(lines, std::u16string());
+    try {
+        return memory::day_outlook(store->lookup(lines), day);
+    } catch (const memory::StoreError&) {
+        return std::nullopt;  // the next write names the problem
+    }
+}
+
+QString MemoryRounds::nextReviewSentence()
+{
+    const memory::Day day = today();
+    const auto seen = outlook(day);
+    return seen ? nextReviewText(*seen, day, language_.current()) : QString();
+}
+
+QString MemoryRounds::nothingDueSentence()
+{
+    const QString nothing = glanceTexts().nothingDue.in(language_.current());
+    const QString next = nextReviewSentence();
+    return next.isEmpty() ? nothing : nothing + QLatin1Char(' ') + next;
+}
+
+QString MemoryRounds::lineHistory(const QString& line)
+{
+    memory::ReviewStore* store = progress_.storeIfOpen();
+    if (!store || line.isEmpty())
+        return {};
+    const std::u16string text = line.toStdU16String();
+    try {
+        const auto found = store->lookup({text});
+        const auto last = found.front() ? store->last_review(text) : std::nullopt;
+        return historyText(found.front(), last, today(), language_.current());
+    } catch (const memory::StoreError&) {
+        return {};
+    }
+}
+
+void MemoryRounds::tellNothingToAsk(const QString& text) { emit told(text); }
 
 }  // namespace lernwerk

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "lang/interface_language.h"
+#include "memory/day_outlook.h"
 #include "memory/review_store.h"
 #include "quiz/in_memory_lists.h"
 #include "quiz/round.h"
@@ -88,7 +89,23 @@ public:
     void retranslate(Language language);
     int dueCount() const { return dueCount_; }
 
+    // The loaded list's day at a glance on `day`; nothing while the store is not open.
+    std::optional<memory::DayOutlook> outlook(memory::Day day);
+    // "Next review: tomorrow, 5 questions." for the loaded list, from today.
+    QString nextReviewSentence();
+    // What "Review Due" says when it has nothing to ask today.
+    QString nothingDueSentence();
+    // A line's memory as its tooltip shows it; empty for an empty line or without store.
+    QString lineHistory(const QString& line);
+
+signals:
+    void countsChanged();
+    // A round was asked for that has nothing to ask: `text` says why.
+    void told(const QString& text);
+
 private:
+    // The round asked for has no questions.
+    void tellNothingToAsk(const QString& text);
     // The chosen lines as (index in the list, text), in list order.
     using Lines = std::vector<std::pair<int, std::u16string>>;
     Lines dueLines(bool openStore);

@@ -81,7 +81,8 @@ void RoundPresenter::round_started()
 {
     parts_.pages.selectPage(&parts_.trainer);
     parts_.trainer.startRound();
-    speech_.roundStarted();
+    // A new round starts with no trial counted; a continued one with its own.
+    speech_.roundStarted(state_ && state_().n_trials >= 0);
 }
 
 void RoundPresenter::set_phase(std::u16string_view text)
@@ -114,7 +115,7 @@ void RoundPresenter::show_solution(std::u16string_view text)
 void RoundPresenter::round_ended()
 {
     parts_.trainer.endRound();
-    speech_.roundEnded(parts_.statusBar.panelText(StatusBar::kPhasePanel));
+    speech_.roundEnded(parts_.statusBar.panelText(StatusBar::kPhasePanel), closingWords_ ? closingWords_() : QString());
     emit ended();
     // The learner goes on from "Neue Runde..".
     parts_.pages.setPageVisible(&parts_.lists, true);
