@@ -5,10 +5,13 @@
 #include <QPushButton>
 
 #include "app/answer_marks.h"
+#include "app/spoken_question.h"
+#include "lang/speech_texts.h"
 #include "lang/trainer_texts.h"
 #include "widgets/controls.h"
 #include "widgets/long_word_wrap.h"
 #include "widgets/text_field.h"
+#include "widgets/text_field_accessible.h"
 
 namespace lernwerk {
 
@@ -137,6 +140,9 @@ void TrainerPage::retranslate(Language language)
     replaceFieldLines(*answer_, texts.answerField.in(language));
     replaceFieldLines(*solution_, texts.solutionField.in(language));
     replaceFieldLines(*question_, texts.questionField.in(language));
+    // A screen reader reads the question's gaps as words, in the language of the moment.
+    TextFieldAccessible::setReader(
+        *question_, [gap = speechTexts().gap.in(language)](const QString& shown) { return readQuestion(shown, gap); });
     placeGlance();
 }
 

@@ -32,10 +32,7 @@ const GlanceTexts& glanceTexts()
         .oneQuestion = {QStringLiteral("1 Frage"), QStringLiteral("1 question")},
         .questions = {QStringLiteral("%1 Fragen"), QStringLiteral("%1 questions")},
         .nothingDue = {QStringLiteral("Heute ist nichts fällig."), QStringLiteral("Nothing is due today.")},
-        .nothingMissed = {QStringLiteral("Keine verpassten Fragen: die letzte Runde hat keine Antwort Falsch oder "
-                                         "Zurückgestellt."),
-                          QStringLiteral("No missed questions: the last round has no answer marked Wrong or "
-                                         "Clocked.")},
+        .nothingMissed = {QStringLiteral("Keine verpassten Fragen."), QStringLiteral("No missed questions.")},
         .nothingToContinue = {QStringLiteral("Keine Runde dieser Liste zum Fortsetzen."),
                               QStringLiteral("No round of this list to continue.")},
         .newQuestion = {QStringLiteral("Neu, noch nicht wiederholt."), QStringLiteral("New, not reviewed yet.")},
