@@ -17,6 +17,7 @@ void DayGlance::update()
     const memory::Day today = memory::local_day(QDateTime::currentSecsSinceEpoch());
     const Language language = parts_.language.current();
     const auto outlook = parts_.rounds.outlook(today);
+    parts_.lists.refreshLineHistory();
     if (!outlook) {
         parts_.trainer.showGlance({});
         parts_.lists.showNextReview({});

@@ -223,20 +223,28 @@ bool ListsPage::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+void ListsPage::refreshLineHistory()
+{
+    if (!lineHistory_)
+        return;
+    const QString history = lineHistory_(questions_->textCursor().block().text());
+    if (history != questions_->accessibleDescription())
+        questions_->setAccessibleDescription(history);
+}
+
 void ListsPage::caretMoved()
 {
     if (!lineHistory_)
         return;
+    refreshLineHistory();
     const QTextCursor caret = questions_->textCursor();
-    const QString history = lineHistory_(caret.block().text());
-    if (history != questions_->accessibleDescription())
-        questions_->setAccessibleDescription(history);
     // The tooltip comes up when the caret reaches another line, not at every key typed on one.
     const int line = caret.blockNumber();
     if (line == historyLine_ || !questions_->hasFocus())
         return;
     historyLine_ = line;
     const QRect caretRect = questions_->cursorRect(caret);
+    const QString history = questions_->accessibleDescription();
     if (history.isEmpty())
         QToolTip::hideText();
     else

@@ -61,6 +61,8 @@ public:
     // points at a line and when the caret moves onto another line, where the
     // field's accessible description follows it for a screen reader.
     void setLineHistory(std::function<QString(const QString& line)> history);
+    // The history of the caret's line is asked anew: it may have changed.
+    void refreshLineHistory();
 
 signals:
     // "Neue Runde.." was pressed.
