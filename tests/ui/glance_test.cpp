@@ -7,6 +7,7 @@
 
 #include "app/memory_rounds.h"
 #include "app/progress_recorder.h"
+#include "lang/glance_texts.h"
 #include "memory/review_store.h"
 #include "program_fixture.h"
 
@@ -113,6 +114,35 @@ TEST_F(GlanceTest, TheCaretLineOfTheListCarriesItsHistory)
         QTextCursor caret(list->document()->findBlockByNumber(line.line));
         list->setTextCursor(caret);
         EXPECT_EQ(list->accessibleDescription(), line.history) << line.line;
+    }
+}
+
+// When the next reviews fall due, as it is said: tomorrow, in days up to a
+// week, then the date, with the year when it is another one.
+TEST(NextReviewText, SaysTheDayAheadInWordsThenAsADate)
+{
+    const memory::Day today = static_cast<memory::Day>(QDate(1970, 1, 1).daysTo(QDate(2026, 12, 8)));
+    const struct {
+        int ahead;
+        int count;
+        const char* german;
+        const char* english;
+    } cases[] = {
+        {1, 1, "Nächste Wiederholung: morgen, 1 Frage.", "Next review: tomorrow, 1 question."},
+        {2, 5, "Nächste Wiederholung: in 2 Tagen, 5 Fragen.", "Next review: in 2 days, 5 questions."},
+        {7, 2, "Nächste Wiederholung: in 7 Tagen, 2 Fragen.", "Next review: in 7 days, 2 questions."},
+        {8, 3, "Nächste Wiederholung: am 16.12., 3 Fragen.", "Next review: on Dec 16, 3 questions."},
+        {40, 1, "Nächste Wiederholung: am 17.1.2027, 1 Frage.", "Next review: on Jan 17, 2027, 1 question."},
+        {0, 0, "Keine Wiederholung geplant.", "No review is scheduled."},
+    };
+    for (const auto& c : cases) {
+        memory::DayOutlook outlook;
+        if (c.ahead > 0) {
+            outlook.next_day = today + c.ahead;
+            outlook.next_count = c.count;
+        }
+        EXPECT_EQ(nextReviewText(outlook, today, Language::German), QString::fromUtf8(c.german)) << c.ahead;
+        EXPECT_EQ(nextReviewText(outlook, today, Language::English), QString::fromUtf8(c.english)) << c.ahead;
     }
 }
 
