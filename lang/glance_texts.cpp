@@ -12,6 +12,14 @@ constexpr int kDaysCounted = 7;
 
 QDate dateOf(memory::Day day) { return QDate(1970, 1, 1).addDays(day); }
 
+// A sentence with its full stop; a German date at its end has one already.
+QString closed(QString sentence)
+{
+    if (!sentence.endsWith(QLatin1Char('.')))
+        sentence += QLatin1Char('.');
+    return sentence;
+}
+
 QString questionCount(int count, Language language)
 {
     const GlanceTexts& texts = glanceTexts();
@@ -38,8 +46,8 @@ const GlanceTexts& glanceTexts()
         .newQuestion = {QStringLiteral("Neu, noch nicht wiederholt."), QStringLiteral("New, not reviewed yet.")},
         .oneReview = {QStringLiteral("1 Wiederholung"), QStringLiteral("1 review")},
         .reviews = {QStringLiteral("%1 Wiederholungen"), QStringLiteral("%1 reviews")},
-        .history = {QStringLiteral("%1, zuletzt %2 am %3, %4."), QStringLiteral("%1, last %2 on %3, %4.")},
-        .historyWithoutMark = {QStringLiteral("%1, %2."), QStringLiteral("%1, %2.")},
+        .history = {QStringLiteral("%1, zuletzt %2 am %3, %4"), QStringLiteral("%1, last %2 on %3, %4")},
+        .historyWithoutMark = {QStringLiteral("%1, %2"), QStringLiteral("%1, %2")},
         .dueOn = {QStringLiteral("fällig am %1"), QStringLiteral("due on %1")},
         .dueNow = {QStringLiteral("heute fällig"), QStringLiteral("due today")},
         .markedCorrect = {QStringLiteral("Richtig"), QStringLiteral("Correct")},
@@ -98,9 +106,9 @@ QString historyText(const std::optional<memory::QuestionMemory>& memory, const s
                             ? texts.dueNow.in(language)
                             : texts.dueOn.in(language).arg(shortDate(memory->due_day, today, language));
     if (!last)
-        return texts.historyWithoutMark.in(language).arg(reviews, due);
+        return closed(texts.historyWithoutMark.in(language).arg(reviews, due));
     const QString mark = (last->rating == memory::Rating::Again ? texts.markedWrong : texts.markedCorrect).in(language);
-    return texts.history.in(language).arg(reviews, mark, shortDate(last->day, today, language), due);
+    return closed(texts.history.in(language).arg(reviews, mark, shortDate(last->day, today, language), due));
 }
 
 }  // namespace lernwerk

@@ -37,7 +37,7 @@ struct GlanceTexts {
     Text oneReview;
     // "%1" reviews, two or more.
     Text reviews;
-    // "%1" the reviews, "%2" the last mark, "%3" its date, "%4" when it falls due.
+    // "%1" the reviews, "%2" the last mark, "%3" its date, "%4" when it falls due; the full stop is added.
     Text history;
     // "%1" the reviews, "%2" when it falls due: no mark of its last review is kept.
     Text historyWithoutMark;

@@ -106,7 +106,7 @@ TEST_F(GlanceTest, TheCaretLineOfTheListCarriesItsHistory)
         QString history;
     } lines[] = {
         {0, QStringLiteral("1 Wiederholung, zuletzt Falsch am %1, heute fällig.").arg(germanDate(today() - 1))},
-        {1, QStringLiteral("1 Wiederholung, zuletzt Richtig am %1, fällig am %2.")
+        {1, QStringLiteral("1 Wiederholung, zuletzt Richtig am %1, fällig am %2")
                 .arg(germanDate(today()), germanDate(today() + 3))},
         {2, QStringLiteral("Neu, noch nicht wiederholt.")},
     };
