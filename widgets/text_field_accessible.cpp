@@ -53,6 +53,9 @@ std::map<const QObject*, TextFieldAccessible::Reader>& readers()
     return all;
 }
 
+// Counts the readers given: a reading made before a new one is read anew.
+int readerGeneration = 0;
+
 }  // namespace
 
 TextFieldAccessible::TextFieldAccessible(QPlainTextEdit* field) : QAccessibleWidget(field, QAccessible::EditableText) {}
@@ -62,6 +65,7 @@ TextFieldAccessible::~TextFieldAccessible() = default;
 void TextFieldAccessible::setReader(QPlainTextEdit& field, Reader reader)
 {
     const bool known = readers().contains(&field);
+    ++readerGeneration;
     if (!reader) {
         readers().erase(&field);
         return;
@@ -78,8 +82,9 @@ const TextFieldAccessible::Reading* TextFieldAccessible::reading() const
     if (reader == readers().end())
         return nullptr;
     const QString shown = field()->toPlainText();
-    if (!reading_ || shown != readFrom_) {
+    if (!reading_ || shown != readFrom_ || readGeneration_ != readerGeneration) {
         readFrom_ = shown;
+        readGeneration_ = readerGeneration;
         reading_ = std::make_unique<Reading>(reader->second(shown));
         readDocument_ = std::make_unique<QTextDocument>(reading_->text);
     }

@@ -92,6 +92,7 @@ private:
 
     // The last reading and the document that holds its text, for the boundaries of words and lines.
     mutable QString readFrom_;
+    mutable int readGeneration_ = 0;
     mutable std::unique_ptr<Reading> reading_;
     mutable std::unique_ptr<QTextDocument> readDocument_;
     // The length of the text as shown; offsets without "read" are in it.
