@@ -136,16 +136,20 @@ void MemoryRounds::startChosen(const Lines& lines)
 void MemoryRounds::startDue()
 {
     const Lines due = dueLines(true);
-    if (due.empty())
-        return tellNothingToAsk(nothingDueSentence());
+    if (due.empty()) {
+        emit told(nothingDueSentence());
+        return;
+    }
     startChosen(due);
 }
 
 void MemoryRounds::startMissed()
 {
     const auto& missed = progress_.missedLines();
-    if (missed.empty())
-        return tellNothingToAsk(glanceTexts().nothingMissed.in(language_.current()));
+    if (missed.empty()) {
+        emit told(glanceTexts().nothingMissed.in(language_.current()));
+        return;
+    }
     startChosen(Lines(missed.begin(), missed.end()));
 }
 
@@ -424,7 +428,5 @@ QString MemoryRounds::lineHistory(const QString& line)
         return {};
     }
 }
-
-void MemoryRounds::tellNothingToAsk(const QString& text) { emit told(text); }
 
 }  // namespace lernwerk

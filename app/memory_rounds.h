@@ -104,8 +104,6 @@ signals:
     void told(const QString& text);
 
 private:
-    // The round asked for has no questions.
-    void tellNothingToAsk(const QString& text);
     // The chosen lines as (index in the list, text), in list order.
     using Lines = std::vector<std::pair<int, std::u16string>>;
     Lines dueLines(bool openStore);
