@@ -40,7 +40,10 @@ void DayWatch::arm()
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
-    const qint64 wait = std::clamp(now.msecsTo(midnight) + kPastMidnightMs, kPastMidnightMs, kLongestWaitMs);
+    // Where the clocks skip midnight, the hourly look finds the new day.
+    const qint64 wait = midnight.isValid()
+                            ? std::clamp(now.msecsTo(midnight) + kPastMidnightMs, kPastMidnightMs, kLongestWaitMs)
+                            : kLongestWaitMs;
     timer_->start(static_cast<int>(wait));
 }
 
