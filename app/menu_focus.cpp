@@ -9,7 +9,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProxyStyle>
+#include <QStyleOption>
 
 #include "lang/interface_language.h"
 #include "lang/speech_texts.h"
@@ -57,6 +59,19 @@ public:
         if (hint == SH_Menu_AllowActiveAndDisabled)
             return 1;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    // The style draws no highlight on a disabled entry: a frame shows where the keys are.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_MenuItem || !(option->state & State_Selected) || (option->state & State_Enabled))
+            return;
+        painter->save();
+        painter->setPen(option->palette.color(QPalette::Active, QPalette::Highlight));
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
     }
 };
 
