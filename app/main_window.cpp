@@ -80,7 +80,7 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     auto* glance = new DayGlance({*rounds_, *trainer_, *lists_, language_, *speaker_}, this);
     connect(rounds_, &MemoryRounds::countsChanged, glance, &DayGlance::countsChanged);
     connect(rounds_, &MemoryRounds::told, glance, &DayGlance::tell);
-    connect(&language_, &InterfaceLanguage::changed, glance, &DayGlance::update);
+    connect(&language_, &InterfaceLanguage::changed, glance, &DayGlance::countsChanged);
     auto* dayWatch = new DayWatch(this);
     connectGuarded(dayWatch, &DayWatch::dayChanged, rounds_, errors_, [this] { rounds_->refresh(); });
     connectGuarded(trainer_, &TrainerPage::solveClicked, rounds_, errors_, &MemoryRounds::reveal);
