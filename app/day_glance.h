@@ -31,14 +31,15 @@ public:
     };
     DayGlance(Parts parts, QObject* parent);
 
-    // Shows the lines anew: the counts changed, or the language.
-    void update();
     // The counts were taken anew, or the language changed: a message shown before is gone.
     void countsChanged();
     // A round asked for has nothing to ask: `text` is said and shown beside the counts.
     void tell(const QString& text);
 
 private:
+    // Shows the lines anew.
+    void update();
+
     Parts parts_;
     QString message_;
 };
