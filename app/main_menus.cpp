@@ -3,8 +3,10 @@
 #include <QActionGroup>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "app/answer_marks.h"
+#include "app/day_glance.h"
 #include "app/memory_rounds.h"
 #include "app/menu_builder.h"
 #include "app/menu_focus.h"
@@ -16,6 +18,7 @@
 #include "dialogs/info_topics.h"
 #include "dialogs/software_menus.h"
 #include "lang/answer_check_texts.h"
+#include "lang/glance_texts.h"
 #include "lang/progress_page_texts.h"
 #include "lang/progress_texts.h"
 #include "lang/speech_texts.h"
@@ -24,6 +27,21 @@
 #include "widgets/speaker.h"
 
 namespace lernwerk {
+
+namespace {
+
+// The key of an entry answers also while the entry is disabled: `answer`
+// says why nothing can be done.
+template <typename Answer>
+void keepKeyWhileDisabled(QWidget& window, const ErrorReporter& errors, QAction* entry, Answer answer)
+{
+    auto* key = new QShortcut(entry->shortcut(), &window);
+    key->setEnabled(!entry->isEnabled());
+    QObject::connect(entry, &QAction::enabledChanged, key, [key](bool enabled) { key->setEnabled(!enabled); });
+    connectGuarded(key, &QShortcut::activated, entry, errors, answer);
+}
+
+}  // namespace
 
 MainMenus::MainMenus(Parts parts) : QObject(&parts.window), parts_(std::move(parts))
 {
@@ -44,6 +62,7 @@ MainMenus::MainMenus(Parts parts) : QObject(&parts.window), parts_(std::move(par
     auto* focus = new MenuFocus(*bar, parts_.speaker, parts_.language);
     for (QMenu* menu : {file, windows, settings})
         focus->watch(menu);
+    focus->setWhyUnavailable([this](QAction* entry) { return whyUnavailable(entry); });
     for (const Language language : quiz::kLanguages)
         focus->watch(softwareMenus_.in(language));
     focus->watch(help);
@@ -58,6 +77,18 @@ void MainMenus::retranslate(Language language)
         languageEntries_[i]->setChecked(quiz::kLanguages[i] == language);
 }
 
+QString MainMenus::whyUnavailable(QAction* entry) const
+{
+    const Language language = parts_.language.current();
+    if (entry == reviewDue_)
+        return parts_.rounds.nothingDueSentence();
+    if (entry == repeatMissed_ || entry == saveMissed_)
+        return glanceTexts().nothingMissed.in(language);
+    if (entry == continueRound_)
+        return glanceTexts().nothingToContinue.in(language);
+    return {};
+}
+
 void MainMenus::showInfoPage(InfoTopic topic) { parts_.info.show(topic, parts_.language.current()); }
 
 QMenu* MainMenus::createFileMenu(MenuBuilder& menus)
@@ -69,15 +100,22 @@ QMenu* MainMenus::createFileMenu(MenuBuilder& menus)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     MemoryRounds::Actions memory;
     memory.reviewDue = menus.entry(menu, "reviewDue", progress.reviewDueEntry, &parts_.rounds, &MemoryRounds::startDue);
-    memory.reviewDue->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    memory.reviewDue->setShortcut(DayGlance::kReviewDueKey);
     memory.repeatMissed =
         menus.entry(menu, "repeatMissed", progress.repeatMissedEntry, &parts_.rounds, &MemoryRounds::startMissed);
-    memory.repeatMissed->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    memory.repeatMissed->setShortcut(DayGlance::kRepeatMissedKey);
+    // With nothing to ask, the keys say so and when the next reviews fall due.
+    keepKeyWhileDisabled(parts_.window, parts_.errors, memory.reviewDue, [this] { parts_.rounds.startDue(); });
+    keepKeyWhileDisabled(parts_.window, parts_.errors, memory.repeatMissed, [this] { parts_.rounds.startMissed(); });
     memory.saveMissed =
         menus.entry(menu, "saveMissed", progress.saveMissedEntry, &parts_.rounds, &MemoryRounds::saveMissed);
     memory.continueRound =
         menus.entry(menu, "continueRound", progress.continueEntry, &parts_.rounds, &MemoryRounds::continueRound);
     parts_.rounds.setActions(memory);
+    reviewDue_ = memory.reviewDue;
+    repeatMissed_ = memory.repeatMissed;
+    saveMissed_ = memory.saveMissed;
+    continueRound_ = memory.continueRound;
     // The due count is brought up to date whenever the menu opens.
     connect(menu, &QMenu::aboutToShow, &parts_.rounds, &MemoryRounds::refresh);
     MenuBuilder::addSeparator(menu);

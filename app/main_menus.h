@@ -65,6 +65,14 @@ private:
     void showInfoPage(InfoTopic topic);
 
     Parts parts_;
+    // Why a disabled entry of the File menu does nothing; empty for the others.
+    QString whyUnavailable(QAction* entry) const;
+
+    // The File menu's entries for the learner's memory.
+    QAction* reviewDue_ = nullptr;
+    QAction* repeatMissed_ = nullptr;
+    QAction* saveMissed_ = nullptr;
+    QAction* continueRound_ = nullptr;
     // The entries and the texts they show, for the language switch.
     std::vector<std::pair<QAction*, const Text*>> captions_;
     // The software menu of each language; one shows at a time.

@@ -8,6 +8,8 @@
 #include <QSessionManager>
 #include <QVBoxLayout>
 
+#include "app/day_glance.h"
+#include "app/day_watch.h"
 #include "app/end_signals.h"
 #include "app/file_drop.h"
 #include "app/main_menus.h"
@@ -78,6 +80,16 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     // forgotten list, a changed list) and the day.
     connectGuarded(rounds_, &MemoryRounds::countsChanged, this, errors_, &MainWindow::redrawProgress);
     connectGuarded(progressPage_, &ProgressPage::dayChanged, this, errors_, &MainWindow::redrawProgress);
+    presenter_->setRoundState([this]() -> const quiz::RoundState& { return rounds_->active().state(); });
+    presenter_->setClosingWords([this] { return rounds_->nextReviewSentence(); });
+    lists_->setLineHistory([this](const QString& line) { return rounds_->lineHistory(line); });
+    // The day at a glance, counted anew with the due questions and at midnight.
+    auto* glance = new DayGlance({*rounds_, *trainer_, *lists_, language_, *speaker_}, this);
+    connect(rounds_, &MemoryRounds::countsChanged, glance, &DayGlance::countsChanged);
+    connect(rounds_, &MemoryRounds::told, glance, &DayGlance::tell);
+    connect(&language_, &InterfaceLanguage::changed, glance, &DayGlance::countsChanged);
+    auto* dayWatch = new DayWatch(this);
+    connectGuarded(dayWatch, &DayWatch::dayChanged, rounds_, errors_, [this] { rounds_->refresh(); });
     connectGuarded(trainer_, &TrainerPage::solveClicked, rounds_, errors_, &MemoryRounds::reveal);
     connectGuarded(trainer_, &TrainerPage::markClicked, rounds_, errors_, &MemoryRounds::mark);
     connectGuarded(lists_, &ListsPage::newSessionRequested, rounds_, errors_, &MemoryRounds::startWholeList);

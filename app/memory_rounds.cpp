@@ -14,6 +14,7 @@
 
 #include "app/progress_page.h"
 #include "app/progress_recorder.h"
+#include "lang/glance_texts.h"
 #include "lang/lists_texts.h"
 #include "lang/progress_texts.h"
 #include "lists/lists_page.h"
@@ -31,8 +32,6 @@ namespace {
 
 // Typing in a long list is not slowed down by counting after every key.
 constexpr int kRecountPauseMs = 400;
-// Counted a little after midnight, so that the clock has surely passed it.
-constexpr int kAfterMidnightMs = 1000;
 
 memory::Day today() { return memory::local_day(QDateTime::currentSecsSinceEpoch()); }
 
@@ -49,16 +48,11 @@ MemoryRounds::MemoryRounds(ProgressRecorder& progress, ListsPage& lists, quiz::R
       view_(view),
       language_(language),
       chosen_(std::make_unique<quiz::Round>(chosenQuestions_, chosenStatus_, view)),
-      recount_(new QTimer(this)),
-      midnight_(new QTimer(this))
+      recount_(new QTimer(this))
 {
     recount_->setSingleShot(true);
     recount_->setInterval(kRecountPauseMs);
     connect(recount_, &QTimer::timeout, this, &MemoryRounds::refresh);
-    midnight_->setObjectName(QStringLiteral("midnightRecount"));
-    midnight_->setSingleShot(true);
-    midnight_->setTimerType(Qt::VeryCoarseTimer);
-    connect(midnight_, &QTimer::timeout, this, &MemoryRounds::refresh);
     connect(lists.questionField(), &QPlainTextEdit::textChanged, this, &MemoryRounds::listChanged);
 }
 
@@ -117,13 +111,17 @@ void MemoryRounds::mark(quiz::Marking marking)
                         : -1;
     memory::MarkingRecord record;
     progress_.marked(listIndex, asked, marking, record);
-    if (marking == quiz::Marking::Correct)
+    if (round.counted(marking) == quiz::Marking::Correct)
         record.status_entry = {{shown, std::u16string(quiz::kCorrectEntry)}};
+    pendingMarking_ = std::move(record);
     stepping_ = true;
     endedInStep_ = false;
     round.step(marking);
     stepping_ = false;
-    progress_.writeMarking(std::move(record), round.state(), endedInStep_);
+    // When the step ended the round, the marking was written with its end already.
+    if (pendingMarking_)
+        progress_.writeMarking(std::move(*pendingMarking_), round.state(), false);
+    pendingMarking_.reset();
     updateMissedEntries();
     if (endedInStep_)
         refresh();
@@ -132,7 +130,11 @@ void MemoryRounds::mark(quiz::Marking marking)
 void MemoryRounds::finished()
 {
     if (stepping_) {
-        endedInStep_ = true;  // written with the marking that ended it
+        // The marking that ended it is written with the end, before anything counts anew.
+        endedInStep_ = true;
+        if (pendingMarking_)
+            progress_.writeMarking(std::move(*pendingMarking_), active().state(), true);
+        pendingMarking_.reset();
         return;
     }
     progress_.roundFinished(active().state());
@@ -199,7 +201,11 @@ void MemoryRounds::startChosen(const Lines& lines)
 void MemoryRounds::startDue()
 {
     const Lines due = dueLines(true);
-    if (due.empty() || !mayReplaceRound())
+    if (due.empty()) {
+        emit told(nothingDueSentence());
+        return;
+    }
+    if (!mayReplaceRound())
         return;
     startChosen(due);
 }
@@ -207,7 +213,11 @@ void MemoryRounds::startDue()
 void MemoryRounds::startMissed()
 {
     const auto& missed = progress_.missedLines();
-    if (missed.empty() || !mayReplaceRound())
+    if (missed.empty()) {
+        emit told(glanceTexts().nothingMissed.in(language_.current()));
+        return;
+    }
+    if (!mayReplaceRound())
         return;
     // A copy: the round about to begin clears the missed lines of the last one.
     startChosen(Lines(missed.begin(), missed.end()));
@@ -436,7 +446,6 @@ void MemoryRounds::continueRound()
 void MemoryRounds::refresh()
 {
     recount_->stop();
-    watchMidnight();
     // Counting never opens the file: it is opened after the window shows.
     dueCount_ = static_cast<int>(dueLines(false).size());
     if (actions_.continueRound)
@@ -444,14 +453,6 @@ void MemoryRounds::refresh()
     retranslate(language_.current());
     updateMissedEntries();
     emit countsChanged();
-}
-
-void MemoryRounds::watchMidnight()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
-    midnight_->start(static_cast<int>(std::clamp<qint64>(now.msecsTo(midnight), 0, 24 * 3600 * 1000)) +
-                     kAfterMidnightMs);
 }
 
 void MemoryRounds::listChanged() { recount_->start(); }
@@ -471,6 +472,49 @@ void MemoryRounds::updateMissedEntries()
     for (QAction* action : {actions_.repeatMissed, actions_.saveMissed})
         if (action)
             action->setEnabled(any);
+}
+
+std::optional<memory::DayOutlook> MemoryRounds::outlook(memory::Day day)
+{
+    memory::ReviewStore* store = progress_.storeIfOpen();
+    if (!store)
+        return std::nullopt;
+    std::vector<std::u16string> lines = listLines();
+    std::erase(lines, std::u16string());
+    try {
+        return memory::day_outlook(store->lookup(lines), day);
+    } catch (const memory::StoreError&) {
+        return std::nullopt;  // the next write names the problem
+    }
+}
+
+QString MemoryRounds::nextReviewSentence()
+{
+    const memory::Day day = today();
+    const auto seen = outlook(day);
+    return seen ? nextReviewText(*seen, day, language_.current()) : QString();
+}
+
+QString MemoryRounds::nothingDueSentence()
+{
+    const QString nothing = glanceTexts().nothingDue.in(language_.current());
+    const QString next = nextReviewSentence();
+    return next.isEmpty() ? nothing : nothing + QLatin1Char(' ') + next;
+}
+
+QString MemoryRounds::lineHistory(const QString& line)
+{
+    memory::ReviewStore* store = progress_.storeIfOpen();
+    if (!store || line.isEmpty())
+        return {};
+    const std::u16string text = line.toStdU16String();
+    try {
+        const auto found = store->lookup({text});
+        const auto last = found.front() ? store->last_review(text) : std::nullopt;
+        return historyText(found.front(), last, today(), language_.current());
+    } catch (const memory::StoreError&) {
+        return {};
+    }
 }
 
 }  // namespace lernwerk

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lang/interface_language.h"
+#include "memory/day_outlook.h"
 #include "memory/review_store.h"
 #include "quiz/in_memory_lists.h"
 #include "quiz/round.h"
@@ -92,8 +93,19 @@ public:
     void retranslate(Language language);
     int dueCount() const { return dueCount_; }
 
+    // The loaded list's day at a glance on `day`; nothing while the store is not open.
+    std::optional<memory::DayOutlook> outlook(memory::Day day);
+    // "Next review: tomorrow, 5 questions." for the loaded list, from today.
+    QString nextReviewSentence();
+    // What "Review Due" says when it has nothing to ask today.
+    QString nothingDueSentence();
+    // A line's memory as its tooltip shows it; empty for an empty line or without store.
+    QString lineHistory(const QString& line);
+
 signals:
     void countsChanged();
+    // A round was asked for that has nothing to ask: `text` says why.
+    void told(const QString& text);
 
 private:
     // The chosen lines as (index in the list, text), in list order.
@@ -110,8 +122,6 @@ private:
     void beginRound();
     // Asks before a round with markings is replaced by another; true to go on.
     bool mayReplaceRound();
-    // Counts anew at the next local midnight, when the due questions change.
-    void watchMidnight();
 
     ProgressRecorder& progress_;
     MemoQuestionList listField_;
@@ -128,10 +138,10 @@ private:
     Actions actions_;
     int dueCount_ = 0;
     QTimer* recount_;
-    QTimer* midnight_;
     // A marking steps the round on; when that ends the round, the end is written with the marking.
     bool stepping_ = false;
     bool endedInStep_ = false;
+    std::optional<memory::MarkingRecord> pendingMarking_;
     // Kept once built, so that it remembers its folder.
     QFileDialog* missedFileDialog_ = nullptr;
 };

@@ -9,6 +9,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 #include "lang/interface_language.h"
 #include "lang/speech_texts.h"
@@ -45,6 +48,33 @@ QAction* entryToSay(QMenu* menu)
     return *first;
 }
 
+// Qt's menus skip disabled entries with the arrow keys, which leaves a screen
+// reader's user unaware of them; with this hint they stop there, and the
+// screen reader names them as unavailable. Enter still does nothing there.
+class ReachableDisabledEntries : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_Menu_AllowActiveAndDisabled)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    // The style draws no highlight on a disabled entry: a frame shows where the keys are.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_MenuItem || !(option->state & State_Selected) || (option->state & State_Enabled))
+            return;
+        painter->save();
+        painter->setPen(option->palette.color(QPalette::Active, QPalette::Highlight));
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+};
+
 void presentFocus(QAccessibleInterface* object)
 {
     if (!object)
@@ -56,8 +86,9 @@ void presentFocus(QAccessibleInterface* object)
 }  // namespace
 
 MenuFocus::MenuFocus(QMenuBar& bar, Speaker& speaker, const InterfaceLanguage& language)
-    : QObject(&bar), bar_(bar), speaker_(speaker), language_(language)
+    : QObject(&bar), bar_(bar), speaker_(speaker), language_(language), menuStyle_(new ReachableDisabledEntries)
 {
+    menuStyle_->setParent(this);
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && now != &bar_ && now->window() == bar_.window())
@@ -72,6 +103,7 @@ MenuFocus::MenuFocus(QMenuBar& bar, Speaker& speaker, const InterfaceLanguage& l
 
 void MenuFocus::watch(QMenu* menu)
 {
+    menu->setStyle(menuStyle_);
     connect(menu, &QMenu::aboutToHide, this, [this, menu] { menuClosing(menu); });
     connect(menu, &QMenu::hovered, this, [this, menu](QAction* entry) {
         // Queued: the screen reader first hears of the entry itself.
@@ -160,7 +192,16 @@ void MenuFocus::nameSubmenu(QMenu* submenu)
 
 void MenuFocus::entryReached(QMenu* menu, QAction* entry)
 {
-    if (!menu->isVisible() || menu->activeAction() != entry || !entry->isCheckable() || entry->isChecked())
+    if (!menu->isVisible() || menu->activeAction() != entry)
+        return;
+    if (!entry->isEnabled()) {
+        const QString why = whyUnavailable_ ? whyUnavailable_(entry) : QString();
+        QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(menu);
+        if (!why.isEmpty() && entries)
+            presentOn(entries->child(static_cast<int>(menu->actions().indexOf(entry))), why);
+        return;
+    }
+    if (!entry->isCheckable() || entry->isChecked())
         return;
     // A checked entry is said to be checked; one that is not says nothing of it.
     if (QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(menu))

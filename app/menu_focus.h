@@ -3,9 +3,12 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class QAction;
 class QMenu;
 class QMenuBar;
+class QStyle;
 class QWidget;
 
 namespace lernwerk {
@@ -27,6 +30,8 @@ class Speaker;
 //   the same way, with its first entry and that entry's state.
 // - An entry that is switched on and off is heard with its state when it is
 //   reached, off as well as on, and its switch is confirmed.
+// - The arrow keys reach disabled entries too, so that a screen reader names
+//   them as unavailable; one that can say why it is unavailable says so.
 class MenuFocus : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +40,8 @@ public:
 
     // Looks after `menu`, one of the bar's, and its submenus.
     void watch(QMenu* menu);
+    // Why a disabled entry is unavailable, said when it is reached; empty for nothing.
+    void setWhyUnavailable(std::function<QString(QAction*)> why) { whyUnavailable_ = std::move(why); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,6 +61,9 @@ private:
     QPointer<QWidget> lastControl_;
     // What is said while menus close waits until the focus is back.
     bool holding_ = false;
+    // The watched menus' style: the arrow keys stop at disabled entries.
+    QStyle* menuStyle_;
+    std::function<QString(QAction*)> whyUnavailable_;
 };
 
 }  // namespace lernwerk

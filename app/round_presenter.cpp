@@ -81,7 +81,8 @@ void RoundPresenter::round_started()
 {
     parts_.pages.selectPage(&parts_.trainer);
     parts_.trainer.startRound();
-    speech_.roundStarted();
+    // A new round starts with no trial counted; a continued one with its own.
+    speech_.roundStarted(state_ && state_().tallies.trials >= 0);
 }
 
 void RoundPresenter::set_phase(std::u16string_view text)
@@ -114,8 +115,9 @@ void RoundPresenter::show_solution(std::u16string_view text)
 void RoundPresenter::round_ended()
 {
     parts_.trainer.endRound();
-    speech_.roundEnded(parts_.statusBar.panelText(StatusBar::kPhasePanel));
+    // First recorded, so that the closing words count the last marking too.
     emit ended();
+    speech_.roundEnded(parts_.statusBar.panelText(StatusBar::kPhasePanel), closingWords_ ? closingWords_() : QString());
     // The learner goes on from "Neue Runde..".
     parts_.pages.setPageVisible(&parts_.lists, true);
     parts_.pages.selectPage(&parts_.lists);

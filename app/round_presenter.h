@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 #include "app/round_speech.h"
 #include "lang/interface_language.h"
 #include "quiz/round.h"
@@ -39,6 +41,10 @@ public:
     // pressed while no round runs, they say so. Enter, where no text field or
     // button takes it, means "Richtig".
     void takeRoundKeysIn(QWidget& window);
+    // Where the round's state is read, to tell a continued round from a new one.
+    void setRoundState(std::function<const quiz::RoundState&()> state) { state_ = std::move(state); }
+    // What is said after a round's final result line: when the next reviews fall due.
+    void setClosingWords(std::function<QString()> words) { closingWords_ = std::move(words); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +68,8 @@ private:
 
     Parts parts_;
     RoundSpeech speech_;
+    std::function<const quiz::RoundState&()> state_;
+    std::function<QString()> closingWords_;
 };
 
 }  // namespace lernwerk

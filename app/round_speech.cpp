@@ -7,15 +7,18 @@ namespace lernwerk {
 void RoundSpeech::resultShown(const QString& resultLine)
 {
     QString step;
-    if (!ending_.isEmpty())
+    if (!ending_.isEmpty()) {
         step = ending_ + QLatin1Char(' ') + resultLine;
-    else if (starting_)
+        if (!nextReview_.isEmpty())
+            step += QStringLiteral(". ") + nextReview_;
+    } else if (starting_)
         step = question_;
     else
         step = resultLine + QStringLiteral(". ") + question_;
     starting_ = false;
     question_.clear();
     ending_.clear();
+    nextReview_.clear();
     if (!step.isEmpty())
         speaker_.say(step);
 }

@@ -1,5 +1,7 @@
 #include "app/spoken_question.h"
 
+#include <algorithm>
+
 #include "quiz/gaps.h"
 
 namespace lernwerk {
@@ -16,13 +18,20 @@ bool joinsWords(QChar unit) { return unit.isLetterOrNumber(); }
 
 }  // namespace
 
-QString spokenQuestion(const QString& shown, const QString& gapWord)
+TextFieldAccessible::Reading readQuestion(const QString& shown, const QString& gapWord)
 {
-    QString spoken;
+    TextFieldAccessible::Reading read;
+    QString& spoken = read.text;
     spoken.reserve(shown.size());
+    // Each unit of the reading stands for the shown unit it was made from.
+    const auto add = [&read](const QString& units, qsizetype from) {
+        read.text += units;
+        read.shownAt.insert(read.shownAt.end(), static_cast<std::size_t>(units.size()), static_cast<int>(from));
+    };
     for (qsizetype at = 0; at < shown.size();) {
         if (shown[at] != kGapMark) {
-            spoken += shown[at++];
+            add(shown[at], at);
+            ++at;
             continue;
         }
         qsizetype end = at;
@@ -31,18 +40,22 @@ QString spokenQuestion(const QString& shown, const QString& gapWord)
         const qsizetype gaps = (end - at + kClosedGapWidth - 1) / kClosedGapWidth;
         // A gap in the middle of a word is still said as a word of its own.
         if (!spoken.isEmpty() && joinsWords(spoken.back()))
-            spoken += QLatin1Char(' ');
+            add(QStringLiteral(" "), at);
         for (qsizetype gap = 0; gap < gaps; ++gap) {
+            const qsizetype from = std::min(at + gap * kClosedGapWidth, end - 1);
             if (gap > 0)
-                spoken += QLatin1Char(' ');
-            spoken += gapWord;
+                add(QStringLiteral(" "), from);
+            add(gapWord, from);
         }
         if (end < shown.size() && joinsWords(shown[end]))
-            spoken += QLatin1Char(' ');
+            add(QStringLiteral(" "), end - 1);
         at = end;
     }
-    return spoken;
+    read.shownAt.push_back(static_cast<int>(shown.size()));
+    return read;
 }
+
+QString spokenQuestion(const QString& shown, const QString& gapWord) { return readQuestion(shown, gapWord).text; }
 
 QString spokenSolution(const QString& line)
 {

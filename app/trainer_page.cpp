@@ -5,10 +5,13 @@
 #include <QPushButton>
 
 #include "app/answer_marks.h"
+#include "app/spoken_question.h"
+#include "lang/speech_texts.h"
 #include "lang/trainer_texts.h"
 #include "widgets/controls.h"
 #include "widgets/long_word_wrap.h"
 #include "widgets/text_field.h"
+#include "widgets/text_field_accessible.h"
 
 namespace lernwerk {
 
@@ -19,6 +22,10 @@ constexpr int kButtonHeight = 27;
 constexpr int kButtonGap = 7;
 constexpr int kButtonBottom = 12;  // space under the buttons
 constexpr int kHeadingToField = 25;
+// The glance stands right of the question's heading, above the question field.
+constexpr int kGlanceTop = 2;
+constexpr int kGlanceHeight = 34;
+constexpr int kGlanceGap = 16;
 
 QPlainTextEdit* makeTrainerField(QWidget* page, const char* name)
 {
@@ -53,6 +60,10 @@ TrainerPage::TrainerPage(QWidget* parent) : QWidget(parent)
 
     questionHeading_ = makeHeading(this, "Label10");
     questionHeading_->move(kFieldLeft, 14);
+    glance_ = new QLabel(this);
+    glance_->setObjectName(QStringLiteral("glance"));
+    glance_->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    glance_->setWordWrap(true);
     question_ = makeTrainerField(this, "frage");
     answerHeading_ = makeHeading(this, "Label11");
     answer_ = makeTrainerField(this, "antwort");
@@ -95,6 +106,8 @@ void TrainerPage::layoutFor(int width, int height)
     solutionHeading_->setGeometry(kFieldLeft, 3 * a + 40, fieldWidth, solutionHeading_->height());
     solution_->setGeometry(kFieldLeft, solutionHeading_->y() + kHeadingToField, fieldWidth, 2 * a - 40);
 
+    placeGlance();
+
     const int buttonTop = height - kButtonHeight - kButtonBottom;
     solve_->move(kFieldLeft, buttonTop);
     int x = width - kFieldRight - kButtonWidth;
@@ -127,7 +140,20 @@ void TrainerPage::retranslate(Language language)
     replaceFieldLines(*answer_, texts.answerField.in(language));
     replaceFieldLines(*solution_, texts.solutionField.in(language));
     replaceFieldLines(*question_, texts.questionField.in(language));
+    // A screen reader reads the question's gaps as words, in the language of the moment.
+    TextFieldAccessible::setReader(
+        *question_, [gap = speechTexts().gap.in(language)](const QString& shown) { return readQuestion(shown, gap); });
+    placeGlance();
 }
+
+void TrainerPage::placeGlance()
+{
+    const int left =
+        kFieldLeft + questionHeading_->fontMetrics().horizontalAdvance(questionHeading_->text()) + kGlanceGap;
+    glance_->setGeometry(left, kGlanceTop, std::max(0, width() - kFieldRight - left), kGlanceHeight);
+}
+
+void TrainerPage::showGlance(const QString& text) { glance_->setText(text); }
 
 // ---------------------------------------------------------------- what a round shows
 

@@ -70,6 +70,9 @@ public:
     // The buttons are disabled, the fields emptied and disabled.
     void endRound();
 
+    // The day at a glance beside the question's heading: due today, new, the key.
+    void showGlance(const QString& text);
+
 signals:
     void solveClicked();
     void markClicked(quiz::Marking marking);
@@ -78,7 +81,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void placeGlance();
+
     QLabel* questionHeading_;
+    QLabel* glance_;
     QLabel* answerHeading_;
     QLabel* solutionHeading_;
     QPlainTextEdit* question_;

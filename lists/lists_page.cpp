@@ -4,11 +4,13 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -80,7 +82,10 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     listPath_->hide();
 
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch(1);
+    nextReview_ = new QLabel(this);
+    nextReview_->setObjectName(QStringLiteral("nextReview"));
+    nextReview_->setWordWrap(true);
+    buttonRow->addWidget(nextReview_, 1);
     loadList_ = makeButton(this, "Button2");
     newSession_ = makeButton(this, "Button1");
     for (QPushButton* button : {loadList_, newSession_}) {
@@ -90,6 +95,8 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
     layout->addLayout(buttonRow);
     connectGuarded(loadList_, &QPushButton::clicked, this, errors_, &ListsPage::loadList);
     connect(newSession_, &QPushButton::clicked, this, &ListsPage::newSessionRequested);
+    questions_->viewport()->installEventFilter(this);
+    connect(questions_, &QPlainTextEdit::cursorPositionChanged, this, &ListsPage::caretMoved);
 
     // The list's name, the list and its status column, then the buttons below them.
     QWidget::setTabOrder(listName_, questions_);
@@ -185,6 +192,64 @@ void ListsPage::retranslate(Language language)
                           kLoadListKey.toString(QKeySequence::NativeText) + QLatin1Char(')'));
     // Undo in the field brings back what the user had there.
     replaceFieldLines(*questions_, texts.sampleList.in(language));
+}
+
+void ListsPage::showNextReview(const QString& text) { nextReview_->setText(text); }
+
+void ListsPage::setLineHistory(std::function<QString(const QString& line)> history)
+{
+    lineHistory_ = std::move(history);
+}
+
+bool ListsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != questions_->viewport() || event->type() != QEvent::ToolTip || !lineHistory_)
+        return QWidget::eventFilter(watched, event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QTextCursor at = questions_->cursorForPosition(help->pos());
+    // The line's band across the field; below the last line there is none.
+    QTextCursor end = at;
+    end.movePosition(QTextCursor::EndOfBlock);
+    QTextCursor start = at;
+    start.movePosition(QTextCursor::StartOfBlock);
+    const QRect band = questions_->cursorRect(start).united(questions_->cursorRect(end));
+    const QRect lineRect(0, band.top(), questions_->viewport()->width(), band.height());
+    const QTextBlock line = at.block();
+    const QString history = lineRect.contains(help->pos()) ? lineHistory_(line.text()) : QString();
+    if (history.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), history, questions_->viewport(), lineRect);
+    return true;
+}
+
+void ListsPage::refreshLineHistory()
+{
+    if (!lineHistory_)
+        return;
+    const QString history = lineHistory_(questions_->textCursor().block().text());
+    if (history != questions_->accessibleDescription())
+        questions_->setAccessibleDescription(history);
+}
+
+void ListsPage::caretMoved()
+{
+    if (!lineHistory_)
+        return;
+    refreshLineHistory();
+    const QTextCursor caret = questions_->textCursor();
+    // The tooltip comes up when the caret reaches another line, not at every key typed on one.
+    const int line = caret.blockNumber();
+    if (line == historyLine_ || !questions_->hasFocus())
+        return;
+    historyLine_ = line;
+    const QRect caretRect = questions_->cursorRect(caret);
+    const QString history = questions_->accessibleDescription();
+    if (history.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(questions_->viewport()->mapToGlobal(caretRect.bottomLeft()), history,
+                           questions_->viewport());
 }
 
 }  // namespace lernwerk

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 #include "lang/interface_language.h"
 #include "lists/list_file_dialog.h"
 
@@ -53,11 +55,25 @@ public:
     // replaces the question list as one step that Undo takes back.
     void retranslate(Language language);
 
+    // The line under the list: when the next reviews fall due.
+    void showNextReview(const QString& text);
+    // What a line's tooltip says of it: its memory. Asked when the mouse
+    // points at a line and when the caret moves onto another line, where the
+    // field's accessible description follows it for a screen reader.
+    void setLineHistory(std::function<QString(const QString& line)> history);
+    // The history of the caret's line is asked anew: it may have changed.
+    void refreshLineHistory();
+
 signals:
     // "Neue Runde.." was pressed.
     void newSessionRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void caretMoved();
+
     ErrorReporter& errors_;
     Speaker& speaker_;
     Language language_ = Language::English;
@@ -69,6 +85,10 @@ private:
     QPlainTextEdit* listPath_;
     QPushButton* loadList_;
     QPushButton* newSession_;
+    QLabel* nextReview_;
+    std::function<QString(const QString&)> lineHistory_;
+    // The line the caret was on when its history was last shown.
+    int historyLine_ = -1;
     ListFileDialog listFileDialog_;
 };
 

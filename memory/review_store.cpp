@@ -987,4 +987,22 @@ std::vector<DayReviews> ReviewStore::list_reviews_per_day(const std::vector<std:
     }
 }
 
+std::optional<LastReview> ReviewStore::last_review(std::u16string_view line) const
+{
+    try {
+        SQLite::Statement find(*db_,
+                               "SELECT rating, day FROM reviews WHERE question = ? ORDER BY time_ms DESC, rowid DESC "
+                               "LIMIT 1");
+        find.bind(1, question_key(line));
+        if (!find.executeStep())
+            return std::nullopt;
+        const int rating = find.getColumn(0).getInt();
+        if (rating < static_cast<int>(Rating::Again) || rating > static_cast<int>(Rating::Easy))
+            damaged("rating");
+        return LastReview{static_cast<Rating>(rating), checked_day(find.getColumn(1).getInt64())};
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
 }  // namespace memory

@@ -122,6 +122,12 @@ struct DayReviews {
     std::int32_t wrong = 0;
 };
 
+// The most recent review of a question.
+struct LastReview {
+    Rating rating = Rating::Good;
+    Day day = 0;
+};
+
 // The learner's progress in one SQLite file: every review, each question's
 // memory state, the rounds, and the round to continue. Every write is one
 // transaction; the file is in WAL mode with a busy timeout, so that two copies
@@ -182,6 +188,9 @@ public:
     // Reviews per day of the questions of `lines` only, from `first` to `last`,
     // one entry for each day; a line held twice counts once.
     std::vector<DayReviews> list_reviews_per_day(const std::vector<std::u16string>& lines, Day first, Day last) const;
+
+    // The last review of `line`: its rating and day; nothing when it was never reviewed.
+    std::optional<LastReview> last_review(std::u16string_view line) const;
 
 private:
     void open(Options options);

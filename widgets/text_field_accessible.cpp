@@ -7,6 +7,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <map>
 #include <tuple>
 
 // Why the program has its own interface for its multi-line fields: Orca reads
@@ -45,9 +46,75 @@ QString quotedFamily(QString family)
     return QLatin1Char('"') + family + QLatin1Char('"');
 }
 
+// The readers of the fields that were given one.
+std::map<const QObject*, TextFieldAccessible::Reader>& readers()
+{
+    static std::map<const QObject*, TextFieldAccessible::Reader> all;
+    return all;
+}
+
+// Counts the readers given: a reading made before a new one is read anew.
+int readerGeneration = 0;
+
 }  // namespace
 
 TextFieldAccessible::TextFieldAccessible(QPlainTextEdit* field) : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+TextFieldAccessible::~TextFieldAccessible() = default;
+
+void TextFieldAccessible::setReader(QPlainTextEdit& field, Reader reader)
+{
+    const bool known = readers().contains(&field);
+    ++readerGeneration;
+    if (!reader) {
+        readers().erase(&field);
+        return;
+    }
+    readers()[&field] = std::move(reader);
+    if (!known)
+        QObject::connect(&field, &QObject::destroyed,
+                         [object = static_cast<QObject*>(&field)] { readers().erase(object); });
+}
+
+const TextFieldAccessible::Reading* TextFieldAccessible::reading() const
+{
+    const auto reader = readers().find(field());
+    if (reader == readers().end())
+        return nullptr;
+    const QString shown = field()->toPlainText();
+    if (!reading_ || shown != readFrom_ || readGeneration_ != readerGeneration) {
+        readFrom_ = shown;
+        readGeneration_ = readerGeneration;
+        reading_ = std::make_unique<Reading>(reader->second(shown));
+        readDocument_ = std::make_unique<QTextDocument>(reading_->text);
+    }
+    return reading_.get();
+}
+
+int TextFieldAccessible::shownOffset(int offset) const
+{
+    const Reading* read = reading();
+    if (!read || read->shownAt.empty())
+        return offset;
+    return read->shownAt[static_cast<std::size_t>(std::clamp(offset, 0, static_cast<int>(read->shownAt.size()) - 1))];
+}
+
+int TextFieldAccessible::readOffset(int shownOffset) const
+{
+    const Reading* read = reading();
+    if (!read)
+        return shownOffset;
+    // The first offset of the reading that stands for this shown one or a later one.
+    const auto at = std::lower_bound(read->shownAt.begin(), read->shownAt.end(), shownOffset);
+    return static_cast<int>(std::min(at - read->shownAt.begin(), static_cast<std::ptrdiff_t>(read->text.size())));
+}
+
+QTextCursor TextFieldAccessible::readCursorAt(int offset) const
+{
+    QTextCursor cursor(readDocument_.get());
+    cursor.setPosition(std::clamp(offset, 0, static_cast<int>(reading_->text.size())));
+    return cursor;
+}
 
 QPlainTextEdit* TextFieldAccessible::field() const { return static_cast<QPlainTextEdit*>(widget()); }
 
@@ -62,8 +129,10 @@ void* TextFieldAccessible::interface_cast(QAccessible::InterfaceType type)
 
 QString TextFieldAccessible::text(QAccessible::Text t) const
 {
-    if (t == QAccessible::Value)
-        return field()->toPlainText();
+    if (t == QAccessible::Value) {
+        const Reading* read = reading();
+        return read ? read->text : field()->toPlainText();
+    }
     return QAccessibleWidget::text(t);
 }
 
@@ -89,17 +158,29 @@ QAccessible::State TextFieldAccessible::state() const
     return state;
 }
 
+int TextFieldAccessible::shownCount() const
+{
+    QTextCursor cursor = field()->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    return cursor.position();
+}
+
 QTextCursor TextFieldAccessible::cursorAt(int offset) const
 {
     QTextCursor cursor = field()->textCursor();
-    cursor.setPosition(std::clamp(offset, 0, characterCount()));
+    cursor.setPosition(std::clamp(offset, 0, shownCount()));
     return cursor;
+}
+
+QTextCursor TextFieldAccessible::boundaryCursorAt(int offset) const
+{
+    return reading() ? readCursorAt(offset) : cursorAt(offset);
 }
 
 QTextCursor TextFieldAccessible::range(int startOffset, int endOffset) const
 {
     // An end of -1 is the end of the text.
-    const int count = characterCount();
+    const int count = shownCount();
     QTextCursor cursor = cursorAt(startOffset);
     cursor.setPosition(endOffset < 0 ? count : std::min(endOffset, count), QTextCursor::KeepAnchor);
     return cursor;
@@ -111,8 +192,8 @@ void TextFieldAccessible::selection(int selectionIndex, int* startOffset, int* e
     const QTextCursor cursor = field()->textCursor();
     if (selectionIndex != 0 || !cursor.hasSelection())
         return;
-    *startOffset = cursor.selectionStart();
-    *endOffset = cursor.selectionEnd();
+    *startOffset = readOffset(cursor.selectionStart());
+    *endOffset = readOffset(cursor.selectionEnd());
 }
 
 int TextFieldAccessible::selectionCount() const { return field()->textCursor().hasSelection() ? 1 : 0; }
@@ -131,24 +212,30 @@ void TextFieldAccessible::removeSelection(int selectionIndex)
 void TextFieldAccessible::setSelection(int selectionIndex, int startOffset, int endOffset)
 {
     if (selectionIndex == 0)
-        field()->setTextCursor(range(startOffset, endOffset));
+        field()->setTextCursor(range(shownOffset(startOffset), endOffset < 0 ? endOffset : shownOffset(endOffset)));
 }
 
-int TextFieldAccessible::cursorPosition() const { return field()->textCursor().position(); }
+int TextFieldAccessible::cursorPosition() const { return readOffset(field()->textCursor().position()); }
 
-void TextFieldAccessible::setCursorPosition(int position) { field()->setTextCursor(cursorAt(position)); }
+void TextFieldAccessible::setCursorPosition(int position) { field()->setTextCursor(cursorAt(shownOffset(position))); }
 
 QString TextFieldAccessible::text(int startOffset, int endOffset) const
 {
+    if (const Reading* read = reading()) {
+        const int count = static_cast<int>(read->text.size());
+        const int start = std::clamp(startOffset, 0, count);
+        const int end = endOffset < 0 ? count : std::clamp(endOffset, start, count);
+        return read->text.mid(start, end - start);
+    }
     return range(startOffset, endOffset).selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
 QString TextFieldAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
                                               int* endOffset) const
 {
-    auto [start, end] = QAccessible::qAccessibleTextBoundaryHelper(cursorAt(offset), boundaryType);
+    auto [start, end] = QAccessible::qAccessibleTextBoundaryHelper(boundaryCursorAt(offset), boundaryType);
     if (start > 0)
-        std::tie(start, end) = QAccessible::qAccessibleTextBoundaryHelper(cursorAt(start - 1), boundaryType);
+        std::tie(start, end) = QAccessible::qAccessibleTextBoundaryHelper(boundaryCursorAt(start - 1), boundaryType);
     else
         end = start;
     *startOffset = start;
@@ -159,8 +246,8 @@ QString TextFieldAccessible::textBeforeOffset(int offset, QAccessible::TextBound
 QString TextFieldAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
                                              int* endOffset) const
 {
-    const int end = QAccessible::qAccessibleTextBoundaryHelper(cursorAt(offset), boundaryType).second;
-    const auto after = QAccessible::qAccessibleTextBoundaryHelper(cursorAt(end), boundaryType);
+    const int end = QAccessible::qAccessibleTextBoundaryHelper(boundaryCursorAt(offset), boundaryType).second;
+    const auto after = QAccessible::qAccessibleTextBoundaryHelper(boundaryCursorAt(end), boundaryType);
     *startOffset = after.first;
     *endOffset = after.second;
     return text(after.first, after.second);
@@ -169,7 +256,7 @@ QString TextFieldAccessible::textAfterOffset(int offset, QAccessible::TextBounda
 QString TextFieldAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
                                           int* endOffset) const
 {
-    const auto at = QAccessible::qAccessibleTextBoundaryHelper(cursorAt(offset), boundaryType);
+    const auto at = QAccessible::qAccessibleTextBoundaryHelper(boundaryCursorAt(offset), boundaryType);
     *startOffset = at.first;
     *endOffset = at.second;
     return text(at.first, at.second);
@@ -177,9 +264,9 @@ QString TextFieldAccessible::textAtOffset(int offset, QAccessible::TextBoundaryT
 
 int TextFieldAccessible::characterCount() const
 {
-    QTextCursor cursor = field()->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    return cursor.position();
+    if (const Reading* read = reading())
+        return static_cast<int>(read->text.size());
+    return shownCount();
 }
 
 QRect TextFieldAccessible::characterRect(int offset) const
@@ -187,7 +274,7 @@ QRect TextFieldAccessible::characterRect(int offset) const
     const QString character = text(offset, offset + 1);
     if (offset < 0 || character.isEmpty())
         return {};
-    QRect caret = field()->cursorRect(cursorAt(offset));
+    QRect caret = field()->cursorRect(cursorAt(shownOffset(offset)));
     caret.setWidth(QFontMetrics(field()->font()).horizontalAdvance(character));
     caret.moveTopLeft(field()->viewport()->mapToGlobal(caret.topLeft()));
     return caret;
@@ -198,16 +285,16 @@ int TextFieldAccessible::offsetAtPoint(const QPoint& point) const
     const QPoint inside = field()->viewport()->mapFromGlobal(point);
     if (!field()->viewport()->rect().contains(inside))
         return -1;
-    return field()->cursorForPosition(inside).position();
+    return readOffset(field()->cursorForPosition(inside).position());
 }
 
 void TextFieldAccessible::scrollToSubstring(int startIndex, int endIndex)
 {
     QPlainTextEdit* edit = field();
     const QTextCursor kept = edit->textCursor();
-    edit->setTextCursor(cursorAt(endIndex));
+    edit->setTextCursor(cursorAt(shownOffset(endIndex)));
     edit->ensureCursorVisible();
-    edit->setTextCursor(cursorAt(startIndex));
+    edit->setTextCursor(cursorAt(shownOffset(startIndex)));
     edit->ensureCursorVisible();
     edit->setTextCursor(kept);
 }
@@ -238,20 +325,20 @@ QString TextFieldAccessible::attributes(int offset, int* startOffset, int* endOf
 void TextFieldAccessible::deleteText(int startOffset, int endOffset)
 {
     if (!field()->isReadOnly())
-        range(startOffset, endOffset).removeSelectedText();
+        range(shownOffset(startOffset), endOffset < 0 ? endOffset : shownOffset(endOffset)).removeSelectedText();
 }
 
 void TextFieldAccessible::insertText(int offset, const QString& text)
 {
     if (!field()->isReadOnly())
-        cursorAt(offset).insertText(text);
+        cursorAt(shownOffset(offset)).insertText(text);
 }
 
 void TextFieldAccessible::replaceText(int startOffset, int endOffset, const QString& text)
 {
     if (field()->isReadOnly())
         return;
-    QTextCursor cursor = range(startOffset, endOffset);
+    QTextCursor cursor = range(shownOffset(startOffset), endOffset < 0 ? endOffset : shownOffset(endOffset));
     cursor.insertText(text);
 }
 

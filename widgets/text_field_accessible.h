@@ -2,10 +2,15 @@
 
 #include <QAccessibleWidget>
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 #include "quiz/language.h"
 
 class QPlainTextEdit;
 class QTextCursor;
+class QTextDocument;
 class QWidget;
 
 namespace lernwerk {
@@ -14,11 +19,25 @@ namespace lernwerk {
 // it offers (its text, caret, selection and editing), and besides the
 // language its text is in, the interface language, as the text attribute
 // "language". Qt 6.4's interface reports no language at all.
+// A field may be given a reading: the text a screen reader gets in place of
+// what it shows (a question's gaps as words), with every offset of the
+// interface in that text; the screen keeps its own.
 class TextFieldAccessible : public QAccessibleWidget,
                             public QAccessibleTextInterface,
                             public QAccessibleEditableTextInterface {
 public:
     explicit TextFieldAccessible(QPlainTextEdit* field);
+    ~TextFieldAccessible() override;
+
+    // A text as it is read, with for each of its offsets (and its end) the
+    // offset in the shown text it stands for, never decreasing.
+    struct Reading {
+        QString text;
+        std::vector<int> shownAt;
+    };
+    using Reader = std::function<Reading(const QString& shown)>;
+    // From now on `field` is read through `reader`; an empty one reads it as shown.
+    static void setReader(QPlainTextEdit& field, Reader reader);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text t) const override;
@@ -63,6 +82,21 @@ public:
 
 private:
     QPlainTextEdit* field() const;
+    // The reading of the field's text now, or null when it is read as shown.
+    const Reading* reading() const;
+    int shownOffset(int offset) const;
+    int readOffset(int shownOffset) const;
+    QTextCursor readCursorAt(int offset) const;
+    // A cursor at `offset` of the text as it is read, for its boundaries.
+    QTextCursor boundaryCursorAt(int offset) const;
+
+    // The last reading and the document that holds its text, for the boundaries of words and lines.
+    mutable QString readFrom_;
+    mutable int readGeneration_ = 0;
+    mutable std::unique_ptr<Reading> reading_;
+    mutable std::unique_ptr<QTextDocument> readDocument_;
+    // The length of the text as shown; offsets without "read" are in it.
+    int shownCount() const;
     QTextCursor cursorAt(int offset) const;
     QTextCursor range(int startOffset, int endOffset) const;
 };

@@ -29,12 +29,13 @@ INTERNAL_NAMES = {"Memo1", "Memo2", "Memo3", "Memo5", "frage", "antwort", "loesu
                   "anzeige", "Image1", "Image2", "bt_solve", "bt_correct", "bt_wrong", "bt_clock",
                   "blatt", "tb1"}
 
-# Two questions; each maps to the line the question field shows, with every
-# gap blanked as five underscores.
+# Two questions; each maps to the line the question field holds as a screen
+# reader reads it: the screen shows each gap as five underscores, the
+# accessibility tree as the word "gap".
 ROUND_LIST = ["Blau, _Gelb_ und _Rot_.", "Eins _zwei_"]
 ROUND_BLANKED = {
-    "Blau, _Gelb_ und _Rot_.": "Blau, _____ und _____.",
-    "Eins _zwei_": "Eins _____",
+    "Blau, _Gelb_ und _Rot_.": "Blau, gap und gap.",
+    "Eins _zwei_": "Eins gap",
 }
 
 GERMAN_SAMPLE_LIST = [

@@ -151,6 +151,14 @@ class Journey:
             "compare": "Antwort mit Lösung vergleichen" if german else "Compare Answer with Solution",
             "not_checked": "nicht ausgewählt" if german else "not checked",
             "on_off": ("an", "aus") if german else ("on", "off"),
+            "question": "Frage text." if german else "Question text.",
+            "nothing_missed": "Keine verpassten Fragen." if german else "No missed questions.",
+            # The missed question comes back tomorrow.
+            "next_review": ("Nächste Wiederholung: morgen, 1 Frage." if german
+                            else "Next review: tomorrow, 1 question."),
+            "nothing_due": "Heute ist nichts fällig." if german else "Nothing is due today.",
+            "file_menu": ("alt+p", "Programm", "Fällige Fragen üben (0)") if german else
+                         ("alt+f", "File", "Review Due Questions (0)"),
         }
         # Each gap is said as a word: the questions as they are heard.
         gap = "Lücke" if german else "gap"
@@ -168,10 +176,17 @@ class Journey:
             self.step(f"{language}: Ctrl+O opens the open dialog", lambda: keys("ctrl+o"), r".*text\.")
             type_checked(app, LIST_NAME, f"{language}: the list's name typed")
             self.step(f"{language}: a list is loaded", lambda: keys("Return"), re.escape(texts["loaded"]))
+            self.step(f"{language}: Repeat Missed with nothing missed says so", lambda: keys("ctrl+shift+n"),
+                      re.escape(texts["nothing_missed"]))
 
             question = self.step(f"{language}: Ctrl+N asks the first question", lambda: keys("ctrl+n"), blanked)
             self.step(f"{language}: Tab leaves the answer field", lambda: keys("Tab"), re.escape(texts["solution"]))
             self.step(f"{language}: Shift+Tab comes back", lambda: keys("shift+Tab"), re.escape(texts["answer"]))
+            # The question field reads its gaps as words, not as underscores.
+            self.step(f"{language}: Shift+Tab reaches the question with its gaps as words",
+                      lambda: keys("shift+Tab"), rf"({blanked})\.?", before=re.escape(texts["question"]))
+            self.step(f"{language}: Tab goes back to the answer field", lambda: keys("Tab"),
+                      re.escape(texts["answer"]))
             self.menus(language, texts)
 
             line = next(line for line, shown in QUESTIONS.items() if shown.replace("_____", gap) == question)
@@ -193,13 +208,16 @@ class Journey:
             self.step(f"{language}: the last Ctrl+1 moves the focus on", lambda: keys("ctrl+1"),
                       re.escape(texts["new_session"]))
             end = rf"{re.escape(texts['ready'])} 2/2 {texts['correct']} - 3 Trials - 1 {texts['wrong']} - 0 " \
-                  rf"{texts['clocked']}"
+                  rf"{texts['clocked']}\. {re.escape(texts['next_review'])}"
             self.transcript.append((f"{language}: the end of the round",
                                     self.orca.wait_for(self.orca.mark() - 1, end, "the end of the round")))
             for name, wanted in ((f"{language}: a list is loaded", re.escape(texts["loaded"])),
                                  (f"{language}: Ctrl+Return shows the solution", re.escape(solution))):
                 self.once(wanted, name)
-            if not german:
+            self.come_back(language, texts)
+            if german:
+                self.switch_to_english()
+            else:
                 self.window_manager_hints(title)
         finally:
             self.session.stop()
@@ -225,6 +243,34 @@ class Journey:
             self.step(f"{language}: a switch is heard with its state", lambda: keys("Up"), state)
             self.step(f"{language}: switching it is confirmed in the answer field", lambda: keys("Return"),
                       compare + " " + switched, before=re.escape(texts["answer"]))
+
+    def come_back(self, language, texts):
+        """With the list's every question reviewed today, Review Due says when
+        to come back: its key, and its entry, which the arrow keys reach and
+        Orca names as unavailable."""
+        nothing_due = re.escape(f"{texts['nothing_due']} {texts['next_review']}")
+        self.step(f"{language}: Ctrl+R with nothing due says when to come back", lambda: keys("ctrl+r"),
+                  nothing_due)
+        key, menu, entry = texts["file_menu"]
+        first_entry = texts["menus"][0][1]
+        self.step(f"{language}: the File menu opens", lambda: keys(key), re.escape(first_entry),
+                  before=re.escape(menu) + r"\.")
+        self.step(f"{language}: the disabled Review Due entry is reached and says why", lambda: keys("Down"),
+                  nothing_due, before=re.escape(entry) + r" grayed\.")
+        self.step(f"{language}: Escape gives the keys back to New Session", lambda: keys("Escape"),
+                  re.escape(texts["new_session"]))
+
+    def switch_to_english(self):
+        """From the German interface: the language switch is heard in the
+        language chosen."""
+        self.step("de: the Settings menu opens", lambda: keys("alt+e"), re.escape("Schrift ändern.."),
+                  before=r"Einstellungen\.")
+        self.step("de: Down", lambda: keys("Down"), re.escape("Hintergrundfarbe ändern.."))
+        self.step("de: Down reaches the language menu", lambda: keys("Down"), r"Sprache\.")
+        self.step("de: Right opens it", lambda: keys("Right"), r"Deutsch ausgewählt")
+        self.step("de: Down reaches English", lambda: keys("Down"), r"Englisch\.")
+        self.step("de: Return chooses English", lambda: keys("Return"),
+                  re.escape("English chosen. The question list is now the sample list."))
 
     def window_manager_hints(self, title):
         """Under a real window manager: the main window is no smaller than its

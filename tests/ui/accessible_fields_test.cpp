@@ -75,6 +75,36 @@ TEST_F(AccessibleFieldsTest, TheTextInterfaceWorksOnTheFieldsLines)
     EXPECT_TRUE(accessible->state().readOnly);
 }
 
+// The question field reads each gap as a word in the interface language,
+// while it shows the underscores; the caret moves between the two.
+TEST_F(AccessibleFieldsTest, TheQuestionReadsItsGapsAsWords)
+{
+    startProgram();
+    trigger("sp2");
+    QPlainTextEdit* field = memo("frage");
+    field->setPlainText(QStringLiteral("Rom ist in _____.\nEins_____drei"));
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(field)->textInterface();
+    int start = -1;
+    int end = -1;
+    EXPECT_EQ(text->text(0, -1), QStringLiteral("Rom ist in gap.\nEins gap drei"));
+    EXPECT_EQ(text->characterCount(), 29);
+    EXPECT_EQ(text->textAtOffset(20, QAccessible::LineBoundary, &start, &end), QStringLiteral("Eins gap drei"));
+    EXPECT_EQ(std::pair(start, end), std::pair(16, 29));
+    // The caret after the first gap, at its full stop, is there in both.
+    field->moveCursor(QTextCursor::Start);
+    field->moveCursor(QTextCursor::NextCharacter);
+    for (int i = 0; i < 15; ++i)
+        field->moveCursor(QTextCursor::NextCharacter);
+    EXPECT_EQ(text->cursorPosition(), 14);
+    text->setCursorPosition(25);
+    EXPECT_EQ(field->textCursor().position(), 27);
+    // The language switch shows the first steps again; a question after it has German gaps.
+    trigger("sp1");
+    field->setPlainText(QStringLiteral("Rom ist in _____.\nEins_____drei"));
+    EXPECT_EQ(text->text(0, 17), QStringLiteral("Rom ist in Lücke."));
+    EXPECT_EQ(field->toPlainText(), QStringLiteral("Rom ist in _____.\nEins_____drei"));
+}
+
 // Every control of every page that a screen reader is told can take the
 // focus has a name; the page control takes no focus of its own beside its
 // tab row.

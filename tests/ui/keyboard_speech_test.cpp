@@ -31,7 +31,7 @@ protected:
 
 // What a screen reader is handed after each step of a round: one text a step,
 // the question with each gap said as a word, the solution with each gap's text, the result line with the next question,
-// the end with the last result line; then the focus waits on "Neue Runde..".
+// the end with the last result line and the next review; then the focus waits on "Neue Runde..".
 TEST_F(KeyboardSpeechTest, EachStepOfARoundIsSpokenOnce)
 {
     memo("Memo1")->setPlainText(QStringLiteral("Eins _zwei_ drei"));
@@ -46,7 +46,9 @@ TEST_F(KeyboardSpeechTest, EachStepOfARoundIsSpokenOnce)
         // A typed answer: its summary follows the solution in the same message.
         {"bt_solve", "Zwei", "Eins zwei drei. 0 von 1 Lücke wie eingegeben, 1 beinahe"},
         {"bt_clock", "", "0/1 Richtig - 2 Trials - 1 Falsch - 1 Zurückgestellt. Eins Lücke drei"},
-        {"bt_correct", "", "Fertig! 1/1 Richtig - 3 Trials - 1 Falsch - 1 Zurückgestellt"},
+        // Then when the next reviews fall due: the question missed comes back tomorrow.
+        {"bt_correct", "",
+         "Fertig! 1/1 Richtig - 3 Trials - 1 Falsch - 1 Zurückgestellt. Nächste Wiederholung: morgen, 1 Frage."},
     };
     for (const auto& step : steps) {
         spoken.clear();

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "app/day_watch.h"
 #include "app/progress_page.h"
 #include "app/progress_recorder.h"
 #include "memory/review_store.h"
@@ -260,11 +261,9 @@ TEST_F(ProgressTest, ReviewDueAsksTheNewQuestionsThenNothingUntilTheyAreDue)
     const memory::Day today = memory::local_day(std::time(nullptr));
     store.forget({u"Katze | _cat_"});
     store.record(u"Katze | _cat_", memory::Rating::Again, 0, today - 5);
-    auto* midnight = mainWindow().findChild<QTimer*>(QStringLiteral("midnightRecount"));
-    ASSERT_NE(midnight, nullptr);
-    EXPECT_TRUE(midnight->isActive());
-    EXPECT_LE(midnight->remainingTime(), 24 * 3600 * 1000 + 1000);
-    ASSERT_TRUE(QMetaObject::invokeMethod(midnight, "timeout"));
+    auto* dayWatch = mainWindow().findChild<DayWatch*>();
+    ASSERT_NE(dayWatch, nullptr);
+    emit dayWatch->dayChanged(today);
     EXPECT_EQ(due->text(), QStringLiteral("Fällige Fragen üben (1)"));
     EXPECT_TRUE(due->isEnabled());
 

@@ -1,0 +1,114 @@
+#include "lang/glance_texts.h"
+
+#include <QDate>
+#include <QLocale>
+
+namespace lernwerk {
+
+namespace {
+
+// The last day counted in days from today; later ones are named by their date.
+constexpr int kDaysCounted = 7;
+
+QDate dateOf(memory::Day day) { return QDate(1970, 1, 1).addDays(day); }
+
+// A sentence with its full stop; a German date at its end has one already.
+QString closed(QString sentence)
+{
+    if (!sentence.endsWith(QLatin1Char('.')))
+        sentence += QLatin1Char('.');
+    return sentence;
+}
+
+QString questionCount(int count, Language language)
+{
+    const GlanceTexts& texts = glanceTexts();
+    return count == 1 ? texts.oneQuestion.in(language) : texts.questions.in(language).arg(count);
+}
+
+}  // namespace
+
+const GlanceTexts& glanceTexts()
+{
+    static const GlanceTexts texts{
+        .dueToday = {QStringLiteral("Heute fällig: %1, neu: %2 — %3"), QStringLiteral("Due today: %1, new: %2 — %3")},
+        .nextReview = {QStringLiteral("Nächste Wiederholung: %1, %2."), QStringLiteral("Next review: %1, %2.")},
+        .noReviewPlanned = {QStringLiteral("Keine Wiederholung geplant."), QStringLiteral("No review is scheduled.")},
+        .tomorrow = {QStringLiteral("morgen"), QStringLiteral("tomorrow")},
+        .inDays = {QStringLiteral("in %1 Tagen"), QStringLiteral("in %1 days")},
+        .onDate = {QStringLiteral("am %1"), QStringLiteral("on %1")},
+        .oneQuestion = {QStringLiteral("1 Frage"), QStringLiteral("1 question")},
+        .questions = {QStringLiteral("%1 Fragen"), QStringLiteral("%1 questions")},
+        .nothingDue = {QStringLiteral("Heute ist nichts fällig."), QStringLiteral("Nothing is due today.")},
+        .nothingMissed = {QStringLiteral("Keine verpassten Fragen."), QStringLiteral("No missed questions.")},
+        .nothingToContinue = {QStringLiteral("Keine Runde dieser Liste zum Fortsetzen."),
+                              QStringLiteral("No round of this list to continue.")},
+        .newQuestion = {QStringLiteral("Neu, noch nicht wiederholt."), QStringLiteral("New, not reviewed yet.")},
+        .oneReview = {QStringLiteral("1 Wiederholung"), QStringLiteral("1 review")},
+        .reviews = {QStringLiteral("%1 Wiederholungen"), QStringLiteral("%1 reviews")},
+        .history = {QStringLiteral("%1, zuletzt %2 am %3, %4"), QStringLiteral("%1, last %2 on %3, %4")},
+        .historyWithoutMark = {QStringLiteral("%1, %2"), QStringLiteral("%1, %2")},
+        .dueOn = {QStringLiteral("fällig am %1"), QStringLiteral("due on %1")},
+        .dueNow = {QStringLiteral("heute fällig"), QStringLiteral("due today")},
+        .markedCorrect = {QStringLiteral("Richtig"), QStringLiteral("Correct")},
+        .markedWrong = {QStringLiteral("Falsch"), QStringLiteral("Wrong")},
+    };
+    return texts;
+}
+
+QString shortDate(memory::Day day, memory::Day today, Language language)
+{
+    const QDate date = dateOf(day);
+    const bool sameYear = date.year() == dateOf(today).year();
+    if (language == Language::German)
+        return date.toString(sameYear ? QStringLiteral("d.M.") : QStringLiteral("d.M.yyyy"));
+    return QLocale(QLocale::English, QLocale::UnitedStates)
+        .toString(date, sameYear ? QStringLiteral("MMM d") : QStringLiteral("MMM d, yyyy"));
+}
+
+QString whenText(memory::Day day, memory::Day today, Language language)
+{
+    const GlanceTexts& texts = glanceTexts();
+    const int ahead = day - today;
+    if (ahead == 1)
+        return texts.tomorrow.in(language);
+    if (ahead > 1 && ahead <= kDaysCounted)
+        return texts.inDays.in(language).arg(ahead);
+    return texts.onDate.in(language).arg(shortDate(day, today, language));
+}
+
+QString nextReviewText(const memory::DayOutlook& outlook, memory::Day today, Language language)
+{
+    const GlanceTexts& texts = glanceTexts();
+    if (!outlook.next_day)
+        return texts.noReviewPlanned.in(language);
+    return texts.nextReview.in(language).arg(whenText(*outlook.next_day, today, language),
+                                             questionCount(outlook.next_count, language));
+}
+
+QString glanceText(const memory::DayOutlook& outlook, memory::Day today, const QString& key, Language language)
+{
+    QString text = glanceTexts().dueToday.in(language).arg(outlook.due).arg(outlook.fresh).arg(key);
+    if (outlook.today_total() == 0)
+        text += QStringLiteral(". ") + nextReviewText(outlook, today, language);
+    return text;
+}
+
+QString historyText(const std::optional<memory::QuestionMemory>& memory, const std::optional<memory::LastReview>& last,
+                    memory::Day today, Language language)
+{
+    const GlanceTexts& texts = glanceTexts();
+    if (!memory)
+        return texts.newQuestion.in(language);
+    const QString reviews =
+        memory->reviews == 1 ? texts.oneReview.in(language) : texts.reviews.in(language).arg(memory->reviews);
+    const QString due = memory->due_day <= today
+                            ? texts.dueNow.in(language)
+                            : texts.dueOn.in(language).arg(shortDate(memory->due_day, today, language));
+    if (!last)
+        return closed(texts.historyWithoutMark.in(language).arg(reviews, due));
+    const QString mark = (last->rating == memory::Rating::Again ? texts.markedWrong : texts.markedCorrect).in(language);
+    return closed(texts.history.in(language).arg(reviews, mark, shortDate(last->day, today, language), due));
+}
+
+}  // namespace lernwerk
