@@ -124,6 +124,11 @@ class Journey:
             if os.path.exists(path):
                 os.remove(path)
         open(os.path.join(self.workdir, language), "w").close()
+        # Each language starts with a learner who has no history: the last round's misses stay
+        # to repeat after a restart, and this run's heard sentences count from nothing.
+        for name in os.listdir(self.session.program_folder):
+            if name.startswith("progress.sqlite"):
+                os.remove(os.path.join(self.session.program_folder, name))
         with open(os.path.join(self.workdir, LIST_NAME), "w", encoding="utf-8") as listing:
             listing.write("\n".join(QUESTIONS) + "\n")
 
