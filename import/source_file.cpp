@@ -93,6 +93,8 @@ Source readDelimitedSource(std::u16string_view text, const ReadChoices& choices)
     std::size_t width = 0;
     for (const Row& row : rows)
         width = std::max(width, row.size());
+    if (width < 2)
+        throw ImportError(ImportError::Kind::NoSeparator, "no line holds two fields between separators");
     source.headerRow = !rows.empty() && choices.headerRow.value_or(looksLikeHeader(rows.front()));
     source.columns.resize(width);
     std::size_t first = 0;
