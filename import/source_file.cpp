@@ -126,7 +126,7 @@ Source readSourceBytes(std::string_view bytes, const ReadChoices& choices)
     return source;
 }
 
-Source readSourceFile(const std::u16string& fileName, const ReadChoices& choices)
+std::string readSourceFileBytes(const std::u16string& fileName)
 {
     std::error_code error;
     const std::filesystem::path path(textfile::NameBytes(fileName));
@@ -134,11 +134,15 @@ Source readSourceFile(const std::u16string& fileName, const ReadChoices& choices
     if (!error && size > kMaxSourceBytes)
         throw ImportError(ImportError::Kind::TooLarge, "the file is larger than any list");
     try {
-        const textfile::detail::FileBytes bytes = textfile::detail::ReadWholeFile(fileName);
-        return readSourceBytes(bytes.view(), choices);
+        return std::string(textfile::detail::ReadWholeFile(fileName).view());
     } catch (const textfile::FileError& failure) {
         throw ImportError(ImportError::Kind::Unreadable, failure.what());
     }
+}
+
+Source readSourceFile(const std::u16string& fileName, const ReadChoices& choices)
+{
+    return readSourceBytes(readSourceFileBytes(fileName), choices);
 }
 
 bool isImportFile(const std::u16string& fileName)

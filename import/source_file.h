@@ -26,6 +26,10 @@ inline constexpr std::uintmax_t kMaxSourceBytes = 64 * 1024 * 1024;
 // Reads a file's bytes as a list source. Throws ImportError.
 Source readSourceBytes(std::string_view bytes, const ReadChoices& choices = {});
 
+// The file's bytes, read once and only read; a file larger than
+// kMaxSourceBytes is refused unread. Throws ImportError.
+std::string readSourceFileBytes(const std::u16string& fileName);
+
 // Reads the file; it is opened for reading only. Throws ImportError.
 Source readSourceFile(const std::u16string& fileName, const ReadChoices& choices = {});
 

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "lang/lists_texts.h"
+#include "lists/import_dialog.h"
 #include "textfile/file_names.h"
 #include "widgets/controls.h"
 #include "widgets/error_reporter.h"
@@ -35,7 +36,12 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
       errors_(errors),
       speaker_(speaker),
       listFileDialog_(
-          this, {.name = "od", .filter = kQuestionListFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}})
+          this, {.name = "od", .filter = kQuestionListFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}}),
+      importFileDialog_(this, {.name = "importOpen",
+                               .filter = QStringLiteral("kvtml, CSV, Anki (*.kvtml *.csv *.tsv *.txt)"),
+                               .save = false,
+                               .defaultSuffix = {},
+                               .offeredFile = {}})
 {
     setObjectName(QStringLiteral("tb3"));
     auto* layout = new QVBoxLayout(this);
@@ -142,6 +148,22 @@ void ListsPage::loadFile(const QString& fileName)
                      .arg(questions));
 }
 
+void ListsPage::importList()
+{
+    const QString fileName = importFileDialog_.choose();
+    if (!fileName.isEmpty())
+        importFile(fileName);
+}
+
+void ListsPage::importFile(const QString& fileName)
+{
+    if (!importDialog_)
+        importDialog_ = new ImportDialog(errors_, speaker_, programFolder_, this);
+    importDialog_->prepare(fileName, language_);
+    if (importDialog_->exec() == QDialog::Accepted)
+        loadFile(importDialog_->savedFile());
+}
+
 void ListsPage::takeList(const QStringList& lines, const QString& name)
 {
     std::vector<std::u16string> kept;
@@ -169,6 +191,8 @@ bool ListsPage::restoreNamedList(const QString& lastListFile)
 void ListsPage::retranslate(Language language)
 {
     language_ = language;
+    if (importDialog_)
+        importDialog_->retranslate(language);
     const ListsTexts& texts = listsPageTexts();
     setWindowTitle(texts.tab.in(language));
     heading_->setText(texts.heading.in(language));
