@@ -243,6 +243,8 @@ void ImportDialog::fillChoices()
         }
     }
     const int count = first_->count();
+    for (QComboBox* side : {first_, second_})
+        side->setEnabled(count > 1);
     first_->setCurrentIndex(oldFirst >= 0 && oldFirst < count ? oldFirst : 0);
     second_->setCurrentIndex(oldSecond >= 0 && oldSecond < count ? oldSecond : std::min(1, count - 1));
     filling_ = false;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -160,6 +161,11 @@ void ListsPage::importFile(const QString& fileName)
     if (!importDialog_)
         importDialog_ = new ImportDialog(errors_, speaker_, programFolder_, this);
     importDialog_->prepare(fileName, language_);
+    // Above the main window also where it was raised after the file came.
+    QTimer::singleShot(0, importDialog_, [dialog = importDialog_] {
+        dialog->raise();
+        dialog->activateWindow();
+    });
     if (importDialog_->exec() == QDialog::Accepted)
         loadFile(importDialog_->savedFile());
 }
