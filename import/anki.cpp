@@ -55,15 +55,6 @@ std::size_t columnNumber(std::u16string_view value)
     return number;
 }
 
-bool containsNoCase(std::u16string_view text, std::u16string_view word)
-{
-    std::u16string lower(text);
-    for (char16_t& unit : lower)
-        if (unit >= u'A' && unit <= u'Z')
-            unit = static_cast<char16_t>(unit - u'A' + u'a');
-    return lower.find(word) != std::u16string::npos;
-}
-
 }  // namespace
 
 bool looksLikeAnki(std::u16string_view text)
@@ -80,7 +71,6 @@ Source readAnki(std::u16string_view text, char16_t separator)
     source.format = Format::Anki;
     bool html = false;
     std::u16string_view columnNames;
-    std::size_t notetypeColumn = 0;
     std::set<std::size_t> notText;  // 1-based
     while (!text.empty()) {
         const std::size_t lineEnd = text.find_first_of(u"\r\n");
@@ -96,7 +86,7 @@ Source readAnki(std::u16string_view text, char16_t separator)
         else if (key == u"columns")
             columnNames = value;
         else if (key == u"notetype column")
-            notText.insert(notetypeColumn = columnNumber(value));
+            notText.insert(columnNumber(value));
         else if (key == u"deck column" || key == u"guid column" || key == u"tags column")
             notText.insert(columnNumber(value));
         text.remove_prefix(lineEnd == std::u16string_view::npos ? text.size() : lineEnd);
@@ -124,16 +114,12 @@ Source readAnki(std::u16string_view text, char16_t separator)
 
     for (Row& row : readDelimited(text, separator)) {
         Record record;
-        const bool clozeType =
-            notetypeColumn > 0 && notetypeColumn <= row.size() && containsNoCase(row[notetypeColumn - 1], u"cloze");
         record.fields = keepColumns(row);
         for (std::u16string& field : record.fields)
             field = html ? markupToText(field) : withoutSounds(field);
         for (std::size_t i = 0; i < record.fields.size() && !record.clozeField; ++i)
             if (hasCloze(record.fields[i]))
                 record.clozeField = i;
-        if (clozeType && !record.clozeField && !record.fields.empty())
-            record.clozeField = 0;
         source.records.push_back(std::move(record));
     }
     return source;

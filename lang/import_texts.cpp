@@ -63,6 +63,7 @@ const ImportTexts& importTexts()
         .notKvtml = both(u"die XML-Datei ist keine kvtml-Datei.", u"the XML file is no kvtml file."),
         .openQuote =
             both(u"die Anführungszeichen der Datei bilden keine Paare.", u"the file's quotation marks do not pair."),
+        .saveTitle = both(u"Neue Liste speichern", u"Save New List"),
         .keptFile = both(u"\"%1\" führt das Programm selbst; die Liste wird dort nicht gespeichert.",
                          u"\"%1\" is kept by the program itself; the list is not saved there."),
         .sourceFile = both(u"\"%1\" ist die Datei, aus der importiert wird; sie wird nur gelesen.",

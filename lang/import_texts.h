@@ -53,6 +53,7 @@ struct ImportTexts {
     Text notKvtml;
     Text openQuote;
     // Saving.
+    Text saveTitle;
     Text keptFile;    // %1 the file
     Text sourceFile;  // %1 the file
     Text listsFilter;

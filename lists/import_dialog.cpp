@@ -311,7 +311,7 @@ QString ImportDialog::offeredFile() const
 
 void ImportDialog::importList()
 {
-    QFileDialog dialog(this, importTexts().title.in(language_));
+    QFileDialog dialog(this, importTexts().saveTitle.in(language_));
     dialog.setObjectName(QStringLiteral("importSave"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(importTexts().listsFilter.in(language_));
