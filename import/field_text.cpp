@@ -201,8 +201,8 @@ std::u16string clozeToGaps(std::u16string_view text, std::size_t& hintsDropped)
         const std::size_t opening = clozeOpening(text, open);
         const std::size_t close = opening > 0 ? text.find(u"}}", open + opening) : std::u16string_view::npos;
         if (close == std::u16string_view::npos) {
-            gapped.append(text.substr(at, open + 2 - at));
-            at = open + 2;
+            gapped.append(text.substr(at, open + 1 - at));
+            at = open + 1;
             continue;
         }
         gapped.append(text.substr(at, open - at));
