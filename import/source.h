@@ -42,7 +42,7 @@ struct Source {
 // for the log, and a kind the interface turns into its own language.
 class ImportError : public std::runtime_error {
 public:
-    enum class Kind { Unreadable, TooLarge, UnknownFormat, NoSeparator, BrokenXml, NotKvtml, OpenQuote };
+    enum class Kind { Unreadable, NotAFile, TooLarge, UnknownFormat, NoSeparator, BrokenXml, NotKvtml, OpenQuote };
     ImportError(Kind kind, const std::string& detail) : std::runtime_error(detail), kind_(kind) {}
     Kind kind() const { return kind_; }
 

@@ -130,6 +130,9 @@ std::string readSourceFileBytes(const std::u16string& fileName)
 {
     std::error_code error;
     const std::filesystem::path path(textfile::NameBytes(fileName));
+    // A device or a pipe could be read for ever.
+    if (std::filesystem::exists(path, error) && !textfile::IsRegularFile(fileName))
+        throw ImportError(ImportError::Kind::NotAFile, "not a regular file");
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (!error && size > kMaxSourceBytes)
         throw ImportError(ImportError::Kind::TooLarge, "the file is larger than any list");

@@ -52,6 +52,8 @@ const ImportTexts& importTexts()
         .noLines = both(u"Aus dieser Datei entsteht keine Zeile.", u"This file gives no line."),
         .cannotImport = both(u"\"%1\" kann nicht importiert werden: %2", u"Cannot import \"%1\": %2"),
         .unreadable = both(u"die Datei kann nicht gelesen werden. %1", u"the file cannot be read. %1"),
+        .notAFile = both(u"das ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Leitung.",
+                         u"this is no regular file but a folder, a device or a pipe."),
         .tooLarge = both(u"die Datei ist größer als 64 MB, zu groß für eine Liste.",
                          u"the file is larger than 64 MB, too large for a list."),
         .unknownFormat = both(u"die Datei ist weder kvtml noch Text mit Trennzeichen noch ein Anki-Export.",

@@ -46,6 +46,7 @@ struct ImportTexts {
     // Reasons a source cannot be read.
     Text cannotImport;  // %1 the file, %2 the reason
     Text unreadable;    // %1 the system's message
+    Text notAFile;
     Text tooLarge;
     Text unknownFormat;
     Text noSeparator;

@@ -58,6 +58,9 @@ QString importFailure(const ImportError& error, const QString& fileName, Languag
         case ImportError::Kind::Unreadable:
             reason = texts.unreadable.in(language).arg(QString::fromStdString(error.what()));
             break;
+        case ImportError::Kind::NotAFile:
+            reason = texts.notAFile.in(language);
+            break;
         case ImportError::Kind::TooLarge:
             reason = texts.tooLarge.in(language);
             break;

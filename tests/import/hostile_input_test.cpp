@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Import, HostileInputTest, ::testing::ValuesIn(kHostile)
 
 class LargeSourceTest : public TempFolderTest {};
 
-TEST_F(LargeSourceTest, AGigabyteLineIsRefusedUnread)
+TEST_F(LargeSourceTest, AGigabyteLineAndDevicesAreRefusedUnread)
 {
     WriteBytes("huge.csv", "");
     std::filesystem::resize_file(Path("huge.csv"), std::uintmax_t{1} << 30);
@@ -81,6 +81,14 @@ TEST_F(LargeSourceTest, AGigabyteLineIsRefusedUnread)
         EXPECT_EQ(error.kind(), ImportError::Kind::TooLarge);
     }
     EXPECT_THROW(readSourceFile(Name("missing.csv")), ImportError);
+    for (const std::u16string device : {u"/dev/zero", u"/tmp"}) {
+        try {
+            readSourceFile(device);
+            FAIL() << "read without complaint";
+        } catch (const ImportError& error) {
+            EXPECT_EQ(error.kind(), ImportError::Kind::NotAFile);
+        }
+    }
 }
 
 }  // namespace
