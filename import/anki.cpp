@@ -120,6 +120,7 @@ Source readAnki(std::u16string_view text, char16_t separator)
         for (std::size_t i = 0; i < record.fields.size() && !record.clozeField; ++i)
             if (hasCloze(record.fields[i]))
                 record.clozeField = i;
+        source.columns.resize(std::max(source.columns.size(), record.fields.size()));
         source.records.push_back(std::move(record));
     }
     return source;

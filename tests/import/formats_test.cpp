@@ -180,6 +180,9 @@ TEST(SourceDetails, FindsSeparatorLanguagesAndLookAlikes)
     const Source spreadsheet = readSourceBytes(utf16le(u"a\tb\r\n"));
     EXPECT_EQ(spreadsheet.encoding, textfile::kUtf16Le);
 
+    const Source notes = readSourceBytes("#separator:tab\n#deck column:1\nSpanisch\tperro\tHund\tx\n");
+    EXPECT_EQ(notes.columns.size(), 3u) << "the deck column is no side to choose";
+
     const Source words = readSourceBytes(
         "Frage,Antwort\nlunes,Es un día de la semana.\n"
         "martes,Es un día de la semana.\nperro,Es un animal.\n");
