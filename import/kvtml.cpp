@@ -2,6 +2,8 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
+#include <cctype>
 #include <map>
 #include <string>
 
@@ -22,9 +24,36 @@ std::u16string textOf(const char* utf8)
     return text;
 }
 
-std::u16string childText(const pugi::xml_node& node, const char* name)
+// The text an element holds itself, without that of the elements inside it
+// (kvtml 1.0 puts a word's conjugation or comparison before the word).
+std::u16string ownText(const pugi::xml_node& element)
 {
-    return textOf(node.child(name).child_value());
+    std::u16string text;
+    for (const pugi::xml_node& part : element.children())
+        if (part.type() == pugi::node_pcdata || part.type() == pugi::node_cdata)
+            text += textOf(part.value());
+    return text;
+}
+
+std::u16string childText(const pugi::xml_node& node, const char* name) { return ownText(node.child(name)); }
+
+// Older writers spell the document type declaration in lower case, which XML
+// does not allow; it is only skipped, so its keyword is put right first.
+std::string withDoctypeKeyword(std::string_view bytes)
+{
+    std::string fixed(bytes);
+    const std::size_t prolog = std::min<std::size_t>(fixed.size(), 4096);
+    for (std::size_t at = fixed.find("<!", 0); at != std::string::npos && at + 9 <= prolog;
+         at = fixed.find("<!", at + 2)) {
+        std::string keyword = fixed.substr(at + 2, 7);
+        for (char& c : keyword)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (keyword == "DOCTYPE") {
+            fixed.replace(at + 2, 7, keyword);
+            break;
+        }
+    }
+    return fixed;
 }
 
 // A translation's or identifier's number, or -1.
@@ -81,19 +110,24 @@ void readVersion2(const pugi::xml_node& root, Source& source)
 void readVersion1(const pugi::xml_node& root, Source& source)
 {
     source.format = Format::Kvtml1;
-    source.columns = {{}, {}};
     bool named = false;
-    for (const pugi::xpath_node& found : root.select_nodes(".//e")) {
-        const pugi::xml_node entry = found.node();
+    // The entries are the document's own <e> elements; the articles and
+    // conjugations have <e> elements of their own.
+    for (const pugi::xml_node& entry : root.children("e")) {
         Record record;
-        record.fields = {childText(entry, "o"), childText(entry, "t")};
+        record.fields.push_back(childText(entry, "o"));
+        for (const pugi::xml_node& translation : entry.children("t"))
+            record.fields.push_back(ownText(translation));
         if (!named) {
-            source.columns = {textOf(entry.child("o").attribute("l").value()),
-                              textOf(entry.child("t").attribute("l").value())};
+            source.columns.push_back(textOf(entry.child("o").attribute("l").value()));
+            for (const pugi::xml_node& translation : entry.children("t"))
+                source.columns.push_back(textOf(translation.attribute("l").value()));
             named = true;
         }
+        source.columns.resize(std::max(source.columns.size(), record.fields.size()));
         source.records.push_back(std::move(record));
     }
+    source.columns.resize(std::max<std::size_t>(source.columns.size(), 2));
 }
 
 }  // namespace
@@ -101,7 +135,8 @@ void readVersion1(const pugi::xml_node& root, Source& source)
 Source readKvtml(std::string_view bytes)
 {
     pugi::xml_document document;
-    const pugi::xml_parse_result parsed = document.load_buffer(bytes.data(), bytes.size(), kParseOptions);
+    const std::string fixed = withDoctypeKeyword(bytes);
+    const pugi::xml_parse_result parsed = document.load_buffer(fixed.data(), fixed.size(), kParseOptions);
     if (!parsed)
         throw ImportError(ImportError::Kind::BrokenXml,
                           std::string(parsed.description()) + " at byte " + std::to_string(parsed.offset));

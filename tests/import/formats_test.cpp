@@ -144,9 +144,12 @@ const Case kCases[] = {
      {u"dog - _Hund_", u"they have bought a Porsche - sie haben _einen Porsche_ gekauft",
       u"a small spiny animal - _Igel_"},
      1},
-    {"kvtml 1.0",
-     "<?xml version=\"1.0\"?>\n<kvtml encoding=\"UTF-8\">\n <e><o l=\"de\">Baum</o><t l=\"en\">tree</t></e>\n"
-     " <e><o>Blatt\n  (Pflanze)</o><t>leaf</t></e>\n</kvtml>\n",
+    {"kvtml 1.0, as kvoctrain wrote it",
+     "<?xml version=\"1.0\"?>\n<!doctype kvtml system \"kvoctrain.dtd\">\n<kvtml encoding=\"UTF-8\" cols=\"3\">\n"
+     " <article><e l=\"de\"><fd>die</fd></e></article>\n"
+     " <e m=\"4\"><o l=\"de\">Baum</o><t l=\"en\">tree</t><t l=\"fr\">arbre</t></e>\n"
+     " <e><o>Blatt\n  (Pflanze)</o><t>\n  <comparison><l1>x</l1></comparison>\n  "
+     "leaf</t><t>feuille</t></e>\n</kvtml>\n",
      {},
      kAskBoth,
      Format::Kvtml1,
