@@ -119,18 +119,19 @@ char16_t findSeparator(std::u16string_view text)
 bool looksLikeHeader(const Row& row)
 {
     static const std::u16string_view kHeadings[] = {
-        u"front",          u"back",          u"question",    u"answer",      u"questions",   u"answers",
-        u"frage",          u"antwort",       u"fragen",      u"antworten",   u"term",        u"definition",
-        u"word",           u"words",         u"translation", u"meaning",     u"vocabulary",  u"wort",
-        u"wörter",         u"begriff",       u"bedeutung",   u"übersetzung", u"vokabel",     u"vokabeln",
-        u"text",           u"extra",         u"notes",       u"note",        u"tags",        u"source",
-        u"target",         u"clue",          u"hint",        u"german",      u"english",     u"french",
-        u"spanish",        u"italian",       u"latin",       u"dutch",       u"portuguese",  u"russian",
-        u"polish",         u"greek",         u"japanese",    u"chinese",     u"turkish",     u"swedish",
-        u"deutsch",        u"englisch",      u"französisch", u"spanisch",    u"italienisch", u"latein",
-        u"niederländisch", u"portugiesisch", u"russisch",    u"polnisch",    u"griechisch",  u"español",
-        u"français",       u"italiano",      u"lingua",      u"language",    u"sprache",     u"kanji",
-        u"reading",        u"lesung",
+        u"front",          u"back",          u"question",     u"answer",      u"questions",   u"answers",
+        u"frage",          u"antwort",       u"fragen",       u"antworten",   u"term",        u"definition",
+        u"word",           u"words",         u"translation",  u"meaning",     u"vocabulary",  u"wort",
+        u"wörter",         u"begriff",       u"bedeutung",    u"übersetzung", u"vokabel",     u"vokabeln",
+        u"text",           u"extra",         u"notes",        u"note",        u"tags",        u"source",
+        u"target",         u"clue",          u"hint",         u"german",      u"english",     u"french",
+        u"spanish",        u"italian",       u"latin",        u"dutch",       u"portuguese",  u"russian",
+        u"polish",         u"greek",         u"japanese",     u"chinese",     u"turkish",     u"swedish",
+        u"deutsch",        u"englisch",      u"französisch",  u"spanisch",    u"italienisch", u"latein",
+        u"niederländisch", u"portugiesisch", u"russisch",     u"polnisch",    u"griechisch",  u"español",
+        u"français",       u"italiano",      u"lingua",       u"language",    u"sprache",     u"kanji",
+        u"reading",        u"lesung",        u"beschreibung", u"description", u"lautschrift", u"pronunciation",
+        u"kontext",        u"context",       u"beispiel",     u"example",     u"kommentar",   u"comment",
     };
     if (row.size() < 2)
         return false;
