@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <stdexcept>
@@ -285,7 +286,16 @@ void ImportDialog::reconvert()
     counts_->setText(counts.join(QLatin1Char('\n')));
     counts_->setAccessibleName(counts.join(QStringLiteral(". ")));
     import_->setEnabled(!result_.lines.empty());
-    speaker_.say(counts.join(QStringLiteral(". ")));
+    if (isVisible())
+        speaker_.say(spokenCounts());
+}
+
+QString ImportDialog::spokenCounts() const { return counts_->accessibleName(); }
+
+void ImportDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, this, [this] { speaker_.say(spokenCounts()); });
 }
 
 void ImportDialog::showFailure(const QString& message)
@@ -295,7 +305,8 @@ void ImportDialog::showFailure(const QString& message)
     counts_->setText(message);
     counts_->setAccessibleName(message);
     import_->setEnabled(false);
-    speaker_.say(message);
+    if (isVisible())
+        speaker_.say(message);
 }
 
 QString ImportDialog::countsText() const { return counts_->text(); }

@@ -45,7 +45,12 @@ public:
 
     void retranslate(Language language);
 
+protected:
+    // Once shown, the counts are said, after the dialog itself.
+    void showEvent(QShowEvent* event) override;
+
 private:
+    QString spokenCounts() const;
     void build();
     // Reads the source again with the encoding, separator and header row chosen.
     void reread();

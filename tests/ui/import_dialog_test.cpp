@@ -3,6 +3,7 @@
 
 #include "lists/import_dialog.h"
 #include "program_fixture.h"
+#include "widgets/speaker.h"
 
 namespace lernwerk::testing {
 namespace {
@@ -50,6 +51,9 @@ TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndImportLoadsTheNewList)
         bool importable;
     };
     std::vector<Seen> seen;
+    QStringList spoken;
+    QObject::connect(mainWindow().findChild<Speaker*>(), &Speaker::spoken,
+                     [&](const QString& text, QWidget*) { spoken << text; });
     whenPreviewOpens([&](QWidget* dialog) {
         auto* encoding = in<QComboBox>(dialog, "importEncoding");
         auto* separator = in<QComboBox>(dialog, "importSeparator");
@@ -58,7 +62,10 @@ TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndImportLoadsTheNewList)
                             in<QPlainTextEdit>(dialog, "importPreview")->toPlainText(),
                             in<QLabel>(dialog, "importCounts")->text(),
                             in<QPushButton>(dialog, "importAccept")->isEnabled()});
+            // What changed is said.
+            QCoreApplication::processEvents();
         };
+        QCoreApplication::processEvents();
         look();
         in<QComboBox>(dialog, "importAsk")->setCurrentIndex(0);  // the first side
         look();
@@ -100,6 +107,9 @@ TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndImportLoadsTheNewList)
         EXPECT_EQ(seen[i].counts, expected[i].counts);
         EXPECT_EQ(seen[i].importable, expected[i].importable);
     }
+    EXPECT_TRUE(spoken.contains(QStringLiteral("Lines of the new list: 3. Skipped because a side is empty: 1")))
+        << spoken.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(spoken.contains(notSplit)) << "a change is said at once";
     EXPECT_EQ(readFile(target), QByteArray("Es un d\xED"
                                            "a de la semana. - _lunes_\r\nEs un d\xED"
                                            "a de la semana. - "
