@@ -33,6 +33,19 @@ bool isHeaderKey(std::u16string_view key)
     return std::find(kHeaderKeys.begin(), kHeaderKeys.end(), key) != kHeaderKeys.end();
 }
 
+// The value of a header line without the blanks around it, in lower case.
+std::u16string headerValue(std::u16string_view value)
+{
+    const std::size_t start = value.find_first_not_of(u" \t");
+    const std::size_t end = value.find_last_not_of(u" \t");
+    std::u16string plain(start == std::u16string_view::npos ? std::u16string_view()
+                                                            : value.substr(start, end - start + 1));
+    for (char16_t& unit : plain)
+        if (unit >= u'A' && unit <= u'Z')
+            unit = static_cast<char16_t>(unit - u'A' + u'a');
+    return plain;
+}
+
 char16_t separatorNamed(std::u16string_view value)
 {
     constexpr std::array<std::pair<std::u16string_view, char16_t>, 6> kNamed = {
@@ -40,6 +53,7 @@ char16_t separatorNamed(std::u16string_view value)
     for (const auto& [name, separator] : kNamed)
         if (value == name)
             return separator;
+    // A character of its own, not trimmed: the separator may be a blank.
     return value.size() == 1 ? value.front() : char16_t{0};
 }
 
@@ -78,13 +92,14 @@ Source readAnki(std::u16string_view text, char16_t separator)
         const std::u16string_view key = headerKey(line);
         if (!isHeaderKey(key))
             break;
-        const std::u16string_view value = line.substr(key.size() + 2);
+        const std::u16string_view raw = line.substr(key.size() + 2);
+        const std::u16string value = headerValue(raw);
         if (key == u"separator" && separator == 0)
-            separator = separatorNamed(value);
+            separator = separatorNamed(raw.size() == 1 ? raw : std::u16string_view(value));
         else if (key == u"html")
             html = value == u"true";
         else if (key == u"columns")
-            columnNames = value;
+            columnNames = raw;
         else if (key == u"notetype column")
             notText.insert(columnNumber(value));
         else if (key == u"deck column" || key == u"guid column" || key == u"tags column")

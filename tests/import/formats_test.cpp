@@ -110,8 +110,8 @@ const Case kCases[] = {
      kAskSecond,
      Format::Anki,
      {u"die Katze (Tier) - _el gato_", u"der & Hund - _el perro_"}},
-    {"Anki clozes with and without a hint",
-     "#separator:comma\n#html:false\n#notetype column:1\n"
+    {"Anki clozes with and without a hint, headers written loosely",
+     "#separator:Comma\n#html:false\n#notetype column: 1\n"
      "Cloze,\"Blau, {{c1::Gelb}} und {{c2::Rot::Farbe}} sind Grundfarben.\",Extra\n"
      "Basic,Haus,house\n",
      {},
