@@ -22,6 +22,27 @@ struct Invocation {
 
 std::ostream& operator<<(std::ostream& out, const Invocation& r) { return out << r.name; }
 
+struct Outcome {
+    int status = -1;
+    std::string said;  // both streams
+};
+
+// Runs the program with `arguments` in `folder`.
+Outcome runIn(const std::filesystem::path& folder, const std::string& arguments)
+{
+    const std::string command = "cd '" + folder.string() + "' && '" LERNWERK_BINARY "' " + arguments + " 2>&1";
+    Outcome outcome;
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return outcome;
+    char buffer[512];
+    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
+        outcome.said.append(buffer, got);
+    const int status = pclose(pipe);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return outcome;
+}
+
 const Invocation kInvocations[] = {
     {"converts and counts", "--import words.csv --output list.txt", 0, "2 lines written to",
      "Hund - _dog_\r\nKatze - _cat_"},
@@ -47,16 +68,8 @@ TEST_P(CommandLineTest, ExitsWithItsStatusAndSaysWhy)
     WriteBytes("words.csv", "Hund,dog\nKatze,cat\n,mouse\n");
     WriteBytes("picture.png", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
     WriteBytes("taken.txt", "kept");
-    const std::string command = "cd '" + Path("").string() + "' && '" LERNWERK_BINARY "' " + r.arguments + " 2>&1";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string said;
-    char buffer[512];
-    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
-        said.append(buffer, got);
-    const int status = pclose(pipe);
-    ASSERT_TRUE(WIFEXITED(status)) << said;
-    EXPECT_EQ(WEXITSTATUS(status), r.status) << said;
+    const auto [status, said] = runIn(Path(""), r.arguments);
+    EXPECT_EQ(status, r.status) << said;
     EXPECT_NE(said.find(r.said), std::string::npos) << said;
     const std::string written =
         std::string(r.arguments).find("taken.txt") != std::string::npos ? "taken.txt" : "list.txt";
@@ -65,5 +78,19 @@ TEST_P(CommandLineTest, ExitsWithItsStatusAndSaysWhy)
 }
 
 INSTANTIATE_TEST_SUITE_P(Import, CommandLineTest, ::testing::ValuesIn(kInvocations));
+
+class KeptFileTest : public TempFolderTest {};
+
+TEST_F(KeptFileTest, NeverWritesOverTheListTheProgramKeeps)
+{
+    // Run from the build folder, the program keeps its lists beside itself.
+    const std::filesystem::path kept = std::filesystem::path(LERNWERK_BINARY).parent_path() / "LastQuestionnaire.txt";
+    const bool existed = std::filesystem::exists(kept);
+    WriteBytes("words.csv", "Hund,dog\n");
+    const auto [status, said] = runIn(Path(""), "--import words.csv --output '" + kept.string() + "' --force");
+    EXPECT_EQ(status, 1) << said;
+    EXPECT_NE(said.find("is kept by the program itself"), std::string::npos) << said;
+    EXPECT_EQ(std::filesystem::exists(kept), existed);
+}
 
 }  // namespace
