@@ -41,8 +41,7 @@ const ConversionChoices kAskSecond{};
 const ConversionChoices kAskFirst{.firstColumn = 0, .secondColumn = 1, .ask = Ask::First};
 const ConversionChoices kAskBoth{.firstColumn = 0, .secondColumn = 1, .ask = Ask::Both};
 
-const Case kCases[] = {
-    // Delimited text.
+const Case kDelimited[] = {
     {"colon inside comma-separated text",
      "Uhrzeit: Mittag,noon\nHund,dog\nKatze,cat\n",
      {},
@@ -101,7 +100,9 @@ const Case kCases[] = {
      kAskSecond,
      Format::Delimited,
      {u"Fu\u00C3\u0178 - _foot_"}},
-    // Anki's notes in plain text.
+};
+
+const Case kAnki[] = {
     {"Anki headers, markup and sounds",
      "#separator:tab\n#html:true\n#notetype column:1\n#deck column:2\n#tags column:5\n"
      "Basic\tSpanisch\tdie Katze<br>(Tier)\tel gato&nbsp;[sound:gato.mp3]\tanimals\n"
@@ -121,7 +122,9 @@ const Case kCases[] = {
      0,
      0,
      1},
-    // kvtml.
+};
+
+const Case kKvtml[] = {
     {"kvtml 2.0 with languages, a fill-in-the-blank entry and a clue",
      R"(<?xml version="1.0" encoding="UTF-8"?>
 <!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
@@ -172,7 +175,9 @@ TEST_P(FormatsTest, ReadsAndConvertsAsTheEditorWould)
     EXPECT_EQ(ReadBytes("source"), c.bytes) << "the source is only read";
 }
 
-INSTANTIATE_TEST_SUITE_P(Import, FormatsTest, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(Delimited, FormatsTest, ::testing::ValuesIn(kDelimited));
+INSTANTIATE_TEST_SUITE_P(Anki, FormatsTest, ::testing::ValuesIn(kAnki));
+INSTANTIATE_TEST_SUITE_P(Kvtml, FormatsTest, ::testing::ValuesIn(kKvtml));
 
 TEST(SourceDetails, FindsSeparatorLanguagesAndLookAlikes)
 {
