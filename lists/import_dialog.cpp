@@ -19,7 +19,6 @@
 #include "lang/import_texts.h"
 #include "lists/import_report.h"
 #include "textfile/encodings.h"
-#include "textfile/file_error.h"
 #include "textfile/file_names.h"
 #include "widgets/error_reporter.h"
 #include "widgets/speaker.h"
