@@ -200,6 +200,7 @@ class Journey:
                                  (f"{language}: Ctrl+Return shows the solution", re.escape(solution))):
                 self.once(wanted, name)
             if not german:
+                self.import_preview(app)
                 self.window_manager_hints(title)
         finally:
             self.session.stop()
@@ -225,6 +226,20 @@ class Journey:
             self.step(f"{language}: a switch is heard with its state", lambda: keys("Up"), state)
             self.step(f"{language}: switching it is confirmed in the answer field", lambda: keys("Return"),
                       compare + " " + switched, before=re.escape(texts["answer"]))
+
+    def import_preview(self, app):
+        """Ctrl+I, a file of another trainer chosen: the preview is heard with
+        its counts, and Escape closes it without writing anything."""
+        with open(os.path.join(self.workdir, "woerter.csv"), "w", encoding="utf-8") as words:
+            words.write("Hund,dog\nKatze,cat\n,mouse\n")
+        self.step("en: Ctrl+I opens the import's open dialog", lambda: keys("ctrl+i"), r".*text\.")
+        type_checked(app, "woerter.csv", "en: the other trainer's file typed")
+        # The dialog is heard with its counts.
+        self.step("en: the preview says what the import makes", lambda: keys("Return"),
+                  r"Import List dialog.* Lines of the new list: 2\. Skipped because a side is empty: 1\.?")
+        self.step("en: Escape closes the preview", lambda: keys("Escape"), r".*")
+        if os.path.exists(os.path.join(self.workdir, "woerter.txt")):
+            raise Failure("en: the preview closed with Escape wrote a list")
 
     def window_manager_hints(self, title):
         """Under a real window manager: the main window is no smaller than its
