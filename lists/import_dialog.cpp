@@ -203,7 +203,12 @@ void ImportDialog::prepare(const QString& sourceFile, Language language)
     }
     sourceFile_ = sourceFile;
     savedFile_.clear();
+    // A new file starts from the first two columns, asked for the second.
+    filling_ = true;
+    first_->clear();
+    second_->clear();
     ask_->setCurrentIndex(static_cast<int>(Ask::Second));
+    filling_ = false;
     retranslate(language);
     fillChoices();
     reconvert();

@@ -118,6 +118,22 @@ TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndImportLoadsTheNewList)
     EXPECT_EQ(text("Memo1"), asked);
     EXPECT_EQ(find<QLabel>("aktuelleliste")->text(), target);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+
+    // The next file starts afresh: its first two columns, the second asked.
+    const QString next = workingDir.filePath(QStringLiteral("Zahlen.tsv"));
+    writeFile(next, "eins\tone\tuno\r\n");
+    QString nextChoices;
+    whenPreviewOpens([&](QWidget* dialog) {
+        nextChoices = in<QComboBox>(dialog, "importFirstColumn")->currentText() + QLatin1Char('|') +
+                      in<QComboBox>(dialog, "importSecondColumn")->currentText() + QLatin1Char('|') +
+                      in<QComboBox>(dialog, "importAsk")->currentText() + QLatin1Char('|') +
+                      in<QPlainTextEdit>(dialog, "importPreview")->toPlainText();
+        in<QPushButton>(dialog, "importCancel")->click();
+    });
+    mainWindow().openListFile(next);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(nextChoices, QStringLiteral("Column 1|Column 2|the second side|eins - _one_"));
+    EXPECT_EQ(text("Memo1"), asked) << "a cancelled import changes nothing";
 }
 
 }  // namespace
