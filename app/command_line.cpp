@@ -5,9 +5,11 @@
 #include <QDir>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string_view>
 
+#include "app/import_command.h"
 #include "app/standard_dialog_texts.h"
 #include "lang/command_line_texts.h"
 #include "lang/interface_language.h"
@@ -88,6 +90,7 @@ void describe(QCommandLineParser& parser, Language language)
     parser.addVersionOption();
     parser.addPositionalArgument(texts.fileName.in(language), texts.fileArgument.in(language),
                                  QLatin1Char('[') + texts.fileName.in(language) + QLatin1Char(']'));
+    addImportOptions(parser, language);
 }
 
 }  // namespace
@@ -106,6 +109,12 @@ void answerInformationOptions(int argc, char** argv)
     // Answers the options and ends the process; a wrong option ends it with
     // status 1. Anything else comes back.
     parser.process(withoutToolkitOptions(argumentsOf(argc, argv)));
+    // An import converts and ends here, without a window.
+    if (importRequested(parser)) {
+        const int status = runImportCommand(parser, language.current());
+        std::fflush(stdout);
+        std::exit(status);
+    }
 }
 
 QString listFileArgument(int argc, char** argv)

@@ -19,6 +19,7 @@
 #include "dialogs/software_menus.h"
 #include "lang/answer_check_texts.h"
 #include "lang/glance_texts.h"
+#include "lang/import_texts.h"
 #include "lang/progress_page_texts.h"
 #include "lang/progress_texts.h"
 #include "lang/speech_texts.h"
@@ -119,6 +120,8 @@ QMenu* MainMenus::createFileMenu(MenuBuilder& menus)
     // The due count is brought up to date whenever the menu opens.
     connect(menu, &QMenu::aboutToShow, &parts_.rounds, &MemoryRounds::refresh);
     MenuBuilder::addSeparator(menu);
+    menus.entry(menu, "importList", importTexts().menuEntry, &parts_.lists, &ListsPage::importList)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     menus.entry(menu, "p2", texts.questionEditor, this, [this] { parts_.showPage(parts_.pages[3]); });
     MenuBuilder::addSeparator(menu);
     menus.entry(menu, "m_bug", texts.reportBug, this, parts_.showReport);

@@ -26,6 +26,7 @@
 #include "dialogs/closing_dialog.h"
 #include "dialogs/info_page_set.h"
 #include "dialogs/report_dialog.h"
+#include "import/source_file.h"
 #include "lang/speech_texts.h"
 #include "lang/window_texts.h"
 #include "lists/editor_page.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
             openDonationPage(language_.current());
     });
     createPages();
+    lists_->setProgramFolder(programFolder_);
 
     presenter_ =
         new RoundPresenter({language_, *trainer_, *statusBar_, *statistics_, *lists_, *pages_, *speaker_}, this);
@@ -158,6 +160,20 @@ void MainWindow::handOver() { session_->handOver(); }
 
 void MainWindow::openListFile(const QString& fileName)
 {
+    // Another trainer's file opens the import's preview, once the window
+    // that handed it over (a drop, the start) is done.
+    if (listimport::isImportFile(fileName.toStdU16String())) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, fileName] {
+                errors_.guarded([&] {
+                    showPage(lists_);
+                    lists_->importFile(fileName);
+                });
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     lists_->loadFile(fileName);
     // The list shows where it was loaded, with its name above it.
     showPage(lists_);

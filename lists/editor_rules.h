@@ -4,10 +4,13 @@
 #include <string_view>
 #include <vector>
 
+#include "quiz/pair_lines.h"
+
 namespace lernwerk {
 
 // The separator between the two parts of an editor input line.
-inline constexpr std::u16string_view kPartSeparator = u" - ";
+using quiz::kPartSeparator;
+using quiz::needsUnicodeFile;
 
 // Turns editor input lines of the form "part 1 - part 2" into question lines
 // that ask for one part each: "part 2 - _part 1_" when `askFirst`, then
@@ -19,9 +22,5 @@ std::vector<std::u16string> buildQuestionLines(const std::vector<std::u16string>
 // How many lines of editor input hold text but no separator: the lines
 // `buildQuestionLines` leaves out.
 std::size_t linesWithoutSeparator(const std::vector<std::u16string>& input);
-
-// Whether a text needs more than the Windows-1252 range to be stored, judged
-// the simple way the editor's save does: any code unit from U+0100 up.
-bool needsUnicodeFile(std::u16string_view text);
 
 }  // namespace lernwerk

@@ -10,12 +10,14 @@
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 #include "lang/lists_texts.h"
+#include "lists/import_dialog.h"
 #include "textfile/file_names.h"
 #include "widgets/controls.h"
 #include "widgets/error_reporter.h"
@@ -37,7 +39,12 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
       errors_(errors),
       speaker_(speaker),
       listFileDialog_(
-          this, {.name = "od", .filter = kQuestionListFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}})
+          this, {.name = "od", .filter = kQuestionListFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}}),
+      importFileDialog_(this, {.name = "importOpen",
+                               .filter = QStringLiteral("kvtml, CSV, Anki (*.kvtml *.csv *.tsv *.txt)"),
+                               .save = false,
+                               .defaultSuffix = {},
+                               .offeredFile = {}})
 {
     setObjectName(QStringLiteral("tb3"));
     auto* layout = new QVBoxLayout(this);
@@ -149,6 +156,27 @@ void ListsPage::loadFile(const QString& fileName)
                      .arg(questions));
 }
 
+void ListsPage::importList()
+{
+    const QString fileName = importFileDialog_.choose();
+    if (!fileName.isEmpty())
+        importFile(fileName);
+}
+
+void ListsPage::importFile(const QString& fileName)
+{
+    if (!importDialog_)
+        importDialog_ = new ImportDialog(errors_, speaker_, programFolder_, this);
+    importDialog_->prepare(fileName, language_);
+    // Above the main window also where it was raised after the file came.
+    QTimer::singleShot(0, importDialog_, [dialog = importDialog_] {
+        dialog->raise();
+        dialog->activateWindow();
+    });
+    if (importDialog_->exec() == QDialog::Accepted)
+        loadFile(importDialog_->savedFile());
+}
+
 void ListsPage::takeList(const QStringList& lines, const QString& name)
 {
     std::vector<std::u16string> kept;
@@ -176,6 +204,8 @@ bool ListsPage::restoreNamedList(const QString& lastListFile)
 void ListsPage::retranslate(Language language)
 {
     language_ = language;
+    if (importDialog_)
+        importDialog_->retranslate(language);
     const ListsTexts& texts = listsPageTexts();
     setWindowTitle(texts.tab.in(language));
     heading_->setText(texts.heading.in(language));

@@ -16,6 +16,7 @@ class QPushButton;
 namespace lernwerk {
 
 class ErrorReporter;
+class ImportDialog;
 class Speaker;
 class StatusColumn;
 
@@ -43,6 +44,14 @@ public:
     // question list, the list's name and the hidden path. A file that cannot
     // be read throws and changes nothing.
     void loadFile(const QString& fileName);
+    // "Liste importieren..": asks for another trainer's file and imports it.
+    void importList();
+    // Shows the import's preview of `fileName`; once the user has saved the
+    // new list, loads it as "Liste Laden.." does. A file that cannot be
+    // imported throws and changes nothing.
+    void importFile(const QString& fileName);
+    // The folder of the files the program keeps, which no import writes over.
+    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
     // The keyboard focus goes to "Neue Runde..", where a round is started again.
     void focusNewSession();
     // Replaces the question list by `lines`, each as it stands, and names it.
@@ -90,6 +99,10 @@ private:
     // The line the caret was on when its history was last shown.
     int historyLine_ = -1;
     ListFileDialog listFileDialog_;
+    ListFileDialog importFileDialog_;
+    // Built when first used.
+    ImportDialog* importDialog_ = nullptr;
+    QString programFolder_;
 };
 
 }  // namespace lernwerk

@@ -155,6 +155,58 @@ def dropped_files(session):
     session.program.check_running("after the drops")
 
 
+KVTML = """<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
+<kvtml version="2.0">
+  <identifiers>
+    <identifier id="0"><name>English</name><locale>en</locale></identifier>
+    <identifier id="1"><name>German</name><locale>de</locale></identifier>
+  </identifiers>
+  <entries>
+    <entry id="0">
+      <translation id="0"><text>dog</text></translation>
+      <translation id="1"><text>Hund</text></translation>
+    </entry>
+    <entry id="1">
+      <translation id="0"><text>they have bought a Porsche</text></translation>
+      <translation id="1"><text>sie haben [einen Porsche] gekauft</text></translation>
+    </entry>
+  </entries>
+</kvtml>
+"""
+IMPORTED = ["dog - _Hund_", "they have bought a Porsche - sie haben _einen Porsche_ gekauft"]
+
+
+def dropped_kvtml(session):
+    """a vocabulary file of another trainer dropped on the window opens the import's preview"""
+    source = os.path.join(session.workdir, "woerter.kvtml")
+    with open(source, "w", encoding="utf-8") as file:
+        file.write(KVTML)
+    window = session.main_window()
+    memo1 = wait_control(window, pyatspi.ROLE_TEXT, ENGLISH.question_list)
+    drag_files([source], wait_control(window, pyatspi.ROLE_LABEL, "Question"))
+
+    dialog = session.program.window("Import List", roles=(pyatspi.ROLE_DIALOG,))
+    preview = wait_control(dialog, pyatspi.ROLE_TEXT, "Preview (the first 50 lines, as they will be written)")
+    wait_equal("the preview of the dropped file", lambda: text_of(preview), "\n".join(IMPORTED))
+    wait_control(dialog, pyatspi.ROLE_LABEL, "Lines of the new list: 2")
+    press_into_modal(wait_control(dialog, pyatspi.ROLE_PUSH_BUTTON, "Import"))
+
+    save = session.program.window("Save New List", roles=(pyatspi.ROLE_DIALOG,))
+    name = wait_control(save, pyatspi.ROLE_TEXT, "File name:")
+    wait_equal("the name offered for the new list", lambda: text_of(name), "woerter.txt")
+    press_into_modal(wait_control(save, pyatspi.ROLE_PUSH_BUTTON, "Save"))
+
+    target = os.path.join(session.workdir, "woerter.txt")
+    wait_equal("the question list after the import", lambda: text_of(memo1), "\n".join(IMPORTED))
+    wait_control(window, pyatspi.ROLE_LABEL, target)
+    with open(target, "rb") as file:
+        check("the list written", "\r\n".join(IMPORTED).encode("cp1252"), file.read())
+    with open(source, encoding="utf-8") as file:
+        check("the dropped file, only read", KVTML, file.read())
+    session.program.check_running("after the import")
+
+
 def terminal_answers(session):
     """every option is answered on the terminal, without a display"""
     # No display at all: the answers need none, and no window comes up.
@@ -185,4 +237,4 @@ def terminal_answers(session):
 
 if __name__ == "__main__":
     sys.exit(run({"open_file": file_argument, "missing_file": missing_file, "drop": dropped_files,
-                  "terminal": terminal_answers}))
+                  "drop_kvtml": dropped_kvtml, "terminal": terminal_answers}))

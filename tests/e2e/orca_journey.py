@@ -223,10 +223,10 @@ class Journey:
             if german:
                 self.switch_to_english()
             else:
+                self.import_preview(app)
                 self.window_manager_hints(title)
         finally:
             self.session.stop()
-
 
     def menus(self, language, texts):
         """From the answer field: the menus are named with their first entry,
@@ -276,6 +276,20 @@ class Journey:
         self.step("de: Down reaches English", lambda: keys("Down"), r"Englisch\.")
         self.step("de: Return chooses English", lambda: keys("Return"),
                   re.escape("English chosen. The question list is now the sample list."))
+
+    def import_preview(self, app):
+        """Ctrl+I, a file of another trainer chosen: the preview is heard with
+        its counts, and Escape closes it without writing anything."""
+        with open(os.path.join(self.workdir, "woerter.csv"), "w", encoding="utf-8") as words:
+            words.write("Hund,dog\nKatze,cat\n,mouse\n")
+        self.step("en: Ctrl+I opens the import's open dialog", lambda: keys("ctrl+i"), r".*text\.")
+        type_checked(app, "woerter.csv", "en: the other trainer's file typed")
+        # The dialog is heard with its counts.
+        self.step("en: the preview says what the import makes", lambda: keys("Return"),
+                  r"Import List dialog.* Lines of the new list: 2\. Skipped because a side is empty: 1\.?")
+        self.step("en: Escape closes the preview", lambda: keys("Escape"), r".*")
+        if os.path.exists(os.path.join(self.workdir, "woerter.txt")):
+            raise Failure("en: the preview closed with Escape wrote a list")
 
     def window_manager_hints(self, title):
         """Under a real window manager: the main window is no smaller than its

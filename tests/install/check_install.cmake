@@ -18,7 +18,8 @@ set(expected
     share/icons/hicolor/256x256/apps/lernwerk.png
     share/icons/hicolor/48x48/apps/lernwerk.png
     share/icons/hicolor/scalable/apps/lernwerk.svg
-    share/metainfo/${APP_ID}.metainfo.xml)
+    share/metainfo/${APP_ID}.metainfo.xml
+    share/mime/packages/lernwerk-kvtml.xml)
 file(GLOB_RECURSE installed RELATIVE "${PREFIX}" "${PREFIX}/*")
 list(SORT installed)
 list(SORT expected)

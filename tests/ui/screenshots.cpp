@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <functional>
 
 #include "app/application.h"
 #include "app/main_window.h"
@@ -56,6 +57,12 @@ public:
             std::fprintf(stderr, "no entry %s\n", qPrintable(name));
             return;
         }
+        opening(name, [action] { action->trigger(); });
+    }
+
+    // Runs `open` and pictures the modal dialog it opened, or else the main window.
+    void opening(const QString& name, const std::function<void()>& open)
+    {
         bool modalSeen = false;
         QTimer watch;
         watch.setInterval(20);
@@ -68,7 +75,7 @@ public:
             QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
         });
         watch.start();
-        action->trigger();
+        open();
         QCoreApplication::processEvents();
         watch.stop();
         if (!modalSeen)
@@ -116,6 +123,16 @@ int main(int argc, char** argv)
         return 1;
     list.write("Rom ist die Hauptstadt von _Italien_.\r\n");
     list.close();
+    // Another trainer's list, for the import's preview.
+    QFile words(workingFolder.filePath(QStringLiteral("words.csv")));
+    if (!words.open(QIODevice::WriteOnly))
+        return 1;
+    words.write(
+        "Spanisch;Deutsch\r\nel lunes;Es un d\xED"
+        "a de la semana.\r\nel martes;Es un d\xED"
+        "a de la semana.\r\n"
+        "el perro;der Hund\r\nla mesa;\r\n");
+    words.close();
 
     Program program(errors, programFolder.path() + QLatin1Char('/'), workingFolder.path());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
@@ -147,6 +164,10 @@ int main(int argc, char** argv)
         for (const QString& dialog : {QStringLiteral("Schrift1"), QStringLiteral("hf"), QStringLiteral("m_bug"),
                                       QStringLiteral("forgetProgress")})
             pictures.entry(dialog);
+
+        pictures.opening(QStringLiteral("import"), [&] {
+            program.mainWindow().openListFile(workingFolder.filePath(QStringLiteral("words.csv")));
+        });
 
         // A round of one question: asked, then solved.
         program.mainWindow().openListFile(workingFolder.filePath(QStringLiteral("one.txt")));

@@ -1,0 +1,96 @@
+#include "lists/import_report.h"
+
+#include <QFileInfo>
+
+#include "lang/import_texts.h"
+#include "textfile/file_names.h"
+#include "widgets/last_list_files.h"
+
+namespace lernwerk {
+
+namespace {
+
+using listimport::ImportError;
+using listimport::SkipReason;
+
+QString shownName(const QString& fileName)
+{
+    return QString::fromStdU16String(textfile::ReadableName(fileName.toStdU16String()));
+}
+
+// The same file, also through another name or a link; a file that does not
+// exist yet is the same as none.
+bool sameFile(const QString& one, const QString& other)
+{
+    const QFileInfo first(one);
+    const QFileInfo second(other);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
+}
+
+}  // namespace
+
+QStringList importCounts(const listimport::Conversion& result, Language language)
+{
+    const ImportTexts& texts = importTexts();
+    QStringList counts;
+    counts << (result.lines.empty() ? texts.noLines.in(language)
+                                    : texts.linesMade.in(language).arg(result.lines.size()));
+    if (const std::size_t empty = result.skippedCount(SkipReason::EmptySide))
+        counts << texts.skippedEmpty.in(language).arg(empty);
+    if (const std::size_t underscores = result.skippedCount(SkipReason::Underscore))
+        counts << texts.skippedUnderscore.in(language).arg(underscores);
+    if (result.hintsDropped > 0)
+        counts << texts.hintsDropped.in(language).arg(result.hintsDropped);
+    if (result.lookAlikeCount > 0)
+        counts << texts.lookAlike.in(language)
+                      .arg(result.lookAlikeCount)
+                      .arg(QString::fromStdU16String(result.lookAlikeQuestion));
+    return counts;
+}
+
+QString importFailure(const ImportError& error, const QString& fileName, Language language)
+{
+    const ImportTexts& texts = importTexts();
+    QString reason;
+    switch (error.kind()) {
+        case ImportError::Kind::Unreadable:
+            reason = texts.unreadable.in(language).arg(QString::fromStdString(error.what()));
+            break;
+        case ImportError::Kind::NotAFile:
+            reason = texts.notAFile.in(language);
+            break;
+        case ImportError::Kind::TooLarge:
+            reason = texts.tooLarge.in(language);
+            break;
+        case ImportError::Kind::UnknownFormat:
+            reason = texts.unknownFormat.in(language);
+            break;
+        case ImportError::Kind::NoSeparator:
+            reason = texts.noSeparator.in(language);
+            break;
+        case ImportError::Kind::BrokenXml:
+            reason = texts.brokenXml.in(language).arg(QString::fromStdString(error.what()));
+            break;
+        case ImportError::Kind::NotKvtml:
+            reason = texts.notKvtml.in(language);
+            break;
+        case ImportError::Kind::OpenQuote:
+            reason = texts.openQuote.in(language);
+            break;
+    }
+    return texts.cannotImport.in(language).arg(shownName(fileName), reason);
+}
+
+QString forbiddenTarget(const QString& target, const QString& source, const QString& programFolder, Language language)
+{
+    if (sameFile(target, source))
+        return importTexts().sourceFile.in(language).arg(shownName(target));
+    // The last-list files and the progress file with its journal, by any name.
+    if (isOneOf(target, keptFiles(programFolder)))
+        return importTexts().keptFile.in(language).arg(shownName(target));
+    return {};
+}
+
+}  // namespace lernwerk

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "import/conversion.h"
+#include "import/source.h"
+#include "lang/interface_language.h"
+
+namespace lernwerk {
+
+// What an import made, one sentence a line, in the interface language: the
+// lines of the new list, the entries skipped by reason, the cloze hints left
+// out and the questions that look the same. Counts of nothing are left out.
+QStringList importCounts(const listimport::Conversion& result, Language language);
+
+// Why `fileName` cannot be imported, naming it.
+QString importFailure(const listimport::ImportError& error, const QString& fileName, Language language);
+
+// Whether saving the new list to `target` would write over the source, or
+// over a file the program keeps (the last-list files in `programFolder`):
+// the reason in the interface language, else an empty text.
+QString forbiddenTarget(const QString& target, const QString& source, const QString& programFolder, Language language);
+
+}  // namespace lernwerk

@@ -1,0 +1,140 @@
+#include <QComboBox>
+#include <QPushButton>
+
+#include "lists/import_dialog.h"
+#include "program_fixture.h"
+#include "widgets/speaker.h"
+
+namespace lernwerk::testing {
+namespace {
+
+class ImportDialogTest : public ProgramTest {
+protected:
+    // Answers the import's preview once it has opened.
+    static void whenPreviewOpens(std::function<void(QWidget*)> answer)
+    {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || dialog->objectName() != QStringLiteral("importDialog"))
+                return;
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        });
+        poll->start(0);
+    }
+    template <typename Control>
+    static Control* in(QWidget* dialog, const char* name)
+    {
+        auto* found = dialog->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+};
+
+TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndImportLoadsTheNewList)
+{
+    startProgram();
+    mainWindow().show();
+    const QString source = workingDir.filePath(QStringLiteral("Vokabeln.csv"));
+    const QByteArray bytes(
+        "Spanisch;Deutsch\r\nlunes;Es un d\xED"
+        "a de la semana.\r\nmartes;Es un d\xED"
+        "a de la semana.\r\n"
+        "perro;Hund\r\ngato;\r\n");
+    writeFile(source, bytes);
+    const QString target = workingDir.filePath(QStringLiteral("Vokabeln.txt"));
+
+    struct Seen {
+        QString encoding, separator, preview, counts;
+        bool importable;
+    };
+    std::vector<Seen> seen;
+    QStringList spoken;
+    QObject::connect(mainWindow().findChild<Speaker*>(), &Speaker::spoken,
+                     [&](const QString& text, QWidget*) { spoken << text; });
+    whenPreviewOpens([&](QWidget* dialog) {
+        auto* encoding = in<QComboBox>(dialog, "importEncoding");
+        auto* separator = in<QComboBox>(dialog, "importSeparator");
+        const auto look = [&] {
+            seen.push_back({encoding->currentText(), separator->currentText(),
+                            in<QPlainTextEdit>(dialog, "importPreview")->toPlainText(),
+                            in<QLabel>(dialog, "importCounts")->text(),
+                            in<QPushButton>(dialog, "importAccept")->isEnabled()});
+            // What changed is said.
+            QCoreApplication::processEvents();
+        };
+        QCoreApplication::processEvents();
+        look();
+        in<QComboBox>(dialog, "importAsk")->setCurrentIndex(0);  // the first side
+        look();
+        separator->setCurrentIndex(separator->findData(QChar(u',')));
+        look();
+        separator->setCurrentIndex(separator->findData(QChar(u';')));
+        look();
+        answerFileDialog(target);
+        in<QPushButton>(dialog, "importAccept")->click();
+    });
+    mainWindow().openListFile(source);
+    QCoreApplication::processEvents();
+
+    const QString day = QStringLiteral("Es un d\u00EDa de la semana.");
+    const QString notSplit = QStringLiteral(
+                                 "Cannot import \"%1\": no line holds two fields between tabs, semicolons, "
+                                 "commas or pipes.")
+                                 .arg(source);
+    const QString asked = day + QStringLiteral(" - _lunes_\n") + day + QStringLiteral(" - _martes_\nHund - _perro_");
+    const QString askedCounts = QStringLiteral(
+                                    "Lines of the new list: 3\nSkipped because a side is empty: 1\n"
+                                    "2 questions look the same: ") +
+                                day + QStringLiteral(" - _____");
+    const Seen expected[] = {
+        {QStringLiteral("Windows-1252"), QStringLiteral("Semicolon ;"),
+         QStringLiteral("lunes - _") + day + QStringLiteral("_\nmartes - _") + day +
+             QStringLiteral("_\nperro - _Hund_"),
+         QStringLiteral("Lines of the new list: 3\nSkipped because a side is empty: 1"), true},
+        {QStringLiteral("Windows-1252"), QStringLiteral("Semicolon ;"), asked, askedCounts, true},
+        {QStringLiteral("Windows-1252"), QStringLiteral("Comma ,"), QString(), notSplit, false},
+        {QStringLiteral("Windows-1252"), QStringLiteral("Semicolon ;"), asked, askedCounts, true},
+    };
+    ASSERT_EQ(seen.size(), std::size(expected));
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(seen[i].encoding, expected[i].encoding);
+        EXPECT_EQ(seen[i].separator, expected[i].separator);
+        EXPECT_EQ(seen[i].preview, expected[i].preview);
+        EXPECT_EQ(seen[i].counts, expected[i].counts);
+        EXPECT_EQ(seen[i].importable, expected[i].importable);
+    }
+    EXPECT_TRUE(spoken.contains(QStringLiteral("Lines of the new list: 3. Skipped because a side is empty: 1")))
+        << spoken.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(spoken.contains(notSplit)) << "a change is said at once";
+    EXPECT_EQ(readFile(target), QByteArray("Es un d\xED"
+                                           "a de la semana. - _lunes_\r\nEs un d\xED"
+                                           "a de la semana. - "
+                                           "_martes_\r\nHund - _perro_"));
+    EXPECT_EQ(readFile(source), bytes);
+    EXPECT_EQ(text("Memo1"), asked);
+    EXPECT_EQ(find<QLabel>("aktuelleliste")->text(), target);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+
+    // The next file starts afresh: its first two columns, the second asked.
+    const QString next = workingDir.filePath(QStringLiteral("Zahlen.tsv"));
+    writeFile(next, "eins\tone\tuno\r\n");
+    QString nextChoices;
+    whenPreviewOpens([&](QWidget* dialog) {
+        nextChoices = in<QComboBox>(dialog, "importFirstColumn")->currentText() + QLatin1Char('|') +
+                      in<QComboBox>(dialog, "importSecondColumn")->currentText() + QLatin1Char('|') +
+                      in<QComboBox>(dialog, "importAsk")->currentText() + QLatin1Char('|') +
+                      in<QPlainTextEdit>(dialog, "importPreview")->toPlainText();
+        in<QPushButton>(dialog, "importCancel")->click();
+    });
+    mainWindow().openListFile(next);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(nextChoices, QStringLiteral("Column 1|Column 2|the second side|eins - _one_"));
+    EXPECT_EQ(text("Memo1"), asked) << "a cancelled import changes nothing";
+}
+
+}  // namespace
+}  // namespace lernwerk::testing
