@@ -22,6 +22,7 @@
 #include "lang/import_texts.h"
 #include "lang/progress_page_texts.h"
 #include "lang/progress_texts.h"
+#include "lang/trainer_texts.h"
 #include "lang/speech_texts.h"
 #include "lang/window_texts.h"
 #include "lists/lists_page.h"
@@ -186,6 +187,11 @@ QMenu* MainMenus::createSettingsMenu(MenuBuilder& menus)
     remember->setCheckable(true);
     remember->setChecked(true);
     menus.entry(menu, "forgetProgress", progressTexts().forgetEntry, &parts_.rounds, &MemoryRounds::forgetList);
+    MenuBuilder::addSeparator(menu);
+    // "Correct" after a hint counts as "Wrong": the question stays in the round.
+    QAction* hintCounts = menus.entry(menu, "hintCountsWrong", trainerTexts().hintCountsWrong, &parts_.rounds,
+                                      &MemoryRounds::setHintCountsWrong);
+    hintCounts->setCheckable(true);
     MenuBuilder::addSeparator(menu);
     // Whether revealing marks the gaps against the typed answer.
     QAction* compare = menus.entry(menu, "Vergleich1", answerCheckTexts().menuEntry, &parts_.trainer.answerMarks(),

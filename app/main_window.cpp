@@ -93,6 +93,7 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     auto* dayWatch = new DayWatch(this);
     connectGuarded(dayWatch, &DayWatch::dayChanged, rounds_, errors_, [this] { rounds_->refresh(); });
     connectGuarded(trainer_, &TrainerPage::solveClicked, rounds_, errors_, &MemoryRounds::reveal);
+    connectGuarded(trainer_, &TrainerPage::hintClicked, rounds_, errors_, &MemoryRounds::hint);
     connectGuarded(trainer_, &TrainerPage::markClicked, rounds_, errors_, &MemoryRounds::mark);
     connectGuarded(lists_, &ListsPage::newSessionRequested, rounds_, errors_, &MemoryRounds::startWholeList);
     connectGuarded(editor_, &EditorPage::listHandedOver, this, errors_,

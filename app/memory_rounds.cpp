@@ -98,6 +98,14 @@ void MemoryRounds::beginRound()
 
 void MemoryRounds::reveal() { active().reveal(); }
 
+void MemoryRounds::hint() { active().hint(); }
+
+void MemoryRounds::setHintCountsWrong(bool on)
+{
+    wholeList_.set_hint_counts_wrong(on);
+    chosen_->set_hint_counts_wrong(on);
+}
+
 void MemoryRounds::mark(quiz::Marking marking)
 {
     quiz::Round& round = active();
@@ -110,7 +118,9 @@ void MemoryRounds::mark(quiz::Marking marking)
                         ? chosenLines_[static_cast<std::size_t>(shown)]
                         : -1;
     memory::MarkingRecord record;
-    progress_.marked(listIndex, asked, marking, record);
+    // "Correct" after a hint: counted as "Wrong" when the learner chose so, else remembered as hard.
+    const bool hinted = round.state().question_hints > 0;
+    progress_.marked(listIndex, asked, round.counted(marking), hinted, record);
     if (round.counted(marking) == quiz::Marking::Correct)
         record.status_entry = {{shown, std::u16string(quiz::kCorrectEntry)}};
     pendingMarking_ = std::move(record);

@@ -57,6 +57,10 @@ public:
     void startWholeList();
     // "Auflösen": the question on display with its gaps filled.
     void reveal();
+    // "Tipp": the next letter of the question's first gap not yet wholly shown.
+    void hint();
+    // Settings > Count a Hint as Wrong, for every round of the run.
+    void setHintCountsWrong(bool on);
     // The whole list's tallies start from 0 again (the window was activated).
     void clearWholeListTallies() { wholeList_.clear_tallies(); }
     // A marking of the question on display: remembered, then the round steps on.

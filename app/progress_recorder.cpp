@@ -134,18 +134,19 @@ void ProgressRecorder::roundResumed(const memory::OpenRound& kept)
     marked_ = kept.tallies.trials > 0;
 }
 
-void ProgressRecorder::marked(int index, const std::u16string& line, quiz::Marking marking,
+void ProgressRecorder::marked(int index, const std::u16string& line, quiz::Marking marking, bool hinted,
                               memory::MarkingRecord& record)
 {
     if (!inRound_ || marking == quiz::Marking::None)
         return;
     marked_ = true;
-    const auto mark = marking == quiz::Marking::Correct ? memory::Mark::Correct
+    const auto mark = marking == quiz::Marking::Correct ? (hinted ? memory::Mark::CorrectAfterHint : memory::Mark::Correct)
                       : marking == quiz::Marking::Wrong ? memory::Mark::Wrong
                                                         : memory::Mark::Clock;
     const std::int64_t question = memory::question_key(line);
     // A line that stands twice in the list is one question: missed once, reviewed once.
-    if (mark != memory::Mark::Correct && !marks_.missed().contains(question)) {
+    if (mark != memory::Mark::Correct && mark != memory::Mark::CorrectAfterHint &&
+        !marks_.missed().contains(question)) {
         missedLines_.emplace(index, line);
         record.missed = {{index, line}};
     }

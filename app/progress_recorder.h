@@ -52,7 +52,9 @@ public:
     // The question on display, with the text `line` (line `index` of the list,
     // for the order of the missed lines), was marked. Fills in what `record`
     // is to write of it: the review, and the missed line.
-    void marked(int index, const std::u16string& line, quiz::Marking marking, memory::MarkingRecord& record);
+    // `hinted`: a hint showed part of it first.
+    void marked(int index, const std::u16string& line, quiz::Marking marking, bool hinted,
+                memory::MarkingRecord& record);
     // Writes the marking `record` (see marked()), the round's record with it when the round ended.
     void writeMarking(memory::MarkingRecord record, const quiz::RoundState& state, bool ended);
     // The round ended without a marking (a list whose questions were all done).

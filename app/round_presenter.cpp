@@ -12,6 +12,7 @@
 #include "app/trainer_page.h"
 #include "lang/round_texts.h"
 #include "lang/speech_texts.h"
+#include "lang/trainer_texts.h"
 #include "lists/lists_page.h"
 #include "widgets/page_control.h"
 #include "widgets/speaker.h"
@@ -104,6 +105,12 @@ void RoundPresenter::show_question(std::u16string_view text)
 {
     parts_.trainer.showQuestion(fromView(text));
     speech_.questionShown(spokenQuestion(parts_.trainer.question(), speechTexts().gap.in(parts_.language.current())));
+}
+
+void RoundPresenter::show_hint(std::u16string_view text, std::u16string_view revealed)
+{
+    parts_.trainer.showQuestion(fromView(text));
+    parts_.speaker.say(trainerTexts().hintSaid.in(parts_.language.current()).arg(fromView(revealed)));
 }
 
 void RoundPresenter::show_solution(std::u16string_view text)

@@ -64,6 +64,7 @@ private:
     void clear_fields() override;
     void show_question(std::u16string_view text) override;
     void show_solution(std::u16string_view text) override;
+    void show_hint(std::u16string_view text, std::u16string_view revealed) override;
     void round_ended() override;
 
     Parts parts_;

@@ -72,17 +72,20 @@ TrainerPage::TrainerPage(QWidget* parent) : QWidget(parent)
     marks_ = new AnswerMarks(*answer_, *solution_);
 
     solve_ = makeTrainerButton(this, "bt_solve", "solve");
+    hint_ = makeTrainerButton(this, "bt_hint", "hint");
     correct_ = makeTrainerButton(this, "bt_correct", "correct");
     wrong_ = makeTrainerButton(this, "bt_wrong", "wrong");
     clock_ = makeTrainerButton(this, "bt_clock", "clock");
     QWidget::setTabOrder(question_, answer_);
     QWidget::setTabOrder(answer_, solution_);
     QWidget::setTabOrder(solution_, solve_);
-    QWidget::setTabOrder(solve_, correct_);
+    QWidget::setTabOrder(solve_, hint_);
+    QWidget::setTabOrder(hint_, correct_);
     QWidget::setTabOrder(correct_, wrong_);
     QWidget::setTabOrder(wrong_, clock_);
 
     connect(solve_, &QPushButton::clicked, this, &TrainerPage::solveClicked);
+    connect(hint_, &QPushButton::clicked, this, &TrainerPage::hintClicked);
     connect(correct_, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Correct); });
     connect(wrong_, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Wrong); });
     connect(clock_, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Postponed); });
@@ -110,6 +113,7 @@ void TrainerPage::layoutFor(int width, int height)
 
     const int buttonTop = height - kButtonHeight - kButtonBottom;
     solve_->move(kFieldLeft, buttonTop);
+    hint_->move(kFieldLeft + kButtonWidth + kButtonGap, buttonTop);
     int x = width - kFieldRight - kButtonWidth;
     for (QPushButton* button : {clock_, wrong_, correct_}) {
         button->move(x, buttonTop);
@@ -130,6 +134,7 @@ void TrainerPage::retranslate(Language language)
     caption(wrong_, texts.wrong, kWrongKey);
     caption(clock_, texts.clock, kClockKey);
     caption(solve_, texts.solve, kSolveKey);
+    caption(hint_, texts.hint, kHintKey);
     questionHeading_->setText(texts.questionHeading.in(language));
     answerHeading_->setText(texts.answerHeading.in(language));
     solutionHeading_->setText(texts.solutionHeading.in(language));
@@ -162,7 +167,7 @@ bool TrainerPage::roundRunning() const { return correct_->isEnabled(); }
 void TrainerPage::startRound()
 {
     for (QWidget* control :
-         std::initializer_list<QWidget*>{correct_, wrong_, clock_, solve_, question_, answer_, solution_})
+         std::initializer_list<QWidget*>{correct_, wrong_, clock_, solve_, hint_, question_, answer_, solution_})
         control->setEnabled(true);
     answer_->setFocus(Qt::OtherFocusReason);
 }
@@ -191,7 +196,7 @@ QString TrainerPage::answerCheck() const { return solution_->accessibleDescripti
 
 void TrainerPage::endRound()
 {
-    for (QPushButton* button : {correct_, wrong_, clock_, solve_})
+    for (QPushButton* button : {correct_, wrong_, clock_, solve_, hint_})
         button->setEnabled(false);
     clearFields();
     for (QPlainTextEdit* field : {question_, answer_, solution_})

@@ -38,14 +38,19 @@ public:
     // The keys that press the buttons from anywhere in the window, also from
     // the answer field.
     static inline const QKeySequence kSolveKey{Qt::CTRL | Qt::Key_Return};
+    static inline const QKeySequence kHintKey{Qt::CTRL | Qt::Key_H};
     static inline const QKeySequence kCorrectKey{Qt::CTRL | Qt::Key_1};
     static inline const QKeySequence kWrongKey{Qt::CTRL | Qt::Key_2};
     static inline const QKeySequence kClockKey{Qt::CTRL | Qt::Key_3};
 
     // Each button with the keys that press it.
-    std::array<std::pair<QKeySequence, QPushButton*>, 4> buttonKeys() const
+    std::array<std::pair<QKeySequence, QPushButton*>, 5> buttonKeys() const
     {
-        return {{{kSolveKey, solve_}, {kCorrectKey, correct_}, {kWrongKey, wrong_}, {kClockKey, clock_}}};
+        return {{{kSolveKey, solve_},
+                 {kHintKey, hint_},
+                 {kCorrectKey, correct_},
+                 {kWrongKey, wrong_},
+                 {kClockKey, clock_}}};
     }
     // Enter outside a text field presses "Richtig" when it can be pressed.
     QPushButton* correctButton() const { return correct_; }
@@ -75,6 +80,7 @@ public:
 
 signals:
     void solveClicked();
+    void hintClicked();
     void markClicked(quiz::Marking marking);
 
 protected:
@@ -91,6 +97,7 @@ private:
     QPlainTextEdit* answer_;
     QPlainTextEdit* solution_;
     QPushButton* solve_;
+    QPushButton* hint_;
     QPushButton* correct_;
     QPushButton* wrong_;
     QPushButton* clock_;

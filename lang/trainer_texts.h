@@ -11,6 +11,11 @@ struct TrainerTexts {
     Text wrong;
     Text clock;
     Text solve;
+    Text hint;
+    // Settings: "Correct" after a hint counts as "Wrong".
+    Text hintCountsWrong;
+    // Said when a hint showed more of a gap: "%1" is what shows of it.
+    Text hintSaid;
     Text questionHeading;
     Text answerHeading;
     Text solutionHeading;

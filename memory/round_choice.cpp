@@ -58,11 +58,20 @@ void RoundMarks::start()
 
 std::optional<Rating> RoundMarks::mark(std::int64_t question, Mark mark)
 {
-    if (mark != Mark::Correct)
+    if (mark == Mark::Wrong || mark == Mark::Clock)
         missed_.insert(question);
     if (mark == Mark::Clock || !reviewed_.insert(question).second)
         return std::nullopt;
-    return mark == Mark::Correct ? Rating::Good : Rating::Again;
+    switch (mark) {
+        case Mark::Correct:
+            return Rating::Good;
+        case Mark::CorrectAfterHint:
+            return Rating::Hard;  // known, but only with help
+        case Mark::Wrong:
+        case Mark::Clock:
+            break;
+    }
+    return Rating::Again;
 }
 
 void RoundMarks::restore(std::set<std::int64_t> reviewed, std::set<std::int64_t> missed)

@@ -41,7 +41,7 @@ struct StateCounts {
 StateCounts count_states(const std::vector<std::optional<QuestionMemory>>& memories);
 
 // How a question was marked in the trainer.
-enum class Mark { Correct, Wrong, Clock };
+enum class Mark { Correct, CorrectAfterHint, Wrong, Clock };
 
 // Follows the markings of one round: which of them are reviews (the first
 // "Correct" or "Wrong" of each question; "Clock" is none) and which questions

@@ -568,6 +568,26 @@ QImage drawClockGlyph()
     return image;
 }
 
+QImage drawHintGlyph()
+{
+    // A magnifying glass over a line of blanks, the first one shown as a letter's stroke.
+    QImage image = canvas(glyphSize, glyphSize);
+    QPainter p(&image);
+    setupPainter(p);
+    p.setPen(roundPen(QColor(0x8A, 0x5A, 0x00), 2.4));
+    p.drawLine(QPointF(10.2, 10.2), QPointF(14.0, 14.0));
+    p.setPen(QPen(QColor(0x8A, 0x5A, 0x00), 1.5));
+    p.setBrush(QColor(0xFF, 0xF3, 0xD0));
+    p.drawEllipse(QPointF(6.8, 6.8), 5.0, 5.0);
+    p.setPen(roundPen(QColor(0x2B, 0x63, 0xB5), 1.6));
+    p.drawLine(QPointF(4.6, 4.4), QPointF(4.6, 8.6));
+    p.setPen(roundPen(QColor(0x70, 0x78, 0x80), 1.2));
+    p.drawLine(QPointF(4.0, 9.4), QPointF(5.4, 9.4));
+    p.drawLine(QPointF(7.0, 9.4), QPointF(8.4, 9.4));
+    p.drawLine(QPointF(9.8, 9.4), QPointF(10.2, 9.4));
+    return image;
+}
+
 // The disabled look: grey, lighter and with less contrast, keeping the shape's transparency.
 QImage disabledGlyph(const QImage& glyph)
 {
@@ -1210,6 +1230,7 @@ void drawAll(Writer& out)
         QImage image;
     };
     const Glyph glyphs[] = {{"solve", drawSolveGlyph()},
+                            {"hint", drawHintGlyph()},
                             {"correct", drawCorrectGlyph()},
                             {"wrong", drawWrongGlyph()},
                             {"clock", drawClockGlyph()}};

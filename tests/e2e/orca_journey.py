@@ -193,6 +193,9 @@ class Journey:
             self.step(f"{language}: Tab goes back to the answer field", lambda: keys("Tab"),
                       re.escape(texts["answer"]))
             self.menus(language, texts)
+            # A hint shows the gap's first letter and says it.
+            hint = "Tipp" if german else "Hint"
+            self.step(f"{language}: Ctrl+H gives a hint", lambda: keys("ctrl+h"), rf"{hint}: \w\.?")
 
             line = next(line for line, shown in QUESTIONS.items() if shown.replace("_____", gap) == question)
             # An answer that holds the gap's word: the solution comes with how

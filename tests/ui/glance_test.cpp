@@ -146,5 +146,31 @@ TEST(NextReviewText, SaysTheDayAheadInWordsThenAsADate)
     }
 }
 
+// A hint shows and says the next letter; "Correct" after it is remembered as
+// hard, or, when the learner chose so, counted as "Wrong".
+TEST_F(GlanceTest, AHintShowsALetterAndCountsAsChosen)
+{
+    memo("Memo1")->setPlainText(QStringLiteral("Haus | _house_"));
+    mainWindow().progress().open();
+    memory::ReviewStore& store = *mainWindow().progress().store();
+    click("Button1");
+    press(Qt::CTRL | Qt::Key_H);
+    EXPECT_EQ(text("frage"), QStringLiteral("Haus | h____"));
+    EXPECT_EQ(spoken.last(), QStringLiteral("Tipp: h"));
+    click("bt_hint");
+    EXPECT_EQ(text("frage"), QStringLiteral("Haus | ho___"));
+    click("bt_correct");
+    EXPECT_EQ(store.lookup({u"Haus | _house_"})[0]->state.stability, 1.2931);  // a first "Hard"
+
+    store.forget({u"Haus | _house_"});
+    trigger("hintCountsWrong");
+    click("Button1");
+    press(Qt::CTRL | Qt::Key_H);
+    click("bt_correct");
+    EXPECT_EQ(panel(1), QStringLiteral("0/1 Richtig - 1 Trials - 1 Falsch - 0 Zurückgestellt"));
+    EXPECT_EQ(text("frage"), QStringLiteral("Haus | _____"));  // asked again, without its hint
+    EXPECT_EQ(store.lookup({u"Haus | _house_"})[0]->state.stability, 0.212);  // a first "Again"
+}
+
 }  // namespace
 }  // namespace lernwerk::testing
