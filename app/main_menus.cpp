@@ -22,8 +22,8 @@
 #include "lang/import_texts.h"
 #include "lang/progress_page_texts.h"
 #include "lang/progress_texts.h"
-#include "lang/trainer_texts.h"
 #include "lang/speech_texts.h"
+#include "lang/trainer_texts.h"
 #include "lang/window_texts.h"
 #include "lists/lists_page.h"
 #include "widgets/speaker.h"
@@ -188,6 +188,22 @@ QMenu* MainMenus::createSettingsMenu(MenuBuilder& menus)
     remember->setChecked(true);
     menus.entry(menu, "forgetProgress", progressTexts().forgetEntry, &parts_.rounds, &MemoryRounds::forgetList);
     MenuBuilder::addSeparator(menu);
+    // How the rounds begun from now on ask the gaps of a line.
+    const TrainerTexts& trainer = trainerTexts();
+    QMenu* gapMenu = menus.submenu(menu, "gapMode", trainer.gapsMenu);
+    auto* gapModes = new QActionGroup(gapMenu);
+    const std::tuple<const char*, const Text*, quiz::GapMode> modes[] = {
+        {"gapsAllAtOnce", &trainer.gapsAllAtOnce, quiz::GapMode::AllAtOnce},
+        {"gapsOneOthersShown", &trainer.gapsOneOthersShown, quiz::GapMode::OneOthersShown},
+        {"gapsOneAfterAnother", &trainer.gapsOneAfterAnother, quiz::GapMode::OneAfterAnother},
+    };
+    for (const auto& [name, caption, mode] : modes) {
+        QAction* choice =
+            menus.entry(gapMenu, name, *caption, this, [this, mode = mode] { parts_.rounds.setGapMode(mode); });
+        choice->setCheckable(true);
+        choice->setChecked(mode == quiz::GapMode::AllAtOnce);
+        gapModes->addAction(choice);
+    }
     // "Correct" after a hint counts as "Wrong": the question stays in the round.
     QAction* hintCounts = menus.entry(menu, "hintCountsWrong", trainerTexts().hintCountsWrong, &parts_.rounds,
                                       &MemoryRounds::setHintCountsWrong);

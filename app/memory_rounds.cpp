@@ -12,6 +12,8 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include <unordered_set>
+
 #include "app/progress_page.h"
 #include "app/progress_recorder.h"
 #include "lang/glance_texts.h"
@@ -64,12 +66,39 @@ void MemoryRounds::setActions(Actions actions)
     refresh();
 }
 
+quiz::Round& MemoryRounds::active()
+{
+    switch (active_) {
+        case Active::Chosen:
+            return *chosen_;
+        case Active::GapWholeList:
+            return *gapRound_;
+        case Active::WholeList:
+            break;
+    }
+    return wholeList_;
+}
+
+const quiz::Round& MemoryRounds::active() const { return const_cast<MemoryRounds*>(this)->active(); }
+
+void MemoryRounds::makeGapRound(quiz::GapMode mode)
+{
+    gapRound_.reset();
+    gapItems_ = std::make_unique<quiz::GapItems>(listField_, statusColumn_, mode);
+    gapRound_ = std::make_unique<quiz::Round>(*gapItems_, *gapItems_, view_);
+    gapRound_->set_hint_counts_wrong(hintCountsWrong_);
+    active_ = Active::GapWholeList;
+}
+
 void MemoryRounds::startWholeList()
 {
-    chosenActive_ = false;
+    if (gapMode_ == quiz::GapMode::AllAtOnce)
+        active_ = Active::WholeList;
+    else
+        makeGapRound(gapMode_);
     beginRound();
-    wholeList_.restart();
-    progress_.writeMarking({}, wholeList_.state(), false);
+    active().restart();
+    progress_.writeMarking({}, active().state(), false);
     updateMissedEntries();
     refresh();
 }
@@ -83,13 +112,20 @@ void MemoryRounds::beginRound()
     round.missed.clear();
     round.tallies = {};
     round.current = round.last = 0;
-    if (chosenActive_) {
-        round.tallies.questions = static_cast<std::int32_t>(chosenQuestions_.lines.size());
-    } else {
-        // The round removes the empty lines when it starts, and every entry is "0" then.
-        const auto lines = listLines();
-        round.tallies.questions = static_cast<std::int32_t>(
-            std::count_if(lines.begin(), lines.end(), [](const auto& l) { return !l.empty(); }));
+    switch (active_) {
+        case Active::Chosen:
+            round.tallies.questions = static_cast<std::int32_t>(chosenQuestions_.lines.size());
+            break;
+        case Active::GapWholeList:
+            round.tallies.questions = gapItems_->count();
+            break;
+        case Active::WholeList: {
+            // The round removes the empty lines when it starts, and every entry is "0" then.
+            const auto lines = listLines();
+            round.tallies.questions = static_cast<std::int32_t>(
+                std::count_if(lines.begin(), lines.end(), [](const auto& l) { return !l.empty(); }));
+            break;
+        }
     }
     round.status_count = round.tallies.questions;
     round.status.clear();
@@ -102,8 +138,11 @@ void MemoryRounds::hint() { active().hint(); }
 
 void MemoryRounds::setHintCountsWrong(bool on)
 {
+    hintCountsWrong_ = on;
     wholeList_.set_hint_counts_wrong(on);
     chosen_->set_hint_counts_wrong(on);
+    if (gapRound_)
+        gapRound_->set_hint_counts_wrong(on);
 }
 
 void MemoryRounds::mark(quiz::Marking marking)
@@ -113,14 +152,19 @@ void MemoryRounds::mark(quiz::Marking marking)
     const int shown = round.state().last_index;
     const std::u16string asked = round.state().asked_line;
     int listIndex = shown;
-    if (chosenActive_)
+    if (active_ == Active::Chosen)
         listIndex = shown >= 0 && shown < static_cast<int>(chosenLines_.size())
                         ? chosenLines_[static_cast<std::size_t>(shown)]
                         : -1;
+    else if (active_ == Active::GapWholeList)
+        listIndex = gapItems_->line_of(shown);
+    // A question of one gap is known by its line and the gap's number.
+    const auto gap = round.state().asked_gap;
+    const std::u16string question = gap ? quiz::gap_question(asked, *gap) : asked;
     memory::MarkingRecord record;
     // "Correct" after a hint: counted as "Wrong" when the learner chose so, else remembered as hard.
     const bool hinted = round.state().question_hints > 0;
-    progress_.marked(listIndex, asked, round.counted(marking), hinted, record);
+    progress_.marked(listIndex, asked, question, round.counted(marking), hinted, record);
     if (round.counted(marking) == quiz::Marking::Correct)
         record.status_entry = {{shown, std::u16string(quiz::kCorrectEntry)}};
     pendingMarking_ = std::move(record);
@@ -151,56 +195,70 @@ void MemoryRounds::finished()
     refresh();
 }
 
-MemoryRounds::Lines MemoryRounds::dueLines(bool openStore)
+MemoryRounds::Questions MemoryRounds::questionsOf(const std::vector<std::pair<int, std::u16string>>& lines) const
+{
+    Questions questions;
+    std::unordered_set<std::int64_t> seen;
+    for (const auto& [index, line] : lines) {
+        if (line.empty())
+            continue;
+        const int gaps = gapMode_ == quiz::GapMode::AllAtOnce ? 0 : static_cast<int>(quiz::find_gaps(line).size());
+        for (int g = 0; g < std::max(gaps, 1); ++g) {
+            Question question{index, line, gaps > 0 ? std::optional<int>(g) : std::nullopt,
+                              gaps > 0 ? quiz::gap_question(line, g) : line};
+            // A question that stands twice is asked and counted once.
+            if (seen.insert(memory::question_key(question.text)).second)
+                questions.push_back(std::move(question));
+        }
+    }
+    return questions;
+}
+
+MemoryRounds::Questions MemoryRounds::listQuestions() const
+{
+    std::vector<std::pair<int, std::u16string>> lines;
+    const int count = listField_.count();
+    for (int i = 0; i < count; ++i)
+        lines.emplace_back(i, listField_.line(i));
+    return questionsOf(lines);
+}
+
+MemoryRounds::Questions MemoryRounds::dueQuestions(bool openStore)
 {
     memory::ReviewStore* store = openStore ? progress_.store() : progress_.storeIfOpen();
     if (!store)
         return {};
-    Lines lines;
+    Questions questions = listQuestions();
     std::vector<std::u16string> texts;
-    const int count = listField_.count();
-    for (int i = 0; i < count; ++i) {
-        std::u16string text = listField_.line(i);
-        if (text.empty())
-            continue;
-        lines.emplace_back(i, text);
-        texts.push_back(std::move(text));
-    }
-    // A question that stands twice is asked and counted once.
-    const auto distinct = memory::distinct_questions(texts);
-    if (distinct.size() < texts.size()) {
-        Lines once;
-        std::vector<std::u16string> onceTexts;
-        for (const std::size_t i : distinct) {
-            once.push_back(std::move(lines[i]));
-            onceTexts.push_back(std::move(texts[i]));
-        }
-        lines = std::move(once);
-        texts = std::move(onceTexts);
-    }
+    texts.reserve(questions.size());
+    for (const Question& question : questions)
+        texts.push_back(question.text);
     memory::DueChoice choice;
     try {
         choice = memory::choose_due(store->lookup(texts), today());
     } catch (const memory::StoreError&) {
         return {};  // counted as none; the next write names the problem
     }
-    Lines chosen;
+    Questions chosen;
     for (const int index : choice.indices())
-        chosen.push_back(std::move(lines[static_cast<std::size_t>(index)]));
+        chosen.push_back(std::move(questions[static_cast<std::size_t>(index)]));
     return chosen;
 }
 
-void MemoryRounds::startChosen(const Lines& lines)
+void MemoryRounds::startChosen(const Questions& questions)
 {
-    if (lines.empty())
+    if (questions.empty())
         return;
     chosenQuestions_.lines.clear();
+    chosenQuestions_.gaps.clear();
+    chosenQuestions_.mode = gapMode_;
     chosenLines_.clear();
-    for (const auto& [index, text] : lines) {
-        chosenLines_.push_back(index);
-        chosenQuestions_.lines.push_back(text);
+    for (const Question& question : questions) {
+        chosenLines_.push_back(question.index);
+        chosenQuestions_.lines.push_back(question.line);
+        chosenQuestions_.gaps.push_back(question.gap);
     }
-    chosenActive_ = true;
+    active_ = Active::Chosen;
     beginRound();
     chosen_->restart();
     progress_.writeMarking({}, chosen_->state(), false);
@@ -210,7 +268,7 @@ void MemoryRounds::startChosen(const Lines& lines)
 
 void MemoryRounds::startDue()
 {
-    const Lines due = dueLines(true);
+    const Questions due = dueQuestions(true);
     if (due.empty()) {
         emit told(nothingDueSentence());
         return;
@@ -229,8 +287,8 @@ void MemoryRounds::startMissed()
     }
     if (!mayReplaceRound())
         return;
-    // A copy: the round about to begin clears the missed lines of the last one.
-    startChosen(Lines(missed.begin(), missed.end()));
+    // A copy, before the round about to begin clears the missed lines of the last one.
+    startChosen(questionsOf({missed.begin(), missed.end()}));
 }
 
 bool MemoryRounds::mayReplaceRound()
@@ -351,7 +409,14 @@ void MemoryRounds::forgetList()
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        store->forget(lines);
+        // Each line's gaps asked one at a time were questions of their own.
+        std::vector<std::u16string> questions = lines;
+        for (const auto& line : lines) {
+            const int gaps = static_cast<int>(quiz::find_gaps(line).size());
+            for (int g = 0; g < gaps; ++g)
+                questions.push_back(quiz::gap_question(line, g));
+        }
+        store->forget(questions);
     } catch (const memory::StoreError& error) {
         throw std::runtime_error(storeFailureMessage(error, language_.current()).toStdString());
     }
@@ -382,13 +447,25 @@ memory::OpenRound MemoryRounds::openRound(bool status) const
     round.tallies = state.tallies;
     round.current = state.cur_index;
     round.last = state.last_index;
-    if (chosenActive_) {
-        round.chosen = chosenQuestions_.lines;
-        round.status_count = chosenStatus_.column.size();
+    // The status of questions of one gap each: done or not.
+    const auto itemStatus = [&round, status](const quiz::StatusTally& tally) {
+        round.status_count = tally.size();
         if (status)
-            for (int i = 0; i < chosenStatus_.column.size(); ++i)
-                if (chosenStatus_.column.kind(i) == quiz::EntryKind::Correct)
+            for (int i = 0; i < tally.size(); ++i)
+                if (tally.kind(i) == quiz::EntryKind::Correct)
                     round.status[i] = std::u16string(quiz::kCorrectEntry);
+    };
+    if (active_ == Active::Chosen) {
+        round.gap_mode = chosenQuestions_.mode;
+        for (std::size_t i = 0; i < chosenQuestions_.lines.size(); ++i) {
+            const auto gap = chosenQuestions_.gap(static_cast<int>(i));
+            round.chosen.push_back(gap ? quiz::gap_question(chosenQuestions_.lines[i], *gap)
+                                       : chosenQuestions_.lines[i]);
+        }
+        itemStatus(chosenStatus_.column);
+    } else if (active_ == Active::GapWholeList) {
+        round.gap_mode = gapMode_;
+        itemStatus(gapItems_->tally());
     } else if (status) {
         int place = 0;
         for (QTextBlock block = statusField_.document()->begin(); block.isValid(); block = block.next(), ++place)
@@ -420,8 +497,8 @@ void MemoryRounds::continueRound()
     state.cur_index = kept->current;
     state.last_index = kept->last;
     progress_.roundResumed(*kept);
-    if (kept->chosen.empty()) {
-        chosenActive_ = false;
+    if (kept->chosen.empty() && kept->gap_mode == quiz::GapMode::AllAtOnce) {
+        active_ = Active::WholeList;
         // As when the round began: its status column stands beside the list without its empty lines.
         listField_.remove_empty_lines();
         QStringList entries;
@@ -431,18 +508,32 @@ void MemoryRounds::continueRound()
         }
         statusField_.setPlainText(entries.join(QLatin1Char('\n')));
         wholeList_.resume(state);
+    } else if (kept->chosen.empty()) {
+        // The whole list, one gap each: the gaps done are marked again, and with them their lines.
+        listField_.remove_empty_lines();
+        makeGapRound(kept->gap_mode);
+        gapItems_->reset(gapItems_->count());
+        for (const auto& [place, entry] : kept->status)
+            if (quiz::kind_of(entry) == quiz::EntryKind::Correct)
+                gapItems_->mark_correct(place);
+        gapRound_->resume(state);
     } else {
-        chosenActive_ = true;
+        active_ = Active::Chosen;
         // Each chosen line's place in the list, for the order of the missed lines.
         const auto lines = listLines();
         std::map<std::int64_t, int> places;
         for (int i = static_cast<int>(lines.size()) - 1; i >= 0; --i)
             places[memory::question_key(lines[static_cast<std::size_t>(i)])] = i;
-        chosenQuestions_.lines = kept->chosen;
+        chosenQuestions_.lines.clear();
+        chosenQuestions_.gaps.clear();
+        chosenQuestions_.mode = kept->gap_mode;
         chosenLines_.clear();
-        for (const auto& line : kept->chosen) {
+        for (const auto& question : kept->chosen) {
+            auto [line, gap] = quiz::split_gap_question(question);
             const auto place = places.find(memory::question_key(line));
             chosenLines_.push_back(place == places.end() ? -1 : place->second);
+            chosenQuestions_.lines.push_back(std::move(line));
+            chosenQuestions_.gaps.push_back(gap);
         }
         chosenStatus_.column.reset(static_cast<int>(kept->chosen.size()));
         for (const auto& [place, entry] : kept->status)
@@ -457,7 +548,7 @@ void MemoryRounds::refresh()
 {
     recount_->stop();
     // Counting never opens the file: it is opened after the window shows.
-    dueCount_ = static_cast<int>(dueLines(false).size());
+    dueCount_ = static_cast<int>(dueQuestions(false).size());
     if (actions_.continueRound)
         actions_.continueRound->setEnabled(keptRoundForList().has_value());
     retranslate(language_.current());

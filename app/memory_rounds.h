@@ -12,6 +12,7 @@
 #include "lang/interface_language.h"
 #include "memory/day_outlook.h"
 #include "memory/review_store.h"
+#include "quiz/gap_items.h"
 #include "quiz/in_memory_lists.h"
 #include "quiz/round.h"
 #include "widgets/memo_lists.h"
@@ -50,9 +51,10 @@ public:
 
     void setActions(Actions actions);
 
-    // The round the trainer's buttons drive: the whole list's or a chosen one.
-    quiz::Round& active() { return chosenActive_ ? *chosen_ : wholeList_; }
-    const quiz::Round& active() const { return chosenActive_ ? *chosen_ : wholeList_; }
+    // The round the trainer's buttons drive: the whole list's (gaps all at
+    // once, or one gap each), or one over chosen questions.
+    quiz::Round& active();
+    const quiz::Round& active() const;
     // "Neue Runde..": a round over the whole list.
     void startWholeList();
     // "Auflösen": the question on display with its gaps filled.
@@ -61,6 +63,12 @@ public:
     void hint();
     // Settings > Count a Hint as Wrong, for every round of the run.
     void setHintCountsWrong(bool on);
+    // Settings > Gaps: how the rounds begun from now on ask the gaps of a line.
+    void setGapMode(quiz::GapMode mode)
+    {
+        gapMode_ = mode;
+        refresh();
+    }
     // The whole list's tallies start from 0 again (the window was activated).
     void clearWholeListTallies() { wholeList_.clear_tallies(); }
     // A marking of the question on display: remembered, then the round steps on.
@@ -112,10 +120,24 @@ signals:
     void told(const QString& text);
 
 private:
-    // The chosen lines as (index in the list, text), in list order.
-    using Lines = std::vector<std::pair<int, std::u16string>>;
-    Lines dueLines(bool openStore);
-    void startChosen(const Lines& lines);
+    // A question of the list: its line (at `index`), and the one gap it asks,
+    // when it asks one; `text` is what the memory knows it by.
+    struct Question {
+        int index = 0;
+        std::u16string line;
+        std::optional<int> gap;
+        std::u16string text;
+    };
+    using Questions = std::vector<Question>;
+    // The questions of `lines` (by their index in the list) as the gap mode asks
+    // them, in list order, each question once.
+    Questions questionsOf(const std::vector<std::pair<int, std::u16string>>& lines) const;
+    // The whole list's questions.
+    Questions listQuestions() const;
+    Questions dueQuestions(bool openStore);
+    void startChosen(const Questions& questions);
+    // A new whole-list round of one gap each, in `mode`.
+    void makeGapRound(quiz::GapMode mode);
     void updateMissedEntries();
     std::vector<std::u16string> listLines() const;
     // The kept round, when there is one for the list as it is and no round of this run goes on.
@@ -138,7 +160,12 @@ private:
     quiz::InMemoryStatus chosenStatus_;
     std::unique_ptr<quiz::Round> chosen_;
     std::vector<int> chosenLines_;  // round index -> index in the list
-    bool chosenActive_ = false;
+    std::unique_ptr<quiz::GapItems> gapItems_;
+    std::unique_ptr<quiz::Round> gapRound_;
+    enum class Active { WholeList, Chosen, GapWholeList };
+    Active active_ = Active::WholeList;
+    quiz::GapMode gapMode_ = quiz::GapMode::AllAtOnce;
+    bool hintCountsWrong_ = false;
     Actions actions_;
     int dueCount_ = 0;
     QTimer* recount_;

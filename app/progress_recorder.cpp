@@ -112,6 +112,7 @@ void ProgressRecorder::roundStarted(const memory::OpenRound& round)
 {
     marks_.start();
     missedLines_.clear();
+    missedKeys_.clear();
     listName_ = round.list_name;
     listKey_ = round.list_key;
     startedMs_ = round.started_ms;
@@ -127,6 +128,9 @@ void ProgressRecorder::roundResumed(const memory::OpenRound& kept)
         missed.insert(memory::question_key(entry.second));
     marks_.restore(kept.reviewed, std::move(missed));
     missedLines_ = kept.missed;
+    missedKeys_.clear();
+    for (const auto& entry : kept.missed)
+        missedKeys_.insert(memory::question_key(entry.second));
     listName_ = kept.list_name;
     listKey_ = kept.list_key;
     startedMs_ = kept.started_ms;
@@ -134,25 +138,27 @@ void ProgressRecorder::roundResumed(const memory::OpenRound& kept)
     marked_ = kept.tallies.trials > 0;
 }
 
-void ProgressRecorder::marked(int index, const std::u16string& line, quiz::Marking marking, bool hinted,
-                              memory::MarkingRecord& record)
+void ProgressRecorder::marked(int index, const std::u16string& line, const std::u16string& question,
+                              quiz::Marking marking, bool hinted, memory::MarkingRecord& record)
 {
     if (!inRound_ || marking == quiz::Marking::None)
         return;
     marked_ = true;
-    const auto mark = marking == quiz::Marking::Correct ? (hinted ? memory::Mark::CorrectAfterHint : memory::Mark::Correct)
+    const auto mark = marking == quiz::Marking::Correct
+                          ? (hinted ? memory::Mark::CorrectAfterHint : memory::Mark::Correct)
                       : marking == quiz::Marking::Wrong ? memory::Mark::Wrong
                                                         : memory::Mark::Clock;
-    const std::int64_t question = memory::question_key(line);
+    const std::int64_t key = memory::question_key(question);
+    const std::int64_t lineKey = memory::question_key(line);
     // A line that stands twice in the list is one question: missed once, reviewed once.
-    if (mark != memory::Mark::Correct && mark != memory::Mark::CorrectAfterHint &&
-        !marks_.missed().contains(question)) {
+    if (mark != memory::Mark::Correct && mark != memory::Mark::CorrectAfterHint && !missedKeys_.contains(lineKey)) {
+        missedKeys_.insert(lineKey);
         missedLines_.emplace(index, line);
         record.missed = {{index, line}};
     }
-    if (const auto rating = marks_.mark(question, mark)) {
+    if (const auto rating = marks_.mark(key, mark)) {
         const std::int64_t ms = nowMs();
-        record.review = memory::MarkingRecord::Review{line, *rating, ms, today(ms)};
+        record.review = memory::MarkingRecord::Review{question, *rating, ms, today(ms)};
     }
 }
 

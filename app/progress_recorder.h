@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "memory/review_store.h"
@@ -52,9 +53,10 @@ public:
     // The question on display, with the text `line` (line `index` of the list,
     // for the order of the missed lines), was marked. Fills in what `record`
     // is to write of it: the review, and the missed line.
+    // `question` is what the memory knows it by (the line, or one of its gaps);
     // `hinted`: a hint showed part of it first.
-    void marked(int index, const std::u16string& line, quiz::Marking marking, bool hinted,
-                memory::MarkingRecord& record);
+    void marked(int index, const std::u16string& line, const std::u16string& question, quiz::Marking marking,
+                bool hinted, memory::MarkingRecord& record);
     // Writes the marking `record` (see marked()), the round's record with it when the round ended.
     void writeMarking(memory::MarkingRecord record, const quiz::RoundState& state, bool ended);
     // The round ended without a marking (a list whose questions were all done).
@@ -91,6 +93,7 @@ private:
     bool recording_ = true;
     memory::RoundMarks marks_;
     std::map<int, std::u16string> missedLines_;
+    std::set<std::int64_t> missedKeys_;  // of the missed lines
     std::u16string listName_;
     std::int64_t listKey_ = 0;
     std::int64_t startedMs_ = 0;

@@ -16,6 +16,11 @@ struct TrainerTexts {
     Text hintCountsWrong;
     // Said when a hint showed more of a gap: "%1" is what shows of it.
     Text hintSaid;
+    // Settings > Gaps: how a round asks the gaps of a line.
+    Text gapsMenu;
+    Text gapsAllAtOnce;
+    Text gapsOneOthersShown;
+    Text gapsOneAfterAnother;
     Text questionHeading;
     Text answerHeading;
     Text solutionHeading;

@@ -462,7 +462,8 @@ void ReviewStore::create_schema()
             clocked INTEGER NOT NULL,
             trials INTEGER NOT NULL,
             status_count INTEGER NOT NULL,
-            chosen TEXT NOT NULL);
+            chosen TEXT NOT NULL,
+            gap_mode INTEGER NOT NULL);
         CREATE TABLE IF NOT EXISTS open_status (place INTEGER PRIMARY KEY, entry TEXT NOT NULL);
         CREATE TABLE IF NOT EXISTS open_reviewed (question INTEGER PRIMARY KEY);
         CREATE TABLE IF NOT EXISTS open_missed (place INTEGER PRIMARY KEY, line TEXT NOT NULL);
@@ -734,8 +735,8 @@ void ReviewStore::write_round(const OpenRound& round)
     db_->exec("DELETE FROM open_round; DELETE FROM open_status; DELETE FROM open_reviewed; DELETE FROM open_missed");
     SQLite::Statement save(*db_,
                            "INSERT INTO open_round (only, list_key, list_name, started_ms, updated_ms, finished, "
-                           "questions, current, last, correct, wrong, clocked, trials, status_count, chosen) "
-                           "VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+                           "questions, current, last, correct, wrong, clocked, trials, status_count, chosen, gap_mode) "
+                           "VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     save.bind(1, round.list_key);
     save.bind(2, to_utf8(round.list_name));
     save.bind(3, round.started_ms);
@@ -750,6 +751,7 @@ void ReviewStore::write_round(const OpenRound& round)
     save.bind(12, round.tallies.trials);
     save.bind(13, round.status_count);
     save.bind(14, join_lines(round.chosen));
+    save.bind(15, static_cast<int>(round.gap_mode));
     save.exec();
     SQLite::Statement status(*db_, "INSERT INTO open_status (place, entry) VALUES (?, ?)");
     for (const auto& [place, entry] : round.status) {
@@ -854,7 +856,7 @@ std::optional<OpenRound> ReviewStore::open_round() const
     try {
         SQLite::Statement find(*db_,
                                "SELECT list_key, list_name, started_ms, updated_ms, finished, questions, current, "
-                               "last, correct, wrong, clocked, trials, status_count, chosen FROM open_round");
+                               "last, correct, wrong, clocked, trials, status_count, chosen, gap_mode FROM open_round");
         if (!find.executeStep())
             return std::nullopt;
         OpenRound round;
@@ -872,6 +874,11 @@ std::optional<OpenRound> ReviewStore::open_round() const
         round.tallies.trials = checked_count(find.getColumn(11).getInt64());
         round.status_count = checked_count(find.getColumn(12).getInt64());
         round.chosen = split_lines(find.getColumn(13).getString());
+        const int mode = find.getColumn(14).getInt();
+        if (mode < static_cast<int>(quiz::GapMode::AllAtOnce) ||
+            mode > static_cast<int>(quiz::GapMode::OneAfterAnother))
+            damaged("gap mode");
+        round.gap_mode = static_cast<quiz::GapMode>(mode);
         SQLite::Statement status(*db_, "SELECT place, entry FROM open_status");
         while (status.executeStep()) {
             const std::int64_t place = status.getColumn(0).getInt64();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "memory/scheduler.h"
+#include "quiz/gap_items.h"
 #include "quiz/round.h"
 
 namespace SQLite {
@@ -90,7 +91,11 @@ struct OpenRound {
     std::int32_t status_count = 0;
     std::map<std::int32_t, std::u16string> status;
     // For a round over chosen lines, those lines in the round's order; empty for the whole list.
+    // A question of one gap stands as quiz::gap_question's text.
     std::vector<std::u16string> chosen;
+    // How the round asks the gaps of a line; in the modes of one gap each, the status
+    // holds one entry per gap question.
+    quiz::GapMode gap_mode = quiz::GapMode::AllAtOnce;
     // The questions reviewed in the round, by question_key.
     std::set<std::int64_t> reviewed;
     // The lines marked "Wrong" or "Clock" at least once, by their place in the list.

@@ -1,5 +1,6 @@
 #include "quiz/gap_items.h"
 
+#include <algorithm>
 #include <string>
 
 #include "quiz/gaps.h"
@@ -38,6 +39,15 @@ std::pair<std::u16string, std::optional<int>> split_gap_question(std::u16string_
     return {std::u16string(question.substr(0, separator)), number - 1};
 }
 
+std::vector<GapShown> gaps_shown(GapMode mode, int gap_count, int asked)
+{
+    std::vector<GapShown> shown(static_cast<std::size_t>(std::max(gap_count, 0)));
+    for (int g = 0; g < gap_count; ++g)
+        shown[static_cast<std::size_t>(g)].filled =
+            g != asked && (mode == GapMode::OneOthersShown || (mode == GapMode::OneAfterAnother && g < asked));
+    return shown;
+}
+
 GapItems::GapItems(QuestionList& lines, StatusList& status, GapMode mode) : lines_(lines), status_(status), mode_(mode)
 {
     rebuild();
@@ -48,6 +58,9 @@ void GapItems::rebuild()
     items_.clear();
     const int count = lines_.count();
     for (int l = 0; l < count; ++l) {
+        // Empty lines are no questions; a round removes them when it starts.
+        if (lines_.line(l).empty())
+            continue;
         const int gaps = static_cast<int>(find_gaps(lines_.line(l)).size());
         const int first = static_cast<int>(items_.size());
         if (gaps == 0)
@@ -99,12 +112,7 @@ std::vector<GapShown> GapItems::shown_gaps(int index) const
     const auto asked = gap(index);
     if (!asked)
         return {};
-    const Item& item = items_[static_cast<std::size_t>(index)];
-    std::vector<GapShown> shown(static_cast<std::size_t>(item.gaps));
-    for (int g = 0; g < item.gaps; ++g)
-        shown[static_cast<std::size_t>(g)].filled =
-            g != *asked && (mode_ == GapMode::OneOthersShown || (mode_ == GapMode::OneAfterAnother && g < *asked));
-    return shown;
+    return gaps_shown(mode_, items_[static_cast<std::size_t>(index)].gaps, *asked);
 }
 
 void GapItems::reset(int n)

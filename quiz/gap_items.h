@@ -16,6 +16,9 @@ enum class GapMode {
     OneAfterAnother,  // each gap its own question, in order: the earlier ones filled, the later blank
 };
 
+// How the gaps of a line show when gap `asked` of its `gap_count` is asked in `mode`.
+std::vector<GapShown> gaps_shown(GapMode mode, int gap_count, int asked);
+
 // The gap of `line` numbered `gap` as a question of its own: the memory knows
 // it by this text (the line's, then a character no list line holds, then the
 // gap's number).

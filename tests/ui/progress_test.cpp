@@ -15,6 +15,7 @@
 #include "app/progress_recorder.h"
 #include "memory/review_store.h"
 #include "program_fixture.h"
+#include "quiz/gap_items.h"
 #include "textfile/file_names.h"
 #include "widgets/page_control.h"
 
@@ -381,6 +382,58 @@ TEST_F(ProgressTest, AMarkingBelongsToTheQuestionAskedAndALineTwiceIsOneQuestion
     }
     EXPECT_EQ(store.rounds().size(), rounds + 1);
     EXPECT_EQ(store.rounds().back().tallies.wrong, 1);
+}
+
+// Settings > Gaps: each gap of a line a question of its own, remembered on its
+// own, its line done when all its gaps are; also after the round was continued.
+TEST_F(ProgressTest, OneGapAtATime)
+{
+    const QString line = QStringLiteral("Blau, _Gelb_ und _Rot_.");
+    struct Case {
+        const char* entry;
+        QStringList first;  // what the first question may show
+        QString second;     // the second, once the first was answered right
+    };
+    const Case cases[] = {
+        {"gapsOneOthersShown", {QStringLiteral("Blau, _____ und Rot."), QStringLiteral("Blau, Gelb und _____.")}, {}},
+        {"gapsOneAfterAnother", {QStringLiteral("Blau, _____ und _____.")}, QStringLiteral("Blau, Gelb und _____.")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry);
+        std::filesystem::remove(storePath());
+        startProgram();
+        memo("Memo1")->setPlainText(line);
+        trigger(c.entry);
+        click("Button1");
+        EXPECT_EQ(panel(1), QStringLiteral("0/2 Richtig - 0 Trials - 0 Falsch - 0 Zurückgestellt"));
+        EXPECT_TRUE(c.first.contains(text("frage"))) << text("frage").toStdString();
+        const QString asked = text("frage");
+        click("bt_correct");
+        EXPECT_EQ(text("Memo2"), QStringLiteral("0"));  // one gap of two: the line is not done
+        if (!c.second.isEmpty()) {
+            EXPECT_EQ(text("frage"), c.second);
+        }
+        const QString second = text("frage");
+        EXPECT_NE(second, asked);
+
+        // Left and continued in the next run: the second gap is asked again.
+        program.reset();
+        startProgram();
+        memo("Memo1")->setPlainText(line);
+        mainWindow().progress().open();
+        emit find<QMenu>("p0")->aboutToShow();
+        trigger("continueRound");
+        EXPECT_EQ(panel(1), QStringLiteral("1/2 Richtig - 1 Trials - 0 Falsch - 0 Zurückgestellt"));
+        EXPECT_EQ(text("frage"), second);
+        click("bt_correct");
+        EXPECT_EQ(text("Memo2"), QStringLiteral("X"));
+        memory::ReviewStore& store = *mainWindow().progress().store();
+        const auto found = store.lookup({quiz::gap_question(line.toStdU16String(), 0),
+                                         quiz::gap_question(line.toStdU16String(), 1), line.toStdU16String()});
+        EXPECT_TRUE(found[0] && found[1]);
+        EXPECT_FALSE(found[2]);
+        program.reset();
+    }
 }
 
 TEST_F(ProgressTest, TheProgressPageShowsAndSaysTheFigures)
