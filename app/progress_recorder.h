@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
+#include "desktop/last_list_files.h"
 #include "memory/review_store.h"
 #include "memory/round_choice.h"
 #include "quiz/round.h"
-#include "widgets/last_list_files.h"
 
 namespace lernwerk {
 
