@@ -54,7 +54,8 @@ QPushButton* makeTrainerButton(QWidget* page, const char* name, const char* glyp
 
 }  // namespace
 
-TrainerPage::TrainerPage(QWidget* parent) : QWidget(parent)
+TrainerPage::TrainerPage(std::vector<RoundButton> buttons, QWidget* parent)
+    : QWidget(parent), buttonRows_(std::move(buttons))
 {
     setObjectName(QStringLiteral("tb1"));
 
@@ -71,24 +72,18 @@ TrainerPage::TrainerPage(QWidget* parent) : QWidget(parent)
     solution_ = makeTrainerField(this, "loesung");
     marks_ = new AnswerMarks(*answer_, *solution_);
 
-    solve_ = makeTrainerButton(this, "bt_solve", "solve");
-    hint_ = makeTrainerButton(this, "bt_hint", "hint");
-    correct_ = makeTrainerButton(this, "bt_correct", "correct");
-    wrong_ = makeTrainerButton(this, "bt_wrong", "wrong");
-    clock_ = makeTrainerButton(this, "bt_clock", "clock");
     QWidget::setTabOrder(question_, answer_);
     QWidget::setTabOrder(answer_, solution_);
-    QWidget::setTabOrder(solution_, solve_);
-    QWidget::setTabOrder(solve_, hint_);
-    QWidget::setTabOrder(hint_, correct_);
-    QWidget::setTabOrder(correct_, wrong_);
-    QWidget::setTabOrder(wrong_, clock_);
-
-    connect(solve_, &QPushButton::clicked, this, &TrainerPage::solveClicked);
-    connect(hint_, &QPushButton::clicked, this, &TrainerPage::hintClicked);
-    connect(correct_, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Correct); });
-    connect(wrong_, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Wrong); });
-    connect(clock_, &QPushButton::clicked, this, [this] { emit markClicked(quiz::Marking::Postponed); });
+    QWidget* before = solution_;
+    for (int index = 0; index < static_cast<int>(buttonRows_.size()); ++index) {
+        const RoundButton& row = buttonRows_[static_cast<std::size_t>(index)];
+        QPushButton* button = makeTrainerButton(this, row.objectName, row.glyph);
+        QWidget::setTabOrder(before, button);
+        before = button;
+        connect(button, &QPushButton::clicked, this, [this, index] { emit commandPressed(index); });
+        buttons_.push_back(button);
+    }
+    correct_ = findChild<QPushButton*>(QStringLiteral("bt_correct"), Qt::FindDirectChildrenOnly);
 }
 
 void TrainerPage::resizeEvent(QResizeEvent* event)
@@ -112,12 +107,15 @@ void TrainerPage::layoutFor(int width, int height)
     placeGlance();
 
     const int buttonTop = height - kButtonHeight - kButtonBottom;
-    solve_->move(kFieldLeft, buttonTop);
-    hint_->move(kFieldLeft + kButtonWidth + kButtonGap, buttonTop);
-    int x = width - kFieldRight - kButtonWidth;
-    for (QPushButton* button : {clock_, wrong_, correct_}) {
-        button->move(x, buttonTop);
-        x -= kButtonWidth + kButtonGap;
+    int left = kFieldLeft;
+    int rightCount = 0;
+    for (const RoundButton& row : buttonRows_)
+        rightCount += row.side == RoundButton::Side::Right ? 1 : 0;
+    int right = width - kFieldRight - rightCount * kButtonWidth - (rightCount - 1) * kButtonGap;
+    for (std::size_t index = 0; index < buttons_.size(); ++index) {
+        int& x = buttonRows_[index].side == RoundButton::Side::Left ? left : right;
+        buttons_[index]->move(x, buttonTop);
+        x += kButtonWidth + kButtonGap;
     }
 }
 
@@ -125,16 +123,13 @@ void TrainerPage::retranslate(Language language)
 {
     const TrainerTexts& texts = trainerTexts();
     setWindowTitle(texts.tab.in(language));
-    const auto caption = [language](QPushButton* button, const Text& text, const QKeySequence& keys) {
-        button->setText(text.in(language));
-        button->setToolTip(text.in(language) + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) +
-                           QLatin1Char(')'));
-    };
-    caption(correct_, texts.correct, kCorrectKey);
-    caption(wrong_, texts.wrong, kWrongKey);
-    caption(clock_, texts.clock, kClockKey);
-    caption(solve_, texts.solve, kSolveKey);
-    caption(hint_, texts.hint, kHintKey);
+    for (std::size_t index = 0; index < buttons_.size(); ++index) {
+        const RoundButton& row = buttonRows_[index];
+        const QString caption = (texts.*row.caption).in(language);
+        buttons_[index]->setText(caption);
+        buttons_[index]->setToolTip(caption + QStringLiteral(" (") + row.key.toString(QKeySequence::NativeText) +
+                                    QLatin1Char(')'));
+    }
     questionHeading_->setText(texts.questionHeading.in(language));
     answerHeading_->setText(texts.answerHeading.in(language));
     solutionHeading_->setText(texts.solutionHeading.in(language));
@@ -162,13 +157,22 @@ void TrainerPage::showGlance(const QString& text) { glance_->setText(text); }
 
 // ---------------------------------------------------------------- what a round shows
 
+std::vector<std::pair<QKeySequence, QPushButton*>> TrainerPage::buttonKeys() const
+{
+    std::vector<std::pair<QKeySequence, QPushButton*>> keys;
+    for (std::size_t index = 0; index < buttons_.size(); ++index)
+        keys.emplace_back(buttonRows_[index].key, buttons_[index]);
+    return keys;
+}
+
 bool TrainerPage::roundRunning() const { return correct_->isEnabled(); }
 
 void TrainerPage::startRound()
 {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{correct_, wrong_, clock_, solve_, hint_, question_, answer_, solution_})
-        control->setEnabled(true);
+    for (QPushButton* button : buttons_)
+        button->setEnabled(true);
+    for (QPlainTextEdit* field : {question_, answer_, solution_})
+        field->setEnabled(true);
     answer_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -196,7 +200,7 @@ QString TrainerPage::answerCheck() const { return solution_->accessibleDescripti
 
 void TrainerPage::endRound()
 {
-    for (QPushButton* button : {correct_, wrong_, clock_, solve_, hint_})
+    for (QPushButton* button : buttons_)
         button->setEnabled(false);
     clearFields();
     for (QPlainTextEdit* field : {question_, answer_, solution_})

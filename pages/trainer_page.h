@@ -5,8 +5,10 @@
 
 #include <array>
 #include <utility>
+#include <vector>
 
 #include "lang/interface_language.h"
+#include "pages/round_button.h"
 #include "quiz/round.h"
 
 class QLabel;
@@ -26,7 +28,8 @@ public:
     static constexpr int kFieldLeft = 16;
     static constexpr int kFieldRight = 8;
 
-    explicit TrainerPage(QWidget* parent = nullptr);
+    // The page with a button for each of the round's commands.
+    explicit TrainerPage(std::vector<RoundButton> buttons, QWidget* parent = nullptr);
 
     void retranslate(Language language);
     // Places the fields and buttons for a page of this size; the main window
@@ -35,23 +38,9 @@ public:
 
     // The three fields whose font and colour the settings menu changes.
     std::array<QPlainTextEdit*, 3> questionFields() const { return {question_, answer_, solution_}; }
-    // The keys that press the buttons from anywhere in the window, also from
-    // the answer field.
-    static inline const QKeySequence kSolveKey{Qt::CTRL | Qt::Key_Return};
-    static inline const QKeySequence kHintKey{Qt::CTRL | Qt::Key_H};
-    static inline const QKeySequence kCorrectKey{Qt::CTRL | Qt::Key_1};
-    static inline const QKeySequence kWrongKey{Qt::CTRL | Qt::Key_2};
-    static inline const QKeySequence kClockKey{Qt::CTRL | Qt::Key_3};
-
-    // Each button with the keys that press it.
-    std::array<std::pair<QKeySequence, QPushButton*>, 5> buttonKeys() const
-    {
-        return {{{kSolveKey, solve_},
-                 {kHintKey, hint_},
-                 {kCorrectKey, correct_},
-                 {kWrongKey, wrong_},
-                 {kClockKey, clock_}}};
-    }
+    // Each button with the key that presses it from anywhere in the window,
+    // also from the answer field.
+    std::vector<std::pair<QKeySequence, QPushButton*>> buttonKeys() const;
     // Enter outside a text field presses "Richtig" when it can be pressed.
     QPushButton* correctButton() const { return correct_; }
     // True while a round runs: its buttons can be pressed.
@@ -79,9 +68,8 @@ public:
     void showGlance(const QString& text);
 
 signals:
-    void solveClicked();
-    void hintClicked();
-    void markClicked(quiz::Marking marking);
+    // The button of the command at `index` of the page's buttons was pressed.
+    void commandPressed(int index);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -96,11 +84,10 @@ private:
     QPlainTextEdit* question_;
     QPlainTextEdit* answer_;
     QPlainTextEdit* solution_;
-    QPushButton* solve_;
-    QPushButton* hint_;
+    std::vector<RoundButton> buttonRows_;
+    // The buttons in the order of `buttonRows_`.
+    std::vector<QPushButton*> buttons_;
     QPushButton* correct_;
-    QPushButton* wrong_;
-    QPushButton* clock_;
     AnswerMarks* marks_;
 };
 
