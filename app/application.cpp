@@ -2,8 +2,8 @@
 
 #include <QFont>
 
+#include "desktop/error_reporter.h"
 #include "widgets/controls.h"
-#include "widgets/error_reporter.h"
 
 namespace lernwerk {
 

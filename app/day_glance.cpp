@@ -1,10 +1,10 @@
 #include "app/day_glance.h"
 
 #include "app/memory_rounds.h"
-#include "app/trainer_page.h"
+#include "desktop/speaker.h"
 #include "lang/glance_texts.h"
-#include "lists/lists_page.h"
-#include "widgets/speaker.h"
+#include "pages/lists_page.h"
+#include "pages/trainer_page.h"
 
 #include <QDateTime>
 

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "desktop/error_reporter.h"
 #include "lang/lists_texts.h"
 #include "textfile/file_names.h"
-#include "widgets/error_reporter.h"
 
 namespace lernwerk {
 

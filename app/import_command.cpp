@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <optional>
 
+#include "desktop/last_list_files.h"
 #include "import/conversion.h"
 #include "import/source_file.h"
 #include "lang/import_texts.h"
 #include "lists/import_report.h"
 #include "textfile/file_error.h"
-#include "widgets/last_list_files.h"
 
 namespace lernwerk {
 

@@ -7,7 +7,7 @@
 #include "app/program.h"
 #include "app/start_screen.h"
 #include "app/startup_report.h"
-#include "widgets/error_reporter.h"
+#include "desktop/error_reporter.h"
 
 int main(int argc, char** argv)
 {

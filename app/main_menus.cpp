@@ -5,18 +5,14 @@
 #include <QMenuBar>
 #include <QShortcut>
 
-#include "app/answer_marks.h"
 #include "app/day_glance.h"
 #include "app/memory_rounds.h"
 #include "app/menu_builder.h"
 #include "app/menu_focus.h"
-#include "app/progress_page.h"
 #include "app/progress_recorder.h"
 #include "app/question_field_look.h"
-#include "app/trainer_page.h"
-#include "dialogs/info_page_set.h"
-#include "dialogs/info_topics.h"
-#include "dialogs/software_menus.h"
+#include "app/software_menus.h"
+#include "desktop/speaker.h"
 #include "lang/answer_check_texts.h"
 #include "lang/glance_texts.h"
 #include "lang/import_texts.h"
@@ -25,8 +21,12 @@
 #include "lang/speech_texts.h"
 #include "lang/trainer_texts.h"
 #include "lang/window_texts.h"
-#include "lists/lists_page.h"
-#include "widgets/speaker.h"
+#include "pages/answer_marks.h"
+#include "pages/info_page_set.h"
+#include "pages/info_topics.h"
+#include "pages/lists_page.h"
+#include "pages/progress_page.h"
+#include "pages/trainer_page.h"
 
 namespace lernwerk {
 

@@ -14,32 +14,33 @@
 #include "app/file_drop.h"
 #include "app/main_menus.h"
 #include "app/memory_rounds.h"
-#include "app/progress_page.h"
 #include "app/progress_recorder.h"
 #include "app/question_field_look.h"
+#include "app/round_commands.h"
 #include "app/round_presenter.h"
 #include "app/session_start.h"
 #include "app/start_screen.h"
-#include "app/statistics_page.h"
-#include "app/trainer_page.h"
 #include "app/window_placement.h"
+#include "desktop/error_reporter.h"
+#include "desktop/focus_return.h"
+#include "desktop/speaker.h"
+#include "desktop/web_links.h"
 #include "dialogs/closing_dialog.h"
-#include "dialogs/info_page_set.h"
 #include "dialogs/report_dialog.h"
 #include "import/source_file.h"
 #include "lang/speech_texts.h"
 #include "lang/window_texts.h"
-#include "lists/editor_page.h"
-#include "lists/lists_page.h"
+#include "pages/editor_page.h"
+#include "pages/info_page_set.h"
+#include "pages/lists_page.h"
+#include "pages/progress_page.h"
+#include "pages/statistics_page.h"
+#include "pages/trainer_page.h"
 #include "widgets/controls.h"
-#include "widgets/error_reporter.h"
-#include "widgets/focus_return.h"
 #include "widgets/page_control.h"
-#include "widgets/speaker.h"
 #include "widgets/status_bar.h"
 #include "widgets/text_field.h"
 #include "widgets/text_field_accessible.h"
-#include "widgets/web_links.h"
 
 namespace lernwerk {
 
@@ -92,9 +93,8 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     connect(&language_, &InterfaceLanguage::changed, glance, &DayGlance::countsChanged);
     auto* dayWatch = new DayWatch(this);
     connectGuarded(dayWatch, &DayWatch::dayChanged, rounds_, errors_, [this] { rounds_->refresh(); });
-    connectGuarded(trainer_, &TrainerPage::solveClicked, rounds_, errors_, &MemoryRounds::reveal);
-    connectGuarded(trainer_, &TrainerPage::hintClicked, rounds_, errors_, &MemoryRounds::hint);
-    connectGuarded(trainer_, &TrainerPage::markClicked, rounds_, errors_, &MemoryRounds::mark);
+    connectGuarded(trainer_, &TrainerPage::commandPressed, rounds_, errors_,
+                   [this](int index) { roundCommands()[static_cast<std::size_t>(index)].run(*rounds_); });
     connectGuarded(lists_, &ListsPage::newSessionRequested, rounds_, errors_, &MemoryRounds::startWholeList);
     connectGuarded(editor_, &EditorPage::listHandedOver, this, errors_,
                    [this](const QStringList& lines, const QString& name) {
@@ -196,7 +196,7 @@ void MainWindow::createPages()
 
     speaker_ = new Speaker(this);
     statistics_ = new StatisticsPage;
-    trainer_ = new TrainerPage;
+    trainer_ = new TrainerPage(roundButtons());
     lists_ = new ListsPage(errors_, *speaker_);
     editor_ = new EditorPage(errors_, *speaker_);
     progressPage_ = new ProgressPage(language_);

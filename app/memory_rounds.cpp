@@ -14,18 +14,18 @@
 
 #include <unordered_set>
 
-#include "app/progress_page.h"
 #include "app/progress_recorder.h"
+#include "desktop/last_list_files.h"
 #include "lang/glance_texts.h"
 #include "lang/lists_texts.h"
 #include "lang/progress_texts.h"
-#include "lists/lists_page.h"
 #include "memory/question_key.h"
 #include "memory/round_choice.h"
+#include "pages/lists_page.h"
+#include "pages/progress_page.h"
 #include "quiz/status_tally.h"
 #include "textfile/file_names.h"
 #include "textfile/text_lines.h"
-#include "widgets/last_list_files.h"
 #include "widgets/status_column.h"
 
 namespace lernwerk {

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/error_reporter.h"
+#include "desktop/web_links.h"
 #include "lang/interface_language.h"
-#include "widgets/error_reporter.h"
-#include "widgets/web_links.h"
 
 namespace lernwerk {
 

@@ -13,10 +13,10 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 
+#include "desktop/screen_reader_bus.h"
+#include "desktop/speaker.h"
 #include "lang/interface_language.h"
 #include "lang/speech_texts.h"
-#include "widgets/screen_reader_bus.h"
-#include "widgets/speaker.h"
 
 namespace lernwerk {
 

@@ -5,13 +5,13 @@
 #include "app/main_window.h"
 #include "app/standard_dialog_texts.h"
 #include "app/start_screen.h"
+#include "desktop/error_reporter.h"
+#include "desktop/last_list_files.h"
+#include "desktop/web_links.h"
 #include "dialogs/closing_dialog.h"
 #include "dialogs/report_dialog.h"
 #include "lang/interface_language.h"
 #include "lang/window_texts.h"
-#include "widgets/error_reporter.h"
-#include "widgets/last_list_files.h"
-#include "widgets/web_links.h"
 
 namespace lernwerk {
 

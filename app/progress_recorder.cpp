@@ -2,11 +2,11 @@
 
 #include <QDateTime>
 
+#include "desktop/error_reporter.h"
 #include "lang/interface_language.h"
 #include "lang/progress_texts.h"
 #include "memory/question_key.h"
 #include "textfile/file_names.h"
-#include "widgets/error_reporter.h"
 
 namespace lernwerk {
 

@@ -9,10 +9,10 @@
 #include <set>
 #include <string>
 
+#include "desktop/last_list_files.h"
 #include "memory/review_store.h"
 #include "memory/round_choice.h"
 #include "quiz/round.h"
-#include "widgets/last_list_files.h"
 
 namespace lernwerk {
 

@@ -7,17 +7,17 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/spoken_question.h"
-#include "app/statistics_page.h"
-#include "app/trainer_page.h"
+#include "desktop/speaker.h"
+#include "desktop/timestamp.h"
 #include "lang/round_texts.h"
 #include "lang/speech_texts.h"
 #include "lang/trainer_texts.h"
-#include "lists/lists_page.h"
+#include "pages/lists_page.h"
+#include "pages/spoken_question.h"
+#include "pages/statistics_page.h"
+#include "pages/trainer_page.h"
 #include "widgets/page_control.h"
-#include "widgets/speaker.h"
 #include "widgets/status_bar.h"
-#include "widgets/timestamp.h"
 
 namespace lernwerk {
 

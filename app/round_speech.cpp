@@ -1,6 +1,6 @@
 #include "app/round_speech.h"
 
-#include "widgets/speaker.h"
+#include "desktop/speaker.h"
 
 namespace lernwerk {
 

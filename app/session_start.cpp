@@ -8,13 +8,13 @@
 
 #include "app/memory_rounds.h"
 #include "app/progress_recorder.h"
-#include "app/trainer_page.h"
+#include "desktop/error_reporter.h"
+#include "desktop/last_list_files.h"
+#include "desktop/speaker.h"
 #include "lang/speech_texts.h"
-#include "lists/lists_page.h"
+#include "pages/lists_page.h"
+#include "pages/trainer_page.h"
 #include "textfile/text_file_codec.h"
-#include "widgets/error_reporter.h"
-#include "widgets/last_list_files.h"
-#include "widgets/speaker.h"
 #include "widgets/text_field.h"
 
 namespace lernwerk {

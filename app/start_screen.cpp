@@ -8,11 +8,11 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "desktop/error_reporter.h"
+#include "desktop/picture_file.h"
 #include "lang/interface_language.h"
 #include "lang/window_texts.h"
 #include "widgets/click_label.h"
-#include "widgets/error_reporter.h"
-#include "widgets/picture_file.h"
 
 namespace lernwerk {
 

@@ -13,12 +13,12 @@
 #include <fstream>
 #include <string>
 
+#include "desktop/speaker.h"
 #include "import/conversion.h"
 #include "import/source_file.h"
 #include "lang/interface_language.h"
 #include "lists/import_dialog.h"
 #include "program_window.h"
-#include "widgets/speaker.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/start_screen.h"
-#include "widgets/error_reporter.h"
+#include "desktop/error_reporter.h"
 
 namespace bench {
 

@@ -4,9 +4,9 @@
 
 #include <QPixmap>
 
-#include "app/progress_page.h"
 #include "filled_store.h"
 #include "lang/interface_language.h"
+#include "pages/progress_page.h"
 #include "program_window.h"
 
 namespace {

@@ -15,8 +15,8 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/start_screen.h"
+#include "desktop/error_reporter.h"
 #include "program_window.h"
-#include "widgets/error_reporter.h"
 #include "widgets/text_field.h"
 
 namespace {

@@ -9,14 +9,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "desktop/error_reporter.h"
+#include "desktop/last_list_files.h"
+#include "desktop/window_frame_hints.h"
 #include "lang/closing_texts.h"
 #include "textfile/encodings.h"
+#include "textfile/file_names.h"
 #include "textfile/text_file_codec.h"
 #include "textfile/text_lines.h"
-#include "widgets/error_reporter.h"
-#include "textfile/file_names.h"
-#include "widgets/last_list_files.h"
-#include "widgets/window_frame_hints.h"
 
 namespace lernwerk {
 
@@ -148,8 +148,7 @@ void ClosingDialog::retranslate(Language language)
     const bool besideProgram = QDir::cleanPath(folder) == QDir::cleanPath(programFolderPath());
     const QString home = QDir::homePath() + QLatin1Char('/');
     const QString readable = QString::fromStdU16String(textfile::ReadableName(folder.toStdU16String()));
-    const QString shownFolder =
-        readable.startsWith(home) ? QStringLiteral("~/") + readable.mid(home.size()) : readable;
+    const QString shownFolder = readable.startsWith(home) ? QStringLiteral("~/") + readable.mid(home.size()) : readable;
     for (QLabel* explanation : {germanExplanation_, englishExplanation_}) {
         const Language of = explanation == germanExplanation_ ? Language::German : Language::English;
         explanation->setText(besideProgram ? texts.explanation.in(of)

@@ -1,7 +1,7 @@
 #include "dialogs/color_dialog.h"
 
+#include "desktop/speaker.h"
 #include "lang/speech_texts.h"
-#include "widgets/speaker.h"
 
 namespace lernwerk {
 

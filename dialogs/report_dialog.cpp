@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "desktop/error_reporter.h"
+#include "desktop/web_links.h"
 #include "lang/report_texts.h"
 #include "widgets/click_label.h"
-#include "widgets/error_reporter.h"
-#include "widgets/web_links.h"
 
 namespace lernwerk {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "desktop/sites.h"
 #include "lang/interface_language.h"
-#include "widgets/sites.h"
 
 namespace lernwerk {
 

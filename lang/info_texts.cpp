@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "widgets/sites.h"
+#include "desktop/sites.h"
 
 namespace lernwerk {
 

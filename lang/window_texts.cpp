@@ -1,6 +1,6 @@
 #include "lang/window_texts.h"
 
-#include "widgets/sites.h"
+#include "desktop/sites.h"
 
 namespace lernwerk {
 

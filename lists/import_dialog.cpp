@@ -14,14 +14,14 @@
 
 #include <stdexcept>
 
+#include "desktop/error_reporter.h"
+#include "desktop/speaker.h"
 #include "import/delimited.h"
 #include "import/source_file.h"
 #include "lang/import_texts.h"
 #include "lists/import_report.h"
 #include "textfile/encodings.h"
 #include "textfile/file_names.h"
-#include "widgets/error_reporter.h"
-#include "widgets/speaker.h"
 
 namespace lernwerk {
 

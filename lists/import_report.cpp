@@ -2,9 +2,9 @@
 
 #include <QFileInfo>
 
+#include "desktop/last_list_files.h"
 #include "lang/import_texts.h"
 #include "textfile/file_names.h"
-#include "widgets/last_list_files.h"
 
 namespace lernwerk {
 

@@ -51,8 +51,7 @@ TEST(GapModes, EachGapIsAQuestionOfItsOwn)
           u"Keine Lücke"},
          true},
         {GapMode::OneAfterAnother,
-         {u"Blau, _____ und _____ sind _____.", u"Blau, Gelb und _____ sind _____.",
-          u"Blau, Gelb und Rot sind _____."},
+         {u"Blau, _____ und _____ sind _____.", u"Blau, Gelb und _____ sind _____.", u"Blau, Gelb und Rot sind _____."},
          false},
     };
     for (const auto& c : cases) {

@@ -5,7 +5,7 @@
 #include <QEventLoop>
 #include <QFile>
 
-#include "widgets/browser_start.h"
+#include "desktop/browser_start.h"
 
 namespace lernwerk::testing {
 namespace {

@@ -108,11 +108,9 @@ TEST_F(DesktopTest, ShortcutsShowBesideEntriesAndInToolTips)
         const char* button;
         const char* caption;
         const char* tip;
-    } buttons[] = {{"bt_solve", "Solve", "Solve (Ctrl+Return)"},
-                   {"bt_correct", "Correct", "Correct (Ctrl+1)"},
-                   {"bt_wrong", "Wrong", "Wrong (Ctrl+2)"},
-                   {"bt_clock", "Clock", "Clock (Ctrl+3)"},
-                   {"Button2", "Load List..", "Load List.. (Ctrl+O)"}};
+    } buttons[] = {{"bt_solve", "Solve", "Solve (Ctrl+Return)"},  {"bt_hint", "Hint", "Hint (Ctrl+H)"},
+                   {"bt_correct", "Correct", "Correct (Ctrl+1)"}, {"bt_wrong", "Wrong", "Wrong (Ctrl+2)"},
+                   {"bt_clock", "Clock", "Clock (Ctrl+3)"},       {"Button2", "Load List..", "Load List.. (Ctrl+O)"}};
     for (const auto& button : buttons) {
         EXPECT_EQ(find<QPushButton>(button.button)->text(), QLatin1String(button.caption));
         EXPECT_EQ(find<QPushButton>(button.button)->toolTip(), QLatin1String(button.tip));

@@ -3,9 +3,9 @@
 #include <QCheckBox>
 #include <QFileDialog>
 
-#include "lists/editor_page.h"
+#include "desktop/speaker.h"
 #include "lists/editor_rules.h"
-#include "widgets/speaker.h"
+#include "pages/editor_page.h"
 
 namespace lernwerk::testing {
 namespace {

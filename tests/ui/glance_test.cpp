@@ -168,7 +168,7 @@ TEST_F(GlanceTest, AHintShowsALetterAndCountsAsChosen)
     press(Qt::CTRL | Qt::Key_H);
     click("bt_correct");
     EXPECT_EQ(panel(1), QStringLiteral("0/1 Richtig - 1 Trials - 1 Falsch - 0 Zurückgestellt"));
-    EXPECT_EQ(text("frage"), QStringLiteral("Haus | _____"));  // asked again, without its hint
+    EXPECT_EQ(text("frage"), QStringLiteral("Haus | _____"));                 // asked again, without its hint
     EXPECT_EQ(store.lookup({u"Haus | _house_"})[0]->state.stability, 0.212);  // a first "Again"
 }
 

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "widgets/error_reporter.h"
+#include "desktop/error_reporter.h"
 
 namespace lernwerk::testing {
 namespace {

@@ -1,9 +1,9 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "desktop/speaker.h"
 #include "lists/import_dialog.h"
 #include "program_fixture.h"
-#include "widgets/speaker.h"
 
 namespace lernwerk::testing {
 namespace {

@@ -13,7 +13,7 @@
 
 #include <tuple>
 
-#include "dialogs/catalogue_frame.h"
+#include "pages/catalogue_frame.h"
 #include "widgets/click_label.h"
 
 namespace lernwerk::testing {

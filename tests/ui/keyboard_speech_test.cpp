@@ -11,11 +11,11 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include "desktop/speaker.h"
 #include "dialogs/color_dialog.h"
 #include "dialogs/font_dialog.h"
 #include "widgets/click_label.h"
 #include "widgets/page_control.h"
-#include "widgets/speaker.h"
 
 namespace lernwerk::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "widgets/last_list_files.h"
+#include "desktop/last_list_files.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -11,7 +11,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "widgets/speaker.h"
+#include "desktop/speaker.h"
 
 namespace lernwerk::testing {
 namespace {

@@ -14,7 +14,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "widgets/picture_file.h"
+#include "desktop/picture_file.h"
 
 namespace lernwerk {
 namespace {

@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
-#include "widgets/speaker.h"
+#include "desktop/speaker.h"
 
 namespace lernwerk::testing {
 

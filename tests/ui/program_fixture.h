@@ -17,9 +17,9 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/start_screen.h"
-#include "dialogs/info_page.h"
+#include "desktop/error_reporter.h"
 #include "lang/interface_language.h"
-#include "widgets/error_reporter.h"
+#include "pages/info_page.h"
 #include "widgets/page_control.h"
 #include "widgets/status_bar.h"
 

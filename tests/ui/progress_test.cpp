@@ -11,9 +11,9 @@
 #include <QTimer>
 
 #include "app/day_watch.h"
-#include "app/progress_page.h"
 #include "app/progress_recorder.h"
 #include "memory/review_store.h"
+#include "pages/progress_page.h"
 #include "program_fixture.h"
 #include "quiz/gap_items.h"
 #include "textfile/file_names.h"

@@ -25,9 +25,9 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/start_screen.h"
+#include "desktop/error_reporter.h"
 #include "dialogs/closing_dialog.h"
 #include "dialogs/report_dialog.h"
-#include "widgets/error_reporter.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/spoken_question.h"
+#include "pages/spoken_question.h"
 
 namespace lernwerk::testing {
 namespace {

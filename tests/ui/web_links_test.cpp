@@ -3,10 +3,10 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 
-#include "dialogs/catalogue_frame.h"
+#include "desktop/web_links.h"
 #include "dialogs/report_dialog.h"
+#include "pages/catalogue_frame.h"
 #include "widgets/click_label.h"
-#include "widgets/web_links.h"
 
 namespace lernwerk::testing {
 
