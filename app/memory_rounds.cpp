@@ -12,13 +12,12 @@
 #include <QTextBlock>
 #include <QTimer>
 
-#include <unordered_set>
-
 #include "app/progress_recorder.h"
 #include "desktop/last_list_files.h"
 #include "lang/glance_texts.h"
 #include "lang/lists_texts.h"
 #include "lang/progress_texts.h"
+#include "memory/list_questions.h"
 #include "memory/question_key.h"
 #include "memory/round_choice.h"
 #include "pages/lists_page.h"
@@ -50,7 +49,8 @@ MemoryRounds::MemoryRounds(ProgressRecorder& progress, ListsPage& lists, quiz::R
       view_(view),
       language_(language),
       chosen_(std::make_unique<quiz::Round>(chosenQuestions_, chosenStatus_, view)),
-      recount_(new QTimer(this))
+      recount_(new QTimer(this)),
+      dialogs_(window, language)
 {
     recount_->setSingleShot(true);
     recount_->setInterval(kRecountPauseMs);
@@ -195,32 +195,13 @@ void MemoryRounds::finished()
     refresh();
 }
 
-MemoryRounds::Questions MemoryRounds::questionsOf(const std::vector<std::pair<int, std::u16string>>& lines) const
-{
-    Questions questions;
-    std::unordered_set<std::int64_t> seen;
-    for (const auto& [index, line] : lines) {
-        if (line.empty())
-            continue;
-        const int gaps = gapMode_ == quiz::GapMode::AllAtOnce ? 0 : static_cast<int>(quiz::find_gaps(line).size());
-        for (int g = 0; g < std::max(gaps, 1); ++g) {
-            Question question{index, line, gaps > 0 ? std::optional<int>(g) : std::nullopt,
-                              gaps > 0 ? quiz::gap_question(line, g) : line};
-            // A question that stands twice is asked and counted once.
-            if (seen.insert(memory::question_key(question.text)).second)
-                questions.push_back(std::move(question));
-        }
-    }
-    return questions;
-}
-
 MemoryRounds::Questions MemoryRounds::listQuestions() const
 {
     std::vector<std::pair<int, std::u16string>> lines;
     const int count = listField_.count();
     for (int i = 0; i < count; ++i)
         lines.emplace_back(i, listField_.line(i));
-    return questionsOf(lines);
+    return memory::list_questions(lines, gapMode_);
 }
 
 MemoryRounds::Questions MemoryRounds::dueQuestions(bool openStore)
@@ -228,21 +209,11 @@ MemoryRounds::Questions MemoryRounds::dueQuestions(bool openStore)
     memory::ReviewStore* store = openStore ? progress_.store() : progress_.storeIfOpen();
     if (!store)
         return {};
-    Questions questions = listQuestions();
-    std::vector<std::u16string> texts;
-    texts.reserve(questions.size());
-    for (const Question& question : questions)
-        texts.push_back(question.text);
-    memory::DueChoice choice;
     try {
-        choice = memory::choose_due(store->lookup(texts), today());
+        return memory::due_questions(*store, listQuestions(), today());
     } catch (const memory::StoreError&) {
         return {};  // counted as none; the next write names the problem
     }
-    Questions chosen;
-    for (const int index : choice.indices())
-        chosen.push_back(std::move(questions[static_cast<std::size_t>(index)]));
-    return chosen;
 }
 
 void MemoryRounds::startChosen(const Questions& questions)
@@ -253,7 +224,7 @@ void MemoryRounds::startChosen(const Questions& questions)
     chosenQuestions_.gaps.clear();
     chosenQuestions_.mode = gapMode_;
     chosenLines_.clear();
-    for (const Question& question : questions) {
+    for (const memory::ListQuestion& question : questions) {
         chosenLines_.push_back(question.index);
         chosenQuestions_.lines.push_back(question.line);
         chosenQuestions_.gaps.push_back(question.gap);
@@ -288,19 +259,14 @@ void MemoryRounds::startMissed()
     if (!mayReplaceRound())
         return;
     // A copy, before the round about to begin clears the missed lines of the last one.
-    startChosen(questionsOf({missed.begin(), missed.end()}));
+    startChosen(memory::list_questions({missed.begin(), missed.end()}, gapMode_));
 }
 
 bool MemoryRounds::mayReplaceRound()
 {
     if (!progress_.inRound() || !progress_.anyMarked())
         return true;
-    auto* window = qobject_cast<QWidget*>(parent());
-    return QMessageBox::question(window, window->windowTitle(),
-                                 progressTexts()
-                                     .replaceRoundQuestion.in(language_.current())
-                                     .arg(QString::fromStdU16String(active().state().result_line)),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    return dialogs_.confirmReplaceRound(QString::fromStdU16String(active().state().result_line));
 }
 
 QStringList MemoryRounds::keptFiles() const
@@ -320,28 +286,9 @@ void MemoryRounds::saveMissed()
     const Language language = language_.current();
     const ProgressTexts& texts = progressTexts();
     const QFileInfo loaded(QString::fromStdU16String(view_.list_name()));
-    if (!missedFileDialog_) {
-        missedFileDialog_ = new QFileDialog(qobject_cast<QWidget*>(parent()));
-        missedFileDialog_->setObjectName(QStringLiteral("sdMissed"));
-        missedFileDialog_->setOption(QFileDialog::DontUseNativeDialog);
-        missedFileDialog_->setAcceptMode(QFileDialog::AcceptSave);
-        missedFileDialog_->setDefaultSuffix(QStringLiteral("txt"));
-        // Asked below, once it is clear that the file is none the program keeps.
-        missedFileDialog_->setOption(QFileDialog::DontConfirmOverwrite);
-        missedFileDialog_->setDirectory(loaded.isFile() ? loaded.absolutePath() : QDir::currentPath());
-    }
-    missedFileDialog_->setWindowTitle(texts.saveMissedTitle.in(language));
-    missedFileDialog_->setNameFilter(texts.saveMissedFilter.in(language));
-    // A name no file has yet, so that the default never replaces anything.
-    const QDir folder = missedFileDialog_->directory();
-    const QString base = texts.missedFileName.in(language);
-    QString offered = base + QStringLiteral(".txt");
-    for (int n = 2; folder.exists(offered); ++n)
-        offered = base + QLatin1Char(' ') + QString::number(n) + QStringLiteral(".txt");
-    missedFileDialog_->selectFile(offered);
-    if (missedFileDialog_->exec() != QDialog::Accepted || missedFileDialog_->selectedFiles().isEmpty())
+    const QString fileName = dialogs_.chooseMissedFile(loaded.isFile() ? loaded.absolutePath() : QDir::currentPath());
+    if (fileName.isEmpty())
         return;
-    const QString fileName = missedFileDialog_->selectedFiles().first();
 
     // The missed lines never replace a list or a file the program keeps.
     const QString target = QFileInfo(fileName).absoluteFilePath();
@@ -349,10 +296,7 @@ void MemoryRounds::saveMissed()
         throw std::runtime_error(texts.notOverList.in(language).arg(target).toStdString());
     if (isOneOf(target, keptFiles()))
         throw std::runtime_error(texts.notOverKept.in(language).arg(target).toStdString());
-    if (QFileInfo::exists(target) &&
-        QMessageBox::question(missedFileDialog_->parentWidget(), missedFileDialog_->parentWidget()->windowTitle(),
-                              texts.replaceQuestion.in(language).arg(target), QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) != QMessageBox::Yes)
+    if (QFileInfo::exists(target) && !dialogs_.confirmReplaceFile(target))
         return;
 
     std::u16string text;
@@ -362,6 +306,8 @@ void MemoryRounds::saveMissed()
         text += line;
     }
     textfile::SaveTextLines(text, fileName.toStdU16String(), textfile::kUtf8);
+    emit told(
+        texts.missedSaved.in(language).arg(static_cast<qsizetype>(missed.size())).arg(QFileInfo(fileName).fileName()));
 }
 
 std::vector<std::u16string> MemoryRounds::listLines() const
@@ -399,24 +345,13 @@ void MemoryRounds::forgetList()
     memory::ReviewStore* store = progress_.store();
     if (!store || lines.empty())
         return;
-    auto* window = qobject_cast<QWidget*>(parent());
-    const auto answer = QMessageBox::question(
-        window, window->windowTitle(),
-        progressTexts().forgetQuestion.in(language_.current()).arg(static_cast<qsizetype>(lines.size())),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
+    if (!dialogs_.confirmForget(static_cast<int>(lines.size())))
         return;
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
         // Each line's gaps asked one at a time were questions of their own.
-        std::vector<std::u16string> questions = lines;
-        for (const auto& line : lines) {
-            const int gaps = static_cast<int>(quiz::find_gaps(line).size());
-            for (int g = 0; g < gaps; ++g)
-                questions.push_back(quiz::gap_question(line, g));
-        }
-        store->forget(questions);
+        store->forget(memory::questions_to_forget(lines));
     } catch (const memory::StoreError& error) {
         throw std::runtime_error(storeFailureMessage(error, language_.current()).toStdString());
     }
@@ -580,10 +515,12 @@ std::optional<memory::DayOutlook> MemoryRounds::outlook(memory::Day day)
     memory::ReviewStore* store = progress_.storeIfOpen();
     if (!store)
         return std::nullopt;
-    std::vector<std::u16string> lines = listLines();
-    std::erase(lines, std::u16string());
+    // The questions as Review Due counts them: each once, its gaps alone when they are asked so.
+    std::vector<std::u16string> texts;
+    for (const memory::ListQuestion& question : listQuestions())
+        texts.push_back(question.text);
     try {
-        return memory::day_outlook(store->lookup(lines), day);
+        return memory::day_outlook(store->lookup(texts), day);
     } catch (const memory::StoreError&) {
         return std::nullopt;  // the next write names the problem
     }

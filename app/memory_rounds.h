@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "app/memory_dialogs.h"
 #include "lang/interface_language.h"
 #include "memory/day_outlook.h"
+#include "memory/list_questions.h"
 #include "memory/review_store.h"
 #include "quiz/gap_items.h"
 #include "quiz/in_memory_lists.h"
@@ -120,18 +122,7 @@ signals:
     void told(const QString& text);
 
 private:
-    // A question of the list: its line (at `index`), and the one gap it asks,
-    // when it asks one; `text` is what the memory knows it by.
-    struct Question {
-        int index = 0;
-        std::u16string line;
-        std::optional<int> gap;
-        std::u16string text;
-    };
-    using Questions = std::vector<Question>;
-    // The questions of `lines` (by their index in the list) as the gap mode asks
-    // them, in list order, each question once.
-    Questions questionsOf(const std::vector<std::pair<int, std::u16string>>& lines) const;
+    using Questions = std::vector<memory::ListQuestion>;
     // The whole list's questions.
     Questions listQuestions() const;
     Questions dueQuestions(bool openStore);
@@ -173,8 +164,8 @@ private:
     bool stepping_ = false;
     bool endedInStep_ = false;
     std::optional<memory::MarkingRecord> pendingMarking_;
-    // Kept once built, so that it remembers its folder.
-    QFileDialog* missedFileDialog_ = nullptr;
+    // Kept, so that the file dialog remembers its folder.
+    MemoryDialogs dialogs_;
 };
 
 }  // namespace lernwerk

@@ -27,6 +27,8 @@ const ProgressTexts& progressTexts()
                                        "overwritten. Please choose another name.")},
         .saveMissedTitle = {QStringLiteral("Verpasste speichern unter"), QStringLiteral("Save Missed As")},
         .saveMissedFilter = {QStringLiteral("Fragenlisten (*.txt)"), QStringLiteral("Question lists (*.txt)")},
+        .missedSaved = {QStringLiteral("%1 verpasste Fragen gespeichert in %2."),
+                        QStringLiteral("%1 missed questions saved in %2.")},
         .replaceRoundQuestion = {QStringLiteral("Eine Runde läuft (%1). Sie beenden und eine neue beginnen?"),
                                  QStringLiteral("A round is in progress (%1). End it and begin a new one?")},
         .replaceQuestion = {QStringLiteral("%1 gibt es schon. Ersetzen?"),

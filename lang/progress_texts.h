@@ -25,6 +25,8 @@ struct ProgressTexts {
     // The Save Missed dialog's title and its name filter.
     Text saveMissedTitle;
     Text saveMissedFilter;
+    // "%1" missed questions were saved in the file "%2".
+    Text missedSaved;
     // "%1" is the result line of the round in progress, which a new round would replace.
     Text replaceRoundQuestion;
     // "%1" is the chosen file, which exists already.

@@ -23,6 +23,35 @@ QFileDialog* ListFileDialog::build()
     return dialog;
 }
 
+void ListFileDialog::setTexts(const QString& title, const QString& filter)
+{
+    if (!dialog_)
+        dialog_ = build();
+    dialog_->setWindowTitle(title);
+    dialog_->setNameFilter(filter);
+}
+
+void ListFileDialog::setFolder(const QString& folder)
+{
+    if (!dialog_)
+        dialog_ = build();
+    dialog_->setDirectory(folder);
+}
+
+QString ListFileDialog::folder()
+{
+    if (!dialog_)
+        dialog_ = build();
+    return dialog_->directory().absolutePath();
+}
+
+void ListFileDialog::offer(const QString& fileName)
+{
+    if (!dialog_)
+        dialog_ = build();
+    dialog_->selectFile(fileName);
+}
+
 QString ListFileDialog::choose()
 {
     if (!dialog_)

@@ -27,6 +27,13 @@ public:
     // the user cancelled.
     QString choose();
 
+    // Before it is opened: its title and name filter (in the language of the
+    // moment), the folder it shows, and the file name it offers.
+    void setTexts(const QString& title, const QString& filter);
+    void setFolder(const QString& folder);
+    QString folder();
+    void offer(const QString& fileName);
+
 private:
     QFileDialog* build();
 

@@ -1,5 +1,7 @@
 #include "memory/question_key.h"
 
+#include "quiz/gap_items.h"
+
 #include <stdexcept>
 
 #include <unicode/normalizer2.h>
@@ -64,6 +66,11 @@ const icu::Normalizer2& nfc()
 
 std::u16string question_text(std::u16string_view line)
 {
+    // A gap asked alone (quiz::gap_question): its line in the same form, then its number.
+    const auto [whole, gap] = quiz::split_gap_question(line);
+    if (gap)
+        return quiz::gap_question(question_text(whole), *gap);
+
     std::size_t end = line.size();
     while (end > 0 && is_blank(line[end - 1]))
         --end;

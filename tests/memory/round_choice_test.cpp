@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "memory/list_questions.h"
 #include "memory/question_key.h"
 #include "memory/round_choice.h"
 
@@ -118,6 +119,29 @@ TEST(Questions, ALineIsOneQuestionHoweverItIsWrittenOrRepeated)
     const std::vector<std::u16string> other = {u"b", u"a"};
     EXPECT_EQ(memory::list_key(with_break.data(), 3), memory::list_key(without.data(), 2));
     EXPECT_NE(memory::list_key(other.data(), 2), memory::list_key(without.data(), 2));
+}
+
+TEST(ListQuestions, EachOnceAsTheGapModeAsks)
+{
+    const std::vector<std::pair<int, std::u16string>> lines = {
+        {0, u"Blau, _Gelb_ und _Rot_."}, {1, u""}, {2, u"Ohne Lücke"}, {3, u"Blau, _Gelb_ und _Rot_. "}};
+    struct Case {
+        quiz::GapMode mode;
+        std::vector<std::u16string> texts;
+    };
+    const Case cases[] = {
+        {quiz::GapMode::AllAtOnce, {u"Blau, _Gelb_ und _Rot_.", u"Ohne Lücke"}},
+        {quiz::GapMode::OneAfterAnother,
+         {quiz::gap_question(u"Blau, _Gelb_ und _Rot_.", 0), quiz::gap_question(u"Blau, _Gelb_ und _Rot_.", 1),
+          u"Ohne Lücke"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::u16string> texts;
+        for (const auto& question : memory::list_questions(lines, c.mode))
+            texts.push_back(question.text);
+        EXPECT_EQ(texts, c.texts);
+    }
+    EXPECT_EQ(memory::questions_to_forget({u"a _b_ _c_"}).size(), 3u);
 }
 
 }  // namespace

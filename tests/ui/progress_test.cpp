@@ -200,6 +200,10 @@ TEST_F(ProgressTest, RepeatMissedAndSaveMissedAs)
     QFile saved(target);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), QByteArray("\xEF\xBB\xBFHaus | _house_\r\nBaum | _tree_"));
+    // Said, and shown where the day's glance stands.
+    EXPECT_TRUE(
+        find<QLabel>("glance")->text().contains(QStringLiteral("2 verpasste Fragen gespeichert in missed.txt.")))
+        << find<QLabel>("glance")->text().toStdString();
     EXPECT_EQ(text("Memo1"), list);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 
