@@ -4,9 +4,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QTextBlock>

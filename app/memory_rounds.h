@@ -20,7 +20,6 @@
 #include "widgets/memo_lists.h"
 
 class QAction;
-class QFileDialog;
 class QPlainTextEdit;
 class QTimer;
 
