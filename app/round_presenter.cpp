@@ -104,7 +104,11 @@ void RoundPresenter::clear_fields() { parts_.trainer.clearFields(); }
 void RoundPresenter::show_question(std::u16string_view text)
 {
     parts_.trainer.showQuestion(fromView(text));
-    speech_.questionShown(spokenQuestion(parts_.trainer.question(), speechTexts().gap.in(parts_.language.current())));
+    const QString gapWord = speechTexts().gap.in(parts_.language.current());
+    // Said from the line's gaps as far as they show; the field's text only where no round tells them.
+    speech_.questionShown(state_
+                              ? spokenQuestion(quiz::question_pieces(state_().asked_line, state_().shown_gaps), gapWord)
+                              : spokenQuestion(parts_.trainer.question(), gapWord));
 }
 
 void RoundPresenter::show_hint(std::u16string_view text, std::u16string_view revealed)
@@ -115,7 +119,8 @@ void RoundPresenter::show_hint(std::u16string_view text, std::u16string_view rev
 
 void RoundPresenter::show_solution(std::u16string_view text)
 {
-    parts_.trainer.showSolution(text, parts_.language.current());
+    // A question of one gap holds the typed answer against that gap alone.
+    parts_.trainer.showSolution(text, parts_.language.current(), state_ ? state_().asked_gap : std::nullopt);
     speech_.solutionShown(spokenSolution(parts_.trainer.solution()), parts_.trainer.answerCheck());
 }
 

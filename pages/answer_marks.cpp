@@ -8,6 +8,7 @@
 #include <QToolTip>
 
 #include "lang/answer_check_texts.h"
+#include "quiz/gaps.h"
 #include "widgets/text_field.h"
 
 namespace lernwerk {
@@ -64,14 +65,15 @@ void AnswerMarks::setEnabled(bool enabled)
         clear();
 }
 
-void AnswerMarks::mark(std::u16string_view line, Language language)
+void AnswerMarks::mark(std::u16string_view line, Language language, std::optional<int> gap)
 {
     clear();
     if (!enabled_)
         return;
     // The answer is read here, at the reveal, and nowhere else.
     const std::u16string answer = fieldText(answer_);
-    checks_ = quiz::check_answer(line, answer);
+    checks_ = gap ? quiz::check_answer(quiz::only_gap(line, static_cast<std::size_t>(*gap)), answer)
+                  : quiz::check_answer(line, answer);
     if (checks_.empty())
         return;
     answerAtReveal_ = QString::fromStdU16String(answer);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 #include <string_view>
 #include <vector>
@@ -40,7 +41,8 @@ public:
 
     // The solution field now holds `line`: marks its gaps against the answer
     // field. A blank answer marks nothing.
-    void mark(std::u16string_view line, Language language);
+    // With `gap`, the question asked only that gap: only it is held against the answer.
+    void mark(std::u16string_view line, Language language, std::optional<int> gap = std::nullopt);
     void clear();
 
 protected:

@@ -57,6 +57,31 @@ TextFieldAccessible::Reading readQuestion(const QString& shown, const QString& g
 
 QString spokenQuestion(const QString& shown, const QString& gapWord) { return readQuestion(shown, gapWord).text; }
 
+QString spokenQuestion(const std::vector<quiz::QuestionPiece>& pieces, const QString& gapWord)
+{
+    QString spoken;
+    for (const quiz::QuestionPiece& piece : pieces) {
+        const QString text = QString::fromStdU16String(piece.text);
+        if (!piece.gap) {
+            spoken += text;
+            continue;
+        }
+        // A gap in the middle of a word is still said as a word of its own.
+        if (!spoken.isEmpty() && joinsWords(spoken.back()))
+            spoken += QLatin1Char(' ');
+        if (!text.isEmpty())
+            spoken += text + QLatin1Char(' ');
+        spoken += gapWord;
+    }
+    // A word right after a gap stands apart from it too.
+    for (qsizetype at = spoken.indexOf(gapWord); at >= 0; at = spoken.indexOf(gapWord, at + gapWord.size())) {
+        const qsizetype after = at + gapWord.size();
+        if (after < spoken.size() && joinsWords(spoken[after]))
+            spoken.insert(after, QLatin1Char(' '));
+    }
+    return spoken;
+}
+
 QString spokenSolution(const QString& line)
 {
     QString spoken = line;

@@ -185,10 +185,10 @@ void TrainerPage::clearFields()
 
 void TrainerPage::showQuestion(const QString& question) { setWrappedText(*question_, question); }
 
-void TrainerPage::showSolution(std::u16string_view line, Language language)
+void TrainerPage::showSolution(std::u16string_view line, Language language, std::optional<int> gap)
 {
     setWrappedText(*solution_, QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size())));
-    marks_->mark(line, language);
+    marks_->mark(line, language, gap);
 }
 
 QString TrainerPage::question() const { return question_->toPlainText(); }

@@ -56,7 +56,7 @@ public:
     void clearFields();
     void showQuestion(const QString& question);
     // The line with its gaps; the gaps are marked against the typed answer.
-    void showSolution(std::u16string_view line, Language language);
+    void showSolution(std::u16string_view line, Language language, std::optional<int> gap = std::nullopt);
     QString question() const;
     QString solution() const;
     // How the typed answer stood to the gaps ("2 of 3 gaps as typed"), empty when it was not held against them.

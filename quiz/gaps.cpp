@@ -94,6 +94,20 @@ std::size_t next_hint(std::u16string_view text, std::size_t revealed)
     return at;
 }
 
+std::u16string only_gap(std::u16string_view line, std::size_t gap)
+{
+    std::u16string kept(line);
+    const auto gaps = find_gaps(line);
+    for (std::size_t g = 0; g < gaps.size(); ++g) {
+        if (g == gap)
+            continue;
+        kept[gaps[g].open] = u'\u200b';
+        if (gaps[g].closed(line))
+            kept[gaps[g].close] = u'\u200b';
+    }
+    return kept;
+}
+
 std::optional<std::size_t> give_hint(std::u16string_view line, std::vector<GapShown>& shown)
 {
     const auto gaps = find_gaps(line);

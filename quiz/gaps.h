@@ -61,6 +61,11 @@ std::u16string blank_gaps(std::u16string_view line);
 // come with the letter before them (those at the start with the first letter).
 std::size_t next_hint(std::u16string_view text, std::size_t revealed);
 
+// The line with only gap `gap` a gap: the marks of the others become
+// zero-width spaces, which the typed-answer check ignores, so that every
+// position stays where it was.
+std::u16string only_gap(std::u16string_view line, std::size_t gap);
+
 // Gives a hint on `line`: the next letter of the first gap not yet wholly
 // shown, in `shown` (one entry per gap). Gives the gap's number, or nothing
 // when every gap shows already.

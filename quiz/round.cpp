@@ -83,9 +83,9 @@ void Round::ask(int index)
     state_.asked_line = questions_.line(index);
     state_.asked_gap = questions_.gap(index);
     state_.question_hints = 0;
-    shown_ = questions_.shown_gaps(index);
+    state_.shown_gaps = questions_.shown_gaps(index);
     asking_ = true;
-    view_.show_question(show_question(question_pieces(state_.asked_line, shown_)));
+    view_.show_question(show_question(question_pieces(state_.asked_line, state_.shown_gaps)));
 }
 
 bool Round::hint()
@@ -93,9 +93,9 @@ bool Round::hint()
     if (!asking_)
         return false;
     const auto gaps = find_gaps(state_.asked_line);
-    shown_.resize(std::max(shown_.size(), gaps.size()));
+    state_.shown_gaps.resize(std::max(state_.shown_gaps.size(), gaps.size()));
     // In one-gap questions, only the asked gap: the later ones stay blank.
-    std::vector<GapShown> candidate = shown_;
+    std::vector<GapShown> candidate = state_.shown_gaps;
     if (state_.asked_gap)
         for (std::size_t g = 0; g < candidate.size(); ++g)
             if (static_cast<int>(g) != *state_.asked_gap)
@@ -103,12 +103,13 @@ bool Round::hint()
     const auto hinted = give_hint(state_.asked_line, candidate);
     if (!hinted)
         return false;
-    shown_[*hinted] = candidate[*hinted];
+    state_.shown_gaps[*hinted] = candidate[*hinted];
     ++state_.question_hints;
     ++state_.round_hints;
     const Gap& gap = gaps[*hinted];
-    const std::u16string_view revealed = gap.text.substr(0, std::min(shown_[*hinted].revealed, gap.text.size()));
-    view_.show_hint(show_question(question_pieces(state_.asked_line, shown_)), revealed);
+    const std::u16string_view revealed =
+        gap.text.substr(0, std::min(state_.shown_gaps[*hinted].revealed, gap.text.size()));
+    view_.show_hint(show_question(question_pieces(state_.asked_line, state_.shown_gaps)), revealed);
     return true;
 }
 

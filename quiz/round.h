@@ -68,6 +68,8 @@ struct RoundState {
     // list may be edited while it shows; and the one gap it asks, if it asks one.
     std::u16string asked_line;
     std::optional<int> asked_gap;
+    // How its gaps show: blank, partly shown by hints, or filled.
+    std::vector<GapShown> shown_gaps;
     // Hints given on the question on display, and in the whole round.
     std::int32_t question_hints = 0;
     std::int32_t round_hints = 0;
@@ -119,7 +121,6 @@ private:
     StatusList& status_;
     RoundView& view_;
     RoundState state_;
-    std::vector<GapShown> shown_;  // how the gaps of the question on display show
     bool asking_ = false;
     bool hint_counts_wrong_ = false;
 };

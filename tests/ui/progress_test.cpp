@@ -412,6 +412,11 @@ TEST_F(ProgressTest, OneGapAtATime)
         EXPECT_EQ(panel(1), QStringLiteral("0/2 Richtig - 0 Trials - 0 Falsch - 0 Zurückgestellt"));
         EXPECT_TRUE(c.first.contains(text("frage"))) << text("frage").toStdString();
         const QString asked = text("frage");
+        // The typed answer is held against the asked gap alone.
+        memo("antwort")->setPlainText(QStringLiteral("Gelb Rot"));
+        click("bt_solve");
+        EXPECT_TRUE(memo("loesung")->accessibleDescription().startsWith(QStringLiteral("1 von 1 Lücke")))
+            << memo("loesung")->accessibleDescription().toStdString();
         click("bt_correct");
         EXPECT_EQ(text("Memo2"), QStringLiteral("0"));  // one gap of two: the line is not done
         if (!c.second.isEmpty()) {
