@@ -12,11 +12,9 @@ MemoryDialogs::MemoryDialogs(QWidget* window, const InterfaceLanguage& language)
     : window_(window),
       language_(language),
       // Asked before saving, once it is clear that the file is none the program keeps.
-      missedFile_(window, {.name = "sdMissed",
-                           .filter = {},
-                           .save = true,
-                           .defaultSuffix = QStringLiteral("txt"),
-                           .offeredFile = {}})
+      missedFile_(
+          window,
+          {.name = "sdMissed", .filter = {}, .save = true, .defaultSuffix = QStringLiteral("txt"), .offeredFile = {}})
 {
 }
 

@@ -42,7 +42,8 @@ private:
                             .label_correct = u" correct - ",
                             .label_trials = u" trials - ",
                             .label_wrong = u" wrong - ",
-                            .label_clocked = u" postponed"};
+                            .label_clocked = u" postponed",
+                            .log_hints = u"hints: "};
 };
 
 // `open` questions of `range(0)` are still open; each iteration is one
