@@ -190,6 +190,19 @@ QuestionMemory memory_from(SQLite::Statement& row, int first)
                           row.getColumn(first + 6).getInt64());
 }
 
+// Where a kept round stands, bound from parameter `first` on, in the order of the
+// columns questions, current, last, correct, wrong, clocked, trials.
+void bind_standing(SQLite::Statement& statement, int first, const OpenRound& round)
+{
+    statement.bind(first, round.tallies.questions);
+    statement.bind(first + 1, round.current);
+    statement.bind(first + 2, round.last);
+    statement.bind(first + 3, round.tallies.correct);
+    statement.bind(first + 4, round.tallies.wrong);
+    statement.bind(first + 5, round.tallies.clocked);
+    statement.bind(first + 6, round.tallies.trials);
+}
+
 // Lines joined by line breaks, which no line holds.
 std::string join_lines(const std::vector<std::u16string>& lines)
 {
@@ -742,13 +755,7 @@ void ReviewStore::write_round(const OpenRound& round)
     save.bind(3, round.started_ms);
     save.bind(4, round.updated_ms);
     save.bind(5, round.finished ? 1 : 0);
-    save.bind(6, round.tallies.questions);
-    save.bind(7, round.current);
-    save.bind(8, round.last);
-    save.bind(9, round.tallies.correct);
-    save.bind(10, round.tallies.wrong);
-    save.bind(11, round.tallies.clocked);
-    save.bind(12, round.tallies.trials);
+    bind_standing(save, 6, round);
     save.bind(13, round.status_count);
     save.bind(14, join_lines(round.chosen));
     save.bind(15, static_cast<int>(round.gap_mode));
@@ -808,13 +815,7 @@ void ReviewStore::record_marking(const MarkingRecord& marking)
                                  "WHERE list_key = ? AND started_ms = ?");
         update.bind(1, round.updated_ms);
         update.bind(2, marking.ended ? 1 : 0);
-        update.bind(3, round.tallies.questions);
-        update.bind(4, round.current);
-        update.bind(5, round.last);
-        update.bind(6, round.tallies.correct);
-        update.bind(7, round.tallies.wrong);
-        update.bind(8, round.tallies.clocked);
-        update.bind(9, round.tallies.trials);
+        bind_standing(update, 3, round);
         update.bind(10, round.list_key);
         update.bind(11, round.started_ms);
         if (update.exec() == 1) {
