@@ -3,6 +3,7 @@
 #include <QFont>
 
 #include "desktop/error_reporter.h"
+#include "widgets/classic_faces.h"
 #include "widgets/controls.h"
 
 namespace lernwerk {
@@ -14,17 +15,14 @@ Application::Application(int& argc, char** argv, const ErrorReporter& errors)
     // closed, not when the last visible window goes.
     setQuitOnLastWindowClosed(false);
 
-    // The windows ask for the classic Windows faces; on Linux their metric
-    // twins from the Liberation family come closest in width and height.
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    registerClassicFaces();
 
     // Every window, menu and dialog of the program speaks in the same face.
-    setFont(programFont());
+    // It is named as it stands here: finding the installed face reads the font
+    // database, which waits until the windows behind the start screen are built.
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPixelSize(11);
+    setFont(tahoma);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

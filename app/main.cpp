@@ -26,7 +26,7 @@ int main(int argc, char** argv)
 
     lernwerk::Program program(errors, lernwerk::Program::defaultLastListFolder(), QDir::currentPath());
     if (!listFile.isEmpty())
-        program.mainWindow().openAfterHandOver(listFile);
+        program.openAfterHandOver(listFile);
     lernwerk::StartupReport startupReport(program.startScreen());
     program.startScreen().show();
     return application.exec();

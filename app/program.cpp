@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include "app/main_window.h"
 #include "app/standard_dialog_texts.h"
@@ -12,6 +12,7 @@
 #include "dialogs/report_dialog.h"
 #include "lang/interface_language.h"
 #include "lang/window_texts.h"
+#include "widgets/controls.h"
 
 namespace lernwerk {
 
@@ -22,6 +23,18 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
     language_ = std::make_unique<InterfaceLanguage>();
     startScreen_ = std::make_unique<StartScreen>(*language_, errors, workingFolder);
     dialogTexts_ = std::make_unique<StandardDialogTexts>(*language_);
+    startScreen_->setBuildBehind([this, reporter = &errors, programFolder] { buildWindows(*reporter, programFolder); });
+    startScreen_->setHandOver([this] { mainWindow().handOver(); });
+    QObject::connect(startScreen_.get(), &StartScreen::closed, [this] {
+        ended_ = true;
+        QCoreApplication::quit();
+    });
+    startScreen_->startWaiting();
+}
+
+void Program::buildWindows(ErrorReporter& errors, const QString& programFolder)
+{
+    QApplication::setFont(programFont());
     mainWindow_ = std::make_unique<MainWindow>(*startScreen_, *language_, errors, programFolder);
     closingDialog_ = std::make_unique<ClosingDialog>(
         mainWindow_.get(), *language_, errors, [this] { return mainWindow_->programFolder(); },
@@ -30,14 +43,41 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
     englishReport_ = std::make_unique<ReportDialog>(errors, Language::English);
     // OK in the closing dialog ends the program.
     QObject::connect(closingDialog_.get(), &ClosingDialog::confirmed, startScreen_.get(), &StartScreen::close);
-
     mainWindow_->setDialogs(closingDialog_.get(), germanReport_.get(), englishReport_.get());
-    startScreen_->setHandOver([this] { mainWindow_->handOver(); });
-    QObject::connect(startScreen_.get(), &StartScreen::closed, [this] {
-        ended_ = true;
-        QCoreApplication::quit();
-    });
-    startScreen_->startWaiting();
+    if (!givenList_.isEmpty())
+        mainWindow_->openAfterHandOver(givenList_);
+}
+
+void Program::openAfterHandOver(const QString& fileName)
+{
+    if (mainWindow_)
+        mainWindow_->openAfterHandOver(fileName);
+    else
+        givenList_ = fileName;
+}
+
+MainWindow& Program::mainWindow()
+{
+    startScreen_->buildBehind();
+    return *mainWindow_;
+}
+
+ClosingDialog& Program::closingDialog()
+{
+    startScreen_->buildBehind();
+    return *closingDialog_;
+}
+
+ReportDialog& Program::germanReport()
+{
+    startScreen_->buildBehind();
+    return *germanReport_;
+}
+
+ReportDialog& Program::englishReport()
+{
+    startScreen_->buildBehind();
+    return *englishReport_;
 }
 
 Program::~Program() { watchBrowserStarts(nullptr); }

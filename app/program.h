@@ -14,9 +14,11 @@ class ClosingDialog;
 class MainWindow;
 class StartScreen;
 
-// The program's five windows, created in their order: the start screen, the
-// main window, the closing dialog and the two report dialogs. The entry point
-// and the tests build the program the same way.
+// The program's five windows: the start screen, and behind it the main window,
+// the closing dialog and the two report dialogs. The start screen is built
+// first and shows while the others are built, once it is on screen or when
+// one of them is first asked for. The entry point and the tests build the
+// program the same way.
 class Program {
 public:
     // `programFolder` holds the last-list files (with a trailing separator;
@@ -34,15 +36,20 @@ public:
 
     InterfaceLanguage& language() { return *language_; }
     StartScreen& startScreen() { return *startScreen_; }
-    MainWindow& mainWindow() { return *mainWindow_; }
-    ClosingDialog& closingDialog() { return *closingDialog_; }
-    ReportDialog& germanReport() { return *germanReport_; }
-    ReportDialog& englishReport() { return *englishReport_; }
+    MainWindow& mainWindow();
+    ClosingDialog& closingDialog();
+    ReportDialog& germanReport();
+    ReportDialog& englishReport();
+
+    // The list given on the command line, opened when the start screen hands over.
+    void openAfterHandOver(const QString& fileName);
 
     // True once the start screen was closed: the program has ended.
     bool ended() const { return ended_; }
 
 private:
+    void buildWindows(ErrorReporter& errors, const QString& programFolder);
+
     std::unique_ptr<InterfaceLanguage> language_;
     std::unique_ptr<StartScreen> startScreen_;
     std::unique_ptr<StandardDialogTexts> dialogTexts_;
@@ -50,6 +57,7 @@ private:
     std::unique_ptr<ClosingDialog> closingDialog_;
     std::unique_ptr<ReportDialog> germanReport_;
     std::unique_ptr<ReportDialog> englishReport_;
+    QString givenList_;
     bool ended_ = false;
 };
 

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <utility>
+
 #include "desktop/error_reporter.h"
 #include "desktop/picture_file.h"
 #include "lang/interface_language.h"
@@ -73,6 +75,20 @@ QString StartScreen::language() const { return languageCaption_->text(); }
 
 void StartScreen::setHandOver(std::function<void()> showMainWindow) { showMainWindow_ = std::move(showMainWindow); }
 
+void StartScreen::setBuildBehind(std::function<void()> build) { buildBehind_ = std::move(build); }
+
+void StartScreen::buildBehind()
+{
+    if (!buildBehind_ || building_)
+        return;
+    // An error box of the building runs an event loop of its own, in which
+    // the timer may strike: those strikes are not counted.
+    building_ = true;
+    const auto build = std::exchange(buildBehind_, nullptr);
+    build();
+    building_ = false;
+}
+
 void StartScreen::startWaiting()
 {
     // Queued: the call runs when the program's event loop runs, after every
@@ -95,6 +111,8 @@ void StartScreen::applyLanguage()
 
 void StartScreen::tick()
 {
+    if (building_)
+        return;
     ++ticks_;
     if (ticks_ > kShowMainAfter && showMainWindow_)
         showMainWindow_();
@@ -118,6 +136,14 @@ void StartScreen::showEvent(QShowEvent* event)
     // Centred on the desktop. The splash window type keeps it off the taskbar.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void StartScreen::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // Queued: the picture reaches the screen before the building starts.
+    if (buildBehind_)
+        QMetaObject::invokeMethod(this, &StartScreen::buildBehind, Qt::QueuedConnection);
 }
 
 void StartScreen::closeEvent(QCloseEvent* event)

@@ -29,6 +29,13 @@ public:
     // How the start screen hands over: shows and raises the main window.
     void setHandOver(std::function<void()> showMainWindow);
 
+    // Builds the windows behind the start screen. They are built once the
+    // start screen is on screen, so that it shows as soon as the program runs;
+    // at the latest, they are built when something asks for them.
+    void setBuildBehind(std::function<void()> build);
+    // Builds them now unless they were built; the timer is not counted meanwhile.
+    void buildBehind();
+
     int ticks() const { return ticks_; }
 
     // Starts the timer once the event loop runs: the waiting is counted from
@@ -47,6 +54,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -61,6 +69,8 @@ private:
     QTimer* timer_;
     int ticks_ = 0;
     std::function<void()> showMainWindow_;
+    std::function<void()> buildBehind_;
+    bool building_ = false;
 };
 
 }  // namespace lernwerk

@@ -6,6 +6,7 @@
 
 #include "lang/trainer_texts.h"
 #include "pages/trainer_page.h"
+#include "widgets/classic_faces.h"
 #include "widgets/controls.h"
 #include "widgets/long_word_wrap.h"
 
@@ -19,9 +20,7 @@ StatisticsPage::StatisticsPage(QWidget* parent) : QWidget(parent)
     heading_ = makeHeading(this, "Label5");
     layout->addWidget(heading_);
     log_ = makeMemo(this, "Memo3");
-    QFont sans(QStringLiteral("MS Sans Serif"));
-    sans.setPixelSize(11);
-    log_->setFont(sans);
+    log_->setFont(classicFont(QStringLiteral("MS Sans Serif"), 11));
     log_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     wrapLongRunsAnywhere(*log_);
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -8,6 +8,7 @@
 #include "lang/trainer_texts.h"
 #include "pages/answer_marks.h"
 #include "pages/spoken_question.h"
+#include "widgets/classic_faces.h"
 #include "widgets/controls.h"
 #include "widgets/long_word_wrap.h"
 #include "widgets/text_field.h"
@@ -30,9 +31,7 @@ constexpr int kGlanceGap = 16;
 QPlainTextEdit* makeTrainerField(QWidget* page, const char* name)
 {
     auto* field = makeMemo(page, name);
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setPixelSize(13);
-    field->setFont(courier);
+    field->setFont(classicFont(QStringLiteral("Courier New"), 13));
     field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     wrapLongRunsAnywhere(*field);
     field->setEnabled(false);

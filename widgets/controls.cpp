@@ -5,15 +5,14 @@
 #include <QPushButton>
 
 #include "widgets/accessibility_hub.h"
+#include "widgets/classic_faces.h"
 #include "widgets/text_field.h"
 
 namespace lernwerk {
 
 QFont programFont()
 {
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPixelSize(11);
-    return tahoma;
+    return classicFont(QStringLiteral("Tahoma"), 11);
 }
 
 namespace {
@@ -27,9 +26,7 @@ QLabel* makeHeading(QWidget* parent, const char* name)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(kHeadingPixels);
-    label->setFont(font);
+    label->setFont(classicFont(QStringLiteral("MS Sans Serif"), kHeadingPixels));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(kHeadingGrey));
     label->setPalette(palette);

@@ -59,6 +59,8 @@ protected:
     void startProgram()
     {
         program = std::make_unique<Program>(errorReporter(), programFolder(), workingDir.path());
+        // As once the start screen is on screen.
+        startScreen().buildBehind();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
         startScreen().findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     }
