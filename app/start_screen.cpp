@@ -117,7 +117,7 @@ void StartScreen::tick()
     if (ticks_ > kShowMainAfter && showMainWindow_)
         showMainWindow_();
     if (ticks_ > kHideAfter)
-        hide();
+        leave();
     if (ticks_ > kStopAfter)
         timer_->stop();
 }
@@ -126,8 +126,18 @@ void StartScreen::handOverNow()
 {
     if (showMainWindow_)
         showMainWindow_();
-    hide();
+    leave();
     timer_->stop();
+}
+
+void StartScreen::leave()
+{
+    hide();
+    // The start screen does not come back: its pictures and its window on the
+    // screen are given back. It stays the principal window.
+    germanPicture_->clear();
+    englishPicture_->clear();
+    destroy();
 }
 
 void StartScreen::showEvent(QShowEvent* event)

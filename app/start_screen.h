@@ -60,6 +60,8 @@ protected:
 private:
     // The start screen's caption and pictures in the interface language.
     void applyLanguage();
+    // Hides the start screen for good.
+    void leave();
 
     InterfaceLanguage& language_;
     ErrorReporter& errors_;

@@ -2,6 +2,7 @@
 
 #include "quiz/gap_items.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <unicode/normalizer2.h>
@@ -51,7 +52,19 @@ void append_utf8(std::string& out, char32_t c)
     }
 }
 
-bool is_blank(char16_t unit) { return u_isUWhiteSpace(unit) || unit == u'\t'; }
+bool is_blank(char16_t unit)
+{
+    if (unit < 0x80)
+        return unit == u' ' || (unit >= u'\t' && unit <= u'\r');
+    return u_isUWhiteSpace(unit) != 0;
+}
+
+// Below U+0300 no character changes in NFC and none combines with another:
+// such a line is in NFC without asking the normaliser (which checks the same).
+bool below_combining_marks(std::u16string_view line)
+{
+    return std::all_of(line.begin(), line.end(), [](char16_t unit) { return unit < 0x300; });
+}
 
 const icu::Normalizer2& nfc()
 {
@@ -75,6 +88,8 @@ std::u16string question_text(std::u16string_view line)
     while (end > 0 && is_blank(line[end - 1]))
         --end;
     line = line.substr(0, end);
+    if (below_combining_marks(line))
+        return std::u16string(line);
     const icu::Normalizer2& normalizer = nfc();
     UErrorCode status = U_ZERO_ERROR;
     const icu::UnicodeString source(false, line.data(), static_cast<int32_t>(line.size()));
