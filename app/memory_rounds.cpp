@@ -163,6 +163,7 @@ void MemoryRounds::mark(quiz::Marking marking)
     // "Correct" after a hint: counted as "Wrong" when the learner chose so, else remembered as hard.
     const bool hinted = round.state().question_hints > 0;
     progress_.marked(listIndex, asked, question, round.counted(marking), hinted, record);
+    countedDay_.reset();
     if (round.counted(marking) == quiz::Marking::Correct)
         record.status_entry = {{shown, std::u16string(quiz::kCorrectEntry)}};
     pendingMarking_ = std::move(record);
@@ -202,9 +203,9 @@ MemoryRounds::Questions MemoryRounds::listQuestions() const
     return memory::list_questions(lines, gapMode_);
 }
 
-MemoryRounds::Questions MemoryRounds::dueQuestions(bool openStore)
+MemoryRounds::Questions MemoryRounds::dueQuestions()
 {
-    memory::ReviewStore* store = openStore ? progress_.store() : progress_.storeIfOpen();
+    memory::ReviewStore* store = progress_.store();
     if (!store)
         return {};
     try {
@@ -237,7 +238,7 @@ void MemoryRounds::startChosen(const Questions& questions)
 
 void MemoryRounds::startDue()
 {
-    const Questions due = dueQuestions(true);
+    const Questions due = dueQuestions();
     if (due.empty()) {
         emit told(nothingDueSentence());
         return;
@@ -358,12 +359,14 @@ void MemoryRounds::forgetList()
 
 void MemoryRounds::drawProgress(ProgressPage& page)
 {
-    std::vector<std::u16string> lines = listLines();
-    std::erase(lines, std::u16string());
+    // The questions as Review Due counts them: each once, its gaps alone when they are asked so.
+    std::vector<std::u16string> questions;
+    for (const memory::ListQuestion& question : listQuestions())
+        questions.push_back(question.text);
     try {
-        page.update(progress_.store(), lines, today());
+        page.update(progress_.store(), questions, today());
     } catch (const memory::StoreError& error) {
-        page.update(nullptr, lines, today());
+        page.update(nullptr, questions, today());
         throw std::runtime_error(storeFailureMessage(error, language_.current()).toStdString());
     }
 }
@@ -481,7 +484,11 @@ void MemoryRounds::refresh()
 {
     recount_->stop();
     // Counting never opens the file: it is opened after the window shows.
-    dueCount_ = static_cast<int>(dueQuestions(false).size());
+    // "Review Due" asks the questions the glance counts for today.
+    const memory::Day day = today();
+    counted_ = readOutlook(day);
+    countedDay_ = day;
+    dueCount_ = counted_ ? counted_->today_total() : 0;
     if (actions_.continueRound)
         actions_.continueRound->setEnabled(keptRoundForList().has_value());
     retranslate(language_.current());
@@ -489,7 +496,11 @@ void MemoryRounds::refresh()
     emit countsChanged();
 }
 
-void MemoryRounds::listChanged() { recount_->start(); }
+void MemoryRounds::listChanged()
+{
+    countedDay_.reset();
+    recount_->start();
+}
 
 void MemoryRounds::retranslate(Language language)
 {
@@ -509,6 +520,16 @@ void MemoryRounds::updateMissedEntries()
 }
 
 std::optional<memory::DayOutlook> MemoryRounds::outlook(memory::Day day)
+{
+    // Nothing counted means the store was not open: it may be now.
+    if (!counted_ || countedDay_ != day) {
+        counted_ = readOutlook(day);
+        countedDay_ = day;
+    }
+    return counted_;
+}
+
+std::optional<memory::DayOutlook> MemoryRounds::readOutlook(memory::Day day) const
 {
     memory::ReviewStore* store = progress_.storeIfOpen();
     if (!store)

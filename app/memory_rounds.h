@@ -124,7 +124,10 @@ private:
     using Questions = std::vector<memory::ListQuestion>;
     // The whole list's questions.
     Questions listQuestions() const;
-    Questions dueQuestions(bool openStore);
+    // The questions a due round asks today; opens the store.
+    Questions dueQuestions();
+    // The day at a glance as the store tells it now.
+    std::optional<memory::DayOutlook> readOutlook(memory::Day day) const;
     void startChosen(const Questions& questions);
     // A new whole-list round of one gap each, in `mode`.
     void makeGapRound(quiz::GapMode mode);
@@ -158,6 +161,11 @@ private:
     bool hintCountsWrong_ = false;
     Actions actions_;
     int dueCount_ = 0;
+    // The day at a glance as the last count found it, while nothing was
+    // marked and the list did not change since: the glance after a count
+    // reads the store no second time.
+    std::optional<memory::DayOutlook> counted_;
+    std::optional<memory::Day> countedDay_;
     QTimer* recount_;
     // A marking steps the round on; when that ends the round, the end is written with the marking.
     bool stepping_ = false;

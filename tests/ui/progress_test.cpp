@@ -441,6 +441,11 @@ TEST_F(ProgressTest, OneGapAtATime)
                                          quiz::gap_question(line.toStdU16String(), 1), line.toStdU16String()});
         EXPECT_TRUE(found[0] && found[1]);
         EXPECT_FALSE(found[2]);
+        // The progress page counts the gaps as Review Due asks them.
+        trigger(c.entry);
+        trigger("fProgress");
+        EXPECT_EQ(find<ProgressPage>("progress")->summaries().value(2),
+                  QStringLiteral(u"Diese Liste, 2\u00A0Fragen: 0\u00A0neu, 2\u00A0im Lernen, 0\u00A0gekonnt."));
         program.reset();
     }
 }
