@@ -149,10 +149,10 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::setDialogs(ClosingDialog* closing, ReportDialog* reportGerman, ReportDialog* reportEnglish)
+void MainWindow::setDialogs(ClosingDialog* closing, std::function<ReportDialog&(Language)> report)
 {
     closing_ = closing;
-    reports_ = {reportGerman, reportEnglish};
+    report_ = std::move(report);
 }
 
 std::u16string MainWindow::questionListText() const { return fieldText(*lists_->questionField()); }
@@ -247,8 +247,8 @@ void MainWindow::applyLanguage(Language language)
 
 void MainWindow::showReportDialog()
 {
-    if (ReportDialog* dialog = reports_.in(language_.current()))
-        dialog->showInFront();
+    if (report_)
+        report_(language_.current()).showInFront();
 }
 
 void MainWindow::showPage(QWidget* page)

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -42,8 +43,9 @@ public:
     MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorReporter& errors, QString programFolder);
     ~MainWindow() override;
 
-    // The windows created after this one.
-    void setDialogs(ClosingDialog* closing, ReportDialog* reportGerman, ReportDialog* reportEnglish);
+    // The closing dialog, created after this window, and the report window
+    // in a language, which may be built only when asked for.
+    void setDialogs(ClosingDialog* closing, std::function<ReportDialog&(Language)> report);
 
     QString programFolder() const { return programFolder_; }
     // The question list as one text, lines separated by CR LF.
@@ -84,7 +86,7 @@ private:
     QString programFolder_;
     bool ending_ = false;
     ClosingDialog* closing_ = nullptr;
-    quiz::PerLanguage<ReportDialog*> reports_{nullptr, nullptr};
+    std::function<ReportDialog&(Language)> report_;
 
     PageControl* pages_ = nullptr;
     StatusBar* statusBar_ = nullptr;

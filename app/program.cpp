@@ -17,13 +17,14 @@
 namespace lernwerk {
 
 Program::Program(ErrorReporter& errors, const QString& programFolder, const QString& workingFolder)
+    : errors_(&errors)
 {
     errors.setTitle(windowTexts().caption.in(Language::German));
     watchBrowserStarts(&errors);
     language_ = std::make_unique<InterfaceLanguage>();
     startScreen_ = std::make_unique<StartScreen>(*language_, errors, workingFolder);
     dialogTexts_ = std::make_unique<StandardDialogTexts>(*language_);
-    startScreen_->setBuildBehind([this, reporter = &errors, programFolder] { buildWindows(*reporter, programFolder); });
+    startScreen_->setBuildBehind([this, programFolder] { buildWindows(*errors_, programFolder); });
     startScreen_->setHandOver([this] { mainWindow().handOver(); });
     QObject::connect(startScreen_.get(), &StartScreen::closed, [this] {
         ended_ = true;
@@ -39,11 +40,11 @@ void Program::buildWindows(ErrorReporter& errors, const QString& programFolder)
     closingDialog_ = std::make_unique<ClosingDialog>(
         mainWindow_.get(), *language_, errors, [this] { return mainWindow_->programFolder(); },
         [this] { return mainWindow_->questionListText(); });
-    germanReport_ = std::make_unique<ReportDialog>(errors, Language::German);
-    englishReport_ = std::make_unique<ReportDialog>(errors, Language::English);
     // OK in the closing dialog ends the program.
     QObject::connect(closingDialog_.get(), &ClosingDialog::confirmed, startScreen_.get(), &StartScreen::close);
-    mainWindow_->setDialogs(closingDialog_.get(), germanReport_.get(), englishReport_.get());
+    mainWindow_->setDialogs(closingDialog_.get(), [this](Language language) -> ReportDialog& {
+        return language == Language::German ? germanReport() : englishReport();
+    });
     if (!givenList_.isEmpty())
         mainWindow_->openAfterHandOver(givenList_);
 }
@@ -68,15 +69,18 @@ ClosingDialog& Program::closingDialog()
     return *closingDialog_;
 }
 
+// The report windows are built when first shown: most runs never show them.
 ReportDialog& Program::germanReport()
 {
-    startScreen_->buildBehind();
+    if (!germanReport_)
+        germanReport_ = std::make_unique<ReportDialog>(*errors_, Language::German);
     return *germanReport_;
 }
 
 ReportDialog& Program::englishReport()
 {
-    startScreen_->buildBehind();
+    if (!englishReport_)
+        englishReport_ = std::make_unique<ReportDialog>(*errors_, Language::English);
     return *englishReport_;
 }
 

@@ -16,8 +16,9 @@ class StartScreen;
 
 // The program's five windows: the start screen, and behind it the main window,
 // the closing dialog and the two report dialogs. The start screen is built
-// first and shows while the others are built, once it is on screen or when
-// one of them is first asked for. The entry point and the tests build the
+// first and shows while the main window and the closing dialog are built,
+// once it is on screen or when one of them is first asked for; each report
+// dialog is built when it is first shown. The entry point and the tests build the
 // program the same way.
 class Program {
 public:
@@ -50,6 +51,7 @@ public:
 private:
     void buildWindows(ErrorReporter& errors, const QString& programFolder);
 
+    ErrorReporter* errors_;
     std::unique_ptr<InterfaceLanguage> language_;
     std::unique_ptr<StartScreen> startScreen_;
     std::unique_ptr<StandardDialogTexts> dialogTexts_;
