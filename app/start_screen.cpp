@@ -87,6 +87,7 @@ void StartScreen::buildBehind()
     const auto build = std::exchange(buildBehind_, nullptr);
     build();
     building_ = false;
+    emit builtBehind();
 }
 
 void StartScreen::startWaiting()

@@ -51,6 +51,8 @@ public:
 signals:
     // The start screen was closed: the program ends.
     void closed();
+    // The windows behind the start screen are built.
+    void builtBehind();
 
 protected:
     void showEvent(QShowEvent* event) override;
