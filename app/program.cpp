@@ -16,15 +16,14 @@
 
 namespace lernwerk {
 
-Program::Program(ErrorReporter& errors, const QString& programFolder, const QString& workingFolder)
-    : errors_(&errors)
+Program::Program(ErrorReporter& errors, const QString& programFolder, const QString& workingFolder) : errors_(&errors)
 {
     errors.setTitle(windowTexts().caption.in(Language::German));
     watchBrowserStarts(&errors);
     language_ = std::make_unique<InterfaceLanguage>();
     startScreen_ = std::make_unique<StartScreen>(*language_, errors, workingFolder);
     dialogTexts_ = std::make_unique<StandardDialogTexts>(*language_);
-    startScreen_->setBuildBehind([this, programFolder] { buildWindows(*errors_, programFolder); });
+    startScreen_->setBuildBehind([this, programFolder] { buildWindows(programFolder); });
     startScreen_->setHandOver([this] { mainWindow().handOver(); });
     QObject::connect(startScreen_.get(), &StartScreen::closed, [this] {
         ended_ = true;
@@ -33,12 +32,12 @@ Program::Program(ErrorReporter& errors, const QString& programFolder, const QStr
     startScreen_->startWaiting();
 }
 
-void Program::buildWindows(ErrorReporter& errors, const QString& programFolder)
+void Program::buildWindows(const QString& programFolder)
 {
     QApplication::setFont(programFont());
-    mainWindow_ = std::make_unique<MainWindow>(*startScreen_, *language_, errors, programFolder);
+    mainWindow_ = std::make_unique<MainWindow>(*startScreen_, *language_, *errors_, programFolder);
     closingDialog_ = std::make_unique<ClosingDialog>(
-        mainWindow_.get(), *language_, errors, [this] { return mainWindow_->programFolder(); },
+        mainWindow_.get(), *language_, *errors_, [this] { return mainWindow_->programFolder(); },
         [this] { return mainWindow_->questionListText(); });
     // OK in the closing dialog ends the program.
     QObject::connect(closingDialog_.get(), &ClosingDialog::confirmed, startScreen_.get(), &StartScreen::close);

@@ -49,7 +49,7 @@ public:
     bool ended() const { return ended_; }
 
 private:
-    void buildWindows(ErrorReporter& errors, const QString& programFolder);
+    void buildWindows(const QString& programFolder);
 
     ErrorReporter* errors_;
     std::unique_ptr<InterfaceLanguage> language_;

@@ -92,8 +92,8 @@ void StartScreen::buildBehind()
 
 void StartScreen::startWaiting()
 {
-    // Queued: the call runs when the program's event loop runs, after every
-    // window was created and any error box of their creation was answered.
+    // Queued: the call runs when the program's event loop runs. The strikes
+    // while the windows behind are built (and their error boxes open) do not count.
     QMetaObject::invokeMethod(timer_, qOverload<>(&QTimer::start), Qt::QueuedConnection);
 }
 

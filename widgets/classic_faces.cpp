@@ -39,8 +39,8 @@ QString installedFace(const QString& face)
 void registerClassicFaces()
 {
     for (const StandIns& classic : kClassicFaces)
-        QFont::insertSubstitutions(QString::fromLatin1(classic.face),
-                                   {QString::fromLatin1(classic.standIns[0]), QString::fromLatin1(classic.standIns[1])});
+        QFont::insertSubstitutions(QString::fromLatin1(classic.face), {QString::fromLatin1(classic.standIns[0]),
+                                                                       QString::fromLatin1(classic.standIns[1])});
 }
 
 QFont classicFont(const QString& face, int pixels)

@@ -10,10 +10,7 @@
 
 namespace lernwerk {
 
-QFont programFont()
-{
-    return classicFont(QStringLiteral("Tahoma"), 11);
-}
+QFont programFont() { return classicFont(QStringLiteral("Tahoma"), 11); }
 
 namespace {
 
