@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QHash>
 
+#include <algorithm>
 #include <array>
 
 namespace lernwerk {
@@ -21,15 +22,20 @@ constexpr std::array<StandIns, 3> kClassicFaces{{
 }};
 
 // QFontDatabase::hasFamily() would run fontconfig's substitution rules for
-// every name; the list of installed families is read once.
+// every name; the list of installed families is read once. The name comes as
+// the font database spells it.
 QString installedFace(const QString& face)
 {
     static const QStringList families = QFontDatabase::families();
-    if (families.contains(face, Qt::CaseInsensitive))
-        return face;
+    const auto installed = [](const QString& name) {
+        return std::find_if(families.begin(), families.end(),
+                            [&name](const QString& family) { return family.compare(name, Qt::CaseInsensitive) == 0; });
+    };
+    if (const auto found = installed(face); found != families.end())
+        return *found;
     for (const QString& standIn : QFont::substitutes(face)) {
-        if (families.contains(standIn, Qt::CaseInsensitive))
-            return standIn;
+        if (const auto found = installed(standIn); found != families.end())
+            return *found;
     }
     return face;
 }

@@ -2,12 +2,15 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QScrollArea>
 
 #include "dialogs/closing_dialog.h"
+#include "widgets/classic_faces.h"
 
 namespace lernwerk::testing {
 namespace {
@@ -33,6 +36,20 @@ protected:
         return {widget->mapTo(ancestor, QPoint(0, 0)), widget->size()};
     }
 };
+
+// The classic faces are asked for by an installed face, and it is the face
+// that stands in for them when they are asked for by name.
+TEST_F(LayoutTest, ClassicFacesAreAskedForByTheirInstalledStandIn)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const char* face : {"Tahoma", "MS Sans Serif", "Courier New"}) {
+        const QFont asked = classicFont(QString::fromLatin1(face), 13);
+        EXPECT_TRUE(installed.contains(asked.family(), Qt::CaseInsensitive)) << face;
+        EXPECT_EQ(QFontInfo(asked).family(), QFontInfo(QFont(QString::fromLatin1(face), 13)).family()) << face;
+        EXPECT_EQ(asked.pixelSize(), 13);
+    }
+    EXPECT_EQ(memo("frage")->font().family(), QFontInfo(QFont(QStringLiteral("Courier New"))).family());
+}
 
 // Information pages: the scroll area stands 101 from the page's left edge at
 // the size of creation, and stays within the page as the window shrinks.
