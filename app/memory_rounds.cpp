@@ -564,11 +564,21 @@ QString MemoryRounds::lineHistory(const QString& line)
     memory::ReviewStore* store = progress_.storeIfOpen();
     if (!store || line.isEmpty())
         return {};
-    const std::u16string text = line.toStdU16String();
+    // The line as Review Due asks it: whole, or each of its gaps alone.
+    std::vector<std::u16string> questions;
+    for (memory::ListQuestion& question : memory::list_questions({{0, line.toStdU16String()}}, gapMode_))
+        questions.push_back(std::move(question.text));
     try {
-        const auto found = store->lookup({text});
-        const auto last = found.front() ? store->last_review(text) : std::nullopt;
-        return historyText(found.front(), last, today(), language_.current());
+        const auto found = store->lookup(questions);
+        std::optional<memory::LastReview> last;
+        for (std::size_t i = 0; i < questions.size(); ++i) {
+            if (!found[i])
+                continue;
+            const auto review = store->last_review(questions[i]);
+            if (review && (!last || review->day >= last->day))
+                last = review;
+        }
+        return historyText(memory::line_memory(found), last, today(), language_.current());
     } catch (const memory::StoreError&) {
         return {};
     }

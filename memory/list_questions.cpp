@@ -39,6 +39,28 @@ std::vector<ListQuestion> due_questions(const ReviewStore& store, std::vector<Li
     return chosen;
 }
 
+std::optional<QuestionMemory> line_memory(const std::vector<std::optional<QuestionMemory>>& memories)
+{
+    std::optional<QuestionMemory> line;
+    for (const auto& memory : memories) {
+        if (!memory)
+            continue;
+        if (!line) {
+            line = memory;
+            continue;
+        }
+        line->reviews += memory->reviews;
+        line->lapses += memory->lapses;
+        line->first_day = std::min(line->first_day, memory->first_day);
+        line->last_day = std::max(line->last_day, memory->last_day);
+        if (memory->due_day < line->due_day) {
+            line->due_day = memory->due_day;
+            line->state = memory->state;
+        }
+    }
+    return line;
+}
+
 std::vector<std::u16string> questions_to_forget(const std::vector<std::u16string>& lines)
 {
     std::vector<std::u16string> questions = lines;

@@ -28,6 +28,12 @@ std::vector<ListQuestion> list_questions(const std::vector<std::pair<int, std::u
 // The questions of `questions` a "due" round asks on `today` (see choose_due), in list order.
 std::vector<ListQuestion> due_questions(const ReviewStore& store, std::vector<ListQuestion> questions, Day today);
 
+// What the memory knows of a line asked as the questions `memories` (each gap
+// alone, or the line whole): their reviews and lapses summed, the earliest
+// first and due day, the latest last day, the state of the one due first.
+// Nothing when none of them was reviewed.
+std::optional<QuestionMemory> line_memory(const std::vector<std::optional<QuestionMemory>>& memories);
+
 // Everything the memory may know of `lines`: each line, and each of its gaps asked alone.
 std::vector<std::u16string> questions_to_forget(const std::vector<std::u16string>& lines);
 

@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
 
 #include "app/day_watch.h"
@@ -446,6 +449,12 @@ TEST_F(ProgressTest, OneGapAtATime)
         trigger("fProgress");
         EXPECT_EQ(find<ProgressPage>("progress")->summaries().value(2),
                   QStringLiteral(u"Diese Liste, 2\u00A0Fragen: 0\u00A0neu, 2\u00A0im Lernen, 0\u00A0gekonnt."));
+        // And so does the line's history: the reviews of both gaps.
+        QPlainTextEdit* list = memo("Memo1");
+        list->setFocus();
+        list->setTextCursor(QTextCursor(list->document()->firstBlock()));
+        EXPECT_TRUE(list->accessibleDescription().startsWith(QStringLiteral("2 Wiederholungen, zuletzt Richtig am ")))
+            << list->accessibleDescription().toStdString();
         program.reset();
     }
 }
