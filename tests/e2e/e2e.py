@@ -351,6 +351,8 @@ class Program:
         self.arguments = list(arguments)
         self.process = None
         self.app = None
+        # The journey ended the program while it still ran.
+        self.killed_running = False
 
     def start(self):
         env = dict(os.environ)
@@ -416,6 +418,7 @@ class Program:
 
     def kill(self):
         if self.process is not None and self.process.poll() is None:
+            self.killed_running = True
             self.process.kill()
             try:
                 self.process.wait(timeout=10)
@@ -528,6 +531,11 @@ def run(journeys, *options):
             # A call into the program failed (no answer, control gone): where and how.
             print(f"   FAILED: {type(error).__name__}: {error}", flush=True)
             print("".join(traceback.format_exception(error)[-6:]).rstrip(), flush=True)
+        if session.program is not None and session.program.process is not None:
+            code = session.program.process.poll()
+            print("   the program: " + ("ran until the journey ended it" if session.program.killed_running else
+                                        "running" if code is None else
+                                        f"ended by signal {-code}" if code < 0 else f"ended with code {code}"))
         if session.program is not None and session.program.app is not None:
             try:
                 print(f"   shown windows: {session.program.window_titles()}")

@@ -315,10 +315,16 @@ class Journey:
 
 
 def window_id(name):
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], capture_output=True, text=True)
-    ids = found.stdout.split()
-    if not ids:
-        raise Failure(f"no window named {name!r} is shown")
+    """The X window shown under `name`, waited for: a search that meets a
+    window being destroyed (a dialog just closed) ends on an X error and
+    finds nothing, so it is asked again."""
+
+    def search():
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+                               capture_output=True, text=True)
+        return found.stdout.split() or found.stderr.strip()
+
+    ids = wait_until(f"a window named {name!r} to be shown", search, lambda found: isinstance(found, list), "shown")
     return ids[-1]
 
 
