@@ -28,10 +28,7 @@ DonationPage::DonationPage(const InfoTopicRow& row, Language language, ErrorRepo
 
 void DonationPage::build()
 {
-    auto* panel = new QFrame(content());
-    panel->setObjectName(objectName() + QStringLiteral("Panel"));
-    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
-    panel->setGeometry(0, 0, kPanelWidth, kPictureSize.height() + 2 * kPictureInset);
+    QFrame* panel = addPanel(kPictureSize.height() + 2 * kPictureInset);
     const int okTop = addOkButton(panel);
 
     picture_ = new QLabel(panel);

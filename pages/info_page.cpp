@@ -1,5 +1,6 @@
 #include "pages/info_page.h"
 
+#include <QFrame>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -58,6 +59,15 @@ InfoPage::InfoPage(const InfoTopicRow& row, Language language, int bottomMargin,
 QString InfoPage::tabText() const { return row_.tab.in(language_); }
 
 void InfoPage::scrollToTop() { scroll_->verticalScrollBar()->setValue(0); }
+
+QFrame* InfoPage::addPanel(int height)
+{
+    auto* panel = new QFrame(content_);
+    panel->setObjectName(objectName() + QStringLiteral("Panel"));
+    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
+    panel->setGeometry(0, 0, kPanelWidth, height);
+    return panel;
+}
 
 int InfoPage::addOkButton(const QWidget* panel)
 {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class QFrame;
 class QPushButton;
 class QScrollArea;
 
@@ -66,6 +67,8 @@ protected:
     // Labels on the white content would otherwise draw in the text colour of
     // the scroll area's background role.
     static void setTextColour(QWidget* widget, const QColor& colour);
+    // The page's framed panel at the content's top, `height` high, named after the page.
+    QFrame* addPanel(int height);
     // Puts the OK button under the panel; returns its top.
     int addOkButton(const QWidget* panel);
 

@@ -42,10 +42,7 @@ InfoTextPage::InfoTextPage(const InfoTopicRow& row, Language language, ErrorRepo
 
 void InfoTextPage::build()
 {
-    auto* panel = new QFrame(content());
-    panel->setObjectName(objectName() + QStringLiteral("Panel"));
-    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
-    panel->setGeometry(0, 0, kPanelWidth, contentHeight() - kButtonHeight - 2 * kButtonGap - 1);
+    QFrame* panel = addPanel(contentHeight() - kButtonHeight - 2 * kButtonGap - 1);
     addOkButton(panel);
     fillTexts(panel);
 }
