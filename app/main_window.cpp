@@ -86,6 +86,8 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     presenter_->setRoundState([this]() -> const quiz::RoundState& { return rounds_->active().state(); });
     presenter_->setClosingWords([this] { return rounds_->nextReviewSentence(); });
     lists_->setLineHistory([this](const QString& line) { return rounds_->lineHistory(line); });
+    // Another list never runs under the round of this one.
+    lists_->setListReplacing([this] { return rounds_->mayLoadOtherList(); }, [this] { rounds_->otherListLoading(); });
     // The day at a glance, counted anew with the due questions and at midnight.
     auto* glance = new DayGlance({*rounds_, *trainer_, *lists_, language_, *speaker_}, this);
     connect(rounds_, &MemoryRounds::countsChanged, glance, &DayGlance::countsChanged);
@@ -137,7 +139,7 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     connect(focusReturn, &FocusReturn::returned, speaker_, &Speaker::release);
     connectGuarded(&language_, &InterfaceLanguage::changed, this, errors_, &MainWindow::applyLanguage);
     // Logout, shutdown, SIGTERM: the program ends in good order, without asking.
-    connect(new EndSignals(this), &EndSignals::endRequested, this, &MainWindow::endWithoutAsking);
+    connect(new EndSignals(this), &EndSignals::endRequested, this, [this] { endWithoutAsking(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { endWithoutAsking(); });
     // No save goes over the loaded list or a file the program keeps.
     editor_->setKeptFiles([this] { return rounds_->keptFiles(); });
@@ -259,12 +261,12 @@ void MainWindow::showPage(QWidget* page)
 
 // ---------------------------------------------------------------- the window itself
 
-void MainWindow::endWithoutAsking()
+void MainWindow::end(bool listSaved)
 {
     if (ending_)
         return;
     ending_ = true;
-    rounds_->keepOpenRound();
+    rounds_->keepOpenRound(listSaved);
     // Ends every event loop, also that of a dialog or message box still open.
     start_.close();
 }
@@ -281,7 +283,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-    endWithoutAsking();
+    end(closing_ && closing_->listSaved());
 }
 
 // The trainer page is laid out for its size also while it is hidden, which

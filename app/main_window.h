@@ -64,7 +64,7 @@ public:
     ProgressRecorder& progress() const { return *progress_; }
     // Ends the program as Ctrl+Q does, without asking: the round is kept and
     // the last list left as it was (the desktop's session ends, SIGTERM).
-    void endWithoutAsking();
+    void endWithoutAsking() { end(false); }
 
 protected:
     // Asks the closing dialog first; the program ends once it was confirmed.
@@ -72,6 +72,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The round is kept under the list as the next run finds it: as it stands when `listSaved`.
+    void end(bool listSaved);
     void createPages();
     void applyLanguage(Language language);
     // Draws the progress page anew when it is the page on display.

@@ -34,6 +34,11 @@ bool MemoryDialogs::confirmReplaceRound(const QString& resultLine) const
     return ask(progressTexts().replaceRoundQuestion.in(language_.current()).arg(resultLine));
 }
 
+bool MemoryDialogs::confirmEndRoundForList(const QString& resultLine) const
+{
+    return ask(progressTexts().replaceRoundByListQuestion.in(language_.current()).arg(resultLine));
+}
+
 bool MemoryDialogs::confirmReplaceFile(const QString& file) const
 {
     return ask(progressTexts().replaceQuestion.in(language_.current()).arg(file));

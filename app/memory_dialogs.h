@@ -20,6 +20,8 @@ public:
     bool confirmForget(int questions) const;
     // A round with markings (its result line `resultLine`) would be replaced by a new one.
     bool confirmReplaceRound(const QString& resultLine) const;
+    // A round with markings (its result line `resultLine`) would end as another list is loaded.
+    bool confirmEndRoundForList(const QString& resultLine) const;
     // The file for the missed lines: offered in `folder` (the first time) under a
     // name no file has yet; empty when the learner cancelled.
     QString chooseMissedFile(const QString& folder);

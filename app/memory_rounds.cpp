@@ -15,6 +15,7 @@
 #include "lang/glance_texts.h"
 #include "lang/lists_texts.h"
 #include "lang/progress_texts.h"
+#include "memory/kept_round.h"
 #include "memory/list_questions.h"
 #include "memory/question_key.h"
 #include "memory/round_choice.h"
@@ -132,7 +133,11 @@ void MemoryRounds::beginRound()
 
 void MemoryRounds::reveal() { active().reveal(); }
 
-void MemoryRounds::hint() { active().hint(); }
+void MemoryRounds::hint()
+{
+    if (active().hint())
+        progress_.hintGiven(active().state());
+}
 
 void MemoryRounds::setHintCountsWrong(bool on)
 {
@@ -156,6 +161,9 @@ void MemoryRounds::mark(quiz::Marking marking)
                         : -1;
     else if (active_ == Active::GapWholeList)
         listIndex = gapItems_->line_of(shown);
+    // A chosen line no longer in the list keeps its place after the list's lines.
+    if (listIndex < 0)
+        listIndex = listField_.count() + std::max(shown, 0);
     // A question of one gap is known by its line and the gap's number.
     const auto gap = round.state().asked_gap;
     const std::u16string question = gap ? quiz::gap_question(asked, *gap) : asked;
@@ -325,12 +333,30 @@ std::optional<memory::OpenRound> MemoryRounds::keptRoundForList()
     if (!store || progress_.inRound())
         return std::nullopt;
     try {
-        auto kept = store->open_round();
+        auto kept = progress_.keptRound();
         if (!kept || kept->finished)
             return std::nullopt;
         const auto lines = listLines();
         if (kept->list_key != memory::list_key(lines.data(), lines.size()))
             return std::nullopt;
+        // Of this list's questions, but with counts it cannot have: nothing is made of them.
+        const auto nonEmpty = static_cast<std::int32_t>(
+            std::count_if(lines.begin(), lines.end(), [](const auto& l) { return !l.empty(); }));
+        std::int32_t questions = nonEmpty;
+        std::int32_t entries = std::max(nonEmpty, static_cast<std::int32_t>(lines.size()));
+        if (!kept->chosen.empty()) {
+            questions = entries = static_cast<std::int32_t>(kept->chosen.size());
+        } else if (kept->gap_mode != quiz::GapMode::AllAtOnce) {
+            std::vector<std::pair<int, std::u16string>> numbered;
+            for (std::size_t i = 0; i < lines.size(); ++i)
+                if (!lines[i].empty())
+                    numbered.emplace_back(static_cast<int>(i), lines[i]);
+            questions = entries = static_cast<std::int32_t>(memory::list_questions(numbered, kept->gap_mode).size());
+        }
+        if (!memory::fits(*kept, questions, entries)) {
+            progress_.dropKeptRound();
+            return std::nullopt;
+        }
         return kept;
     } catch (const memory::StoreError&) {
         return std::nullopt;
@@ -383,6 +409,8 @@ memory::OpenRound MemoryRounds::openRound(bool status) const
     round.tallies = state.tallies;
     round.current = state.cur_index;
     round.last = state.last_index;
+    round.question_hints = state.question_hints;
+    round.round_hints = state.round_hints;
     // The status of questions of one gap each: done or not.
     const auto itemStatus = [&round, status](const quiz::StatusTally& tally) {
         round.status_count = tally.size();
@@ -414,13 +442,27 @@ memory::OpenRound MemoryRounds::openRound(bool status) const
     return round;
 }
 
-void MemoryRounds::keepOpenRound()
+void MemoryRounds::keepOpenRound(bool listSaved)
 {
     if (!progress_.recording() || !progress_.inRound() || !progress_.storeIfOpen())
         return;
     // Written whole once more, for what the markings do not show (a status entry typed by hand).
-    progress_.keepRound(openRound(true));
+    memory::OpenRound round = openRound(true);
+    // Kept under the list as the next run finds it: edits not saved with the list are gone then.
+    if (!listSaved)
+        round.list_key = progress_.roundListKey();
+    progress_.keepRound(round);
 }
+
+bool MemoryRounds::mayLoadOtherList()
+{
+    // Nothing marked yet: nothing to lose.
+    if (!active().running() || active().state().tallies.trials <= 0)
+        return true;
+    return dialogs_.confirmEndRoundForList(QString::fromStdU16String(active().state().result_line));
+}
+
+void MemoryRounds::otherListLoading() { active().stop(); }
 
 void MemoryRounds::continueRound()
 {
@@ -432,6 +474,8 @@ void MemoryRounds::continueRound()
     state.tallies = kept->tallies;
     state.cur_index = kept->current;
     state.last_index = kept->last;
+    state.question_hints = kept->question_hints;
+    state.round_hints = kept->round_hints;
     progress_.roundResumed(*kept);
     if (kept->chosen.empty() && kept->gap_mode == quiz::GapMode::AllAtOnce) {
         active_ = Active::WholeList;
@@ -464,10 +508,13 @@ void MemoryRounds::continueRound()
         chosenQuestions_.gaps.clear();
         chosenQuestions_.mode = kept->gap_mode;
         chosenLines_.clear();
+        // A line no longer in the list (the file changed since the lines were missed) keeps
+        // its place after the list's lines.
+        int gone = static_cast<int>(lines.size());
         for (const auto& question : kept->chosen) {
             auto [line, gap] = quiz::split_gap_question(question);
             const auto place = places.find(memory::question_key(line));
-            chosenLines_.push_back(place == places.end() ? -1 : place->second);
+            chosenLines_.push_back(place == places.end() ? gone++ : place->second);
             chosenQuestions_.lines.push_back(std::move(line));
             chosenQuestions_.gaps.push_back(gap);
         }

@@ -94,8 +94,14 @@ public:
     // Draws the progress page from the store and the loaded list.
     void drawProgress(ProgressPage& page);
     // The program closes: the round in progress is written whole once more
-    // (its markings were written as they came), for the next run.
-    void keepOpenRound();
+    // (its markings were written as they came), for the next run. `listSaved`:
+    // the list was saved as it stands, for the next run to find it so.
+    void keepOpenRound(bool listSaved);
+    // Another list is about to be loaded: asks before a round with markings
+    // ends with it; true to go on.
+    bool mayLoadOtherList();
+    // Another list takes the place of the loaded one: the round over it ends.
+    void otherListLoading();
     // File > Continue Last Round: the kept round goes on, when the list has the same questions.
     void continueRound();
 

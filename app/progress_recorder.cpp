@@ -50,6 +50,7 @@ void ProgressRecorder::open()
         if (!inRound_ && missedLines_.empty())
             if (const auto kept = store_->open_round())
                 missedLines_ = kept->missed;
+        tellDroppedRound();
     } catch (const memory::StoreError& error) {
         failed_ = true;
         errors_.show(storeFailureMessage(error, language_.current()));
@@ -101,7 +102,7 @@ memory::RoundRecord ProgressRecorder::roundRecord(const quiz::RoundState& state,
 
 std::optional<memory::RoundRecord> ProgressRecorder::replacedRound()
 {
-    const auto kept = store_ ? store_->open_round() : std::nullopt;
+    const auto kept = keptRound();
     if (!kept || kept->finished || (kept->tallies.trials <= 0 && kept->reviewed.empty() && kept->missed.empty()))
         return std::nullopt;
     return memory::RoundRecord{kept->list_name, kept->started_ms, std::max(kept->updated_ms, kept->started_ms),
@@ -173,6 +174,8 @@ void ProgressRecorder::writeMarking(memory::MarkingRecord record, const quiz::Ro
     record.round.tallies = state.tallies;
     record.round.current = state.cur_index;
     record.round.last = state.last_index;
+    record.round.question_hints = state.question_hints;
+    record.round.round_hints = state.round_hints;
     if (ended) {
         inRound_ = false;
         record.ended = roundRecord(state, ms);
@@ -190,6 +193,39 @@ void ProgressRecorder::keepRound(const memory::OpenRound& round)
     if (!inRound_)
         return;
     write([&](memory::ReviewStore& store) { store.keep_round(round, std::nullopt); });
+}
+
+void ProgressRecorder::hintGiven(const quiz::RoundState& state)
+{
+    if (!inRound_)
+        return;
+    memory::OpenRound round;
+    round.list_key = listKey_;
+    round.started_ms = startedMs_;
+    round.question_hints = state.question_hints;
+    round.round_hints = state.round_hints;
+    write([&](memory::ReviewStore& store) { store.keep_hints(round); });
+}
+
+std::optional<memory::OpenRound> ProgressRecorder::keptRound()
+{
+    if (!store_)
+        return std::nullopt;
+    auto kept = store_->open_round();
+    tellDroppedRound();
+    return kept;
+}
+
+void ProgressRecorder::dropKeptRound()
+{
+    write([](memory::ReviewStore& store) { store.clear_open_round(); });
+    errors_.show(progressTexts().keptRoundDropped.in(language_.current()));
+}
+
+void ProgressRecorder::tellDroppedRound()
+{
+    if (store_ && store_->dropped_kept_round())
+        errors_.show(progressTexts().keptRoundDropped.in(language_.current()));
 }
 
 }  // namespace lernwerk

@@ -65,11 +65,20 @@ public:
     void roundResumed(const memory::OpenRound& kept);
     // The whole round as it stands, written in place of the kept one (the program closes).
     void keepRound(const memory::OpenRound& round);
+    // A hint was given on the question on display: the kept round holds it.
+    void hintGiven(const quiz::RoundState& state);
+    // The kept round, finished or not, when the store is open; one that had to
+    // be dropped is named once.
+    std::optional<memory::OpenRound> keptRound();
+    // The kept round cannot go on over the list: it is dropped, and that is said.
+    void dropKeptRound();
 
     bool inRound() const { return inRound_; }
     // Something was marked in the round in progress.
     bool anyMarked() const { return marked_; }
     std::int64_t roundStartedMs() const { return startedMs_; }
+    // The list the round in progress belongs to, by its questions (memory::list_key).
+    std::int64_t roundListKey() const { return listKey_; }
 
     const memory::RoundMarks& marks() const { return marks_; }
     // The lines missed ("Wrong" or "Clock" at least once) in the last round or
@@ -83,6 +92,8 @@ private:
     memory::RoundRecord roundRecord(const quiz::RoundState& state, std::int64_t endedMs) const;
     // The kept round, when it is still going on, as a round ended now.
     std::optional<memory::RoundRecord> replacedRound();
+    // Says that the kept round was dropped, when the store did so.
+    void tellDroppedRound();
 
     QString folder_;
     QString path_;

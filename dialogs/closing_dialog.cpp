@@ -189,6 +189,7 @@ QString ClosingDialog::lastListFile(const QString& programFolder, Language langu
 
 void ClosingDialog::confirm()
 {
+    listSaved_ = false;
     if (save_->isChecked()) {
         // The folder may not exist yet (an installed program keeps its lists
         // in the user's data folder). If it cannot be made, the message says
@@ -199,6 +200,7 @@ void ClosingDialog::confirm()
         // before untouched, shows its message and keeps this dialog open.
         textfile::WriteTextFile(questionListText_(), lastListFile(folder, language_.current()).toStdU16String(),
                                 textfile::kUtf8, true);
+        listSaved_ = true;
     }
     accept();
     emit confirmed();

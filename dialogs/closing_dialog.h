@@ -30,6 +30,8 @@ public:
     // Shows the dialog in the interface language and waits for its answer:
     // true once OK was pressed and the choice carried out.
     bool ask();
+    // The last confirmation saved the question list.
+    bool listSaved() const { return listSaved_; }
 
     // OK: saves the list when that was chosen, and ends the program.
     void confirm();
@@ -58,6 +60,7 @@ private:
     QLabel* germanExplanation_;
     QLabel* englishExplanation_;
     QRadioButton* save_;
+    bool listSaved_ = false;
     QRadioButton* dontSave_;
 };
 

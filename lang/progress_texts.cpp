@@ -31,6 +31,13 @@ const ProgressTexts& progressTexts()
                         QStringLiteral("%1 missed questions saved in %2.")},
         .replaceRoundQuestion = {QStringLiteral("Eine Runde läuft (%1). Sie beenden und eine neue beginnen?"),
                                  QStringLiteral("A round is in progress (%1). End it and begin a new one?")},
+        .replaceRoundByListQuestion = {QStringLiteral("Eine Runde läuft (%1). Sie beenden und die andere Liste laden?"),
+                                       QStringLiteral("A round is in progress (%1). End it and load the other list?")},
+        .keptRoundDropped = {QStringLiteral("Die zuletzt unterbrochene Runde passt nicht zur Liste und kann nicht "
+                                            "fortgesetzt werden. Sie wurde verworfen; was Sie gelernt haben, bleibt "
+                                            "gemerkt."),
+                             QStringLiteral("The round left last time does not fit the list and cannot be continued. "
+                                            "It was dropped; what you have learnt stays remembered.")},
         .replaceQuestion = {QStringLiteral("%1 gibt es schon. Ersetzen?"),
                             QStringLiteral("%1 already exists. Replace it?")},
         .cannotUse = {QStringLiteral("Der Fortschritt kann nicht gemerkt werden: %1 %2.\n"

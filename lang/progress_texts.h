@@ -29,6 +29,10 @@ struct ProgressTexts {
     Text missedSaved;
     // "%1" is the result line of the round in progress, which a new round would replace.
     Text replaceRoundQuestion;
+    // "%1" is the result line of the round in progress, which another list would end.
+    Text replaceRoundByListQuestion;
+    // The round kept from an earlier run cannot go on and was dropped; the reviews stay.
+    Text keptRoundDropped;
     // "%1" is the chosen file, which exists already.
     Text replaceQuestion;
     // "%1" is the file, "%2" the reason; the round goes on without memory.

@@ -191,7 +191,8 @@ QuestionMemory memory_from(SQLite::Statement& row, int first)
 }
 
 // Where a kept round stands, bound from parameter `first` on, in the order of the
-// columns questions, current, last, correct, wrong, clocked, trials.
+// columns questions, current, last, correct, wrong, clocked, trials, question_hints, round_hints.
+constexpr int kStandingColumns = 9;
 void bind_standing(SQLite::Statement& statement, int first, const OpenRound& round)
 {
     statement.bind(first, round.tallies.questions);
@@ -201,6 +202,36 @@ void bind_standing(SQLite::Statement& statement, int first, const OpenRound& rou
     statement.bind(first + 4, round.tallies.wrong);
     statement.bind(first + 5, round.tallies.clocked);
     statement.bind(first + 6, round.tallies.trials);
+    statement.bind(first + 7, round.question_hints);
+    statement.bind(first + 8, round.round_hints);
+}
+
+// What the program is about to keep of a round must pass the checks it is read
+// back with: anything else is a fault of the program, refused before it is written.
+void check_place(std::int64_t place, std::int64_t count = std::numeric_limits<std::int32_t>::max())
+{
+    if (place < 0 || place >= count)
+        throw std::invalid_argument("a kept round's place is out of range: " + std::to_string(place));
+}
+
+void check_writable(const OpenRound& round)
+{
+    for (const std::int32_t count :
+         {round.tallies.questions, round.current, round.last, round.tallies.correct, round.tallies.wrong,
+          round.tallies.clocked, round.tallies.trials, round.question_hints, round.round_hints, round.status_count})
+        if (count < 0)
+            throw std::invalid_argument("a kept round's count is negative");
+    for (const auto& entry : round.status)
+        check_place(entry.first, round.status_count);
+    for (const auto& entry : round.missed)
+        check_place(entry.first);
+}
+
+// One more review or lapse: a count at its largest stays there, as the reader takes it.
+std::int32_t plus(std::int32_t count, std::int32_t more)
+{
+    const std::int64_t sum = static_cast<std::int64_t>(count) + more;
+    return static_cast<std::int32_t>(std::min<std::int64_t>(sum, std::numeric_limits<std::int32_t>::max()));
 }
 
 // Lines joined by line breaks, which no line holds.
@@ -476,11 +507,23 @@ void ReviewStore::create_schema()
             trials INTEGER NOT NULL,
             status_count INTEGER NOT NULL,
             chosen TEXT NOT NULL,
-            gap_mode INTEGER NOT NULL);
+            gap_mode INTEGER NOT NULL,
+            question_hints INTEGER NOT NULL DEFAULT 0,
+            round_hints INTEGER NOT NULL DEFAULT 0);
         CREATE TABLE IF NOT EXISTS open_status (place INTEGER PRIMARY KEY, entry TEXT NOT NULL);
         CREATE TABLE IF NOT EXISTS open_reviewed (question INTEGER PRIMARY KEY);
         CREATE TABLE IF NOT EXISTS open_missed (place INTEGER PRIMARY KEY, line TEXT NOT NULL);
+        CREATE INDEX IF NOT EXISTS rounds_by_start ON rounds (started_ms);
     )sql");
+        // The hint counts came later: a file of an earlier version gets them, each 0.
+        // Earlier versions write the table by its named columns and so keep working with it.
+        std::set<std::string> columns;
+        SQLite::Statement info(*db_, "PRAGMA table_info(open_round)");
+        while (info.executeStep())
+            columns.insert(info.getColumn(1).getString());
+        for (const char* column : {"question_hints", "round_hints"})
+            if (!columns.contains(column))
+                db_->exec(std::string("ALTER TABLE open_round ADD COLUMN ") + column + " INTEGER NOT NULL DEFAULT 0");
         if (found < kSchemaVersion)
             db_->exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
         return 0;
@@ -513,8 +556,8 @@ void ReviewStore::rekey_questions()
         const QuestionMemory& newer = later ? row.memory : kept.memory;
         QuestionMemory both = newer;
         both.first_day = std::min(row.memory.first_day, kept.memory.first_day);
-        both.reviews = row.memory.reviews + kept.memory.reviews;
-        both.lapses = row.memory.lapses + kept.memory.lapses;
+        both.reviews = plus(row.memory.reviews, kept.memory.reviews);
+        both.lapses = plus(row.memory.lapses, kept.memory.lapses);
         kept.memory = both;
     }
     db_->exec("CREATE TEMP TABLE moved (old_key INTEGER PRIMARY KEY, key INTEGER NOT NULL)");
@@ -591,8 +634,8 @@ QuestionMemory ReviewStore::write_review(std::u16string_view line, Rating rating
     after.first_day = before ? before->first_day : day;
     after.last_day = day;
     after.due_day = day + review.interval_days;
-    after.reviews = (before ? before->reviews : 0) + 1;
-    after.lapses = (before ? before->lapses : 0) + (before && rating == Rating::Again ? 1 : 0);
+    after.reviews = plus(before ? before->reviews : 0, 1);
+    after.lapses = plus(before ? before->lapses : 0, before && rating == Rating::Again ? 1 : 0);
 
     SQLite::Statement write(*db_,
                             "INSERT OR REPLACE INTO questions (key, text, stability, difficulty, first_day, "
@@ -709,6 +752,28 @@ void ReviewStore::record_round(const RoundRecord& round)
 
 void ReviewStore::record_round_row(const RoundRecord& round)
 {
+    // Recorded already (another copy of the program ended it when it began its own
+    // round): the same record, brought up to date when this one is the later.
+    SQLite::Statement recorded(*db_, "SELECT count(*) FROM rounds WHERE started_ms = ? AND list_name = ?");
+    recorded.bind(1, round.started_ms);
+    recorded.bind(2, to_utf8(round.list_name));
+    recorded.executeStep();
+    if (recorded.getColumn(0).getInt64() > 0) {
+        SQLite::Statement update(*db_,
+                                 "UPDATE rounds SET ended_ms = ?, questions = ?, correct = ?, trials = ?, wrong = ?, "
+                                 "clocked = ? WHERE started_ms = ? AND list_name = ? AND ended_ms <= ?");
+        update.bind(1, round.ended_ms);
+        update.bind(2, round.tallies.questions);
+        update.bind(3, round.tallies.correct);
+        update.bind(4, round.tallies.trials);
+        update.bind(5, round.tallies.wrong);
+        update.bind(6, round.tallies.clocked);
+        update.bind(7, round.started_ms);
+        update.bind(8, to_utf8(round.list_name));
+        update.bind(9, round.ended_ms);
+        update.exec();
+        return;
+    }
     SQLite::Statement insert(*db_,
                              "INSERT INTO rounds (list_name, started_ms, ended_ms, questions, correct, trials, "
                              "wrong, clocked) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
@@ -745,20 +810,22 @@ std::vector<RoundRecord> ReviewStore::rounds() const
 
 void ReviewStore::write_round(const OpenRound& round)
 {
+    check_writable(round);
     db_->exec("DELETE FROM open_round; DELETE FROM open_status; DELETE FROM open_reviewed; DELETE FROM open_missed");
-    SQLite::Statement save(*db_,
-                           "INSERT INTO open_round (only, list_key, list_name, started_ms, updated_ms, finished, "
-                           "questions, current, last, correct, wrong, clocked, trials, status_count, chosen, gap_mode) "
-                           "VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    SQLite::Statement save(
+        *db_,
+        "INSERT INTO open_round (only, list_key, list_name, started_ms, updated_ms, finished, "
+        "questions, current, last, correct, wrong, clocked, trials, question_hints, round_hints, "
+        "status_count, chosen, gap_mode) VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     save.bind(1, round.list_key);
     save.bind(2, to_utf8(round.list_name));
     save.bind(3, round.started_ms);
     save.bind(4, round.updated_ms);
     save.bind(5, round.finished ? 1 : 0);
     bind_standing(save, 6, round);
-    save.bind(13, round.status_count);
-    save.bind(14, join_lines(round.chosen));
-    save.bind(15, static_cast<int>(round.gap_mode));
+    save.bind(6 + kStandingColumns, round.status_count);
+    save.bind(7 + kStandingColumns, join_lines(round.chosen));
+    save.bind(8 + kStandingColumns, static_cast<int>(round.gap_mode));
     save.exec();
     SQLite::Statement status(*db_, "INSERT INTO open_status (place, entry) VALUES (?, ?)");
     for (const auto& [place, entry] : round.status) {
@@ -797,27 +864,52 @@ void ReviewStore::keep_round(const OpenRound& round, const std::optional<RoundRe
     in_transaction([&] {
         if (ended)
             record_round_row(*ended);
-        write_round(round);
+        // Another copy of the program may have begun a round of its own since: its round stays.
+        SQLite::Statement other(*db_, "SELECT count(*) FROM open_round WHERE started_ms != ?");
+        other.bind(1, round.started_ms);
+        other.executeStep();
+        if (other.getColumn(0).getInt64() == 0)
+            write_round(round);
         return 0;
+    });
+}
+
+void ReviewStore::keep_hints(const OpenRound& round)
+{
+    in_transaction([&] {
+        check_writable(round);
+        SQLite::Statement update(*db_,
+                                 "UPDATE open_round SET question_hints = ?, round_hints = ? "
+                                 "WHERE list_key = ? AND started_ms = ?");
+        update.bind(1, round.question_hints);
+        update.bind(2, round.round_hints);
+        update.bind(3, round.list_key);
+        update.bind(4, round.started_ms);
+        return update.exec();
     });
 }
 
 void ReviewStore::record_marking(const MarkingRecord& marking)
 {
     in_transaction([&] {
+        check_writable(marking.round);
+        if (marking.status_entry)
+            check_place(marking.status_entry->first);
+        if (marking.missed)
+            check_place(marking.missed->first);
         if (marking.review)
             write_review(marking.review->line, marking.review->rating, marking.review->time_ms, marking.review->day);
         const OpenRound& round = marking.round;
         // Another copy of the program may have begun a round of its own since: its round stays.
         SQLite::Statement update(*db_,
                                  "UPDATE open_round SET updated_ms = ?, finished = ?, questions = ?, current = ?, "
-                                 "last = ?, correct = ?, wrong = ?, clocked = ?, trials = ? "
-                                 "WHERE list_key = ? AND started_ms = ?");
+                                 "last = ?, correct = ?, wrong = ?, clocked = ?, trials = ?, question_hints = ?, "
+                                 "round_hints = ? WHERE list_key = ? AND started_ms = ?");
         update.bind(1, round.updated_ms);
         update.bind(2, marking.ended ? 1 : 0);
         bind_standing(update, 3, round);
-        update.bind(10, round.list_key);
-        update.bind(11, round.started_ms);
+        update.bind(3 + kStandingColumns, round.list_key);
+        update.bind(4 + kStandingColumns, round.started_ms);
         if (update.exec() == 1) {
             if (marking.review) {
                 SQLite::Statement reviewed(*db_, "INSERT OR IGNORE INTO open_reviewed (question) VALUES (?)");
@@ -852,12 +944,27 @@ void ReviewStore::clear_open_round()
     });
 }
 
-std::optional<OpenRound> ReviewStore::open_round() const
+std::optional<OpenRound> ReviewStore::open_round()
 {
     try {
+        return read_open_round();
+    } catch (const DamagedValue&) {
+        // Only the kept round is unusable: it goes, the learner's history stays.
+        clear_open_round();
+        dropped_kept_round_ = true;
+        return std::nullopt;
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+std::optional<OpenRound> ReviewStore::read_open_round() const
+{
+    {
         SQLite::Statement find(*db_,
                                "SELECT list_key, list_name, started_ms, updated_ms, finished, questions, current, "
-                               "last, correct, wrong, clocked, trials, status_count, chosen, gap_mode FROM open_round");
+                               "last, correct, wrong, clocked, trials, status_count, chosen, gap_mode, "
+                               "question_hints, round_hints FROM open_round");
         if (!find.executeStep())
             return std::nullopt;
         OpenRound round;
@@ -880,6 +987,8 @@ std::optional<OpenRound> ReviewStore::open_round() const
             mode > static_cast<int>(quiz::GapMode::OneAfterAnother))
             damaged("gap mode");
         round.gap_mode = static_cast<quiz::GapMode>(mode);
+        round.question_hints = checked_count(find.getColumn(15).getInt64());
+        round.round_hints = checked_count(find.getColumn(16).getInt64());
         SQLite::Statement status(*db_, "SELECT place, entry FROM open_status");
         while (status.executeStep()) {
             const std::int64_t place = status.getColumn(0).getInt64();
@@ -894,8 +1003,6 @@ std::optional<OpenRound> ReviewStore::open_round() const
         while (missed.executeStep())
             round.missed[checked_count(missed.getColumn(0).getInt64())] = from_utf8(missed.getColumn(1).getString());
         return round;
-    } catch (const std::exception& e) {
-        fail(e);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "memory/scheduler.h"
@@ -96,6 +97,10 @@ struct OpenRound {
     // How the round asks the gaps of a line; in the modes of one gap each, the status
     // holds one entry per gap question.
     quiz::GapMode gap_mode = quiz::GapMode::AllAtOnce;
+    // Hints given on the question on display, and in the whole round: the
+    // question comes back with as much of it shown, and a "Correct" still counts as after a hint.
+    std::int32_t question_hints = 0;
+    std::int32_t round_hints = 0;
     // The questions reviewed in the round, by question_key.
     std::set<std::int64_t> reviewed;
     // The lines marked "Wrong" or "Clock" at least once, by their place in the list.
@@ -114,7 +119,7 @@ struct MarkingRecord {
         Day day = 0;
     };
     std::optional<Review> review;
-    OpenRound round;  // only list_key, started_ms, updated_ms, the tallies, current and last are read
+    OpenRound round;  // only list_key, started_ms, updated_ms, the tallies, current, last and the hints are read
     std::optional<std::pair<std::int32_t, std::u16string>> status_entry;
     std::optional<std::pair<std::int32_t, std::u16string>> missed;
     std::optional<RoundRecord> ended;
@@ -170,6 +175,8 @@ public:
     // Deletes the reviews and states of `lines`, then gives the log's room back.
     void forget(const std::vector<std::u16string>& lines);
 
+    // A round is recorded once: recorded again (another copy of the program
+    // ended it when it began its own), it is the same record, brought up to date.
     void record_round(const RoundRecord& round);
     std::vector<RoundRecord> rounds() const;
 
@@ -179,10 +186,17 @@ public:
     // Writes the marking and its review together (see MarkingRecord).
     void record_marking(const MarkingRecord& marking);
     // Rewrites the kept round whole: the program closes, or the round ended without a marking.
+    // A round another copy of the program began since stays.
     void keep_round(const OpenRound& round, const std::optional<RoundRecord>& ended);
+    // A hint was given in the kept round (`round`'s list_key and started_ms): its hint counts.
+    void keep_hints(const OpenRound& round);
     void clear_open_round();
-    // The kept round, finished or not; nothing when there is none.
-    std::optional<OpenRound> open_round() const;
+    // The kept round, finished or not; nothing when there is none. A kept round
+    // holding values no version writes is dropped, and only it: the reviews
+    // stay, and dropped_kept_round() says so once.
+    std::optional<OpenRound> open_round();
+    // A kept round was dropped since the last call.
+    bool dropped_kept_round() { return std::exchange(dropped_kept_round_, false); }
 
     // Reviews per day from `first` to `last`, one entry for each day.
     std::vector<DayReviews> reviews_per_day(Day first, Day last) const;
@@ -203,6 +217,8 @@ private:
     // Keys from before questions were normalised become the keys of today (version 1 to 2).
     void rekey_questions();
     void write_round(const OpenRound& round);
+    // The kept round as the file holds it; throws DamagedValue for a value no version writes.
+    std::optional<OpenRound> read_open_round() const;
     QuestionMemory write_review(std::u16string_view line, Rating rating, std::int64_t time_ms, Day day);
     void record_round_row(const RoundRecord& round);
     // Throws the StoreError that names what went wrong.
@@ -214,6 +230,7 @@ private:
 
     std::filesystem::path path_;
     std::optional<std::filesystem::path> moved_aside_;
+    bool dropped_kept_round_ = false;
     std::unique_ptr<SQLite::Database> db_;
     Scheduler scheduler_;
 };

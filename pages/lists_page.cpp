@@ -21,6 +21,7 @@
 #include "lang/lists_texts.h"
 #include "lists/import_dialog.h"
 #include "textfile/file_names.h"
+#include "textfile/text_lines.h"
 #include "widgets/controls.h"
 #include "widgets/status_column.h"
 #include "widgets/text_field.h"
@@ -138,9 +139,17 @@ void ListsPage::loadList()
     loadFile(fileName);
 }
 
-void ListsPage::loadFile(const QString& fileName)
+void ListsPage::loadFile(const QString& fileName) { showList(fileName, false); }
+
+void ListsPage::showList(const QString& fileName, bool asked)
 {
-    LoadTextLines(fileName.toStdU16String(), *questions_);
+    // Read first: a file that cannot be read changes nothing, and no round ends for it.
+    const std::u16string text = textfile::ReadTextLines(fileName.toStdU16String());
+    if (!asked && !mayReplaceList())
+        return;
+    if (replacing_)
+        replacing_();
+    setFieldText(*questions_, text);
     setListName(fileName);
     // The path stands in the first line of the hidden field, replacing that line.
     QTextCursor first(listPath_->document()->firstBlock());
@@ -165,6 +174,9 @@ void ListsPage::importList()
 
 void ListsPage::importFile(const QString& fileName)
 {
+    // Asked before the preview: the learner's work there is not in vain.
+    if (!mayReplaceList())
+        return;
     if (!importDialog_)
         importDialog_ = new ImportDialog(errors_, speaker_, programFolder_, this);
     importDialog_->prepare(fileName, language_);
@@ -174,7 +186,7 @@ void ListsPage::importFile(const QString& fileName)
         dialog->activateWindow();
     });
     if (importDialog_->exec() == QDialog::Accepted)
-        loadFile(importDialog_->savedFile());
+        showList(importDialog_->savedFile(), true);
 }
 
 void ListsPage::takeList(const QStringList& lines, const QString& name)

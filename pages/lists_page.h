@@ -50,6 +50,13 @@ public:
     // new list, loads it as "Liste Laden.." does. A file that cannot be
     // imported throws and changes nothing.
     void importFile(const QString& fileName);
+    // Before another list replaces the loaded one: `mayReplace` asks whether it
+    // may (false keeps the loaded list and its round), `replacing` ends what runs over it.
+    void setListReplacing(std::function<bool()> mayReplace, std::function<void()> replacing)
+    {
+        mayReplace_ = std::move(mayReplace);
+        replacing_ = std::move(replacing);
+    }
     // The folder of the files the program keeps, which no import writes over.
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
     // The keyboard focus goes to "Neue Runde..", where a round is started again.
@@ -82,6 +89,9 @@ protected:
 
 private:
     void caretMoved();
+    bool mayReplaceList() const { return !mayReplace_ || mayReplace_(); }
+    // Shows `fileName`'s lines as the loaded list, once asked whether it may.
+    void showList(const QString& fileName, bool asked);
 
     ErrorReporter& errors_;
     Speaker& speaker_;
@@ -96,6 +106,8 @@ private:
     QPushButton* newSession_;
     QLabel* nextReview_;
     std::function<QString(const QString&)> lineHistory_;
+    std::function<bool()> mayReplace_;
+    std::function<void()> replacing_;
     // The line the caret was on when its history was last shown.
     int historyLine_ = -1;
     ListFileDialog listFileDialog_;

@@ -92,6 +92,19 @@ bool Round::hint()
 {
     if (!asking_)
         return false;
+    const auto hinted = reveal_letter();
+    if (!hinted)
+        return false;
+    ++state_.round_hints;
+    const Gap& gap = find_gaps(state_.asked_line)[*hinted];
+    const std::u16string_view revealed =
+        gap.text.substr(0, std::min(state_.shown_gaps[*hinted].revealed, gap.text.size()));
+    view_.show_hint(show_question(question_pieces(state_.asked_line, state_.shown_gaps)), revealed);
+    return true;
+}
+
+std::optional<std::size_t> Round::reveal_letter()
+{
     const auto gaps = find_gaps(state_.asked_line);
     state_.shown_gaps.resize(std::max(state_.shown_gaps.size(), gaps.size()));
     // In one-gap questions, only the asked gap: the later ones stay blank.
@@ -102,15 +115,10 @@ bool Round::hint()
                 candidate[g].filled = true;
     const auto hinted = give_hint(state_.asked_line, candidate);
     if (!hinted)
-        return false;
+        return std::nullopt;
     state_.shown_gaps[*hinted] = candidate[*hinted];
     ++state_.question_hints;
-    ++state_.round_hints;
-    const Gap& gap = gaps[*hinted];
-    const std::u16string_view revealed =
-        gap.text.substr(0, std::min(state_.shown_gaps[*hinted].revealed, gap.text.size()));
-    view_.show_hint(show_question(question_pieces(state_.asked_line, state_.shown_gaps)), revealed);
-    return true;
+    return *hinted;
 }
 
 void Round::resume(const RoundState& state)
@@ -124,7 +132,12 @@ void Round::resume(const RoundState& state)
     const int shown = state_.last_index;
     if (shown >= 0 && shown < state_.tallies.questions && status_.tally().kind(shown) != EntryKind::Correct) {
         // The question on display when the round was left is asked again; it counted as a trial already.
+        // Its hints show again: each showed the next letter, and so they do once more.
         ask(shown);
+        for (std::int32_t i = 0; i < state.question_hints && reveal_letter(); ++i) {
+        }
+        if (state_.question_hints > 0)
+            view_.show_question(show_question(question_pieces(state_.asked_line, state_.shown_gaps)));
         state_.tallies.correct = status_.tally().correct_count();
         state_.result_line = format_result_line(state_, texts());
         view_.set_result(state_.result_line);
@@ -169,6 +182,15 @@ void Round::ask_next(Marking marking)
     else if (marking == Marking::Postponed)
         ++state_.tallies.clocked;
     state_.tallies.correct = status_.tally().correct_count();
+}
+
+void Round::stop()
+{
+    if (!asking_)
+        return;
+    // Nothing was marked: the count of trials stays as it is.
+    --state_.tallies.trials;
+    end_round(Marking::None);
 }
 
 void Round::end_round(Marking marking)

@@ -93,10 +93,12 @@ public:
     // Continues a round kept from an earlier run: the status column already
     // holds its entries again; the tallies are put back as they were, and the
     // question on display when it was left is asked again (when it is still
-    // open; otherwise the next open one).
+    // open; otherwise the next open one), with the letters its hints showed.
     void resume(const RoundState& state);
     // Marks the question on display, then asks the next one or ends the round.
     void step(Marking marking);
+    // Ends the round as it stands, without a marking: its list is to be replaced.
+    void stop();
     // Shows the stored line of the question on display, gaps and all.
     void reveal();
     // Shows the next letter of the question's first gap not yet wholly shown
@@ -109,12 +111,17 @@ public:
     void clear_tallies() { state_.clear_tallies(); }
 
     const RoundState& state() const { return state_; }
+    // A question is asked: the round has begun and not ended.
+    bool running() const { return asking_; }
 
 private:
     void ask_next(Marking marking);
     // Shows question `index`, its gaps as its list says.
     void ask(int index);
     void end_round(Marking marking);
+    // Shows the next letter of the question's first gap not yet wholly shown
+    // and counts the hint on the question; gives the gap, or nothing when none is left.
+    std::optional<std::size_t> reveal_letter();
     const RoundTexts& texts() const { return view_.texts(); }
 
     QuestionList& questions_;

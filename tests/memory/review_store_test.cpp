@@ -187,16 +187,22 @@ TEST_F(StoreTest, KeepsTheRoundWithEveryMarking)
     EXPECT_EQ(store.rounds()[0].tallies.trials, 7);
 
     // A marking of a round another copy of the program has replaced changes nothing of the new one.
+    // The other copy recorded the replaced round as it stood; it is one round, its record the later one.
     memory::OpenRound other = round;
     other.started_ms = 200;
-    store.begin_round(other, memory::RoundRecord{u"Wörter.txt", 100, 300, {4, 0, 1, 0, 0}});
+    store.begin_round(other, memory::RoundRecord{u"Wörter.txt", 200 - 50, 300, {4, 0, 1, 0, 0}});
     marking = {};
     marking.round = round;
     marking.round.tallies.correct = 3;
     store.record_marking(marking);
     EXPECT_EQ(store.open_round()->tallies.correct, 0);
     EXPECT_TRUE(store.open_round()->missed.empty());
-    EXPECT_EQ(store.rounds().size(), 2u);
+    store.record_round({u"Wörter.txt", 200 - 50, 900, {4, 4, 5, 1, 0}});
+    store.record_round({u"Wörter.txt", 100, 300, {4, 0, 1, 0, 0}});
+    ASSERT_EQ(store.rounds().size(), 2u);
+    EXPECT_EQ(store.rounds()[0].tallies.trials, 7);
+    EXPECT_EQ(store.rounds()[1].tallies.trials, 5);
+    EXPECT_EQ(store.rounds()[1].ended_ms, 900);
     store.clear_open_round();
     EXPECT_FALSE(store.open_round());
 }
@@ -326,6 +332,83 @@ TEST_F(StoreTest, AValueNoVersionWritesIsDamageNeverARead)
         if (std::string(edit).find("due_day") != std::string::npos) {
             EXPECT_EQ(problem([&] { store.due_per_day(kToday, 14); }), StoreProblem::Corrupt);
         }
+    }
+}
+
+// Whatever the store writes it reads back; a kept round it cannot use is dropped
+// alone, never taken for damage of the learner's history.
+TEST_F(StoreTest, WhatItWritesItReadsBackAndABadKeptRoundGoesAlone)
+{
+    const auto path = Path("progress.sqlite");
+    const auto exec = [&](const std::string& sql) {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+        sqlite3_close(db);
+    };
+    memory::OpenRound round;
+    round.list_key = 7;
+    round.started_ms = 100;
+    round.tallies.questions = round.status_count = 2;
+    {
+        ReviewStore store(path, kQuick);
+        store.record(u"a", Rating::Good, 0, kToday);
+        store.begin_round(round, std::nullopt);
+        // Hints of the question on display and of the round come back.
+        round.question_hints = 2;
+        round.round_hints = 5;
+        store.keep_hints(round);
+        EXPECT_EQ(store.open_round()->question_hints, 2);
+        EXPECT_EQ(store.open_round()->round_hints, 5);
+        // A place the reader would refuse is never written: the program's fault is named, the file stays.
+        memory::MarkingRecord marking;
+        marking.round = round;
+        marking.missed = {{-1, u"gone"}};
+        try {
+            store.record_marking(marking);
+            ADD_FAILURE() << "a missed line at place -1 was written";
+        } catch (const StoreError& error) {
+            EXPECT_EQ(error.problem(), StoreProblem::Other);
+        }
+        round.status = {{2, u"X"}};
+        EXPECT_THROW(store.keep_round(round, std::nullopt), StoreError);
+        round.status.clear();
+        // The largest counts stay the largest.
+        exec("UPDATE questions SET reviews = 2147483647, lapses = 2147483647");
+        EXPECT_EQ(store.record(u"a", Rating::Again, 1, kToday + 1).reviews, 2147483647);
+        EXPECT_EQ(store.lookup({u"a"})[0]->lapses, 2147483647);
+    }
+    // A file from before the hints were kept gets them, each 0, and keeps its round.
+    exec("ALTER TABLE open_round DROP COLUMN question_hints; ALTER TABLE open_round DROP COLUMN round_hints");
+    {
+        ReviewStore store(path, kQuick);
+        ASSERT_TRUE(store.open_round());
+        EXPECT_EQ(store.open_round()->question_hints, 0);
+        store.keep_round(round, std::nullopt);
+    }
+    // Hand edits (or faults of an earlier version) of the kept round alone.
+    const char* edits[] = {
+        "INSERT INTO open_missed (place, line) VALUES (-1, 'gone')",
+        "UPDATE open_round SET status_count = -1",
+        "INSERT INTO open_status (place, entry) VALUES (30000000, 'X')",
+        "UPDATE open_round SET gap_mode = 7",
+        "UPDATE open_round SET question_hints = -3",
+        "UPDATE open_round SET trials = 4294967296",
+    };
+    for (const char* edit : edits) {
+        SCOPED_TRACE(edit);
+        {
+            ReviewStore store(path, kQuick);
+            store.begin_round(round, std::nullopt);
+        }
+        exec(edit);
+        ReviewStore store(path, kQuick);
+        EXPECT_FALSE(store.open_round());
+        EXPECT_TRUE(store.dropped_kept_round());
+        EXPECT_FALSE(store.dropped_kept_round());
+        EXPECT_FALSE(store.open_round());
+        EXPECT_FALSE(store.moved_aside());
+        EXPECT_EQ(store.review_count(), 2);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "pages/lists_page.h"
 #include "widgets/status_column.h"
 
 namespace lernwerk::testing {
@@ -77,27 +79,61 @@ TEST_F(ListsTest, CancelOrMissingFileChangesNothing)
     EXPECT_EQ(errorCaptions.first(), QStringLiteral("Drillbook - Jorin Malke Studio"));
 }
 
-TEST_F(ListsTest, LoadingDuringARoundKeepsTheRound)
+// Another list never runs under the round of the loaded one: once something
+// is marked, loading or importing asks first; the round then ends.
+TEST_F(ListsTest, AnotherListEndsTheRoundAfterAsking)
 {
-    memo("Memo1")->setPlainText(QStringLiteral("q0\nq1\nq2"));
-    click("Button1");
-    click("bt_correct");
-    const QString status = text("Memo2");
-    const QString question = text("frage");
-    trigger("f3");
-
     const QString path = workingDir.filePath(QStringLiteral("neu.txt"));
     writeFile(path, "a _1_\r\nb _2_\r\n");
-    loadThroughDialog(path);
-    EXPECT_EQ(text("Memo1"), QStringLiteral("a _1_\nb _2_\n"));
-    EXPECT_EQ(text("Memo2"), status);
-    EXPECT_EQ(text("frage"), question);
-    EXPECT_EQ(find<QTabWidget>("blatt")->currentWidget()->objectName(), QStringLiteral("tb3"));
-    EXPECT_EQ(mainWindow().roundState().tallies.questions, 3);
-    EXPECT_TRUE(find<QPushButton>("bt_correct")->isEnabled());
-
-    click("Button1");  // the restart adopts the new list, without its empty line
-    EXPECT_EQ(text("Memo2"), QStringLiteral("0\n0"));
+    const QString csv = workingDir.filePath(QStringLiteral("neu.csv"));
+    writeFile(csv, "Haus;house\nBaum;tree\n");
+    const struct {
+        const char* name;
+        bool marked;
+        bool import;
+        QMessageBox::StandardButton answer;  // NoButton: nothing is asked
+        bool replaced;
+    } cases[] = {
+        {"nothing marked", false, false, QMessageBox::NoButton, true},
+        {"marked, kept", true, false, QMessageBox::No, false},
+        {"marked, ended", true, false, QMessageBox::Yes, true},
+        {"marked, import kept", true, true, QMessageBox::No, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        memo("Memo1")->setPlainText(QStringLiteral("q0\nq1\nq2"));
+        click("Button1");
+        if (c.marked)
+            click("bt_wrong");
+        const QString question = text("frage");
+        const QString result = panel(1);
+        QString asked;
+        if (c.answer != QMessageBox::NoButton)
+            whenModal([&asked, answer = c.answer](QWidget* dialog) {
+                auto* box = qobject_cast<QMessageBox*>(dialog);
+                ASSERT_NE(box, nullptr);
+                asked = box->text();
+                box->button(answer)->click();
+            });
+        if (c.import)
+            mainWindow().findChild<ListsPage*>()->importFile(csv);
+        else
+            mainWindow().openListFile(path);
+        if (c.answer != QMessageBox::NoButton) {
+            EXPECT_EQ(asked, QStringLiteral("A round is in progress (0/3 Correct - 1 Trials - 1 Wrong - 0 Clocked). "
+                                            "End it and load the other list?"));
+        }
+        EXPECT_EQ(text("Memo1"), c.replaced ? QStringLiteral("a _1_\nb _2_\n") : QStringLiteral("q0\nq1\nq2"));
+        EXPECT_EQ(find<QPushButton>("bt_correct")->isEnabled(), !c.replaced);
+        EXPECT_EQ(panel(1), result);
+        if (!c.replaced) {
+            EXPECT_EQ(text("frage"), question);
+        }
+    }
+    // The round that ended is in the log, with its result.
+    EXPECT_TRUE(text("Memo3").contains(QStringLiteral("0/3 Correct - 1 Trials - 1 Wrong - 0 Clocked")))
+        << text("Memo3").toStdString();
+    EXPECT_TRUE(errors.isEmpty());
 }
 
 TEST_F(ListsTest, StatusColumnScrollsWithTheList)

@@ -338,6 +338,74 @@ TEST_F(ProgressTest, ARoundLeftByClosingGoesOnInTheNextRun)
     }
 }
 
+// However the program ends (killed, SIGTERM, closed), the kept round comes back
+// as it was left, and nothing it wrote is ever taken for damage.
+TEST_F(ProgressTest, AKeptRoundOutlivesEveryEnding)
+{
+    const QString list = QStringLiteral("Haus | _house_\nBaum | _tree_");
+    const auto offered = [this] {
+        mainWindow().progress().open();
+        emit find<QMenu>("p0")->aboutToShow();
+        return find<QAction>("continueRound")->isEnabled();
+    };
+    const auto restart = [&](const QString& withList) {
+        program.reset();  // as killed: nothing more is written
+        startProgram();
+        memo("Memo1")->setPlainText(withList);
+    };
+
+    // Missed lines repeated after the list changed on disk, continued, marked again, replaced.
+    startProgram();
+    memo("Memo1")->setPlainText(list);
+    click("Button1");
+    for (bool missed = false; find<QPushButton>("bt_correct")->isEnabled();) {
+        const bool haus = text("frage").startsWith(QStringLiteral("Haus"));
+        click(haus && !std::exchange(missed, true) ? "bt_wrong" : "bt_correct");
+    }
+    const QString changed = QStringLiteral("Katze | _cat_\nBaum | _tree_");
+    restart(changed);
+    EXPECT_FALSE(offered());
+    const auto reviews = mainWindow().progress().store()->review_count();
+    trigger("repeatMissed");
+    click("bt_wrong");
+    restart(changed);
+    ASSERT_TRUE(offered());
+    trigger("continueRound");
+    EXPECT_TRUE(text("frage").startsWith(QStringLiteral("Haus"))) << text("frage").toStdString();
+    click("bt_wrong");
+    click("Button1");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(mainWindow().progress().store()->review_count(), reviews + 1);
+    EXPECT_FALSE(mainWindow().progress().store()->moved_aside());
+
+    // Ended by a signal after an edit of the list that was not saved: kept under the list as it was.
+    restart(list);
+    click("Button1");
+    click("bt_wrong");
+    memo("Memo1")->moveCursor(QTextCursor::End);
+    memo("Memo1")->insertPlainText(QStringLiteral("x"));
+    mainWindow().endWithoutAsking();
+    restart(list);
+    EXPECT_TRUE(offered());
+
+    // A hint given before the end shows again, and "Correct" after it is remembered as hard.
+    restart(QStringLiteral("Haus | _house_"));
+    click("Button1");
+    click("bt_hint");
+    const QString hinted = text("frage");
+    mainWindow().endWithoutAsking();
+    restart(QStringLiteral("Haus | _house_"));
+    ASSERT_TRUE(offered());
+    trigger("continueRound");
+    EXPECT_EQ(text("frage"), hinted);
+    click("bt_correct");
+    const auto last = mainWindow().progress().store()->last_review(u"Haus | _house_");
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->rating, memory::Rating::Hard);
+    EXPECT_TRUE(text("Memo3").contains(QStringLiteral("Tipps: 1"))) << text("Memo3").toStdString();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(ProgressTest, AMarkingBelongsToTheQuestionAskedAndALineTwiceIsOneQuestion)
 {
     startProgram();
