@@ -2,6 +2,8 @@
 #include <ctime>
 #include <filesystem>
 
+#include <sqlite3.h>
+
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -387,6 +389,20 @@ TEST_F(ProgressTest, AKeptRoundOutlivesEveryEnding)
     mainWindow().endWithoutAsking();
     restart(list);
     EXPECT_TRUE(offered());
+
+    // Counts the list cannot have (a hand edit): the kept round is dropped, said, and nothing hangs.
+    program.reset();
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(storePath().c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, "UPDATE open_round SET status_count = 30000000", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    restart(list);
+    EXPECT_FALSE(offered());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors.takeFirst(), QStringLiteral("Die zuletzt unterbrochene Runde passt nicht zur Liste und kann nicht "
+                                                 "fortgesetzt werden. Sie wurde verworfen; was Sie gelernt haben, "
+                                                 "bleibt gemerkt."));
+    EXPECT_EQ(mainWindow().progress().store()->review_count(), reviews + 2);
 
     // A hint given before the end shows again, and "Correct" after it is remembered as hard.
     restart(QStringLiteral("Haus | _house_"));
