@@ -6,15 +6,13 @@
 #include "pages/lists_page.h"
 #include "pages/trainer_page.h"
 
-#include <QDateTime>
-
 namespace lernwerk {
 
 DayGlance::DayGlance(Parts parts, QObject* parent) : QObject(parent), parts_(parts) {}
 
 void DayGlance::update()
 {
-    const memory::Day today = memory::local_day(QDateTime::currentSecsSinceEpoch());
+    const memory::Day today = memory::today();
     const Language language = parts_.language.current();
     const auto outlook = parts_.rounds.outlook(today);
     parts_.lists.refreshLineHistory();

@@ -13,11 +13,9 @@ constexpr qint64 kLongestWaitMs = 60 * 60 * 1000;
 // After midnight, so that the clock surely shows the new day.
 constexpr qint64 kPastMidnightMs = 1000;
 
-memory::Day currentDay() { return memory::local_day(QDateTime::currentSecsSinceEpoch()); }
-
 }  // namespace
 
-DayWatch::DayWatch(QObject* parent) : QObject(parent), today_(currentDay()), timer_(new QTimer(this))
+DayWatch::DayWatch(QObject* parent) : QObject(parent), today_(memory::today()), timer_(new QTimer(this))
 {
     timer_->setSingleShot(true);
     // A coarse timer may be off by minutes over hours.
@@ -28,7 +26,7 @@ DayWatch::DayWatch(QObject* parent) : QObject(parent), today_(currentDay()), tim
 
 void DayWatch::check()
 {
-    const memory::Day now = currentDay();
+    const memory::Day now = memory::today();
     if (now != today_) {
         today_ = now;
         emit dayChanged(now);
@@ -38,12 +36,9 @@ void DayWatch::check()
 
 void DayWatch::arm()
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
-    // Where the clocks skip midnight, the hourly look finds the new day.
-    const qint64 wait = midnight.isValid()
-                            ? std::clamp(now.msecsTo(midnight) + kPastMidnightMs, kPastMidnightMs, kLongestWaitMs)
-                            : kLongestWaitMs;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 dayStart = memory::next_day_start(now / 1000) * 1000;
+    const qint64 wait = std::clamp(dayStart - now + kPastMidnightMs, kPastMidnightMs, kLongestWaitMs);
     timer_->start(static_cast<int>(wait));
 }
 

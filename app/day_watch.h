@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "memory/review_store.h"
+#include "memory/day.h"
 
 class QTimer;
 

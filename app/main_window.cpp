@@ -82,7 +82,6 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     // The progress page, while it shows, follows the counts (after a round, a
     // forgotten list, a changed list) and the day.
     connectGuarded(rounds_, &MemoryRounds::countsChanged, this, errors_, &MainWindow::redrawProgress);
-    connectGuarded(progressPage_, &ProgressPage::dayChanged, this, errors_, &MainWindow::redrawProgress);
     presenter_->setRoundState([this]() -> const quiz::RoundState& { return rounds_->active().state(); });
     presenter_->setClosingWords([this] { return rounds_->nextReviewSentence(); });
     lists_->setLineHistory([this](const QString& line) { return rounds_->lineHistory(line); });
@@ -94,6 +93,7 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     connect(rounds_, &MemoryRounds::told, glance, &DayGlance::tell);
     connect(&language_, &InterfaceLanguage::changed, glance, &DayGlance::countsChanged);
     auto* dayWatch = new DayWatch(this);
+    // A new day: counted anew, which draws the progress page anew too.
     connectGuarded(dayWatch, &DayWatch::dayChanged, rounds_, errors_, [this] { rounds_->refresh(); });
     connectGuarded(trainer_, &TrainerPage::commandPressed, rounds_, errors_,
                    [this](int index) { roundCommands()[static_cast<std::size_t>(index)].run(*rounds_); });

@@ -33,8 +33,6 @@ namespace {
 // Typing in a long list is not slowed down by counting after every key.
 constexpr int kRecountPauseMs = 400;
 
-memory::Day today() { return memory::local_day(QDateTime::currentSecsSinceEpoch()); }
-
 }  // namespace
 
 MemoryRounds::MemoryRounds(ProgressRecorder& progress, ListsPage& lists, quiz::RoundView& view,
@@ -217,7 +215,7 @@ MemoryRounds::Questions MemoryRounds::dueQuestions()
     if (!store)
         return {};
     try {
-        return memory::due_questions(*store, listQuestions(), today());
+        return memory::due_questions(*store, listQuestions(), memory::today());
     } catch (const memory::StoreError&) {
         return {};  // counted as none; the next write names the problem
     }
@@ -390,9 +388,9 @@ void MemoryRounds::drawProgress(ProgressPage& page)
     for (const memory::ListQuestion& question : listQuestions())
         questions.push_back(question.text);
     try {
-        page.update(progress_.store(), questions, today());
+        page.update(progress_.store(), questions, memory::today());
     } catch (const memory::StoreError& error) {
-        page.update(nullptr, questions, today());
+        page.update(nullptr, questions, memory::today());
         throw std::runtime_error(storeFailureMessage(error, language_.current()).toStdString());
     }
 }
@@ -532,7 +530,7 @@ void MemoryRounds::refresh()
     recount_->stop();
     // Counting never opens the file: it is opened after the window shows.
     // "Review Due" asks the questions the glance counts for today.
-    const memory::Day day = today();
+    const memory::Day day = memory::today();
     counted_ = readOutlook(day);
     countedDay_ = day;
     dueCount_ = counted_ ? counted_->today_total() : 0;
@@ -594,7 +592,7 @@ std::optional<memory::DayOutlook> MemoryRounds::readOutlook(memory::Day day) con
 
 QString MemoryRounds::nextReviewSentence()
 {
-    const memory::Day day = today();
+    const memory::Day day = memory::today();
     const auto seen = outlook(day);
     return seen ? nextReviewText(*seen, day, language_.current()) : QString();
 }
@@ -625,7 +623,7 @@ QString MemoryRounds::lineHistory(const QString& line)
             if (review && (!last || review->day >= last->day))
                 last = review;
         }
-        return historyText(memory::line_memory(found), last, today(), language_.current());
+        return historyText(memory::line_memory(found), last, memory::today(), language_.current());
     } catch (const memory::StoreError&) {
         return {};
     }

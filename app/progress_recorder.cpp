@@ -14,8 +14,6 @@ namespace {
 
 std::int64_t nowMs() { return QDateTime::currentMSecsSinceEpoch(); }
 
-memory::Day today(std::int64_t ms) { return memory::local_day(ms / 1000); }
-
 // The path as the file system has it, whatever bytes the folder's name holds.
 std::filesystem::path systemPath(const QString& path)
 {
@@ -159,7 +157,7 @@ void ProgressRecorder::marked(int index, const std::u16string& line, const std::
     }
     if (const auto rating = marks_.mark(key, mark)) {
         const std::int64_t ms = nowMs();
-        record.review = memory::MarkingRecord::Review{question, *rating, ms, today(ms)};
+        record.review = memory::MarkingRecord::Review{question, *rating, ms, memory::local_day(ms / 1000)};
     }
 }
 

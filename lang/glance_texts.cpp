@@ -1,7 +1,6 @@
 #include "lang/glance_texts.h"
 
-#include <QDate>
-#include <QLocale>
+#include "lang/dates.h"
 
 namespace lernwerk {
 
@@ -9,8 +8,6 @@ namespace {
 
 // The last day counted in days from today; later ones are named by their date.
 constexpr int kDaysCounted = 7;
-
-QDate dateOf(memory::Day day) { return QDate(1970, 1, 1).addDays(day); }
 
 // A sentence with its full stop; a German date at its end has one already.
 QString closed(QString sentence)
@@ -62,8 +59,7 @@ QString shortDate(memory::Day day, memory::Day today, Language language)
     const bool sameYear = date.year() == dateOf(today).year();
     if (language == Language::German)
         return date.toString(sameYear ? QStringLiteral("d.M.") : QStringLiteral("d.M.yyyy"));
-    return QLocale(QLocale::English, QLocale::UnitedStates)
-        .toString(date, sameYear ? QStringLiteral("MMM d") : QStringLiteral("MMM d, yyyy"));
+    return localeOf(language).toString(date, sameYear ? QStringLiteral("MMM d") : QStringLiteral("MMM d, yyyy"));
 }
 
 QString whenText(memory::Day day, memory::Day today, Language language)

@@ -10,7 +10,6 @@
 #include <sys/stat.h>
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <ctime>
@@ -321,17 +320,6 @@ void delete_forgotten(SQLite::Database& db, const std::string& table, const std:
 }
 
 }  // namespace
-
-Day local_day(std::int64_t unix_seconds)
-{
-    const auto seconds = static_cast<std::time_t>(unix_seconds);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    const std::chrono::year_month_day date{std::chrono::year(local.tm_year + 1900),
-                                           std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)),
-                                           std::chrono::day(static_cast<unsigned>(local.tm_mday))};
-    return static_cast<Day>(std::chrono::sys_days(date).time_since_epoch().count());
-}
 
 StoreError::StoreError(StoreProblem problem, std::filesystem::path path, std::string detail)
     : std::runtime_error(path.string() + ": " + problem_words(problem) + (detail.empty() ? "" : " (" + detail + ")")),

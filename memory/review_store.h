@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "memory/day.h"
 #include "memory/scheduler.h"
 #include "quiz/gap_items.h"
 #include "quiz/round.h"
@@ -20,10 +21,6 @@ class Database;
 }
 
 namespace memory {
-
-// A calendar day of the learner's own time zone, counted from 1970-01-01.
-using Day = std::int32_t;
-Day local_day(std::int64_t unix_seconds);
 
 // Why the store could not be opened or written.
 enum class StoreProblem {

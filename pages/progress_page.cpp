@@ -1,20 +1,17 @@
 #include "pages/progress_page.h"
 
 #include <QCoreApplication>
-#include <QDate>
-#include <QDateTime>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLibrary>
-#include <QLocale>
 #include <QScrollArea>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
 
+#include "lang/dates.h"
 #include "lang/progress_page_texts.h"
 #include "pages/bar_plot.h"
 
@@ -26,8 +23,6 @@ constexpr int kPlotHeight = 140;
 constexpr int kTextWidth = 200;
 // The day axes are labelled once a week, and the due plot on its last day too.
 constexpr int kDaysInWeek = 7;
-// The figures are drawn anew this long after midnight, once the new day has surely begun.
-constexpr int kAfterMidnightMs = 1000;
 
 const QColor kRight(0x3c, 0x8d, 0x4f);
 const QColor kWrong(0xc0, 0x39, 0x2b);
@@ -65,17 +60,6 @@ MakeBarPlot plotsModule(QString& why)
     return nullptr;
 }
 
-QLocale localeOf(Language language)
-{
-    switch (language) {
-        case Language::German:
-            return QLocale(QLocale::German, QLocale::Germany);
-        case Language::English:
-            return QLocale(QLocale::English, QLocale::UnitedKingdom);
-    }
-    return QLocale::c();
-}
-
 // Labels of a day axis that starts on `first`: today as such, the other days
 // by their date, at the given bars (in ascending order).
 QList<QPair<int, QString>> dayMarks(memory::Day first, memory::Day today, const QList<int>& bars, Language language)
@@ -85,9 +69,8 @@ QList<QPair<int, QString>> dayMarks(memory::Day first, memory::Day today, const 
     QList<QPair<int, QString>> marks;
     for (const int bar : bars) {
         const memory::Day day = first + bar;
-        marks.append({bar, day == today
-                               ? texts.today.in(language)
-                               : locale.toString(QDate(1970, 1, 1).addDays(day), texts.dateFormat.in(language))});
+        marks.append({bar, day == today ? texts.today.in(language)
+                                        : locale.toString(dateOf(day), texts.dateFormat.in(language))});
     }
     return marks;
 }
@@ -164,10 +147,6 @@ void ProgressPage::build()
     layout->setColumnStretch(0, 1);
     if (make == nullptr)
         layout->setRowStretch(static_cast<int>(plots_.size()) + 1, 1);
-
-    midnight_ = new QTimer(this);
-    midnight_->setSingleShot(true);
-    connect(midnight_, &QTimer::timeout, this, &ProgressPage::dayChanged);
 }
 
 void ProgressPage::update(memory::ReviewStore* store, const std::vector<std::u16string>& list, memory::Day today)
@@ -186,7 +165,6 @@ void ProgressPage::update(memory::ReviewStore* store, const std::vector<std::u16
     figures_ = memory::list_figures(memories, reviews, today, kPastDays, kComingDays);
     allReviews_ = allReviews;
     draw(language_.current());
-    awaitMidnight();
 }
 
 void ProgressPage::retranslate(Language language)
@@ -194,13 +172,6 @@ void ProgressPage::retranslate(Language language)
     setWindowTitle(progressPageTexts().tab.in(language));
     if (texts_[0] != nullptr)
         draw(language);
-}
-
-void ProgressPage::awaitMidnight()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
-    midnight_->start(static_cast<int>(std::max<qint64>(now.msecsTo(midnight), 0) + kAfterMidnightMs));
 }
 
 void ProgressPage::draw(Language language)

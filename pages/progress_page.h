@@ -11,7 +11,6 @@
 #include "memory/review_store.h"
 
 class QLabel;
-class QTimer;
 
 namespace lernwerk {
 
@@ -38,21 +37,15 @@ public:
     // The texts beside the plots, in order; empty before the page was first drawn.
     QStringList summaries() const;
 
-signals:
-    // A new day began since the page was drawn: its figures are out of date.
-    void dayChanged();
-
 private:
     void build();
     void draw(Language language);
-    void awaitMidnight();
 
     const InterfaceLanguage& language_;
     std::array<BarPlot*, 3> plots_{};
     std::array<QLabel*, 3> texts_{};
     QLabel* missing_ = nullptr;
     QString whyMissing_;
-    QTimer* midnight_ = nullptr;
 
     memory::Day today_ = 0;
     memory::ListFigures figures_;

@@ -14,7 +14,7 @@ packages=(
   dbus-x11 at-spi2-core python3-pyatspi python3-gi gir1.2-gtk-3.0
   orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-speechd
   gir1.2-wnck-3.0 openbox
-  fonts-liberation2 fonts-dejavu-core
+  fonts-liberation2 fonts-dejavu-core tzdata
 )
 
 missing=()
