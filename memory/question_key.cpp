@@ -8,6 +8,7 @@
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
+#include <unicode/ustring.h>
 
 namespace memory {
 
@@ -31,25 +32,6 @@ std::uint64_t feed(std::uint64_t hash, std::u16string_view text)
         hash = (hash ^ (static_cast<unsigned>(unit) >> 8)) * kPrime;
     }
     return hash;
-}
-
-void append_utf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xc0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3f));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xe0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
-        out += static_cast<char>(0x80 | (c & 0x3f));
-    } else {
-        out += static_cast<char>(0xf0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3f));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
-        out += static_cast<char>(0x80 | (c & 0x3f));
-    }
 }
 
 bool is_blank(char16_t unit)
@@ -129,54 +111,29 @@ std::int64_t list_key(const std::u16string* lines, std::size_t count)
 
 std::string to_utf8(std::u16string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xd800 && c < 0xdc00 && i + 1 < text.size() && text[i + 1] >= 0xdc00 && text[i + 1] < 0xe000) {
-            c = 0x10000 + ((c - 0xd800) << 10) + (text[i + 1] - 0xdc00);
-            ++i;
-        } else if (c >= 0xd800 && c < 0xe000) {
-            c = 0xfffd;
-        }
-        append_utf8(out, c);
-    }
+    // ICU's conversion, a lone surrogate written as U+FFFD.
+    std::string out(text.size() * 3, '\0');
+    std::int32_t length = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strToUTF8WithSub(out.data(), static_cast<std::int32_t>(out.size()), &length, text.data(),
+                       static_cast<std::int32_t>(text.size()), 0xfffd, nullptr, &status);
+    if (U_FAILURE(status))
+        throw std::runtime_error(std::string("a text could not be written as UTF-8: ") + u_errorName(status));
+    out.resize(static_cast<std::size_t>(length));
     return out;
 }
 
 std::u16string from_utf8(std::string_view text)
 {
-    // Only ever reads what to_utf8 wrote, so the input is well formed.
-    std::u16string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        char32_t c = 0;
-        int length = 1;
-        if (b < 0x80) {
-            c = b;
-        } else if (b < 0xe0) {
-            c = b & 0x1fu;
-            length = 2;
-        } else if (b < 0xf0) {
-            c = b & 0x0fu;
-            length = 3;
-        } else {
-            c = b & 0x07u;
-            length = 4;
-        }
-        if (i + static_cast<std::size_t>(length) > text.size())
-            break;
-        for (int k = 1; k < length; ++k)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3fu);
-        i += static_cast<std::size_t>(length);
-        if (c >= 0x10000) {
-            out += static_cast<char16_t>(0xd800 + ((c - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xdc00 + ((c - 0x10000) & 0x3ff));
-        } else {
-            out += static_cast<char16_t>(c);
-        }
-    }
+    // What to_utf8 wrote; a hand-edited file may hold anything, which reads as U+FFFD.
+    std::u16string out(text.size(), u'\0');
+    std::int32_t length = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strFromUTF8WithSub(out.data(), static_cast<std::int32_t>(out.size()), &length, text.data(),
+                         static_cast<std::int32_t>(text.size()), 0xfffd, nullptr, &status);
+    if (U_FAILURE(status))
+        throw std::runtime_error(std::string("a text could not be read as UTF-8: ") + u_errorName(status));
+    out.resize(static_cast<std::size_t>(length));
     return out;
 }
 

@@ -970,11 +970,10 @@ std::optional<OpenRound> ReviewStore::read_open_round() const
         round.tallies.trials = checked_count(find.getColumn(11).getInt64());
         round.status_count = checked_count(find.getColumn(12).getInt64());
         round.chosen = split_lines(find.getColumn(13).getString());
-        const int mode = find.getColumn(14).getInt();
-        if (mode < static_cast<int>(quiz::GapMode::AllAtOnce) ||
-            mode > static_cast<int>(quiz::GapMode::OneAfterAnother))
+        const auto mode = quiz::gap_mode_of(find.getColumn(14).getInt());
+        if (!mode)
             damaged("gap mode");
-        round.gap_mode = static_cast<quiz::GapMode>(mode);
+        round.gap_mode = *mode;
         round.question_hints = checked_count(find.getColumn(15).getInt64());
         round.round_hints = checked_count(find.getColumn(16).getInt64());
         SQLite::Statement status(*db_, "SELECT place, entry FROM open_status");

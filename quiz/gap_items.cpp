@@ -7,6 +7,19 @@
 
 namespace quiz {
 
+std::optional<GapMode> gap_mode_of(int value)
+{
+    // Every mode is named here, so that a new one cannot be forgotten: the build fails on it.
+    const auto mode = static_cast<GapMode>(value);
+    switch (mode) {
+        case GapMode::AllAtOnce:
+        case GapMode::OneOthersShown:
+        case GapMode::OneAfterAnother:
+            return mode;
+    }
+    return std::nullopt;
+}
+
 namespace {
 
 // Between a line and its gap's number: the unit separator, which no list line holds.

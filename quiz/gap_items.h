@@ -16,6 +16,9 @@ enum class GapMode {
     OneAfterAnother,  // each gap its own question, in order: the earlier ones filled, the later blank
 };
 
+// The mode a stored number stands for; nothing for a number no mode has.
+std::optional<GapMode> gap_mode_of(int value);
+
 // How the gaps of a line show when gap `asked` of its `gap_count` is asked in `mode`.
 std::vector<GapShown> gaps_shown(GapMode mode, int gap_count, int asked);
 

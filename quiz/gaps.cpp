@@ -1,6 +1,7 @@
 #include "quiz/gaps.h"
 
 #include <unicode/uchar.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
 
@@ -14,10 +15,10 @@ constexpr std::size_t kOpenBlank = 2;
 // The code point at `at` and how many code units it takes.
 std::pair<char32_t, std::size_t> code_point(std::u16string_view text, std::size_t at)
 {
-    const char16_t unit = text[at];
-    if (unit >= 0xd800 && unit < 0xdc00 && at + 1 < text.size() && text[at + 1] >= 0xdc00 && text[at + 1] < 0xe000)
-        return {0x10000 + ((static_cast<char32_t>(unit) - 0xd800) << 10) + (text[at + 1] - 0xdc00), 2};
-    return {unit, 1};
+    std::size_t next = at;
+    UChar32 c = 0;
+    U16_NEXT(text.data(), next, text.size(), c);
+    return {static_cast<char32_t>(c), next - at};
 }
 
 bool is_letter(char32_t c) { return u_isalnum(static_cast<UChar32>(c)) != 0; }

@@ -3,6 +3,7 @@
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
+#include <unicode/utf16.h>
 
 #include <climits>
 
@@ -14,14 +15,11 @@ std::u32string code_points(std::u16string_view text)
 {
     std::u32string points;
     points.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            points.push_back(0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-            ++i;
-        } else {
-            points.push_back(unit);  // a lone surrogate stands for itself
-        }
+    // A lone surrogate stands for itself.
+    for (std::size_t i = 0; i < text.size();) {
+        UChar32 c = 0;
+        U16_NEXT(text.data(), i, text.size(), c);
+        points.push_back(static_cast<char32_t>(c));
     }
     return points;
 }
@@ -108,11 +106,11 @@ std::u32string comparable_text(std::u16string_view text)
     for (const char32_t c : points) {
         if (u_hasBinaryProperty(static_cast<UChar32>(c), UCHAR_DEFAULT_IGNORABLE_CODE_POINT))
             continue;
-        if (c > 0xFFFF) {
-            kept.push_back(static_cast<char16_t>(0xD7C0 + (c >> 10)));
-            kept.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-        } else {
+        if (U_IS_BMP(c)) {
             kept.push_back(static_cast<char16_t>(c));
+        } else {
+            kept.push_back(U16_LEAD(c));
+            kept.push_back(U16_TRAIL(c));
         }
     }
 

@@ -93,6 +93,35 @@ TEST_F(StoreTest, AQuestionIsKnownByItsLineAlone)
     EXPECT_EQ(std::filesystem::file_size(Path("progress.sqlite-wal")), 0u);
 }
 
+// The store's text columns hold UTF-8: every line reads back as it was, but a
+// lone surrogate, which UTF-8 cannot hold; a hand-edited byte reads as U+FFFD.
+TEST(StoreText, LinesGoIntoUtf8AndComeBack)
+{
+    const struct {
+        std::u16string line;
+        std::string bytes;
+        std::u16string back;
+    } cases[] = {
+        {u"Grüße",
+         "Gr\xc3\xbc\xc3\x9f"
+         "e",
+         u"Grüße"},
+        {u"\U0001F600 _x_", "\xf0\x9f\x98\x80 _x_", u"\U0001F600 _x_"},
+        {std::u16string(1, u'\xd800') + u"a",
+         "\xef\xbf\xbd"
+         "a",
+         u"\xfffd"
+         "a"},
+        {u"a" + std::u16string(1, u'\xdc00'), "a\xef\xbf\xbd", u"a\xfffd"},
+        {u"", "", u""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(memory::to_utf8(c.line), c.bytes);
+        EXPECT_EQ(memory::from_utf8(c.bytes), c.back);
+    }
+    EXPECT_EQ(memory::from_utf8("a\xff\xc3"), u"a\xfffd\xfffd");
+}
+
 TEST_F(StoreTest, OnlyItsOwnerMayReadTheFile)
 {
     const auto mode = [](const std::filesystem::path& path) {
