@@ -6,6 +6,7 @@
 #include <QAccessible>
 
 #include "widgets/click_label_accessible.h"
+#include "widgets/line_field_accessible.h"
 #include "widgets/page_control_accessible.h"
 #include "widgets/status_bar_accessible.h"
 #include "widgets/text_field_accessible.h"
@@ -25,6 +26,10 @@
 //   told that one changed.
 // - Multi-line field: Qt's interface reports no "language" text attribute, so
 //   Orca speaks every field with the voice of the desktop's language.
+// - One-line field (every one, the file dialogs' name fields included): Qt's
+//   interface never returns from a query for the word or sentence at the end
+//   of its text, which a screen reader asks while the user types a file name;
+//   the program would hang.
 //
 // Event steps (each event passes them in this order, then goes on to the
 // handler that was installed before the hub or, with none, to Qt's bridge to
@@ -43,10 +48,8 @@ namespace {
 using EventStep = bool (*)(QAccessibleEvent* event);
 
 constexpr QAccessible::InterfaceFactory kFactories[] = {
-    makePageControlAccessible,
-    ClickLabelAccessible::make,
-    StatusBarAccessible::make,
-    TextFieldAccessible::make,
+    makePageControlAccessible, ClickLabelAccessible::make, StatusBarAccessible::make,
+    TextFieldAccessible::make, LineFieldAccessible::make,
 };
 
 constexpr EventStep kEventSteps[] = {

@@ -321,7 +321,12 @@ def error_box(session):
     press(wait_control(window, pyatspi.ROLE_PAGE_TAB, "Questionnaire"))
     press_into_modal(wait_control(window, pyatspi.ROLE_PUSH_BUTTON, "Load List.."))
     dialog = session.program.window("Open", roles=(pyatspi.ROLE_DIALOG,))
-    set_text(wait_control(dialog, pyatspi.ROLE_TEXT, "File name:"), "missing.txt")
+    name = wait_control(dialog, pyatspi.ROLE_TEXT, "File name:")
+    set_text(name, "missing.txt")
+    wait_equal("the typed file name", lambda: text_of(name), "missing.txt")
+    # What a screen reader asks while a name is typed: the word at its end, the caret's place.
+    check("the word at the end of the file name", ("txt", 8, 11),
+          tuple(name.queryText().getTextAtOffset(11, pyatspi.TEXT_BOUNDARY_WORD_START)))
     press_into_modal(wait_control(dialog, pyatspi.ROLE_PUSH_BUTTON, "Open"))
     session.program.confirm_error_box(f'Cannot open file "{session.workdir}/missing.txt". No such file or directory')
 
