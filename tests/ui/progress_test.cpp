@@ -356,28 +356,24 @@ TEST_F(ProgressTest, AKeptRoundOutlivesEveryEnding)
         memo("Memo1")->setPlainText(withList);
     };
 
-    // Missed lines repeated after the list changed on disk, continued, marked again, replaced.
+    // Missed lines repeated after the list changed on disk, continued, missed again, replaced.
     startProgram();
-    memo("Memo1")->setPlainText(list);
-    click("Button1");
-    for (bool missed = false; find<QPushButton>("bt_correct")->isEnabled();) {
-        const bool haus = text("frage").startsWith(QStringLiteral("Haus"));
-        click(haus && !std::exchange(missed, true) ? "bt_wrong" : "bt_correct");
-    }
-    const QString changed = QStringLiteral("Katze | _cat_\nBaum | _tree_");
+    playRound();
+    const QString changed = QStringLiteral("Katze | _cat_\nMaus | _mouse_");
     restart(changed);
     EXPECT_FALSE(offered());
     const auto reviews = mainWindow().progress().store()->review_count();
     trigger("repeatMissed");
-    click("bt_wrong");
+    const QString first = text("frage");
+    click("bt_correct");
     restart(changed);
     ASSERT_TRUE(offered());
     trigger("continueRound");
-    EXPECT_TRUE(text("frage").startsWith(QStringLiteral("Haus"))) << text("frage").toStdString();
+    EXPECT_NE(text("frage"), first);
     click("bt_wrong");
     click("Button1");
     EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(mainWindow().progress().store()->review_count(), reviews + 1);
+    EXPECT_EQ(mainWindow().progress().store()->review_count(), reviews + 2);
     EXPECT_FALSE(mainWindow().progress().store()->moved_aside());
 
     // Ended by a signal after an edit of the list that was not saved: kept under the list as it was.
@@ -402,7 +398,7 @@ TEST_F(ProgressTest, AKeptRoundOutlivesEveryEnding)
     EXPECT_EQ(errors.takeFirst(), QStringLiteral("Die zuletzt unterbrochene Runde passt nicht zur Liste und kann nicht "
                                                  "fortgesetzt werden. Sie wurde verworfen; was Sie gelernt haben, "
                                                  "bleibt gemerkt."));
-    EXPECT_EQ(mainWindow().progress().store()->review_count(), reviews + 2);
+    EXPECT_EQ(mainWindow().progress().store()->review_count(), reviews + 3);
 
     // A hint given before the end shows again, and "Correct" after it is remembered as hard.
     restart(QStringLiteral("Haus | _house_"));
