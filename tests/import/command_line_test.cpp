@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "temp_folder.h"
@@ -91,6 +92,53 @@ TEST_F(KeptFileTest, NeverWritesOverTheListTheProgramKeeps)
     EXPECT_EQ(status, 1) << said;
     EXPECT_NE(said.find("is kept by the program itself"), std::string::npos) << said;
     EXPECT_EQ(std::filesystem::exists(kept), existed);
+}
+
+// A link named as the output, also one whose target does not exist yet, leads
+// to where the save would write; a kept file there is refused.
+TEST_F(KeptFileTest, NeverWritesAKeptFileThroughALink)
+{
+    namespace fs = std::filesystem;
+    const fs::path programFolder = fs::path(LERNWERK_BINARY).parent_path();
+    const struct {
+        const char* name;
+        const char* keptFile;
+        // How out.txt leads there: "direct" links to the kept file itself,
+        // "relative" through a relative link to a folder link, "chain" through
+        // a second, dangling link.
+        const char* how;
+    } links[] = {
+        {"the journal, directly", "progress.sqlite-wal", "direct"},
+        {"the shared memory, relatively", "progress.sqlite-shm", "relative"},
+        {"the English last list, through a chain", "LastQuestionnaire.txt", "chain"},
+        {"the German last list, directly", "LetzteFrageliste.txt", "direct"},
+        {"the progress file, through a chain", "progress.sqlite", "chain"},
+    };
+    WriteBytes("words.csv", "Hund,dog\n");
+    fs::create_directory_symlink(programFolder, Path("program"));
+    for (const auto& link : links) {
+        SCOPED_TRACE(link.name);
+        const fs::path kept = programFolder / link.keptFile;
+        const bool existed = fs::exists(kept);
+        const auto size = existed ? fs::file_size(kept) : 0;
+        fs::remove(Path("out.txt"));
+        fs::remove(Path("step.txt"));
+        if (std::string_view(link.how) == "direct") {
+            fs::create_symlink(kept, Path("out.txt"));
+        } else if (std::string_view(link.how) == "relative") {
+            fs::create_symlink(fs::path("program") / link.keptFile, Path("out.txt"));
+        } else {
+            fs::create_symlink(kept, Path("step.txt"));
+            fs::create_symlink("step.txt", Path("out.txt"));
+        }
+        const auto [status, said] = runIn(Path(""), "--import words.csv --output out.txt --force");
+        EXPECT_EQ(status, 1) << said;
+        EXPECT_NE(said.find("is kept by the program itself"), std::string::npos) << said;
+        EXPECT_EQ(fs::exists(kept), existed);
+        if (existed) {
+            EXPECT_EQ(fs::file_size(kept), size);
+        }
+    }
 }
 
 }  // namespace
