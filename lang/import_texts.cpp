@@ -70,6 +70,8 @@ const ImportTexts& importTexts()
                          u"\"%1\" is kept by the program itself; the list is not saved there."),
         .sourceFile = both(u"\"%1\" ist die Datei, aus der importiert wird; sie wird nur gelesen.",
                            u"\"%1\" is the file being imported; it is only read."),
+        .loadedList = both(u"\"%1\" ist die geladene Liste; die neue Liste wird dort nicht gespeichert.",
+                           u"\"%1\" is the list loaded; the new list is not saved there."),
         .listsFilter = both(u"Fragenlisten (*.txt)", u"Question lists (*.txt)"),
         .optionImport = both(u"Liest die Datei eines anderen Trainers (kvtml, CSV, Anki-Notizen) und schreibt "
                              u"eine Frageliste, ohne Fenster.",

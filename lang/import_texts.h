@@ -57,6 +57,7 @@ struct ImportTexts {
     Text saveTitle;
     Text keptFile;    // %1 the file
     Text sourceFile;  // %1 the file
+    Text loadedList;  // %1 the file
     Text listsFilter;
     // The command line.
     Text optionImport;

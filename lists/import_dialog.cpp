@@ -15,6 +15,7 @@
 #include <stdexcept>
 
 #include "desktop/error_reporter.h"
+#include "desktop/last_list_files.h"
 #include "desktop/speaker.h"
 #include "import/delimited.h"
 #include "import/source_file.h"
@@ -337,6 +338,8 @@ void ImportDialog::importList()
     const QString target = dialog.selectedFiles().constFirst();
     if (const QString forbidden = forbiddenTarget(target, sourceFile_, programFolder_, language_); !forbidden.isEmpty())
         throw std::runtime_error(forbidden.toStdString());
+    if (keptFiles_ && isOneOf(target, keptFiles_()))
+        throw std::runtime_error(importTexts().loadedList.in(language_).arg(target).toStdString());
     listimport::saveList(result_.lines, target.toStdU16String());
     savedFile_ = target;
     accept();

@@ -165,8 +165,10 @@ void ListsPage::importList()
 
 void ListsPage::importFile(const QString& fileName)
 {
-    if (!importDialog_)
+    if (!importDialog_) {
         importDialog_ = new ImportDialog(errors_, speaker_, programFolder_, this);
+        importDialog_->setKeptFiles(keptFiles_);
+    }
     importDialog_->prepare(fileName, language_);
     // Above the main window also where it was raised after the file came.
     QTimer::singleShot(0, importDialog_, [dialog = importDialog_] {

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "desktop/speaker.h"
@@ -134,6 +135,43 @@ TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndImportLoadsTheNewList)
     QCoreApplication::processEvents();
     EXPECT_EQ(nextChoices, QStringLiteral("Column 1|Column 2|the second side|eins - _one_"));
     EXPECT_EQ(text("Memo1"), asked) << "a cancelled import changes nothing";
+}
+
+// Save Missed As never replaces the loaded list; neither does the import, also
+// when the file dialog's own question to replace it was answered Yes.
+TEST_F(ImportDialogTest, NeverSavesOverTheLoadedList)
+{
+    startProgram();
+    mainWindow().show();
+    const QString loaded = workingDir.filePath(QStringLiteral("Geladen.txt"));
+    writeFile(loaded, "Hund - _dog_\r\n");
+    mainWindow().openListFile(loaded);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(find<QLabel>("aktuelleliste")->text(), loaded);
+    const QString source = workingDir.filePath(QStringLiteral("Neu.csv"));
+    writeFile(source, "Katze;cat\r\n");
+
+    auto* replace = new QTimer;
+    QObject::connect(replace, &QTimer::timeout, [replace] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            replace->stop();
+            replace->deleteLater();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    whenPreviewOpens([&](QWidget* dialog) {
+        answerFileDialog(loaded);
+        replace->start(0);
+        in<QPushButton>(dialog, "importAccept")->click();
+        in<QPushButton>(dialog, "importCancel")->click();
+    });
+    mainWindow().openListFile(source);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(errors,
+              QStringList(QStringLiteral("\"%1\" is the list loaded; the new list is not saved there.").arg(loaded)));
+    EXPECT_EQ(readFile(loaded), QByteArray("Hund - _dog_\r\n"));
+    EXPECT_EQ(find<QLabel>("aktuelleliste")->text(), loaded);
 }
 
 }  // namespace
