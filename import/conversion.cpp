@@ -16,7 +16,8 @@ bool holdsGapMark(std::u16string_view text) { return text.find(quiz::kGapMark) !
 
 std::u16string fieldAt(const Record& record, std::size_t column)
 {
-    return column < record.fields.size() ? tidyField(record.fields[column]) : std::u16string();
+    const std::u16string* text = fieldIn(record.fields, column);
+    return text ? tidyField(*text) : std::u16string();
 }
 
 // The line that shows one side and asks the other; an asked side that marks
@@ -68,8 +69,8 @@ private:
     void takeClue(const Record& record)
     {
         std::u16string text;
-        for (std::size_t column = 0; column < record.fields.size() && text.empty(); ++column)
-            text = fieldAt(record, column);
+        for (std::size_t i = 0; i < record.fields.size() && text.empty(); ++i)
+            text = tidyField(record.fields[i].text);
         const std::u16string clue = tidyField(record.clue);
         if (usable(clue, text))
             result_.lines.push_back(lineAsking(clue, text));

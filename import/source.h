@@ -13,13 +13,31 @@ namespace listimport {
 
 enum class Format { Kvtml2, Kvtml1, Delimited, Anki };
 
-// One entry of the source: its fields, one per column, as read (markup
-// already turned into text); fields that are missing are empty.
+// The columns a source may have: far more than any list has sides, few enough
+// that a row of separators stays small.
+inline constexpr std::size_t kMaxColumns = 256;
+
+// One field that holds text, and the column it stands in (from 0).
+struct Field {
+    std::size_t column = 0;
+    std::u16string text;
+
+    bool operator==(const Field&) const = default;
+};
+
+// The fields of one row in the order of their columns. Empty fields are not
+// kept, so that a file of separators takes no room.
+using Fields = std::vector<Field>;
+
+// The text in `column`, or nothing.
+const std::u16string* fieldIn(const Fields& fields, std::size_t column);
+
+// One entry of the source: its fields as read (markup already turned into text).
 struct Record {
-    std::vector<std::u16string> fields;
+    Fields fields;
     // A kvtml entry with one side only: its comment, which gives the clue.
     std::u16string clue;
-    // An Anki cloze note: the field that holds the cloze markup.
+    // An Anki cloze note: the column of the field that holds the cloze markup.
     std::optional<std::size_t> clozeField;
 };
 
@@ -42,7 +60,17 @@ struct Source {
 // for the log, and a kind the interface turns into its own language.
 class ImportError : public std::runtime_error {
 public:
-    enum class Kind { Unreadable, NotAFile, TooLarge, UnknownFormat, NoSeparator, BrokenXml, NotKvtml, OpenQuote };
+    enum class Kind {
+        Unreadable,
+        NotAFile,
+        TooLarge,
+        UnknownFormat,
+        NoSeparator,
+        BrokenXml,
+        NotKvtml,
+        OpenQuote,
+        TooManyColumns
+    };
     ImportError(Kind kind, const std::string& detail) : std::runtime_error(detail), kind_(kind) {}
     Kind kind() const { return kind_; }
 
