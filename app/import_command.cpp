@@ -24,6 +24,7 @@ const QString kAsk = QStringLiteral("ask");
 const QString kColumns = QStringLiteral("columns");
 const QString kSeparator = QStringLiteral("separator");
 const QString kForce = QStringLiteral("force");
+const QString kKeepFirstRow = QStringLiteral("keep-first-row");
 
 void say(std::FILE* stream, const QString& text) { std::fprintf(stream, "%s\n", qPrintable(text)); }
 
@@ -81,6 +82,7 @@ void addImportOptions(QCommandLineParser& parser, Language language)
         {kColumns, texts.optionColumns.in(language), QStringLiteral("N,M")},
         {kSeparator, texts.optionSeparator.in(language), QStringLiteral("C")},
         {kForce, texts.optionForce.in(language)},
+        {kKeepFirstRow, texts.optionKeepFirstRow.in(language)},
     });
 }
 
@@ -107,6 +109,8 @@ int runImportCommand(const QCommandLineParser& parser, Language language)
         if (!read.separator)
             return fail(texts.badSeparator.in(language).arg(parser.value(kSeparator)));
     }
+    if (parser.isSet(kKeepFirstRow))
+        read.headerRow = false;
     std::optional<std::pair<std::size_t, std::size_t>> columns;
     if (parser.isSet(kColumns)) {
         columns = columnsNamed(parser.value(kColumns));
@@ -132,13 +136,21 @@ int runImportCommand(const QCommandLineParser& parser, Language language)
         return fail(texts.outputExists.in(language).arg(output));
 
     const listimport::Conversion result = listimport::convert(list, conversion);
+    const QStringList counts = importCounts(list, result, language);
+    // An empty list is no list: the file named stays as it was.
+    if (result.lines.empty()) {
+        for (const QString& count : counts)
+            say(stderr, count);
+        return fail(texts.nothingWritten.in(language).arg(output));
+    }
     try {
         listimport::saveList(result.lines, output.toStdU16String());
     } catch (const textfile::FileError& error) {
         return fail(texts.cannotWrite.in(language).arg(output, QString::fromStdString(error.what())));
     }
-    say(stdout, texts.linesWritten.in(language).arg(result.lines.size()).arg(output));
-    for (const QString& count : importCounts(result, language).mid(1))
+    const Text& written = result.lines.size() == 1 ? texts.oneLineWritten : texts.linesWritten;
+    say(stdout, written.in(language).arg(result.lines.size()).arg(output));
+    for (const QString& count : counts.mid(1))
         say(stdout, count);
     return 0;
 }

@@ -50,6 +50,8 @@ const ImportTexts& importTexts()
         .hintsDropped = both(u"Weggelassene Hinweise von Lückentexten: %1", u"Cloze hints left out: %1"),
         .lookAlike = both(u"%1 Fragen sehen gleich aus: %2", u"%1 questions look the same: %2"),
         .noLines = both(u"Aus dieser Datei entsteht keine Zeile.", u"This file gives no line."),
+        .headerDropped = both(u"Die erste Zeile benennt die Spalten und wird nicht importiert: %1",
+                              u"The first row names the columns and is not imported: %1"),
         .cannotImport = both(u"\"%1\" kann nicht importiert werden: %2", u"Cannot import \"%1\": %2"),
         .unreadable = both(u"die Datei kann nicht gelesen werden. %1", u"the file cannot be read. %1"),
         .notAFile = both(u"das ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Leitung.",
@@ -65,6 +67,8 @@ const ImportTexts& importTexts()
         .notKvtml = both(u"die XML-Datei ist keine kvtml-Datei.", u"the XML file is no kvtml file."),
         .openQuote =
             both(u"die Anführungszeichen der Datei bilden keine Paare.", u"the file's quotation marks do not pair."),
+        .tooManyColumns = both(u"die Datei hat mehr als %1 Spalten oder Sprachen; eine Liste braucht zwei davon.",
+                               u"the file has more than %1 columns or languages; a list uses two of them."),
         .saveTitle = both(u"Neue Liste speichern", u"Save New List"),
         .keptFile = both(u"\"%1\" führt das Programm selbst; die Liste wird dort nicht gespeichert.",
                          u"\"%1\" is kept by the program itself; the list is not saved there."),
@@ -84,9 +88,16 @@ const ImportTexts& importTexts()
                               u"The two columns or languages, counted from 1 (default 1,2)."),
         .optionSeparator = both(u"Das Trennzeichen: tab, ; , oder |.", u"The separator: tab, ; , or |."),
         .optionForce = both(u"Ersetzt eine vorhandene Ausgabedatei.", u"Replaces an existing output file."),
+        .optionKeepFirstRow = both(u"Importiert die erste Zeile von Text mit Trennzeichen auch dann, wenn sie "
+                                   u"die Spalten zu benennen scheint.",
+                                   u"Imports the first row of delimited text also when it seems to name the "
+                                   u"columns."),
         .sourceValue = both(u"QUELLE", u"SOURCE"),
         .listValue = both(u"LISTE.txt", u"LIST.txt"),
         .linesWritten = both(u"%1 Zeilen nach \"%2\" geschrieben.", u"%1 lines written to \"%2\"."),
+        .oneLineWritten = both(u"%1 Zeile nach \"%2\" geschrieben.", u"%1 line written to \"%2\"."),
+        .nothingWritten = both(u"Keine Zeile zu schreiben; \"%1\" bleibt, wie es war.",
+                               u"No line to write; \"%1\" is left as it was."),
         .outputMissing = both(u"--import braucht --output LISTE.txt.", u"--import needs --output LIST.txt."),
         .outputExists =
             both(u"\"%1\" gibt es schon; --force ersetzt die Datei.", u"\"%1\" exists already; --force replaces it."),

@@ -80,6 +80,53 @@ TEST_P(CommandLineTest, ExitsWithItsStatusAndSaysWhy)
 
 INSTANTIATE_TEST_SUITE_P(Import, CommandLineTest, ::testing::ValuesIn(kInvocations));
 
+// What a source gives on the command line, where it once gave a wrong result.
+struct Conversion {
+    const char* name;
+    const char* source;
+    const char* arguments;
+    // "de": run with the German interface.
+    const char* language;
+    int status;
+    const char* said;
+    // What out.txt holds afterwards; it held "kept" before.
+    const char* list;
+};
+
+std::ostream& operator<<(std::ostream& out, const Conversion& c) { return out << c.name; }
+
+const std::string kManyColumns = "a" + std::string(300, ';') + "b\n";
+
+const Conversion kConversions[] = {
+    {"nothing to write keeps the old list", "a_b;x\nc_d;y\n", "--force", "en", 1, "No line to write; \"", "kept"},
+    {"a first row of names is named", "Sprache;language\nHund;dog\n", "--force", "en", 0,
+     "The first row names the columns and is not imported: Sprache;language", "Hund - _dog_"},
+    {"a first row of names kept on request", "Sprache;language\nHund;dog\n", "--force --keep-first-row", "en", 0,
+     "2 lines written", "Sprache - _language_\r\nHund - _dog_"},
+    {"one line written", "Hund;dog\n", "--force", "en", 0, "1 line written to \"", "Hund - _dog_"},
+    {"one line written, in German", "Hund;dog\n", "--force", "de", 0, "1 Zeile nach \"", "Hund - _dog_"},
+    {"a comparison sign with the separator given", "<=;kleiner oder gleich\n", "--force --separator ';'", "en", 0,
+     "1 line written", "<= - _kleiner oder gleich_"},
+    {"a line of too many columns", kManyColumns.c_str(), "--force", "en", 1,
+     "the file has more than 256 columns or languages", "kept"},
+};
+
+class ConversionTest : public TempFolderTest, public ::testing::WithParamInterface<Conversion> {};
+
+TEST_P(ConversionTest, WritesWhatTheSourceHoldsOrKeepsTheOldList)
+{
+    const Conversion& c = GetParam();
+    WriteBytes("in.csv", c.source);
+    WriteBytes("out.txt", "kept");
+    WriteBytes(c.language, "");
+    const auto [status, said] = runIn(Path(""), std::string("--import in.csv --output out.txt ") + c.arguments);
+    EXPECT_EQ(status, c.status) << said;
+    EXPECT_NE(said.find(c.said), std::string::npos) << said;
+    EXPECT_EQ(ReadBytes("out.txt"), c.list);
+}
+
+INSTANTIATE_TEST_SUITE_P(Import, ConversionTest, ::testing::ValuesIn(kConversions));
+
 class KeptFileTest : public TempFolderTest {};
 
 TEST_F(KeptFileTest, NeverWritesOverTheListTheProgramKeeps)
