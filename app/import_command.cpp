@@ -135,8 +135,13 @@ int runImportCommand(const QCommandLineParser& parser, Language language)
     if (QFileInfo::exists(output) && !parser.isSet(kForce))
         return fail(texts.outputExists.in(language).arg(output));
 
-    const listimport::Conversion result = listimport::convert(list, conversion);
-    const QStringList counts = importCounts(list, result, language);
+    // What the report names of the source; its records are given up while the lines are made.
+    listimport::Source named;
+    named.separator = list.separator;
+    named.headerRow = list.headerRow;
+    named.columns = list.columns;
+    const listimport::Conversion result = listimport::convert(std::move(list), conversion);
+    const QStringList counts = importCounts(named, result, language);
     // An empty list is no list: the file named stays as it was.
     if (result.lines.empty()) {
         for (const QString& count : counts)

@@ -132,25 +132,25 @@ Source readAnki(std::u16string_view text, char16_t separator)
         std::vector<Row> names = readDelimited(columnNames, separator);
         if (!names.empty()) {
             source.columns.resize(keptWidth(names.front()));
-            for (Field& name : names.front().fields)
+            for (const Field name : names.front().fields)
                 if (const auto column = keptColumn(name.column))
-                    source.columns[*column] = std::move(name.text);
+                    source.columns[*column] = name.text;
         }
     }
 
     for (Row& row : readDelimited(text, separator)) {
         Record record;
-        for (Field& field : row.fields) {
+        for (const Field field : row.fields) {
             const auto column = keptColumn(field.column);
             if (!column)
                 continue;
-            std::u16string plain = html ? markupToText(field.text) : withoutSounds(field.text);
+            const std::u16string plain = html ? markupToText(field.text) : withoutSounds(field.text);
             if (!record.clozeField && hasCloze(plain))
-                record.clozeField = *column;
-            if (!plain.empty())
-                record.fields.push_back({.column = *column, .text = std::move(plain)});
+                record.clozeField = static_cast<std::uint16_t>(*column);
+            record.fields.add(*column, plain);
         }
         source.columns.resize(std::max(source.columns.size(), keptWidth(row)));
+        record.fields.shrink_to_fit();
         source.records.push_back(std::move(record));
     }
     return source;

@@ -17,6 +17,8 @@ namespace {
 // How much text the separator is judged by: enough lines to be sure, few
 // enough to stay quick on a large file.
 constexpr std::size_t kSampleUnits = 64 * 1024;
+// How much text is made UTF-8 for the parser at a time.
+constexpr std::size_t kPieceUnits = 256 * 1024;
 
 struct Collector {
     std::vector<Row> rows;
@@ -32,11 +34,12 @@ struct Collector {
 void takeField(void* bytes, std::size_t size, void* data)
 {
     auto& collector = *static_cast<Collector*>(data);
-    const std::size_t column = collector.row.width++;
+    const std::size_t column = collector.row.width;
     if (column >= kMaxColumns) {
         collector.tooWide = true;
         return;
     }
+    ++collector.row.width;
     if (bytes == nullptr || size == 0)
         return;
     const std::string_view view(static_cast<const char*>(bytes), size);
@@ -45,13 +48,14 @@ void takeField(void* bytes, std::size_t size, void* data)
     if (collector.separator >= 0x80)
         std::replace(collector.field.begin(), collector.field.end(), static_cast<char16_t>(collector.stand_in),
                      collector.separator);
-    collector.row.fields.push_back({.column = column, .text = std::move(collector.field)});
+    collector.row.fields.add(column, collector.field);
     collector.field.clear();
 }
 
 void endRow(int, void* data)
 {
     auto& collector = *static_cast<Collector*>(data);
+    collector.row.fields.shrink_to_fit();
     collector.rows.push_back(std::move(collector.row));
     collector.row = {};
 }
@@ -78,33 +82,41 @@ public:
     Parser(const Parser&) = delete;
     Parser& operator=(const Parser&) = delete;
 
-    // False when a quoted field is still open at the end.
+    // False when a quoted field is still open at the end. The text is given
+    // to the parser piece by piece, so that no second copy of it is made.
     bool read(std::u16string_view text)
     {
-        const std::string bytes = utf8Of(text);
+        if (standsIn_)
+            collector_.stand_in = unusedControl(text);
         csv_set_delim(&parser_, static_cast<unsigned char>(collector_.stand_in));
-        if (csv_parse(&parser_, bytes.data(), bytes.size(), takeField, endRow, &collector_) != bytes.size())
-            return false;
+        std::string bytes;
+        while (!text.empty()) {
+            std::size_t piece = std::min(text.size(), kPieceUnits);
+            // A surrogate pair stays whole.
+            if (piece < text.size() && text[piece - 1] >= 0xD800 && text[piece - 1] <= 0xDBFF)
+                ++piece;
+            utf8Of(text.substr(0, piece), bytes);
+            text.remove_prefix(piece);
+            if (csv_parse(&parser_, bytes.data(), bytes.size(), takeField, endRow, &collector_) != bytes.size())
+                return false;
+        }
         // Strict at the end only: a quoted field still open fails.
         csv_set_opts(&parser_, CSV_STRICT | CSV_STRICT_FINI);
         return csv_fini(&parser_, takeField, endRow, &collector_) == 0;
     }
 
 private:
-    std::string utf8Of(std::u16string_view text)
+    void utf8Of(std::u16string_view text, std::string& bytes) const
     {
-        std::string bytes;
-        bytes.reserve(text.size() + text.size() / 4);
+        bytes.clear();
         if (!standsIn_) {
             textfile::detail::AppendUtf8(text, bytes);
-            return bytes;
+            return;
         }
-        collector_.stand_in = unusedControl(text);
         std::u16string replaced(text);
         std::replace(replaced.begin(), replaced.end(), collector_.separator,
                      static_cast<char16_t>(collector_.stand_in));
         textfile::detail::AppendUtf8(replaced, bytes);
-        return bytes;
     }
 
     // A control character the text does not hold, to stand in for the separator.
@@ -127,6 +139,8 @@ private:
 std::vector<Row> readDelimited(std::u16string_view text, char16_t separator)
 {
     Collector collector;
+    // A row a line at most, so that the rows take no room they do not use.
+    collector.rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), u'\n')) + 1);
     Parser parser(separator, collector);
     const bool paired = parser.read(text);
     if (collector.tooWide)
@@ -181,9 +195,9 @@ bool looksLikeHeader(const Row& row)
         u"reading",        u"lesung",        u"beschreibung", u"description", u"lautschrift", u"pronunciation",
         u"kontext",        u"context",       u"beispiel",     u"example",     u"kommentar",   u"comment",
     };
-    if (row.width < 2 || row.fields.size() != row.width)
+    if (row.width < 2 || static_cast<std::size_t>(std::distance(row.fields.begin(), row.fields.end())) != row.width)
         return false;
-    return std::all_of(row.fields.begin(), row.fields.end(), [](const Field& cell) {
+    return std::all_of(row.fields.begin(), row.fields.end(), [](const Field cell) {
         std::u16string word = tidyField(cell.text);
         while (!word.empty() && (word.back() == u':' || word.back() == u' '))
             word.pop_back();

@@ -16,10 +16,7 @@ namespace listimport {
 inline constexpr std::array<char16_t, 4> kSeparators = {u'\t', u';', u',', u'|'};
 
 // One line's fields, the empty ones left out, and how many fields it has.
-struct Row {
-    Fields fields;
-    std::size_t width = 0;
-};
+using Row = Record;
 
 // The rows of `text` split at `separator`, which may be any character; empty
 // lines give no row. A quotation mark inside a field that does not begin with

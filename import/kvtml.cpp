@@ -132,19 +132,6 @@ void refuseTooManyColumns(const Source& source)
                           "the file has more than " + std::to_string(kMaxColumns) + " languages");
 }
 
-// Keeps a field that holds text, in the order of the columns.
-void putField(Fields& fields, std::size_t column, std::u16string text)
-{
-    if (text.empty())
-        return;
-    const auto at = std::lower_bound(fields.begin(), fields.end(), column,
-                                     [](const Field& field, std::size_t wanted) { return field.column < wanted; });
-    if (at != fields.end() && at->column == column)
-        at->text = std::move(text);
-    else
-        fields.insert(at, {.column = column, .text = std::move(text)});
-}
-
 void readVersion2(const pugi::xml_node& root, Source& source)
 {
     source.format = Format::Kvtml2;
@@ -162,6 +149,7 @@ void readVersion2(const pugi::xml_node& root, Source& source)
     }
     for (const pugi::xml_node& entry : root.child("entries").children("entry")) {
         Record record;
+        std::map<std::size_t, std::u16string> texts;  // by column
         std::u16string onlyComment;
         std::size_t sides = 0;
         for (const pugi::xml_node& translation : entry.children("translation")) {
@@ -178,10 +166,13 @@ void readVersion2(const pugi::xml_node& root, Source& source)
                 continue;
             ++sides;
             onlyComment = childText(translation, "comment");
-            putField(record.fields, columnOf[id], std::move(text));
+            texts[columnOf[id]] = std::move(text);
         }
+        for (const auto& [column, text] : texts)
+            record.fields.add(column, text);
         if (sides == 1)
-            record.clue = std::move(onlyComment);
+            record.setClue(onlyComment);
+        record.fields.shrink_to_fit();
         source.records.push_back(std::move(record));
     }
 }
@@ -195,12 +186,12 @@ void readVersion1(const pugi::xml_node& root, Source& source)
     for (const pugi::xml_node& entry : root.children("e")) {
         Record record;
         std::size_t width = 1;
-        putField(record.fields, 0, childText(entry, "o"));
+        record.fields.add(0, childText(entry, "o"));
         for (const pugi::xml_node& translation : entry.children("t")) {
             if (width == kMaxColumns)
                 throw ImportError(ImportError::Kind::TooManyColumns,
                                   "an entry has more than " + std::to_string(kMaxColumns) + " translations");
-            putField(record.fields, width++, ownText(translation));
+            record.fields.add(width++, ownText(translation));
         }
         if (!named) {
             source.columns.push_back(textOf(entry.child("o").attribute("l").value()));
@@ -209,6 +200,7 @@ void readVersion1(const pugi::xml_node& root, Source& source)
             named = true;
         }
         source.columns.resize(std::max(source.columns.size(), width));
+        record.fields.shrink_to_fit();
         source.records.push_back(std::move(record));
     }
     source.columns.resize(std::max<std::size_t>(source.columns.size(), 2));

@@ -102,20 +102,18 @@ Source readDelimitedSource(std::u16string_view text, const ReadChoices& choices)
     std::vector<Row> rows = readDelimited(text, source.separator);
     std::size_t width = 0;
     for (const Row& row : rows)
-        width = std::max(width, row.width);
+        width = std::max<std::size_t>(width, row.width);
     if (width < 2)
         throw ImportError(ImportError::Kind::NoSeparator, "no line holds two fields between separators");
     source.headerRow = !rows.empty() && choices.headerRow.value_or(looksLikeHeader(rows.front()));
     source.columns.resize(width);
-    std::size_t first = 0;
     if (source.headerRow) {
-        for (Field& cell : rows.front().fields)
-            source.columns[cell.column] = std::move(cell.text);
-        first = 1;
+        for (const Field cell : rows.front().fields)
+            source.columns[cell.column] = cell.text;
+        rows.erase(rows.begin());
     }
-    source.records.reserve(rows.size() - first);
-    for (std::size_t i = first; i < rows.size(); ++i)
-        source.records.push_back({.fields = std::move(rows[i].fields), .clue = {}, .clozeField = std::nullopt});
+    // The rows are the records, not copied.
+    source.records = std::move(rows);
     return source;
 }
 

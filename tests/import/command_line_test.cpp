@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -95,7 +98,7 @@ struct Conversion {
 
 std::ostream& operator<<(std::ostream& out, const Conversion& c) { return out << c.name; }
 
-const std::string kManyColumns = "a" + std::string(300, ';') + "b\n";
+const std::string kManyColumns = std::string("a").append(300, ';').append("b\n");
 
 const Conversion kConversions[] = {
     {"nothing to write keeps the old list", "a_b;x\nc_d;y\n", "--force", "en", 1, "No line to write; \"", "kept"},
@@ -126,6 +129,105 @@ TEST_P(ConversionTest, WritesWhatTheSourceHoldsOrKeepsTheOldList)
 }
 
 INSTANTIATE_TEST_SUITE_P(Import, ConversionTest, ::testing::ValuesIn(kConversions));
+
+// The memory a source may take while it is converted: about ten times its
+// size, besides what the program takes for any file.
+constexpr std::size_t kMemoryPerSourceByte = 12;
+
+struct Measured {
+    int status = -1;
+    std::size_t peakBytes = 0;
+};
+
+// Runs `lernwerk --import SOURCE --output out.txt --force` in `folder` as a
+// child process and measures the most memory it held.
+Measured measureImport(const std::filesystem::path& folder, const std::string& source)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        const int quiet = open("/dev/null", O_WRONLY);
+        if (chdir(folder.c_str()) != 0 || quiet < 0)
+            _exit(127);
+        dup2(quiet, STDOUT_FILENO);
+        dup2(quiet, STDERR_FILENO);
+        execl(LERNWERK_BINARY, LERNWERK_BINARY, "--import", source.c_str(), "--output", "out.txt", "--force",
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    Measured measured;
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || wait4(child, &status, 0, &usage) != child)
+        return measured;
+    measured.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    measured.peakBytes = static_cast<std::size_t>(usage.ru_maxrss) * 1024;  // given in kilobytes
+    return measured;
+}
+
+struct LargeSource {
+    const char* name;
+    std::string (*make)();
+    int status;
+};
+
+std::ostream& operator<<(std::ostream& out, const LargeSource& l) { return out << l.name; }
+
+constexpr std::size_t kLargeBytes = 16 * 1024 * 1024;
+
+std::string repeated(const std::string& line)
+{
+    std::string text;
+    text.reserve(kLargeBytes + line.size());
+    while (text.size() < kLargeBytes)
+        text += line;
+    return text;
+}
+
+const LargeSource kLargeSources[] = {
+    {"kvtml of a thousand languages and empty entries",
+     [] {
+         std::string text = "<?xml version=\"1.0\"?><kvtml version=\"2.0\"><identifiers>";
+         for (int id = 0; id < 1000; ++id)
+             text += "<identifier id=\"" + std::to_string(id) + "\"><name>L</name></identifier>";
+         text += "</identifiers><entries>";
+         for (int entry = 0; entry < 50000; ++entry)
+             text += "<entry></entry>";
+         return text + "</entries></kvtml>";
+     },
+     1},
+    {"one line of semicolons", [] { return std::string(kLargeBytes, ';'); }, 1},
+    {"lines of semicolons", [] { return repeated(std::string(99, ';') + "\n"); }, 1},
+    {"lines with a word far right",
+     [] {
+         std::string text = "a;b\n";
+         text += repeated(std::string(250, ';') + "x\n");
+         return text;
+     },
+     0},
+    {"short word pairs", [] { return repeated("Hund12;dog34\nKatze5;cat678\n"); }, 0},
+};
+
+class SourceMemoryTest : public TempFolderTest, public ::testing::WithParamInterface<LargeSource> {};
+
+TEST_P(SourceMemoryTest, TakesMemoryInProportionToItsSize)
+{
+    const LargeSource& l = GetParam();
+    WriteBytes("small.csv", "Hund;dog\n");
+    const Measured small = measureImport(Path(""), "small.csv");
+    ASSERT_EQ(small.status, 0);
+    const std::string bytes = l.make();
+    WriteBytes("large.csv", bytes);
+    const Measured large = measureImport(Path(""), "large.csv");
+    EXPECT_EQ(large.status, l.status);
+#if defined(__SANITIZE_ADDRESS__)
+    return;  // the sanitizer's own bookkeeping takes memory beyond the program's
+#endif
+    EXPECT_LE(large.peakBytes, small.peakBytes + kMemoryPerSourceByte * bytes.size())
+        << "a source of " << bytes.size() << " bytes took " << large.peakBytes << " bytes, a small one "
+        << small.peakBytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(Import, SourceMemoryTest, ::testing::ValuesIn(kLargeSources));
 
 class KeptFileTest : public TempFolderTest {};
 
