@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const listimport::Source source = listimport::readKvtml(bytes);
         for (const listimport::Record& record : source.records)
-            for (const listimport::Field& field : record.fields)
+            for (const listimport::Field field : record.fields)
                 FUZZ_CHECK(field.text.size() <= size);
         CheckConversions(source);
     } catch (const listimport::ImportError&) {
