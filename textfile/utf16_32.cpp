@@ -121,9 +121,10 @@ std::optional<ByteOrder> Utf16OrderWithoutSignature(std::string_view bytes)
         evenZeros += head[i] == '\0' ? 1 : 0;
         oddZeros += head[i + 1] == '\0' ? 1 : 0;
     }
-    // Most units on one side zero, hardly any on the other.
+    // Most units on one side zero, hardly any on the other; one unit tells nothing.
+    constexpr std::size_t kFewestUnits = 2;
     const std::size_t units = head.size() / 2;
-    const auto most = [&](std::size_t zeros) { return units > 0 && zeros * 2 > units; };
+    const auto most = [&](std::size_t zeros) { return units >= kFewestUnits && zeros * 2 > units; };
     const auto hardly = [&](std::size_t zeros) { return zeros * 20 <= units; };
     if (most(oddZeros) && hardly(evenZeros))
         return ByteOrder::kLittleEndian;
