@@ -122,11 +122,10 @@ Source readAnki(std::u16string_view text, char16_t separator)
             return std::nullopt;
         return column - static_cast<std::size_t>(std::distance(notText.begin(), notText.upper_bound(column)));
     };
+    // The row's width without the columns that are no text (numbered from 1).
     const auto keptWidth = [&](const Row& row) {
-        std::size_t width = 0;
-        for (std::size_t column = 0; column < row.width; ++column)
-            width += keptColumn(column) ? 1 : 0;
-        return width;
+        const auto beyond = notText.upper_bound(row.width);
+        return row.width - static_cast<std::size_t>(std::distance(notText.lower_bound(1), beyond));
     };
     if (!columnNames.empty()) {
         std::vector<Row> names = readDelimited(columnNames, separator);
