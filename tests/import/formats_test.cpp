@@ -209,6 +209,20 @@ const Case kAsWritten[] = {
      0,
      0,
      1},
+    {"clozes nested ten thousand deep",
+     [] {
+         std::string text = "#separator:tab\n";
+         for (int depth = 0; depth < 10000; ++depth)
+             text += "{{c1::";
+         text += "x";
+         for (int depth = 0; depth < 10000; ++depth)
+             text += "}}";
+         return text + "\tExtra\n";
+     }(),
+     {},
+     kAskSecond,
+     Format::Anki,
+     {u"_x_"}},
     {"kvtml declaring Windows-1252",
      "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<kvtml version=\"2.0\"><entries><entry>"
      "<translation id=\"0\"><text>Stra\xDF"
