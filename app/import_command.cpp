@@ -49,7 +49,8 @@ std::optional<char16_t> separatorNamed(const QString& value)
 {
     if (value == QStringLiteral("tab") || value == QStringLiteral("\\t"))
         return u'\t';
-    if (value.size() == 1 && value[0] != QLatin1Char('"') && value[0].unicode() >= 0x09 && value[0].unicode() < 0x80 &&
+    // Any one character that is no quotation mark, line break or surrogate.
+    if (value.size() == 1 && value[0] != QLatin1Char('"') && value[0].unicode() >= 0x09 && !value[0].isSurrogate() &&
         value[0] != QLatin1Char('\n') && value[0] != QLatin1Char('\r'))
         return value[0].unicode();
     return std::nullopt;

@@ -86,7 +86,8 @@ const ImportTexts& importTexts()
                           u"Ask for the first, the second (default) or both sides."),
         .optionColumns = both(u"Die beiden Spalten oder Sprachen, ab 1 gezählt (Vorgabe 1,2).",
                               u"The two columns or languages, counted from 1 (default 1,2)."),
-        .optionSeparator = both(u"Das Trennzeichen: tab, ; , oder |.", u"The separator: tab, ; , or |."),
+        .optionSeparator = both(u"Das Trennzeichen: tab oder ein Zeichen wie ; , | oder §.",
+                                u"The separator: tab or one character such as ; , | or §."),
         .optionForce = both(u"Ersetzt eine vorhandene Ausgabedatei.", u"Replaces an existing output file."),
         .optionKeepFirstRow = both(u"Importiert die erste Zeile von Text mit Trennzeichen auch dann, wenn sie "
                                    u"die Spalten zu benennen scheint.",

@@ -110,6 +110,13 @@ const Conversion kConversions[] = {
     {"one line written, in German", "Hund;dog\n", "--force", "de", 0, "1 Zeile nach \"", "Hund - _dog_"},
     {"a comparison sign with the separator given", "<=;kleiner oder gleich\n", "--force --separator ';'", "en", 0,
      "1 line written", "<= - _kleiner oder gleich_"},
+    {"a separator beyond ASCII",
+     "Hund\xC2\xA7"
+     "dog\nStra\xC3\x9F"
+     "e\xC2\xA7street\n",
+     "--force --separator '\xC2\xA7'", "en", 0, "2 lines written",
+     "Hund - _dog_\r\nStra\xDF"
+     "e - _street_"},
     {"a line of too many columns", kManyColumns.c_str(), "--force", "en", 1,
      "the file has more than 256 columns or languages", "kept"},
 };
