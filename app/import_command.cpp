@@ -24,6 +24,7 @@ const QString kAsk = QStringLiteral("ask");
 const QString kColumns = QStringLiteral("columns");
 const QString kSeparator = QStringLiteral("separator");
 const QString kForce = QStringLiteral("force");
+const QString kKeepFirstRow = QStringLiteral("keep-first-row");
 
 void say(std::FILE* stream, const QString& text) { std::fprintf(stream, "%s\n", qPrintable(text)); }
 
@@ -48,7 +49,8 @@ std::optional<char16_t> separatorNamed(const QString& value)
 {
     if (value == QStringLiteral("tab") || value == QStringLiteral("\\t"))
         return u'\t';
-    if (value.size() == 1 && value[0] != QLatin1Char('"') && value[0].unicode() >= 0x09 && value[0].unicode() < 0x80 &&
+    // Any one character that is no quotation mark, line break or surrogate.
+    if (value.size() == 1 && value[0] != QLatin1Char('"') && value[0].unicode() >= 0x09 && !value[0].isSurrogate() &&
         value[0] != QLatin1Char('\n') && value[0] != QLatin1Char('\r'))
         return value[0].unicode();
     return std::nullopt;
@@ -81,6 +83,7 @@ void addImportOptions(QCommandLineParser& parser, Language language)
         {kColumns, texts.optionColumns.in(language), QStringLiteral("N,M")},
         {kSeparator, texts.optionSeparator.in(language), QStringLiteral("C")},
         {kForce, texts.optionForce.in(language)},
+        {kKeepFirstRow, texts.optionKeepFirstRow.in(language)},
     });
 }
 
@@ -107,6 +110,8 @@ int runImportCommand(const QCommandLineParser& parser, Language language)
         if (!read.separator)
             return fail(texts.badSeparator.in(language).arg(parser.value(kSeparator)));
     }
+    if (parser.isSet(kKeepFirstRow))
+        read.headerRow = false;
     std::optional<std::pair<std::size_t, std::size_t>> columns;
     if (parser.isSet(kColumns)) {
         columns = columnsNamed(parser.value(kColumns));
@@ -131,14 +136,27 @@ int runImportCommand(const QCommandLineParser& parser, Language language)
     if (QFileInfo::exists(output) && !parser.isSet(kForce))
         return fail(texts.outputExists.in(language).arg(output));
 
-    const listimport::Conversion result = listimport::convert(list, conversion);
+    // What the report names of the source; its records are given up while the lines are made.
+    listimport::Source named;
+    named.separator = list.separator;
+    named.headerRow = list.headerRow;
+    named.columns = list.columns;
+    const listimport::Conversion result = listimport::convert(std::move(list), conversion);
+    const QStringList counts = importCounts(named, result, language);
+    // An empty list is no list: the file named stays as it was.
+    if (result.lines.empty()) {
+        for (const QString& count : counts)
+            say(stderr, count);
+        return fail(texts.nothingWritten.in(language).arg(output));
+    }
     try {
         listimport::saveList(result.lines, output.toStdU16String());
     } catch (const textfile::FileError& error) {
         return fail(texts.cannotWrite.in(language).arg(output, QString::fromStdString(error.what())));
     }
-    say(stdout, texts.linesWritten.in(language).arg(result.lines.size()).arg(output));
-    for (const QString& count : importCounts(result, language).mid(1))
+    const Text& written = result.lines.size() == 1 ? texts.oneLineWritten : texts.linesWritten;
+    say(stdout, written.in(language).arg(result.lines.size()).arg(output));
+    for (const QString& count : counts.mid(1))
         say(stdout, count);
     return 0;
 }

@@ -7,7 +7,7 @@ class QCommandLineParser;
 namespace lernwerk {
 
 // `lernwerk --import SOURCE --output LIST.txt [--ask first|second|both]
-// [--columns N,M] [--separator C] [--force]`: converts another trainer's file
+// [--columns N,M] [--separator C] [--keep-first-row] [--force]`: converts another trainer's file
 // into a question list without a window.
 
 void addImportOptions(QCommandLineParser& parser, Language language);

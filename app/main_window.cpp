@@ -143,6 +143,7 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { endWithoutAsking(); });
     // No save goes over the loaded list or a file the program keeps.
     editor_->setKeptFiles([this] { return rounds_->keptFiles(); });
+    lists_->setKeptFiles([this] { return rounds_->keptFiles(); });
 
     applyLanguage(language_.current());
     info_->scrollToTop();

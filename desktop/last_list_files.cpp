@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "textfile/file_io.h"
 #include "textfile/file_names.h"
 
 namespace lernwerk {
@@ -94,15 +95,20 @@ bool isOneOf(const QString& target, const QStringList& files)
 {
     namespace fs = std::filesystem;
     const auto systemPath = [](const QString& name) { return fs::path(textfile::NameBytes(name.toStdU16String())); };
-    std::error_code error;
-    const fs::path wanted = fs::weakly_canonical(fs::absolute(systemPath(target), error), error);
+    // Where a save under the name would write: through every link, also one whose target
+    // does not exist yet, as the save itself follows them.
+    const auto writtenPath = [&](const QString& name) {
+        std::error_code ignored;
+        const fs::path followed = textfile::detail::FollowLinks(fs::absolute(systemPath(name), ignored), ignored);
+        return fs::weakly_canonical(followed, ignored);
+    };
+    const fs::path wanted = writtenPath(target);
     struct stat wantedFile {};
     const bool exists = ::stat(systemPath(target).c_str(), &wantedFile) == 0;
     for (const QString& file : files) {
         if (file.isEmpty())
             continue;
-        std::error_code ignored;
-        if (fs::weakly_canonical(fs::absolute(systemPath(file), ignored), ignored) == wanted)
+        if (writtenPath(file) == wanted)
             return true;
         struct stat kept {};
         if (exists && ::stat(systemPath(file).c_str(), &kept) == 0 && kept.st_dev == wantedFile.st_dev &&

@@ -1,5 +1,6 @@
 // Detection and the decoding of whole files: any bytes give a text or "Invalid UTF7"; bytes
-// without a signature are UTF-8 exactly when a plain reference validator finds strict UTF-8;
+// without a signature are UTF-16 when every other byte is zero on one side, else UTF-8
+// exactly when a plain reference validator finds strict UTF-8;
 // Windows-1252 gives back the very bytes; the text, written again in the encoding it was
 // read in, reads back unchanged; and the line breaks come out as ReadTextLines needs them,
 // also where the decoder's watch let it skip the normalising pass.
@@ -15,6 +16,7 @@
 #include "textfile/encodings.h"
 #include "textfile/file_error.h"
 #include "textfile/line_breaks.h"
+#include "textfile/utf16_32.h"
 #include "textfile/utf8.h"
 #include "textfile/windows1252.h"
 
@@ -68,6 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (encoding == kUtf16Le && !text.empty() && text.front() == u'\0')
             return 0;
         written = detail::EncodeFileContent(text, encoding, true);
+    } else if (const auto order = detail::Utf16OrderWithoutSignature(bytes)) {
+        // UTF-16 without its signature, told by its zero bytes.
+        FUZZ_CHECK(text == detail::DecodeUtf16(bytes, *order));
+        return 0;
     } else {
         std::u16string utf8;
         const bool isUtf8 = detail::DecodeUtf8IfWellFormed(bytes, utf8);

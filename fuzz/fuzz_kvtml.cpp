@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const listimport::Source source = listimport::readKvtml(bytes);
         for (const listimport::Record& record : source.records)
-            for (const std::u16string& field : record.fields)
-                FUZZ_CHECK(field.size() <= size);
+            for (const listimport::Field field : record.fields)
+                FUZZ_CHECK(field.text.size() <= size);
         CheckConversions(source);
     } catch (const listimport::ImportError&) {
     }

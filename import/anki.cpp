@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -114,28 +116,40 @@ Source readAnki(std::u16string_view text, char16_t separator)
         separator = u'\t';
     source.separator = separator;
 
-    const auto keepColumns = [&](const Row& row) {
-        Row kept;
-        for (std::size_t i = 0; i < row.size(); ++i)
-            if (!notText.contains(i + 1))
-                kept.push_back(row[i]);
-        return kept;
+    // The columns that hold text, numbered again without the others.
+    const auto keptColumn = [&](std::size_t column) -> std::optional<std::size_t> {
+        if (notText.contains(column + 1))
+            return std::nullopt;
+        return column - static_cast<std::size_t>(std::distance(notText.begin(), notText.upper_bound(column)));
+    };
+    // The row's width without the columns that are no text (numbered from 1).
+    const auto keptWidth = [&](const Row& row) {
+        const auto beyond = notText.upper_bound(row.width);
+        return row.width - static_cast<std::size_t>(std::distance(notText.lower_bound(1), beyond));
     };
     if (!columnNames.empty()) {
-        const std::vector<Row> names = readDelimited(columnNames, separator);
-        if (!names.empty())
-            source.columns = keepColumns(names.front());
+        std::vector<Row> names = readDelimited(columnNames, separator);
+        if (!names.empty()) {
+            source.columns.resize(keptWidth(names.front()));
+            for (const Field name : names.front().fields)
+                if (const auto column = keptColumn(name.column))
+                    source.columns[*column] = name.text;
+        }
     }
 
     for (Row& row : readDelimited(text, separator)) {
         Record record;
-        record.fields = keepColumns(row);
-        for (std::u16string& field : record.fields)
-            field = html ? markupToText(field) : withoutSounds(field);
-        for (std::size_t i = 0; i < record.fields.size() && !record.clozeField; ++i)
-            if (hasCloze(record.fields[i]))
-                record.clozeField = i;
-        source.columns.resize(std::max(source.columns.size(), record.fields.size()));
+        for (const Field field : row.fields) {
+            const auto column = keptColumn(field.column);
+            if (!column)
+                continue;
+            const std::u16string plain = html ? markupToText(field.text) : withoutSounds(field.text);
+            if (!record.clozeField && hasCloze(plain))
+                record.clozeField = static_cast<std::uint16_t>(*column);
+            record.fields.add(*column, plain);
+        }
+        source.columns.resize(std::max(source.columns.size(), keptWidth(row)));
+        record.fields.shrink_to_fit();
         source.records.push_back(std::move(record));
     }
     return source;

@@ -39,6 +39,9 @@ struct Conversion {
 };
 
 Conversion convert(const Source& source, const ConversionChoices& choices);
+// The same for a source not needed afterwards: each record's room is given
+// back once its lines are made, so that a large source is never held twice.
+Conversion convert(Source&& source, const ConversionChoices& choices);
 
 // The lines as one list text: CR LF between them, as the editor's output.
 std::u16string listText(const std::vector<std::u16string>& lines);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
 
 #include "textfile/text_file_codec.h"
 
@@ -179,43 +180,89 @@ std::size_t clozeOpening(std::u16string_view text, std::size_t at)
 
 }  // namespace
 
-bool hasCloze(std::u16string_view text)
+namespace {
+
+struct Cloze {
+    std::size_t open;   // "{{"
+    std::size_t body;   // the answer's start
+    std::size_t close;  // "}}"
+};
+
+// The clozes that stand in no other, in their order: each opening is paired
+// with the "}}" that closes it, past the clozes inside; one never closed is text.
+std::vector<Cloze> outerClozes(std::u16string_view text)
 {
-    for (std::size_t at = text.find(u"{{"); at != std::u16string_view::npos; at = text.find(u"{{", at + 1))
-        if (clozeOpening(text, at) > 0 && text.find(u"}}", at) != std::u16string_view::npos)
-            return true;
-    return false;
+    std::vector<Cloze> open;
+    std::vector<Cloze> closed;
+    for (std::size_t at = 0; at < text.size();) {
+        if (const std::size_t opening = clozeOpening(text, at); opening > 0) {
+            open.push_back({.open = at, .body = at + opening, .close = 0});
+            at += opening;
+        } else if (!open.empty() && text.substr(at, 2) == u"}}") {
+            open.back().close = at;
+            closed.push_back(open.back());
+            open.pop_back();
+            at += 2;
+        } else {
+            ++at;
+        }
+    }
+    std::sort(closed.begin(), closed.end(), [](const Cloze& a, const Cloze& b) { return a.open < b.open; });
+    std::vector<Cloze> outer;
+    for (const Cloze& cloze : closed)
+        if (outer.empty() || cloze.open > outer.back().close)
+            outer.push_back(cloze);
+    return outer;
 }
+
+// What a cloze asks for: its answer without the hint, and each cloze inside it
+// as its own answer without its hint, since a gap holds no gap.
+std::u16string clozeAnswer(std::u16string_view body, std::size_t& hintsDropped)
+{
+    std::u16string answer;
+    std::size_t depth = 0;
+    // The depth of the cloze whose hint is being left out, while one is.
+    constexpr std::size_t kNoHint = std::u16string_view::npos;
+    std::size_t hintAt = kNoHint;
+    for (std::size_t at = 0; at < body.size();) {
+        if (const std::size_t opening = clozeOpening(body, at); opening > 0) {
+            ++depth;
+            at += opening;
+        } else if (depth > 0 && body.substr(at, 2) == u"}}") {
+            if (hintAt == depth)
+                hintAt = kNoHint;
+            --depth;
+            at += 2;
+        } else if (hintAt == kNoHint && body.substr(at, 2) == u"::") {
+            ++hintsDropped;
+            hintAt = depth;
+            at += 2;
+        } else {
+            if (hintAt == kNoHint)
+                answer.push_back(body[at]);
+            ++at;
+        }
+    }
+    return answer;
+}
+
+}  // namespace
+
+bool hasCloze(std::u16string_view text) { return !outerClozes(text).empty(); }
 
 std::u16string clozeToGaps(std::u16string_view text, std::size_t& hintsDropped)
 {
     std::u16string gapped;
     gapped.reserve(text.size());
     std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t open = text.find(u"{{", at);
-        if (open == std::u16string_view::npos) {
-            gapped.append(text.substr(at));
-            break;
-        }
-        const std::size_t opening = clozeOpening(text, open);
-        const std::size_t close = opening > 0 ? text.find(u"}}", open + opening) : std::u16string_view::npos;
-        if (close == std::u16string_view::npos) {
-            gapped.append(text.substr(at, open + 1 - at));
-            at = open + 1;
-            continue;
-        }
-        gapped.append(text.substr(at, open - at));
-        std::u16string_view answer = text.substr(open + opening, close - open - opening);
-        if (const std::size_t hint = answer.find(u"::"); hint != std::u16string_view::npos) {
-            answer = answer.substr(0, hint);
-            ++hintsDropped;
-        }
+    for (const Cloze& cloze : outerClozes(text)) {
+        gapped.append(text.substr(at, cloze.open - at));
         gapped.push_back(u'_');
-        gapped.append(answer);
+        gapped.append(clozeAnswer(text.substr(cloze.body, cloze.close - cloze.body), hintsDropped));
         gapped.push_back(u'_');
-        at = close + 2;
+        at = cloze.close + 2;
     }
+    gapped.append(text.substr(at));
     return gapped;
 }
 

@@ -9,7 +9,9 @@
 // expands no entity a document declares and fetches nothing from outside.
 namespace listimport {
 
-// Throws ImportError BrokenXml or NotKvtml.
+// A file that declares windows-1252 or ISO-8859-1 is read in it. Throws
+// ImportError: BrokenXml, also for text beside the document's element (text
+// that holds markup), NotKvtml, or TooManyColumns.
 Source readKvtml(std::string_view bytes);
 
 }  // namespace listimport

@@ -27,13 +27,15 @@ std::string_view withoutSignature(std::string_view bytes, std::string_view signa
     return bytes.starts_with(signature) ? bytes.substr(signature.size()) : bytes;
 }
 
-// The encoding the codec finds: the signature's, else UTF-8 when the bytes
-// are strict UTF-8, else Windows-1252.
+// The encoding the codec finds: the signature's, else UTF-16 when every other
+// byte is zero, else UTF-8 when the bytes are strict UTF-8, else Windows-1252.
 std::int32_t foundEncoding(std::string_view bytes)
 {
     const std::int32_t signed_ = textfile::detail::DetectEncoding(bytes.substr(0, textfile::detail::kSignatureBytes));
     if (signed_ != textfile::kAnsi)
         return signed_;
+    if (const auto order = textfile::detail::Utf16OrderWithoutSignature(bytes))
+        return *order == ByteOrder::kLittleEndian ? textfile::kUtf16Le : textfile::kUtf16Be;
     std::u16string ignored;
     return textfile::detail::DecodeUtf8IfWellFormed(bytes, ignored) ? textfile::kUtf8 : textfile::kAnsi;
 }
@@ -80,6 +82,14 @@ bool looksLikeXml(std::u16string_view text)
     return start != std::u16string_view::npos && text[start] == u'<';
 }
 
+// A file that says it is XML is read as XML only, also when it is broken.
+bool declaresXml(std::u16string_view text)
+{
+    const std::size_t start = text.find_first_not_of(u"\uFEFF \t\r\n");
+    const std::u16string_view rest = text.substr(start == std::u16string_view::npos ? text.size() : start);
+    return rest.starts_with(u"<?xml") || rest.starts_with(u"<!DOCTYPE") || rest.starts_with(u"<!doctype");
+}
+
 Source readDelimitedSource(std::u16string_view text, const ReadChoices& choices)
 {
     Source source;
@@ -92,19 +102,28 @@ Source readDelimitedSource(std::u16string_view text, const ReadChoices& choices)
     std::vector<Row> rows = readDelimited(text, source.separator);
     std::size_t width = 0;
     for (const Row& row : rows)
-        width = std::max(width, row.size());
+        width = std::max<std::size_t>(width, row.width);
     if (width < 2)
         throw ImportError(ImportError::Kind::NoSeparator, "no line holds two fields between separators");
     source.headerRow = !rows.empty() && choices.headerRow.value_or(looksLikeHeader(rows.front()));
     source.columns.resize(width);
-    std::size_t first = 0;
     if (source.headerRow) {
-        std::copy(rows.front().begin(), rows.front().end(), source.columns.begin());
-        first = 1;
+        for (const Field cell : rows.front().fields)
+            source.columns[cell.column] = cell.text;
+        rows.erase(rows.begin());
     }
-    source.records.reserve(rows.size() - first);
-    for (std::size_t i = first; i < rows.size(); ++i)
-        source.records.push_back({.fields = std::move(rows[i]), .clue = {}, .clozeField = std::nullopt});
+    // The rows are the records, not copied.
+    source.records = std::move(rows);
+    return source;
+}
+
+Source readText(std::u16string_view text, std::int32_t encoding, const ReadChoices& choices)
+{
+    if (text.empty() || looksBinary(text))
+        throw ImportError(ImportError::Kind::UnknownFormat, "the file holds no text");
+    Source source =
+        looksLikeAnki(text) ? readAnki(text, choices.separator.value_or(0)) : readDelimitedSource(text, choices);
+    source.encoding = encoding;
     return source;
 }
 
@@ -116,14 +135,22 @@ Source readSourceBytes(std::string_view bytes, const ReadChoices& choices)
         throw ImportError(ImportError::Kind::TooLarge, "the file is larger than any list");
     const std::int32_t encoding = choices.encoding.value_or(foundEncoding(bytes));
     const std::u16string text = decode(bytes, encoding);
-    if (looksLikeXml(text))
-        return readKvtml(bytes);
-    if (text.empty() || looksBinary(text))
-        throw ImportError(ImportError::Kind::UnknownFormat, "the file holds no text");
-    Source source =
-        looksLikeAnki(text) ? readAnki(text, choices.separator.value_or(0)) : readDelimitedSource(text, choices);
-    source.encoding = encoding;
-    return source;
+    if (looksLikeXml(text)) {
+        try {
+            return readKvtml(bytes);
+        } catch (const ImportError& error) {
+            // Text that begins with markup or a sign such as "<=" may still be
+            // delimited text; when it is not, the XML's fault is the reason.
+            if (error.kind() != ImportError::Kind::BrokenXml || declaresXml(text))
+                throw;
+            try {
+                return readText(text, encoding, choices);
+            } catch (const ImportError&) {
+                throw error;
+            }
+        }
+    }
+    return readText(text, encoding, choices);
 }
 
 std::string readSourceFileBytes(const std::u16string& fileName)

@@ -43,6 +43,7 @@ struct ImportTexts {
     Text hintsDropped;
     Text lookAlike;  // %1 the number, %2 the question as a round shows it
     Text noLines;
+    Text headerDropped;  // %1 the first row's cells
     // Reasons a source cannot be read.
     Text cannotImport;  // %1 the file, %2 the reason
     Text unreadable;    // %1 the system's message
@@ -53,10 +54,12 @@ struct ImportTexts {
     Text brokenXml;  // %1 the parser's message
     Text notKvtml;
     Text openQuote;
+    Text tooManyColumns;  // %1 the most columns read
     // Saving.
     Text saveTitle;
     Text keptFile;    // %1 the file
     Text sourceFile;  // %1 the file
+    Text loadedList;  // %1 the file
     Text listsFilter;
     // The command line.
     Text optionImport;
@@ -65,9 +68,12 @@ struct ImportTexts {
     Text optionColumns;
     Text optionSeparator;
     Text optionForce;
+    Text optionKeepFirstRow;
     Text sourceValue;
     Text listValue;
-    Text linesWritten;  // %1 the number, %2 the file
+    Text linesWritten;    // %1 the number, %2 the file
+    Text oneLineWritten;  // %1 the number (1), %2 the file
+    Text nothingWritten;  // %1 the file
     Text outputMissing;
     Text outputExists;  // %1 the file
     Text badAsk;        // %1 the value

@@ -15,6 +15,7 @@
 #include <stdexcept>
 
 #include "desktop/error_reporter.h"
+#include "desktop/last_list_files.h"
 #include "desktop/speaker.h"
 #include "import/delimited.h"
 #include "import/source_file.h"
@@ -286,7 +287,7 @@ void ImportDialog::reconvert()
     for (std::size_t i = 0; i < lines; ++i)
         shown << QString::fromStdU16String(result_.lines[i]);
     preview_->setPlainText(shown.join(QLatin1Char('\n')));
-    const QStringList counts = importCounts(result_, language_);
+    const QStringList counts = importCounts(source_, result_, language_);
     counts_->setText(counts.join(QLatin1Char('\n')));
     counts_->setAccessibleName(counts.join(QStringLiteral(". ")));
     import_->setEnabled(!result_.lines.empty());
@@ -335,8 +336,12 @@ void ImportDialog::importList()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString target = dialog.selectedFiles().constFirst();
+    if (result_.lines.empty())
+        throw std::runtime_error(importTexts().nothingWritten.in(language_).arg(target).toStdString());
     if (const QString forbidden = forbiddenTarget(target, sourceFile_, programFolder_, language_); !forbidden.isEmpty())
         throw std::runtime_error(forbidden.toStdString());
+    if (keptFiles_ && isOneOf(target, keptFiles_()))
+        throw std::runtime_error(importTexts().loadedList.in(language_).arg(target).toStdString());
     listimport::saveList(result_.lines, target.toStdU16String());
     savedFile_ = target;
     accept();
@@ -353,6 +358,7 @@ void ImportDialog::retranslate(Language language)
     encodingLabel_->setText(texts.encoding.in(language));
     separatorLabel_->setText(texts.separator.in(language));
     headerRow_->setText(texts.headerRow.in(language));
+    headerRow_->setAccessibleName(texts.headerRow.in(language));
     firstLabel_->setText(texts.firstColumn.in(language));
     secondLabel_->setText(texts.secondColumn.in(language));
     askLabel_->setText(texts.ask.in(language));
@@ -376,7 +382,7 @@ void ImportDialog::retranslate(Language language)
     sourceLabel_->setAccessibleName(sourceLabel_->text());
     if (!bytes_.empty()) {
         format_->setText(formatName(source_.format, language));
-        const QStringList counts = importCounts(result_, language);
+        const QStringList counts = importCounts(source_, result_, language);
         counts_->setText(counts.join(QLatin1Char('\n')));
         counts_->setAccessibleName(counts.join(QStringLiteral(". ")));
     }

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -38,6 +40,10 @@ public:
     // with the reason, in the interface language, when it cannot be imported.
     void prepare(const QString& sourceFile, Language language);
 
+    // The files no import writes over besides those of the program folder: the
+    // loaded list and the progress files, as Save Missed As has them.
+    void setKeptFiles(std::function<QStringList()> keptFiles) { keptFiles_ = std::move(keptFiles); }
+
     // The list written by the last accepted import.
     QString savedFile() const { return savedFile_; }
     // The counts as shown, one a line.
@@ -65,6 +71,7 @@ private:
     ErrorReporter& errors_;
     Speaker& speaker_;
     QString programFolder_;
+    std::function<QStringList()> keptFiles_;
     Language language_ = Language::English;
     QString sourceFile_;
     std::string bytes_;

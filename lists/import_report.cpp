@@ -31,12 +31,20 @@ bool sameFile(const QString& one, const QString& other)
 
 }  // namespace
 
-QStringList importCounts(const listimport::Conversion& result, Language language)
+QStringList importCounts(const listimport::Source& source, const listimport::Conversion& result, Language language)
 {
     const ImportTexts& texts = importTexts();
     QStringList counts;
     counts << (result.lines.empty() ? texts.noLines.in(language)
                                     : texts.linesMade.in(language).arg(result.lines.size()));
+    if (source.headerRow) {
+        QStringList cells;
+        for (const std::u16string& cell : source.columns)
+            cells << QString::fromStdU16String(cell);
+        // As the file has it; a tab shows as a blank.
+        const QChar separator = source.separator == u'\t' ? QLatin1Char(' ') : QChar(source.separator);
+        counts << texts.headerDropped.in(language).arg(cells.join(separator));
+    }
     if (const std::size_t empty = result.skippedCount(SkipReason::EmptySide))
         counts << texts.skippedEmpty.in(language).arg(empty);
     if (const std::size_t underscores = result.skippedCount(SkipReason::Underscore))
@@ -78,6 +86,9 @@ QString importFailure(const ImportError& error, const QString& fileName, Languag
             break;
         case ImportError::Kind::OpenQuote:
             reason = texts.openQuote.in(language);
+            break;
+        case ImportError::Kind::TooManyColumns:
+            reason = texts.tooManyColumns.in(language).arg(listimport::kMaxColumns);
             break;
     }
     return texts.cannotImport.in(language).arg(shownName(fileName), reason);

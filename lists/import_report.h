@@ -10,9 +10,10 @@
 namespace lernwerk {
 
 // What an import made, one sentence a line, in the interface language: the
-// lines of the new list, the entries skipped by reason, the cloze hints left
-// out and the questions that look the same. Counts of nothing are left out.
-QStringList importCounts(const listimport::Conversion& result, Language language);
+// lines of the new list, the first row taken for the columns' names, the
+// entries skipped by reason, the cloze hints left out and the questions that
+// look the same. Counts of nothing are left out.
+QStringList importCounts(const listimport::Source& source, const listimport::Conversion& result, Language language);
 
 // Why `fileName` cannot be imported, naming it.
 QString importFailure(const listimport::ImportError& error, const QString& fileName, Language language);

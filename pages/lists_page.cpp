@@ -177,8 +177,10 @@ void ListsPage::importFile(const QString& fileName)
     // Asked before the preview: the learner's work there is not in vain.
     if (!mayReplaceList())
         return;
-    if (!importDialog_)
+    if (!importDialog_) {
         importDialog_ = new ImportDialog(errors_, speaker_, programFolder_, this);
+        importDialog_->setKeptFiles(keptFiles_);
+    }
     importDialog_->prepare(fileName, language_);
     // Above the main window also where it was raised after the file came.
     QTimer::singleShot(0, importDialog_, [dialog = importDialog_] {

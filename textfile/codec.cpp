@@ -43,9 +43,15 @@ std::string_view SignatureOf(std::int32_t encoding)
 }
 
 // Lists made with today's editors are UTF-8 without a signature; a Windows-1252 text with
-// umlauts is practically never well-formed UTF-8.
+// umlauts is practically never well-formed UTF-8. UTF-16 saved without its signature holds
+// a zero in every other byte, which UTF-8 would take for U+0000 after each letter.
 std::u16string DecodeWithoutSignature(std::string_view bytes, BreakWatch* watch)
 {
+    if (const auto order = Utf16OrderWithoutSignature(bytes)) {
+        if (watch != nullptr)
+            watch->NotShown();
+        return DecodeUtf16(bytes, *order);
+    }
     std::u16string text;
     if (DecodeUtf8IfWellFormed(bytes, text, watch))
         return text;

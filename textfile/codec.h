@@ -17,7 +17,9 @@ inline constexpr std::size_t kSignatureBytes = 4;
 std::int32_t DetectEncoding(std::string_view head);
 
 // Decodes a whole file's bytes by their signature, which is not part of the text. Bytes
-// without a signature are UTF-8 when they are strict UTF-8, otherwise Windows-1252.
+// without a signature are UTF-16 when every other byte is zero on one side (Latin text
+// saved as UTF-16 without its signature), UTF-8 when they are strict UTF-8, otherwise
+// Windows-1252.
 // Throws FileError("Invalid UTF7") for a malformed UTF-7 file. A `watch` learns whether the
 // text's line breaks are all CR LF already.
 std::u16string DecodeFileContent(std::string_view bytes, BreakWatch* watch = nullptr);

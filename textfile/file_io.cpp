@@ -266,23 +266,13 @@ void SyncFolder(const fs::path& target)
         ::fsync(directory.get());
 }
 
-// The file a name stands for: a symbolic link, or a chain of them, is followed
-// to its last target, which need not exist yet (a link made before the first
-// save). A relative target is relative to the link's own folder.
 fs::path FollowLink(const std::u16string& fileName, const fs::path& name)
 {
-    fs::path current = name;
-    for (int hop = 0;; ++hop) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(current, error)) || error)
-            return current;
-        if (hop == kMostLinksFollowed)
-            CannotCreate(fileName, ELOOP);
-        const fs::path target = fs::read_symlink(current, error);
-        if (error)
-            CannotCreate(fileName, error.value());
-        current = target.is_absolute() ? target : current.parent_path() / target;
-    }
+    std::error_code error;
+    fs::path target = FollowLinks(name, error);
+    if (error)
+        CannotCreate(fileName, error.value());
+    return target;
 }
 
 std::u16string Utf16Name(const fs::path& name) { return NameFromBytes(name.native()); }
@@ -290,6 +280,26 @@ std::u16string Utf16Name(const fs::path& name) { return NameFromBytes(name.nativ
 }  // namespace
 
 std::string LocalName(std::u16string_view fileName) { return NameBytes(fileName); }
+
+fs::path FollowLinks(const fs::path& name, std::error_code& error)
+{
+    fs::path current = name;
+    for (int hop = 0;; ++hop) {
+        error.clear();
+        if (!fs::is_symlink(fs::symlink_status(current, error)) || error) {
+            error.clear();
+            return current;
+        }
+        if (hop == kMostLinksFollowed) {
+            error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+            return current;
+        }
+        const fs::path target = fs::read_symlink(current, error);
+        if (error)
+            return current;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+}
 
 std::string ReadFileStart(const std::u16string& fileName, std::size_t count)
 {

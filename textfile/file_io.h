@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // The file layer: whole-file reads under a shared lock, atomic replacement of a file, and
 // the messages of their failures.
@@ -11,6 +13,12 @@ namespace textfile::detail {
 
 // The name as UTF-8, the form the system's file functions take.
 std::string LocalName(std::u16string_view fileName);
+
+// The file a save to `name` writes: a symbolic link, or a chain of them, is followed to its
+// last target, which need not exist yet (a link made before the first save). A relative
+// target is relative to the link's own folder. When the links loop or one cannot be read,
+// `error` says why and the name reached so far is returned.
+std::filesystem::path FollowLinks(const std::filesystem::path& name, std::error_code& error);
 
 // Up to `count` bytes from the start of the file.
 std::string ReadFileStart(const std::u16string& fileName, std::size_t count);

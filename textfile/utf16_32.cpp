@@ -1,5 +1,7 @@
 #include "textfile/utf16_32.h"
 
+#include <algorithm>
+
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -106,6 +108,29 @@ void AppendUtf32(std::u16string_view text, ByteOrder order, std::string& bytes)
         start += kValueBytes;
     }
     bytes.resize(start);
+}
+
+std::optional<ByteOrder> Utf16OrderWithoutSignature(std::string_view bytes)
+{
+    // Enough text to be sure; the rest of a large file is not looked at.
+    constexpr std::size_t kLookedAt = 4096;
+    const std::string_view head = bytes.substr(0, std::min(bytes.size(), kLookedAt) & ~std::size_t{1});
+    std::size_t evenZeros = 0;
+    std::size_t oddZeros = 0;
+    for (std::size_t i = 0; i < head.size(); i += 2) {
+        evenZeros += head[i] == '\0' ? 1 : 0;
+        oddZeros += head[i + 1] == '\0' ? 1 : 0;
+    }
+    // Most units on one side zero, hardly any on the other; one unit tells nothing.
+    constexpr std::size_t kFewestUnits = 2;
+    const std::size_t units = head.size() / 2;
+    const auto most = [&](std::size_t zeros) { return units >= kFewestUnits && zeros * 2 > units; };
+    const auto hardly = [&](std::size_t zeros) { return zeros * 20 <= units; };
+    if (most(oddZeros) && hardly(evenZeros))
+        return ByteOrder::kLittleEndian;
+    if (most(evenZeros) && hardly(oddZeros))
+        return ByteOrder::kBigEndian;
+    return std::nullopt;
 }
 
 }  // namespace textfile::detail

@@ -159,6 +159,89 @@ const Case kKvtml[] = {
      {u"tree - _Baum_", u"Baum - _tree_", u"leaf - _Blatt (Pflanze)_", u"Blatt (Pflanze) - _leaf_"}},
 };
 
+// Text that was once taken for something else, or split in the wrong place.
+const Case kAsWritten[] = {
+    {"a comparison sign at the start is no XML",
+     "<=;kleiner oder gleich\n>=;gr\xC3\xB6\xC3\x9F"
+     "er oder gleich\n",
+     {},
+     kAskSecond,
+     Format::Delimited,
+     {u"<= - _kleiner oder gleich_", u">= - _größer oder gleich_"}},
+    {"markup in a field with the separator given",
+     "<b>fett</b>;bold\n<i>kursiv</i>;italic\n",
+     {.separator = u';'},
+     kAskSecond,
+     Format::Delimited,
+     {u"<b>fett</b> - _bold_", u"<i>kursiv</i> - _italic_"}},
+    {"quotation marks inside a field that is not quoted",
+     "Er sagte \"Hallo\";He said \"hello\"\nHund;dog\n",
+     {},
+     kAskSecond,
+     Format::Delimited,
+     {u"Er sagte \"Hallo\" - _He said \"hello\"_", u"Hund - _dog_"}},
+    {"UTF-16 little-endian without a signature",
+     utf16le(u"Hund;dog\r\nStra\u00DFe;street\r\n").substr(2),
+     {},
+     kAskSecond,
+     Format::Delimited,
+     {u"Hund - _dog_", u"Straße - _street_"}},
+    {"UTF-16 big-endian without a signature",
+     std::string("\0H\0u\0n\0d\0\t\0d\0o\0g\0\r\0\n", 20),
+     {},
+     kAskSecond,
+     Format::Delimited,
+     {u"Hund - _dog_"}},
+    {"an Anki separator beyond ASCII",
+     "#separator:\xC2\xA7\nHund\xC2\xA7"
+     "dog\nStra\xC3\x9F"
+     "e\xC2\xA7street\n",
+     {},
+     kAskSecond,
+     Format::Anki,
+     {u"Hund - _dog_", u"Straße - _street_"}},
+    {"a cloze inside a cloze",
+     "#separator:tab\n#html:false\nA {{c1::x {{c2::y::hint}} z}} B\tExtra\n",
+     {},
+     kAskSecond,
+     Format::Anki,
+     {u"A _x y z_ B"},
+     0,
+     0,
+     1},
+    {"clozes nested ten thousand deep",
+     [] {
+         std::string text = "#separator:tab\n";
+         for (int depth = 0; depth < 10000; ++depth)
+             text += "{{c1::";
+         text += "x";
+         for (int depth = 0; depth < 10000; ++depth)
+             text += "}}";
+         return text + "\tExtra\n";
+     }(),
+     {},
+     kAskSecond,
+     Format::Anki,
+     {u"_x_"}},
+    {"kvtml declaring Windows-1252",
+     "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<kvtml version=\"2.0\"><entries><entry>"
+     "<translation id=\"0\"><text>Stra\xDF"
+     "e \x80uro</text></translation>"
+     "<translation id=\"1\"><text>street euro</text></translation></entry></entries></kvtml>\n",
+     {},
+     kAskSecond,
+     Format::Kvtml2,
+     {u"Straße €uro - _street euro_"}},
+    {"kvtml declaring ISO-8859-1",
+     "<?xml version='1.0' encoding='ISO-8859-1'?>\n<kvtml version=\"2.0\"><entries><entry>"
+     "<translation id=\"0\"><text>K\xE4se</text></translation>"
+     "<translation id=\"1\"><text>cheese</text></translation></entry></entries></kvtml>\n",
+     {},
+     kAskSecond,
+     Format::Kvtml2,
+     {u"Käse - _cheese_"}},
+};
+
 class FormatsTest : public TempFolderTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(FormatsTest, ReadsAndConvertsAsTheEditorWould)
@@ -178,6 +261,7 @@ TEST_P(FormatsTest, ReadsAndConvertsAsTheEditorWould)
 INSTANTIATE_TEST_SUITE_P(Delimited, FormatsTest, ::testing::ValuesIn(kDelimited));
 INSTANTIATE_TEST_SUITE_P(Anki, FormatsTest, ::testing::ValuesIn(kAnki));
 INSTANTIATE_TEST_SUITE_P(Kvtml, FormatsTest, ::testing::ValuesIn(kKvtml));
+INSTANTIATE_TEST_SUITE_P(AsWritten, FormatsTest, ::testing::ValuesIn(kAsWritten));
 
 TEST(SourceDetails, FindsSeparatorLanguagesAndLookAlikes)
 {

@@ -43,6 +43,17 @@ const Hostile kHostile[] = {
     {"a quotation mark never closed", "Hund,dog\n\"Katze,cat\nMaus,mouse\n", true, ImportError::Kind::OpenQuote},
     {"one column only", "Hund\nKatze\n", true, ImportError::Kind::NoSeparator},
     {"empty file", "", true, ImportError::Kind::UnknownFormat},
+    {"a line of more columns than any list", "a" + std::string(300, ';') + "b\n", true,
+     ImportError::Kind::TooManyColumns},
+    {"kvtml of more languages than any list",
+     [] {
+         std::string text = "<kvtml version=\"2.0\"><identifiers>";
+         for (int id = 0; id < 300; ++id)
+             text += "<identifier id=\"" + std::to_string(id) + "\"/>";
+         return text + "</identifiers><entries/></kvtml>";
+     }(),
+     true, ImportError::Kind::TooManyColumns},
+    {"markup beside text with no separator", "<b>fett</b> und mehr\n", true, ImportError::Kind::BrokenXml},
 };
 
 class HostileInputTest : public TempFolderTest, public ::testing::WithParamInterface<Hostile> {};

@@ -71,6 +71,35 @@ TEST_F(AnsiFiles, WithoutSignatureWellFormedUtf8WinsOverWindows1252)
     }
 }
 
+// UTF-16 saved without its signature: every other byte is zero, which strict UTF-8 would
+// read as U+0000 after each letter (a list field then shows its first letter only).
+TEST_F(AnsiFiles, WithoutSignatureUtf16IsToldByItsZeroBytes)
+{
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::u16string text;
+        // What the line layer reads, which ends the text at U+0000.
+        std::u16string lines;
+    } cases[] = {
+        {"little-endian", Hex("48 00 75 00 6E 00 64 00 20 00 2D 00 20 00 5F 00 64 00 6F 00 67 00 5F 00"),
+         u"Hund - _dog_", u"Hund - _dog_"},
+        {"big-endian", Hex("00 48 00 75 00 6E 00 64 00 0D 00 0A 00 DF"), u"Hund\r\nß", u"Hund\r\nß"},
+        {"little-endian beyond Latin-1", Hex("48 00 AC 20 61 00 62 00"), u"H€ab", u"H€ab"},
+        {"an odd last byte", Hex("48 00 69 00 21"), u"Hi", u"Hi"},
+        {"one zero byte in UTF-8 text", std::string("Hund\0 - _dog_", 13), std::u16string(u"Hund\0 - _dog_", 13),
+         u"Hund"},
+        {"one unit only", std::string("\0\n", 2), std::u16string(u"\0\n", 2), u""},
+        {"zeros on both sides", Hex("00 00 00 00"), std::u16string(4, u'\0'), u""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes("f.txt", c.bytes);
+        EXPECT_EQ(Units(textfile::ReadTextFile(Name("f.txt"))), Units(c.text));
+        EXPECT_EQ(Units(textfile::ReadTextLines(Name("f.txt"))), Units(c.lines));
+    }
+}
+
 // Only strict UTF-8 counts: overlong forms, encoded surrogates, values above U+10FFFF and
 // cut sequences make the file Windows-1252, read byte for byte.
 TEST_F(AnsiFiles, WithoutSignatureOnlyStrictUtf8IsUtf8)

@@ -1,4 +1,6 @@
+#include <QCheckBox>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "desktop/speaker.h"
@@ -86,14 +88,19 @@ TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndImportLoadsTheNewList)
                                  .arg(source);
     const QString asked = day + QStringLiteral(" - _lunes_\n") + day + QStringLiteral(" - _martes_\nHund - _perro_");
     const QString askedCounts = QStringLiteral(
-                                    "Lines of the new list: 3\nSkipped because a side is empty: 1\n"
+                                    "Lines of the new list: 3\n"
+                                    "The first row names the columns and is not imported: Spanisch;Deutsch\n"
+                                    "Skipped because a side is empty: 1\n"
                                     "2 questions look the same: ") +
                                 day + QStringLiteral(" - _____");
     const Seen expected[] = {
         {QStringLiteral("Windows-1252"), QStringLiteral("Semicolon ;"),
          QStringLiteral("lunes - _") + day + QStringLiteral("_\nmartes - _") + day +
              QStringLiteral("_\nperro - _Hund_"),
-         QStringLiteral("Lines of the new list: 3\nSkipped because a side is empty: 1"), true},
+         QStringLiteral("Lines of the new list: 3\n"
+                        "The first row names the columns and is not imported: Spanisch;Deutsch\n"
+                        "Skipped because a side is empty: 1"),
+         true},
         {QStringLiteral("Windows-1252"), QStringLiteral("Semicolon ;"), asked, askedCounts, true},
         {QStringLiteral("Windows-1252"), QStringLiteral("Comma ,"), QString(), notSplit, false},
         {QStringLiteral("Windows-1252"), QStringLiteral("Semicolon ;"), asked, askedCounts, true},
@@ -107,7 +114,9 @@ TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndImportLoadsTheNewList)
         EXPECT_EQ(seen[i].counts, expected[i].counts);
         EXPECT_EQ(seen[i].importable, expected[i].importable);
     }
-    EXPECT_TRUE(spoken.contains(QStringLiteral("Lines of the new list: 3. Skipped because a side is empty: 1")))
+    EXPECT_TRUE(
+        spoken.contains(QStringLiteral("Lines of the new list: 3. The first row names the columns and is not "
+                                       "imported: Spanisch;Deutsch. Skipped because a side is empty: 1")))
         << spoken.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(spoken.contains(notSplit)) << "a change is said at once";
     EXPECT_EQ(readFile(target), QByteArray("Es un d\xED"
@@ -134,6 +143,89 @@ TEST_F(ImportDialogTest, PreviewFollowsTheChoicesAndImportLoadsTheNewList)
     QCoreApplication::processEvents();
     EXPECT_EQ(nextChoices, QStringLiteral("Column 1|Column 2|the second side|eins - _one_"));
     EXPECT_EQ(text("Memo1"), asked) << "a cancelled import changes nothing";
+}
+
+// Save Missed As never replaces the loaded list; neither does the import, also
+// when the file dialog's own question to replace it was answered Yes.
+TEST_F(ImportDialogTest, NeverSavesOverTheLoadedList)
+{
+    startProgram();
+    mainWindow().show();
+    const QString loaded = workingDir.filePath(QStringLiteral("Geladen.txt"));
+    writeFile(loaded, "Hund - _dog_\r\n");
+    mainWindow().openListFile(loaded);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(find<QLabel>("aktuelleliste")->text(), loaded);
+    const QString source = workingDir.filePath(QStringLiteral("Neu.csv"));
+    writeFile(source, "Katze;cat\r\n");
+
+    auto* replace = new QTimer;
+    QObject::connect(replace, &QTimer::timeout, [replace] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            replace->stop();
+            replace->deleteLater();
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    whenPreviewOpens([&](QWidget* dialog) {
+        answerFileDialog(loaded);
+        replace->start(0);
+        in<QPushButton>(dialog, "importAccept")->click();
+        in<QPushButton>(dialog, "importCancel")->click();
+    });
+    mainWindow().openListFile(source);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(errors,
+              QStringList(QStringLiteral("\"%1\" is the list loaded; the new list is not saved there.").arg(loaded)));
+    EXPECT_EQ(readFile(loaded), QByteArray("Hund - _dog_\r\n"));
+    EXPECT_EQ(find<QLabel>("aktuelleliste")->text(), loaded);
+}
+
+// The first row taken for the columns' names is named, and kept when the box
+// is cleared; a file that gives no line cannot be imported.
+TEST_F(ImportDialogTest, NamesTheFirstRowAndImportsNothingEmpty)
+{
+    startProgram();
+    mainWindow().show();
+    const QString named = workingDir.filePath(QStringLiteral("Sprachen.csv"));
+    writeFile(named, "Sprache;language\r\nHund;dog\r\n");
+    const QString underscores = workingDir.filePath(QStringLiteral("Striche.csv"));
+    writeFile(underscores, "a_b;x\r\nc_d;y\r\n");
+    QStringList seen;
+    const auto look = [&](QWidget* dialog) {
+        seen << in<QPlainTextEdit>(dialog, "importPreview")->toPlainText() + QLatin1Char('|') +
+                    in<QLabel>(dialog, "importCounts")->text() + QLatin1Char('|') +
+                    (in<QPushButton>(dialog, "importAccept")->isEnabled() ? QStringLiteral("importable")
+                                                                          : QStringLiteral("not importable"));
+    };
+    QString boxName;
+    whenPreviewOpens([&](QWidget* dialog) {
+        look(dialog);
+        auto* box = in<QCheckBox>(dialog, "importHeaderRow");
+        boxName = box->accessibleName();
+        box->setChecked(false);
+        look(dialog);
+        in<QPushButton>(dialog, "importCancel")->click();
+    });
+    mainWindow().openListFile(named);
+    QCoreApplication::processEvents();
+    whenPreviewOpens([&](QWidget* dialog) {
+        look(dialog);
+        in<QPushButton>(dialog, "importCancel")->click();
+    });
+    mainWindow().openListFile(underscores);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(boxName, QStringLiteral("First row names the columns"));
+    EXPECT_EQ(seen, (QStringList{
+                        QStringLiteral("Hund - _dog_|Lines of the new list: 1\nThe first row names the columns and is "
+                                       "not imported: Sprache;language|importable"),
+                        QStringLiteral("Sprache - _language_\nHund - _dog_|Lines of the new list: 2|importable"),
+                        QStringLiteral("|This file gives no line.\nSkipped because a field holds an underscore, which "
+                                       "a list cannot write: 2|not importable"),
+                    }));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include "desktop/last_list_files.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include "program_fixture.h"
 
@@ -59,6 +62,46 @@ TEST(LastListFolder, UserDataFolderFollowsTheXdgRules)
                   QString::fromLatin1(rule.folder))
             << rule.xdgDataHome << " | " << rule.home << " | " << rule.accountHome;
     }
+}
+
+// Every save (the editor's, Save Missed, the import) asks whether its target is
+// a kept file; a link leads where the save would write, also before its target exists.
+TEST(LastListFolder, KeptFilesAreFoundThroughLinksThatLeadNowhereYet)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto at = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    const auto link = [&](const char* target, const char* name) {
+        ASSERT_TRUE(QFile::link(QString::fromLatin1(target), at(name))) << name;
+    };
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("kept/lists")));
+    const QStringList kept = keptFiles(at("kept"));
+    link((dir.path() + QStringLiteral("/kept/progress.sqlite-wal")).toUtf8().constData(), "absolute");
+    link("kept/progress.sqlite-shm", "relative");
+    link("relative", "chain");
+    link("kept", "folder");
+    link("../LastQuestionnaire.txt", "kept/lists/up");
+    link("folder/lists/up", "through-folder");
+    link("loop-b", "loop-a");
+    link("loop-a", "loop-b");
+    link("kept/other.txt", "elsewhere");
+    const struct {
+        const char* name;
+        bool kept;
+    } targets[] = {
+        {"kept/progress.sqlite", true},
+        {"kept/LetzteFrageliste.txt", true},
+        {"absolute", true},
+        {"relative", true},
+        {"chain", true},
+        {"through-folder", true},
+        {"folder/progress.sqlite", true},
+        {"elsewhere", false},
+        {"loop-a", false},
+        {"kept/other.txt", false},
+    };
+    for (const auto& target : targets)
+        EXPECT_EQ(isOneOf(at(target.name), kept), target.kept) << target.name;
 }
 
 class LastListFolderProgramTest : public ProgramTest {};

@@ -218,8 +218,11 @@ TEST_F(ProgressTest, RepeatMissedAndSaveMissedAs)
     const QString store = QString::fromStdString(storePath().string());
     const QString link = workingDir.filePath(QStringLiteral("fortschritt.txt"));
     QFile::link(store, link);
+    // A link whose target does not exist yet leads there all the same.
+    const QString dangling = workingDir.filePath(QStringLiteral("letzte.txt"));
+    QFile::link(lastList, dangling);
     const auto reviews = mainWindow().progress().store()->review_count();
-    for (const QString& keptFile : {listFile, lastList, store, store + QStringLiteral("-wal"), link}) {
+    for (const QString& keptFile : {listFile, lastList, store, store + QStringLiteral("-wal"), link, dangling}) {
         answerFileDialog(keptFile);
         trigger("saveMissed");
         ASSERT_EQ(errors.size(), 1);
