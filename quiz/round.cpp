@@ -96,7 +96,8 @@ bool Round::hint()
     if (!hinted)
         return false;
     ++state_.round_hints;
-    const Gap& gap = find_gaps(state_.asked_line)[*hinted];
+    const auto gaps = find_gaps(state_.asked_line);
+    const Gap& gap = gaps[*hinted];
     const std::u16string_view revealed =
         gap.text.substr(0, std::min(state_.shown_gaps[*hinted].revealed, gap.text.size()));
     view_.show_hint(show_question(question_pieces(state_.asked_line, state_.shown_gaps)), revealed);
