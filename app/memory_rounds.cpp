@@ -2,12 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
-#include <QTextBlock>
 #include <QTimer>
 
 #include "app/progress_recorder.h"
@@ -15,16 +13,11 @@
 #include "lang/glance_texts.h"
 #include "lang/lists_texts.h"
 #include "lang/progress_texts.h"
-#include "memory/kept_round.h"
 #include "memory/list_questions.h"
-#include "memory/question_key.h"
-#include "memory/round_choice.h"
 #include "pages/lists_page.h"
 #include "pages/progress_page.h"
-#include "quiz/status_tally.h"
 #include "textfile/file_names.h"
 #include "textfile/text_lines.h"
-#include "widgets/status_column.h"
 
 namespace lernwerk {
 
@@ -41,11 +34,9 @@ MemoryRounds::MemoryRounds(ProgressRecorder& progress, ListsPage& lists, quiz::R
       progress_(progress),
       listField_(*lists.questionField()),
       statusColumn_(*lists.statusField()),
-      wholeList_(listField_, statusColumn_, view),
-      statusField_(*lists.statusField()),
+      session_(listField_, statusColumn_, view, progress),
       view_(view),
       language_(language),
-      chosen_(std::make_unique<quiz::Round>(chosenQuestions_, chosenStatus_, view)),
       recount_(new QTimer(this)),
       dialogs_(window, language)
 {
@@ -63,188 +54,42 @@ void MemoryRounds::setActions(Actions actions)
     refresh();
 }
 
-quiz::Round& MemoryRounds::active()
-{
-    switch (active_) {
-        case Active::Chosen:
-            return *chosen_;
-        case Active::GapWholeList:
-            return *gapRound_;
-        case Active::WholeList:
-            break;
-    }
-    return wholeList_;
-}
-
-const quiz::Round& MemoryRounds::active() const { return const_cast<MemoryRounds*>(this)->active(); }
-
-void MemoryRounds::makeGapRound(quiz::GapMode mode)
-{
-    gapRound_.reset();
-    gapItems_ = std::make_unique<quiz::GapItems>(listField_, statusColumn_, mode);
-    gapRound_ = std::make_unique<quiz::Round>(*gapItems_, *gapItems_, view_);
-    gapRound_->set_hint_counts_wrong(hintCountsWrong_);
-    active_ = Active::GapWholeList;
-}
-
 void MemoryRounds::startWholeList()
 {
-    if (gapMode_ == quiz::GapMode::AllAtOnce)
-        active_ = Active::WholeList;
-    else
-        makeGapRound(gapMode_);
-    beginRound();
-    active().restart();
-    progress_.writeMarking({}, active().state(), false);
+    session_.start_whole_list();
     updateMissedEntries();
     refresh();
 }
 
-void MemoryRounds::beginRound()
-{
-    memory::OpenRound round = openRound(false);
-    round.started_ms = QDateTime::currentMSecsSinceEpoch();
-    round.updated_ms = round.started_ms;
-    round.reviewed.clear();
-    round.missed.clear();
-    round.tallies = {};
-    round.current = round.last = 0;
-    switch (active_) {
-        case Active::Chosen:
-            round.tallies.questions = static_cast<std::int32_t>(chosenQuestions_.lines.size());
-            break;
-        case Active::GapWholeList:
-            round.tallies.questions = gapItems_->count();
-            break;
-        case Active::WholeList: {
-            // The round removes the empty lines when it starts, and every entry is "0" then.
-            const auto lines = listLines();
-            round.tallies.questions = static_cast<std::int32_t>(
-                std::count_if(lines.begin(), lines.end(), [](const auto& l) { return !l.empty(); }));
-            break;
-        }
-    }
-    round.status_count = round.tallies.questions;
-    round.status.clear();
-    progress_.roundStarted(round);
-}
-
-void MemoryRounds::reveal() { active().reveal(); }
-
-void MemoryRounds::hint()
-{
-    if (active().hint())
-        progress_.hintGiven(active().state());
-}
-
-void MemoryRounds::setHintCountsWrong(bool on)
-{
-    hintCountsWrong_ = on;
-    wholeList_.set_hint_counts_wrong(on);
-    chosen_->set_hint_counts_wrong(on);
-    if (gapRound_)
-        gapRound_->set_hint_counts_wrong(on);
-}
+void MemoryRounds::hint() { session_.hint(); }
 
 void MemoryRounds::mark(quiz::Marking marking)
 {
-    quiz::Round& round = active();
-    // The question as it was asked: the list may have been edited since.
-    const int shown = round.state().last_index;
-    const std::u16string asked = round.state().asked_line;
-    int listIndex = shown;
-    if (active_ == Active::Chosen)
-        listIndex = shown >= 0 && shown < static_cast<int>(chosenLines_.size())
-                        ? chosenLines_[static_cast<std::size_t>(shown)]
-                        : -1;
-    else if (active_ == Active::GapWholeList)
-        listIndex = gapItems_->line_of(shown);
-    // A chosen line no longer in the list keeps its place after the list's lines.
-    if (listIndex < 0)
-        listIndex = listField_.count() + std::max(shown, 0);
-    // A question of one gap is known by its line and the gap's number.
-    const auto gap = round.state().asked_gap;
-    const std::u16string question = gap ? quiz::gap_question(asked, *gap) : asked;
-    memory::MarkingRecord record;
-    // "Correct" after a hint: counted as "Wrong" when the learner chose so, else remembered as hard.
-    const bool hinted = round.state().question_hints > 0;
-    progress_.marked(listIndex, asked, question, round.counted(marking), hinted, record);
     countedDay_.reset();
-    if (round.counted(marking) == quiz::Marking::Correct)
-        record.status_entry = {{shown, std::u16string(quiz::kCorrectEntry)}};
-    pendingMarking_ = std::move(record);
-    stepping_ = true;
-    endedInStep_ = false;
-    round.step(marking);
-    stepping_ = false;
-    // When the step ended the round, the marking was written with its end already.
-    if (pendingMarking_)
-        progress_.writeMarking(std::move(*pendingMarking_), round.state(), false);
-    pendingMarking_.reset();
+    const bool ended = session_.mark(marking);
     updateMissedEntries();
-    if (endedInStep_)
+    if (ended)
         refresh();
 }
 
 void MemoryRounds::finished()
 {
-    if (stepping_) {
-        // The marking that ended it is written with the end, before anything counts anew.
-        endedInStep_ = true;
-        if (pendingMarking_)
-            progress_.writeMarking(std::move(*pendingMarking_), active().state(), true);
-        pendingMarking_.reset();
-        return;
-    }
-    progress_.roundFinished(active().state());
-    refresh();
-}
-
-MemoryRounds::Questions MemoryRounds::listQuestions() const
-{
-    std::vector<std::pair<int, std::u16string>> lines;
-    const int count = listField_.count();
-    for (int i = 0; i < count; ++i)
-        lines.emplace_back(i, listField_.line(i));
-    return memory::list_questions(lines, gapMode_);
-}
-
-MemoryRounds::Questions MemoryRounds::dueQuestions()
-{
-    memory::ReviewStore* store = progress_.store();
-    if (!store)
-        return {};
-    try {
-        return memory::due_questions(*store, listQuestions(), memory::today());
-    } catch (const memory::StoreError&) {
-        return {};  // counted as none; the next write names the problem
-    }
+    if (session_.ended())
+        refresh();
 }
 
 void MemoryRounds::startChosen(const Questions& questions)
 {
     if (questions.empty())
         return;
-    chosenQuestions_.lines.clear();
-    chosenQuestions_.gaps.clear();
-    chosenQuestions_.mode = gapMode_;
-    chosenLines_.clear();
-    for (const memory::ListQuestion& question : questions) {
-        chosenLines_.push_back(question.index);
-        chosenQuestions_.lines.push_back(question.line);
-        chosenQuestions_.gaps.push_back(question.gap);
-    }
-    active_ = Active::Chosen;
-    beginRound();
-    chosen_->restart();
-    progress_.writeMarking({}, chosen_->state(), false);
+    session_.start_chosen(questions);
     updateMissedEntries();
     refresh();
 }
 
 void MemoryRounds::startDue()
 {
-    const Questions due = dueQuestions();
+    const Questions due = session_.due_questions();
     if (due.empty()) {
         emit told(nothingDueSentence());
         return;
@@ -256,20 +101,19 @@ void MemoryRounds::startDue()
 
 void MemoryRounds::startMissed()
 {
-    const auto& missed = progress_.missedLines();
-    if (missed.empty()) {
+    if (session_.missed().empty()) {
         emit told(glanceTexts().nothingMissed.in(language_.current()));
         return;
     }
     if (!mayReplaceRound())
         return;
     // A copy, before the round about to begin clears the missed lines of the last one.
-    startChosen(memory::list_questions({missed.begin(), missed.end()}, gapMode_));
+    startChosen(session_.missed_questions());
 }
 
 bool MemoryRounds::mayReplaceRound()
 {
-    if (!progress_.inRound() || !progress_.anyMarked())
+    if (!session_.has_markings())
         return true;
     return dialogs_.confirmReplaceRound(QString::fromStdU16String(active().state().result_line));
 }
@@ -285,7 +129,7 @@ QStringList MemoryRounds::keptFiles() const
 
 void MemoryRounds::saveMissed()
 {
-    const auto& missed = progress_.missedLines();
+    const auto& missed = session_.missed();
     if (missed.empty())
         return;
     const Language language = language_.current();
@@ -325,42 +169,6 @@ std::vector<std::u16string> MemoryRounds::listLines() const
     return lines;
 }
 
-std::optional<memory::OpenRound> MemoryRounds::keptRoundForList()
-{
-    memory::ReviewStore* store = progress_.storeIfOpen();
-    if (!store || progress_.inRound())
-        return std::nullopt;
-    try {
-        auto kept = progress_.keptRound();
-        if (!kept || kept->finished)
-            return std::nullopt;
-        const auto lines = listLines();
-        if (kept->list_key != memory::list_key(lines.data(), lines.size()))
-            return std::nullopt;
-        // Of this list's questions, but with counts it cannot have: nothing is made of them.
-        const auto nonEmpty = static_cast<std::int32_t>(
-            std::count_if(lines.begin(), lines.end(), [](const auto& l) { return !l.empty(); }));
-        std::int32_t questions = nonEmpty;
-        std::int32_t entries = std::max(nonEmpty, static_cast<std::int32_t>(lines.size()));
-        if (!kept->chosen.empty()) {
-            questions = entries = static_cast<std::int32_t>(kept->chosen.size());
-        } else if (kept->gap_mode != quiz::GapMode::AllAtOnce) {
-            std::vector<std::pair<int, std::u16string>> numbered;
-            for (std::size_t i = 0; i < lines.size(); ++i)
-                if (!lines[i].empty())
-                    numbered.emplace_back(static_cast<int>(i), lines[i]);
-            questions = entries = static_cast<std::int32_t>(memory::list_questions(numbered, kept->gap_mode).size());
-        }
-        if (!memory::fits(*kept, questions, entries)) {
-            progress_.dropKeptRound();
-            return std::nullopt;
-        }
-        return kept;
-    } catch (const memory::StoreError&) {
-        return std::nullopt;
-    }
-}
-
 void MemoryRounds::forgetList()
 {
     std::vector<std::u16string> lines = listLines();
@@ -385,7 +193,7 @@ void MemoryRounds::drawProgress(ProgressPage& page)
 {
     // The questions as Review Due counts them: each once, its gaps alone when they are asked so.
     std::vector<std::u16string> questions;
-    for (const memory::ListQuestion& question : listQuestions())
+    for (const memory::ListQuestion& question : session_.list_questions())
         questions.push_back(question.text);
     try {
         page.update(progress_.store(), questions, memory::today());
@@ -395,134 +203,23 @@ void MemoryRounds::drawProgress(ProgressPage& page)
     }
 }
 
-memory::OpenRound MemoryRounds::openRound(bool status) const
-{
-    const quiz::RoundState& state = active().state();
-    memory::OpenRound round;
-    const auto lines = listLines();
-    round.list_key = memory::list_key(lines.data(), lines.size());
-    round.list_name = view_.list_name();
-    round.started_ms = progress_.roundStartedMs();
-    round.updated_ms = QDateTime::currentMSecsSinceEpoch();
-    round.tallies = state.tallies;
-    round.current = state.cur_index;
-    round.last = state.last_index;
-    round.question_hints = state.question_hints;
-    round.round_hints = state.round_hints;
-    // The status of questions of one gap each: done or not.
-    const auto itemStatus = [&round, status](const quiz::StatusTally& tally) {
-        round.status_count = tally.size();
-        if (status)
-            for (int i = 0; i < tally.size(); ++i)
-                if (tally.kind(i) == quiz::EntryKind::Correct)
-                    round.status[i] = std::u16string(quiz::kCorrectEntry);
-    };
-    if (active_ == Active::Chosen) {
-        round.gap_mode = chosenQuestions_.mode;
-        for (std::size_t i = 0; i < chosenQuestions_.lines.size(); ++i) {
-            const auto gap = chosenQuestions_.gap(static_cast<int>(i));
-            round.chosen.push_back(gap ? quiz::gap_question(chosenQuestions_.lines[i], *gap)
-                                       : chosenQuestions_.lines[i]);
-        }
-        itemStatus(chosenStatus_.column);
-    } else if (active_ == Active::GapWholeList) {
-        round.gap_mode = gapMode_;
-        itemStatus(gapItems_->tally());
-    } else if (status) {
-        int place = 0;
-        for (QTextBlock block = statusField_.document()->begin(); block.isValid(); block = block.next(), ++place)
-            if (block.text() != QLatin1String("0"))
-                round.status[place] = block.text().toStdU16String();
-        round.status_count = place;
-    }
-    round.reviewed = progress_.marks().reviewed();
-    round.missed = progress_.missedLines();
-    return round;
-}
-
-void MemoryRounds::keepOpenRound(bool listSaved)
-{
-    if (!progress_.recording() || !progress_.inRound() || !progress_.storeIfOpen())
-        return;
-    // Written whole once more, for what the markings do not show (a status entry typed by hand).
-    memory::OpenRound round = openRound(true);
-    // Kept under the list as the next run finds it: edits not saved with the list are gone then.
-    if (!listSaved)
-        round.list_key = progress_.roundListKey();
-    progress_.keepRound(round);
-}
+void MemoryRounds::keepOpenRound(bool listSaved) { session_.keep(listSaved); }
 
 bool MemoryRounds::mayLoadOtherList()
 {
     // Nothing marked yet: nothing to lose.
-    if (!active().running() || active().state().tallies.trials <= 0)
+    if (!session_.has_markings())
         return true;
     return dialogs_.confirmEndRoundForList(QString::fromStdU16String(active().state().result_line));
 }
 
-void MemoryRounds::otherListLoading() { active().stop(); }
+void MemoryRounds::otherListLoading() { session_.stop(); }
 
 void MemoryRounds::continueRound()
 {
     progress_.open();
-    auto kept = keptRoundForList();
-    if (!kept)
-        return;
-    quiz::RoundState state;
-    state.tallies = kept->tallies;
-    state.cur_index = kept->current;
-    state.last_index = kept->last;
-    state.question_hints = kept->question_hints;
-    state.round_hints = kept->round_hints;
-    progress_.roundResumed(*kept);
-    if (kept->chosen.empty() && kept->gap_mode == quiz::GapMode::AllAtOnce) {
-        active_ = Active::WholeList;
-        // As when the round began: its status column stands beside the list without its empty lines.
-        listField_.remove_empty_lines();
-        QStringList entries;
-        for (int i = 0; i < kept->status_count; ++i) {
-            const auto entry = kept->status.find(i);
-            entries << (entry == kept->status.end() ? QStringLiteral("0") : QString::fromStdU16String(entry->second));
-        }
-        statusField_.setPlainText(entries.join(QLatin1Char('\n')));
-        wholeList_.resume(state);
-    } else if (kept->chosen.empty()) {
-        // The whole list, one gap each: the gaps done are marked again, and with them their lines.
-        listField_.remove_empty_lines();
-        makeGapRound(kept->gap_mode);
-        gapItems_->reset(gapItems_->count());
-        for (const auto& [place, entry] : kept->status)
-            if (quiz::kind_of(entry) == quiz::EntryKind::Correct)
-                gapItems_->mark_correct(place);
-        gapRound_->resume(state);
-    } else {
-        active_ = Active::Chosen;
-        // Each chosen line's place in the list, for the order of the missed lines.
-        const auto lines = listLines();
-        std::map<std::int64_t, int> places;
-        for (int i = static_cast<int>(lines.size()) - 1; i >= 0; --i)
-            places[memory::question_key(lines[static_cast<std::size_t>(i)])] = i;
-        chosenQuestions_.lines.clear();
-        chosenQuestions_.gaps.clear();
-        chosenQuestions_.mode = kept->gap_mode;
-        chosenLines_.clear();
-        // A line no longer in the list (the file changed since the lines were missed) keeps
-        // its place after the list's lines.
-        int gone = static_cast<int>(lines.size());
-        for (const auto& question : kept->chosen) {
-            auto [line, gap] = quiz::split_gap_question(question);
-            const auto place = places.find(memory::question_key(line));
-            chosenLines_.push_back(place == places.end() ? gone++ : place->second);
-            chosenQuestions_.lines.push_back(std::move(line));
-            chosenQuestions_.gaps.push_back(gap);
-        }
-        chosenStatus_.column.reset(static_cast<int>(kept->chosen.size()));
-        for (const auto& [place, entry] : kept->status)
-            chosenStatus_.column.set(place, entry);
-        chosen_->resume(state);
-    }
-    progress_.writeMarking({}, active().state(), false);
-    refresh();
+    if (session_.continue_round())
+        refresh();
 }
 
 void MemoryRounds::refresh()
@@ -535,7 +232,7 @@ void MemoryRounds::refresh()
     countedDay_ = day;
     dueCount_ = counted_ ? counted_->today_total() : 0;
     if (actions_.continueRound)
-        actions_.continueRound->setEnabled(keptRoundForList().has_value());
+        actions_.continueRound->setEnabled(session_.kept_round().has_value());
     retranslate(language_.current());
     updateMissedEntries();
     emit countsChanged();
@@ -558,7 +255,7 @@ void MemoryRounds::retranslate(Language language)
 
 void MemoryRounds::updateMissedEntries()
 {
-    const bool any = !progress_.missedLines().empty();
+    const bool any = !session_.missed().empty();
     for (QAction* action : {actions_.repeatMissed, actions_.saveMissed})
         if (action)
             action->setEnabled(any);
@@ -576,12 +273,12 @@ std::optional<memory::DayOutlook> MemoryRounds::outlook(memory::Day day)
 
 std::optional<memory::DayOutlook> MemoryRounds::readOutlook(memory::Day day) const
 {
-    memory::ReviewStore* store = progress_.storeIfOpen();
+    memory::ReviewStore* store = progress_.open_store();
     if (!store)
         return std::nullopt;
     // The questions as Review Due counts them: each once, its gaps alone when they are asked so.
     std::vector<std::u16string> texts;
-    for (const memory::ListQuestion& question : listQuestions())
+    for (const memory::ListQuestion& question : session_.list_questions())
         texts.push_back(question.text);
     try {
         return memory::day_outlook(store->lookup(texts), day);
@@ -606,12 +303,12 @@ QString MemoryRounds::nothingDueSentence()
 
 QString MemoryRounds::lineHistory(const QString& line)
 {
-    memory::ReviewStore* store = progress_.storeIfOpen();
+    memory::ReviewStore* store = progress_.open_store();
     if (!store || line.isEmpty())
         return {};
     // The line as Review Due asks it: whole, or each of its gaps alone.
     std::vector<std::u16string> questions;
-    for (memory::ListQuestion& question : memory::list_questions({{0, line.toStdU16String()}}, gapMode_))
+    for (memory::ListQuestion& question : memory::list_questions({{0, line.toStdU16String()}}, session_.gap_mode()))
         questions.push_back(std::move(question.text));
     try {
         const auto found = store->lookup(questions);

@@ -15,8 +15,8 @@
 #include "memory/list_questions.h"
 #include "memory/review_store.h"
 #include "quiz/gap_items.h"
-#include "quiz/in_memory_lists.h"
 #include "quiz/round.h"
+#include "session/round_session.h"
 #include "widgets/memo_lists.h"
 
 class QAction;
@@ -54,24 +54,25 @@ public:
 
     // The round the trainer's buttons drive: the whole list's (gaps all at
     // once, or one gap each), or one over chosen questions.
-    quiz::Round& active();
-    const quiz::Round& active() const;
+    quiz::Round& active() { return session_.active(); }
+    const quiz::Round& active() const { return session_.active(); }
+    session::RoundSession& session() { return session_; }
     // "Neue Runde..": a round over the whole list.
     void startWholeList();
     // "Auflösen": the question on display with its gaps filled.
-    void reveal();
+    void reveal() { session_.reveal(); }
     // "Tipp": the next letter of the question's first gap not yet wholly shown.
     void hint();
     // Settings > Count a Hint as Wrong, for every round of the run.
-    void setHintCountsWrong(bool on);
+    void setHintCountsWrong(bool on) { session_.set_hint_counts_wrong(on); }
     // Settings > Gaps: how the rounds begun from now on ask the gaps of a line.
     void setGapMode(quiz::GapMode mode)
     {
-        gapMode_ = mode;
+        session_.set_gap_mode(mode);
         refresh();
     }
     // The whole list's tallies start from 0 again (the window was activated).
-    void clearWholeListTallies() { wholeList_.clear_tallies(); }
+    void clearWholeListTallies() { session_.clear_whole_list_tallies(); }
     // A marking of the question on display: remembered, then the round steps on.
     void mark(quiz::Marking marking);
     // The round in progress came to its end.
@@ -128,43 +129,20 @@ signals:
 
 private:
     using Questions = std::vector<memory::ListQuestion>;
-    // The whole list's questions.
-    Questions listQuestions() const;
-    // The questions a due round asks today; opens the store.
-    Questions dueQuestions();
     // The day at a glance as the store tells it now.
     std::optional<memory::DayOutlook> readOutlook(memory::Day day) const;
     void startChosen(const Questions& questions);
-    // A new whole-list round of one gap each, in `mode`.
-    void makeGapRound(quiz::GapMode mode);
     void updateMissedEntries();
     std::vector<std::u16string> listLines() const;
-    // The kept round, when there is one for the list as it is and no round of this run goes on.
-    std::optional<memory::OpenRound> keptRoundForList();
-    // The round in progress as the store keeps it; with `status`, its status column too.
-    memory::OpenRound openRound(bool status) const;
-    // The round begins: the store keeps it from now on.
-    void beginRound();
     // Asks before a round with markings is replaced by another; true to go on.
     bool mayReplaceRound();
 
     ProgressRecorder& progress_;
     MemoQuestionList listField_;
     MemoStatusList statusColumn_;
-    quiz::Round wholeList_;
-    QPlainTextEdit& statusField_;
+    session::RoundSession session_;
     quiz::RoundView& view_;
     const InterfaceLanguage& language_;
-    quiz::InMemoryQuestions chosenQuestions_;
-    quiz::InMemoryStatus chosenStatus_;
-    std::unique_ptr<quiz::Round> chosen_;
-    std::vector<int> chosenLines_;  // round index -> index in the list
-    std::unique_ptr<quiz::GapItems> gapItems_;
-    std::unique_ptr<quiz::Round> gapRound_;
-    enum class Active { WholeList, Chosen, GapWholeList };
-    Active active_ = Active::WholeList;
-    quiz::GapMode gapMode_ = quiz::GapMode::AllAtOnce;
-    bool hintCountsWrong_ = false;
     Actions actions_;
     int dueCount_ = 0;
     // The day at a glance as the last count found it, while nothing was
@@ -173,10 +151,6 @@ private:
     std::optional<memory::DayOutlook> counted_;
     std::optional<memory::Day> countedDay_;
     QTimer* recount_;
-    // A marking steps the round on; when that ends the round, the end is written with the marking.
-    bool stepping_ = false;
-    bool endedInStep_ = false;
-    std::optional<memory::MarkingRecord> pendingMarking_;
     // Kept, so that the file dialog remembers its folder.
     MemoryDialogs dialogs_;
 };

@@ -27,6 +27,12 @@ Day local_day(std::int64_t unix_seconds)
 
 Day today() { return local_day(std::time(nullptr)); }
 
+std::int64_t now_ms()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
 std::int64_t next_day_start(std::int64_t unix_seconds)
 {
     const Day day = local_day(unix_seconds);

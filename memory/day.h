@@ -14,6 +14,8 @@ using Day = std::int32_t;
 Day local_day(std::int64_t unix_seconds);
 // The local day now.
 Day today();
+// The time now, in milliseconds since 1970 (UTC).
+std::int64_t now_ms();
 // The first moment of the local day after the one of `unix_seconds`, in
 // seconds since 1970: its midnight, or where the clocks skip midnight, the
 // first time the clocks show on that day.

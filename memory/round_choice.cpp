@@ -50,34 +50,23 @@ StateCounts count_states(const std::vector<std::optional<QuestionMemory>>& memor
     return counts;
 }
 
-void RoundMarks::start()
-{
-    reviewed_.clear();
-    missed_.clear();
-}
+void RoundMarks::start() { reviewed_.clear(); }
 
-std::optional<Rating> RoundMarks::mark(std::int64_t question, Mark mark)
+std::optional<Rating> RoundMarks::review(std::int64_t question, quiz::Marking marking, bool hinted)
 {
-    if (mark == Mark::Wrong || mark == Mark::Clock)
-        missed_.insert(question);
-    if (mark == Mark::Clock || !reviewed_.insert(question).second)
-        return std::nullopt;
-    switch (mark) {
-        case Mark::Correct:
-            return Rating::Good;
-        case Mark::CorrectAfterHint:
-            return Rating::Hard;  // known, but only with help
-        case Mark::Wrong:
-        case Mark::Clock:
+    switch (marking) {
+        case quiz::Marking::None:
+        case quiz::Marking::Postponed:
+            return std::nullopt;
+        case quiz::Marking::Correct:
+        case quiz::Marking::Wrong:
             break;
     }
-    return Rating::Again;
-}
-
-void RoundMarks::restore(std::set<std::int64_t> reviewed, std::set<std::int64_t> missed)
-{
-    reviewed_ = std::move(reviewed);
-    missed_ = std::move(missed);
+    if (!reviewed_.insert(question).second)
+        return std::nullopt;
+    if (marking == quiz::Marking::Wrong)
+        return Rating::Again;
+    return hinted ? Rating::Hard : Rating::Good;  // known, but only with help
 }
 
 std::vector<std::size_t> distinct_questions(const std::vector<std::u16string>& lines)

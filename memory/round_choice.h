@@ -4,9 +4,11 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "memory/review_store.h"
+#include "quiz/round.h"
 
 namespace memory {
 
@@ -40,27 +42,24 @@ struct StateCounts {
 };
 StateCounts count_states(const std::vector<std::optional<QuestionMemory>>& memories);
 
-// How a question was marked in the trainer.
-enum class Mark { Correct, CorrectAfterHint, Wrong, Clock };
-
 // Follows the markings of one round: which of them are reviews (the first
-// "Correct" or "Wrong" of each question; "Clock" is none) and which questions
-// were missed ("Wrong" or "Clock" at least once). Questions are known by their
-// question_key, so a line that stands twice in a list is one question.
+// "Correct" or "Wrong" of each question; "Clock" is none) and what each is
+// remembered as. Questions are known by their question_key, so a line that
+// stands twice in a list is one question.
 class RoundMarks {
 public:
     void start();
-    // The rating to record for this marking, or nothing when it is no review.
-    std::optional<Rating> mark(std::int64_t question, Mark mark);
+    // The rating to record for `marking` (as the round counts it) of `question`,
+    // or nothing when it is no review. `hinted`: a hint showed part of it first,
+    // and a "Correct" is then remembered as hard.
+    std::optional<Rating> review(std::int64_t question, quiz::Marking marking, bool hinted);
 
-    const std::set<std::int64_t>& missed() const { return missed_; }
     const std::set<std::int64_t>& reviewed() const { return reviewed_; }
-    // Puts back what a kept round had marked.
-    void restore(std::set<std::int64_t> reviewed, std::set<std::int64_t> missed);
+    // Puts back what a kept round had reviewed.
+    void restore(std::set<std::int64_t> reviewed) { reviewed_ = std::move(reviewed); }
 
 private:
     std::set<std::int64_t> reviewed_;
-    std::set<std::int64_t> missed_;
 };
 
 // The first line of each question among `lines`, by index: a question that

@@ -48,6 +48,7 @@ public:
 
     // The line of question `index`, in `lines`.
     int line_of(int index) const;
+    GapMode mode() const { return mode_; }
 
 private:
     struct Item {

@@ -62,6 +62,12 @@ public:
     void reset(int n) override { column.reset(n); }
     void mark_correct(int index) override { column.set(index, u"X"); }
     const StatusTally& tally() const override { return column; }
+    void restore(int n, const std::map<std::int32_t, std::u16string>& entries) override
+    {
+        column.reset(n);
+        for (const auto& [index, entry] : entries)
+            column.set(index, entry);
+    }
 };
 
 }  // namespace quiz

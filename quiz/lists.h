@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +38,20 @@ public:
     // Entry `index` becomes "X"; an index beyond the end changes nothing.
     virtual void mark_correct(int index) = 0;
     virtual const StatusTally& tally() const = 0;
+    // Entry `index` as it stands. A column that keeps no texts knows done ("X") or not ("0").
+    virtual std::u16string entry(int index) const
+    {
+        return std::u16string(tally().kind(index) == EntryKind::Correct ? kCorrectEntry : std::u16string_view(u"0"));
+    }
+    // The column of a round kept from an earlier run: `n` entries, "0" but
+    // those of `entries`; a column that keeps no texts takes the done ones.
+    virtual void restore(int n, const std::map<std::int32_t, std::u16string>& entries)
+    {
+        reset(n);
+        for (const auto& [index, entry] : entries)
+            if (kind_of(entry) == EntryKind::Correct)
+                mark_correct(index);
+    }
 };
 
 }  // namespace quiz

@@ -1,6 +1,7 @@
 #include "widgets/memo_lists.h"
 
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -110,6 +111,23 @@ void MemoStatusList::mark_correct(int index)
     QTextCursor cursor(memo_.document()->findBlockByNumber(index));
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     cursor.insertText(QStringLiteral("X"));
+}
+
+std::u16string MemoStatusList::entry(int index) const
+{
+    const QTextBlock block = memo_.document()->findBlockByNumber(index);
+    return block.isValid() ? blockText(block) : std::u16string();
+}
+
+void MemoStatusList::restore(int n, const std::map<std::int32_t, std::u16string>& entries)
+{
+    QStringList lines;
+    lines.reserve(n);
+    for (int i = 0; i < n; ++i) {
+        const auto entry = entries.find(i);
+        lines << (entry == entries.end() ? QStringLiteral("0") : QString::fromStdU16String(entry->second));
+    }
+    memo_.setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 void MemoStatusList::retally()

@@ -33,6 +33,8 @@ public:
     void reset(int n) override;
     void mark_correct(int index) override;
     const quiz::StatusTally& tally() const override { return tally_; }
+    std::u16string entry(int index) const override;
+    void restore(int n, const std::map<std::int32_t, std::u16string>& entries) override;
 
 private:
     void followChange(int position, int removed, int added);

@@ -7,7 +7,6 @@
 namespace {
 
 using memory::Day;
-using memory::Mark;
 using memory::QuestionMemory;
 using memory::Rating;
 
@@ -74,33 +73,36 @@ TEST(CountStates, NewLearningAndKnownSplitAtTwentyOneDays)
     EXPECT_EQ(counts.known, 2);
 }
 
-TEST(RoundMarks, OnlyTheFirstAnswerIsAReviewAndEveryMissCounts)
+TEST(RoundMarks, OnlyTheFirstAnswerIsAReviewAndAHintMakesItHard)
 {
     memory::RoundMarks marks;
     marks.start();
+    using quiz::Marking;
     struct Step {
         int index;
-        Mark mark;
+        Marking marking;
+        bool hinted;
         std::optional<Rating> review;
     };
     const Step steps[] = {
-        {0, Mark::Correct, Rating::Good}, {1, Mark::Wrong, Rating::Again}, {1, Mark::Correct, std::nullopt},
-        {2, Mark::Clock, std::nullopt},   {2, Mark::Wrong, Rating::Again}, {3, Mark::Clock, std::nullopt},
-        {3, Mark::Correct, Rating::Good}, {0, Mark::Wrong, std::nullopt},
+        {0, Marking::Correct, false, Rating::Good}, {1, Marking::Wrong, false, Rating::Again},
+        {1, Marking::Correct, false, std::nullopt}, {2, Marking::Postponed, false, std::nullopt},
+        {2, Marking::Wrong, true, Rating::Again},   {3, Marking::Postponed, false, std::nullopt},
+        {3, Marking::Correct, false, Rating::Good}, {0, Marking::Wrong, false, std::nullopt},
+        {4, Marking::Correct, true, Rating::Hard},  {5, Marking::None, false, std::nullopt},
+        {5, Marking::Correct, true, Rating::Hard},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.index);
-        EXPECT_EQ(marks.mark(step.index, step.mark), step.review);
+        EXPECT_EQ(marks.review(step.index, step.marking, step.hinted), step.review);
     }
-    EXPECT_EQ(marks.missed(), (std::set<std::int64_t>{0, 1, 2, 3}));
 
     marks.start();
-    EXPECT_TRUE(marks.missed().empty());
-    EXPECT_EQ(marks.mark(1, Mark::Correct), Rating::Good);
+    EXPECT_TRUE(marks.reviewed().empty());
+    EXPECT_EQ(marks.review(1, Marking::Correct, false), Rating::Good);
 
-    marks.restore({4}, {5});
-    EXPECT_EQ(marks.mark(4, Mark::Correct), std::nullopt);
-    EXPECT_EQ(marks.missed(), (std::set<std::int64_t>{5}));
+    marks.restore({4});
+    EXPECT_EQ(marks.review(4, Marking::Correct, false), std::nullopt);
 }
 
 TEST(Questions, ALineIsOneQuestionHoweverItIsWrittenOrRepeated)

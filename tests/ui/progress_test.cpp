@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "app/day_watch.h"
+#include "app/memory_rounds.h"
 #include "app/progress_recorder.h"
 #include "memory/review_store.h"
 #include "pages/progress_page.h"
@@ -96,7 +97,7 @@ TEST_F(ProgressTest, EveryFirstAnswerOfARoundIsRemembered)
     EXPECT_EQ(store.rounds()[0].tallies.questions, 2);
     EXPECT_EQ(store.rounds()[0].tallies.wrong, 1);
     EXPECT_EQ(store.rounds()[0].tallies.clocked, 1);
-    EXPECT_EQ(mainWindow().progress().marks().missed().size(), 2u);
+    EXPECT_EQ(mainWindow().findChild<MemoryRounds*>()->session().missed().size(), 2u);
 
     // Settings > Forget Progress of This List..: "No" keeps it, "Yes" forgets it.
     for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
@@ -452,7 +453,7 @@ TEST_F(ProgressTest, AMarkingBelongsToTheQuestionAskedAndALineTwiceIsOneQuestion
     ASSERT_TRUE(twice);
     EXPECT_EQ(twice->reviews, 1);
     EXPECT_EQ(twice->state.stability, 0.212);  // the first marking's "Wrong", not a later "Correct"
-    EXPECT_EQ(mainWindow().progress().missedLines().size(), 1u);
+    EXPECT_EQ(mainWindow().findChild<MemoryRounds*>()->session().missed().size(), 1u);
 
     // A round with markings is replaced only when the learner says so, and is then recorded as ended.
     store.forget({u"Haus | _house_", u"Baum | _tree_"});
