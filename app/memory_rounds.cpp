@@ -18,6 +18,7 @@
 #include "pages/progress_page.h"
 #include "textfile/file_names.h"
 #include "textfile/text_lines.h"
+#include "widgets/status_column.h"
 
 namespace lernwerk {
 

@@ -733,20 +733,19 @@ void ReviewStore::forget(const std::vector<std::u16string>& lines)
 void ReviewStore::record_round(const RoundRecord& round)
 {
     in_transaction([&] {
-        record_round_row(round);
+        record_round_row(round, false);
         return 0;
     });
 }
 
-void ReviewStore::record_round_row(const RoundRecord& round)
+void ReviewStore::record_round_row(const RoundRecord& round, bool maybe_recorded)
 {
     // Recorded already (another copy of the program ended it when it began its own
     // round): the same record, brought up to date when this one is the later.
     SQLite::Statement recorded(*db_, "SELECT count(*) FROM rounds WHERE started_ms = ? AND list_name = ?");
     recorded.bind(1, round.started_ms);
     recorded.bind(2, to_utf8(round.list_name));
-    recorded.executeStep();
-    if (recorded.getColumn(0).getInt64() > 0) {
+    if (maybe_recorded && recorded.executeStep() && recorded.getColumn(0).getInt64() > 0) {
         SQLite::Statement update(*db_,
                                  "UPDATE rounds SET ended_ms = ?, questions = ?, correct = ?, trials = ?, wrong = ?, "
                                  "clocked = ? WHERE started_ms = ? AND list_name = ? AND ended_ms <= ?");
@@ -841,7 +840,7 @@ void ReviewStore::begin_round(const OpenRound& round, const std::optional<RoundR
 {
     in_transaction([&] {
         if (replaced)
-            record_round_row(*replaced);
+            record_round_row(*replaced, false);
         write_round(round);
         return 0;
     });
@@ -851,7 +850,7 @@ void ReviewStore::keep_round(const OpenRound& round, const std::optional<RoundRe
 {
     in_transaction([&] {
         if (ended)
-            record_round_row(*ended);
+            record_round_row(*ended, false);
         // Another copy of the program may have begun a round of its own since: its round stays.
         SQLite::Statement other(*db_, "SELECT count(*) FROM open_round WHERE started_ms != ?");
         other.bind(1, round.started_ms);
@@ -898,7 +897,8 @@ void ReviewStore::record_marking(const MarkingRecord& marking)
         bind_standing(update, 3, round);
         update.bind(3 + kStandingColumns, round.list_key);
         update.bind(4 + kStandingColumns, round.started_ms);
-        if (update.exec() == 1) {
+        const bool kept = update.exec() == 1;
+        if (kept) {
             if (marking.review) {
                 SQLite::Statement reviewed(*db_, "INSERT OR IGNORE INTO open_reviewed (question) VALUES (?)");
                 reviewed.bind(1, question_key(marking.review->line));
@@ -917,8 +917,10 @@ void ReviewStore::record_marking(const MarkingRecord& marking)
                 missed.exec();
             }
         }
+        // A round no longer kept was replaced by another copy of the program, which
+        // recorded it as it stood then: that record is brought up to date.
         if (marking.ended)
-            record_round_row(*marking.ended);
+            record_round_row(*marking.ended, !kept);
         return 0;
     });
 }

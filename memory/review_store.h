@@ -172,15 +172,15 @@ public:
     // Deletes the reviews and states of `lines`, then gives the log's room back.
     void forget(const std::vector<std::u16string>& lines);
 
-    // A round is recorded once: recorded again (another copy of the program
-    // ended it when it began its own), it is the same record, brought up to date.
     void record_round(const RoundRecord& round);
     std::vector<RoundRecord> rounds() const;
 
     // A new round takes the place of the kept one. When that one was still
     // going on, `replaced` records it as ended.
     void begin_round(const OpenRound& round, const std::optional<RoundRecord>& replaced);
-    // Writes the marking and its review together (see MarkingRecord).
+    // Writes the marking and its review together (see MarkingRecord). A round
+    // is recorded once: when another copy of the program replaced it (and
+    // recorded it as it stood), its end brings that record up to date.
     void record_marking(const MarkingRecord& marking);
     // Rewrites the kept round whole: the program closes, or the round ended without a marking.
     // A round another copy of the program began since stays.
@@ -217,7 +217,8 @@ private:
     // The kept round as the file holds it; throws DamagedValue for a value no version writes.
     std::optional<OpenRound> read_open_round() const;
     QuestionMemory write_review(std::u16string_view line, Rating rating, std::int64_t time_ms, Day day);
-    void record_round_row(const RoundRecord& round);
+    // Records `round`; when `maybe_recorded`, a record of it (by its start and list) is brought up to date instead.
+    void record_round_row(const RoundRecord& round, bool maybe_recorded);
     // Throws the StoreError that names what went wrong.
     [[noreturn]] void fail(const std::exception& error) const;
     [[noreturn]] void fail(const std::exception& error, int system_error) const;

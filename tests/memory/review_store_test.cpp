@@ -216,18 +216,21 @@ TEST_F(StoreTest, KeepsTheRoundWithEveryMarking)
     EXPECT_EQ(store.rounds()[0].tallies.trials, 7);
 
     // A marking of a round another copy of the program has replaced changes nothing of the new one.
-    // The other copy recorded the replaced round as it stood; it is one round, its record the later one.
+    // The other copy recorded the replaced round as it stood; its end brings that record up to date.
+    memory::OpenRound mine = round;
+    mine.started_ms = 500;
+    store.begin_round(mine, std::nullopt);
     memory::OpenRound other = round;
-    other.started_ms = 200;
-    store.begin_round(other, memory::RoundRecord{u"Wörter.txt", 200 - 50, 300, {4, 0, 1, 0, 0}});
+    other.started_ms = 600;
+    store.begin_round(other, memory::RoundRecord{u"Wörter.txt", 500, 650, {4, 0, 1, 0, 0}});
     marking = {};
-    marking.round = round;
+    marking.round = mine;
     marking.round.tallies.correct = 3;
     store.record_marking(marking);
     EXPECT_EQ(store.open_round()->tallies.correct, 0);
     EXPECT_TRUE(store.open_round()->missed.empty());
-    store.record_round({u"Wörter.txt", 200 - 50, 900, {4, 4, 5, 1, 0}});
-    store.record_round({u"Wörter.txt", 100, 300, {4, 0, 1, 0, 0}});
+    marking.ended = memory::RoundRecord{u"Wörter.txt", 500, 900, {4, 4, 5, 1, 0}};
+    store.record_marking(marking);
     ASSERT_EQ(store.rounds().size(), 2u);
     EXPECT_EQ(store.rounds()[0].tallies.trials, 7);
     EXPECT_EQ(store.rounds()[1].tallies.trials, 5);
