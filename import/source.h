@@ -11,7 +11,7 @@
 // before it becomes question lines.
 namespace listimport {
 
-enum class Format { Kvtml2, Kvtml1, Delimited, Anki };
+enum class Format { Kvtml2, Kvtml1, Delimited, Anki, AnkiPackage };
 
 // One entry of the source: its fields, one per column, as read (markup
 // already turned into text); fields that are missing are empty.
@@ -21,6 +21,17 @@ struct Record {
     std::u16string clue;
     // An Anki cloze note: the field that holds the cloze markup.
     std::optional<std::size_t> clozeField;
+    // An Anki package's card: the index of its deck in Source::decks.
+    std::size_t deck = 0;
+};
+
+// A deck of an Anki package: its cards as Anki counts them, and its notes
+// that give no line (Image Occlusion) or lose something (pictures, sounds).
+struct Deck {
+    std::u16string name;
+    std::size_t cards = 0;
+    std::size_t imageOcclusionNotes = 0;
+    std::size_t mediaNotes = 0;
 };
 
 struct Source {
@@ -36,13 +47,25 @@ struct Source {
     // cells, or empty where the source names none.
     std::vector<std::u16string> columns;
     std::vector<Record> records;
+    // Anki packages: the decks that hold cards, by name.
+    std::vector<Deck> decks;
 };
 
 // A source that cannot be read as a list: the reason, in plain English words
 // for the log, and a kind the interface turns into its own language.
 class ImportError : public std::runtime_error {
 public:
-    enum class Kind { Unreadable, NotAFile, TooLarge, UnknownFormat, NoSeparator, BrokenXml, NotKvtml, OpenQuote };
+    enum class Kind {
+        Unreadable,
+        NotAFile,
+        TooLarge,
+        UnknownFormat,
+        NoSeparator,
+        BrokenXml,
+        NotKvtml,
+        OpenQuote,
+        BrokenPackage
+    };
     ImportError(Kind kind, const std::string& detail) : std::runtime_error(detail), kind_(kind) {}
     Kind kind() const { return kind_; }
 
