@@ -6,8 +6,10 @@
 
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 #include "desktop/last_list_files.h"
+#include "import/anki_package.h"
 #include "import/conversion.h"
 #include "import/source_file.h"
 #include "lang/import_texts.h"
@@ -24,6 +26,7 @@ const QString kAsk = QStringLiteral("ask");
 const QString kColumns = QStringLiteral("columns");
 const QString kSeparator = QStringLiteral("separator");
 const QString kForce = QStringLiteral("force");
+const QString kDeck = QStringLiteral("deck");
 
 void say(std::FILE* stream, const QString& text) { std::fprintf(stream, "%s\n", qPrintable(text)); }
 
@@ -81,6 +84,7 @@ void addImportOptions(QCommandLineParser& parser, Language language)
         {kColumns, texts.optionColumns.in(language), QStringLiteral("N,M")},
         {kSeparator, texts.optionSeparator.in(language), QStringLiteral("C")},
         {kForce, texts.optionForce.in(language)},
+        {kDeck, texts.optionDeck.in(language), texts.deckValue.in(language)},
     });
 }
 
@@ -122,6 +126,21 @@ int runImportCommand(const QCommandLineParser& parser, Language language)
     } catch (const listimport::ImportError& error) {
         return fail(importFailure(error, source, language));
     }
+    if (parser.isSet(kDeck)) {
+        if (list.format != listimport::Format::AnkiPackage)
+            return fail(texts.deckWithoutPackage.in(language));
+        std::vector<std::u16string> names;
+        for (const QString& name : parser.values(kDeck))
+            names.push_back(name.toStdU16String());
+        if (const auto unknown = listimport::unknownDeck(list, names)) {
+            QStringList decks;
+            for (const listimport::Deck& deck : list.decks)
+                decks << QString::fromStdU16String(deck.name);
+            return fail(texts.unknownDeck.in(language).arg(QString::fromStdU16String(*unknown),
+                                                           decks.join(QStringLiteral(", "))));
+        }
+        list = listimport::onlyDecks(list, names);
+    }
     if (columns && std::max(columns->first, columns->second) >= list.columns.size())
         return fail(texts.badColumns.in(language).arg(parser.value(kColumns)));
 
@@ -138,7 +157,7 @@ int runImportCommand(const QCommandLineParser& parser, Language language)
         return fail(texts.cannotWrite.in(language).arg(output, QString::fromStdString(error.what())));
     }
     say(stdout, texts.linesWritten.in(language).arg(result.lines.size()).arg(output));
-    for (const QString& count : importCounts(result, language).mid(1))
+    for (const QString& count : importCounts(result, language).mid(1) + packageCounts(list, language))
         say(stdout, count);
     return 0;
 }

@@ -79,10 +79,11 @@ bool isDeckOrBelow(std::u16string_view deck, std::u16string_view name)
     return deck == name || (deck.starts_with(name) && deck.substr(name.size()).starts_with(u"::"));
 }
 
-bool chosen(const Deck& deck, const std::vector<std::u16string>& names)
+bool chosen(const Deck& deck, const std::vector<std::u16string>& names, DecksBelow below)
 {
-    return std::any_of(names.begin(), names.end(),
-                       [&](const std::u16string& name) { return isDeckOrBelow(deck.name, name); });
+    return std::any_of(names.begin(), names.end(), [&](const std::u16string& name) {
+        return below == DecksBelow::Included ? isDeckOrBelow(deck.name, name) : deck.name == name;
+    });
 }
 
 }  // namespace
@@ -123,14 +124,14 @@ std::optional<std::u16string> unknownDeck(const Source& source, const std::vecto
     return std::nullopt;
 }
 
-Source onlyDecks(const Source& source, const std::vector<std::u16string>& names)
+Source onlyDecks(const Source& source, const std::vector<std::u16string>& names, DecksBelow below)
 {
     Source kept;
     kept.format = source.format;
     kept.columns = source.columns;
     std::vector<std::size_t> moved(source.decks.size(), SIZE_MAX);
     for (std::size_t i = 0; i < source.decks.size(); ++i) {
-        if (!chosen(source.decks[i], names))
+        if (!chosen(source.decks[i], names, below))
             continue;
         moved[i] = kept.decks.size();
         kept.decks.push_back(source.decks[i]);

@@ -32,8 +32,13 @@ Source readAnkiPackage(const std::u16string& fileName);
 // The first of `names` that is no deck of the source, if any.
 std::optional<std::u16string> unknownDeck(const Source& source, const std::vector<std::u16string>& names);
 
-// The source with only the cards of the named decks and of the decks below
-// them ("Deutsch" takes "Deutsch::Farben").
-Source onlyDecks(const Source& source, const std::vector<std::u16string>& names);
+// Whether naming a deck takes the decks below it ("Deutsch" takes
+// "Deutsch::Farben"), as the command line's names do, or not, as the preview's
+// list of every deck does.
+enum class DecksBelow { Included, Apart };
+
+// The source with only the cards of the named decks.
+Source onlyDecks(const Source& source, const std::vector<std::u16string>& names,
+                 DecksBelow below = DecksBelow::Included);
 
 }  // namespace listimport

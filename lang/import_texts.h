@@ -29,6 +29,7 @@ struct ImportTexts {
     Text kvtml1;
     Text delimited;
     Text anki;
+    Text ankiPackage;
     // Separator names.
     Text tab;
     Text semicolon;
@@ -43,6 +44,11 @@ struct ImportTexts {
     Text hintsDropped;
     Text lookAlike;  // %1 the number, %2 the question as a round shows it
     Text noLines;
+    // Anki packages: the decks to import, and what a package gives no line for.
+    Text decks;
+    Text deckItem;             // %1 the deck, %2 its cards
+    Text imageOcclusionNotes;  // %1 the number
+    Text mediaNotes;           // %1 the number
     // Reasons a source cannot be read.
     Text cannotImport;  // %1 the file, %2 the reason
     Text unreadable;    // %1 the system's message
@@ -53,6 +59,7 @@ struct ImportTexts {
     Text brokenXml;  // %1 the parser's message
     Text notKvtml;
     Text openQuote;
+    Text brokenPackage;  // %1 the reader's message
     // Saving.
     Text saveTitle;
     Text keptFile;    // %1 the file
@@ -65,8 +72,10 @@ struct ImportTexts {
     Text optionColumns;
     Text optionSeparator;
     Text optionForce;
+    Text optionDeck;
     Text sourceValue;
     Text listValue;
+    Text deckValue;
     Text linesWritten;  // %1 the number, %2 the file
     Text outputMissing;
     Text outputExists;  // %1 the file
@@ -74,6 +83,8 @@ struct ImportTexts {
     Text badColumns;    // %1 the value
     Text badSeparator;  // %1 the value
     Text cannotWrite;   // %1 the file, %2 the reason
+    Text unknownDeck;   // %1 the name, %2 the package's decks
+    Text deckWithoutPackage;
 };
 
 const ImportTexts& importTexts();

@@ -50,6 +50,22 @@ QStringList importCounts(const listimport::Conversion& result, Language language
     return counts;
 }
 
+QStringList packageCounts(const listimport::Source& source, Language language)
+{
+    std::size_t imageOcclusion = 0;
+    std::size_t media = 0;
+    for (const listimport::Deck& deck : source.decks) {
+        imageOcclusion += deck.imageOcclusionNotes;
+        media += deck.mediaNotes;
+    }
+    QStringList counts;
+    if (imageOcclusion > 0)
+        counts << importTexts().imageOcclusionNotes.in(language).arg(imageOcclusion);
+    if (media > 0)
+        counts << importTexts().mediaNotes.in(language).arg(media);
+    return counts;
+}
+
 QString importFailure(const ImportError& error, const QString& fileName, Language language)
 {
     const ImportTexts& texts = importTexts();
@@ -78,6 +94,9 @@ QString importFailure(const ImportError& error, const QString& fileName, Languag
             break;
         case ImportError::Kind::OpenQuote:
             reason = texts.openQuote.in(language);
+            break;
+        case ImportError::Kind::BrokenPackage:
+            reason = texts.brokenPackage.in(language).arg(QString::fromStdString(error.what()));
             break;
     }
     return texts.cannotImport.in(language).arg(shownName(fileName), reason);

@@ -118,6 +118,8 @@ TEST(AnkiDeckChoiceTest, TakesTheNamedDecksAndTheDecksBelowThem)
         EXPECT_EQ(convert(chosen, {}).lines.size(), c.lines) << u8(c.names.front());
         EXPECT_EQ(chosen.decks.size(), c.decks) << u8(c.names.front());
     }
+    EXPECT_EQ(convert(onlyDecks(source, {u"Deutsch"}, DecksBelow::Apart), {}).lines.size(), 4u)
+        << "only the deck itself";
     EXPECT_EQ(unknownDeck(source, {u"Deutsch", u"Deutsch::Farb"}), u"Deutsch::Farb");
     EXPECT_EQ(unknownDeck(source, {u"Deutsch::Farben", u"Default"}), std::nullopt);
 }
