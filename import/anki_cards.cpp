@@ -7,6 +7,7 @@
 
 #include "import/anki_template.h"
 #include "import/field_text.h"
+#include "textfile/encodings.h"
 
 namespace listimport {
 
@@ -81,6 +82,7 @@ public:
     Source make()
     {
         source_.format = Format::AnkiPackage;
+        source_.encoding = textfile::kUtf8;
         source_.columns.resize(2);
         source_.records.reserve(collection_.cards.size());
         std::size_t lastNote = SIZE_MAX;

@@ -26,6 +26,8 @@ constexpr std::uint32_t kNoteTypeStockKind = 9;
 constexpr std::uint32_t kTemplateFront = 1;
 constexpr std::uint32_t kTemplateBack = 2;
 constexpr char kFieldSeparator = '\x1f';
+// The largest text or blob a query may make: far beyond a note's fields.
+constexpr int kMaxValueBytes = 64 * 1024 * 1024;
 
 [[noreturn]] void notAnki(const std::string& detail) { throw ImportError(ImportError::Kind::BrokenPackage, detail); }
 
@@ -179,6 +181,10 @@ AnkiCollection readAnkiCollection(const std::filesystem::path& file)
     try {
         SQLite::Database db(file.string(), SQLite::OPEN_READONLY);
         sqlite3_create_collation(db.getHandle(), "unicase", SQLITE_UTF8, nullptr, unicaseStub);
+        // What the file's own schema may run while it is read is kept small:
+        // no function with side effects, no text or blob beyond any note's.
+        db.exec("pragma trusted_schema = off");
+        sqlite3_limit(db.getHandle(), SQLITE_LIMIT_LENGTH, kMaxValueBytes);
         // A file that is not SQLite fails at its first read.
         db.exec("select count(*) from sqlite_master");
         for (const char* table : {"col", "notes", "cards"})

@@ -108,6 +108,15 @@ const HostilePackage kHostile[] = {
                                   "'{}'); create table notes (id); create table cards (nid)")}});
      },
      "tables are not Anki's"},
+    {"collection whose schema makes huge values",
+     [](auto& p, auto& folder) {
+         writeZip(p, {{"collection.anki2",
+                       sqliteFile(folder,
+                                  "create table col (models text, decks text); insert into col values ('{}', "
+                                  "'{}'); create table notes (id, mid, flds as (zeroblob(100000000))); "
+                                  "insert into notes values (1, 1); create table cards (nid, did, ord)")}});
+     },
+     "tables are not Anki's"},
     {"latest collection with a damaged template",
      [](auto& p, auto& folder) {
          writeZip(
