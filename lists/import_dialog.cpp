@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "desktop/error_reporter.h"
@@ -43,6 +44,10 @@ constexpr EncodingName kEncodings[] = {
     {textfile::kUtf32Be, "UTF-32 BE"},
 };
 constexpr int kOfferedEncodings = 4;
+// The decks of a package shown at once; more scroll.
+constexpr int kDeckRowsShown = 6;
+// Room below the last deck, so that it does not touch the frame.
+constexpr int kDeckListMargin = 4;
 
 QString encodingName(std::int32_t encoding)
 {
@@ -289,6 +294,9 @@ void ImportDialog::fillDecks()
         item->setCheckState(Qt::Checked);
     }
     const bool package = !package_.decks.empty();
+    // As high as its decks, up to a few; the preview keeps the room.
+    const int rows = std::clamp(decks_->count(), 1, kDeckRowsShown);
+    decks_->setFixedHeight(decks_->sizeHintForRow(0) * rows + 2 * decks_->frameWidth() + kDeckListMargin);
     decksLabel_->setVisible(package);
     decks_->setVisible(package);
     filling_ = false;
