@@ -162,7 +162,9 @@ void readNotesAndCards(SQLite::Database& db, AnkiCollection& collection)
             {.type = notes.getColumn(1).getInt64(),
              .fields = splitFields(std::string_view(fields.getText(), static_cast<std::size_t>(fields.getBytes())))});
     }
-    SQLite::Statement cards(db, "select nid, did, ord from cards order by nid, ord");
+    // A card a filtered deck has borrowed belongs to the deck it came from.
+    SQLite::Statement cards(db,
+                            "select nid, case when odid != 0 then odid else did end, ord from cards order by nid, ord");
     while (cards.executeStep()) {
         const auto note = noteIndex.find(cards.getColumn(0).getInt64());
         if (note == noteIndex.end())

@@ -168,9 +168,13 @@ def write_notes(db, notes):
     for note_id, (ntid, did, fields, ords) in enumerate(notes, start=1):
         db.execute("insert into notes values (?,?,?,0,0,'',?,?,0,0,'')",
                    (note_id, "g%d" % note_id, ntid, "\x1f".join(fields), fields[0]))
+        # A card borrowed by a filtered deck keeps its own deck in `odid`.
+        home = 0
+        if isinstance(did, tuple):
+            did, home = did
         for ord_ in ords:
-            db.execute("insert into cards values (?,?,?,?,0,0,0,0,?,0,0,0,0,0,0,0,0,'')",
-                       (card_id, note_id, did, ord_, note_id))
+            db.execute("insert into cards values (?,?,?,?,0,0,0,0,?,0,0,0,0,0,0,?,0,'')",
+                       (card_id, note_id, did, ord_, note_id, home))
             card_id += 1
 
 
@@ -276,11 +280,14 @@ def main():
     os.makedirs(args.out, exist_ok=True)
     package(os.path.join(args.out, "anki20.apkg"), "anki20")
     package(os.path.join(args.out, "anki21.apkg"), "anki21")
-    # A whole collection holds more than the shared decks.
-    collection = NOTES + [(1001, 1, ["das Pferd", "the horse"], [0])]
-    package(os.path.join(args.out, "anki21.colpkg"), "anki21", notes=collection, meta_version=2)
+    # A whole collection holds more than the shared decks: a card that a
+    # filtered deck has borrowed from its own deck.
+    collection = NOTES + [(1001, (3001, 1), ["das Pferd", "the horse"], [0])]
+    collection_decks = DECKS + [(3001, "Filtered Deck 1")]
+    package(os.path.join(args.out, "anki21.colpkg"), "anki21", decks=collection_decks, notes=collection,
+            meta_version=2)
     package(os.path.join(args.out, "latest.apkg"), "latest")
-    package(os.path.join(args.out, "latest.colpkg"), "latest", notes=collection)
+    package(os.path.join(args.out, "latest.colpkg"), "latest", decks=collection_decks, notes=collection)
     return 0
 
 
