@@ -47,6 +47,12 @@ std::u16string unnamedDeck(std::int64_t id)
     return u"#" + std::u16string(digits.begin(), digits.end());
 }
 
+// A side that shows a picture or a sound and no text.
+bool onlyMedia(std::u16string_view markup, std::u16string_view text)
+{
+    return tidyField(text).empty() && refersToMedia(markup);
+}
+
 bool isUpdateNote(const AnkiNote& note)
 {
     return !note.fields.empty() && tidyField(markupToText(note.fields.front())) == kAnkiUpdateNote;
@@ -117,10 +123,15 @@ private:
         const auto found = prepared.templates.find(card.ord);
         if (found == prepared.templates.end())
             return;
+        const std::u16string front = found->second.front(note.fields);
+        const std::u16string back = found->second.backAdds(note.fields);
         Record record;
-        record.fields = {markupToText(found->second.front(note.fields)),
-                         markupToText(found->second.backAdds(note.fields))};
+        record.fields = {markupToText(front), markupToText(back)};
         record.deck = deck;
+        if (onlyMedia(front, record.fields[0]) || onlyMedia(back, record.fields[1])) {
+            ++source_.decks[deck].mediaOnlyCards;
+            return;
+        }
         source_.records.push_back(std::move(record));
     }
 
@@ -147,6 +158,7 @@ private:
             source_.decks.push_back({.name = name != collection_.decks.end() ? name->second : unnamedDeck(id),
                                      .cards = 0,
                                      .imageOcclusionNotes = 0,
+                                     .mediaOnlyCards = 0,
                                      .mediaNotes = 0});
         }
         return known->second;

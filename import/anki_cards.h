@@ -16,7 +16,9 @@ inline constexpr std::u16string_view kAnkiUpdateNote =
     u"Please update to the latest Anki version, then import the .colpkg/.apkg file again.";
 
 // The cards as a source: per record the fields {front, what the back adds}, or
-// a cloze field, and its deck's index; the decks that hold cards by name.
+// a cloze field, and its deck's index; the decks that hold cards by name. A
+// card whose front or back is only a picture or a sound gives no record and is
+// counted in its deck.
 Source ankiCards(const AnkiCollection& collection);
 
 }  // namespace listimport

@@ -25,12 +25,14 @@ struct Record {
     std::size_t deck = 0;
 };
 
-// A deck of an Anki package: its cards as Anki counts them, and its notes
-// that give no line (Image Occlusion) or lose something (pictures, sounds).
+// A deck of an Anki package: its cards as Anki counts them, its notes and
+// cards that give no line (Image Occlusion; a side that is only a picture or
+// a sound) and its notes that lose something (pictures, sounds).
 struct Deck {
     std::u16string name;
     std::size_t cards = 0;
     std::size_t imageOcclusionNotes = 0;
+    std::size_t mediaOnlyCards = 0;
     std::size_t mediaNotes = 0;
 };
 

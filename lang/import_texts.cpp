@@ -54,6 +54,8 @@ const ImportTexts& importTexts()
         .noLines = both(u"Aus dieser Datei entsteht keine Zeile.", u"This file gives no line."),
         .decks = both(u"Stapel (importiert werden die angekreuzten):", u"Decks (those checked are imported):"),
         .deckItem = both(u"%1 (%2 Karten)", u"%1 (%2 cards)"),
+        .skippedMediaOnly = both(u"Übersprungen, weil eine Seite nur ein Bild oder ein Ton ist: %1",
+                                 u"Skipped because a side is only a picture or a sound: %1"),
         .imageOcclusionNotes = both(u"Weggelassene Image-Occlusion-Notizen (sie verdecken Stellen eines Bildes): %1",
                                     u"Image Occlusion notes left out (they hide parts of a picture): %1"),
         .mediaNotes = both(u"Notizen mit Bildern oder Tönen, die nicht mit importiert werden: %1",

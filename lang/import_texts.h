@@ -47,6 +47,7 @@ struct ImportTexts {
     // Anki packages: the decks to import, and what a package gives no line for.
     Text decks;
     Text deckItem;             // %1 the deck, %2 its cards
+    Text skippedMediaOnly;     // %1 the number
     Text imageOcclusionNotes;  // %1 the number
     Text mediaNotes;           // %1 the number
     // Reasons a source cannot be read.

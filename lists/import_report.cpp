@@ -53,12 +53,16 @@ QStringList importCounts(const listimport::Conversion& result, Language language
 QStringList packageCounts(const listimport::Source& source, Language language)
 {
     std::size_t imageOcclusion = 0;
+    std::size_t mediaOnly = 0;
     std::size_t media = 0;
     for (const listimport::Deck& deck : source.decks) {
         imageOcclusion += deck.imageOcclusionNotes;
+        mediaOnly += deck.mediaOnlyCards;
         media += deck.mediaNotes;
     }
     QStringList counts;
+    if (mediaOnly > 0)
+        counts << importTexts().skippedMediaOnly.in(language).arg(mediaOnly);
     if (imageOcclusion > 0)
         counts << importTexts().imageOcclusionNotes.in(language).arg(imageOcclusion);
     if (media > 0)

@@ -84,8 +84,9 @@ TEST_F(AnkiImportDialogTest, ListsTheDecksAndImportsTheCheckedOnes)
     const Seen expected[] = {
         {{"[x] Default (3 cards)", "[x] Deutsch (5 cards)", "[x] Deutsch::Farben (7 cards)"},
          11,
-         "Lines of the new list: 11\nSkipped because a side is empty: 1\nCloze hints left out: 1\n" + io + "\n" +
-             media.arg(3),
+         "Lines of the new list: 11\nCloze hints left out: 1\nSkipped because a side is only a picture or a sound: "
+         "1\n" +
+             io + "\n" + media.arg(3),
          true},
         {{"[x] Default (3 cards)", "[ ] Deutsch (5 cards)", "[x] Deutsch::Farben (7 cards)"},
          7,
