@@ -6,8 +6,10 @@
 
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 #include "desktop/last_list_files.h"
+#include "import/anki_package.h"
 #include "import/conversion.h"
 #include "import/source_file.h"
 #include "lang/import_texts.h"
@@ -25,6 +27,7 @@ const QString kColumns = QStringLiteral("columns");
 const QString kSeparator = QStringLiteral("separator");
 const QString kForce = QStringLiteral("force");
 const QString kKeepFirstRow = QStringLiteral("keep-first-row");
+const QString kDeck = QStringLiteral("deck");
 
 void say(std::FILE* stream, const QString& text) { std::fprintf(stream, "%s\n", qPrintable(text)); }
 
@@ -84,6 +87,7 @@ void addImportOptions(QCommandLineParser& parser, Language language)
         {kSeparator, texts.optionSeparator.in(language), QStringLiteral("C")},
         {kForce, texts.optionForce.in(language)},
         {kKeepFirstRow, texts.optionKeepFirstRow.in(language)},
+        {kDeck, texts.optionDeck.in(language), texts.deckValue.in(language)},
     });
 }
 
@@ -127,6 +131,21 @@ int runImportCommand(const QCommandLineParser& parser, Language language)
     } catch (const listimport::ImportError& error) {
         return fail(importFailure(error, source, language));
     }
+    if (parser.isSet(kDeck)) {
+        if (list.format != listimport::Format::AnkiPackage)
+            return fail(texts.deckWithoutPackage.in(language));
+        std::vector<std::u16string> names;
+        for (const QString& name : parser.values(kDeck))
+            names.push_back(name.toStdU16String());
+        if (const auto unknown = listimport::unknownDeck(list, names)) {
+            QStringList decks;
+            for (const listimport::Deck& deck : list.decks)
+                decks << QString::fromStdU16String(deck.name);
+            return fail(texts.unknownDeck.in(language).arg(QString::fromStdU16String(*unknown),
+                                                           decks.join(QStringLiteral(", "))));
+        }
+        list = listimport::onlyDecks(list, names);
+    }
     if (columns && std::max(columns->first, columns->second) >= list.columns.size())
         return fail(texts.badColumns.in(language).arg(parser.value(kColumns)));
 
@@ -141,11 +160,12 @@ int runImportCommand(const QCommandLineParser& parser, Language language)
     named.separator = list.separator;
     named.headerRow = list.headerRow;
     named.columns = list.columns;
+    named.decks = list.decks;
     const listimport::Conversion result = listimport::convert(std::move(list), conversion);
     const QStringList counts = importCounts(named, result, language);
     // An empty list is no list: the file named stays as it was.
     if (result.lines.empty()) {
-        for (const QString& count : counts)
+        for (const QString& count : counts + packageCounts(named, language))
             say(stderr, count);
         return fail(texts.nothingWritten.in(language).arg(output));
     }
@@ -156,7 +176,7 @@ int runImportCommand(const QCommandLineParser& parser, Language language)
     }
     const Text& written = result.lines.size() == 1 ? texts.oneLineWritten : texts.linesWritten;
     say(stdout, written.in(language).arg(result.lines.size()).arg(output));
-    for (const QString& count : counts.mid(1))
+    for (const QString& count : counts.mid(1) + packageCounts(named, language))
         say(stdout, count);
     return 0;
 }

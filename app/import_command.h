@@ -7,8 +7,9 @@ class QCommandLineParser;
 namespace lernwerk {
 
 // `lernwerk --import SOURCE --output LIST.txt [--ask first|second|both]
-// [--columns N,M] [--separator C] [--keep-first-row] [--force]`: converts another trainer's file
-// into a question list without a window.
+// [--columns N,M] [--separator C] [--keep-first-row] [--force] [--deck NAME]...`:
+// converts another trainer's file into a question list without a window; an
+// Anki package's cards only from the decks named, when any are.
 
 void addImportOptions(QCommandLineParser& parser, Language language);
 

@@ -14,7 +14,7 @@
 // before it becomes question lines.
 namespace listimport {
 
-enum class Format { Kvtml2, Kvtml1, Delimited, Anki };
+enum class Format { Kvtml2, Kvtml1, Delimited, Anki, AnkiPackage };
 
 // The columns a source may have: far more than any list has sides, few enough
 // that a row of separators stays small.
@@ -93,9 +93,22 @@ struct Record {
     void setClue(std::u16string_view clue) { fields.add(kClueColumn, clue); }
     // An Anki cloze note: the column of the field that holds the cloze markup.
     std::optional<std::uint16_t> clozeField;
+    // An Anki package's card: the index of its deck in Source::decks.
+    std::size_t deck = 0;
 
     // The clue is kept as a field right of every column.
     static constexpr std::size_t kClueColumn = kMaxColumns;
+};
+
+// A deck of an Anki package: its cards as Anki counts them, its notes and
+// cards that give no line (Image Occlusion; a side that is only a picture or
+// a sound) and its notes that lose something (pictures, sounds).
+struct Deck {
+    std::u16string name;
+    std::size_t cards = 0;
+    std::size_t imageOcclusionNotes = 0;
+    std::size_t mediaOnlyCards = 0;
+    std::size_t mediaNotes = 0;
 };
 
 struct Source {
@@ -111,6 +124,8 @@ struct Source {
     // cells, or empty where the source names none.
     std::vector<std::u16string> columns;
     std::vector<Record> records;
+    // Anki packages: the decks that hold cards, by name.
+    std::vector<Deck> decks;
 };
 
 // A source that cannot be read as a list: the reason, in plain English words
@@ -126,7 +141,8 @@ public:
         BrokenXml,
         NotKvtml,
         OpenQuote,
-        TooManyColumns
+        TooManyColumns,
+        BrokenPackage,
     };
     ImportError(Kind kind, const std::string& detail) : std::runtime_error(detail), kind_(kind) {}
     Kind kind() const { return kind_; }

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "import/anki.h"
+#include "import/anki_package.h"
 #include "import/delimited.h"
 #include "import/kvtml.h"
 #include "textfile/codec.h"
@@ -172,6 +173,8 @@ std::string readSourceFileBytes(const std::u16string& fileName)
 
 Source readSourceFile(const std::u16string& fileName, const ReadChoices& choices)
 {
+    if (isAnkiPackageName(fileName))
+        return readAnkiPackage(fileName);
     return readSourceBytes(readSourceFileBytes(fileName), choices);
 }
 
@@ -181,7 +184,7 @@ bool isImportFile(const std::u16string& fileName)
     for (char16_t& unit : lower)
         if (unit >= u'A' && unit <= u'Z')
             unit = static_cast<char16_t>(unit - u'A' + u'a');
-    for (const std::u16string_view extension : {u".kvtml", u".csv", u".tsv"})
+    for (const std::u16string_view extension : {u".kvtml", u".csv", u".tsv", u".apkg", u".colpkg"})
         if (std::u16string_view(lower).ends_with(extension))
             return true;
     if (!std::u16string_view(lower).ends_with(u".txt"))

@@ -30,11 +30,14 @@ Source readSourceBytes(std::string_view bytes, const ReadChoices& choices = {});
 // kMaxSourceBytes is refused unread. Throws ImportError.
 std::string readSourceFileBytes(const std::u16string& fileName);
 
-// Reads the file; it is opened for reading only. Throws ImportError.
+// Reads the file; it is opened for reading only. An Anki package (.apkg,
+// .colpkg) is read as import/anki_package.h says, whatever its size.
+// Throws ImportError.
 Source readSourceFile(const std::u16string& fileName, const ReadChoices& choices = {});
 
 // Whether a file named so is read by the import rather than loaded as a list:
-// .kvtml, .csv and .tsv files, and .txt files that begin as an Anki export.
+// .kvtml, .csv and .tsv files, Anki packages, and .txt files that begin as an
+// Anki export.
 bool isImportFile(const std::u16string& fileName);
 
 }  // namespace listimport

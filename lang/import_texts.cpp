@@ -36,6 +36,8 @@ const ImportTexts& importTexts()
         .kvtml1 = both(u"kvtml 1.0 (ältere KWordQuiz-Dateien)", u"kvtml 1.0 (older KWordQuiz files)"),
         .delimited = both(u"Text mit Trennzeichen (CSV)", u"Delimited text (CSV)"),
         .anki = both(u"Anki: Notizen als reiner Text", u"Anki: Notes in Plain Text"),
+        .ankiPackage = both(u"Anki-Paket (.apkg, .colpkg), eine Zeile je Karte",
+                            u"Anki package (.apkg, .colpkg), one line per card"),
         .tab = both(u"Tabulator", u"Tab"),
         .semicolon = both(u"Semikolon ;", u"Semicolon ;"),
         .comma = both(u"Komma ,", u"Comma ,"),
@@ -52,6 +54,14 @@ const ImportTexts& importTexts()
         .noLines = both(u"Aus dieser Datei entsteht keine Zeile.", u"This file gives no line."),
         .headerDropped = both(u"Die erste Zeile benennt die Spalten und wird nicht importiert: %1",
                               u"The first row names the columns and is not imported: %1"),
+        .decks = both(u"Stapel (importiert werden die angekreuzten):", u"Decks (those checked are imported):"),
+        .deckItem = both(u"%1 (%2 Karten)", u"%1 (%2 cards)"),
+        .skippedMediaOnly = both(u"Übersprungen, weil eine Seite nur ein Bild oder ein Ton ist: %1",
+                                 u"Skipped because a side is only a picture or a sound: %1"),
+        .imageOcclusionNotes = both(u"Weggelassene Image-Occlusion-Notizen (sie verdecken Stellen eines Bildes): %1",
+                                    u"Image Occlusion notes left out (they hide parts of a picture): %1"),
+        .mediaNotes = both(u"Notizen mit Bildern oder Tönen, die nicht mit importiert werden: %1",
+                           u"Notes that refer to pictures or sounds, which are not imported: %1"),
         .cannotImport = both(u"\"%1\" kann nicht importiert werden: %2", u"Cannot import \"%1\": %2"),
         .unreadable = both(u"die Datei kann nicht gelesen werden. %1", u"the file cannot be read. %1"),
         .notAFile = both(u"das ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Leitung.",
@@ -69,6 +79,8 @@ const ImportTexts& importTexts()
             both(u"die Anführungszeichen der Datei bilden keine Paare.", u"the file's quotation marks do not pair."),
         .tooManyColumns = both(u"die Datei hat mehr als %1 Spalten oder Sprachen; eine Liste braucht zwei davon.",
                                u"the file has more than %1 columns or languages; a list uses two of them."),
+        .brokenPackage =
+            both(u"das Anki-Paket ist beschädigt oder keines (%1).", u"the Anki package is broken or none (%1)."),
         .saveTitle = both(u"Neue Liste speichern", u"Save New List"),
         .keptFile = both(u"\"%1\" führt das Programm selbst; die Liste wird dort nicht gespeichert.",
                          u"\"%1\" is kept by the program itself; the list is not saved there."),
@@ -77,10 +89,10 @@ const ImportTexts& importTexts()
         .loadedList = both(u"\"%1\" ist die geladene Liste; die neue Liste wird dort nicht gespeichert.",
                            u"\"%1\" is the list loaded; the new list is not saved there."),
         .listsFilter = both(u"Fragenlisten (*.txt)", u"Question lists (*.txt)"),
-        .optionImport = both(u"Liest die Datei eines anderen Trainers (kvtml, CSV, Anki-Notizen) und schreibt "
-                             u"eine Frageliste, ohne Fenster.",
-                             u"Reads another trainer's file (kvtml, CSV, Anki notes) and writes a question list, "
-                             u"without a window."),
+        .optionImport = both(u"Liest die Datei eines anderen Trainers (kvtml, CSV, Anki-Notizen und -Pakete) "
+                             u"und schreibt eine Frageliste, ohne Fenster.",
+                             u"Reads another trainer's file (kvtml, CSV, Anki notes and packages) and writes a "
+                             u"question list, without a window."),
         .optionOutput = both(u"Die Frageliste, die --import schreibt.", u"The question list --import writes."),
         .optionAsk = both(u"Gefragt wird nach der ersten, der zweiten (Vorgabe) oder beiden Seiten.",
                           u"Ask for the first, the second (default) or both sides."),
@@ -93,8 +105,13 @@ const ImportTexts& importTexts()
                                    u"die Spalten zu benennen scheint.",
                                    u"Imports the first row of delimited text also when it seems to name the "
                                    u"columns."),
+        .optionDeck = both(u"Nur dieser Stapel eines Anki-Pakets, mit den Stapeln darunter; mehrmals möglich "
+                           u"(Vorgabe: alle).",
+                           u"Only this deck of an Anki package, with the decks below it; may be given more than "
+                           u"once (default: all)."),
         .sourceValue = both(u"QUELLE", u"SOURCE"),
         .listValue = both(u"LISTE.txt", u"LIST.txt"),
+        .deckValue = both(u"STAPEL", u"DECK"),
         .linesWritten = both(u"%1 Zeilen nach \"%2\" geschrieben.", u"%1 lines written to \"%2\"."),
         .oneLineWritten = both(u"%1 Zeile nach \"%2\" geschrieben.", u"%1 line written to \"%2\"."),
         .nothingWritten = both(u"Keine Zeile zu schreiben; \"%1\" bleibt, wie es war.",
@@ -111,6 +128,10 @@ const ImportTexts& importTexts()
         .badSeparator = both(u"--separator nimmt tab oder ein Zeichen, nicht \"%1\".",
                              u"--separator takes tab or one character, not \"%1\"."),
         .cannotWrite = both(u"\"%1\" kann nicht geschrieben werden: %2", u"Cannot write \"%1\": %2"),
+        .unknownDeck = both(u"Das Paket hat keinen Stapel \"%1\"; seine Stapel: %2",
+                            u"The package has no deck \"%1\"; its decks: %2"),
+        .deckWithoutPackage = both(u"--deck gilt nur für Anki-Pakete (.apkg, .colpkg).",
+                                   u"--deck applies to Anki packages (.apkg, .colpkg) only."),
     };
     return texts;
 }

@@ -29,6 +29,7 @@ struct ImportTexts {
     Text kvtml1;
     Text delimited;
     Text anki;
+    Text ankiPackage;
     // Separator names.
     Text tab;
     Text semicolon;
@@ -44,6 +45,12 @@ struct ImportTexts {
     Text lookAlike;  // %1 the number, %2 the question as a round shows it
     Text noLines;
     Text headerDropped;  // %1 the first row's cells
+    // Anki packages: the decks to import, and what a package gives no line for.
+    Text decks;
+    Text deckItem;             // %1 the deck, %2 its cards
+    Text skippedMediaOnly;     // %1 the number
+    Text imageOcclusionNotes;  // %1 the number
+    Text mediaNotes;           // %1 the number
     // Reasons a source cannot be read.
     Text cannotImport;  // %1 the file, %2 the reason
     Text unreadable;    // %1 the system's message
@@ -55,6 +62,7 @@ struct ImportTexts {
     Text notKvtml;
     Text openQuote;
     Text tooManyColumns;  // %1 the most columns read
+    Text brokenPackage;   // %1 the reader's message
     // Saving.
     Text saveTitle;
     Text keptFile;    // %1 the file
@@ -69,8 +77,10 @@ struct ImportTexts {
     Text optionSeparator;
     Text optionForce;
     Text optionKeepFirstRow;
+    Text optionDeck;
     Text sourceValue;
     Text listValue;
+    Text deckValue;
     Text linesWritten;    // %1 the number, %2 the file
     Text oneLineWritten;  // %1 the number (1), %2 the file
     Text nothingWritten;  // %1 the file
@@ -80,6 +90,8 @@ struct ImportTexts {
     Text badColumns;    // %1 the value
     Text badSeparator;  // %1 the value
     Text cannotWrite;   // %1 the file, %2 the reason
+    Text unknownDeck;   // %1 the name, %2 the package's decks
+    Text deckWithoutPackage;
 };
 
 const ImportTexts& importTexts();

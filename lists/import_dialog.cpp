@@ -7,16 +7,19 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "desktop/error_reporter.h"
 #include "desktop/last_list_files.h"
 #include "desktop/speaker.h"
+#include "import/anki_package.h"
 #include "import/delimited.h"
 #include "import/source_file.h"
 #include "lang/import_texts.h"
@@ -42,6 +45,10 @@ constexpr EncodingName kEncodings[] = {
     {textfile::kUtf32Be, "UTF-32 BE"},
 };
 constexpr int kOfferedEncodings = 4;
+// The decks of a package shown at once; more scroll.
+constexpr int kDeckRowsShown = 6;
+// Room below the last deck, so that it does not touch the frame.
+constexpr int kDeckListMargin = 4;
 
 QString encodingName(std::int32_t encoding)
 {
@@ -80,6 +87,8 @@ QString formatName(Format format, Language language)
             return texts.delimited.in(language);
         case Format::Anki:
             return texts.anki.in(language);
+        case Format::AnkiPackage:
+            return texts.ankiPackage.in(language);
     }
     return {};
 }
@@ -146,6 +155,13 @@ void ImportDialog::build()
     form->addRow(askLabel_, ask_);
     layout->addLayout(form);
 
+    decksLabel_ = namedLabel(this, "importDecksLabel");
+    decks_ = new QListWidget(this);
+    decks_->setObjectName(QStringLiteral("importDecks"));
+    decksLabel_->setBuddy(decks_);
+    layout->addWidget(decksLabel_);
+    layout->addWidget(decks_);
+
     previewLabel_ = namedLabel(this, "importPreviewLabel");
     preview_ = new QPlainTextEdit(this);
     preview_->setObjectName(QStringLiteral("importPreview"));
@@ -188,6 +204,10 @@ void ImportDialog::build()
             if (!filling_)
                 reconvert();
         });
+    connectGuarded(decks_, &QListWidget::itemChanged, this, errors_, [this] {
+        if (!filling_)
+            chooseDecks();
+    });
     connectGuarded(import_, &QPushButton::clicked, this, errors_, &ImportDialog::importList);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     resize(720, 600);
@@ -196,8 +216,15 @@ void ImportDialog::build()
 void ImportDialog::prepare(const QString& sourceFile, Language language)
 {
     try {
-        bytes_ = listimport::readSourceFileBytes(sourceFile.toStdU16String());
-        source_ = listimport::readSourceBytes(bytes_);
+        package_ = {};
+        if (listimport::isAnkiPackageName(sourceFile.toStdU16String())) {
+            bytes_.clear();
+            package_ = listimport::readAnkiPackage(sourceFile.toStdU16String());
+            source_ = package_;
+        } else {
+            bytes_ = listimport::readSourceFileBytes(sourceFile.toStdU16String());
+            source_ = listimport::readSourceBytes(bytes_);
+        }
     } catch (const listimport::ImportError& error) {
         bytes_.clear();
         throw std::runtime_error(importFailure(error, sourceFile, language).toStdString());
@@ -212,6 +239,7 @@ void ImportDialog::prepare(const QString& sourceFile, Language language)
     filling_ = false;
     retranslate(language);
     fillChoices();
+    fillDecks();
     reconvert();
     preview_->setFocus();
 }
@@ -256,6 +284,37 @@ void ImportDialog::fillChoices()
     filling_ = false;
 }
 
+void ImportDialog::fillDecks()
+{
+    filling_ = true;
+    decks_->clear();
+    for (const listimport::Deck& deck : package_.decks) {
+        auto* item = new QListWidgetItem(decks_);
+        item->setData(Qt::UserRole, QString::fromStdU16String(deck.name));
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        item->setCheckState(Qt::Checked);
+    }
+    const bool package = !package_.decks.empty();
+    // As high as its decks, up to a few; the preview keeps the room.
+    const int rows = std::clamp(decks_->count(), 1, kDeckRowsShown);
+    decks_->setFixedHeight(decks_->sizeHintForRow(0) * rows + 2 * decks_->frameWidth() + kDeckListMargin);
+    decksLabel_->setVisible(package);
+    decks_->setVisible(package);
+    filling_ = false;
+    retranslate(language_);
+}
+
+void ImportDialog::chooseDecks()
+{
+    std::vector<std::u16string> chosen;
+    for (int i = 0; i < decks_->count(); ++i)
+        if (decks_->item(i)->checkState() == Qt::Checked)
+            chosen.push_back(decks_->item(i)->data(Qt::UserRole).toString().toStdU16String());
+    // A deck left unchecked stays out even when a deck above it is checked.
+    source_ = listimport::onlyDecks(package_, chosen, listimport::DecksBelow::Apart);
+    reconvert();
+}
+
 void ImportDialog::reread()
 {
     listimport::ReadChoices choices;
@@ -287,7 +346,7 @@ void ImportDialog::reconvert()
     for (std::size_t i = 0; i < lines; ++i)
         shown << QString::fromStdU16String(result_.lines[i]);
     preview_->setPlainText(shown.join(QLatin1Char('\n')));
-    const QStringList counts = importCounts(source_, result_, language_);
+    const QStringList counts = importCounts(source_, result_, language_) + packageCounts(source_, language_);
     counts_->setText(counts.join(QLatin1Char('\n')));
     counts_->setAccessibleName(counts.join(QStringLiteral(". ")));
     import_->setEnabled(!result_.lines.empty());
@@ -365,6 +424,11 @@ void ImportDialog::retranslate(Language language)
     ask_->setItemText(static_cast<int>(Ask::First), texts.askFirst.in(language));
     ask_->setItemText(static_cast<int>(Ask::Second), texts.askSecond.in(language));
     ask_->setItemText(static_cast<int>(Ask::Both), texts.askBoth.in(language));
+    decksLabel_->setText(texts.decks.in(language));
+    for (int i = 0; i < decks_->count() && i < static_cast<int>(package_.decks.size()); ++i) {
+        const listimport::Deck& deck = package_.decks[static_cast<std::size_t>(i)];
+        decks_->item(i)->setText(texts.deckItem.in(language).arg(QString::fromStdU16String(deck.name)).arg(deck.cards));
+    }
     previewLabel_->setText(texts.preview.in(language));
     countsLabel_->setText(texts.counts.in(language));
     import_->setText(texts.import.in(language));
@@ -372,7 +436,7 @@ void ImportDialog::retranslate(Language language)
     // What a screen reader says of each control: its heading.
     const std::pair<QWidget*, QLabel*> named[] = {
         {format_, formatLabel_}, {encoding_, encodingLabel_}, {separator_, separatorLabel_}, {first_, firstLabel_},
-        {second_, secondLabel_}, {ask_, askLabel_},           {preview_, previewLabel_}};
+        {second_, secondLabel_}, {ask_, askLabel_},           {decks_, decksLabel_},         {preview_, previewLabel_}};
     for (const auto& [control, label] : named) {
         QString name = label->text();
         if (name.endsWith(QLatin1Char(':')))
@@ -380,9 +444,9 @@ void ImportDialog::retranslate(Language language)
         control->setAccessibleName(name);
     }
     sourceLabel_->setAccessibleName(sourceLabel_->text());
-    if (!bytes_.empty()) {
+    if (!bytes_.empty() || !package_.decks.empty()) {
         format_->setText(formatName(source_.format, language));
-        const QStringList counts = importCounts(source_, result_, language);
+        const QStringList counts = importCounts(source_, result_, language) + packageCounts(source_, language);
         counts_->setText(counts.join(QLatin1Char('\n')));
         counts_->setAccessibleName(counts.join(QStringLiteral(". ")));
     }

@@ -15,6 +15,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -24,8 +25,9 @@ class ErrorReporter;
 class Speaker;
 
 // The import's preview `importDialog`: what was found in another trainer's
-// file (format, encoding, separator), the two sides and which to ask, the
-// first lines as they will be written and the counts. "Import" asks where the
+// file (format, encoding, separator), the two sides and which to ask, an Anki
+// package's decks to choose from, the first lines as they will be written and
+// the counts. "Import" asks where the
 // new list goes and writes it; nothing is written before.
 class ImportDialog : public QDialog {
     Q_OBJECT
@@ -63,6 +65,10 @@ private:
     // Converts with the sides and the asking chosen, and shows the result.
     void reconvert();
     void fillChoices();
+    // An Anki package's decks, all checked; hidden for other sources.
+    void fillDecks();
+    // The source made of the checked decks, converted anew.
+    void chooseDecks();
     void showFailure(const QString& message);
     // Asks for the new list's name and writes it; the dialog closes once it is written.
     void importList();
@@ -76,6 +82,8 @@ private:
     QString sourceFile_;
     std::string bytes_;
     listimport::Source source_;
+    // An Anki package as read, all its decks; source_ holds the chosen ones.
+    listimport::Source package_;
     listimport::Conversion result_;
     QString savedFile_;
     // Whether the controls are being filled rather than changed by the user.
@@ -96,6 +104,8 @@ private:
     QLabel* askLabel_;
     QComboBox* ask_;
     QLabel* previewLabel_;
+    QLabel* decksLabel_;
+    QListWidget* decks_;
     QPlainTextEdit* preview_;
     QLabel* countsLabel_;
     QLabel* counts_;

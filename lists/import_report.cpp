@@ -58,6 +58,26 @@ QStringList importCounts(const listimport::Source& source, const listimport::Con
     return counts;
 }
 
+QStringList packageCounts(const listimport::Source& source, Language language)
+{
+    std::size_t imageOcclusion = 0;
+    std::size_t mediaOnly = 0;
+    std::size_t media = 0;
+    for (const listimport::Deck& deck : source.decks) {
+        imageOcclusion += deck.imageOcclusionNotes;
+        mediaOnly += deck.mediaOnlyCards;
+        media += deck.mediaNotes;
+    }
+    QStringList counts;
+    if (mediaOnly > 0)
+        counts << importTexts().skippedMediaOnly.in(language).arg(mediaOnly);
+    if (imageOcclusion > 0)
+        counts << importTexts().imageOcclusionNotes.in(language).arg(imageOcclusion);
+    if (media > 0)
+        counts << importTexts().mediaNotes.in(language).arg(media);
+    return counts;
+}
+
 QString importFailure(const ImportError& error, const QString& fileName, Language language)
 {
     const ImportTexts& texts = importTexts();
@@ -89,6 +109,9 @@ QString importFailure(const ImportError& error, const QString& fileName, Languag
             break;
         case ImportError::Kind::TooManyColumns:
             reason = texts.tooManyColumns.in(language).arg(listimport::kMaxColumns);
+            break;
+        case ImportError::Kind::BrokenPackage:
+            reason = texts.brokenPackage.in(language).arg(QString::fromStdString(error.what()));
             break;
     }
     return texts.cannotImport.in(language).arg(shownName(fileName), reason);

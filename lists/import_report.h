@@ -15,6 +15,12 @@ namespace lernwerk {
 // look the same. Counts of nothing are left out.
 QStringList importCounts(const listimport::Source& source, const listimport::Conversion& result, Language language);
 
+// What an Anki package gives no line for, one sentence a line: its cards with
+// a side that is only a picture or a sound, its Image Occlusion notes, and its
+// notes that refer to pictures or sounds, in the decks the source holds. Empty
+// for other sources.
+QStringList packageCounts(const listimport::Source& source, Language language);
+
 // Why `fileName` cannot be imported, naming it.
 QString importFailure(const listimport::ImportError& error, const QString& fileName, Language language);
 

@@ -42,7 +42,7 @@ ListsPage::ListsPage(ErrorReporter& errors, Speaker& speaker, QWidget* parent)
       listFileDialog_(
           this, {.name = "od", .filter = kQuestionListFilter, .save = false, .defaultSuffix = {}, .offeredFile = {}}),
       importFileDialog_(this, {.name = "importOpen",
-                               .filter = QStringLiteral("kvtml, CSV, Anki (*.kvtml *.csv *.tsv *.txt)"),
+                               .filter = QStringLiteral("kvtml, CSV, Anki (*.kvtml *.csv *.tsv *.txt *.apkg *.colpkg)"),
                                .save = false,
                                .defaultSuffix = {},
                                .offeredFile = {}})

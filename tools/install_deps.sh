@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libxcb1-dev qt6-qpa-plugins qt6-translations-l10n qt6-charts-dev
-  libqt6opengl6-dev libsqlitecpp-dev libsqlite3-dev libicu-dev libpugixml-dev libcsv-dev
+  libqt6opengl6-dev libsqlitecpp-dev libsqlite3-dev libicu-dev libpugixml-dev libcsv-dev libarchive-dev zstd
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils imagemagick xdotool

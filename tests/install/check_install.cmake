@@ -19,6 +19,7 @@ set(expected
     share/icons/hicolor/48x48/apps/lernwerk.png
     share/icons/hicolor/scalable/apps/lernwerk.svg
     share/metainfo/${APP_ID}.metainfo.xml
+    share/mime/packages/lernwerk-anki.xml
     share/mime/packages/lernwerk-kvtml.xml)
 file(GLOB_RECURSE installed RELATIVE "${PREFIX}" "${PREFIX}/*")
 list(SORT installed)
