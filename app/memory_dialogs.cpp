@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "lang/lists_texts.h"
 #include "lang/progress_texts.h"
 
 namespace lernwerk {
@@ -52,7 +53,7 @@ QString MemoryDialogs::chooseMissedFile(const QString& folder)
         missedFile_.setFolder(folder);
         missedFolderSet_ = true;
     }
-    missedFile_.setTexts(texts.saveMissedTitle.in(language), texts.saveMissedFilter.in(language));
+    missedFile_.setTexts(texts.saveMissedTitle.in(language), kQuestionListsFilter.in(language));
     // A name no file has yet, so that the default never replaces anything.
     const QDir shown(missedFile_.folder());
     const QString base = texts.missedFileName.in(language);

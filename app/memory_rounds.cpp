@@ -160,19 +160,9 @@ void MemoryRounds::saveMissed()
         texts.missedSaved.in(language).arg(static_cast<qsizetype>(missed.size())).arg(QFileInfo(fileName).fileName()));
 }
 
-std::vector<std::u16string> MemoryRounds::listLines() const
-{
-    std::vector<std::u16string> lines;
-    const int count = listField_.count();
-    lines.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        lines.push_back(listField_.line(i));
-    return lines;
-}
-
 void MemoryRounds::forgetList()
 {
-    std::vector<std::u16string> lines = listLines();
+    std::vector<std::u16string> lines = session_.list_lines();
     std::erase(lines, std::u16string());
     memory::ReviewStore* store = progress_.store();
     if (!store || lines.empty())

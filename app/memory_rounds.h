@@ -133,7 +133,6 @@ private:
     std::optional<memory::DayOutlook> readOutlook(memory::Day day) const;
     void startChosen(const Questions& questions);
     void updateMissedEntries();
-    std::vector<std::u16string> listLines() const;
     // Asks before a round with markings is replaced by another; true to go on.
     bool mayReplaceRound();
 

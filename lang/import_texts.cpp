@@ -88,7 +88,6 @@ const ImportTexts& importTexts()
                            u"\"%1\" is the file being imported; it is only read."),
         .loadedList = both(u"\"%1\" ist die geladene Liste; die neue Liste wird dort nicht gespeichert.",
                            u"\"%1\" is the list loaded; the new list is not saved there."),
-        .listsFilter = both(u"Fragenlisten (*.txt)", u"Question lists (*.txt)"),
         .optionImport = both(u"Liest die Datei eines anderen Trainers (kvtml, CSV, Anki-Notizen und -Pakete) "
                              u"und schreibt eine Frageliste, ohne Fenster.",
                              u"Reads another trainer's file (kvtml, CSV, Anki notes and packages) and writes a "

@@ -68,7 +68,6 @@ struct ImportTexts {
     Text keptFile;    // %1 the file
     Text sourceFile;  // %1 the file
     Text loadedList;  // %1 the file
-    Text listsFilter;
     // The command line.
     Text optionImport;
     Text optionOutput;

@@ -27,7 +27,11 @@ struct ListsTexts {
 
 const ListsTexts& listsPageTexts();
 
-// The file type the dialogs for question lists show, in both languages.
-inline const QString kQuestionListFilter = QStringLiteral("Fragenlisten (*.txt)");
+// The file type of question lists in the dialogs that save a new one (the
+// import's, Save Missed As).
+inline const Text kQuestionListsFilter{QStringLiteral("Fragenlisten (*.txt)"),
+                                       QStringLiteral("Question lists (*.txt)")};
+// The same as the list dialogs of the lists page and the editor show it, in both languages.
+inline const QString kQuestionListFilter = kQuestionListsFilter.in(Language::German);
 
 }  // namespace lernwerk

@@ -26,7 +26,6 @@ const ProgressTexts& progressTexts()
                         QStringLiteral("%1 is where the program keeps your list or your progress and is not "
                                        "overwritten. Please choose another name.")},
         .saveMissedTitle = {QStringLiteral("Verpasste speichern unter"), QStringLiteral("Save Missed As")},
-        .saveMissedFilter = {QStringLiteral("Fragenlisten (*.txt)"), QStringLiteral("Question lists (*.txt)")},
         .missedSaved = {QStringLiteral("%1 verpasste Fragen gespeichert in %2."),
                         QStringLiteral("%1 missed questions saved in %2.")},
         .replaceRoundQuestion = {QStringLiteral("Eine Runde läuft (%1). Sie beenden und eine neue beginnen?"),

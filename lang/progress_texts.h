@@ -24,7 +24,6 @@ struct ProgressTexts {
     Text notOverKept;
     // The Save Missed dialog's title and its name filter.
     Text saveMissedTitle;
-    Text saveMissedFilter;
     // "%1" missed questions were saved in the file "%2".
     Text missedSaved;
     // "%1" is the result line of the round in progress, which a new round would replace.

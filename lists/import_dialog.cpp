@@ -23,6 +23,7 @@
 #include "import/delimited.h"
 #include "import/source_file.h"
 #include "lang/import_texts.h"
+#include "lang/lists_texts.h"
 #include "lists/import_report.h"
 #include "textfile/encodings.h"
 #include "textfile/file_names.h"
@@ -389,7 +390,7 @@ void ImportDialog::importList()
     QFileDialog dialog(this, importTexts().saveTitle.in(language_));
     dialog.setObjectName(QStringLiteral("importSave"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(importTexts().listsFilter.in(language_));
+    dialog.setNameFilter(kQuestionListsFilter.in(language_));
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     dialog.selectFile(offeredFile());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -18,17 +18,6 @@ QString shownName(const QString& fileName)
     return QString::fromStdU16String(textfile::ReadableName(fileName.toStdU16String()));
 }
 
-// The same file, also through another name or a link; a file that does not
-// exist yet is the same as none.
-bool sameFile(const QString& one, const QString& other)
-{
-    const QFileInfo first(one);
-    const QFileInfo second(other);
-    if (first.exists() && second.exists())
-        return first.canonicalFilePath() == second.canonicalFilePath();
-    return first.absoluteFilePath() == second.absoluteFilePath();
-}
-
 }  // namespace
 
 QStringList importCounts(const listimport::Source& source, const listimport::Conversion& result, Language language)
@@ -119,7 +108,8 @@ QString importFailure(const ImportError& error, const QString& fileName, Languag
 
 QString forbiddenTarget(const QString& target, const QString& source, const QString& programFolder, Language language)
 {
-    if (sameFile(target, source))
+    // The same file by any name or link, as every save decides it.
+    if (isOneOf(target, {source}))
         return importTexts().sourceFile.in(language).arg(shownName(target));
     // The last-list files and the progress file with its journal, by any name.
     if (isOneOf(target, keptFiles(programFolder)))

@@ -54,6 +54,8 @@ public:
     // The whole list's tallies start from 0 again.
     void clear_whole_list_tallies() { whole_list_.clear_tallies(); }
 
+    // The list's lines as they stand, empty ones too.
+    std::vector<std::u16string> list_lines() const;
     // The list's questions as the gap mode asks them, each once, in list order.
     std::vector<memory::ListQuestion> list_questions() const;
     // Those of them a due round asks today (opens the store); none without the store.
@@ -94,7 +96,6 @@ public:
     void keep(bool list_saved);
 
 private:
-    std::vector<std::u16string> list_lines() const;
     void make_gap_round(quiz::GapMode mode);
     // The round begins: the memory keeps it from now on.
     void begin();
