@@ -15,7 +15,7 @@ const std::vector<RoundCommand>& table()
          [](MemoryRounds& rounds) { rounds.reveal(); }},
         {{"bt_hint", "hint", Side::Left, QKeySequence(Qt::CTRL | Qt::Key_H), &TrainerTexts::hint},
          [](MemoryRounds& rounds) { rounds.hint(); }},
-        {{"bt_correct", "correct", Side::Right, QKeySequence(Qt::CTRL | Qt::Key_1), &TrainerTexts::correct},
+        {{"bt_correct", "correct", Side::Right, QKeySequence(Qt::CTRL | Qt::Key_1), &TrainerTexts::correct, true},
          [](MemoryRounds& rounds) { rounds.mark(quiz::Marking::Correct); }},
         {{"bt_wrong", "wrong", Side::Right, QKeySequence(Qt::CTRL | Qt::Key_2), &TrainerTexts::wrong},
          [](MemoryRounds& rounds) { rounds.mark(quiz::Marking::Wrong); }},

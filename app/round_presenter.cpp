@@ -63,9 +63,9 @@ bool RoundPresenter::eventFilter(QObject* watched, QEvent* event)
             focused->click();
         return true;
     }
-    QPushButton* correct = parts_.trainer.correctButton();
-    if (correct->isVisible() && correct->isEnabled())
-        correct->click();
+    QPushButton* pressed = parts_.trainer.enterButton();
+    if (pressed && pressed->isVisible() && pressed->isEnabled())
+        pressed->click();
     return true;
 }
 

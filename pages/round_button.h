@@ -23,6 +23,8 @@ struct RoundButton {
     Side side;
     QKeySequence key;
     Text TrainerTexts::*caption;
+    // Enter presses it too, wherever neither a button nor a text field has the focus.
+    bool takesEnter = false;
 };
 
 }  // namespace lernwerk

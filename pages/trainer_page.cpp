@@ -81,6 +81,8 @@ TrainerPage::TrainerPage(std::vector<RoundButton> buttons, QWidget* parent)
         before = button;
         connect(button, &QPushButton::clicked, this, [this, index] { emit commandPressed(index); });
         buttons_.push_back(button);
+        if (row.takesEnter)
+            enterButton_ = button;
     }
     correct_ = findChild<QPushButton*>(QStringLiteral("bt_correct"), Qt::FindDirectChildrenOnly);
 }

@@ -41,8 +41,8 @@ public:
     // Each button with the key that presses it from anywhere in the window,
     // also from the answer field.
     std::vector<std::pair<QKeySequence, QPushButton*>> buttonKeys() const;
-    // Enter outside a text field presses "Richtig" when it can be pressed.
-    QPushButton* correctButton() const { return correct_; }
+    // The button Enter presses outside a text field ("Richtig"), when it can be pressed; none without one.
+    QPushButton* enterButton() const { return enterButton_; }
     // True while a round runs: its buttons can be pressed.
     bool roundRunning() const;
 
@@ -88,6 +88,7 @@ private:
     // The buttons in the order of `buttonRows_`.
     std::vector<QPushButton*> buttons_;
     QPushButton* correct_;
+    QPushButton* enterButton_ = nullptr;
     AnswerMarks* marks_;
 };
 
