@@ -108,8 +108,14 @@ void MemoryRounds::startMissed()
     }
     if (!mayReplaceRound())
         return;
-    // A copy, before the round about to begin clears the missed lines of the last one.
-    startChosen(session_.missed_questions());
+    // Copies, before the round about to begin clears the missed lines of the last one.
+    const Questions questions = session_.missed_questions();
+    const QString list = QFileInfo(QString::fromStdU16String(session_.missed_list_name())).fileName();
+    startChosen(questions);
+    const ProgressTexts& texts = progressTexts();
+    const Language language = language_.current();
+    emit told(questions.size() == 1 ? texts.repeatingOneMissed.in(language).arg(list)
+                                    : texts.repeatingMissed.in(language).arg(questions.size()).arg(list));
 }
 
 bool MemoryRounds::mayReplaceRound()
@@ -156,8 +162,9 @@ void MemoryRounds::saveMissed()
         text += line;
     }
     textfile::SaveTextLines(text, fileName.toStdU16String(), textfile::kUtf8);
-    emit told(
-        texts.missedSaved.in(language).arg(static_cast<qsizetype>(missed.size())).arg(QFileInfo(fileName).fileName()));
+    const QString file = QFileInfo(fileName).fileName();
+    emit told(missed.size() == 1 ? texts.oneMissedSaved.in(language).arg(file)
+                                 : texts.missedSaved.in(language).arg(static_cast<qsizetype>(missed.size())).arg(file));
 }
 
 void MemoryRounds::forgetList()
@@ -178,6 +185,10 @@ void MemoryRounds::forgetList()
         throw std::runtime_error(storeFailureMessage(error, language_.current()).toStdString());
     }
     refresh();
+    const ProgressTexts& texts = progressTexts();
+    const Language language = language_.current();
+    emit told(lines.size() == 1 ? texts.oneForgotten.in(language)
+                                : texts.forgotten.in(language).arg(static_cast<qsizetype>(lines.size())));
 }
 
 void MemoryRounds::drawProgress(ProgressPage& page)

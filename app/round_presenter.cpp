@@ -41,8 +41,11 @@ void RoundPresenter::takeRoundKeysIn(QWidget& window)
                 button->click();
                 return;
             }
-            parts_.speaker.say(
-                speechTexts().noRound.in(parts_.language.current()).arg(keys.toString(QKeySequence::NativeText)));
+            // In a round only the hint can be used up.
+            const Language language = parts_.language.current();
+            parts_.speaker.say(parts_.trainer.roundRunning()
+                                   ? trainerTexts().allLettersShown.in(language)
+                                   : speechTexts().noRound.in(language).arg(keys.toString(QKeySequence::NativeText)));
         });
     }
     window.installEventFilter(this);
@@ -103,6 +106,8 @@ void RoundPresenter::clear_fields() { parts_.trainer.clearFields(); }
 
 void RoundPresenter::show_question(std::u16string_view text)
 {
+    parts_.trainer.setHintEnabled(!lastHint_);
+    lastHint_ = false;
     parts_.trainer.showQuestion(fromView(text));
     const QString gapWord = speechTexts().gap.in(parts_.language.current());
     // Said from the line's gaps as far as they show; the field's text only where no round tells them.
@@ -114,7 +119,17 @@ void RoundPresenter::show_question(std::u16string_view text)
 void RoundPresenter::show_hint(std::u16string_view text, std::u16string_view revealed)
 {
     parts_.trainer.showQuestion(fromView(text));
-    parts_.speaker.say(trainerTexts().hintSaid.in(parts_.language.current()).arg(fromView(revealed)));
+    const Language language = parts_.language.current();
+    QString said = trainerTexts().hintSaid.in(language).arg(fromView(revealed));
+    if (std::exchange(lastHint_, false))
+        said += QLatin1Char(' ') + trainerTexts().allLettersShown.in(language);
+    parts_.speaker.say(said);
+}
+
+void RoundPresenter::hints_used_up()
+{
+    lastHint_ = true;
+    parts_.trainer.setHintEnabled(false);
 }
 
 void RoundPresenter::show_solution(std::u16string_view text)

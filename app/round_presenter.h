@@ -65,12 +65,15 @@ private:
     void show_question(std::u16string_view text) override;
     void show_solution(std::u16string_view text) override;
     void show_hint(std::u16string_view text, std::u16string_view revealed) override;
+    void hints_used_up() override;
     void round_ended() override;
 
     Parts parts_;
     RoundSpeech speech_;
     std::function<const quiz::RoundState&()> state_;
     std::function<QString()> closingWords_;
+    // The hint on its way shows the last letter: said with it, and no further hint until the next question.
+    bool lastHint_ = false;
 };
 
 }  // namespace lernwerk

@@ -26,6 +26,13 @@ struct ProgressTexts {
     Text saveMissedTitle;
     // "%1" missed questions were saved in the file "%2".
     Text missedSaved;
+    Text oneMissedSaved;  // "%1" the file
+    // Forget Progress of This List.. was done: "%1" questions forgotten.
+    Text forgotten;
+    Text oneForgotten;
+    // Repeat Missed begins: "%1" questions of the list "%2".
+    Text repeatingMissed;
+    Text repeatingOneMissed;  // "%1" the list
     // "%1" is the result line of the round in progress, which a new round would replace.
     Text replaceRoundQuestion;
     // "%1" is the result line of the round in progress, which another list would end.

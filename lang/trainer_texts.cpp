@@ -13,6 +13,7 @@ const TrainerTexts& trainerTexts()
         .hint = {QStringLiteral("Tipp"), QStringLiteral("Hint")},
         .hintCountsWrong = {QStringLiteral("Tipp als Fehler zählen"), QStringLiteral("Count a Hint as Wrong")},
         .hintSaid = {QStringLiteral("Tipp: %1"), QStringLiteral("Hint: %1")},
+        .allLettersShown = {QStringLiteral("Alle Buchstaben sind gezeigt."), QStringLiteral("Every letter is shown.")},
         .gapsMenu = {QStringLiteral("Lücken"), QStringLiteral("Gaps")},
         .gapsAllAtOnce = {QStringLiteral("Alle zugleich"), QStringLiteral("All at Once")},
         .gapsOneOthersShown = {QStringLiteral("Eine, die anderen sichtbar"), QStringLiteral("One, Others Shown")},

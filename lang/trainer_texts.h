@@ -16,6 +16,8 @@ struct TrainerTexts {
     Text hintCountsWrong;
     // Said when a hint showed more of a gap: "%1" is what shows of it.
     Text hintSaid;
+    // Every letter of the question on display shows: no hint is left.
+    Text allLettersShown;
     // Settings > Gaps: how a round asks the gaps of a line.
     Text gapsMenu;
     Text gapsAllAtOnce;

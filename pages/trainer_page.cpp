@@ -168,6 +168,12 @@ std::vector<std::pair<QKeySequence, QPushButton*>> TrainerPage::buttonKeys() con
 
 bool TrainerPage::roundRunning() const { return correct_->isEnabled(); }
 
+void TrainerPage::setHintEnabled(bool on)
+{
+    if (auto* hint = findChild<QPushButton*>(QStringLiteral("bt_hint"), Qt::FindDirectChildrenOnly))
+        hint->setEnabled(on && roundRunning());
+}
+
 void TrainerPage::startRound()
 {
     for (QPushButton* button : buttons_)

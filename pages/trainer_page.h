@@ -45,6 +45,8 @@ public:
     QPushButton* enterButton() const { return enterButton_; }
     // True while a round runs: its buttons can be pressed.
     bool roundRunning() const;
+    // The Hint button can be pressed while a round runs, unless every letter shows.
+    void setHintEnabled(bool on);
 
     // Whether revealing marks the gaps against the typed answer.
     AnswerMarks& answerMarks() const { return *marks_; }

@@ -96,12 +96,20 @@ bool Round::hint()
     if (!hinted)
         return false;
     ++state_.round_hints;
+    if (!hint_left())
+        view_.hints_used_up();
     const auto gaps = find_gaps(state_.asked_line);
     const Gap& gap = gaps[*hinted];
     const std::u16string_view revealed =
         gap.text.substr(0, std::min(state_.shown_gaps[*hinted].revealed, gap.text.size()));
     view_.show_hint(show_question(question_pieces(state_.asked_line, state_.shown_gaps)), revealed);
     return true;
+}
+
+bool Round::hint_left() const
+{
+    Round trial = *this;
+    return trial.reveal_letter().has_value();
 }
 
 std::optional<std::size_t> Round::reveal_letter()
@@ -137,8 +145,11 @@ void Round::resume(const RoundState& state)
         ask(shown);
         for (std::int32_t i = 0; i < state.question_hints && reveal_letter(); ++i) {
         }
-        if (state_.question_hints > 0)
+        if (state_.question_hints > 0) {
+            if (!hint_left())
+                view_.hints_used_up();
             view_.show_question(show_question(question_pieces(state_.asked_line, state_.shown_gaps)));
+        }
         state_.tallies.correct = status_.tally().correct_count();
         state_.result_line = format_result_line(state_, texts());
         view_.set_result(state_.result_line);

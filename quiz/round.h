@@ -41,6 +41,8 @@ public:
     // A hint showed more of the question on display: `text` is the question
     // now, `revealed` what shows of the gap the hint was on.
     virtual void show_hint(std::u16string_view text, std::u16string_view /*revealed*/) { show_question(text); }
+    // The hint about to show is the last one the question has: every letter shows then.
+    virtual void hints_used_up() {}
     virtual void show_solution(std::u16string_view text) = 0;
     // The round has ended: the buttons are disabled, the fields emptied and disabled.
     virtual void round_ended() = 0;
@@ -122,6 +124,8 @@ private:
     // Shows the next letter of the question's first gap not yet wholly shown
     // and counts the hint on the question; gives the gap, or nothing when none is left.
     std::optional<std::size_t> reveal_letter();
+    // Whether a further hint would show more of the question on display.
+    bool hint_left() const;
     const RoundTexts& texts() const { return view_.texts(); }
 
     QuestionList& questions_;

@@ -84,6 +84,7 @@ const std::map<int, std::u16string>& RoundSession::missed()
         try {
             if (const auto kept = read_kept()) {
                 missed_ = kept->missed;
+                missed_list_ = kept->list_name;
                 for (const auto& entry : missed_)
                     missed_keys_.insert(memory::question_key(entry.second));
             }
@@ -171,6 +172,7 @@ void RoundSession::begin()
     missed_.clear();
     missed_keys_.clear();
     missed_read_ = true;
+    missed_list_ = round.list_name;
     list_name_ = round.list_name;
     list_key_ = round.list_key;
     started_ms_ = round.started_ms;
@@ -412,6 +414,7 @@ bool RoundSession::continue_round()
     for (const auto& entry : kept->missed)
         missed_keys_.insert(memory::question_key(entry.second));
     missed_read_ = true;
+    missed_list_ = kept->list_name;
     list_name_ = kept->list_name;
     list_key_ = kept->list_key;
     started_ms_ = kept->started_ms;

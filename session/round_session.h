@@ -66,6 +66,12 @@ public:
     const std::map<int, std::u16string>& missed();
     // The missed lines as the questions a round over them asks.
     std::vector<memory::ListQuestion> missed_questions();
+    // The name of the list the missed lines were missed in.
+    const std::u16string& missed_list_name()
+    {
+        missed();
+        return missed_list_;
+    }
 
     // A round over the whole list, in the gap mode.
     void start_whole_list();
@@ -130,7 +136,8 @@ private:
     memory::RoundMarks marks_;
     std::map<int, std::u16string> missed_;
     std::set<std::int64_t> missed_keys_;  // of the missed lines
-    bool missed_read_ = false;            // the last run's missed lines were read, or a round began
+    std::u16string missed_list_;
+    bool missed_read_ = false;  // the last run's missed lines were read, or a round began
     std::u16string list_name_;
     std::int64_t list_key_ = 0;
     std::int64_t started_ms_ = 0;

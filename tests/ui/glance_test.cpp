@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTextBlock>
 
 #include "app/memory_rounds.h"
@@ -94,6 +95,29 @@ TEST_F(GlanceTest, TheTrainerPageShowsTheDayAndTheRoundsSayWhenToComeBack)
                            QStringLiteral("Keine verpassten Fragen.")}));
     EXPECT_EQ(label("glance"),
               QStringLiteral("Heute fällig: 0, neu: 0 — ") + key + QStringLiteral(". Keine verpassten Fragen."));
+
+    // Repeat Missed says what it asks, of which list, after another list was loaded too;
+    // Forget says what it forgot.
+    const QString file = workingDir.filePath(QStringLiteral("tiere.txt"));
+    writeFile(file, "Katze | _cat_\r\nMaus | _mouse_\r\n");
+    mainWindow().openListFile(file);
+    click("Button1");
+    click("bt_wrong");
+    while (find<QPushButton>("bt_correct")->isEnabled())
+        click("bt_correct");
+    const QString other = workingDir.filePath(QStringLiteral("farben.txt"));
+    writeFile(other, "rot | _red_\r\nblau | _blue_\r\n");
+    mainWindow().openListFile(other);
+    spoken.clear();
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_N);
+    EXPECT_TRUE(spoken.contains(QStringLiteral("Verpasste wiederholen: 1 Frage aus tiere.txt.")))
+        << spoken.join(QLatin1Char('|')).toStdString();
+    while (find<QPushButton>("bt_correct")->isEnabled())
+        click("bt_correct");
+    whenModal([](QWidget* dialog) { qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Yes)->click(); });
+    trigger("forgetProgress");
+    EXPECT_TRUE(label("glance").endsWith(QStringLiteral("Der Fortschritt von 2 Fragen ist vergessen.")))
+        << label("glance").toStdString();
 }
 
 TEST_F(GlanceTest, TheCaretLineOfTheListCarriesItsHistory)
@@ -170,6 +194,17 @@ TEST_F(GlanceTest, AHintShowsALetterAndCountsAsChosen)
     EXPECT_EQ(panel(1), QStringLiteral("0/1 Richtig - 1 Trials - 1 Falsch - 0 Zurückgestellt"));
     EXPECT_EQ(text("frage"), QStringLiteral("Haus | _____"));                 // asked again, without its hint
     EXPECT_EQ(store.lookup({u"Haus | _house_"})[0]->state.stability, 0.212);  // a first "Again"
+
+    // The hint that shows the last letter says so; no further hint until the next question.
+    for (int letter = 0; letter < 5; ++letter)
+        press(Qt::CTRL | Qt::Key_H);
+    EXPECT_EQ(text("frage"), QStringLiteral("Haus | house"));
+    EXPECT_EQ(spoken.last(), QStringLiteral("Tipp: house Alle Buchstaben sind gezeigt."));
+    EXPECT_FALSE(find<QPushButton>("bt_hint")->isEnabled());
+    press(Qt::CTRL | Qt::Key_H);
+    EXPECT_EQ(spoken.last(), QStringLiteral("Alle Buchstaben sind gezeigt."));
+    click("bt_wrong");
+    EXPECT_TRUE(find<QPushButton>("bt_hint")->isEnabled());
 }
 
 }  // namespace
