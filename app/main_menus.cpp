@@ -174,8 +174,15 @@ QMenu* MainMenus::createSettingsMenu(MenuBuilder& menus)
         // language, also in the middle of a round: the learner hears so.
         const auto& [name, caption] = entries.in(language);
         QAction* choice = menus.entry(languageMenu, name, *caption, this, [this, language] {
+            // The sample list takes the place of the list: its round ends first, once allowed.
+            bool ended = false;
+            if (language != parts_.language.current() && !parts_.rounds.mayEndRoundForLanguage(ended)) {
+                retranslate(parts_.language.current());  // the check stays where it was
+                return;
+            }
             parts_.language.set(language);
-            parts_.speaker.say(speechTexts().languageChosen.in(language));
+            parts_.speaker.say(
+                (ended ? speechTexts().languageChosenRoundEnded : speechTexts().languageChosen).in(language));
         });
         choice->setCheckable(true);
         languages->addAction(choice);

@@ -40,6 +40,11 @@ bool MemoryDialogs::confirmEndRoundForList(const QString& resultLine) const
     return ask(progressTexts().replaceRoundByListQuestion.in(language_.current()).arg(resultLine));
 }
 
+bool MemoryDialogs::confirmEndRoundForLanguage(const QString& resultLine) const
+{
+    return ask(progressTexts().replaceRoundByLanguageQuestion.in(language_.current()).arg(resultLine));
+}
+
 bool MemoryDialogs::confirmReplaceFile(const QString& file) const
 {
     return ask(progressTexts().replaceQuestion.in(language_.current()).arg(file));

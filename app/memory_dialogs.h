@@ -22,6 +22,8 @@ public:
     bool confirmReplaceRound(const QString& resultLine) const;
     // A round with markings (its result line `resultLine`) would end as another list is loaded.
     bool confirmEndRoundForList(const QString& resultLine) const;
+    // The same as the language is switched, which replaces the list by the sample list.
+    bool confirmEndRoundForLanguage(const QString& resultLine) const;
     // The file for the missed lines: offered in `folder` (the first time) under a
     // name no file has yet; empty when the learner cancelled.
     QString chooseMissedFile(const QString& folder);

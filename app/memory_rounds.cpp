@@ -217,6 +217,16 @@ bool MemoryRounds::mayLoadOtherList()
 
 void MemoryRounds::otherListLoading() { session_.stop(); }
 
+bool MemoryRounds::mayEndRoundForLanguage(bool& ended)
+{
+    ended = active().running();
+    if (session_.has_markings() &&
+        !dialogs_.confirmEndRoundForLanguage(QString::fromStdU16String(active().state().result_line)))
+        return false;
+    session_.stop();
+    return true;
+}
+
 void MemoryRounds::continueRound()
 {
     progress_.open();

@@ -103,6 +103,10 @@ public:
     bool mayLoadOtherList();
     // Another list takes the place of the loaded one: the round over it ends.
     void otherListLoading();
+    // The interface language is about to change, and with it the list: asks
+    // before a round with markings ends with it; true to go on. A round
+    // running then is ended, and `ended` says so.
+    bool mayEndRoundForLanguage(bool& ended);
     // File > Continue Last Round: the kept round goes on, when the list has the same questions.
     void continueRound();
 

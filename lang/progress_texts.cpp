@@ -42,6 +42,10 @@ const ProgressTexts& progressTexts()
                                  QStringLiteral("A round is in progress (%1). End it and begin a new one?")},
         .replaceRoundByListQuestion = {QStringLiteral("Eine Runde läuft (%1). Sie beenden und die andere Liste laden?"),
                                        QStringLiteral("A round is in progress (%1). End it and load the other list?")},
+        .replaceRoundByLanguageQuestion = {QStringLiteral("Eine Runde läuft (%1). Sie beenden und die Sprache "
+                                                          "wechseln?"),
+                                           QStringLiteral("A round is in progress (%1). End it and switch the "
+                                                          "language?")},
         .keptRoundDropped = {QStringLiteral("Die zuletzt unterbrochene Runde passt nicht zur Liste und kann nicht "
                                             "fortgesetzt werden. Sie wurde verworfen; was Sie gelernt haben, bleibt "
                                             "gemerkt."),

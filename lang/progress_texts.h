@@ -37,6 +37,8 @@ struct ProgressTexts {
     Text replaceRoundQuestion;
     // "%1" is the result line of the round in progress, which another list would end.
     Text replaceRoundByListQuestion;
+    // "%1" is the result line of the round in progress, which a language switch would end.
+    Text replaceRoundByLanguageQuestion;
     // The round kept from an earlier run cannot go on and was dropped; the reviews stay.
     Text keptRoundDropped;
     // "%1" is the chosen file, which exists already.

@@ -21,6 +21,10 @@ const SpeechTexts& speechTexts()
         .switchedOff = {QStringLiteral("%1 aus"), QStringLiteral("%1 off")},
         .languageChosen = {QStringLiteral("Deutsch ausgewählt. Die Fragenliste ist jetzt die Beispielliste."),
                            QStringLiteral("English chosen. The question list is now the sample list.")},
+        .languageChosenRoundEnded = {QStringLiteral("Deutsch ausgewählt. Die Runde ist beendet; die Fragenliste ist "
+                                                    "jetzt die Beispielliste."),
+                                     QStringLiteral("English chosen. The round was ended; the question list is now "
+                                                    "the sample list.")},
         .noRound = {QStringLiteral("%1: Keine Fragerunde läuft. Programm > Neue Fragerunde (Strg+N) startet eine."),
                     QStringLiteral("%1: No question session is running. File > New Question Session (Ctrl+N) "
                                    "starts one.")},

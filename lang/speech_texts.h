@@ -20,6 +20,8 @@ struct SpeechTexts {
     Text switchedOff;
     // A language was chosen; the question list became the sample list.
     Text languageChosen;
+    // The same when the switch ended the round in progress.
+    Text languageChosenRoundEnded;
     // A key of the round (%1) was pressed while no round runs.
     Text noRound;
     // The editor's "Create List": %1 questions made; the second part names the

@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -61,6 +62,58 @@ TEST_F(KeyboardSpeechTest, EachStepOfARoundIsSpokenOnce)
 }
 
 // Tab walks on from every multi-line field; a tab character still comes in.
+// The switch replaces the list by the sample list: never under a round that goes on. With
+// something marked it asks first; the round ends, and the switch says so.
+TEST_F(KeyboardSpeechTest, ALanguageSwitchEndsTheRoundItWouldHide)
+{
+    const struct {
+        const char* name;
+        bool marked;
+        QMessageBox::StandardButton answer;  // NoButton: nothing is asked
+        bool switched;
+    } cases[] = {
+        {"nothing marked", false, QMessageBox::NoButton, true},
+        {"marked, kept", true, QMessageBox::No, false},
+        {"marked, ended", true, QMessageBox::Yes, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        trigger("sp1");
+        click("Button1");
+        if (c.marked)
+            click("bt_wrong");
+        const QString question = text("frage");
+        QString asked;
+        if (c.answer != QMessageBox::NoButton)
+            whenModal([&asked, answer = c.answer](QWidget* dialog) {
+                auto* box = qobject_cast<QMessageBox*>(dialog);
+                ASSERT_NE(box, nullptr);
+                asked = box->text();
+                box->button(answer)->click();
+            });
+        spoken.clear();
+        trigger("sp2");
+        // What is said while the focus comes back from the box is said once it is back.
+        for (int turn = 0; turn < 100 && c.switched && spoken.isEmpty(); ++turn)
+            QApplication::processEvents();
+        if (c.answer != QMessageBox::NoButton) {
+            EXPECT_TRUE(asked.startsWith(QStringLiteral("Eine Runde läuft (0/4 Richtig - 1 Trials - 1 Falsch")))
+                << asked.toStdString();
+            EXPECT_TRUE(asked.endsWith(QStringLiteral("Sie beenden und die Sprache wechseln?")));
+        }
+        EXPECT_EQ(find<QAction>("sp2")->isChecked(), c.switched);
+        EXPECT_EQ(find<QPushButton>("bt_correct")->isEnabled(), !c.switched);
+        if (c.switched) {
+            EXPECT_EQ(mainWindow().windowTitle(), QStringLiteral("Drillbook - Jorin Malke Studio"));
+            EXPECT_TRUE(spoken.contains(
+                QStringLiteral("English chosen. The round was ended; the question list is now the sample list.")))
+                << spoken.join(QLatin1Char('|')).toStdString();
+        } else {
+            EXPECT_EQ(text("frage"), question);
+        }
+    }
+}
+
 TEST_F(KeyboardSpeechTest, TabLeavesMultiLineFieldsAndPastedTabsStay)
 {
     for (const char* name : {"frage", "antwort", "loesung", "Memo1", "Memo2", "Memo3", "m1", "m2"})

@@ -162,7 +162,8 @@ TEST_F(LanguageTest, SwitchKeepsTheLogAndTheEditorOutput)
     memo("m2")->setPlainText(QStringLiteral("kept"));
     const QString log = text("Memo3");
     trigger("sp1");
-    EXPECT_EQ(text("Memo3"), log);
+    // The round ended with the switch, and says so; nothing before went.
+    EXPECT_TRUE(text("Memo3").startsWith(log));
     EXPECT_EQ(text("m2"), QStringLiteral("kept"));
     EXPECT_EQ(text("m1"), QStringLiteral("Beispielfrage Eins - Beispielantwort Zwei\nElement Eins - Element Zwei"));
     EXPECT_EQ(errorReporter().title(), QStringLiteral("Drillbook - Jorin Malke Studio"));
