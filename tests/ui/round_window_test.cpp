@@ -154,13 +154,12 @@ TEST_F(RoundWindowTest, LanguageSwitchDuringARound)
     memo("Memo1")->setPlainText(QStringLiteral("q0\nq1"));
     click("Button1");
     trigger("sp2");
-    EXPECT_TRUE(trainerEnabled());
+    // The sample list takes the list's place: the round over it ends rather than go on out of sight.
+    EXPECT_FALSE(trainerEnabled());
     EXPECT_TRUE(text("frage").startsWith(QStringLiteral("Question\n")));
     EXPECT_EQ(panel(1), QStringLiteral("Status"));
-    EXPECT_EQ(text("Memo2"), QStringLiteral("0\n0"));
-    click("bt_clock");
-    EXPECT_EQ(panel(1), QStringLiteral("0/2 Correct - 1 Trials - 0 Wrong - 1 Clocked"));
     EXPECT_EQ(logLines()[0], QStringLiteral("Neustart..."));
+    EXPECT_TRUE(logLines().contains(QStringLiteral("Fragerunde mit folgendem Ergebnis beendet:")));
 }
 
 TEST_F(RoundWindowTest, LoadedListShorterThanTheRound)
