@@ -14,6 +14,11 @@ const ProgressTexts& progressTexts()
         .continueEntry = {QStringLiteral("Letzte Runde fortsetzen"), QStringLiteral("Continue Last Round")},
         .forgetEntry = {QStringLiteral("Fortschritt dieser Liste vergessen.."),
                         QStringLiteral("Forget Progress of This List..")},
+        .retentionMenu = {QStringLiteral("Gewünschte Behaltensquote"), QStringLiteral("Desired Retention")},
+        .retention80 = {QStringLiteral("80 % (weniger Wiederholungen)"), QStringLiteral("80 % (fewer reviews)")},
+        .retention85 = {QStringLiteral("85 %"), QStringLiteral("85 %")},
+        .retention90 = {QStringLiteral("90 % (Standard)"), QStringLiteral("90 % (default)")},
+        .retention95 = {QStringLiteral("95 % (mehr Wiederholungen)"), QStringLiteral("95 % (more reviews)")},
         .forgetQuestion = {QStringLiteral("Den Fortschritt der %1 Fragen dieser Liste vergessen? Das kann nicht "
                                           "rückgängig gemacht werden."),
                            QStringLiteral("Forget the progress of this list's %1 questions? This cannot be undone.")},

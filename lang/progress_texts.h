@@ -14,6 +14,12 @@ struct ProgressTexts {
     Text saveMissedEntry;
     Text continueEntry;
     Text forgetEntry;
+    // Settings > Desired Retention and its entries, one per chance of recall.
+    Text retentionMenu;
+    Text retention80;
+    Text retention85;
+    Text retention90;
+    Text retention95;
     // "%1" is the number of questions of the list whose history goes.
     Text forgetQuestion;
     // The file name offered for the missed questions, without ".txt".
