@@ -1,5 +1,7 @@
 #include "lang/progress_texts.h"
 
+#include <utility>
+
 #include "textfile/file_names.h"
 
 namespace lernwerk {
@@ -68,7 +70,10 @@ const ProgressTexts& progressTexts()
     return texts;
 }
 
-QString storeFailureMessage(const memory::StoreError& error, Language language)
+namespace {
+
+// The file as the learner reads its name, and why it cannot be used.
+std::pair<QString, QString> storeFailure(const memory::StoreError& error, Language language)
 {
     const ProgressTexts& texts = progressTexts();
     const Text* reason = &texts.other;
@@ -105,7 +110,21 @@ QString storeFailureMessage(const memory::StoreError& error, Language language)
         why += QStringLiteral(" (") + QString::fromStdString(error.detail()) + QLatin1Char(')');
     const QString file =
         QString::fromStdU16String(textfile::ReadableName(textfile::NameFromBytes(error.path().native())));
-    return texts.cannotUse.in(language).arg(file, why);
+    return {file, why};
+}
+
+}  // namespace
+
+QString storeFailureMessage(const memory::StoreError& error, Language language)
+{
+    const auto [file, why] = storeFailure(error, language);
+    return progressTexts().cannotUse.in(language).arg(file, why);
+}
+
+QString storeFailureReason(const memory::StoreError& error, Language language)
+{
+    const auto [file, why] = storeFailure(error, language);
+    return file + QLatin1Char(' ') + why;
 }
 
 }  // namespace lernwerk

@@ -59,5 +59,7 @@ const ProgressTexts& progressTexts();
 
 // The one message a store that cannot be used gives: the file and the reason.
 QString storeFailureMessage(const memory::StoreError& error, Language language);
+// The file and the reason alone: "/home/a/progress.sqlite is damaged (...)".
+QString storeFailureReason(const memory::StoreError& error, Language language);
 
 }  // namespace lernwerk

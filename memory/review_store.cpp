@@ -1127,6 +1127,23 @@ std::vector<DayReviews> ReviewStore::list_reviews_per_day(const std::vector<std:
     }
 }
 
+void ReviewStore::each_review(const std::function<void(const LoggedReview&)>& take) const
+{
+    try {
+        SQLite::Statement all(*db_,
+                              "SELECT question, time_ms, day, rating FROM reviews ORDER BY question, time_ms, rowid");
+        while (all.executeStep()) {
+            const int rating = all.getColumn(3).getInt();
+            if (rating < static_cast<int>(Rating::Again) || rating > static_cast<int>(Rating::Easy))
+                damaged("rating");
+            take(LoggedReview{all.getColumn(0).getInt64(), all.getColumn(1).getInt64(),
+                              checked_day(all.getColumn(2).getInt64()), static_cast<Rating>(rating)});
+        }
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
 std::optional<LastReview> ReviewStore::last_review(std::u16string_view line) const
 {
     try {

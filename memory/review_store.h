@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -129,6 +130,14 @@ struct DayReviews {
     std::int32_t wrong = 0;
 };
 
+// One review as the log keeps it: its question (by question_key), when, and the rating.
+struct LoggedReview {
+    std::int64_t question = 0;
+    std::int64_t time_ms = 0;
+    Day day = 0;
+    Rating rating = Rating::Good;
+};
+
 // The most recent review of a question.
 struct LastReview {
     Rating rating = Rating::Good;
@@ -221,6 +230,10 @@ public:
     // Reviews per day of the questions of `lines` only, from `first` to `last`,
     // one entry for each day; a line held twice counts once.
     std::vector<DayReviews> list_reviews_per_day(const std::vector<std::u16string>& lines, Day first, Day last) const;
+
+    // Every review of the log, question by question, each question's in the order
+    // they were made. A value no version writes throws a StoreError (Corrupt).
+    void each_review(const std::function<void(const LoggedReview&)>& take) const;
 
     // The last review of `line`: its rating and day; nothing when it was never reviewed.
     std::optional<LastReview> last_review(std::u16string_view line) const;
