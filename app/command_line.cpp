@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "app/export_command.h"
 #include "app/import_command.h"
 #include "app/standard_dialog_texts.h"
 #include "lang/command_line_texts.h"
@@ -91,6 +92,7 @@ void describe(QCommandLineParser& parser, Language language)
     parser.addPositionalArgument(texts.fileName.in(language), texts.fileArgument.in(language),
                                  QLatin1Char('[') + texts.fileName.in(language) + QLatin1Char(']'));
     addImportOptions(parser, language);
+    addExportOptions(parser, language);
 }
 
 }  // namespace
@@ -112,6 +114,12 @@ void answerInformationOptions(int argc, char** argv)
     // An import converts and ends here, without a window.
     if (importRequested(parser)) {
         const int status = runImportCommand(parser, language.current());
+        std::fflush(stdout);
+        std::exit(status);
+    }
+    // So does the export of the reviews.
+    if (exportRequested(parser)) {
+        const int status = runExportCommand(parser, language.current());
         std::fflush(stdout);
         std::exit(status);
     }

@@ -5,10 +5,11 @@
 namespace lernwerk {
 
 // The program's command line: `lernwerk [FILE]`, the options --help,
-// --help-all and --version, and the import (app/import_command.h). A file name
+// --help-all and --version, the import (app/import_command.h) and the export
+// of the reviews (app/export_command.h). A file name
 // is taken in whatever bytes it has.
 
-// Answers --help, --help-all and --version, or runs an import, on the terminal
+// Answers --help, --help-all and --version, or runs an import or an export, on the terminal
 // and ends the process there, before the program needs a display; a wrong option is
 // named there too and ends the process with status 1. Everything is said in
 // the interface language. Call it before the application object exists;

@@ -5,6 +5,9 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include <cmath>
+#include <tuple>
+
 #include "app/day_glance.h"
 #include "app/memory_rounds.h"
 #include "app/menu_builder.h"
@@ -194,6 +197,7 @@ QMenu* MainMenus::createSettingsMenu(MenuBuilder& menus)
     remember->setCheckable(true);
     remember->setChecked(true);
     menus.entry(menu, "forgetProgress", progressTexts().forgetEntry, &parts_.rounds, &MemoryRounds::forgetList);
+    createRetentionMenu(menus, menu);
     MenuBuilder::addSeparator(menu);
     // How the rounds begun from now on ask the gaps of a line.
     const TrainerTexts& trainer = trainerTexts();
@@ -222,6 +226,44 @@ QMenu* MainMenus::createSettingsMenu(MenuBuilder& menus)
     compare->setCheckable(true);
     compare->setChecked(true);
     return menu;
+}
+
+void MainMenus::createRetentionMenu(MenuBuilder& menus, QMenu* settings)
+{
+    // How sure of an answer the learner wants to be when a question comes back:
+    // the reviews from now on are scheduled for it.
+    const ProgressTexts& texts = progressTexts();
+    QMenu* menu = menus.submenu(settings, "desiredRetention", texts.retentionMenu);
+    auto* retentions = new QActionGroup(menu);
+    const std::tuple<const char*, const Text*, double> entries[] = {
+        {"retention80", &texts.retention80, 0.80},
+        {"retention85", &texts.retention85, 0.85},
+        {"retention90", &texts.retention90, 0.90},
+        {"retention95", &texts.retention95, 0.95},
+    };
+    for (const auto& [name, caption, retention] : entries) {
+        QAction* choice = menus.entry(menu, name, *caption, this, [this, retention = retention] {
+            parts_.progress.setDesiredRetention(retention);
+            showRetention();
+        });
+        choice->setCheckable(true);
+        choice->setChecked(retention == memory::ReviewStore::Options{}.desired_retention);
+        retentions->addAction(choice);
+        retentionEntries_.emplace_back(choice, retention);
+    }
+    // The entry checked is the file's, once it is open.
+    connect(settings, &QMenu::aboutToShow, this, &MainMenus::showRetention);
+    connect(menu, &QMenu::aboutToShow, this, &MainMenus::showRetention);
+}
+
+void MainMenus::showRetention()
+{
+    const auto kept = parts_.progress.desiredRetention();
+    if (!kept)
+        return;
+    for (const auto& [entry, retention] : retentionEntries_)
+        if (std::abs(retention - *kept) < 1e-9)
+            entry->setChecked(true);
 }
 
 QMenu* MainMenus::createHelpMenu(MenuBuilder& menus)

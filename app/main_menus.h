@@ -61,6 +61,9 @@ private:
     QMenu* createFileMenu(MenuBuilder& menus);
     QMenu* createWindowsMenu(MenuBuilder& menus);
     QMenu* createSettingsMenu(MenuBuilder& menus);
+    void createRetentionMenu(MenuBuilder& menus, QMenu* settings);
+    // Checks the entry of the retention the progress file keeps.
+    void showRetention();
     QMenu* createHelpMenu(MenuBuilder& menus);
     void showInfoPage(InfoTopic topic);
 
@@ -79,6 +82,8 @@ private:
     quiz::PerLanguage<QMenu*> softwareMenus_{nullptr, nullptr};
     // The entries of Settings > Language, in the order of the languages.
     std::vector<QAction*> languageEntries_;
+    // The entries of Settings > Desired Retention and the chance of recall each stands for.
+    std::vector<std::pair<QAction*, double>> retentionEntries_;
 };
 
 }  // namespace lernwerk

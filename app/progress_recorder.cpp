@@ -51,9 +51,27 @@ memory::ReviewStore* ProgressRecorder::store()
     return store_.get();
 }
 
+void ProgressRecorder::setDesiredRetention(double retention)
+{
+    keep([retention](memory::ReviewStore& store) { store.set_desired_retention(retention); });
+}
+
+std::optional<double> ProgressRecorder::desiredRetention() const
+{
+    if (!store_)
+        return std::nullopt;
+    return store_->desired_retention();
+}
+
 void ProgressRecorder::write(const std::function<void(memory::ReviewStore&)>& action)
 {
-    if (!recording_ || !store())
+    if (recording_)
+        keep(action);
+}
+
+void ProgressRecorder::keep(const std::function<void(memory::ReviewStore&)>& action)
+{
+    if (!store())
         return;
     try {
         action(*store_);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 #include "desktop/last_list_files.h"
 #include "memory/review_store.h"
@@ -34,6 +35,10 @@ public:
     // Settings > Remember Progress: off, nothing is recorded for the rest of the run.
     void setRecording(bool on) { recording_ = on; }
     bool recording() const { return recording_; }
+    // Settings > Desired Retention: kept in the file, also while nothing is recorded.
+    void setDesiredRetention(double retention);
+    // The retention the open file keeps; nothing before it is open.
+    std::optional<double> desiredRetention() const;
 
     memory::ReviewStore* store() override;
     memory::ReviewStore* open_store() const override { return store_.get(); }
@@ -41,6 +46,9 @@ public:
     void kept_round_dropped() override;
 
 private:
+    // Runs `action` on the store, whether or not progress is recorded.
+    void keep(const std::function<void(memory::ReviewStore&)>& action);
+
     QString folder_;
     QString path_;
     const InterfaceLanguage& language_;

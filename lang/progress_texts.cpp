@@ -1,5 +1,7 @@
 #include "lang/progress_texts.h"
 
+#include <utility>
+
 #include "textfile/file_names.h"
 
 namespace lernwerk {
@@ -14,6 +16,11 @@ const ProgressTexts& progressTexts()
         .continueEntry = {QStringLiteral("Letzte Runde fortsetzen"), QStringLiteral("Continue Last Round")},
         .forgetEntry = {QStringLiteral("Fortschritt dieser Liste vergessen.."),
                         QStringLiteral("Forget Progress of This List..")},
+        .retentionMenu = {QStringLiteral("Gewünschte Behaltensquote"), QStringLiteral("Desired Retention")},
+        .retention80 = {QStringLiteral("80 % (weniger Wiederholungen)"), QStringLiteral("80 % (fewer reviews)")},
+        .retention85 = {QStringLiteral("85 %"), QStringLiteral("85 %")},
+        .retention90 = {QStringLiteral("90 % (Standard)"), QStringLiteral("90 % (default)")},
+        .retention95 = {QStringLiteral("95 % (mehr Wiederholungen)"), QStringLiteral("95 % (more reviews)")},
         .forgetQuestion = {QStringLiteral("Den Fortschritt der %1 Fragen dieser Liste vergessen? Das kann nicht "
                                           "rückgängig gemacht werden."),
                            QStringLiteral("Forget the progress of this list's %1 questions? This cannot be undone.")},
@@ -76,7 +83,10 @@ const ProgressTexts& progressTexts()
     return texts;
 }
 
-QString storeFailureMessage(const memory::StoreError& error, Language language)
+namespace {
+
+// The file as the learner reads its name, and why it cannot be used.
+std::pair<QString, QString> storeFailure(const memory::StoreError& error, Language language)
 {
     const ProgressTexts& texts = progressTexts();
     const Text* reason = &texts.other;
@@ -113,7 +123,21 @@ QString storeFailureMessage(const memory::StoreError& error, Language language)
         why += QStringLiteral(" (") + QString::fromStdString(error.detail()) + QLatin1Char(')');
     const QString file =
         QString::fromStdU16String(textfile::ReadableName(textfile::NameFromBytes(error.path().native())));
-    return texts.cannotUse.in(language).arg(file, why);
+    return {file, why};
+}
+
+}  // namespace
+
+QString storeFailureMessage(const memory::StoreError& error, Language language)
+{
+    const auto [file, why] = storeFailure(error, language);
+    return progressTexts().cannotUse.in(language).arg(file, why);
+}
+
+QString storeFailureReason(const memory::StoreError& error, Language language)
+{
+    const auto [file, why] = storeFailure(error, language);
+    return file + QLatin1Char(' ') + why;
 }
 
 }  // namespace lernwerk

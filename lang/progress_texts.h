@@ -14,6 +14,12 @@ struct ProgressTexts {
     Text saveMissedEntry;
     Text continueEntry;
     Text forgetEntry;
+    // Settings > Desired Retention and its entries, one per chance of recall.
+    Text retentionMenu;
+    Text retention80;
+    Text retention85;
+    Text retention90;
+    Text retention95;
     // "%1" is the number of questions of the list whose history goes.
     Text forgetQuestion;
     // The file name offered for the missed questions, without ".txt".
@@ -61,5 +67,7 @@ const ProgressTexts& progressTexts();
 
 // The one message a store that cannot be used gives: the file and the reason.
 QString storeFailureMessage(const memory::StoreError& error, Language language);
+// The file and the reason alone: "/home/a/progress.sqlite is damaged (...)".
+QString storeFailureReason(const memory::StoreError& error, Language language);
 
 }  // namespace lernwerk

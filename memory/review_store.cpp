@@ -332,7 +332,7 @@ StoreError::StoreError(StoreProblem problem, std::filesystem::path path, std::st
 ReviewStore::ReviewStore(const std::filesystem::path& path) : ReviewStore(path, Options{}) {}
 
 ReviewStore::ReviewStore(const std::filesystem::path& path, Options options)
-    : path_(path), scheduler_(options.desired_retention)
+    : path_(path), desired_retention_(options.desired_retention), scheduler_(options.desired_retention)
 {
     try {
         open(options);
@@ -430,6 +430,7 @@ void ReviewStore::open(Options options)
         if (db_->execAndGet("PRAGMA journal_mode = WAL").getString() != "wal")
             throw StoreError(StoreProblem::Locked, path_, "the file could not be switched to WAL mode");
         create_schema();
+        read_settings();
     } catch (const StoreError&) {
         db_.reset();
         throw;
@@ -502,6 +503,7 @@ void ReviewStore::create_schema()
         CREATE TABLE IF NOT EXISTS open_reviewed (question INTEGER PRIMARY KEY);
         CREATE TABLE IF NOT EXISTS open_missed (place INTEGER PRIMARY KEY, line TEXT NOT NULL);
         CREATE INDEX IF NOT EXISTS rounds_by_start ON rounds (started_ms);
+        CREATE TABLE IF NOT EXISTS settings (name TEXT PRIMARY KEY, value NOT NULL);
     )sql");
         // The hint counts came later: a file of an earlier version gets them, each 0.
         // Earlier versions write the table by its named columns and so keep working with it.
@@ -516,6 +518,40 @@ void ReviewStore::create_schema()
             db_->exec("PRAGMA user_version = " + std::to_string(kSchemaVersion));
         return 0;
     });
+}
+
+void ReviewStore::read_settings()
+{
+    double retention = 0;
+    try {
+        SQLite::Statement find(*db_, "SELECT value FROM settings WHERE name = 'desired_retention'");
+        if (!find.executeStep() || find.getColumn(0).getType() != SQLITE_FLOAT)
+            return;
+        retention = find.getColumn(0).getDouble();
+    } catch (const SQLite::Exception& error) {
+        // Opening reads no more than it must: damage here is found, as elsewhere, by the first write.
+        if ((error.getErrorCode() & 0xff) == SQLITE_CORRUPT)
+            return;
+        throw;
+    }
+    if (!is_desired_retention(retention))
+        return;
+    desired_retention_ = retention;
+    scheduler_ = Scheduler(retention);
+}
+
+void ReviewStore::set_desired_retention(double retention)
+{
+    if (!is_desired_retention(retention))
+        throw std::invalid_argument("the desired retention must lie between 0.7 and 0.99");
+    in_transaction([&] {
+        SQLite::Statement write(*db_, "INSERT OR REPLACE INTO settings (name, value) VALUES ('desired_retention', ?)");
+        write.bind(1, retention);
+        write.exec();
+        return 0;
+    });
+    desired_retention_ = retention;
+    scheduler_ = Scheduler(retention);
 }
 
 void ReviewStore::rekey_questions()
@@ -1086,6 +1122,23 @@ std::vector<DayReviews> ReviewStore::list_reviews_per_day(const std::vector<std:
                 ++entry.right;
         }
         return days;
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+void ReviewStore::each_review(const std::function<void(const LoggedReview&)>& take) const
+{
+    try {
+        SQLite::Statement all(*db_,
+                              "SELECT question, time_ms, day, rating FROM reviews ORDER BY question, time_ms, rowid");
+        while (all.executeStep()) {
+            const int rating = all.getColumn(3).getInt();
+            if (rating < static_cast<int>(Rating::Again) || rating > static_cast<int>(Rating::Easy))
+                damaged("rating");
+            take(LoggedReview{all.getColumn(0).getInt64(), all.getColumn(1).getInt64(),
+                              checked_day(all.getColumn(2).getInt64()), static_cast<Rating>(rating)});
+        }
     } catch (const std::exception& e) {
         fail(e);
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -129,6 +130,14 @@ struct DayReviews {
     std::int32_t wrong = 0;
 };
 
+// One review as the log keeps it: its question (by question_key), when, and the rating.
+struct LoggedReview {
+    std::int64_t question = 0;
+    std::int64_t time_ms = 0;
+    Day day = 0;
+    Rating rating = Rating::Good;
+};
+
 // The most recent review of a question.
 struct LastReview {
     Rating rating = Rating::Good;
@@ -143,8 +152,18 @@ class ReviewStore {
 public:
     struct Options {
         int busy_timeout_ms = 5000;
+        // Until the file holds a retention of its own.
         double desired_retention = 0.9;
     };
+
+    // The chances of recall a learner may ask the schedule for; a value outside
+    // them in the file is passed over, and the one of Options used.
+    static constexpr double kLowestRetention = 0.7;
+    static constexpr double kHighestRetention = 0.99;
+    static bool is_desired_retention(double retention)
+    {
+        return retention >= kLowestRetention && retention <= kHighestRetention;
+    }
 
     // Opens the store at `path`, making it (readable by its owner only) and its
     // folder when missing. A damaged file is moved aside, never deleted, and a
@@ -165,6 +184,13 @@ public:
 
     // Records a review of `line` at `time_ms` (on `day`) and schedules the next one.
     QuestionMemory record(std::u16string_view line, Rating rating, std::int64_t time_ms, Day day);
+
+    // The chance of recall every review is scheduled for, as the file keeps it.
+    double desired_retention() const { return desired_retention_; }
+    // Keeps `retention` in the file; the reviews from now on are scheduled for it,
+    // those scheduled already keep their due days. Throws std::invalid_argument
+    // for a value is_desired_retention refuses.
+    void set_desired_retention(double retention);
 
     // What the store knows of each of `lines`, in their order; nothing for a line never reviewed.
     std::vector<std::optional<QuestionMemory>> lookup(const std::vector<std::u16string>& lines) const;
@@ -205,12 +231,18 @@ public:
     // one entry for each day; a line held twice counts once.
     std::vector<DayReviews> list_reviews_per_day(const std::vector<std::u16string>& lines, Day first, Day last) const;
 
+    // Every review of the log, question by question, each question's in the order
+    // they were made. A value no version writes throws a StoreError (Corrupt).
+    void each_review(const std::function<void(const LoggedReview&)>& take) const;
+
     // The last review of `line`: its rating and day; nothing when it was never reviewed.
     std::optional<LastReview> last_review(std::u16string_view line) const;
 
 private:
     void open(Options options);
     void create_schema();
+    // The desired retention the file keeps, when it keeps one it may.
+    void read_settings();
     // Keys from before questions were normalised become the keys of today (version 1 to 2).
     void rekey_questions();
     void write_round(const OpenRound& round);
@@ -230,6 +262,7 @@ private:
     std::optional<std::filesystem::path> moved_aside_;
     bool dropped_kept_round_ = false;
     std::unique_ptr<SQLite::Database> db_;
+    double desired_retention_;
     Scheduler scheduler_;
 };
 

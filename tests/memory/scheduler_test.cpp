@@ -25,10 +25,10 @@ struct ReferenceRow {
     int due_day = 0;
 };
 
-std::vector<ReferenceRow> read_table()
+std::vector<ReferenceRow> read_table(const char* path)
 {
-    std::ifstream in(FSRS_REFERENCE_TABLE);
-    EXPECT_TRUE(in) << FSRS_REFERENCE_TABLE;
+    std::ifstream in(path);
+    EXPECT_TRUE(in) << path;
     const std::map<std::string, Rating> ratings = {
         {"again", Rating::Again}, {"hard", Rating::Hard}, {"good", Rating::Good}};
     std::vector<ReferenceRow> rows;
@@ -49,11 +49,25 @@ std::vector<ReferenceRow> read_table()
     return rows;
 }
 
-TEST(Scheduler, MatchesTheReferenceImplementation)
+// The same reviews under two desired retentions: the states agree, the due days differ.
+struct ReferenceTable {
+    const char* name;
+    const char* path;
+    double desired_retention;
+};
+
+class SchedulerReference : public ::testing::TestWithParam<ReferenceTable> {};
+
+INSTANTIATE_TEST_SUITE_P(Scheduler, SchedulerReference,
+                         ::testing::Values(ReferenceTable{"Retention90", FSRS_REFERENCE_TABLE, 0.9},
+                                           ReferenceTable{"Retention80", FSRS_REFERENCE_TABLE_80, 0.8}),
+                         [](const auto& table) { return std::string(table.param.name); });
+
+TEST_P(SchedulerReference, MatchesTheReferenceImplementation)
 {
-    const auto rows = read_table();
+    const auto rows = read_table(GetParam().path);
     ASSERT_GE(rows.size(), 200u);
-    const Scheduler scheduler;
+    const Scheduler scheduler(GetParam().desired_retention);
     std::map<int, int> sequences;
     std::map<Rating, int> after_again;  // each rating counted where it follows a lapse
     std::map<Rating, int> first;

@@ -119,6 +119,25 @@ TEST_F(ProgressTest, EveryFirstAnswerOfARoundIsRemembered)
     EXPECT_EQ(store.rounds().size(), 1u);
 }
 
+TEST_F(ProgressTest, TheDesiredRetentionIsKeptAndCheckedInTheNextRun)
+{
+    startProgram();
+    mainWindow().progress().open();
+    EXPECT_TRUE(find<QAction>("retention90")->isChecked());
+    trigger("retention80");
+    EXPECT_EQ(mainWindow().progress().store()->desired_retention(), 0.8);
+    EXPECT_EQ(memory::ReviewStore(storePath()).desired_retention(), 0.8);
+    program.reset();
+
+    // The next run checks the entry the file keeps once it has opened the file.
+    startProgram();
+    mainWindow().progress().open();
+    emit find<QMenu>("desiredRetention")->aboutToShow();
+    EXPECT_TRUE(find<QAction>("retention80")->isChecked());
+    EXPECT_FALSE(find<QAction>("retention90")->isChecked());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(ProgressTest, AFileThatCannotBeUsedIsNamedOnceAndTheRoundGoesOn)
 {
     struct Case {

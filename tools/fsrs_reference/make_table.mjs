@@ -1,21 +1,23 @@
 // Writes the reference table the memory library's scheduler is tested against:
 // review sequences of "Good" and "Again", then sequences that mix in "Hard",
 // with gaps of 0 to 400 days, run through ts-fsrs without short-term steps and
-// without fuzz, default FSRS-6 parameters, desired retention 0.9. One row per
-// review: the state after it and its due day.
+// without fuzz, default FSRS-6 parameters, desired retention 0.9 unless another
+// is given. One row per review: the state after it and its due day.
 //
 //   npm ci && node make_table.mjs ../../tests/memory/fsrs_reference.csv
+//   node make_table.mjs ../../tests/memory/fsrs_reference_80.csv 0.8
 import { writeFileSync } from "node:fs";
 import { createEmptyCard, fsrs, generatorParameters, Rating } from "ts-fsrs";
 
 const out = process.argv[2];
-if (!out) {
-  console.error("usage: node make_table.mjs OUTPUT.csv");
+const retention = process.argv[3] === undefined ? 0.9 : Number(process.argv[3]);
+if (!out || !(retention > 0 && retention < 1)) {
+  console.error("usage: node make_table.mjs OUTPUT.csv [DESIRED_RETENTION]");
   process.exit(2);
 }
 
 const scheduler = fsrs(
-  generatorParameters({ enable_short_term: false, enable_fuzz: false, request_retention: 0.9 })
+  generatorParameters({ enable_short_term: false, enable_fuzz: false, request_retention: retention })
 );
 
 // A small fixed generator, so that the table is the same on every run.
