@@ -147,7 +147,11 @@ struct LastReview {
 // The learner's progress in one SQLite file: every review, each question's
 // memory state, the rounds, and the round to continue. Every write is one
 // transaction; the file is in WAL mode with a busy timeout, so that two copies
-// of the program can record at the same time.
+// of the program can record at the same time. Its work is kept by job:
+// review_store.cpp (the file and its failures), store_schema.cpp (tables,
+// migrations, settings), store_reviews.cpp, store_rounds.cpp (recorded rounds
+// and the kept one) and store_figures.cpp, with what they share in
+// store_internals.h.
 class ReviewStore {
 public:
     struct Options {
