@@ -3,11 +3,11 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/late_key_warnings.h"
-#include "app/main_window.h"
 #include "app/program.h"
-#include "app/start_screen.h"
 #include "app/startup_report.h"
 #include "desktop/error_reporter.h"
+#include "window/main_window.h"
+#include "window/start_screen.h"
 
 int main(int argc, char** argv)
 {

@@ -2,9 +2,8 @@
 
 #include <QApplication>
 
-#include "app/main_window.h"
+#include "app/end_signals.h"
 #include "app/standard_dialog_texts.h"
-#include "app/start_screen.h"
 #include "desktop/error_reporter.h"
 #include "desktop/last_list_files.h"
 #include "desktop/web_links.h"
@@ -13,6 +12,8 @@
 #include "lang/interface_language.h"
 #include "lang/window_texts.h"
 #include "widgets/controls.h"
+#include "window/main_window.h"
+#include "window/start_screen.h"
 
 namespace lernwerk {
 
@@ -36,6 +37,9 @@ void Program::buildWindows(const QString& programFolder)
 {
     QApplication::setFont(programFont());
     mainWindow_ = std::make_unique<MainWindow>(*startScreen_, *language_, *errors_, programFolder);
+    // SIGTERM, SIGHUP: the program ends in good order, without asking.
+    QObject::connect(new EndSignals(mainWindow_.get()), &EndSignals::endRequested, mainWindow_.get(),
+                     [window = mainWindow_.get()] { window->endWithoutAsking(); });
     closingDialog_ = std::make_unique<ClosingDialog>(
         mainWindow_.get(), *language_, *errors_, [this] { return mainWindow_->programFolder(); },
         [this] { return mainWindow_->questionListText(); });

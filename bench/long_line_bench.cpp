@@ -21,8 +21,8 @@
 #include <memory>
 #include <string>
 
-#include "app/round_presenter.h"
 #include "program_window.h"
+#include "trainer/round_presenter.h"
 #include "widgets/text_field.h"
 
 namespace {

@@ -15,10 +15,10 @@
 #include <benchmark/benchmark.h>
 
 #include "app/application.h"
-#include "app/main_window.h"
 #include "app/program.h"
-#include "app/start_screen.h"
 #include "desktop/error_reporter.h"
+#include "window/main_window.h"
+#include "window/start_screen.h"
 
 namespace bench {
 

@@ -37,15 +37,15 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/main_window.h"
 #include "app/program.h"
-#include "app/start_screen.h"
 #include "desktop/error_reporter.h"
 #include "program_window.h"
 #include "textfile/text_lines.h"
 #include "widgets/controls.h"
 #include "widgets/page_control.h"
 #include "widgets/text_field.h"
+#include "window/main_window.h"
+#include "window/start_screen.h"
 
 namespace {
 

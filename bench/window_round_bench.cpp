@@ -12,12 +12,12 @@
 #include <memory>
 #include <string>
 
-#include "app/main_window.h"
 #include "app/program.h"
-#include "app/start_screen.h"
 #include "desktop/error_reporter.h"
 #include "program_window.h"
 #include "widgets/text_field.h"
+#include "window/main_window.h"
+#include "window/start_screen.h"
 
 namespace {
 

@@ -17,7 +17,7 @@ struct WindowTexts {
 };
 const WindowTexts& windowTexts();
 
-// The menu bar's captions, entry by entry (app/main_menus.cpp gives each
+// The menu bar's captions, entry by entry (window/main_menus.cpp gives each
 // entry its object name); the entries that show the information pages take
 // theirs from `infoTopics()`.
 struct MenuTexts {

@@ -10,7 +10,7 @@ namespace lernwerk {
 // A button of the trainer page that presses a command of the round: its
 // object name and picture, where it stands, the key that presses it from
 // anywhere in the window, and its caption, which is its tooltip too, with the
-// key. The round's commands (app/round_commands.*) give one per command.
+// key. The round's commands (trainer/round_commands.*) give one per command.
 struct RoundButton {
     // The left buttons stand in order from the left edge of the page; the
     // right ones stand in order too and end at its right edge.

@@ -6,11 +6,11 @@
 #include <QMessageBox>
 #include <QTextBlock>
 
-#include "app/memory_rounds.h"
-#include "app/progress_recorder.h"
 #include "lang/glance_texts.h"
 #include "memory/review_store.h"
 #include "program_fixture.h"
+#include "trainer/memory_rounds.h"
+#include "trainer/progress_recorder.h"
 
 namespace lernwerk::testing {
 namespace {

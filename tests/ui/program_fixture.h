@@ -14,14 +14,14 @@
 #include <functional>
 #include <memory>
 
-#include "app/main_window.h"
 #include "app/program.h"
-#include "app/start_screen.h"
 #include "desktop/error_reporter.h"
 #include "lang/interface_language.h"
 #include "pages/info_page.h"
 #include "widgets/page_control.h"
 #include "widgets/status_bar.h"
+#include "window/main_window.h"
+#include "window/start_screen.h"
 
 namespace lernwerk::testing {
 

@@ -15,14 +15,14 @@
 #include <QTextCursor>
 #include <QTimer>
 
-#include "app/day_watch.h"
-#include "app/memory_rounds.h"
-#include "app/progress_recorder.h"
 #include "memory/review_store.h"
 #include "pages/progress_page.h"
 #include "program_fixture.h"
 #include "quiz/gap_items.h"
 #include "textfile/file_names.h"
+#include "trainer/day_watch.h"
+#include "trainer/memory_rounds.h"
+#include "trainer/progress_recorder.h"
 #include "widgets/page_control.h"
 
 namespace lernwerk::testing {

@@ -22,12 +22,12 @@
 #include <functional>
 
 #include "app/application.h"
-#include "app/main_window.h"
 #include "app/program.h"
-#include "app/start_screen.h"
 #include "desktop/error_reporter.h"
 #include "dialogs/closing_dialog.h"
 #include "dialogs/report_dialog.h"
+#include "window/main_window.h"
+#include "window/start_screen.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/memory_rounds.h"
+#include "trainer/memory_rounds.h"
 
 #include <QAction>
 #include <QApplication>
@@ -8,7 +8,6 @@
 #include <QScopeGuard>
 #include <QTimer>
 
-#include "app/progress_recorder.h"
 #include "desktop/last_list_files.h"
 #include "lang/glance_texts.h"
 #include "lang/lists_texts.h"
@@ -18,6 +17,7 @@
 #include "pages/progress_page.h"
 #include "textfile/file_names.h"
 #include "textfile/text_lines.h"
+#include "trainer/progress_recorder.h"
 #include "widgets/status_column.h"
 
 namespace lernwerk {

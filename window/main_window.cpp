@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -8,19 +8,6 @@
 #include <QSessionManager>
 #include <QVBoxLayout>
 
-#include "app/day_glance.h"
-#include "app/day_watch.h"
-#include "app/end_signals.h"
-#include "app/file_drop.h"
-#include "app/main_menus.h"
-#include "app/memory_rounds.h"
-#include "app/progress_recorder.h"
-#include "app/question_field_look.h"
-#include "app/round_commands.h"
-#include "app/round_presenter.h"
-#include "app/session_start.h"
-#include "app/start_screen.h"
-#include "app/window_placement.h"
 #include "desktop/error_reporter.h"
 #include "desktop/focus_return.h"
 #include "desktop/speaker.h"
@@ -36,11 +23,23 @@
 #include "pages/progress_page.h"
 #include "pages/statistics_page.h"
 #include "pages/trainer_page.h"
+#include "trainer/day_glance.h"
+#include "trainer/day_watch.h"
+#include "trainer/memory_rounds.h"
+#include "trainer/progress_recorder.h"
+#include "trainer/round_commands.h"
+#include "trainer/round_presenter.h"
 #include "widgets/controls.h"
 #include "widgets/page_control.h"
 #include "widgets/status_bar.h"
 #include "widgets/text_field.h"
 #include "widgets/text_field_accessible.h"
+#include "window/file_drop.h"
+#include "window/main_menus.h"
+#include "window/question_field_look.h"
+#include "window/session_start.h"
+#include "window/start_screen.h"
+#include "window/window_placement.h"
 
 namespace lernwerk {
 
@@ -138,8 +137,7 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     connect(focusReturn, &FocusReturn::returnStarted, speaker_, &Speaker::hold);
     connect(focusReturn, &FocusReturn::returned, speaker_, &Speaker::release);
     connectGuarded(&language_, &InterfaceLanguage::changed, this, errors_, &MainWindow::applyLanguage);
-    // Logout, shutdown, SIGTERM: the program ends in good order, without asking.
-    connect(new EndSignals(this), &EndSignals::endRequested, this, [this] { endWithoutAsking(); });
+    // Logout, shutdown: the program ends in good order, without asking (SIGTERM and SIGHUP: see Program).
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { endWithoutAsking(); });
     // No save goes over the loaded list or a file the program keeps.
     editor_->setKeptFiles([this] { return rounds_->keptFiles(); });

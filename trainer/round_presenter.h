@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "app/round_speech.h"
 #include "lang/interface_language.h"
 #include "quiz/round.h"
+#include "trainer/round_speech.h"
 
 namespace lernwerk {
 

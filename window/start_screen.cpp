@@ -1,4 +1,4 @@
-#include "app/start_screen.h"
+#include "window/start_screen.h"
 
 #include <QCloseEvent>
 #include <QDir>

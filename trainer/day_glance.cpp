@@ -1,10 +1,10 @@
-#include "app/day_glance.h"
+#include "trainer/day_glance.h"
 
-#include "app/memory_rounds.h"
 #include "desktop/speaker.h"
 #include "lang/glance_texts.h"
 #include "pages/lists_page.h"
 #include "pages/trainer_page.h"
+#include "trainer/memory_rounds.h"
 
 namespace lernwerk {
 

@@ -1,4 +1,4 @@
-#include "app/question_field_look.h"
+#include "window/question_field_look.h"
 
 #include <QPlainTextEdit>
 

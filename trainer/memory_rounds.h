@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/memory_dialogs.h"
 #include "lang/interface_language.h"
 #include "memory/day_outlook.h"
 #include "memory/list_questions.h"
@@ -17,6 +16,7 @@
 #include "quiz/gap_items.h"
 #include "quiz/round.h"
 #include "session/round_session.h"
+#include "trainer/memory_dialogs.h"
 #include "widgets/memo_lists.h"
 
 class QAction;

@@ -1,4 +1,4 @@
-#include "app/main_menus.h"
+#include "window/main_menus.h"
 
 #include <QActionGroup>
 #include <QMainWindow>
@@ -8,13 +8,6 @@
 #include <cmath>
 #include <tuple>
 
-#include "app/day_glance.h"
-#include "app/memory_rounds.h"
-#include "app/menu_builder.h"
-#include "app/menu_focus.h"
-#include "app/progress_recorder.h"
-#include "app/question_field_look.h"
-#include "app/software_menus.h"
 #include "desktop/speaker.h"
 #include "lang/answer_check_texts.h"
 #include "lang/glance_texts.h"
@@ -30,6 +23,13 @@
 #include "pages/lists_page.h"
 #include "pages/progress_page.h"
 #include "pages/trainer_page.h"
+#include "trainer/day_glance.h"
+#include "trainer/memory_rounds.h"
+#include "trainer/progress_recorder.h"
+#include "window/menu_builder.h"
+#include "window/menu_focus.h"
+#include "window/question_field_look.h"
+#include "window/software_menus.h"
 
 namespace lernwerk {
 

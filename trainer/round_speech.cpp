@@ -1,4 +1,4 @@
-#include "app/round_speech.h"
+#include "trainer/round_speech.h"
 
 #include "desktop/speaker.h"
 

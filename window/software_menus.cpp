@@ -1,4 +1,4 @@
-#include "app/software_menus.h"
+#include "window/software_menus.h"
 
 #include <QAction>
 #include <QMenu>

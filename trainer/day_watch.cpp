@@ -1,4 +1,4 @@
-#include "app/day_watch.h"
+#include "trainer/day_watch.h"
 
 #include <QDateTime>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "app/round_presenter.h"
+#include "trainer/round_presenter.h"
 
 #include <QApplication>
 #include <QDateTime>

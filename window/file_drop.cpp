@@ -1,4 +1,4 @@
-#include "app/file_drop.h"
+#include "window/file_drop.h"
 
 #include <QDropEvent>
 #include <QMimeData>

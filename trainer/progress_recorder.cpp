@@ -1,4 +1,4 @@
-#include "app/progress_recorder.h"
+#include "trainer/progress_recorder.h"
 
 #include "desktop/error_reporter.h"
 #include "lang/interface_language.h"

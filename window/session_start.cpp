@@ -1,4 +1,4 @@
-#include "app/session_start.h"
+#include "window/session_start.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -6,8 +6,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "app/memory_rounds.h"
-#include "app/progress_recorder.h"
 #include "desktop/error_reporter.h"
 #include "desktop/last_list_files.h"
 #include "desktop/speaker.h"
@@ -15,6 +13,8 @@
 #include "pages/lists_page.h"
 #include "pages/trainer_page.h"
 #include "textfile/text_file_codec.h"
+#include "trainer/memory_rounds.h"
+#include "trainer/progress_recorder.h"
 #include "widgets/text_field.h"
 
 namespace lernwerk {

@@ -1,6 +1,6 @@
-#include "app/round_commands.h"
+#include "trainer/round_commands.h"
 
-#include "app/memory_rounds.h"
+#include "trainer/memory_rounds.h"
 
 namespace lernwerk {
 

@@ -1,4 +1,4 @@
-#include "app/memory_dialogs.h"
+#include "trainer/memory_dialogs.h"
 
 #include <QDir>
 #include <QMessageBox>

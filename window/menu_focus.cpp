@@ -1,4 +1,4 @@
-#include "app/menu_focus.h"
+#include "window/menu_focus.h"
 
 #include <algorithm>
 
