@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "desktop/last_list_files.h"
+#include "dialogs/import_report.h"
 #include "import/anki_package.h"
 #include "import/conversion.h"
 #include "import/source_file.h"
 #include "lang/import_texts.h"
-#include "lists/import_report.h"
 #include "textfile/file_error.h"
 
 namespace lernwerk {

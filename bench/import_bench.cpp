@@ -20,10 +20,10 @@
 #include <string>
 
 #include "desktop/speaker.h"
+#include "dialogs/import_dialog.h"
 #include "import/conversion.h"
 #include "import/source_file.h"
 #include "lang/interface_language.h"
-#include "lists/import_dialog.h"
 #include "program_window.h"
 
 namespace {

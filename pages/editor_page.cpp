@@ -16,7 +16,7 @@
 #include "lang/lists_texts.h"
 #include "lang/progress_texts.h"
 #include "lang/speech_texts.h"
-#include "lists/editor_rules.h"
+#include "pages/editor_rules.h"
 #include "textfile/encodings.h"
 #include "textfile/text_lines.h"
 #include "widgets/controls.h"

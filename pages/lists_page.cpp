@@ -18,8 +18,8 @@
 
 #include "desktop/error_reporter.h"
 #include "desktop/speaker.h"
+#include "dialogs/import_dialog.h"
 #include "lang/lists_texts.h"
-#include "lists/import_dialog.h"
 #include "textfile/file_names.h"
 #include "textfile/text_lines.h"
 #include "widgets/controls.h"

@@ -6,8 +6,8 @@
 
 #include <functional>
 
+#include "dialogs/list_file_dialog.h"
 #include "lang/interface_language.h"
-#include "lists/list_file_dialog.h"
 
 class QLabel;
 class QPlainTextEdit;

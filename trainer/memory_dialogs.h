@@ -2,8 +2,8 @@
 
 #include <QString>
 
+#include "dialogs/list_file_dialog.h"
 #include "lang/interface_language.h"
-#include "lists/list_file_dialog.h"
 
 class QWidget;
 

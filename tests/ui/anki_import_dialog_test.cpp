@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "lists/import_dialog.h"
+#include "dialogs/import_dialog.h"
 #include "program_fixture.h"
 
 namespace lernwerk::testing {

@@ -4,8 +4,8 @@
 #include <QFileDialog>
 
 #include "desktop/speaker.h"
-#include "lists/editor_rules.h"
 #include "pages/editor_page.h"
+#include "pages/editor_rules.h"
 
 namespace lernwerk::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "desktop/speaker.h"
-#include "lists/import_dialog.h"
+#include "dialogs/import_dialog.h"
 #include "program_fixture.h"
 
 namespace lernwerk::testing {

@@ -1,4 +1,4 @@
-#include "lists/editor_rules.h"
+#include "pages/editor_rules.h"
 
 #include <algorithm>
 

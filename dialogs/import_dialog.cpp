@@ -1,4 +1,4 @@
-#include "lists/import_dialog.h"
+#include "dialogs/import_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,12 +19,12 @@
 #include "desktop/error_reporter.h"
 #include "desktop/last_list_files.h"
 #include "desktop/speaker.h"
+#include "dialogs/import_report.h"
 #include "import/anki_package.h"
 #include "import/delimited.h"
 #include "import/source_file.h"
 #include "lang/import_texts.h"
 #include "lang/lists_texts.h"
-#include "lists/import_report.h"
 #include "textfile/encodings.h"
 #include "textfile/file_names.h"
 

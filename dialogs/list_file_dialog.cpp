@@ -1,4 +1,4 @@
-#include "lists/list_file_dialog.h"
+#include "dialogs/list_file_dialog.h"
 
 #include <QFileDialog>
 

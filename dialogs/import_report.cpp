@@ -1,4 +1,4 @@
-#include "lists/import_report.h"
+#include "dialogs/import_report.h"
 
 #include <QFileInfo>
 
