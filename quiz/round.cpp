@@ -52,6 +52,12 @@ Round::Round(QuestionList& questions, StatusList& status, RoundView& view)
 
 void Round::restart()
 {
+    prepare();
+    start();
+}
+
+void Round::prepare()
+{
     state_.tallies.correct = 0;
     state_.tallies.wrong = 0;
     state_.tallies.clocked = 0;
@@ -61,6 +67,10 @@ void Round::restart()
     questions_.remove_empty_lines();
     state_.tallies.questions = questions_.count();
     status_.reset(state_.tallies.questions);
+}
+
+void Round::start()
+{
     view_.round_started();
     view_.set_phase(texts().phase_asking);
 

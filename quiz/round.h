@@ -90,8 +90,12 @@ class Round {
 public:
     Round(QuestionList& questions, StatusList& status, RoundView& view);
 
-    // Starts a new round on the current list, from any state.
+    // Starts a new round on the current list, from any state: prepare(), then start().
     void restart();
+    // The new round's questions are counted (its list without empty lines) and its status column made.
+    void prepare();
+    // The prepared round begins: its first question is asked.
+    void start();
     // Continues a round kept from an earlier run: the status column already
     // holds its entries again; the tallies are put back as they were, and the
     // question on display when it was left is asked again (when it is still

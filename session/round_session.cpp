@@ -116,8 +116,9 @@ void RoundSession::start_whole_list()
         kind_ = RoundKind::WholeList;
     else
         make_gap_round(gap_mode_);
+    active().prepare();
     begin();
-    active().restart();
+    active().start();
     write_marking({}, false);
 }
 
@@ -135,8 +136,9 @@ void RoundSession::start_chosen(const std::vector<memory::ListQuestion>& questio
         chosen_questions_.gaps.push_back(question.gap);
     }
     kind_ = RoundKind::Chosen;
+    chosen_->prepare();
     begin();
-    chosen_->restart();
+    chosen_->start();
     write_marking({}, false);
 }
 
@@ -150,21 +152,8 @@ void RoundSession::begin()
     round.tallies = {};
     round.current = round.last = 0;
     round.question_hints = round.round_hints = 0;
-    switch (kind_) {
-        case RoundKind::Chosen:
-            round.tallies.questions = static_cast<std::int32_t>(chosen_questions_.lines.size());
-            break;
-        case RoundKind::GapsOfList:
-            round.tallies.questions = gap_items_->count();
-            break;
-        case RoundKind::WholeList: {
-            // The round removes the empty lines when it starts, and every entry is "0" then.
-            const auto lines = list_lines();
-            round.tallies.questions = static_cast<std::int32_t>(
-                std::count_if(lines.begin(), lines.end(), [](const auto& l) { return !l.empty(); }));
-            break;
-        }
-    }
+    // As the prepared round counted them; every entry is "0" now.
+    round.tallies.questions = active().state().tallies.questions;
     round.status_count = round.tallies.questions;
     round.status.clear();
 

@@ -103,7 +103,7 @@ public:
 
 private:
     void make_gap_round(quiz::GapMode mode);
-    // The round begins: the memory keeps it from now on.
+    // The prepared round begins: the memory keeps it from now on.
     void begin();
     // The round in progress as the memory keeps it; with `with_status`, its status column too.
     memory::OpenRound standing(bool with_status) const;
