@@ -56,7 +56,7 @@ int runExportCommand(const QCommandLineParser& parser, Language language)
     const QString output = QFileInfo(parser.value(kExportReviews)).absoluteFilePath();
     const QString folder = lastListFolder(programFolderPath());
     const QString progress = folder + QString::fromLatin1(kProgressFileName);
-    if (isOneOf(output, keptFiles(folder)))
+    if (forbiddenOverwrite(output, {}, folder).kind != Overwrite::Kind::None)
         return fail(texts.exportKept.in(language).arg(shownName(output)));
     if (QFileInfo::exists(output) && !parser.isSet(kForce))
         return fail(importTexts().outputExists.in(language).arg(shownName(output)));

@@ -150,7 +150,8 @@ int runImportCommand(const QCommandLineParser& parser, Language language)
         return fail(texts.badColumns.in(language).arg(parser.value(kColumns)));
 
     const QString programFolder = lastListFolder(programFolderPath());
-    if (const QString forbidden = forbiddenTarget(output, source, programFolder, language); !forbidden.isEmpty())
+    if (const QString forbidden = forbiddenTarget(output, source, QString(), programFolder, language);
+        !forbidden.isEmpty())
         return fail(forbidden);
     if (QFileInfo::exists(output) && !parser.isSet(kForce))
         return fail(texts.outputExists.in(language).arg(output));

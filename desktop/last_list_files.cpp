@@ -118,4 +118,14 @@ bool isOneOf(const QString& target, const QStringList& files)
     return false;
 }
 
+Overwrite forbiddenOverwrite(const QString& target, const QStringList& lists, const QString& folder)
+{
+    for (int i = 0; i < lists.size(); ++i)
+        if (!lists[i].isEmpty() && isOneOf(target, {lists[i]}))
+            return {Overwrite::Kind::List, i};
+    if (isOneOf(target, keptFiles(folder)))
+        return {Overwrite::Kind::KeptFile, -1};
+    return {};
+}
+
 }  // namespace lernwerk

@@ -47,4 +47,14 @@ QStringList keptFiles(const QString& folder);
 // file under another name; whether it exists yet or not.
 bool isOneOf(const QString& target, const QStringList& files);
 
+// What a save to `target` would go over that no save may: one of `lists` (the
+// loaded list, the file being read: `list` is its index), or a file the
+// program keeps in `folder`. Every save asks here before it writes.
+struct Overwrite {
+    enum class Kind { None, List, KeptFile };
+    Kind kind = Kind::None;
+    int list = -1;
+};
+Overwrite forbiddenOverwrite(const QString& target, const QStringList& lists, const QString& folder);
+
 }  // namespace lernwerk

@@ -398,10 +398,10 @@ void ImportDialog::importList()
     const QString target = dialog.selectedFiles().constFirst();
     if (result_.lines.empty())
         throw std::runtime_error(importTexts().nothingWritten.in(language_).arg(target).toStdString());
-    if (const QString forbidden = forbiddenTarget(target, sourceFile_, programFolder_, language_); !forbidden.isEmpty())
+    const QString loaded = loadedList_ ? loadedList_() : QString();
+    if (const QString forbidden = forbiddenTarget(target, sourceFile_, loaded, programFolder_, language_);
+        !forbidden.isEmpty())
         throw std::runtime_error(forbidden.toStdString());
-    if (keptFiles_ && isOneOf(target, keptFiles_()))
-        throw std::runtime_error(importTexts().loadedList.in(language_).arg(target).toStdString());
     listimport::saveList(result_.lines, target.toStdU16String());
     savedFile_ = target;
     accept();

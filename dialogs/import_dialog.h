@@ -42,9 +42,8 @@ public:
     // with the reason, in the interface language, when it cannot be imported.
     void prepare(const QString& sourceFile, Language language);
 
-    // The files no import writes over besides those of the program folder: the
-    // loaded list and the progress files, as Save Missed As has them.
-    void setKeptFiles(std::function<QStringList()> keptFiles) { keptFiles_ = std::move(keptFiles); }
+    // The loaded list, which no import writes over (nor the source, nor the files the program keeps).
+    void setLoadedList(std::function<QString()> loadedList) { loadedList_ = std::move(loadedList); }
 
     // The list written by the last accepted import.
     QString savedFile() const { return savedFile_; }
@@ -77,7 +76,7 @@ private:
     ErrorReporter& errors_;
     Speaker& speaker_;
     QString programFolder_;
-    std::function<QStringList()> keptFiles_;
+    std::function<QString()> loadedList_;
     Language language_ = Language::English;
     QString sourceFile_;
     std::string bytes_;

@@ -106,14 +106,20 @@ QString importFailure(const ImportError& error, const QString& fileName, Languag
     return texts.cannotImport.in(language).arg(shownName(fileName), reason);
 }
 
-QString forbiddenTarget(const QString& target, const QString& source, const QString& programFolder, Language language)
+QString forbiddenTarget(const QString& target, const QString& source, const QString& loaded,
+                        const QString& programFolder, Language language)
 {
-    // The same file by any name or link, as every save decides it.
-    if (isOneOf(target, {source}))
-        return importTexts().sourceFile.in(language).arg(shownName(target));
-    // The last-list files and the progress file with its journal, by any name.
-    if (isOneOf(target, keptFiles(programFolder)))
-        return importTexts().keptFile.in(language).arg(shownName(target));
+    const Overwrite over = forbiddenOverwrite(target, {source, loaded}, programFolder);
+    switch (over.kind) {
+        case Overwrite::Kind::List:
+            return (over.list == 0 ? importTexts().sourceFile : importTexts().loadedList)
+                .in(language)
+                .arg(shownName(target));
+        case Overwrite::Kind::KeptFile:
+            return importTexts().keptFile.in(language).arg(shownName(target));
+        case Overwrite::Kind::None:
+            break;
+    }
     return {};
 }
 

@@ -24,9 +24,10 @@ QStringList packageCounts(const listimport::Source& source, Language language);
 // Why `fileName` cannot be imported, naming it.
 QString importFailure(const listimport::ImportError& error, const QString& fileName, Language language);
 
-// Whether saving the new list to `target` would write over the source, or
-// over a file the program keeps (the last-list files in `programFolder`):
-// the reason in the interface language, else an empty text.
-QString forbiddenTarget(const QString& target, const QString& source, const QString& programFolder, Language language);
+// Whether saving the new list to `target` would write over the source, the
+// loaded list, or a file the program keeps (in `programFolder`): the reason in
+// the interface language, else an empty text.
+QString forbiddenTarget(const QString& target, const QString& source, const QString& loaded,
+                        const QString& programFolder, Language language);
 
 }  // namespace lernwerk

@@ -193,8 +193,8 @@ void EditorPage::saveOutput()
     const QString fileName = outputFileDialog_.choose();
     if (fileName.isEmpty())
         return;
-    if (keptFiles_ && isOneOf(fileName, keptFiles_()))
-        throw std::runtime_error(progressTexts().notOverKept.in(language_).arg(fileName).toStdString());
+    if (const QString refused = refusal_ ? refusal_(fileName) : QString(); !refused.isEmpty())
+        throw std::runtime_error(refused.toStdString());
     const std::u16string text = fieldText(*output_);
     textfile::SaveTextLines(text, fileName.toStdU16String(),
                             needsUnicodeFile(text) ? textfile::kUtf8 : textfile::kAnsi);

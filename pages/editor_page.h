@@ -36,8 +36,8 @@ public:
     void loadInput();
     void clearOutput();
     void saveOutput();
-    // The files "Save" refuses to write over: the loaded list and the files the program keeps.
-    void setKeptFiles(std::function<QStringList()> keptFiles) { keptFiles_ = std::move(keptFiles); }
+    // Why "Save" may not write to a file (the loaded list, a file the program keeps); empty when it may.
+    void setRefusal(std::function<QString(const QString& target)> refusal) { refusal_ = std::move(refusal); }
     // "Editor Schließen"
     void closeEditor();
     // "Lernwerk..": hands the output over as the question list.
@@ -82,7 +82,7 @@ private:
     QPushButton* close_;
     ListFileDialog inputFileDialog_;
     ListFileDialog outputFileDialog_;
-    std::function<QStringList()> keptFiles_;
+    std::function<QString(const QString&)> refusal_;
 };
 
 }  // namespace lernwerk

@@ -179,7 +179,7 @@ void ListsPage::importFile(const QString& fileName)
         return;
     if (!importDialog_) {
         importDialog_ = new ImportDialog(errors_, speaker_, programFolder_, this);
-        importDialog_->setKeptFiles(keptFiles_);
+        importDialog_->setLoadedList(loadedList_);
     }
     importDialog_->prepare(fileName, language_);
     // Above the main window also where it was raised after the file came.

@@ -59,8 +59,8 @@ public:
     }
     // The folder of the files the program keeps, which no import writes over.
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
-    // The loaded list and the other files no import writes over.
-    void setKeptFiles(std::function<QStringList()> keptFiles) { keptFiles_ = std::move(keptFiles); }
+    // The loaded list's file, which no import writes over.
+    void setLoadedList(std::function<QString()> loadedList) { loadedList_ = std::move(loadedList); }
     // The keyboard focus goes to "Neue Runde..", where a round is started again.
     void focusNewSession();
     // Replaces the question list by `lines`, each as it stands, and names it.
@@ -117,7 +117,7 @@ private:
     // Built when first used.
     ImportDialog* importDialog_ = nullptr;
     QString programFolder_;
-    std::function<QStringList()> keptFiles_;
+    std::function<QString()> loadedList_;
 };
 
 }  // namespace lernwerk

@@ -125,13 +125,25 @@ bool MemoryRounds::mayReplaceRound()
     return dialogs_.confirmReplaceRound(QString::fromStdU16String(active().state().result_line));
 }
 
-QStringList MemoryRounds::keptFiles() const
+QString MemoryRounds::loadedList() const
 {
-    QStringList files = lernwerk::keptFiles(progress_.folder());
     const QString loaded = QString::fromStdU16String(view_.list_name());
-    if (!loaded.isEmpty() && textfile::IsRegularFile(loaded.toStdU16String()))
-        files << loaded;
-    return files;
+    return !loaded.isEmpty() && textfile::IsRegularFile(loaded.toStdU16String()) ? loaded : QString();
+}
+
+QString MemoryRounds::refusedTarget(const QString& target) const
+{
+    const ProgressTexts& texts = progressTexts();
+    const Language language = language_.current();
+    switch (forbiddenOverwrite(target, {loadedList()}, progress_.folder()).kind) {
+        case Overwrite::Kind::List:
+            return texts.notOverList.in(language).arg(target);
+        case Overwrite::Kind::KeptFile:
+            return texts.notOverKept.in(language).arg(target);
+        case Overwrite::Kind::None:
+            break;
+    }
+    return {};
 }
 
 void MemoryRounds::saveMissed()
@@ -148,10 +160,8 @@ void MemoryRounds::saveMissed()
 
     // The missed lines never replace a list or a file the program keeps.
     const QString target = QFileInfo(fileName).absoluteFilePath();
-    if (loaded.isFile() && isOneOf(target, {loaded.absoluteFilePath()}))
-        throw std::runtime_error(texts.notOverList.in(language).arg(target).toStdString());
-    if (isOneOf(target, keptFiles()))
-        throw std::runtime_error(texts.notOverKept.in(language).arg(target).toStdString());
+    if (const QString refused = refusedTarget(target); !refused.isEmpty())
+        throw std::runtime_error(refused.toStdString());
     if (QFileInfo::exists(target) && !dialogs_.confirmReplaceFile(target))
         return;
 

@@ -86,8 +86,10 @@ public:
     // Offered is a name no file has yet; the loaded list and the files the
     // program keeps are never written.
     void saveMissed();
-    // The files no save may go over: the loaded list and the files the program keeps.
-    QStringList keptFiles() const;
+    // The loaded list's file; empty when the list is none.
+    QString loadedList() const;
+    // Why no save may write to `target` (the loaded list, a file the program keeps); empty when it may.
+    QString refusedTarget(const QString& target) const;
 
     // Settings > Forget Progress of This List..: asks, then deletes the history
     // of the list's questions.

@@ -140,8 +140,8 @@ MainWindow::MainWindow(StartScreen& start, InterfaceLanguage& language, ErrorRep
     // Logout, shutdown: the program ends in good order, without asking (SIGTERM and SIGHUP: see Program).
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { endWithoutAsking(); });
     // No save goes over the loaded list or a file the program keeps.
-    editor_->setKeptFiles([this] { return rounds_->keptFiles(); });
-    lists_->setKeptFiles([this] { return rounds_->keptFiles(); });
+    editor_->setRefusal([this](const QString& target) { return rounds_->refusedTarget(target); });
+    lists_->setLoadedList([this] { return rounds_->loadedList(); });
 
     applyLanguage(language_.current());
     info_->scrollToTop();

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "desktop/speaker.h"
 #include "pages/editor_page.h"
@@ -84,6 +85,39 @@ protected:
         trigger("p2");
     }
 };
+
+// "Save" never writes over the loaded list or a file the program keeps, by any name.
+TEST_F(EditorTest, SaveRefusesTheLoadedListAndTheKeptFiles)
+{
+    const QString loaded = workingDir.filePath(QStringLiteral("liste.txt"));
+    writeFile(loaded, "a _1_\r\n");
+    mainWindow().openListFile(loaded);
+    trigger("p2");
+    click("Button7");
+    const struct {
+        QString target;
+        QString refusal;  // the start of the message; empty: saved
+    } cases[] = {
+        {loaded, QStringLiteral("%1 ist eine Fragenliste").arg(loaded)},
+        {programFolder() + QStringLiteral("progress.sqlite-wal"),
+         QStringLiteral("In %1 merkt sich das Programm").arg(programFolder() + QStringLiteral("progress.sqlite-wal"))},
+        {workingDir.filePath(QStringLiteral("neu.txt")), QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target.toStdString());
+        errors.clear();
+        answerFileDialog(c.target);
+        click("Button11");
+        if (c.refusal.isEmpty()) {
+            EXPECT_TRUE(errors.isEmpty()) << errors.join(QLatin1Char('|')).toStdString();
+        } else {
+            ASSERT_EQ(errors.size(), 1);
+            EXPECT_TRUE(errors.first().startsWith(c.refusal)) << errors.first().toStdString();
+        }
+    }
+    EXPECT_EQ(readFile(loaded), QByteArray("a _1_\r\n"));
+    EXPECT_TRUE(QFileInfo::exists(workingDir.filePath(QStringLiteral("neu.txt"))));
+}
 
 TEST_F(EditorTest, ExampleInputBuildsFourLinesAndAppendsAgain)
 {
