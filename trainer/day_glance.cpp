@@ -4,6 +4,7 @@
 #include "lang/glance_texts.h"
 #include "pages/lists_page.h"
 #include "pages/trainer_page.h"
+#include "trainer/glance_sentences.h"
 #include "trainer/memory_rounds.h"
 
 namespace lernwerk {

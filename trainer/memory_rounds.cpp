@@ -17,6 +17,7 @@
 #include "pages/progress_page.h"
 #include "textfile/file_names.h"
 #include "textfile/text_lines.h"
+#include "trainer/glance_sentences.h"
 #include "trainer/progress_recorder.h"
 #include "widgets/status_column.h"
 

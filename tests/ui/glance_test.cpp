@@ -9,6 +9,7 @@
 #include "lang/glance_texts.h"
 #include "memory/review_store.h"
 #include "program_fixture.h"
+#include "trainer/glance_sentences.h"
 #include "trainer/memory_rounds.h"
 #include "trainer/progress_recorder.h"
 
