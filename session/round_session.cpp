@@ -375,7 +375,15 @@ std::optional<memory::OpenRound> RoundSession::kept_round()
             questions = entries = static_cast<std::int32_t>(memory::list_questions(numbered, kept->gap_mode).size());
         }
         if (!memory::fits(*kept, questions, entries)) {
-            memory_.write([](memory::ReviewStore& store) { store.clear_open_round(); });
+            // Dropped and said once, also where the file cannot be written (recording off, read-only).
+            if (dropped_started_ms_ == kept->started_ms)
+                return std::nullopt;
+            dropped_started_ms_ = kept->started_ms;
+            try {
+                memory_.open_store()->clear_open_round();
+            } catch (const memory::StoreError&) {
+                // the next write names the problem
+            }
             memory_.kept_round_dropped();
             return std::nullopt;
         }

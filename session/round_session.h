@@ -142,6 +142,8 @@ private:
     std::int64_t list_key_ = 0;
     std::int64_t started_ms_ = 0;
     bool in_round_ = false;
+    // The start of the kept round found unfit for the list and dropped.
+    std::optional<std::int64_t> dropped_started_ms_;
 
     // A marking steps the round on; when that ends the round, the end is written with the marking.
     bool stepping_ = false;
