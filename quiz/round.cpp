@@ -213,6 +213,9 @@ void Round::stop()
     // Nothing was marked: the count of trials stays as it is.
     --state_.tallies.trials;
     end_round(Marking::None);
+    // The result line closes the step, as after a marking: what the end says is said now.
+    state_.result_line = format_result_line(state_, texts());
+    view_.set_result(state_.result_line);
 }
 
 void Round::end_round(Marking marking)

@@ -108,6 +108,11 @@ TEST_F(KeyboardSpeechTest, ALanguageSwitchEndsTheRoundItWouldHide)
             EXPECT_TRUE(spoken.contains(
                 QStringLiteral("English chosen. The round was ended; the question list is now the sample list.")))
                 << spoken.join(QLatin1Char('|')).toStdString();
+            // The ended round's closing words are said then or not at all, never at the next round.
+            spoken.clear();
+            click("Button1");
+            EXPECT_FALSE(spoken.join(QLatin1Char('|')).contains(QStringLiteral("Fertig!")))
+                << spoken.join(QLatin1Char('|')).toStdString();
         } else {
             EXPECT_EQ(text("frage"), question);
         }
