@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "program_run.h"
 #include "temp_folder.h"
 
 namespace {
@@ -21,26 +22,6 @@ struct PackageRun {
 };
 
 std::ostream& operator<<(std::ostream& out, const PackageRun& r) { return out << r.name; }
-
-struct Outcome {
-    int status = -1;
-    std::string said;
-};
-
-Outcome runIn(const std::filesystem::path& folder, const std::string& arguments)
-{
-    const std::string command = "cd '" + folder.string() + "' && '" LERNWERK_BINARY "' " + arguments + " 2>&1";
-    Outcome outcome;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return outcome;
-    char buffer[512];
-    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
-        outcome.said.append(buffer, got);
-    const int status = pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
-}
 
 const PackageRun kRuns[] = {
     {"Anki 2.0", "anki20.apkg", "", 0, "11 lines written", "der Hund - _the dog_"},

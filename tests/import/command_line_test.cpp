@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "program_run.h"
 #include "temp_folder.h"
 
 namespace {
@@ -25,27 +26,6 @@ struct Invocation {
 };
 
 std::ostream& operator<<(std::ostream& out, const Invocation& r) { return out << r.name; }
-
-struct Outcome {
-    int status = -1;
-    std::string said;  // both streams
-};
-
-// Runs the program with `arguments` in `folder`.
-Outcome runIn(const std::filesystem::path& folder, const std::string& arguments)
-{
-    const std::string command = "cd '" + folder.string() + "' && '" LERNWERK_BINARY "' " + arguments + " 2>&1";
-    Outcome outcome;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return outcome;
-    char buffer[512];
-    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
-        outcome.said.append(buffer, got);
-    const int status = pclose(pipe);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return outcome;
-}
 
 const Invocation kInvocations[] = {
     {"converts and counts", "--import words.csv --output list.txt", 0, "2 lines written to",

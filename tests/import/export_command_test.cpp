@@ -8,6 +8,7 @@
 
 #include "memory/question_key.h"
 #include "memory/review_store.h"
+#include "program_run.h"
 #include "temp_folder.h"
 
 namespace {
@@ -59,15 +60,8 @@ TEST_P(ExportCommandTest, WritesTheReviewsOrSaysWhyNot)
     }
     const std::string progressBefore = r.withProgress ? ReadBytes("program/progress.sqlite") : "";
 
-    const std::string command = "cd '" + folder_.string() + "' && program/lernwerk " + r.arguments + " 2>&1";
-    std::string said;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char buffer[512];
-    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
-        said.append(buffer, got);
-    const int status = pclose(pipe);
-    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, r.status) << said;
+    const auto [status, said] = runCommand("cd '" + folder_.string() + "' && program/lernwerk " + r.arguments);
+    EXPECT_EQ(status, r.status) << said;
     EXPECT_NE(said.find(r.said), std::string::npos) << said;
 
     // A question is one card, its first review New (0), the later ones Review (2); no durations are known.
