@@ -14,19 +14,7 @@ namespace {
 // cards and all checked, what it leaves out said, the unchecked decks left out.
 class AnkiImportDialogTest : public ProgramTest {
 protected:
-    static void whenPreviewOpens(std::function<void(QWidget*)> answer)
-    {
-        auto* poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog || dialog->objectName() != QStringLiteral("importDialog"))
-                return;
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
-        });
-        poll->start(0);
-    }
+    static void whenPreviewOpens(std::function<void(QWidget*)> answer) { whenModalNamed("importDialog", answer); }
 };
 
 TEST_F(AnkiImportDialogTest, ListsTheDecksAndImportsTheCheckedOnes)

@@ -13,19 +13,7 @@ namespace {
 class ImportDialogTest : public ProgramTest {
 protected:
     // Answers the import's preview once it has opened.
-    static void whenPreviewOpens(std::function<void(QWidget*)> answer)
-    {
-        auto* poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog || dialog->objectName() != QStringLiteral("importDialog"))
-                return;
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
-        });
-        poll->start(0);
-    }
+    static void whenPreviewOpens(std::function<void(QWidget*)> answer) { whenModalNamed("importDialog", answer); }
     template <typename Control>
     static Control* in(QWidget* dialog, const char* name)
     {

@@ -111,6 +111,21 @@ protected:
         });
     }
 
+    // Answers the modal dialog named `name` once it has opened (it may open after others).
+    static void whenModalNamed(const char* name, std::function<void(QWidget*)> answer)
+    {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, name, answer] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || dialog->objectName() != QLatin1String(name))
+                return;
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        });
+        poll->start(0);
+    }
+
     // Answers an open or save dialog by typing `fileName`, as a user does;
     // an empty name cancels it.
     static void answerFileDialog(const QString& fileName);
